@@ -1,0 +1,122 @@
+#pragma once
+// Levelling nets: a net is a name, a section table (one detail table of runs
+// and pendent runs per section) and a point table with elevations.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "KorData.h"
+#include "ListClasses.h"
+
+namespace korvado {
+
+enum PointType : int32_t { kFixedPoint = 0, kNodalPoint = 1, kIntermediatePoint = 2 };
+
+class TKorNetDetailTable {
+ public:
+  TStringList RunBackPoints;
+  TStringList RunForePoints;
+  TIntList RunBackTypes;
+  TIntList RunForeTypes;
+  TDoubleList RunHeights;
+  TDoubleList RunSetups;
+  TIndexLists RunRefs;
+
+  TIntList PendentTypes;
+  TStringList PendentBackPoints;
+  TStringList PendentForePoints;
+  TIntList PendentSetups;
+  TDoubleList PendentHeights;
+  TIndexLists PendentRefs;
+
+  int32_t RunCount() const { return RunForePoints.Count(); }
+  int32_t PendentCount() const { return PendentForePoints.Count(); }
+
+  // Return false (after a message) when the section is full.
+  bool AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType, double height,
+              double setups, int32_t ref);
+  bool AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups,
+                     double height, int32_t ref);
+  // Report a run index that is not below the count and change nothing.
+  bool DeleteRun(uint16_t run);
+  bool DeletePendentRun(uint16_t row);
+
+  bool operator==(const TKorNetDetailTable&) const = default;
+};
+
+class TKorNetDetailTableList {
+ public:
+  int32_t AddEmptyTable();
+  int32_t AddTable(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
+                   double height, double setups, int32_t ref);
+  void DeleteTable(int32_t index);
+  TKorNetDetailTable& TableAt(int32_t index);
+  const TKorNetDetailTable& TableAt(int32_t index) const;
+  int32_t Count() const { return static_cast<int32_t>(tables_.size()); }
+
+  bool operator==(const TKorNetDetailTableList& other) const;
+
+ private:
+  std::vector<std::unique_ptr<TKorNetDetailTable>> tables_;
+};
+
+class TKorNet {
+ public:
+  std::string Name;
+
+  TStringList SectionStarts;
+  TStringList SectionEnds;
+  TIntList SectionStartTypes;
+  TIntList SectionEndTypes;
+  TDoubleList SectionHeights;
+  TDoubleList SectionSetups;
+  TKorNetDetailTableList SectionTables;
+
+  TStringList PointNames;
+  TIntList PointTypes;
+  TDoubleList PointElevations;
+
+  int32_t SectionCount() const { return SectionEnds.Count(); }
+  int32_t PointCount() const { return PointNames.Count(); }
+
+  // Returns the new section's index, or -1 (after a message) when the net is full.
+  int32_t AddSection(const std::string& start, const std::string& end, uint8_t startType, uint8_t endType,
+                     double height, double setups, int32_t ref);
+  bool AppendRun(uint16_t section, const std::string& fore, uint8_t foreType, double height, double setups,
+                 int32_t ref);
+  void DeleteSection(uint16_t section);
+  void UpdateSectionSummary(uint16_t section);
+
+  // Returns the new point's index, or -1 (after a message) when the net is full.
+  int32_t AddPoint(const std::string& name, int32_t type, double elevation);
+  void ClearPoints();
+
+  bool operator==(const TKorNet&) const = default;
+};
+
+class TNetList {
+ public:
+  void Clear() { nets_.clear(); }
+  int32_t NetCount() const { return static_cast<int32_t>(nets_.size()); }
+  // Returns the new net's index, or -1 (after a message) when the list is full.
+  int32_t AddNet(const std::string& name);
+  void DeleteNet(int32_t index);
+  TKorNet& NetAt(int32_t index);
+  const TKorNet& NetAt(int32_t index) const;
+
+  void CopyNet(int32_t destination, int32_t source);
+  void CopySection(int32_t destNet, int32_t destSection, int32_t sourceNet, int32_t sourceSection);
+  void CopyRun(int32_t destNet, int32_t destSection, int32_t destRun, int32_t sourceNet, int32_t sourceSection,
+               int32_t sourceRun);
+  void CopyPendentRun(int32_t destNet, int32_t destSection, int32_t destRow, int32_t sourceNet,
+                      int32_t sourceSection, int32_t sourceRow);
+
+  bool operator==(const TNetList& other) const;
+
+ private:
+  std::vector<std::unique_ptr<TKorNet>> nets_;
+};
+
+}  // namespace korvado

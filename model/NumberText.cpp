@@ -1,0 +1,168 @@
+#include "NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cerrno>
+#include <climits>
+
+#include "ModelErrors.h"
+#include "Utf8Text.h"
+
+namespace korvado {
+
+namespace {
+
+char decimalSeparator = '.';
+std::string thousandsSeparator = ",";
+
+double PowerOfTen(int n) {
+  double p = 1.0;
+  for (int i = 0; i < n; ++i) p *= 10.0;
+  return p;
+}
+
+std::string WithLocaleSeparator(std::string text) {
+  for (char& c : text)
+    if (c == '.') c = decimalSeparator;
+  return text;
+}
+
+// "1e-05" -> "1E-5", the exponent form of the general conversion.
+std::string TidyExponent(const std::string& text) {
+  const auto e = text.find('e');
+  if (e == std::string::npos) return text;
+  std::string mantissa = text.substr(0, e);
+  std::string exponent = text.substr(e + 1);
+  std::string sign;
+  if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+    if (exponent[0] == '-') sign = "-";
+    exponent.erase(0, 1);
+  }
+  while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+  return mantissa + "E" + sign + exponent;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+// sign? digits* (sep digits*)? ((e|E) sign? digits+)? with at least one mantissa digit.
+bool IsDecimalNumber(const std::string& t) {
+  size_t i = 0;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+  size_t digits = 0;
+  while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+  if (i < t.size() && t[i] == decimalSeparator) {
+    ++i;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+    ++i;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    size_t expDigits = 0;
+    while (i < t.size() && IsDigit(t[i])) ++i, ++expDigits;
+    if (expDigits == 0) return false;
+  }
+  return i == t.size();
+}
+
+}  // namespace
+
+void SetNumberSeparators(char decimal, const std::string& thousands) {
+  decimalSeparator = decimal;
+  thousandsSeparator = thousands;
+}
+
+const std::string& ThousandsSeparator() { return thousandsSeparator; }
+
+char DecimalSeparatorChar() { return FormatGeneral(0.5)[1]; }
+
+double RoundHalfEven(int8_t digits, double x) {
+  double a = std::fabs(x);
+  if (digits > 0) a *= PowerOfTen(digits);
+  if (digits < 0) a /= PowerOfTen(-digits);
+  const double t = std::trunc(a);
+  const double q = std::round((a - t) * 10000.0);
+  double r = t;
+  if (q > 5000.0) r = t + 1.0;
+  if (q == 5000.0 && std::fmod(t, 2.0) != 0.0) r = t + 1.0;
+  if (digits > 0) r /= PowerOfTen(digits);
+  if (digits < 0) r *= PowerOfTen(-digits);
+  return x >= 0 ? r : -r;
+}
+
+std::string FormatGeneral(double x) {
+  if (x == 0.0) return "0";
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.15g", x);
+  return WithLocaleSeparator(TidyExponent(buffer));
+}
+
+std::string FormatFixed(int8_t digits, double x) {
+  std::string s = FormatGeneral(RoundHalfEven(digits, x));
+  if (digits > 0 && s.find('E') == std::string::npos && CountDecimals(s) < digits) {
+    if (s.find(DecimalSeparatorChar()) == std::string::npos) s += DecimalSeparatorChar();
+    while (CountDecimals(s) < digits) s += '0';
+  }
+  return s;
+}
+
+std::string FormatGrouped(double x) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof buffer, "%.2f", std::fabs(x));
+  const std::string plain = buffer;
+  const auto point = plain.find('.');
+  const std::string integerPart = plain.substr(0, point);
+  std::string grouped;
+  for (size_t i = 0; i < integerPart.size(); ++i) {
+    if (i > 0 && (integerPart.size() - i) % 3 == 0) grouped += thousandsSeparator;
+    grouped += integerPart[i];
+  }
+  std::string text = grouped + decimalSeparator + plain.substr(point + 1);
+  if (x < 0 && std::stod(plain) != 0.0) text = "-" + text;
+  const size_t width = Utf8CharCount(text);
+  if (width < 11) text.insert(0, 11 - width, ' ');
+  return text;
+}
+
+uint8_t CountDecimals(const std::string& text) {
+  const auto position = text.find(DecimalSeparatorChar());
+  if (position == std::string::npos) return 0;
+  return static_cast<uint8_t>(Utf8CharCount(text.substr(position + 1)));
+}
+
+double ParseDouble(const std::string& text) {
+  const std::string t = Trimmed(text);
+  if (!IsDecimalNumber(t)) throw ConversionError("'" + text + "' is not a valid floating point value");
+  std::string c = t;
+  for (char& ch : c)
+    if (ch == decimalSeparator) ch = '.';
+  // strtod honours the C locale, which the program leaves at "C".
+  errno = 0;
+  const double value = std::strtod(c.c_str(), nullptr);
+  if (errno == ERANGE && std::isinf(value))
+    throw ConversionError("'" + text + "' is not a valid floating point value");
+  return value;
+}
+
+int32_t ParseInteger(const std::string& text) {
+  const std::string t = Trimmed(text);
+  size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
+  bool valid = i < t.size();
+  for (size_t k = i; k < t.size(); ++k) valid = valid && IsDigit(t[k]);
+  if (valid) {
+    errno = 0;
+    const long long value = std::strtoll(t.c_str(), nullptr, 10);
+    if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX) return static_cast<int32_t>(value);
+  }
+  throw ConversionError("'" + text + "' is not a valid integer value");
+}
+
+}  // namespace korvado

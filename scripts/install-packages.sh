@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package the build, the program and the tests need.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+  cmake ninja-build g++ clang libclang-rt-14-dev \
+  qt6-base-dev qt6-translations-l10n fonts-liberation \
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
+  xvfb xauth xdotool imagemagick
