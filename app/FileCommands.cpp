@@ -1,0 +1,64 @@
+#include "FileCommands.h"
+
+#include <filesystem>
+
+#include "DataFile.h"
+
+namespace korvado {
+
+namespace {
+
+// The state that belongs to the open data rather than to the file.
+void ResetPositions(AppState& state) {
+  state.CurrentNetIndex = -1;
+  state.ActiveSectionIndex = -1;
+  state.SearchHits.Clear();
+  state.IterationCounter = 0;
+}
+
+}  // namespace
+
+void CloseData(AppState& state) {
+  state.Journal.Clear();
+  state.Journal.TechMode = false;
+  state.Nets.Clear();
+  ResetPositions(state);
+  state.CurrentFileName.clear();
+  state.Changed = false;
+}
+
+void NewData(AppState& state) {
+  CloseData(state);
+  state.Journal.AddRecord("Rp1", "Rp2", 1, "");
+}
+
+bool OpenDataFile(AppState& state, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return false;
+  TKorData journal;
+  TNetList nets;
+  ReadDataFile(path, journal, nets);
+  state.Journal = std::move(journal);
+  state.Nets = std::move(nets);
+  ResetPositions(state);
+  if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
+  state.CurrentFileName = path;
+  state.Changed = false;
+  return true;
+}
+
+void SaveDataFileAs(AppState& state, const std::string& path) {
+  WriteDataFile(path, state.Journal, state.Nets);
+  state.CurrentFileName = path;
+  state.Changed = false;
+}
+
+bool SaveDataFile(AppState& state) {
+  if (state.CurrentFileName.empty()) return false;
+  SaveDataFileAs(state, state.CurrentFileName);
+  return true;
+}
+
+bool NeedsSaveQuestion(const AppState& state) { return state.Changed; }
+
+}  // namespace korvado

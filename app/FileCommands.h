@@ -1,0 +1,35 @@
+#pragma once
+// The file commands without their dialogs: the main window asks for a path
+// and whether to save changes, then calls these and refreshes what it shows.
+
+#include <string>
+
+#include "AppState.h"
+
+namespace korvado {
+
+// Empties the journal and the nets and forgets the file, so that a later save asks for a name.
+void CloseData(AppState& state);
+
+// Starts a journal of one run from Rp1 to Rp2 with one setup, without a file.
+void NewData(AppState& state);
+
+// Returns false, changing nothing, when no file exists at path. A file that
+// cannot be read or is damaged raises FileIOError and leaves the state as it
+// was. On success the file's data replace the open data and the first net
+// becomes current.
+bool OpenDataFile(AppState& state, const std::string& path);
+
+// Writes the data to path, which becomes the current file. On failure
+// (FileIOError, EncodingError) the file at path, the current file name and the
+// changed flag stay as they were.
+void SaveDataFileAs(AppState& state, const std::string& path);
+
+// Writes the data to the current file; false when there is none yet (the
+// caller then asks for a name and calls SaveDataFileAs).
+bool SaveDataFile(AppState& state);
+
+// Whether New, Open, Close and Exit must first ask to save the changes.
+bool NeedsSaveQuestion(const AppState& state);
+
+}  // namespace korvado

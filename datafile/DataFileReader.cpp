@@ -1,0 +1,173 @@
+// Reading the data file: the whole file is in memory, every field is taken
+// after a bounds check, and the result goes into fresh objects that replace
+// the caller's only when the whole file has been read and found sound.
+
+#include "DataFile.h"
+
+#include <algorithm>
+
+#include "DataFileLayout.h"
+#include "DataFileMessages.h"
+#include "FileReplace.h"
+#include "JournalRanges.h"
+#include "LittleEndian.h"
+#include "ModelErrors.h"
+#include "Windows1251.h"
+
+namespace korvado {
+
+namespace {
+
+class DataReader {
+ public:
+  DataReader(const std::string& bytes, const std::string& fileName) : bytes_(bytes), fileName_(fileName) {}
+
+  [[noreturn]] void Fail(const std::string& what) const { throw FileIOError(OpenFailedMessage(fileName_, what)); }
+
+  int32_t U8() { return static_cast<unsigned char>(*Take(1)); }
+  int32_t U16() { return LoadLittleEndian<uint16_t>(Take(2)); }
+  int32_t I32() { return static_cast<int32_t>(LoadLittleEndian<uint32_t>(Take(4))); }
+  double F64() { return std::bit_cast<double>(LoadLittleEndian<uint64_t>(Take(8))); }
+
+  // The length byte counts at most the capacity; the padding is ignored.
+  std::string Text(size_t capacity) {
+    const char* field = Take(capacity + 1);
+    const size_t length = std::min<size_t>(static_cast<unsigned char>(field[0]), capacity);
+    return DecodeName(field + 1, length);
+  }
+  std::string Name() { return Text(kShortNameChars); }
+
+  void ExpectEnd() const {
+    if (position_ != bytes_.size())
+      Fail("после последней сети остались лишние данные (" + std::to_string(bytes_.size() - position_) + " байт)");
+  }
+
+ private:
+  const char* Take(size_t n) {
+    if (bytes_.size() - position_ < n) Fail(kReadBeyondEndOfFile);
+    const char* p = bytes_.data() + position_;
+    position_ += n;
+    return p;
+  }
+
+  static std::string DecodeName(const char* p, size_t length) {
+    std::string raw(p, length);
+    for (char c : raw)
+      if (static_cast<unsigned char>(c) >= 0x80) return DecodeWindows1251(raw);
+    return raw;
+  }
+
+  const std::string& bytes_;
+  const std::string& fileName_;
+  size_t position_ = 0;
+};
+
+void ReadJournal(DataReader& in, TKorData& j) {
+  j.TechMode = in.U8() != 0;
+  const int32_t r = in.U16();
+  const int32_t s = in.U16();
+  for (int32_t i = 0; i < r; ++i) j.BackPoints.Add(in.Name());
+  for (int32_t i = 0; i < r; ++i) j.ForePoints.Add(in.Name());
+  for (int32_t i = 0; i < r; ++i) j.SetupCounts.Add(in.U16());
+  for (int32_t i = 0; i < r; ++i) j.HeightDiffs.Add(in.F64());
+  for (int32_t i = 0; i < r; ++i) j.Notes.Add(in.Text(kShortTextChars));
+  for (int32_t i = 0; i < r; ++i) j.FirstSetup.Add(in.U16());
+  for (int32_t i = 0; i < r; ++i) j.LastSetup.Add(in.U16());
+  for (int32_t k = 0; k < s; ++k) j.SetupBackPoints.Add(in.Name());
+  for (int32_t k = 0; k < s; ++k) j.SetupForePoints.Add(in.Name());
+  for (TDoubleList* column :
+       {&j.BackMainReading, &j.ForeMainReading, &j.BackAuxReading, &j.ForeAuxReading, &j.SetupHeightDiffs})
+    for (int32_t k = 0; k < s; ++k) column->Add(in.F64());
+  for (int32_t k = 0; k < s; ++k) j.SetupNotes.Add(in.Name());
+  if (std::string fault = FindJournalRangeFault(j); !fault.empty()) in.Fail(fault);
+}
+
+// Where in the nets a field was read, for the message about a bad one.
+struct NetPlace {
+  int32_t net;
+  int32_t section;
+  std::string Text(const std::string& row) const {
+    return "сеть " + std::to_string(net + 1) + ", звено " + std::to_string(section + 1) + ", " + row;
+  }
+};
+
+// A run merged from several journal runs holds all their references; none may hold none.
+void ReadReferences(DataReader& in, TIndexLists& refs, const std::string& place) {
+  const int32_t m = in.U8();
+  if (m < 1) in.Fail(place + ": нет ссылки на журнал");
+  const int32_t entry = refs.AddNew(in.I32());
+  for (int32_t k = 1; k < m; ++k) refs.ListAt(entry).Add(in.I32());
+}
+
+void ReadRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& place) {
+  const int32_t k = in.U16();
+  for (int32_t r = 0; r < k; ++r) {
+    t.RunBackPoints.Add(in.Name());
+    t.RunForePoints.Add(in.Name());
+    t.RunBackTypes.Add(in.U8());
+    t.RunForeTypes.Add(in.U8());
+    t.RunHeights.Add(in.F64());
+    t.RunSetups.Add(in.F64());
+    ReadReferences(in, t.RunRefs, place.Text("штатив " + std::to_string(r + 1)));
+  }
+}
+
+void ReadPendentRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& place) {
+  const int32_t p = in.U16();
+  for (int32_t r = 0; r < p; ++r) {
+    t.PendentTypes.Add(in.U8());
+    t.PendentBackPoints.Add(in.Name());
+    t.PendentForePoints.Add(in.Name());
+    t.PendentSetups.Add(in.U16());
+    t.PendentHeights.Add(in.F64());
+    ReadReferences(in, t.PendentRefs, place.Text("висячая точка " + std::to_string(r + 1)));
+  }
+}
+
+void ReadNet(DataReader& in, TKorNet& net, int32_t netIndex) {
+  const int32_t t = in.U16();
+  for (int32_t s = 0; s < t; ++s) {
+    net.SectionStarts.Add(in.Name());
+    net.SectionEnds.Add(in.Name());
+    net.SectionStartTypes.Add(in.U8());
+    net.SectionEndTypes.Add(in.U8());
+    net.SectionHeights.Add(in.F64());
+    net.SectionSetups.Add(in.F64());
+    TKorNetDetailTable& table = net.SectionTables.TableAt(net.SectionTables.AddEmptyTable());
+    ReadRuns(in, table, {netIndex, s});
+    ReadPendentRuns(in, table, {netIndex, s});
+  }
+  const int32_t q = in.U16();
+  for (int32_t p = 0; p < q; ++p) {
+    net.PointNames.Add(in.Name());
+    net.PointTypes.Add(in.U8());
+    net.PointElevations.Add(in.F64());
+  }
+}
+
+void ReadNets(DataReader& in, TNetList& nets) {
+  const int32_t n = in.U16();
+  for (int32_t k = 0; k < n; ++k) {
+    const std::string name = in.Text(kShortTextChars);
+    ReadNet(in, nets.NetAt(nets.AddNet(name)), k);
+  }
+}
+
+}  // namespace
+
+void ReadDataBytes(const std::string& bytes, const std::string& fileName, TKorData& journal, TNetList& nets) {
+  DataReader in(bytes, fileName);
+  TKorData freshJournal;
+  TNetList freshNets;
+  ReadJournal(in, freshJournal);
+  ReadNets(in, freshNets);
+  in.ExpectEnd();
+  journal = std::move(freshJournal);
+  nets = std::move(freshNets);
+}
+
+void ReadDataFile(const std::string& path, TKorData& journal, TNetList& nets) {
+  ReadDataBytes(ReadFileContents(path), path, journal, nets);
+}
+
+}  // namespace korvado

@@ -1,0 +1,155 @@
+// Writing the data file: the fields in file order, built in memory first so
+// that nothing touches the disk until every name has been encoded.
+
+#include "DataFile.h"
+#include "DataFileLayout.h"
+#include "DataFileMessages.h"
+#include "FileReplace.h"
+#include "JournalRanges.h"
+#include "LittleEndian.h"
+#include "ModelErrors.h"
+#include "Utf8Text.h"
+#include "Windows1251.h"
+
+namespace korvado {
+
+namespace {
+
+bool IsAscii(const std::string& text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
+// The format cannot store more; refusing beats writing a count that wraps around.
+int32_t CheckedCount(int32_t count, const char* what) {
+  if (count > kMaxFileCount)
+    throw FileIOError("слишком много " + std::string(what) + " (" + std::to_string(count) + ", не более " +
+                      std::to_string(kMaxFileCount) + ")");
+  return count;
+}
+
+class DataWriter {
+ public:
+  std::string out;
+
+  void U8(int32_t value) { out += static_cast<char>(value & 0xFF); }
+  void U16(int32_t value) { AppendLittleEndian(out, static_cast<uint16_t>(value & 0xFFFF)); }
+  void I32(int32_t value) { AppendLittleEndian(out, static_cast<uint32_t>(value)); }
+  void F64(double value) { AppendDouble(out, value); }
+
+  // A length byte, the characters cut to capacity, zeros up to the field's end.
+  void Text(const std::string& text, size_t capacity) {
+    const std::string bytes =
+        IsAscii(text) ? text.substr(0, capacity) : EncodeWindows1251(Utf8Left(text, capacity));
+    out += static_cast<char>(bytes.size());
+    out += bytes;
+    out.append(capacity - bytes.size(), '\0');
+  }
+  void Name(const std::string& text) { Text(text, kShortNameChars); }
+
+  void References(const TIntList& refs) {
+    const int32_t m = refs.Count();
+    if (m < 1 || m > kMaxReferenceCount)
+      throw FileIOError("штатив сети хранит " + std::to_string(m) + " ссылок на журнал (допустимо от 1 до " +
+                        std::to_string(kMaxReferenceCount) + ")");
+    U8(m);
+    for (int32_t value : refs.Items()) I32(value);
+  }
+};
+
+void WriteJournal(DataWriter& w, const TKorData& j) {
+  const int32_t r = CheckedCount(j.ForePoints.Count(), "записей журнала");
+  const int32_t s = CheckedCount(j.SetupForePoints.Count(), "штативов в журнале");
+  if (std::string fault = FindJournalRangeFault(j); !fault.empty()) throw FileIOError("журнал повреждён: " + fault);
+  w.out.reserve(w.out.size() + 5 + 87 * static_cast<size_t>(r) + 103 * static_cast<size_t>(s) + 2);
+  w.U8(j.TechMode ? 1 : 0);
+  w.U16(r);
+  w.U16(s);
+  for (int32_t i = 0; i < r; ++i) w.Name(j.BackPoints[i]);
+  for (int32_t i = 0; i < r; ++i) w.Name(j.ForePoints[i]);
+  for (int32_t i = 0; i < r; ++i) w.U16(j.SetupCounts.GetItem(i));
+  for (int32_t i = 0; i < r; ++i) w.F64(j.HeightDiffs.GetItem(i));
+  for (int32_t i = 0; i < r; ++i) w.Text(j.Notes[i], kShortTextChars);
+  for (int32_t i = 0; i < r; ++i) w.U16(j.FirstSetup.GetItem(i));
+  for (int32_t i = 0; i < r; ++i) w.U16(j.LastSetup.GetItem(i));
+  for (int32_t k = 0; k < s; ++k) w.Name(j.SetupBackPoints[k]);
+  for (int32_t k = 0; k < s; ++k) w.Name(j.SetupForePoints[k]);
+  for (const TDoubleList* column :
+       {&j.BackMainReading, &j.ForeMainReading, &j.BackAuxReading, &j.ForeAuxReading, &j.SetupHeightDiffs})
+    for (int32_t k = 0; k < s; ++k) w.F64(column->GetItem(k));
+  for (int32_t k = 0; k < s; ++k) w.Name(j.SetupNotes[k]);
+}
+
+void WriteRuns(DataWriter& w, const TKorNetDetailTable& t) {
+  const int32_t k = CheckedCount(t.RunForePoints.Count(), "штативов в звене");
+  w.U16(k);
+  for (int32_t r = 0; r < k; ++r) {
+    w.Name(t.RunBackPoints[r]);
+    w.Name(t.RunForePoints[r]);
+    w.U8(t.RunBackTypes.GetItem(r));
+    w.U8(t.RunForeTypes.GetItem(r));
+    w.F64(t.RunHeights.GetItem(r));
+    w.F64(t.RunSetups.GetItem(r));
+    w.References(t.RunRefs.ListAt(r));
+  }
+}
+
+void WritePendentRuns(DataWriter& w, const TKorNetDetailTable& t) {
+  const int32_t p = CheckedCount(t.PendentForePoints.Count(), "висячих точек в звене");
+  w.U16(p);
+  for (int32_t r = 0; r < p; ++r) {
+    w.U8(t.PendentTypes.GetItem(r));
+    w.Name(t.PendentBackPoints[r]);
+    w.Name(t.PendentForePoints[r]);
+    w.U16(t.PendentSetups.GetItem(r));
+    w.F64(t.PendentHeights.GetItem(r));
+    w.References(t.PendentRefs.ListAt(r));
+  }
+}
+
+void WriteNet(DataWriter& w, const TKorNet& net) {
+  w.Text(net.Name, kShortTextChars);
+  const int32_t t = CheckedCount(net.SectionEnds.Count(), "звеньев в сети");
+  w.U16(t);
+  for (int32_t s = 0; s < t; ++s) {
+    w.Name(net.SectionStarts[s]);
+    w.Name(net.SectionEnds[s]);
+    w.U8(net.SectionStartTypes.GetItem(s));
+    w.U8(net.SectionEndTypes.GetItem(s));
+    w.F64(net.SectionHeights.GetItem(s));
+    w.F64(net.SectionSetups.GetItem(s));
+    const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
+    WriteRuns(w, table);
+    WritePendentRuns(w, table);
+  }
+  const int32_t q = CheckedCount(net.PointNames.Count(), "точек в сети");
+  w.U16(q);
+  for (int32_t p = 0; p < q; ++p) {
+    w.Name(net.PointNames[p]);
+    w.U8(net.PointTypes.GetItem(p));
+    w.F64(net.PointElevations.GetItem(p));
+  }
+}
+
+}  // namespace
+
+std::string WriteDataBytes(const TKorData& journal, const TNetList& nets) {
+  DataWriter w;
+  WriteJournal(w, journal);
+  w.U16(CheckedCount(nets.NetCount(), "сетей"));
+  for (int32_t n = 0; n < nets.NetCount(); ++n) WriteNet(w, nets.NetAt(n));
+  return std::move(w.out);
+}
+
+void WriteDataFile(const std::string& path, const TKorData& journal, const TNetList& nets) {
+  std::string bytes;
+  try {
+    bytes = WriteDataBytes(journal, nets);
+  } catch (const FileIOError& e) {
+    throw FileIOError(SaveFailedMessage(path, e.what()));
+  }
+  ReplaceFileContents(path, bytes);
+}
+
+}  // namespace korvado
