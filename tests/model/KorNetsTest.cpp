@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "KorNets.h"
+#include "MessageRecorder.h"
+#include "ModelMessages.h"
+
+namespace korvado {
+namespace {
+
+// A net "name" with sections of the given run counts; names and values derived from positions.
+int32_t AddSampleNet(TNetList& nets, const std::string& name, const std::vector<int>& runsPerSection,
+                     int pendentsInFirst = 0, int points = 0) {
+  const int32_t n = nets.AddNet(name);
+  TKorNet& net = nets.NetAt(n);
+  for (size_t s = 0; s < runsPerSection.size(); ++s) {
+    const std::string p = name + "s" + std::to_string(s);
+    net.AddSection(p + "r0", p + "r1", 0, 1, 1.0 + s, 2.0, static_cast<int32_t>(s + 1));
+    for (int r = 1; r < runsPerSection[s]; ++r)
+      net.AppendRun(s, p + "r" + std::to_string(r + 1), 2, 0.5 * r, 1.5, -(r + 10));
+  }
+  for (int k = 0; k < pendentsInFirst; ++k)
+    net.SectionTables.TableAt(0).AddPendentRun(1, name + "s0r0", name + "P" + std::to_string(k), 3, 0.25 * k, 40 + k);
+  for (int k = 0; k < points; ++k) net.AddPoint(name + "pt" + std::to_string(k), k % 3, 100.0 + k);
+  return n;
+}
+
+TEST(Nets, AppendedRunsJoinAndTheSectionRowFollowsThem) {
+  TNetList nets;
+  TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
+  net.AddSection("Rp1", "A", 0, 1, 2.15, 4.0, 3);
+  net.AppendRun(0, "B", 2, -0.40, 2.0, -5);
+  EXPECT_EQ(net.SectionStarts[0], "Rp1");
+  EXPECT_EQ(net.SectionEnds[0], "B");
+  EXPECT_EQ(net.SectionStartTypes.GetItem(0), 0);
+  EXPECT_EQ(net.SectionEndTypes.GetItem(0), 2);
+  EXPECT_DOUBLE_EQ(net.SectionHeights.GetItem(0), 1.75);
+  EXPECT_EQ(net.SectionSetups.GetItem(0), 6.0);
+  const TKorNetDetailTable& table = net.SectionTables.TableAt(0);
+  EXPECT_EQ(table.RunBackPoints[1], "A");
+  EXPECT_EQ(table.RunBackTypes.GetItem(1), 1);
+  EXPECT_EQ(table.RunRefs.ListAt(0).Items(), std::vector<int32_t>{3});
+  EXPECT_EQ(table.RunRefs.ListAt(1).Items(), std::vector<int32_t>{-5});
+}
+
+TEST(Nets, SummaryIsRestoredFromRunsEditedDirectly) {
+  TNetList nets;
+  const int32_t n = AddSampleNet(nets, "N", {3});
+  TKorNet& net = nets.NetAt(n);
+  TKorNetDetailTable& table = net.SectionTables.TableAt(0);
+  table.RunBackPoints.Set(0, "S");
+  table.RunBackTypes.SetItem(0, 1);
+  table.RunForePoints.Set(2, "E");
+  table.RunForeTypes.SetItem(2, 0);
+  table.RunHeights.SetItem(1, 10.0);
+  table.RunSetups.SetItem(2, 4.0);
+  net.UpdateSectionSummary(0);
+  EXPECT_EQ(net.SectionStarts[0], "S");
+  EXPECT_EQ(net.SectionEnds[0], "E");
+  EXPECT_EQ(net.SectionStartTypes.GetItem(0), 1);
+  EXPECT_EQ(net.SectionEndTypes.GetItem(0), 0);
+  EXPECT_EQ(net.SectionHeights.GetItem(0), 1.0 + 10.0 + 1.0);
+  EXPECT_EQ(net.SectionSetups.GetItem(0), 2.0 + 1.5 + 4.0);
+}
+
+TEST(Nets, DeletingRunsChecksTheIndexAndDeletingNetsForgivesIt) {
+  MessageRecorder messages;
+  TNetList nets;
+  const int32_t n = AddSampleNet(nets, "N", {3}, 2);
+  TKorNetDetailTable& table = nets.NetAt(n).SectionTables.TableAt(0);
+  table.DeleteRun(3);
+  table.DeletePendentRun(2);
+  EXPECT_EQ(table.RunCount(), 3);
+  EXPECT_EQ(table.PendentCount(), 2);
+  EXPECT_EQ(messages.errors, std::vector<std::string>(2, kIndexOutOfRangeMessage));
+  table.DeleteRun(1);
+  EXPECT_EQ(table.RunForePoints.Items(), (std::vector<std::string>{"Ns0r1", "Ns0r3"}));
+  EXPECT_EQ(table.RunRefs.ListAt(1).Items(), std::vector<int32_t>{-12});
+  table.DeletePendentRun(0);
+  EXPECT_EQ(table.PendentForePoints.Items(), std::vector<std::string>{"NP1"});
+  EXPECT_EQ(table.PendentRefs.ListAt(0).Items(), std::vector<int32_t>{41});
+
+  nets.DeleteNet(nets.NetCount());
+  EXPECT_EQ(nets.NetCount(), 1);
+  EXPECT_THROW(nets.NetAt(1), ListIndexError);
+  nets.NetAt(n).DeleteSection(0);
+  EXPECT_EQ(nets.NetAt(n).SectionCount(), 0);
+  EXPECT_EQ(nets.NetAt(n).SectionTables.Count(), 0);
+}
+
+TEST(NetCopies, CopyOntoALargerNetLeavesExactlyTheSource) {
+  TNetList nets;
+  const int32_t source = AddSampleNet(nets, "S", {2, 1}, 1, 2);
+  const int32_t dest = AddSampleNet(nets, "D", {3, 1, 4}, 2, 5);
+  nets.CopyNet(dest, source);
+  EXPECT_EQ(nets.NetAt(dest), nets.NetAt(source));
+}
+
+TEST(NetCopies, CopyOntoASmallerNetOverwritesThePlaceholders) {
+  TNetList nets;
+  const int32_t source = AddSampleNet(nets, "S", {2, 3, 1}, 2, 3);
+  const int32_t dest = nets.AddNet("");
+  nets.CopyNet(dest, source);
+  EXPECT_EQ(nets.NetAt(dest), nets.NetAt(source));
+  EXPECT_EQ(nets.NetAt(dest).Name, "S");
+}
+
+TEST(NetCopies, SectionCopyReplacesRunsPendentsAndReferences) {
+  TNetList nets;
+  const int32_t source = AddSampleNet(nets, "S", {1});
+  const int32_t dest = AddSampleNet(nets, "D", {2}, 2);
+  nets.NetAt(source).SectionTables.TableAt(0).RunRefs.ListAt(0).Add(-9);  // an equivalent run
+  nets.CopySection(dest, 0, source, 0);
+  const TKorNetDetailTable& table = nets.NetAt(dest).SectionTables.TableAt(0);
+  EXPECT_EQ(table.PendentCount(), 0);
+  EXPECT_EQ(table, nets.NetAt(source).SectionTables.TableAt(0));
+  EXPECT_EQ(table.RunRefs.ListAt(0).Items(), (std::vector<int32_t>{1, -9}));
+  EXPECT_EQ(nets.NetAt(dest).SectionEnds[0], "Ss0r1");
+}
+
+TEST(NetCopies, SameNetAsSourceAndDestination) {
+  TNetList nets;
+  const int32_t n = AddSampleNet(nets, "N", {2, 3}, 1, 2);
+  TNetList reference;
+  AddSampleNet(reference, "N", {2, 3}, 1, 2);
+  nets.CopyNet(n, n);
+  nets.CopySection(n, 1, n, 1);
+  nets.CopyRun(n, 0, 1, n, 0, 1);
+  EXPECT_EQ(nets, reference);
+
+  nets.CopySection(n, 0, n, 1);  // section 1 duplicated over section 0
+  const TKorNet& net = nets.NetAt(n);
+  EXPECT_EQ(net.SectionTables.TableAt(0), net.SectionTables.TableAt(1));
+  EXPECT_EQ(net.SectionStarts[0], net.SectionStarts[1]);
+
+  nets.CopyRun(n, 0, 0, n, 0, 2);
+  EXPECT_EQ(net.SectionTables.TableAt(0).RunForePoints[0], "Ns1r3");
+  EXPECT_EQ(net.SectionEnds[0], "Ns1r3");  // summary follows the runs
+}
+
+TEST(NetLimits, TheSixteenBitCountsAreNeverExceeded) {
+  MessageRecorder messages;
+  TNetList nets;
+  const int32_t n = nets.AddNet("N");
+  TKorNet& net = nets.NetAt(n);
+  net.AddSection("A", "B", 0, 0, 0.0, 1.0, 1);
+  TKorNetDetailTable& table = net.SectionTables.TableAt(0);
+  for (int r = 1; r < kFormatCountLimit; ++r) table.AddRun("B", "B", 2, 2, 0.0, 1.0, 1);
+  EXPECT_EQ(table.RunCount(), kFormatCountLimit);
+  EXPECT_FALSE(net.AppendRun(0, "C", 2, 1.0, 1.0, 2));
+  EXPECT_EQ(table.RunCount(), kFormatCountLimit);
+  EXPECT_EQ(net.SectionEnds[0], "B");
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0], FormatLimitMessage("штативов в звене"));
+}
+
+}  // namespace
+}  // namespace korvado
