@@ -1,0 +1,130 @@
+#include "ClipboardJournalText.h"
+
+#include "JournalCellText.h"
+#include "ModelErrors.h"
+#include "ModelMessages.h"
+#include "NumberText.h"
+#include "Utf8Text.h"
+#include "Windows1251.h"
+
+namespace korvado {
+
+namespace {
+
+constexpr size_t kCellsRead = 3;
+// The data file holds at most this many characters of a point name.
+constexpr size_t kPointNameChars = 20;
+constexpr const char* kNothingPasted = " Данные не вставлены.";
+
+// Where a bad cell stands, counted from 1 as a spreadsheet counts lines and cells.
+std::string CellPlace(size_t row, size_t cell) {
+  return "Строка " + std::to_string(row + 1) + ", ячейка " + std::to_string(cell + 1) + " текста из буфера обмена: ";
+}
+
+double CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
+  const std::string& text = rows[row][cell];
+  try {
+    return ParseDouble(text);
+  } catch (const ConversionError&) {
+    const std::string what = text.empty() ? "пусто, а нужно число." : "«" + text + "» не является числом.";
+    throw ConversionError(CellPlace(row, cell) + what + kNothingPasted);
+  }
+}
+
+std::string CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
+  const std::string name = Utf8Left(rows[row][0], kPointNameChars);
+  if (!CanEncodeWindows1251(name))
+    throw EncodingError(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);
+  return name;
+}
+
+// Rounded half to even; 0 is taken as 1 so that no record is left without setups.
+uint16_t CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
+  const double count = RoundHalfEven(0, CellNumber(rows, row, 1));
+  if (count < 0.0 || count > kFormatCountLimit)
+    throw ConversionError(CellPlace(row, 1) + "«" + rows[row][1] + "» не годится как число штативов (от 1 до " +
+                          std::to_string(kFormatCountLimit) + ")." + kNothingPasted);
+  return count == 0.0 ? 1 : static_cast<uint16_t>(count);
+}
+
+void AppendRecordLines(const TKorData& journal, int32_t r, std::string& out) {
+  const std::string& back = journal.BackPoints[r];
+  const std::string& fore = journal.ForePoints[r];
+  const int32_t first = journal.FirstSetup.GetItem(r);
+  const int32_t last = journal.LastSetup.GetItem(r);
+  if (!out.empty()) out += "\r\n";
+  out += back + '\t' + back + '\t' + ReadingFormula(journal.BackMainReading, first, last) + '\t' +
+         ReadingFormula(journal.BackAuxReading, first, last) + "\r\n";
+  out += fore + '\t' + fore + '\t' + ReadingFormula(journal.ForeMainReading, first, last) + '\t' +
+         ReadingFormula(journal.ForeAuxReading, first, last) + "\r\n";
+  out += back + "->" + fore + '\t' + fore + "->" + back + '\t' + std::to_string(journal.SetupCounts.GetItem(r)) +
+         "\t=" + MainGridHeightText(journal.HeightDiffs.GetItem(r));
+}
+
+}  // namespace
+
+std::vector<ClipboardRow> SplitClipboardTable(const std::string& text) {
+  std::vector<ClipboardRow> rows;
+  ClipboardRow row(kCellsRead);
+  size_t cell = 0;
+  // The block ends at the first line without a first cell.
+  auto endRow = [&]() {
+    if (row[0].empty()) return false;
+    rows.push_back(std::move(row));
+    row.assign(kCellsRead, "");
+    cell = 0;
+    return true;
+  };
+  // TAB, CR and LF are single bytes that never occur inside a UTF-8 sequence.
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    const bool crLf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+    if (c == '\t') {
+      ++cell;
+    } else if (c == '\n' || crLf) {
+      if (crLf) ++i;
+      if (!endRow()) return rows;
+    } else if (cell < kCellsRead) {
+      row[cell] += c;
+    }
+  }
+  endRow();
+  return rows;
+}
+
+std::vector<ClipboardJournalRecord> ParseClipboardJournal(const std::string& text) {
+  const std::vector<ClipboardRow> rows = SplitClipboardTable(text);
+  std::vector<ClipboardJournalRecord> records;
+  records.reserve(rows.size() / 3);
+  for (size_t b = 0; b + 3 <= rows.size(); b += 3) {
+    ClipboardJournalRecord record;
+    record.BackPoint = CellPointName(rows, b);
+    record.BackMainReading = CellNumber(rows, b, 1);
+    record.BackAuxReading = CellNumber(rows, b, 2);
+    record.ForePoint = CellPointName(rows, b + 1);
+    record.ForeMainReading = CellNumber(rows, b + 1, 1);
+    record.ForeAuxReading = CellNumber(rows, b + 1, 2);
+    record.SetupCount = CellSetupCount(rows, b + 2);
+    records.push_back(std::move(record));
+  }
+  return records;
+}
+
+std::string ReadingFormula(const TDoubleList& readings, int32_t firstSetup, int32_t lastSetup) {
+  std::string formula = "=";
+  for (int32_t s = firstSetup; s <= lastSetup; ++s) {
+    if (s > firstSetup) formula += '+';
+    formula += FormatGeneral(readings.GetItem(s));
+  }
+  return formula;
+}
+
+std::string JournalClipboardText(const TKorData& journal, int32_t firstRecord, int32_t lastRecord) {
+  if (firstRecord < 0 || firstRecord >= journal.RecordCount()) throw ListIndexError(firstRecord);
+  if (lastRecord < firstRecord || lastRecord >= journal.RecordCount()) throw ListIndexError(lastRecord);
+  std::string text;
+  for (int32_t r = firstRecord; r <= lastRecord; ++r) AppendRecordLines(journal, r, text);
+  return text;
+}
+
+}  // namespace korvado
