@@ -1,0 +1,68 @@
+#include "AdjustmentCommands.h"
+
+#include "AdjustmentSweep.h"
+#include "MessageService.h"
+#include "NetUpdate.h"
+#include "NumberText.h"
+#include "PointTable.h"
+
+namespace korvado {
+
+namespace {
+
+bool HasCurrentNetOrReport(const AppState& state) {
+  if (state.HasCurrentNet()) return true;
+  ReportError(kNoCurrentNetMessage);
+  return false;
+}
+
+}  // namespace
+
+std::vector<EquateRow> EquateRows(const TKorNet& net) {
+  std::vector<EquateRow> rows;
+  rows.reserve(static_cast<size_t>(net.PointCount()));
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    rows.push_back({net.PointTypes.GetItem(p), net.PointNames[p], FormatGeneral(net.PointElevations.GetItem(p))});
+  return rows;
+}
+
+bool RebuildCurrentNetPoints(AppState& state) {
+  if (!HasCurrentNetOrReport(state) || !RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))) return false;
+  state.MarkChanged();
+  return true;
+}
+
+std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
+  if (!HasCurrentNetOrReport(state)) return std::nullopt;
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  return OriginAltitudeDialogContent{OriginAltitudeTitle(net), FixedPointRows(net)};
+}
+
+bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
+  if (!HasCurrentNetOrReport(state) || !ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows))
+    return false;
+  state.MarkChanged();
+  state.IterationCounter = 0;
+  return true;
+}
+
+void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
+
+std::optional<EquateView> EquateCurrentNet(AppState& state) {
+  if (!HasCurrentNetOrReport(state)) return std::nullopt;
+  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  const std::optional<double> error = AdjustOnce(net);
+  if (!error) return std::nullopt;
+  state.MarkChanged();
+  ++state.IterationCounter;  // wraps to 0 after 65535, as a 16-bit count does
+  return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
+                    "СКО: " + FormatFixed(2, *error) + " мм"};
+}
+
+void UpdateNetsFromJournal(AppState& state) {
+  if (state.Nets.NetCount() == 0) return;
+  RefreshNetsFromJournal(state.Nets, state.Journal);
+  state.MarkChanged();
+}
+
+}  // namespace korvado

@@ -1,0 +1,58 @@
+#pragma once
+// The commands of the adjustment page and the net update: point table,
+// fixed elevations, one adjustment sweep, and the refresh of the nets from
+// the journal. A refusal is shown through the message service and changes nothing.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AppState.h"
+#include "FixedElevations.h"
+
+namespace korvado {
+
+inline constexpr const char* kNoCurrentNetMessage = "Сеть не выбрана. Выберите сеть в списке сетей.";
+
+// One line of EquateListView.
+struct EquateRow {
+  int32_t icon = 0;         // the point's type
+  std::string caption;      // the point's name
+  std::string elevation;    // general number format
+  bool operator==(const EquateRow&) const = default;
+};
+
+struct EquateView {
+  std::vector<EquateRow> rows;
+  std::string iterationCaption;  // "Итерация: 1"
+  std::string errorCaption;      // "СКО: 0.05 мм"
+};
+
+struct OriginAltitudeDialogContent {
+  std::string title;
+  std::vector<AltitudeRow> rows;
+};
+
+// The points of a net in table order as EquateListView lists them.
+std::vector<EquateRow> EquateRows(const TKorNet& net);
+
+// btnUpDateSeriesClick: rebuilds the current net's point table with zero
+// elevations; the window then opens the fixed-elevation dialog.
+bool RebuildCurrentNetPoints(AppState& state);
+
+// btnInputAltitudeClick, before the dialog opens: its title and rows.
+std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state);
+// After OK. All rows or none are stored; on success the iteration count
+// restarts. On false the dialog may stay open for the user to correct it.
+bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows);
+// After Cancel: no elevation changes, the iteration count restarts.
+void CancelOriginAltitudes(AppState& state);
+
+// btnEquateClick: one sweep over the current net, then what the list shows.
+std::optional<EquateView> EquateCurrentNet(AppState& state);
+
+// acUpDateNetsExecute.
+void UpdateNetsFromJournal(AppState& state);
+
+}  // namespace korvado

@@ -1,0 +1,117 @@
+#include "AdjustmentSweep.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "MessageService.h"
+#include "NumberText.h"
+#include "PointIndex.h"
+#include "SectionCaption.h"
+#include "Utf8Text.h"
+
+namespace korvado {
+
+namespace {
+
+// The scale of the weights does not move the means, but it enters the sum of
+// squares: the means use 10/n, the error 1/n.
+constexpr double kMeanWeightNumerator = 10.0;
+constexpr double kErrorWeightNumerator = 1.0;
+// Below this sum of squares the net counts as closed.
+constexpr double kNegligibleSquares = 0.0001;
+
+// A section as seen from one of its ends.
+struct Touch {
+  int32_t section;
+  int32_t neighbour;  // first point of the table named like the other end
+  bool fromStart;     // the point is the section's start
+};
+
+// Sections touching each point, listed under the first point of its name,
+// in section order. A section closing on itself counts once, from its start.
+std::vector<std::vector<Touch>> BuildTouches(const TKorNet& net, const PointIndex& index) {
+  std::vector<std::vector<Touch>> touches(static_cast<size_t>(net.PointCount()));
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const int32_t start = FindInIndex(index, net.SectionStarts[s]);
+    const int32_t end = FindInIndex(index, net.SectionEnds[s]);
+    touches[start].push_back({s, end, true});
+    if (net.SectionEnds[s] != net.SectionStarts[s]) touches[end].push_back({s, start, false});
+  }
+  return touches;
+}
+
+std::string Refusal(const TKorNet& net, const PointIndex& index) {
+  if (net.SectionCount() == 0) return "В сети «" + net.Name + "» нет ни одного звена: уравнивать нечего.";
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const double setups = net.SectionSetups.GetItem(s);
+    if (!(setups > 0.0))
+      return "Звено " + SectionCaption(net, s) + ": число штативов " + FormatGeneral(setups) +
+             ", а должно быть больше нуля. Исправьте звено и повторите уравнивание.";
+    for (const std::string& end : {net.SectionStarts[s], net.SectionEnds[s]})
+      if (FindInIndex(index, end) < 0)
+        return "Точки «" + end + "» звена " + SectionCaption(net, s) +
+               " нет в списке точек сети. Выполните «Создание нулевых отметок» и повторите уравнивание.";
+  }
+  return {};
+}
+
+void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
+  const std::vector<std::vector<Touch>> touches = BuildTouches(net, index);
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
+    if (net.PointTypes.GetItem(p) != kNodalPoint) continue;
+    double weightSum = 0.0;
+    double weighted = 0.0;
+    for (const Touch& touch : touches[FindInIndex(index, net.PointNames[p])]) {
+      const double carried = net.PointElevations.GetItem(touch.neighbour);
+      const double height = net.SectionHeights.GetItem(touch.section);
+      const double candidate = touch.fromStart ? carried - height : carried + height;
+      const double weight = kMeanWeightNumerator / net.SectionSetups.GetItem(touch.section);
+      weighted += weight * candidate;
+      weightSum += weight;
+      // Written at once: a section closing on this point sees the new value.
+      net.PointElevations.SetItem(p, weighted / weightSum);
+    }
+  }
+}
+
+double WeightedSquaredMisclosures(const TKorNet& net) {
+  const PointIndex folded = BuildFoldedPointIndex(net.PointNames);
+  double squares = 0.0;
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const double start = net.PointElevations.GetItem(FindInIndex(folded, FoldCase(net.SectionStarts[s])));
+    const double end = net.PointElevations.GetItem(FindInIndex(folded, FoldCase(net.SectionEnds[s])));
+    const double misclosure = net.SectionHeights.GetItem(s) + start - end;
+    squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
+  }
+  return squares;
+}
+
+int32_t FixedPointCount(const TKorNet& net) {
+  int32_t count = 0;
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (net.PointTypes.GetItem(p) == kFixedPoint) ++count;
+  return count;
+}
+
+// Without redundancy the error is undefined; it is shown as 0.
+double UnitWeightError(double squares, int32_t redundancy) {
+  if (squares < kNegligibleSquares || redundancy <= 0) return 0.0;
+  return std::sqrt(squares / redundancy);
+}
+
+}  // namespace
+
+std::optional<double> AdjustOnce(TKorNet& net) {
+  const PointIndex index = BuildPointIndex(net.PointNames);
+  const std::string refusal = Refusal(net, index);
+  if (!refusal.empty()) {
+    ReportError(refusal);
+    return std::nullopt;
+  }
+  RelaxNodalPoints(net, index);
+  const int32_t redundancy = net.SectionCount() - net.PointCount() + FixedPointCount(net);
+  return UnitWeightError(WeightedSquaredMisclosures(net), redundancy);
+}
+
+}  // namespace korvado

@@ -1,0 +1,19 @@
+#pragma once
+// The net's point table: every section end once, in order of first
+// appearance, with the type of its first appearance. The adjustment visits
+// the points in this order.
+
+#include <string>
+
+#include "KorNets.h"
+
+namespace korvado {
+
+// Rebuilds the point table from the sections with every elevation 0. A net
+// without sections is refused with a message and keeps its table.
+bool RebuildPoints(TKorNet& net);
+
+// Sets the elevation of the first point named exactly `name`; false when there is none.
+bool SetPointElevation(TKorNet& net, const std::string& name, double elevation);
+
+}  // namespace korvado
