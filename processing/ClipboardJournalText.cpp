@@ -21,12 +21,18 @@ std::string CellPlace(size_t row, size_t cell) {
   return "Строка " + std::to_string(row + 1) + ", ячейка " + std::to_string(cell + 1) + " текста из буфера обмена: ";
 }
 
+// A cell's text for a message, kept short: a pasted cell can be long.
+std::string Quoted(const std::string& text) {
+  constexpr size_t kShown = 40;
+  return "«" + Utf8Left(text, kShown) + (Utf8CharCount(text) > kShown ? "…" : "") + "»";
+}
+
 double CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
   const std::string& text = rows[row][cell];
   try {
     return ParseDouble(text);
   } catch (const ConversionError&) {
-    const std::string what = text.empty() ? "пусто, а нужно число." : "«" + text + "» не является числом.";
+    const std::string what = text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом.";
     throw ConversionError(CellPlace(row, cell) + what + kNothingPasted);
   }
 }
@@ -42,7 +48,7 @@ std::string CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
 uint16_t CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
   const double count = RoundHalfEven(0, CellNumber(rows, row, 1));
   if (count < 0.0 || count > kFormatCountLimit)
-    throw ConversionError(CellPlace(row, 1) + "«" + rows[row][1] + "» не годится как число штативов (от 1 до " +
+    throw ConversionError(CellPlace(row, 1) + Quoted(rows[row][1]) + " не годится как число штативов (от 1 до " +
                           std::to_string(kFormatCountLimit) + ")." + kNothingPasted);
   return count == 0.0 ? 1 : static_cast<uint16_t>(count);
 }

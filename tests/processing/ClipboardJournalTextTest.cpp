@@ -146,6 +146,8 @@ TEST_P(ClipboardTextWithSeparator, BadCellStopsTheWholeBlockNamingLineAndCell) {
             std::string::npos);
   EXPECT_NE(ParseError(good + "Rp3\t1\t2\r\nRp4\t1\t2\r\nx\tдва").find("Строка 6, ячейка 2"), std::string::npos);
   EXPECT_NE(ParseError(good + "Rp3\t1\t2\r\nRp4\t1\t2\r\nx\t").find("Строка 6, ячейка 2"), std::string::npos);
+  const std::string longCell = ParseError(good + "Rp3\t" + std::string(5000, '7') + "x\t1\r\nRp4\t1\t2\r\nx\t1");
+  EXPECT_LT(longCell.size(), 400u) << "the message quotes a long cell only in part";
   EXPECT_THROW(ParseClipboardJournal(good + "Rp3\t1 000\t7000\r\nRp4\t1\t2\r\nx\t1"), ConversionError);
 }
 
