@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ClipboardJournalText.h"
+#include "JournalGridText.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
@@ -68,7 +69,9 @@ ClipboardPasteResult PasteJournalFromClipboardText(AppState& state, const std::s
 }
 
 std::string JournalCopyText(const AppState& state, int32_t firstRecord, int32_t lastRecord) {
-  return JournalClipboardText(state.Journal, firstRecord, lastRecord);
+  const TKorData& journal = state.Journal;
+  return JournalClipboardText(journal, firstRecord, lastRecord,
+                              [&journal](int32_t record, int column) { return MainGridText(journal, record, column); });
 }
 
 }  // namespace korvado

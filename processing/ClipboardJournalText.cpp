@@ -1,6 +1,5 @@
 #include "ClipboardJournalText.h"
 
-#include "JournalCellText.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
@@ -53,9 +52,9 @@ uint16_t CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
   return count == 0.0 ? 1 : static_cast<uint16_t>(count);
 }
 
-void AppendRecordLines(const TKorData& journal, int32_t r, std::string& out) {
-  const std::string& back = journal.BackPoints[r];
-  const std::string& fore = journal.ForePoints[r];
+void AppendRecordLines(const TKorData& journal, int32_t r, const MainGridTextFn& shown, std::string& out) {
+  const std::string back = shown(r, 0);
+  const std::string fore = shown(r, 1);
   const int32_t first = journal.FirstSetup.GetItem(r);
   const int32_t last = journal.LastSetup.GetItem(r);
   if (!out.empty()) out += "\r\n";
@@ -63,8 +62,7 @@ void AppendRecordLines(const TKorData& journal, int32_t r, std::string& out) {
          ReadingFormula(journal.BackAuxReading, first, last) + "\r\n";
   out += fore + '\t' + fore + '\t' + ReadingFormula(journal.ForeMainReading, first, last) + '\t' +
          ReadingFormula(journal.ForeAuxReading, first, last) + "\r\n";
-  out += back + "->" + fore + '\t' + fore + "->" + back + '\t' + std::to_string(journal.SetupCounts.GetItem(r)) +
-         "\t=" + MainGridHeightText(journal.HeightDiffs.GetItem(r));
+  out += back + "->" + fore + '\t' + fore + "->" + back + '\t' + shown(r, 2) + "\t=" + shown(r, 3);
 }
 
 }  // namespace
@@ -125,11 +123,12 @@ std::string ReadingFormula(const TDoubleList& readings, int32_t firstSetup, int3
   return formula;
 }
 
-std::string JournalClipboardText(const TKorData& journal, int32_t firstRecord, int32_t lastRecord) {
+std::string JournalClipboardText(const TKorData& journal, int32_t firstRecord, int32_t lastRecord,
+                                 const MainGridTextFn& shown) {
   if (firstRecord < 0 || firstRecord >= journal.RecordCount()) throw ListIndexError(firstRecord);
   if (lastRecord < firstRecord || lastRecord >= journal.RecordCount()) throw ListIndexError(lastRecord);
   std::string text;
-  for (int32_t r = firstRecord; r <= lastRecord; ++r) AppendRecordLines(journal, r, text);
+  for (int32_t r = firstRecord; r <= lastRecord; ++r) AppendRecordLines(journal, r, shown, text);
   return text;
 }
 

@@ -7,6 +7,7 @@
 // and the copy writes the readings as formulas the sheet evaluates.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,14 @@ struct ClipboardJournalRecord {
 // half to even and 0 taken as 1; point names are cut to what the data file holds.
 std::vector<ClipboardJournalRecord> ParseClipboardJournal(const std::string& text);
 
+// The text the main grid shows in a column (0 back, 1 fore, 2 setups, 3 height
+// difference) of a record's row: the copy repeats what the surveyor sees.
+using MainGridTextFn = std::function<std::string(int32_t record, int column)>;
+
 // The records first..last (inclusive) as three lines each, CR LF between lines
 // and none after the last.
-std::string JournalClipboardText(const TKorData& journal, int32_t firstRecord, int32_t lastRecord);
+std::string JournalClipboardText(const TKorData& journal, int32_t firstRecord, int32_t lastRecord,
+                                 const MainGridTextFn& shown);
 
 // "=" and the readings of all setups of one record joined by "+".
 std::string ReadingFormula(const TDoubleList& readings, int32_t firstSetup, int32_t lastSetup);

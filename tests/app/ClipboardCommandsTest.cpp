@@ -128,6 +128,9 @@ TEST_P(ClipboardCommandWithSeparator, CopyTextOfTheExampleRecord) {
   PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", "1000\t7000", "500\t6500", "1"), 1);
   EXPECT_EQ(JournalCopyText(state, 1, 1),
             "Rp1\tRp1\t=1000\t=7000\r\nRp2\tRp2\t=500\t=6500\r\nRp1->Rp2\tRp2->Rp1\t1\t=" + L("      25.00"));
+  PasteJournalFromClipboardText(state, SheetRecord("Rp2", "Rp3", "1000\t7000", "500\t6493", "1"), 0);
+  EXPECT_EQ(JournalCopyText(state, 0, 0),
+            "Rp2\tRp2\t=1000\t=7000\r\nRp3\tRp3\t=500\t=6493\r\nRp2->Rp3\tRp3->Rp2\t1\t=Ошибка");
 }
 
 TEST_P(ClipboardCommandWithSeparator, CopiedBlockEvaluatedBySpreadsheetPastesBack) {

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "ClipboardJournalText.h"
-#include "JournalCellText.h"
 #include "KorData.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
@@ -190,9 +189,26 @@ TKorData JournalOf(bool techMode = false) {
   return journal;
 }
 
+// The main grid's texts of a record's row, as the window shows them.
+MainGridTextFn GridAsShown(const TKorData& journal) {
+  return [&journal](int32_t r, int column) -> std::string {
+    switch (column) {
+      case 0:
+        return journal.BackPoints[r];
+      case 1:
+        return journal.ForePoints[r];
+      case 2:
+        return std::to_string(journal.SetupCounts.GetItem(r));
+      default:
+        return journal.HeightDiffs.GetItem(r) == InvalidHeight ? "Ошибка"
+                                                               : FormatGrouped(journal.HeightDiffs.GetItem(r));
+    }
+  };
+}
+
 TEST_P(ClipboardTextWithSeparator, CopyOfOneRecordGivesThreeLinesOfFormulas) {
   const TKorData journal = JournalOf();
-  EXPECT_EQ(JournalClipboardText(journal, 0, 0),
+  EXPECT_EQ(JournalClipboardText(journal, 0, 0, GridAsShown(journal)),
             "Rp1\tRp1\t=1000\t=7000\r\n"
             "Rp2\tRp2\t=500\t=6500\r\n"
             "Rp1->Rp2\tRp2->Rp1\t1\t=" +
@@ -207,26 +223,20 @@ TEST_P(ClipboardTextWithSeparator, CopyJoinsTheReadingsOfAllSetupsAndEndsWithout
   journal.SetSetupData(f + 1, "X1", "X2", 1400, 1300.25, 6200, 6093, "");
   journal.SetSetupData(f + 2, "X2", "Rp3", 1000, 1100, 5800, 5900, "");
   journal.RecalcRecordHeight(1);
-  const std::string text = JournalClipboardText(journal, 0, 1);
+  const std::string text = JournalClipboardText(journal, 0, 1, GridAsShown(journal));
   EXPECT_NE(text.find("Rp1->Rp2\tRp2->Rp1\t1\t=" + L("      25.00") + "\r\nRp2\tRp2\t"), std::string::npos);
   EXPECT_NE(text.find("Rp2\tRp2\t" + L("=1500.5+1400+1000\t=6300+6200+5800\r\n")), std::string::npos);
   EXPECT_NE(text.find("Rp3\tRp3\t" + L("=1200+1300.25+1100\t=6000+6093+5900\r\n")), std::string::npos);
   EXPECT_TRUE(text.ends_with("Rp2->Rp3\tRp3->Rp2\t3\t=Ошибка"));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
-  EXPECT_EQ(JournalClipboardText(journal, 1, 1).substr(0, 8), "Rp2\tRp2\t");
+  EXPECT_EQ(JournalClipboardText(journal, 1, 1, GridAsShown(journal)).substr(0, 8), "Rp2\tRp2\t");
 }
 
 TEST(ClipboardJournalText, CopyOfRecordsTheJournalDoesNotHoldIsAnIndexError) {
   const TKorData journal = JournalOf();
-  EXPECT_THROW(JournalClipboardText(journal, 0, 1), ListIndexError);
-  EXPECT_THROW(JournalClipboardText(journal, -1, 0), ListIndexError);
-  EXPECT_THROW(JournalClipboardText(journal, 1, 0), ListIndexError);
-}
-
-TEST_P(ClipboardTextWithSeparator, MainGridHeightTextIsGroupedOrTheErrorWord) {
-  EXPECT_EQ(MainGridHeightText(25.0), L("      25.00"));
-  EXPECT_EQ(MainGridHeightText(-1234.5), L("  -1") + ThousandsSeparator() + L("234.50"));
-  EXPECT_EQ(MainGridHeightText(InvalidHeight), "Ошибка");
+  EXPECT_THROW(JournalClipboardText(journal, 0, 1, GridAsShown(journal)), ListIndexError);
+  EXPECT_THROW(JournalClipboardText(journal, -1, 0, GridAsShown(journal)), ListIndexError);
+  EXPECT_THROW(JournalClipboardText(journal, 1, 0, GridAsShown(journal)), ListIndexError);
 }
 
 INSTANTIATE_TEST_SUITE_P(PointAndComma, ClipboardTextWithSeparator,
