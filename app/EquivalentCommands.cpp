@@ -1,0 +1,156 @@
+#include "EquivalentCommands.h"
+
+#include <algorithm>
+
+#include "EquivalentRun.h"
+#include "MessageService.h"
+#include "ModelErrors.h"
+#include "NumberText.h"
+#include "RunHeightCheck.h"
+
+namespace korvado {
+
+namespace {
+
+std::optional<RunObservation> ReadObservation(const EquiRow& row) {
+  RunObservation run;
+  try {
+    run.setups = ParseDouble(row.SetupsText);
+    run.height = ParseDouble(row.HeightText);
+  } catch (const ConversionError&) {
+    ReportError("Штатив " + row.BackPoint + " --> " + row.ForePoint +
+                " не объединен: число штативов и превышение должны быть числами.");
+    return std::nullopt;
+  }
+  if (!(run.setups > 0.0)) {
+    ReportError("Штатив " + row.BackPoint + " --> " + row.ForePoint +
+                " не объединен: число штативов должно быть больше нуля.");
+    return std::nullopt;
+  }
+  if (!CheckRunHeight(run.height, row.BackPoint, row.ForePoint, row.Ref)) return std::nullopt;
+  return run;
+}
+
+// The picked run first when it was merged, then the others in merge order.
+std::vector<int32_t> MergedRefs(const EquiDialog& dialog) {
+  std::vector<int32_t> refs;
+  const bool pickedMerged = std::any_of(dialog.Lower.begin(), dialog.Lower.end(),
+                                        [&](const EquiRow& row) { return row.Ref == dialog.PickedRef; });
+  if (pickedMerged) refs.push_back(dialog.PickedRef);
+  for (const EquiRow& row : dialog.Lower)
+    if (!pickedMerged || row.Ref != dialog.PickedRef) refs.push_back(row.Ref);
+  return refs;
+}
+
+bool RequireMergeResult(const EquiResult& result) {
+  if (!result.Refs.empty() && result.EquiSetups > 0.0 && !result.EquiForePoint.empty()) return true;
+  ReportError("Штативы не объединены. Перенесите их в список «Объединенные звенья» кнопкой «Добавить».");
+  return false;
+}
+
+// Further references of a merged run go into the same entry as its first one.
+void AddFurtherRefs(TKorNetDetailTable& table, int32_t run, const std::vector<int32_t>& refs) {
+  TIntList& entry = table.RunRefs.ListAt(run);
+  for (size_t k = 1; k < refs.size(); ++k) entry.Add(refs[k]);
+}
+
+}  // namespace
+
+bool CanMergeForNewSection(const AppState& state, const ConstructionPage& page) {
+  return RequireCurrentNet(state) && CheckSelectedRun(state, page);
+}
+
+bool CanMergeForActiveSection(const AppState& state, const ConstructionPage& page) {
+  return RequireActiveSectionEnd(state) && CheckSelectedRun(state, page);
+}
+
+EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page) {
+  EquiDialog dialog;
+  const int32_t picked = page.CurrentRow;
+  if (picked < 0 || picked >= static_cast<int32_t>(page.Rows.size())) return dialog;
+  dialog.PickedRef = state.SearchHits.GetItem(picked);
+  const std::string& fore = page.Rows[picked].ForePoint;
+  for (size_t r = 0; r < page.Rows.size(); ++r) {
+    const SearchRow& row = page.Rows[r];
+    if (row.ForePoint != fore) continue;
+    dialog.Upper.push_back({page.SearchedPoint, row.ForePoint, row.SetupsText, row.HeightText, row.Note,
+                            state.SearchHits.GetItem(static_cast<int32_t>(r))});
+  }
+  return dialog;
+}
+
+bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
+  const int32_t selected = dialog.UpperRow;
+  if (selected < 0 || selected >= static_cast<int32_t>(dialog.Upper.size())) return false;
+  if (!ReadObservation(dialog.Upper[selected])) return false;
+
+  dialog.Lower.push_back(dialog.Upper[selected]);
+  std::vector<RunObservation> runs;
+  for (const EquiRow& row : dialog.Lower) runs.push_back(*ReadObservation(row));
+  const std::optional<EquivalentRun> merged = MergeRuns(runs);
+  if (!merged) {
+    dialog.Lower.pop_back();
+    return false;
+  }
+  result.EquiBackPoint = dialog.Upper.front().BackPoint;
+  result.EquiForePoint = dialog.Upper.front().ForePoint;
+  result.EquiSetups = merged->setups;
+  result.EquiHeight = merged->height;
+  result.EquiWeightSum = merged->weightSum;
+  result.Refs = MergedRefs(dialog);
+  dialog.ResultLabel = EquiResultLabel(result);
+
+  dialog.Upper.erase(dialog.Upper.begin() + selected);
+  dialog.UpperRow = std::clamp(selected, 0, std::max(0, static_cast<int32_t>(dialog.Upper.size()) - 1));
+  dialog.Merged = true;
+  return true;
+}
+
+bool EquiOkEnabled(const EquiDialog& dialog) { return dialog.Merged; }
+
+std::string EquiResultLabel(const EquiResult& result) {
+  return result.EquiBackPoint + " --> " + result.EquiForePoint + ":  " + FormatGeneral(result.EquiSetups) +
+         " шт.   " + FormatGeneral(result.EquiHeight) + " мм";
+}
+
+std::optional<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result) {
+  if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return std::nullopt;
+  return AskPointTypes(result.EquiBackPoint, result.EquiForePoint);
+}
+
+std::optional<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result) {
+  if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result)) return std::nullopt;
+  const TKorNetDetailTable& table =
+      state.Nets.NetAt(state.CurrentNetIndex).SectionTables.TableAt(state.ActiveSectionIndex);
+  return AskForeType(result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1), result.EquiForePoint);
+}
+
+bool AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {
+  if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return false;
+  if (!CheckPointType(types.BackType) || !CheckPointType(types.ForeType)) return false;
+  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  const int32_t section = net.AddSection(result.EquiBackPoint, result.EquiForePoint,
+                                         static_cast<uint8_t>(types.BackType), static_cast<uint8_t>(types.ForeType),
+                                         result.EquiHeight, result.EquiSetups, result.Refs.front());
+  if (section < 0) return false;
+  AddFurtherRefs(net.SectionTables.TableAt(section), 0, result.Refs);
+  state.ActiveSectionIndex = section;
+  state.MarkChanged();
+  ContinueSearch(state, page);
+  return true;
+}
+
+bool AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType) {
+  if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result) || !CheckPointType(foreType)) return false;
+  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  TKorNetDetailTable& table = net.SectionTables.TableAt(state.ActiveSectionIndex);
+  if (!net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), result.EquiForePoint,
+                     static_cast<uint8_t>(foreType), result.EquiHeight, result.EquiSetups, result.Refs.front()))
+    return false;
+  AddFurtherRefs(table, table.RunCount() - 1, result.Refs);
+  state.MarkChanged();
+  ContinueSearch(state, page);
+  return true;
+}
+
+}  // namespace korvado
