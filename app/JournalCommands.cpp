@@ -1,0 +1,160 @@
+#include "JournalCommands.h"
+
+#include <limits>
+
+#include "MessageService.h"
+#include "NumberText.h"
+#include "Utf8Text.h"
+#include "Windows1251.h"
+
+namespace korvado {
+
+namespace {
+
+inline constexpr const char* kNewBackName = "Задн.";
+inline constexpr const char* kNewForeName = "Пер.";
+inline constexpr const char* kDeleteQuestion = "Удалить запись?";
+
+bool IsDigitChar(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+bool IsNumberColumn(JournalGrid grid, int column) {
+  if (grid == JournalGrid::Main) return column == kMainSetups;
+  return column == 1 || (grid == JournalGrid::Detail && column == 2);
+}
+
+bool IsTextColumn(JournalGrid grid, int column) {
+  if (grid == JournalGrid::Main) return column == kMainBack || column == kMainFore || column == kMainNote;
+  return column == 0 || column == ReadingHeightColumn(LayoutOf(grid));
+}
+
+// Text that the data file cannot hold is refused with a message.
+bool Encodable(const std::string& text) {
+  if (CanEncodeWindows1251(text)) return true;
+  ReportError(NotInWindows1251Message(text));
+  return false;
+}
+
+double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseDouble(text); }
+
+}  // namespace
+
+bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c) {
+  if (grid == JournalGrid::Main && column == kMainHeight) return c == kEnterChar;
+  if (c == kEnterChar || c == kBackspaceChar) return true;
+  if (grid == JournalGrid::Main && column == kMainSetups) return IsDigitChar(c);
+  if (IsNumberColumn(grid, column))
+    return IsDigitChar(c) || c == static_cast<char32_t>(DecimalSeparatorChar());
+  const int limit = CellTextLimit(grid, column);
+  return limit > 0 && Utf8CharCount(keptText) < static_cast<size_t>(limit);
+}
+
+int CellTextLimit(JournalGrid grid, int column) {
+  if (!IsTextColumn(grid, column)) return 0;
+  return grid == JournalGrid::Main && column == kMainNote ? kRecordNoteLimit : kNameLimit;
+}
+
+bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column) {
+  if (grid == JournalGrid::Main) return column == kMainHeight;
+  return IsBackRow(dataRow) && column == ReadingHeightColumn(LayoutOf(grid));
+}
+
+bool WriteMainCell(AppState& state, int32_t record, int column, const std::string& text) {
+  TKorData& j = state.Journal;
+  if (record < 0 || record >= j.RecordCount() || column == kMainHeight) return true;
+  if (IsTextColumn(JournalGrid::Main, column) && !Encodable(text)) return false;
+  const std::string cut = Utf8Left(text, CellTextLimit(JournalGrid::Main, column));
+  switch (column) {
+    case kMainBack:
+      j.BackPoints.Set(record, cut);
+      j.SetupBackPoints.Set(j.FirstSetup.GetItem(record), cut);
+      break;
+    case kMainFore:
+      j.ForePoints.Set(record, cut);
+      j.SetupForePoints.Set(j.LastSetup.GetItem(record), cut);
+      break;
+    case kMainSetups:
+      // The count reaches the journal in 16 bits, so 65536 is refused like 0.
+      j.SetSetupCount(record, text.empty() ? 1 : static_cast<uint16_t>(ParseInteger(text)));
+      break;
+    case kMainNote:
+      j.Notes.Set(record, cut);
+      break;
+    default:
+      return true;
+  }
+  state.MarkChanged();
+  return true;
+}
+
+bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
+                      const std::string& text) {
+  TKorData& j = state.Journal;
+  const JournalGrid grid = layout == ReadingLayout::Precise ? JournalGrid::Detail : JournalGrid::Technical;
+  if (dataRow < 0 || dataRow >= ReadingRowCount(j, record) || IsComputedCell(grid, dataRow, column)) return true;
+  if (IsTextColumn(grid, column) && !Encodable(text)) return false;
+  const std::string typed = IsTextColumn(grid, column) ? Utf8Left(text, kNameLimit) : text;
+  const double typedValue = IsNumberColumn(grid, column) ? ReadingValue(typed) : 0.0;
+
+  const int32_t edited = ReadingRowSetup(j, record, dataRow);
+  const bool back = IsBackRow(dataRow);
+  const bool precise = layout == ReadingLayout::Precise;
+  const int32_t first = j.FirstSetup.GetItem(record);
+  for (int32_t s = first; s < first + j.SetupCounts.GetItem(record); ++s) {
+    std::string backName = j.SetupBackPoints[s], foreName = j.SetupForePoints[s], note = j.SetupNotes[s];
+    double bm = j.BackMainReading.GetItem(s), fm = j.ForeMainReading.GetItem(s);
+    double ba = precise ? j.BackAuxReading.GetItem(s) : 0.0, fa = precise ? j.ForeAuxReading.GetItem(s) : 0.0;
+    if (s == edited) {
+      if (column == 0) (back ? backName : foreName) = typed;
+      if (column == 1) (back ? bm : fm) = typedValue;
+      if (column == 2 && precise) (back ? ba : fa) = typedValue;
+      if (column == ReadingHeightColumn(layout) && !back) note = typed;
+    }
+    j.SetSetupData(s, backName, foreName, bm, fm, ba, fa, note);
+  }
+  j.RecalcRecordHeight(record);
+  state.MarkChanged();
+  return true;
+}
+
+void NextRecordNames(const TKorData& journal, std::string& back, std::string& fore) {
+  back = kNewBackName;
+  fore = kNewForeName;
+  if (journal.RecordCount() == 0) return;
+  try {
+    const int64_t n = ParseInteger(journal.ForePoints[journal.RecordCount() - 1]);
+    back = std::to_string(n);
+    fore = std::to_string(n + 1);
+  } catch (const ConversionError&) {
+    // A fore point that is not a number starts the next record from the placeholders.
+  }
+}
+
+int32_t AppendJournalRecord(AppState& state) {
+  std::string back, fore;
+  NextRecordNames(state.Journal, back, fore);
+  if (!state.Journal.AddRecord(back, fore, 1, "")) return -1;
+  state.MarkChanged();
+  return state.Journal.RecordCount() - 1;
+}
+
+int32_t InsertJournalRecord(AppState& state, int32_t before) {
+  if (!state.Journal.InsertRecord(before, kNewBackName, kNewForeName, 1, "")) return -1;
+  state.MarkChanged();
+  return before;
+}
+
+bool DeleteJournalRecord(AppState& state, int32_t record) {
+  if (state.Journal.RecordCount() <= 1) return false;
+  if (!AskConfirmation(kDeleteQuestion)) return false;
+  if (!state.Journal.DeleteRecord(record)) return false;
+  state.MarkChanged();
+  return true;
+}
+
+void SetTechMode(AppState& state, bool on) {
+  if (state.Journal.TechMode == on) return;
+  state.Journal.TechMode = on;
+  state.MarkChanged();
+}
+
+}  // namespace korvado

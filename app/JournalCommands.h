@@ -1,0 +1,58 @@
+#pragma once
+// The journal-editing commands of the first page, without windows: what a
+// cell editor accepts, the write-through of a cell's text into the journal,
+// and the record commands. Every write marks the state changed.
+
+#include <cstdint>
+#include <string>
+
+#include "AppState.h"
+#include "JournalGridText.h"
+
+namespace korvado {
+
+enum class JournalGrid { Main, Detail, Technical };
+
+inline ReadingLayout LayoutOf(JournalGrid grid) {
+  return grid == JournalGrid::Technical ? ReadingLayout::Technical : ReadingLayout::Precise;
+}
+
+inline constexpr char32_t kEnterChar = 13;
+inline constexpr char32_t kBackspaceChar = 8;
+// The file holds point names and setup notes in 20 characters, record notes in 30.
+inline constexpr int kNameLimit = 20;
+inline constexpr int kRecordNoteLimit = 30;
+
+// Whether a typed character may go into a cell. keptText is the cell's text
+// without the part the character would replace.
+bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c);
+// The most characters a cell holds (0: no limit of its own); pastes are cut to it.
+int CellTextLimit(JournalGrid grid, int column);
+// Cells whose text is computed, never typed: the record's height difference and
+// the setup height difference in a reading grid's back rows.
+bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column);
+
+// Write-through of the text of a main-grid cell into record `record`. Returns
+// false when the text was refused (after a message) and the cell must show the
+// stored text again. A setup count that is not an integer raises ConversionError.
+bool WriteMainCell(AppState& state, int32_t record, int column, const std::string& text);
+
+// Write-through of a reading-grid cell: every setup of the record is written
+// again from the grid (the other cells as stored, this one as typed) and the
+// heights are recomputed. A reading that is not a number raises ConversionError
+// before anything is written. Returns false as WriteMainCell does.
+bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
+                      const std::string& text);
+
+// The record appended by acAdd: numbered names continue the last fore point.
+void NextRecordNames(const TKorData& journal, std::string& back, std::string& fore);
+// acAdd: returns the new record's index, or -1 when the journal refused it.
+int32_t AppendJournalRecord(AppState& state);
+// acInsert: a record from "Задн." to "Пер." before `before`; its index, or -1.
+int32_t InsertJournalRecord(AppState& state, int32_t before);
+// acDeleteRec: asks first; the last remaining record is never deleted.
+bool DeleteJournalRecord(AppState& state, int32_t record);
+
+void SetTechMode(AppState& state, bool on);
+
+}  // namespace korvado
