@@ -1,0 +1,142 @@
+#include "AdjustmentCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "../processing/AdjustmentNets.h"
+#include "MessageRecorder.h"
+#include "SeparatorScope.h"
+
+namespace korvado {
+namespace {
+
+// The journal and a net A -> K -> B with benchmarks A and B, as the user leaves it
+// after building the net: no point table yet.
+struct AdjustmentPage {
+  AppState state;
+  AdjustmentPage() {
+    state.Journal.AddRecord("A", "K", 2, "");
+    state.Journal.HeightDiffs.SetItem(0, 4.0);
+    state.Journal.AddRecord("K", "B", 2, "");
+    state.Journal.HeightDiffs.SetItem(1, 6.1);
+    TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть 1"));
+    net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2, 1);
+    net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2, 2);
+    state.CurrentNetIndex = 0;
+  }
+  TKorNet& Net() { return state.Nets.NetAt(0); }
+};
+
+class AdjustmentCommands : public ::testing::TestWithParam<SeparatorCase> {
+ protected:
+  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
+  std::string Dec(const std::string& text) const {
+    std::string out = text;
+    for (char& c : out)
+      if (c == '.') c = GetParam().decimal;
+    return out;
+  }
+  MessageRecorder messages;
+  AdjustmentPage page;
+};
+
+TEST_P(AdjustmentCommands, ZeroElevationsThenBenchmarksThenTwoSweeps) {
+  page.state.IterationCounter = 17;
+  ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
+  const auto dialog = OpenOriginAltitudes(page.state);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(dialog->title, "Отметки жестких точек   Сеть 1");
+  EXPECT_EQ(dialog->rows, (std::vector<AltitudeRow>{{"A", "0"}, {"B", "0"}}));
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", Dec("100.000")}, {"B", "110"}}));
+  EXPECT_EQ(page.state.IterationCounter, 0);
+
+  const auto first = EquateCurrentNet(page.state);
+  ASSERT_TRUE(first);
+  EXPECT_EQ(first->rows, (std::vector<EquateRow>{{kFixedPoint, "A", "100"},
+                                                 {kNodalPoint, "K", Dec("103.95")},
+                                                 {kFixedPoint, "B", "110"}}));
+  EXPECT_EQ(first->iterationCaption, "Итерация: 1");
+  EXPECT_EQ(first->errorCaption, Dec("СКО: 0.05 мм"));
+
+  const auto second = EquateCurrentNet(page.state);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(second->rows, first->rows);
+  EXPECT_EQ(second->iterationCaption, "Итерация: 2");
+  EXPECT_EQ(second->errorCaption, Dec("СКО: 0.05 мм"));
+  EXPECT_TRUE(page.state.Changed);
+  EXPECT_TRUE(messages.Silent());
+}
+
+TEST_P(AdjustmentCommands, CounterRestartsAfterTheBenchmarkDialogConfirmedOrCancelled) {
+  ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
+  EquateCurrentNet(page.state);
+  EquateCurrentNet(page.state);
+  CancelOriginAltitudes(page.state);
+  EXPECT_EQ(EquateCurrentNet(page.state)->iterationCaption, "Итерация: 1");
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}}));
+  EXPECT_EQ(EquateCurrentNet(page.state)->iterationCaption, "Итерация: 1");
+  page.state.IterationCounter = 65535;
+  EXPECT_EQ(EquateCurrentNet(page.state)->iterationCaption, "Итерация: 0");
+}
+
+TEST_P(AdjustmentCommands, ClosedNetShowsZeroErrorWithTheLocaleSeparator) {
+  page.Net().SectionHeights.SetItem(1, 6.0);
+  ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
+  EXPECT_EQ(EquateCurrentNet(page.state)->errorCaption, Dec("СКО: 0.00 мм"));
+}
+
+TEST_P(AdjustmentCommands, BadBenchmarkValueKeepsElevationsAndTheCounter) {
+  ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
+  EquateCurrentNet(page.state);
+  const std::vector<double> before = page.Net().PointElevations.Items();
+  EXPECT_FALSE(ApplyOriginAltitudes(page.state, {{"A", "101"}, {"B", "сто десять"}}));
+  EXPECT_EQ(page.Net().PointElevations.Items(), before);
+  EXPECT_EQ(page.state.IterationCounter, 1);
+  EXPECT_EQ(messages.errors.size(), 1u);
+}
+
+TEST_P(AdjustmentCommands, RefusedSweepLeavesElevationsAndCounterAlone) {
+  ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
+  ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
+  page.Net().AddSection("B", "C", kFixedPoint, kNodalPoint, 1.0, 1, 0);  // after the rebuild
+  page.state.Changed = false;
+  EXPECT_FALSE(EquateCurrentNet(page.state));
+  EXPECT_EQ(page.state.IterationCounter, 0);
+  EXPECT_EQ(page.Net().PointElevations.Items(), (std::vector<double>{100, 0, 110}));
+  EXPECT_FALSE(page.state.Changed);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("«Создание нулевых отметок»"), std::string::npos);
+}
+
+TEST_P(AdjustmentCommands, WithoutACurrentNetEveryCommandSaysSoAndChangesNothing) {
+  page.state.CurrentNetIndex = 3;  // stale: the list holds one net
+  page.state.IterationCounter = 5;
+  EXPECT_FALSE(RebuildCurrentNetPoints(page.state));
+  EXPECT_FALSE(OpenOriginAltitudes(page.state));
+  EXPECT_FALSE(ApplyOriginAltitudes(page.state, {{"A", "1"}}));
+  EXPECT_FALSE(EquateCurrentNet(page.state));
+  EXPECT_EQ(messages.errors, std::vector<std::string>(4, kNoCurrentNetMessage));
+  EXPECT_EQ(page.state.IterationCounter, 5);
+  EXPECT_EQ(page.Net().PointCount(), 0);
+  EXPECT_FALSE(page.state.Changed);
+}
+
+TEST_P(AdjustmentCommands, NetUpdateCopiesTheCorrectedJournalIntoTheNet) {
+  page.state.Journal.HeightDiffs.SetItem(1, 6.3);
+  UpdateNetsFromJournal(page.state);
+  EXPECT_EQ(page.Net().SectionHeights.GetItem(1), 6.3);
+  EXPECT_TRUE(page.state.Changed);
+
+  AppState empty;
+  UpdateNetsFromJournal(empty);
+  EXPECT_FALSE(empty.Changed);
+  EXPECT_TRUE(messages.Silent());
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, AdjustmentCommands,
+                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+
+}  // namespace
+}  // namespace korvado

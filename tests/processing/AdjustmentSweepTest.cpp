@@ -1,0 +1,226 @@
+#include "AdjustmentSweep.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "AdjustmentNets.h"
+#include "MessageRecorder.h"
+#include "PointTable.h"
+
+namespace korvado {
+namespace {
+
+using testnets::AddOneRunSection;
+using testnets::AddPoints;
+using testnets::Elevation;
+
+TEST(AdjustmentSweep, NodalPointBetweenTwoBenchmarksGetsTheWeightedMeanAndSettles) {
+  MessageRecorder messages;
+  TKorNet net;
+  testnets::BuildTwoBenchmarkNet(net);
+  const auto first = AdjustOnce(net);
+  ASSERT_TRUE(first);
+  EXPECT_NEAR(Elevation(net, "K"), 103.950, 1e-12);
+  EXPECT_NEAR(*first, 0.05, 1e-12);
+  EXPECT_EQ(Elevation(net, "A"), 100.0);
+  EXPECT_EQ(Elevation(net, "B"), 110.0);
+
+  const double k = Elevation(net, "K");
+  const auto second = AdjustOnce(net);
+  ASSERT_TRUE(second);
+  EXPECT_EQ(Elevation(net, "K"), k);
+  EXPECT_EQ(*second, *first);
+  EXPECT_TRUE(messages.Silent());
+}
+
+TEST(AdjustmentSweep, ClosedNetAndNetsWithoutRedundancyShowZeroError) {
+  TKorNet closed;
+  AddOneRunSection(closed, "A", "K", 4.0, 2, kFixedPoint, kNodalPoint);
+  AddOneRunSection(closed, "K", "B", 6.0, 2, kNodalPoint, kFixedPoint);
+  AddPoints(closed, {{"A", kFixedPoint, 100}, {"K", kNodalPoint, 0}, {"B", kFixedPoint, 110}});
+  EXPECT_EQ(AdjustOnce(closed), 0.0);
+  EXPECT_NEAR(Elevation(closed, "K"), 104.0, 1e-12);
+
+  // A chain hanging from one benchmark: S = N - k, so r = 0, whatever the misclosures.
+  TKorNet chain;
+  AddOneRunSection(chain, "A", "K", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(chain, "K", "L", 2.0, 1, kNodalPoint, kNodalPoint);
+  AddPoints(chain, {{"A", kFixedPoint, 100}, {"K", kNodalPoint, 0}, {"L", kNodalPoint, 0}});
+  EXPECT_EQ(AdjustOnce(chain), 0.0);
+
+  // No benchmark at all: r = 1 - 2 + 0 < 0 gives 0, never NaN.
+  TKorNet floating;
+  AddOneRunSection(floating, "K", "L", 2.0, 1);
+  AddPoints(floating, {{"K", kNodalPoint, 0}, {"L", kNodalPoint, 50}});
+  const auto error = AdjustOnce(floating);
+  ASSERT_TRUE(error);
+  EXPECT_EQ(*error, 0.0);
+}
+
+TEST(AdjustmentSweep, OnlyNodalPointsMoveAndAPointOnNoSectionKeepsItsElevation) {
+  TKorNet net;
+  AddOneRunSection(net, "A", "M", 1.0, 1, kFixedPoint, kIntermediatePoint);
+  AddOneRunSection(net, "M", "B", 1.0, 1, kIntermediatePoint, kFixedPoint);
+  AddPoints(net, {{"A", kFixedPoint, 10}, {"M", kIntermediatePoint, 0}, {"B", kFixedPoint, 13},
+                  {"Lonely", kNodalPoint, 42}});
+  // Misclosures 1 + 10 - 0 = 11 and 1 + 0 - 13 = -12: Q = 265, r = 2 - 4 + 2 = 0.
+  EXPECT_EQ(AdjustOnce(net), 0.0);
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{10, 0, 13, 42}));
+}
+
+TEST(AdjustmentSweep, NodalPointOnThreeSectionsTakesTheMeanWeightedTenOverN) {
+  TKorNet net;
+  AddOneRunSection(net, "A", "K", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K", "B", 2.0, 2, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "C", "K", 3.0, 4, kFixedPoint, kNodalPoint);
+  AddPoints(net, {{"A", kFixedPoint, 100}, {"K", kNodalPoint, 0}, {"B", kFixedPoint, 103.5}, {"C", kFixedPoint, 97.6}});
+  ASSERT_TRUE(AdjustOnce(net));
+  const double expected = (10 * 101.0 + 5 * 101.5 + 2.5 * 100.6) / 17.5;
+  EXPECT_NEAR(Elevation(net, "K"), expected, 1e-12);
+}
+
+TEST(AdjustmentSweep, PointsAreVisitedInTableOrderUsingValuesAlreadyUpdated) {
+  // A (100) -> K1 -> K2 -> B (130), each section +10 over 1 setup.
+  TKorNet forward;
+  AddOneRunSection(forward, "A", "K1", 10, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(forward, "K1", "K2", 10, 1);
+  AddOneRunSection(forward, "K2", "B", 10, 1, kNodalPoint, kFixedPoint);
+  ASSERT_TRUE(RebuildPoints(forward));
+  SetPointElevation(forward, "A", 100);
+  SetPointElevation(forward, "B", 130);
+  ASSERT_TRUE(AdjustOnce(forward));
+  EXPECT_DOUBLE_EQ(Elevation(forward, "K1"), 50.0);  // from the old K2 = 0
+  EXPECT_DOUBLE_EQ(Elevation(forward, "K2"), 90.0);  // from the new K1
+
+  // The same chain with K2 listed first.
+  TKorNet backward;
+  AddOneRunSection(backward, "K2", "B", 10, 1, kNodalPoint, kFixedPoint);
+  AddOneRunSection(backward, "A", "K1", 10, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(backward, "K1", "K2", 10, 1);
+  ASSERT_TRUE(RebuildPoints(backward));
+  EXPECT_EQ(backward.PointNames.Items(), (std::vector<std::string>{"K2", "B", "A", "K1"}));
+  SetPointElevation(backward, "A", 100);
+  SetPointElevation(backward, "B", 130);
+  ASSERT_TRUE(AdjustOnce(backward));
+  EXPECT_DOUBLE_EQ(Elevation(backward, "K2"), 65.0);
+  EXPECT_DOUBLE_EQ(Elevation(backward, "K1"), 82.5);
+}
+
+TEST(AdjustmentSweep, ASectionClosingOnItsNodalPointCountsOnceAndSeesTheNewValue) {
+  TKorNet net;
+  AddOneRunSection(net, "A", "K", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K", "K", 0.5, 1);
+  AddPoints(net, {{"A", kFixedPoint, 100}, {"K", kNodalPoint, 0}});
+  ASSERT_TRUE(AdjustOnce(net));
+  // After A -> K the point holds 101; the loop then carries 101 - 0.5.
+  EXPECT_DOUBLE_EQ(Elevation(net, "K"), 100.75);
+}
+
+// Weighted least squares (weights 1/n) by the normal equations, solved by elimination.
+std::map<std::string, double> LeastSquaresHeights(const TKorNet& net) {
+  std::vector<std::string> unknowns;
+  std::map<std::string, int> column;
+  std::map<std::string, double> known;
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
+    if (net.PointTypes.GetItem(p) == kNodalPoint) {
+      column[net.PointNames[p]] = static_cast<int>(unknowns.size());
+      unknowns.push_back(net.PointNames[p]);
+    } else {
+      known[net.PointNames[p]] = net.PointElevations.GetItem(p);
+    }
+  }
+  const size_t u = unknowns.size();
+  std::vector<std::vector<double>> a(u, std::vector<double>(u + 1, 0.0));
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    // Observation: H(end) - H(start) = h, weight 1/n.
+    const double w = 1.0 / net.SectionSetups.GetItem(s);
+    std::vector<std::pair<int, double>> terms;
+    double rhs = net.SectionHeights.GetItem(s);
+    const std::string& start = net.SectionStarts[s];
+    const std::string& end = net.SectionEnds[s];
+    if (column.count(end)) terms.push_back({column[end], 1.0}); else rhs -= known[end];
+    if (column.count(start)) terms.push_back({column[start], -1.0}); else rhs += known[start];
+    for (auto [i, ci] : terms) {
+      for (auto [j, cj] : terms) a[i][j] += w * ci * cj;
+      a[i][u] += w * ci * rhs;
+    }
+  }
+  for (size_t c = 0; c < u; ++c) {
+    for (size_t r = c + 1; r < u; ++r) {
+      const double f = a[r][c] / a[c][c];
+      for (size_t k = c; k <= u; ++k) a[r][k] -= f * a[c][k];
+    }
+  }
+  std::vector<double> x(u);
+  for (size_t c = u; c-- > 0;) {
+    double sum = a[c][u];
+    for (size_t k = c + 1; k < u; ++k) sum -= a[c][k] * x[k];
+    x[c] = sum / a[c][c];
+  }
+  std::map<std::string, double> heights;
+  for (size_t c = 0; c < u; ++c) heights[unknowns[c]] = x[c];
+  return heights;
+}
+
+TEST(AdjustmentSweep, RepeatedSweepsReachTheLeastSquaresHeightsOfANetWithLoops) {
+  TKorNet net;
+  AddOneRunSection(net, "Rp1", "K1", 2.513, 12, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K1", "K2", -1.207, 8);
+  AddOneRunSection(net, "K2", "Rp2", 3.844, 15, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "K1", "K3", 0.932, 6);
+  AddOneRunSection(net, "K3", "K2", -2.126, 9);
+  AddOneRunSection(net, "Rp2", "K4", -4.410, 11, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K4", "K3", 2.981, 7);
+  AddOneRunSection(net, "K4", "Rp1", -1.009, 14, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "Rp3", "K4", 0.755, 5, kFixedPoint, kNodalPoint);
+  ASSERT_TRUE(RebuildPoints(net));
+  SetPointElevation(net, "Rp1", 150.000);
+  SetPointElevation(net, "Rp2", 155.162);
+  SetPointElevation(net, "Rp3", 150.244);
+
+  const std::map<std::string, double> expected = LeastSquaresHeights(net);
+  ASSERT_EQ(expected.size(), 4u);
+  std::optional<double> error;
+  for (int sweep = 0; sweep < 400; ++sweep) error = AdjustOnce(net);
+  for (const auto& [name, height] : expected) EXPECT_NEAR(Elevation(net, name), height, 1e-9) << name;
+  ASSERT_TRUE(error);
+  EXPECT_GT(*error, 0.0);  // the loops do not close exactly
+}
+
+TEST(AdjustmentSweep, SectionWithoutSetupsIsRefusedAndNothingChanges) {
+  MessageRecorder messages;
+  TKorNet net;
+  testnets::BuildTwoBenchmarkNet(net);
+  net.SectionSetups.SetItem(1, 0.0);
+  EXPECT_FALSE(AdjustOnce(net));
+  EXPECT_EQ(Elevation(net, "K"), 0.0);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("2  [K --> B]"), std::string::npos) << messages.errors[0];
+  EXPECT_NE(messages.errors[0].find("больше нуля"), std::string::npos) << messages.errors[0];
+}
+
+TEST(AdjustmentSweep, SectionEndMissingFromThePointTableAsksToRebuildIt) {
+  MessageRecorder messages;
+  TKorNet net;
+  testnets::BuildTwoBenchmarkNet(net);
+  AddOneRunSection(net, "K", "New", 1.0, 3);
+  EXPECT_FALSE(AdjustOnce(net));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{100, 0, 110}));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("«New»"), std::string::npos) << messages.errors[0];
+  EXPECT_NE(messages.errors[0].find("«Создание нулевых отметок»"), std::string::npos) << messages.errors[0];
+}
+
+TEST(AdjustmentSweep, NetWithoutSectionsIsRefused) {
+  MessageRecorder messages;
+  TKorNet net;
+  AddPoints(net, {{"K", kNodalPoint, 5}});
+  EXPECT_FALSE(AdjustOnce(net));
+  EXPECT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(net.PointElevations.GetItem(0), 5.0);
+}
+
+}  // namespace
+}  // namespace korvado

@@ -1,0 +1,73 @@
+#include "FixedElevations.h"
+
+#include <gtest/gtest.h>
+
+#include "AdjustmentNets.h"
+#include "MessageRecorder.h"
+#include "SeparatorScope.h"
+
+namespace korvado {
+namespace {
+
+using testnets::AddPoints;
+
+class FixedElevations : public ::testing::TestWithParam<SeparatorCase> {
+ protected:
+  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
+  std::string Dec(const std::string& text) const {
+    std::string out = text;
+    for (char& c : out)
+      if (c == '.') c = GetParam().decimal;
+    return out;
+  }
+};
+
+TEST_P(FixedElevations, TheDialogListsOnlyFixedPointsWithTheirElevations) {
+  TKorNet net;
+  net.Name = "Объект";
+  AddPoints(net, {{"Rp1", kFixedPoint, 120.5}, {"K", kNodalPoint, 3}, {"Rp2", kFixedPoint, 0}});
+  EXPECT_EQ(OriginAltitudeTitle(net), "Отметки жестких точек   Объект");
+  EXPECT_EQ(FixedPointRows(net), (std::vector<AltitudeRow>{{"Rp1", Dec("120.5")}, {"Rp2", "0"}}));
+}
+
+TEST_P(FixedElevations, ANetWithoutFixedPointsShowsOneEmptyRowAndAnEmptyRowChangesNothing) {
+  MessageRecorder messages;
+  TKorNet net;
+  AddPoints(net, {{"K", kNodalPoint, 7}});
+  const std::vector<AltitudeRow> rows = FixedPointRows(net);
+  EXPECT_EQ(rows, (std::vector<AltitudeRow>{{"", ""}}));
+  EXPECT_TRUE(ApplyFixedElevations(net, rows));
+  EXPECT_EQ(net.PointElevations.GetItem(0), 7.0);
+  EXPECT_TRUE(messages.Silent());
+}
+
+TEST_P(FixedElevations, MatchedRowsAreStoredAndAnyPointCanBeSetByItsExactName) {
+  MessageRecorder messages;
+  TKorNet net;
+  AddPoints(net, {{"Rp1", kFixedPoint, 0}, {"K", kNodalPoint, 0}, {"rp1", kFixedPoint, 0}});
+  EXPECT_TRUE(ApplyFixedElevations(
+      net, {{"Rp1", Dec("120.25")}, {"K", Dec("99.5")}, {"RP1", "oops"}, {"Unknown", "1"}, {"Rp1", Dec("5")}}));
+  // The last row naming Rp1 wins; "RP1" matches nothing, so its text is never read.
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{5.0, 99.5, 0.0}));
+  EXPECT_TRUE(messages.Silent());
+}
+
+TEST_P(FixedElevations, ANonNumberIsReportedWithItsRowAndNothingIsStored) {
+  MessageRecorder messages;
+  TKorNet net;
+  AddPoints(net, {{"Rp1", kFixedPoint, 1}, {"Rp2", kFixedPoint, 2}, {"Rp3", kFixedPoint, 3}});
+  const char other = GetParam().decimal == '.' ? ',' : '.';
+  EXPECT_FALSE(ApplyFixedElevations(
+      net, {{"Rp1", Dec("120.25")}, {"Rp2", std::string("7") + other + "5"}, {"Rp3", ""}}));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{1, 2, 3}));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("Строка 2, точка «Rp2»"), std::string::npos) << messages.errors[0];
+  EXPECT_NE(messages.errors[0].find("Строка 3, точка «Rp3»"), std::string::npos) << messages.errors[0];
+  EXPECT_EQ(messages.errors[0].find("Строка 1"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, FixedElevations,
+                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+
+}  // namespace
+}  // namespace korvado

@@ -1,0 +1,74 @@
+#include "PointTable.h"
+
+#include <gtest/gtest.h>
+
+#include "AdjustmentNets.h"
+#include "MessageRecorder.h"
+
+namespace korvado {
+namespace {
+
+using testnets::AddOneRunSection;
+using testnets::AddPoints;
+
+std::vector<std::string> Names(const TKorNet& net) { return net.PointNames.Items(); }
+
+TEST(PointTable, PointsAreListedInOrderOfFirstAppearanceWithZeroElevations) {
+  MessageRecorder messages;
+  TKorNet net;
+  AddOneRunSection(net, "A", "B", 1.0, 1, kFixedPoint, kFixedPoint);
+  AddOneRunSection(net, "B", "K", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K", "A", 1.0, 1, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "A", "L", 1.0, 1, kFixedPoint, kIntermediatePoint);
+  AddPoints(net, {{"old", kNodalPoint, 55.0}});
+
+  ASSERT_TRUE(RebuildPoints(net));
+  EXPECT_EQ(Names(net), (std::vector<std::string>{"A", "B", "K", "L"}));
+  EXPECT_EQ(net.PointTypes.Items(), (std::vector<int32_t>{0, 0, 1, 2}));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{0, 0, 0, 0}));
+  EXPECT_TRUE(messages.Silent());
+}
+
+TEST(PointTable, TheTypeOfAPointsFirstAppearanceWins) {
+  TKorNet net;
+  AddOneRunSection(net, "A", "K", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K", "B", 1.0, 1, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "B", "K", 1.0, 1, kFixedPoint, kFixedPoint);  // K claimed fixed later
+  ASSERT_TRUE(RebuildPoints(net));
+  EXPECT_EQ(Names(net), (std::vector<std::string>{"A", "K", "B"}));
+  EXPECT_EQ(net.PointTypes.GetItem(1), kNodalPoint);
+}
+
+TEST(PointTable, NamesDifferingInCaseAreDifferentPointsAndAFirstLoopKeepsBothEnds) {
+  TKorNet net;
+  AddOneRunSection(net, "rp", "rp", 0.0, 1, kFixedPoint, kFixedPoint);
+  AddOneRunSection(net, "rp", "Rp", 1.0, 1, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "Rp", "Rp", 1.0, 1, kNodalPoint, kNodalPoint);
+  ASSERT_TRUE(RebuildPoints(net));
+  EXPECT_EQ(Names(net), (std::vector<std::string>{"rp", "rp", "Rp"}));
+}
+
+TEST(PointTable, ANetWithoutSectionsIsRefusedAndKeepsItsPoints) {
+  MessageRecorder messages;
+  TKorNet net;
+  net.Name = "Пустая";
+  AddPoints(net, {{"A", kFixedPoint, 12.5}});
+  EXPECT_FALSE(RebuildPoints(net));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("Пустая"), std::string::npos);
+  EXPECT_EQ(Names(net), (std::vector<std::string>{"A"}));
+  EXPECT_EQ(net.PointElevations.GetItem(0), 12.5);
+}
+
+TEST(PointTable, SetPointElevationSetsTheFirstExactMatchOnly) {
+  TKorNet net;
+  AddPoints(net, {{"A", kFixedPoint, 0}, {"a", kNodalPoint, 0}, {"A", kNodalPoint, 0}});
+  EXPECT_TRUE(SetPointElevation(net, "A", 101.5));
+  EXPECT_FALSE(SetPointElevation(net, "Z", 7.0));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{101.5, 0, 0}));
+  EXPECT_TRUE(SetPointElevation(net, "a", 3.0));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{101.5, 3.0, 0}));
+}
+
+}  // namespace
+}  // namespace korvado

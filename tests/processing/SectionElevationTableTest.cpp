@@ -1,0 +1,72 @@
+#include "SectionElevationTable.h"
+
+#include <gtest/gtest.h>
+
+#include "AdjustmentNets.h"
+#include "SeparatorScope.h"
+
+namespace korvado {
+namespace {
+
+class SectionElevationTableTest : public ::testing::TestWithParam<SeparatorCase> {
+ protected:
+  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
+  // "100.00" written with the separator under test.
+  std::string Dec(const std::string& text) const {
+    std::string out = text;
+    for (char& c : out)
+      if (c == '.') c = GetParam().decimal;
+    return out;
+  }
+  std::vector<std::string> Elevations(const std::vector<ElevationRow>& rows) const {
+    std::vector<std::string> texts;
+    for (const ElevationRow& row : rows) texts.push_back(row.elevation);
+    return texts;
+  }
+  TKorNet net;
+  void SetUp() override { testnets::BuildTwoRunSectionNet(net); }
+};
+
+TEST_P(SectionElevationTableTest, MisclosureIsDistributedByRunWeightsTenOverN) {
+  const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
+  EXPECT_EQ(rows, (std::vector<ElevationRow>{{"A", Dec("100.00"), kFixedPoint},
+                                             {"X", Dec("101.02"), kIntermediatePoint},
+                                             {"B", Dec("103.03"), kFixedPoint}}));
+}
+
+TEST_P(SectionElevationTableTest, PendentPointsHangOffSectionPointsAndOffEachOther) {
+  TKorNetDetailTable& table = net.SectionTables.TableAt(0);
+  table.AddPendentRun(kIntermediatePoint, "x", "P", 1, -0.50, 0);  // attachment found ignoring case
+  table.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 0);   // hangs off the pendent P
+  table.AddPendentRun(kIntermediatePoint, "Nowhere", "R", 1, 1.0, 0);
+  const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
+  ASSERT_EQ(rows.size(), 6u);
+  EXPECT_EQ(rows[3], (ElevationRow{"P [вис.]", Dec("100.52"), kIntermediatePoint}));
+  EXPECT_EQ(rows[4], (ElevationRow{"Q [вис.]", Dec("100.77"), kIntermediatePoint}));
+  EXPECT_EQ(rows[5], (ElevationRow{"R [вис.]", "", kIntermediatePoint}));
+}
+
+TEST_P(SectionElevationTableTest, SectionEndsAreFoundIgnoringCaseAndAMissingEndLeavesItsCellsEmpty) {
+  net.PointNames.Set(0, "a");
+  EXPECT_EQ(Elevations(SectionElevationTable(net, 0)),
+            (std::vector<std::string>{Dec("100.00"), Dec("101.02"), Dec("103.03")}));
+
+  net.PointNames.Set(1, "Elsewhere");  // B gone: nothing after the start can be carried
+  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 0);
+  EXPECT_EQ(Elevations(SectionElevationTable(net, 0)), (std::vector<std::string>{Dec("100.00"), "", "", ""}));
+
+  net.ClearPoints();
+  EXPECT_EQ(Elevations(SectionElevationTable(net, 0)), (std::vector<std::string>{"", "", "", ""}));
+}
+
+TEST_P(SectionElevationTableTest, RunWithoutSetupsTakesTheWholeMisclosureWithoutDividingByZero) {
+  net.SectionTables.TableAt(0).RunSetups.SetItem(1, 0.0);
+  EXPECT_EQ(Elevations(SectionElevationTable(net, 0)),
+            (std::vector<std::string>{Dec("100.00"), Dec("101.00"), Dec("103.03")}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, SectionElevationTableTest,
+                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+
+}  // namespace
+}  // namespace korvado
