@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "../processing/LocaleSeparatorTest.h"
+
 #include "../processing/AdjustmentNets.h"
 #include "MessageRecorder.h"
-#include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
@@ -26,15 +27,8 @@ struct AdjustmentPage {
   TKorNet& Net() { return state.Nets.NetAt(0); }
 };
 
-class AdjustmentCommands : public ::testing::TestWithParam<SeparatorCase> {
+class AdjustmentCommands : public LocaleSeparatorTest {
  protected:
-  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
-  std::string Dec(const std::string& text) const {
-    std::string out = text;
-    for (char& c : out)
-      if (c == '.') c = GetParam().decimal;
-    return out;
-  }
   MessageRecorder messages;
   AdjustmentPage page;
 };
@@ -135,8 +129,7 @@ TEST_P(AdjustmentCommands, NetUpdateCopiesTheCorrectedJournalIntoTheNet) {
   EXPECT_TRUE(messages.Silent());
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, AdjustmentCommands,
-                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+KORVADO_WITH_BOTH_SEPARATORS(AdjustmentCommands);
 
 }  // namespace
 }  // namespace korvado

@@ -2,21 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "../processing/LocaleSeparatorTest.h"
+
 #include "../processing/AdjustmentNets.h"
-#include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
 
-class ElevationCommands : public ::testing::TestWithParam<SeparatorCase> {
+class ElevationCommands : public LocaleSeparatorTest {
  protected:
-  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
-  std::string Dec(const std::string& text) const {
-    std::string out = text;
-    for (char& c : out)
-      if (c == '.') c = GetParam().decimal;
-    return out;
-  }
   AppState state;
   void SetUp() override {
     TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть 1"));
@@ -54,8 +48,7 @@ TEST_P(ElevationCommands, ReportNeedsANetAndTheTreeListsEveryNet) {
   EXPECT_EQ(tree[0].sections.at(0).caption, "1  [A --> B]");
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, ElevationCommands,
-                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+KORVADO_WITH_BOTH_SEPARATORS(ElevationCommands);
 
 }  // namespace
 }  // namespace korvado

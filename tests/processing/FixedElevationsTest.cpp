@@ -2,25 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "LocaleSeparatorTest.h"
+
 #include "AdjustmentNets.h"
 #include "MessageRecorder.h"
-#include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
 
 using testnets::AddPoints;
 
-class FixedElevations : public ::testing::TestWithParam<SeparatorCase> {
- protected:
-  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
-  std::string Dec(const std::string& text) const {
-    std::string out = text;
-    for (char& c : out)
-      if (c == '.') c = GetParam().decimal;
-    return out;
-  }
-};
+using FixedElevations = LocaleSeparatorTest;
 
 TEST_P(FixedElevations, TheDialogListsOnlyFixedPointsWithTheirElevations) {
   TKorNet net;
@@ -66,8 +58,7 @@ TEST_P(FixedElevations, ANonNumberIsReportedWithItsRowAndNothingIsStored) {
   EXPECT_EQ(messages.errors[0].find("Строка 1"), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, FixedElevations,
-                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+KORVADO_WITH_BOTH_SEPARATORS(FixedElevations);
 
 }  // namespace
 }  // namespace korvado

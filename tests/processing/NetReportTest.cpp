@@ -2,22 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "LocaleSeparatorTest.h"
+
 #include "AdjustmentNets.h"
-#include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
 
-class NetReportTest : public ::testing::TestWithParam<SeparatorCase> {
- protected:
-  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
-  std::string Dec(const std::string& text) const {
-    std::string out = text;
-    for (char& c : out)
-      if (c == '.') c = GetParam().decimal;
-    return out;
-  }
-};
+using NetReportTest = LocaleSeparatorTest;
 
 TEST_P(NetReportTest, SectionsFollowEachOtherAndTheJunctionIsListedTwice) {
   TKorNet net;
@@ -47,8 +39,7 @@ TEST_P(NetReportTest, ReportFollowsTheNetsCurrentSections) {
   EXPECT_TRUE(NetReport(TKorNet{}).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, NetReportTest,
-                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+KORVADO_WITH_BOTH_SEPARATORS(NetReportTest);
 
 }  // namespace
 }  // namespace korvado

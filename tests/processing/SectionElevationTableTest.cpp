@@ -2,22 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "LocaleSeparatorTest.h"
+
 #include "AdjustmentNets.h"
-#include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
 
-class SectionElevationTableTest : public ::testing::TestWithParam<SeparatorCase> {
+class SectionElevationTableTest : public LocaleSeparatorTest {
  protected:
-  SeparatorScope separators{GetParam().decimal, GetParam().thousands};
-  // "100.00" written with the separator under test.
-  std::string Dec(const std::string& text) const {
-    std::string out = text;
-    for (char& c : out)
-      if (c == '.') c = GetParam().decimal;
-    return out;
-  }
   std::vector<std::string> Elevations(const std::vector<ElevationRow>& rows) const {
     std::vector<std::string> texts;
     for (const ElevationRow& row : rows) texts.push_back(row.elevation);
@@ -65,8 +58,7 @@ TEST_P(SectionElevationTableTest, RunWithoutSetupsTakesTheWholeMisclosureWithout
             (std::vector<std::string>{Dec("100.00"), Dec("101.00"), Dec("103.03")}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Separators, SectionElevationTableTest,
-                         ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
+KORVADO_WITH_BOTH_SEPARATORS(SectionElevationTableTest);
 
 }  // namespace
 }  // namespace korvado
