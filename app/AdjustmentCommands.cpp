@@ -55,8 +55,9 @@ std::optional<EquateView> EquateCurrentNet(AppState& state) {
   if (!error) return std::nullopt;
   state.MarkChanged();
   ++state.IterationCounter;  // wraps to 0 after 65535, as a 16-bit count does
+  const std::string muText = FormatFixed(2, *error);
   return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
-                    "СКО: " + FormatFixed(2, *error) + " мм"};
+                    "СКО: " + muText + " мм", *error, muText};
 }
 
 void UpdateNetsFromJournal(AppState& state) {

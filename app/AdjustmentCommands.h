@@ -27,6 +27,8 @@ struct EquateView {
   std::vector<EquateRow> rows;
   std::string iterationCaption;  // "Итерация: 1"
   std::string errorCaption;      // "СКО: 0.05 мм"
+  double mu = 0.0;               // the mean square error of unit weight
+  std::string muText;            // mu as the caption shows it: "0.05"
 };
 
 struct OriginAltitudeDialogContent {

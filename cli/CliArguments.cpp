@@ -1,0 +1,53 @@
+#include "CliArguments.h"
+
+#include <set>
+
+#include "ModelErrors.h"
+#include "NumberText.h"
+
+namespace korvado::cli {
+
+namespace {
+
+const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed"};
+
+}  // namespace
+
+CliArguments ParseCliArguments(const std::vector<std::string>& args) {
+  CliArguments parsed;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--help" || arg == "-h") {
+      parsed.help = true;
+    } else if (arg == "--rebuild-points") {
+      parsed.rebuildPoints = true;
+    } else if (arg.rfind("--", 0) == 0) {
+      const std::string name = arg.substr(2);
+      if (!kValueOptions.count(name)) throw UsageError("unknown option " + arg);
+      if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
+      const std::string& value = args[++i];
+      if (name == "fixed")
+        parsed.fixed.push_back(value);
+      else
+        parsed.options[name] = value;
+    } else if (parsed.command.empty()) {
+      parsed.command = arg;
+    } else {
+      parsed.positional.push_back(arg);
+    }
+  }
+  return parsed;
+}
+
+int OptionIndex(const CliArguments& arguments, const std::string& name, int fallback) {
+  const auto found = arguments.options.find(name);
+  if (found == arguments.options.end()) return fallback;
+  try {
+    const int value = ParseInteger(found->second);
+    if (value >= 0) return value;
+  } catch (const ConversionError&) {
+  }
+  throw UsageError("--" + name + " needs a number from 0, not '" + found->second + "'");
+}
+
+}  // namespace korvado::cli

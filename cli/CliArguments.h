@@ -1,0 +1,33 @@
+#pragma once
+// The command line of korvado-cli: a command, its positional arguments and its options.
+
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace korvado::cli {
+
+struct CliArguments {
+  std::string command;
+  std::vector<std::string> positional;
+  // Options given once, by name without the dashes.
+  std::map<std::string, std::string> options;
+  // Every value of a repeatable option (--fixed), in order.
+  std::vector<std::string> fixed;
+  bool rebuildPoints = false;
+  bool help = false;
+};
+
+// Raises UsageError for an unknown option or a missing value.
+CliArguments ParseCliArguments(const std::vector<std::string>& args);
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The option as a non-negative integer; raises UsageError naming the option otherwise.
+int OptionIndex(const CliArguments& arguments, const std::string& name, int fallback);
+
+}  // namespace korvado::cli

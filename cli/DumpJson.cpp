@@ -1,0 +1,103 @@
+#include "DumpJson.h"
+
+namespace korvado::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json References(const TIntList& refs) { return Json(refs.Items()); }
+
+Json RecordsJson(const TKorData& j) {
+  Json records = Json::array();
+  for (int32_t i = 0; i < j.RecordCount(); ++i)
+    records.push_back({{"back", j.BackPoints[i]},
+                       {"fore", j.ForePoints[i]},
+                       {"setups", j.SetupCounts.GetItem(i)},
+                       {"height", j.HeightDiffs.GetItem(i)},
+                       {"note", j.Notes[i]},
+                       {"firstSetup", j.FirstSetup.GetItem(i)},
+                       {"lastSetup", j.LastSetup.GetItem(i)}});
+  return records;
+}
+
+Json SetupsJson(const TKorData& j) {
+  Json setups = Json::array();
+  for (int32_t s = 0; s < j.SetupTotal(); ++s)
+    setups.push_back({{"back", j.SetupBackPoints[s]},
+                      {"fore", j.SetupForePoints[s]},
+                      {"backMain", j.BackMainReading.GetItem(s)},
+                      {"foreMain", j.ForeMainReading.GetItem(s)},
+                      {"backAux", j.BackAuxReading.GetItem(s)},
+                      {"foreAux", j.ForeAuxReading.GetItem(s)},
+                      {"height", j.SetupHeightDiffs.GetItem(s)},
+                      {"note", j.SetupNotes[s]}});
+  return setups;
+}
+
+Json RunsJson(const TKorNetDetailTable& t) {
+  Json runs = Json::array();
+  for (int32_t r = 0; r < t.RunCount(); ++r)
+    runs.push_back({{"back", t.RunBackPoints[r]},
+                    {"fore", t.RunForePoints[r]},
+                    {"backType", t.RunBackTypes.GetItem(r)},
+                    {"foreType", t.RunForeTypes.GetItem(r)},
+                    {"height", t.RunHeights.GetItem(r)},
+                    {"setups", t.RunSetups.GetItem(r)},
+                    {"refs", References(t.RunRefs.ListAt(r))}});
+  return runs;
+}
+
+Json PendentsJson(const TKorNetDetailTable& t) {
+  Json pendents = Json::array();
+  for (int32_t p = 0; p < t.PendentCount(); ++p)
+    pendents.push_back({{"type", t.PendentTypes.GetItem(p)},
+                        {"back", t.PendentBackPoints[p]},
+                        {"fore", t.PendentForePoints[p]},
+                        {"setups", t.PendentSetups.GetItem(p)},
+                        {"height", t.PendentHeights.GetItem(p)},
+                        {"refs", References(t.PendentRefs.ListAt(p))}});
+  return pendents;
+}
+
+Json SectionsJson(const TKorNet& net) {
+  Json sections = Json::array();
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
+    sections.push_back({{"start", net.SectionStarts[s]},
+                        {"end", net.SectionEnds[s]},
+                        {"startType", net.SectionStartTypes.GetItem(s)},
+                        {"endType", net.SectionEndTypes.GetItem(s)},
+                        {"height", net.SectionHeights.GetItem(s)},
+                        {"setups", net.SectionSetups.GetItem(s)},
+                        {"runs", RunsJson(table)},
+                        {"pendents", PendentsJson(table)}});
+  }
+  return sections;
+}
+
+}  // namespace
+
+Json PointsJson(const TKorNet& net) {
+  Json points = Json::array();
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    points.push_back({{"name", net.PointNames[p]},
+                      {"type", net.PointTypes.GetItem(p)},
+                      {"elevation", net.PointElevations.GetItem(p)}});
+  return points;
+}
+
+Json NetsJson(const TNetList& nets) {
+  Json out = Json::array();
+  for (int32_t n = 0; n < nets.NetCount(); ++n) {
+    const TKorNet& net = nets.NetAt(n);
+    out.push_back({{"name", net.Name}, {"sections", SectionsJson(net)}, {"points", PointsJson(net)}});
+  }
+  return out;
+}
+
+Json JournalJson(const TKorData& journal) {
+  return {{"techMode", journal.TechMode}, {"records", RecordsJson(journal)}, {"setups", SetupsJson(journal)}};
+}
+
+}  // namespace korvado::cli
