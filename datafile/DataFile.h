@@ -4,6 +4,7 @@
 // anything, so a damaged file is never half-loaded.
 
 #include <string>
+#include <string_view>
 
 #include "KorData.h"
 #include "KorNets.h"
@@ -23,7 +24,7 @@ void WriteDataFile(const std::string& path, const TKorData& journal, const TNetL
 // Reads the bytes of a data file. On success journal and nets are replaced by
 // its contents; on any fault FileIOError names fileName and the fault, and
 // journal and nets stay exactly as they were.
-void ReadDataBytes(const std::string& bytes, const std::string& fileName, TKorData& journal, TNetList& nets);
+void ReadDataBytes(std::string_view bytes, const std::string& fileName, TKorData& journal, TNetList& nets);
 
 // Reads the file at path the same way.
 void ReadDataFile(const std::string& path, TKorData& journal, TNetList& nets);

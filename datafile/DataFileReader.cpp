@@ -12,15 +12,35 @@
 #include "JournalRanges.h"
 #include "LittleEndian.h"
 #include "ModelErrors.h"
+#include "Utf8Text.h"
 #include "Windows1251.h"
 
 namespace korvado {
 
 namespace {
 
+// The UTF-8 form of every byte of the code page, built once: decoding names is
+// most of the work of reading a large journal.
+struct Windows1251Utf8Table {
+  struct Sequence {
+    char bytes[3];
+    int length;
+  };
+  Sequence of[256];
+
+  Windows1251Utf8Table() {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string utf8;
+      AppendUtf8(utf8, Windows1251Char(static_cast<unsigned char>(byte)));
+      of[byte].length = static_cast<int>(utf8.size());
+      utf8.copy(of[byte].bytes, utf8.size());
+    }
+  }
+};
+
 class DataReader {
  public:
-  DataReader(const std::string& bytes, const std::string& fileName) : bytes_(bytes), fileName_(fileName) {}
+  DataReader(std::string_view bytes, const std::string& fileName) : bytes_(bytes), fileName_(fileName) {}
 
   [[noreturn]] void Fail(const std::string& what) const { throw FileIOError(OpenFailedMessage(fileName_, what)); }
 
@@ -37,6 +57,11 @@ class DataReader {
   }
   std::string Name() { return Text(kShortNameChars); }
 
+  // Fails at once when the file is shorter than n more bytes.
+  void Require(size_t n) const {
+    if (bytes_.size() - position_ < n) Fail(kReadBeyondEndOfFile);
+  }
+
   void ExpectEnd() const {
     if (position_ != bytes_.size())
       Fail("после последней сети остались лишние данные (" + std::to_string(bytes_.size() - position_) + " байт)");
@@ -44,28 +69,50 @@ class DataReader {
 
  private:
   const char* Take(size_t n) {
-    if (bytes_.size() - position_ < n) Fail(kReadBeyondEndOfFile);
+    Require(n);
     const char* p = bytes_.data() + position_;
     position_ += n;
     return p;
   }
 
   static std::string DecodeName(const char* p, size_t length) {
-    std::string raw(p, length);
-    for (char c : raw)
-      if (static_cast<unsigned char>(c) >= 0x80) return DecodeWindows1251(raw);
-    return raw;
+    unsigned char highBits = 0;
+    for (size_t k = 0; k < length; ++k) highBits |= static_cast<unsigned char>(p[k]);
+    if (highBits < 0x80) return std::string(p, length);  // plain ASCII reads as it is
+    static const Windows1251Utf8Table table;
+    size_t size = 0;
+    for (size_t k = 0; k < length; ++k) size += table.of[static_cast<unsigned char>(p[k])].length;
+    std::string utf8(size, '\0');
+    char* out = utf8.data();
+    for (size_t k = 0; k < length; ++k) {
+      const Windows1251Utf8Table::Sequence& sequence = table.of[static_cast<unsigned char>(p[k])];
+      for (int b = 0; b < sequence.length; ++b) *out++ = sequence.bytes[b];
+    }
+    return utf8;
   }
 
-  const std::string& bytes_;
+  std::string_view bytes_;
   const std::string& fileName_;
   size_t position_ = 0;
 };
+
+// The counts were checked against the bytes present, so this cannot be made to allocate much.
+void ReserveJournal(TKorData& j, int32_t r, int32_t s) {
+  for (TStringList* column : {&j.BackPoints, &j.ForePoints, &j.Notes}) column->Reserve(r);
+  for (TIntList* column : {&j.SetupCounts, &j.FirstSetup, &j.LastSetup}) column->Reserve(r);
+  j.HeightDiffs.Reserve(r);
+  for (TStringList* column : {&j.SetupBackPoints, &j.SetupForePoints, &j.SetupNotes}) column->Reserve(s);
+  for (TDoubleList* column :
+       {&j.BackMainReading, &j.ForeMainReading, &j.BackAuxReading, &j.ForeAuxReading, &j.SetupHeightDiffs})
+    column->Reserve(s);
+}
 
 void ReadJournal(DataReader& in, TKorData& j) {
   j.TechMode = in.U8() != 0;
   const int32_t r = in.U16();
   const int32_t s = in.U16();
+  in.Require(kRecordBytes * r + kSetupBytes * s + 2);  // the net count follows
+  ReserveJournal(j, r, s);
   for (int32_t i = 0; i < r; ++i) j.BackPoints.Add(in.Name());
   for (int32_t i = 0; i < r; ++i) j.ForePoints.Add(in.Name());
   for (int32_t i = 0; i < r; ++i) j.SetupCounts.Add(in.U16());
@@ -155,7 +202,7 @@ void ReadNets(DataReader& in, TNetList& nets) {
 
 }  // namespace
 
-void ReadDataBytes(const std::string& bytes, const std::string& fileName, TKorData& journal, TNetList& nets) {
+void ReadDataBytes(std::string_view bytes, const std::string& fileName, TKorData& journal, TNetList& nets) {
   DataReader in(bytes, fileName);
   TKorData freshJournal;
   TNetList freshNets;
@@ -167,7 +214,7 @@ void ReadDataBytes(const std::string& bytes, const std::string& fileName, TKorDa
 }
 
 void ReadDataFile(const std::string& path, TKorData& journal, TNetList& nets) {
-  ReadDataBytes(ReadFileContents(path), path, journal, nets);
+  ReadDataBytes(ReadFileContents(path).View(), path, journal, nets);
 }
 
 }  // namespace korvado

@@ -62,7 +62,7 @@ void WriteJournal(DataWriter& w, const TKorData& j) {
   const int32_t r = CheckedCount(j.ForePoints.Count(), "записей журнала");
   const int32_t s = CheckedCount(j.SetupForePoints.Count(), "штативов в журнале");
   if (std::string fault = FindJournalRangeFault(j); !fault.empty()) throw FileIOError("журнал повреждён: " + fault);
-  w.out.reserve(w.out.size() + 5 + 87 * static_cast<size_t>(r) + 103 * static_cast<size_t>(s) + 2);
+  w.out.reserve(w.out.size() + 5 + kRecordBytes * r + kSetupBytes * s + 2);
   w.U8(j.TechMode ? 1 : 0);
   w.U16(r);
   w.U16(s);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "DataFileMessages.h"
@@ -105,26 +106,22 @@ void SyncFolder(const fs::path& target) {
 
 }  // namespace
 
-std::string ReadFileContents(const std::string& path) {
+FileContents ReadFileContents(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) FailRead(path, errno);
   struct stat info {};
-  std::string bytes;
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
-  char chunk[65536];
+  // One spare byte lets the read that finds the end use the same buffer.
+  size_t capacity = 65536;
+  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) capacity = static_cast<size_t>(info.st_size) + 1;
+  FileContents contents{std::make_unique_for_overwrite<char[]>(capacity), 0};
   for (;;) {
-    // Straight into the string when its reserve holds the whole file: one read call.
-    const size_t room = bytes.capacity() - bytes.size();
-    const size_t size = bytes.size();
-    ssize_t n;
-    if (room > 0) {
-      bytes.resize(size + room);
-      n = ::read(fd, bytes.data() + size, room);
-      bytes.resize(size + (n > 0 ? static_cast<size_t>(n) : 0));
-    } else {
-      n = ::read(fd, chunk, sizeof chunk);
-      if (n > 0) bytes.append(chunk, static_cast<size_t>(n));
+    if (contents.size == capacity) {  // the file grew, or it is not a regular file
+      capacity *= 2;
+      auto larger = std::make_unique_for_overwrite<char[]>(capacity);
+      std::memcpy(larger.get(), contents.data.get(), contents.size);
+      contents.data = std::move(larger);
     }
+    const ssize_t n = ::read(fd, contents.data.get() + contents.size, capacity - contents.size);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       const int error = errno;
@@ -132,9 +129,10 @@ std::string ReadFileContents(const std::string& path) {
       FailRead(path, error);
     }
     if (n == 0) break;
+    contents.size += static_cast<size_t>(n);
   }
   ::close(fd);
-  return bytes;
+  return contents;
 }
 
 void ReplaceFileContents(const std::string& path, const std::string& bytes) {

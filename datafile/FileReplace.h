@@ -1,12 +1,22 @@
 #pragma once
 // Whole-file reading and writing for the data file.
 
+#include <cstddef>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace korvado {
 
-// The whole contents of the file at path; FileIOError names the file and the fault.
-std::string ReadFileContents(const std::string& path);
+struct FileContents {
+  std::unique_ptr<char[]> data;
+  size_t size = 0;
+  std::string_view View() const { return {data.get(), size}; }
+};
+
+// The whole contents of the file at path, normally in one read call;
+// FileIOError names the file and the fault.
+FileContents ReadFileContents(const std::string& path);
 
 // Writes a temporary file beside path, flushes it to the disk and only then
 // renames it over path, so that a failure at any step (no rights, full disk,

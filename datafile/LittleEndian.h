@@ -21,8 +21,12 @@ inline void AppendDouble(std::string& out, double value) { AppendLittleEndian(ou
 template <class Unsigned>
 Unsigned LoadLittleEndian(const char* p) {
   Unsigned value = 0;
-  for (size_t k = 0; k < sizeof(Unsigned); ++k)
-    value |= static_cast<Unsigned>(static_cast<unsigned char>(p[k])) << (8 * k);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(&value, p, sizeof(Unsigned));
+  } else {
+    for (size_t k = 0; k < sizeof(Unsigned); ++k)
+      value |= static_cast<Unsigned>(static_cast<unsigned char>(p[k])) << (8 * k);
+  }
   return value;
 }
 
