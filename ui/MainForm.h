@@ -1,18 +1,136 @@
 #pragma once
+// The main window: menus, actions, tool bars, the status bar and four pages.
+// It holds no data of its own: it shows the program state (AppState) and runs
+// the commands of the app layer. Each page is a widget of its own; the
+// commands of the menus are slots named after their actions.
 
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
+#include <QTabWidget>
+#include <QToolBar>
+#include <functional>
+#include <memory>
+#include <vector>
 
 #include "AppState.h"
+#include "SettingsFile.h"
 
 namespace korvado {
+
+class TJournalPage;
+class TNetSystemPage;
+class TAdjustmentPage;
+class TElevationPage;
+class TNetNameDlg;
+class TTypePointDlg;
+class TAboutBox;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
  public:
+  // Reads Korvado.ini from the current working directory.
   explicit TMainForm(QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  AppState& State() { return state_; }
+  SettingsFile& Settings() { return *settings_; }
+  // Windows created later (the nets browser) add what they write into the settings at exit.
+  void AddExitSettingsWriter(std::function<void(SettingsFile&)> writer);
+
+  // The shared dialogs, created on first use and kept.
+  TNetNameDlg& NetNameDlg();
+  TTypePointDlg& TypePointDlg();
+
+  // The net selector follows the net list: all names, the current net selected.
+  void RefillNetSelector();
+  // Selects entry index of the net selector and makes it the current net.
+  void SelectNet(int32_t index);
+  // The second panel of the status bar: the open file's full path.
+  void ShowFileName();
+  // acOpen after its dialog: reads path and shows the data (nothing when no file is there).
+  void OpenFile(const QString& path);
+
+  QAction* acNew;
+  QAction* acOpen;
+  QAction* acSave;
+  QAction* acSaveAs;
+  QAction* acCloseData;
+  QAction* acExit;
+  QAction* acTechTableKor;
+  QAction* acInputMode;
+  QAction* acUpDateNets;
+  QAction* acAdd;
+  QAction* acInsert;
+  QAction* acDeleteRec;
+  QAction* acCopyDataToClipbrdExcel;
+  QAction* acPasteDataFromClipbrdExcel;
+  QAction* acNetsBrowser;
+  QAction* acSelectAltitudeTable;
+  QAction* acCopyFromAltitudeTable;
+  QAction* acAbout;
+
+  QToolBar* ToolBar3;
+  QToolBar* ToolBar1;
+  QComboBox* ComboBox1;
+  QLabel* StatusPanel1;
+  QLabel* StatusPanel2;
+  QTabWidget* PageControl1;
+  TJournalPage* JournalPage;
+  TNetSystemPage* NetSystemPage;
+  TAdjustmentPage* AdjustmentPage;
+  TElevationPage* ElevationPage;
+
+ public slots:
+  void acNewExecute();
+  void acOpenExecute();
+  void acSaveExecute();
+  void acSaveAsExecute();
+  void acCloseDataExecute();
+  void acExitExecute();
+  void acUpDateNetsExecute();
+  void acPasteDataFromClipbrdExcelExecute();
+  void acCopyDataToClipbrdExcelExecute();
+  void acNetsBrowserExecute();
+  void acAboutExecute();
+  void ComboBox1Click();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
+  void CreateActions();
+  void CreateMenus();
+  void CreateToolBars();
+  void CreateStatusBar();
+  void CreatePages();
+  void ConnectActions();
+  void ApplySettings();
+  void WriteSettings();
+
+  // "Сохранить изменения?" while the data have unsaved changes; false when the
+  // user cancels (or the save does not happen).
+  bool SaveChangesFirst();
+  // acSave and acSaveAs; false when no file was written.
+  bool SaveData();
+  bool SaveDataAs();
+  // The screen after the data were closed, and after new or opened data.
+  void ShowClosedData();
+  void ShowOpenData();
+
   AppState state_;
+  std::unique_ptr<SettingsFile> settings_;
+  std::vector<std::function<void(SettingsFile&)>> exitSettingsWriters_;
+  QPoint toolBar1Position_;
+  QPoint comboBox1Position_;
+  bool firstShow_ = true;
+  bool settingsWritten_ = false;
+  QPointer<TNetNameDlg> netNameDlg_;
+  QPointer<TTypePointDlg> typePointDlg_;
+  QPointer<TAboutBox> aboutBox_;
 };
 
 }  // namespace korvado

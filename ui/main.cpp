@@ -1,10 +1,12 @@
-#include <QApplication>
-
+#include "KorvadoApplication.h"
 #include "MainForm.h"
+#include "ScreenshotMode.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  korvado::KorvadoApplication app(argc, argv);
+  korvado::ApplyLocaleSeparators();
   korvado::TMainForm form;
   form.show();
+  korvado::StartScreenshotIfAsked(form);
   return app.exec();
 }

@@ -1,0 +1,156 @@
+#include "JournalGridView.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace korvado {
+
+namespace {
+
+char32_t FirstChar(const QString& text) {
+  const QList<uint> codes = text.toUcs4();
+  return codes.isEmpty() ? 0 : static_cast<char32_t>(codes.first());
+}
+
+// Keys that produce no character (arrows, shortcuts) are not the filter's business.
+bool IsTypedChar(const QString& text) {
+  if (text.isEmpty()) return false;
+  const char32_t c = FirstChar(text);
+  return c == kEnterChar || c == kBackspaceChar || c >= 0x20;
+}
+
+}  // namespace
+
+TCellEditor::TCellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent)
+    : QLineEdit(parent), grid_(grid), column_(index.column()) {
+  setFrame(false);
+  const int limit = CellTextLimit(grid, column_);
+  if (limit > 0) setMaxLength(limit);
+  setReadOnly(IsComputedCell(grid, index.row(), column_));
+}
+
+bool TCellEditor::Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed) {
+  if (!IsTypedChar(typed)) return true;
+  return CellAcceptsChar(grid, column, keptText.toStdString(), FirstChar(typed));
+}
+
+void TCellEditor::keyPressEvent(QKeyEvent* event) {
+  QString kept = text();
+  if (hasSelectedText()) kept.remove(selectionStart(), selectedText().size());
+  if (!Accepts(grid_, column_, kept, event->text())) {
+    event->accept();
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+TCellDelegate::TCellDelegate(JournalGrid grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
+
+QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+  lastEditor_ = new TCellEditor(grid_, index, parent);
+  return lastEditor_;
+}
+
+void TCellDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
+
+bool TCellDelegate::eventFilter(QObject* object, QEvent* event) {
+  // A message box about the text being typed takes the focus for a moment;
+  // the edit goes on when the box closes.
+  if (event->type() == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+  }
+  return QStyledItemDelegate::eventFilter(object, event);
+}
+
+TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent)
+    : QTableView(parent), grid_(grid), delegate_(new TCellDelegate(grid, this)) {
+  setItemDelegate(delegate_);
+  setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
+  setSelectionMode(ContiguousSelection);
+  setSelectionBehavior(SelectItems);
+  setTabKeyNavigation(false);
+  setWordWrap(false);
+  // A narrow cell clips its text, as a grid cell does, rather than eliding it.
+  setTextElideMode(Qt::ElideNone);
+  verticalHeader()->hide();
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(18);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setMinimumSectionSize(8);
+}
+
+void TJournalGridView::SelectCell(int row, int column) {
+  const QModelIndex index = model()->index(row, column);
+  if (!index.isValid()) return;
+  selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  scrollTo(index);
+}
+
+bool TJournalGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  const QString before = index.data().toString();
+  if (!QTableView::edit(index, trigger, event)) return false;
+  if (IsEditing() && !editor_) {
+    editor_ = delegate_->LastEditor();
+    editIndex_ = index;
+    originalText_ = before;
+    if (editor_)
+      connect(editor_, &QLineEdit::textEdited, this,
+              [this, index](const QString& text) { emit cellTextEdited(index, text); });
+  }
+  return true;
+}
+
+void TJournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  EditEnd how = EditEnd::Elsewhere;
+  if (hint == QAbstractItemDelegate::SubmitModelCache && !movingCurrent_) how = EditEnd::Enter;
+  if (hint == QAbstractItemDelegate::RevertModelCache) how = EditEnd::Escape;
+  // Tab ends the edit in place; the entry path, not Tab, moves the cursor.
+  if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+    hint = QAbstractItemDelegate::NoHint;
+  const QModelIndex index = editIndex_;
+  editor_ = nullptr;
+  editIndex_ = QModelIndex();
+  QTableView::closeEditor(editor, hint);
+  if (index.isValid()) emit editFinished(index, how);
+}
+
+void TJournalGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  movingCurrent_ = true;
+  QTableView::currentChanged(current, previous);
+  movingCurrent_ = false;
+  if (current != previous) emit currentCellChanged();
+}
+
+void TJournalGridView::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  // The vertical keys neither end an edit nor move the cursor while one is open.
+  if (IsEditing() && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
+    event->accept();
+    return;
+  }
+  if (!IsEditing() && keyDown_ && keyDown_(key)) {
+    event->accept();
+    return;
+  }
+  // A key the cell refuses neither opens the editor nor searches the column.
+  if (!IsEditing() && currentIndex().isValid() && IsTypedChar(event->text()) &&
+      !TCellEditor::Accepts(grid_, currentIndex().column(), QString(), event->text())) {
+    event->accept();
+    return;
+  }
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (!IsEditing() && (key == Qt::Key_Return || key == Qt::Key_Enter) && plain && currentIndex().isValid()) {
+    edit(currentIndex(), EditKeyPressed, event);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+}  // namespace korvado

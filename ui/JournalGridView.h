@@ -1,0 +1,90 @@
+#pragma once
+// A journal grid: a table view whose in-cell editor reports every change of
+// its text, filters typed characters by the cell's column, and reports when an
+// edit ends (by Enter, by Escape, or by leaving the cell), so that the page can
+// write each keystroke into the journal and walk the entry path.
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableView>
+#include <functional>
+
+#include "JournalCommands.h"
+
+namespace korvado {
+
+class TCellEditor : public QLineEdit {
+  Q_OBJECT
+ public:
+  TCellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent);
+
+  // Whether the typed text would be taken by the cell's column (Enter and Backspace always are).
+  static bool Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  JournalGrid grid_;
+  int column_;
+};
+
+class TCellDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+ public:
+  TCellDelegate(JournalGrid grid, QObject* parent);
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  // Cells are written key by key; closing the editor writes nothing more.
+  void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+  TCellEditor* LastEditor() const { return lastEditor_; }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  JournalGrid grid_;
+  mutable QPointer<TCellEditor> lastEditor_;
+};
+
+class TJournalGridView : public QTableView {
+  Q_OBJECT
+ public:
+  enum class EditEnd { Enter, Escape, Elsewhere };
+
+  TJournalGridView(JournalGrid grid, QWidget* parent = nullptr);
+
+  JournalGrid Grid() const { return grid_; }
+  bool IsEditing() const { return state() == EditingState; }
+  TCellEditor* Editor() const { return editor_; }
+  // The cell's text when its editor opened.
+  const QString& OriginalText() const { return originalText_; }
+
+  // Makes (row, column) the current cell, alone in the selection.
+  void SelectCell(int row, int column);
+
+  // Runs before the grid's own handling of a key; returns true to swallow it.
+  void SetKeyDownHandler(std::function<bool(int key)> handler) { keyDown_ = std::move(handler); }
+
+ signals:
+  void cellTextEdited(const QModelIndex& index, const QString& text);
+  void editFinished(const QModelIndex& index, korvado::TJournalGridView::EditEnd how);
+  void currentCellChanged();
+
+ protected:
+  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  JournalGrid grid_;
+  TCellDelegate* delegate_;
+  QPointer<TCellEditor> editor_;
+  QModelIndex editIndex_;
+  QString originalText_;
+  bool movingCurrent_ = false;
+  std::function<bool(int)> keyDown_;
+};
+
+}  // namespace korvado

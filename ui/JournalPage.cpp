@@ -1,0 +1,244 @@
+#include "JournalPage.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "CommandGuard.h"
+
+namespace korvado {
+
+namespace {
+
+using EditEnd = TJournalGridView::EditEnd;
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+
+}  // namespace
+
+TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      acInputMode_(acInputMode),
+      acTechTableKor_(acTechTableKor),
+      mainModel_(new TMainGridModel(state.Journal, this)),
+      detailModel_(new TReadingGridModel(state.Journal, ReadingLayout::Precise, this)),
+      techModel_(new TReadingGridModel(state.Journal, ReadingLayout::Technical, this)) {
+  Splitter1 = new QSplitter(Qt::Horizontal, this);
+  Splitter1->setChildrenCollapsible(false);
+  MainStringGrid = MakeGrid(JournalGrid::Main, mainModel_, Splitter1);
+  MainStringGrid->setObjectName("MainStringGrid");
+  QFont fixed(QStringLiteral("Courier New"));
+  fixed.setStyleHint(QFont::TypeWriter);
+  fixed.setPixelSize(13);
+  MainStringGrid->setFont(fixed);
+  for (int c = 0; c < kMainColumnCount; ++c) MainStringGrid->setColumnWidth(c, 66);
+
+  PanelDT = new QWidget(Splitter1);
+  PanelDT->setObjectName("PanelDT");
+  auto* panelLayout = new QVBoxLayout(PanelDT);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  DetailStringGrid = MakeGrid(JournalGrid::Detail, detailModel_, PanelDT);
+  DetailStringGrid->setObjectName("DetailStringGrid");
+  TechStringGrid = MakeGrid(JournalGrid::Technical, techModel_, PanelDT);
+  TechStringGrid->setObjectName("TechStringGrid");
+  for (TJournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
+    for (int c = 0; c < grid->model()->columnCount(); ++c) grid->setColumnWidth(c, 50);
+    panelLayout->addWidget(grid);
+  }
+  Splitter1->addWidget(MainStringGrid);
+  Splitter1->addWidget(PanelDT);
+  Splitter1->setStretchFactor(0, 1);
+  Splitter1->setStretchFactor(1, 0);
+  connect(Splitter1, &QSplitter::splitterMoved, this, [this] { panelDtWidth_ = PanelDT->width(); });
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(Splitter1);
+
+  connect(MainStringGrid, &TJournalGridView::cellTextEdited, this, &TJournalPage::MainStringGridSetEditText);
+  connect(MainStringGrid, &TJournalGridView::editFinished, this, &TJournalPage::MainStringGridEditDone);
+  ConnectCommand(MainStringGrid, &TJournalGridView::currentCellChanged, this, &TJournalPage::MainStringGridClick);
+  MainStringGrid->SetKeyDownHandler([this](int key) { return MainStringGridKeyDown(key); });
+  for (TJournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
+    connect(grid, &TJournalGridView::cellTextEdited, this,
+            [this, grid](const QModelIndex& index, const QString& text) { ReadingGridSetEditText(grid, index, text); });
+    connect(grid, &TJournalGridView::editFinished, this,
+            [this, grid](const QModelIndex& index, EditEnd how) { ReadingGridEditDone(grid, index, how); });
+    grid->SetKeyDownHandler([this, grid](int key) { return ReadingGridKeyDown(grid, key); });
+  }
+  ShowData(false);
+}
+
+TJournalGridView* TJournalPage::MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent) {
+  auto* view = new TJournalGridView(grid, parent);
+  view->setModel(model);
+  return view;
+}
+
+int32_t TJournalPage::CurrentRecord() const {
+  const QModelIndex current = MainStringGrid->currentIndex();
+  if (!current.isValid() || current.row() >= state_.Journal.RecordCount()) return -1;
+  return current.row();
+}
+
+void TJournalPage::SelectMainCell(int32_t record, int column) { MainStringGrid->SelectCell(record, column); }
+
+TJournalGridView* TJournalPage::ReadingGrid() const {
+  return acTechTableKor_->isChecked() ? TechStringGrid : DetailStringGrid;
+}
+
+TReadingGridModel* TJournalPage::ReadingModel() const {
+  return acTechTableKor_->isChecked() ? techModel_ : detailModel_;
+}
+
+void TJournalPage::ShowData(bool open) {
+  dataShown_ = open;
+  MainStringGrid->setVisible(open);
+  PanelDT->setVisible(open);
+  DetailStringGrid->setVisible(open && !acTechTableKor_->isChecked());
+  TechStringGrid->setVisible(open && acTechTableKor_->isChecked());
+  if (open) ApplyPanelDtWidth();
+}
+
+void TJournalPage::SetPanelDtWidth(int width) {
+  panelDtWidth_ = width;
+  ApplyPanelDtWidth();
+}
+
+void TJournalPage::ApplyPanelDtWidth() {
+  const int total = Splitter1->width() - Splitter1->handleWidth();
+  if (total > panelDtWidth_) Splitter1->setSizes({total - panelDtWidth_, panelDtWidth_});
+}
+
+void TJournalPage::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ApplyPanelDtWidth();
+}
+
+void TJournalPage::RefillMainGrid() { mainModel_->Refill(); }
+
+void TJournalPage::MainStringGridClick() {
+  const int32_t record = CurrentRecord();
+  ReadingModel()->Refresh(record);
+}
+
+void TJournalPage::acAddExecute() {
+  if (!MainStringGrid->hasFocus()) return;
+  AddRecordAtEnd();
+}
+
+void TJournalPage::AddRecordAtEnd() {
+  const int32_t record = AppendJournalRecord(state_);
+  if (record < 0) return;
+  RefillMainGrid();
+  SelectMainCell(record, kMainBack);
+  MainStringGrid->setFocus();
+  MainStringGridClick();
+}
+
+void TJournalPage::acInsertExecute() {
+  if (!MainStringGrid->hasFocus()) return;
+  const int32_t record = InsertJournalRecord(state_, CurrentRecord());
+  if (record < 0) return;
+  RefillMainGrid();
+  SelectMainCell(record, kMainBack);
+  MainStringGrid->setFocus();
+  // The row now shows the new record, whichever column was current.
+  MainStringGridClick();
+}
+
+void TJournalPage::acDeleteRecExecute() {
+  if (!MainStringGrid->hasFocus()) return;
+  if (!DeleteJournalRecord(state_, CurrentRecord())) return;
+  RefillMainGrid();
+  // The row now shows another record; the reading grid must not keep the deleted one's setups.
+  MainStringGridClick();
+}
+
+void TJournalPage::acTechTableKorExecute() {
+  SetTechMode(state_, acTechTableKor_->isChecked());
+  if (dataShown_) ShowData(true);
+  // The grid now shown is filled for the current record, so that nothing stale can be typed over.
+  MainStringGridClick();
+}
+
+void TJournalPage::MainStringGridSetEditText(const QModelIndex& index, const QString& text) {
+  RunGuarded([&] {
+    if (!WriteMainCell(state_, index.row(), index.column(), Utf8(text))) {
+      if (TCellEditor* editor = MainStringGrid->Editor())
+        editor->setText(QString::fromStdString(MainGridText(state_.Journal, index.row(), index.column())));
+    }
+    MainStringGridClick();
+  });
+}
+
+void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIndex& index, const QString& text) {
+  RunGuarded([&] {
+    auto* model = static_cast<TReadingGridModel*>(grid->model());
+    const int32_t record = model->Record();
+    if (!WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text))) {
+      if (TCellEditor* editor = grid->Editor())
+        editor->setText(QString::fromStdString(ReadingGridText(state_.Journal, record, model->Layout(), index.row(),
+                                                               index.column(), HeightForm::General)));
+      return;
+    }
+    model->ShowTypedHeights();
+    mainModel_->ShowTypedHeight(record);
+  });
+}
+
+void TJournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
+  RunGuarded([&] {
+    if (how == EditEnd::Escape) WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
+    RefillMainGrid();
+    MainStringGridClick();
+    if (how == EditEnd::Enter && acInputMode_->isChecked()) FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
+  });
+}
+
+void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex& index, EditEnd how) {
+  RunGuarded([&] {
+    auto* model = static_cast<TReadingGridModel*>(grid->model());
+    const int32_t record = model->Record();
+    if (how == EditEnd::Escape)
+      WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
+    MainStringGridClick();
+    if (how != EditEnd::Enter || !acInputMode_->isChecked()) return;
+    FollowEntryPath(NextAfterReadingEdit(model->Layout(), index.row(), index.column(), model->rowCount(), record,
+                                         state_.Journal.RecordCount()));
+  });
+}
+
+void TJournalPage::FollowEntryPath(const EntryTarget& target) {
+  switch (target.kind) {
+    case EntryTarget::Stay:
+      return;
+    case EntryTarget::MainCell:
+      SelectMainCell(target.row, target.column);
+      MainStringGrid->setFocus();
+      return;
+    case EntryTarget::ReadingCell:
+      ReadingGrid()->SelectCell(target.row, target.column);
+      ReadingGrid()->setFocus();
+      return;
+    case EntryTarget::NewRecord:
+      MainStringGrid->setFocus();
+      AddRecordAtEnd();
+      return;
+  }
+}
+
+bool TJournalPage::MainStringGridKeyDown(int key) {
+  if (key != Qt::Key_Right || MainStringGrid->currentIndex().column() != kMainNote) return false;
+  ReadingGrid()->setFocus();
+  return true;
+}
+
+bool TJournalPage::ReadingGridKeyDown(TJournalGridView* grid, int key) {
+  if (key != Qt::Key_Left || grid->currentIndex().column() != 0) return false;
+  MainStringGrid->setFocus();
+  return true;
+}
+
+}  // namespace korvado

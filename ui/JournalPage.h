@@ -1,0 +1,86 @@
+#pragma once
+// The page "Исходные данные": the main grid of journal records and, at its
+// right, the reading grid of the current record (DetailStringGrid, or
+// TechStringGrid for technical levelling). Every keystroke goes into the
+// journal at once; input mode walks the cursor along the entry path.
+
+#include <QAction>
+#include <QSplitter>
+#include <QWidget>
+
+#include "AppState.h"
+#include "InputModePath.h"
+#include "JournalGridView.h"
+#include "MainGridModel.h"
+#include "ReadingGridModel.h"
+
+namespace korvado {
+
+class TJournalPage : public QWidget {
+  Q_OBJECT
+ public:
+  // acInputMode and acTechTableKor are the main window's checkable actions.
+  TJournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent = nullptr);
+
+  TJournalGridView* MainStringGrid;
+  TJournalGridView* DetailStringGrid;
+  TJournalGridView* TechStringGrid;
+  QWidget* PanelDT;
+  QSplitter* Splitter1;
+
+  TMainGridModel* MainModel() const { return mainModel_; }
+  TReadingGridModel* DetailModel() const { return detailModel_; }
+  TReadingGridModel* TechModel() const { return techModel_; }
+
+  // The record of the main grid's current row; -1 when there is none.
+  int32_t CurrentRecord() const;
+  void SelectMainCell(int32_t record, int column);
+  // The reading grid in use: TechStringGrid while the technical table is on.
+  TJournalGridView* ReadingGrid() const;
+
+  // Shows the grids of open data (the reading grid by the technical table's
+  // state), or hides them all while no data are open.
+  void ShowData(bool open);
+  bool DataShown() const { return dataShown_; }
+
+  int PanelDtWidth() const { return panelDtWidth_; }
+  void SetPanelDtWidth(int width);
+
+ public slots:
+  void RefillMainGrid();
+  // Refreshes the reading grid for the main grid's current row.
+  void MainStringGridClick();
+  void acAddExecute();
+  void acInsertExecute();
+  void acDeleteRecExecute();
+  void acTechTableKorExecute();
+  // acAdd's work, also run by the entry path after the last reading of the journal.
+  void AddRecordAtEnd();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  TJournalGridView* MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent);
+  TReadingGridModel* ReadingModel() const;
+  void ApplyPanelDtWidth();
+
+  void MainStringGridSetEditText(const QModelIndex& index, const QString& text);
+  void ReadingGridSetEditText(TJournalGridView* grid, const QModelIndex& index, const QString& text);
+  void MainStringGridEditDone(const QModelIndex& index, TJournalGridView::EditEnd how);
+  void ReadingGridEditDone(TJournalGridView* grid, const QModelIndex& index, TJournalGridView::EditEnd how);
+  bool MainStringGridKeyDown(int key);
+  bool ReadingGridKeyDown(TJournalGridView* grid, int key);
+  void FollowEntryPath(const EntryTarget& target);
+
+  AppState& state_;
+  QAction* acInputMode_;
+  QAction* acTechTableKor_;
+  TMainGridModel* mainModel_;
+  TReadingGridModel* detailModel_;
+  TReadingGridModel* techModel_;
+  bool dataShown_ = false;
+  int panelDtWidth_ = 220;
+};
+
+}  // namespace korvado

@@ -1,0 +1,110 @@
+// The file commands of the main window: the dialogs and the question about
+// unsaved changes around the app layer's file commands, and the screen after.
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "AdjustmentPage.h"
+#include "FileCommands.h"
+#include "JournalPage.h"
+#include "KorvadoApplication.h"
+#include "MainForm.h"
+#include "NetSystemPage.h"
+
+namespace korvado {
+
+namespace {
+
+const char* const kDataFileFilter = "Файл данных для Korvado (*.kor)";
+
+QString AskDataFilePath(QWidget* parent, const char* title, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, QString::fromUtf8(title), QDir::currentPath(), QString::fromUtf8(kDataFileFilter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("kor"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+bool TMainForm::SaveChangesFirst() {
+  if (!NeedsSaveQuestion(state_)) return true;
+  const auto answer =
+      QMessageBox::question(this, ApplicationTitle(), QStringLiteral("Сохранить изменения?"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  if (answer == QMessageBox::No) return true;
+  if (answer != QMessageBox::Yes) return false;
+  return SaveData();
+}
+
+bool TMainForm::SaveData() {
+  if (!SaveDataFile(state_)) return SaveDataAs();
+  ShowFileName();
+  return true;
+}
+
+bool TMainForm::SaveDataAs() {
+  const QString path = AskDataFilePath(this, "Сохранить как", QFileDialog::AcceptSave);
+  if (path.isEmpty()) return false;
+  SaveDataFileAs(state_, path.toStdString());
+  ShowFileName();
+  return true;
+}
+
+void TMainForm::acSaveExecute() { SaveData(); }
+
+void TMainForm::acSaveAsExecute() { SaveDataAs(); }
+
+void TMainForm::acNewExecute() {
+  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (!SaveChangesFirst()) return;
+  NewData(state_);
+  ShowClosedData();
+  ShowOpenData();
+}
+
+void TMainForm::acOpenExecute() {
+  if (!SaveChangesFirst()) return;
+  const QString path = AskDataFilePath(this, "Открыть", QFileDialog::AcceptOpen);
+  if (!path.isEmpty()) OpenFile(path);
+}
+
+void TMainForm::OpenFile(const QString& path) {
+  if (!OpenDataFile(state_, path.toStdString())) return;
+  ShowClosedData();
+  ShowOpenData();
+  RefillNetSelector();
+}
+
+void TMainForm::acCloseDataExecute() {
+  if (!SaveChangesFirst()) return;
+  CloseData(state_);
+  ShowClosedData();
+}
+
+void TMainForm::ShowClosedData() {
+  PageControl1->setFocus();
+  ComboBox1->clear();
+  acTechTableKor->setChecked(false);
+  JournalPage->ShowData(false);
+  NetSystemPage->EditFindBP->clear();
+  NetSystemPage->btnFindClick();
+  NetSystemPage->DetSecListView->clear();
+  AdjustmentPage->EquateListView->clear();
+  ShowFileName();
+}
+
+void TMainForm::ShowOpenData() {
+  acTechTableKor->setChecked(state_.Journal.TechMode);
+  JournalPage->ShowData(true);
+  JournalPage->RefillMainGrid();
+  JournalPage->SelectMainCell(0, 0);
+  JournalPage->MainStringGridClick();
+  ShowFileName();
+}
+
+void TMainForm::ShowFileName() { StatusPanel2->setText(QString::fromStdString(state_.CurrentFileName)); }
+
+}  // namespace korvado

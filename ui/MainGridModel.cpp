@@ -1,0 +1,63 @@
+#include "MainGridModel.h"
+
+#include "JournalGridText.h"
+
+namespace korvado {
+
+namespace {
+
+const char* const kTitles[kMainColumnCount] = {"Задн. точка", "Передн. точка", "Число штативов", "Превышение",
+                                               "Примечания"};
+
+}  // namespace
+
+TMainGridModel::TMainGridModel(const TKorData& journal, QObject* parent)
+    : QAbstractTableModel(parent), journal_(journal) {}
+
+int TMainGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int TMainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMainColumnCount; }
+
+QVariant TMainGridModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  const int32_t record = index.row();
+  const HeightForm form = record == typedHeightRecord_ ? HeightForm::General : HeightForm::Grouped;
+  return QString::fromStdString(MainGridText(journal_, record, index.column(), form));
+}
+
+QVariant TMainGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMainColumnCount)
+    return {};
+  return QString::fromUtf8(kTitles[section]);
+}
+
+Qt::ItemFlags TMainGridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+void TMainGridModel::ResizeTo(int rows) {
+  if (rows > rows_) {
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (rows < rows_) {
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  }
+}
+
+void TMainGridModel::Refill() {
+  typedHeightRecord_ = -1;
+  if (journal_.RecordCount() == 0) return;
+  ResizeTo(journal_.RecordCount());
+  emit dataChanged(index(0, 0), index(rows_ - 1, kMainColumnCount - 1));
+}
+
+void TMainGridModel::ShowTypedHeight(int32_t record) {
+  typedHeightRecord_ = record;
+  if (record >= 0 && record < rows_) emit dataChanged(index(record, kMainHeight), index(record, kMainHeight));
+}
+
+}  // namespace korvado

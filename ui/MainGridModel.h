@@ -1,0 +1,38 @@
+#pragma once
+// MainStringGrid over the journal: one row per record. The model builds no
+// items; each cell's text is computed when it is painted, so a refill of a
+// large journal costs only the rows on screen.
+
+#include <QAbstractTableModel>
+
+#include "KorData.h"
+
+namespace korvado {
+
+class TMainGridModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  TMainGridModel(const TKorData& journal, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+  // RefillMainGrid: the row count and every text from the journal again. An
+  // empty journal leaves the rows as they are.
+  void Refill();
+  // The record's height difference in the shortest form until the next refill
+  // (it has just been recomputed from typed readings).
+  void ShowTypedHeight(int32_t record);
+
+ private:
+  void ResizeTo(int rows);
+
+  const TKorData& journal_;
+  int rows_ = 0;
+  int32_t typedHeightRecord_ = -1;
+};
+
+}  // namespace korvado

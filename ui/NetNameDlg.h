@@ -1,0 +1,26 @@
+#pragma once
+// The net-name dialog: the name of a new net, or a net's new name. Callers set
+// the caption (and the text, for a rename) before each showing; the edit field
+// otherwise keeps its last text.
+
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace korvado {
+
+class TNetNameDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TNetNameDlg(QWidget* parent = nullptr);
+
+  QLabel* Label1;
+  QLineEdit* edNameNet;
+  QFrame* Bevel1;
+  QPushButton* btnOk;
+  QPushButton* btnCancel;
+};
+
+}  // namespace korvado

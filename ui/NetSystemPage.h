@@ -1,0 +1,76 @@
+#pragma once
+// The page "Система нивелирных ходов": the journal search and the buttons
+// that build nets from the runs found, section by section and run by run.
+// Each handler is a slot named after its control; the window only shows what
+// the app layer computes.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include "AppState.h"
+#include "UpDown.h"
+
+namespace korvado {
+
+class TMainForm;
+
+class TNetSystemPage : public QWidget {
+  Q_OBJECT
+ public:
+  TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent = nullptr);
+
+  // Left part: the search above the active section's runs.
+  QWidget* Panel2;
+  QSplitter* Splitter2;
+  QWidget* Panel4;
+  QWidget* Panel5;
+  QLabel* LabelFindBP;
+  QLineEdit* EditFindBP;
+  QPushButton* btnFind;
+  QTableWidget* FindStringGrid;
+  QTreeWidget* DetSecListView;
+
+  // Right part: the net-building buttons and the active-section counter.
+  QWidget* Panel1;
+  QPushButton* btnAddNet;
+  QPushButton* btnAddNetSection;
+  QToolButton* AddEquiSecSpeedButton;
+  QToolButton* EquiSecSpeedButton;
+  QPushButton* btnAddNetDTSection;
+  QToolButton* AddEquiSpeedButton;
+  QToolButton* EquiSpeedButton;
+  QLabel* LabelActiveSection;
+  QLineEdit* Edit1;
+  TUpDown* UpDown1;
+
+ public slots:
+  void btnFindClick();
+  void btnAddNetClick();
+  void btnAddNetSectionClick();
+  void btnAddNetDTSectionClick();
+  void FindStringGridDblClick();
+  void UpDown1Click();
+  void AddEquiSecSpeedButtonClick();
+  void EquiSecSpeedButtonClick();
+  void AddEquiSpeedButtonClick();
+  void EquiSpeedButtonClick();
+  // Shared with the equivalent-setups commands.
+  void RefreshActiveSectionView();
+  void ContinueSearch();
+
+ private:
+  void BuildSearchPanel();
+  void BuildButtonPanel();
+  void ConnectHandlers();
+
+  AppState& state_;
+  TMainForm& form_;
+};
+
+}  // namespace korvado

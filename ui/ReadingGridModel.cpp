@@ -1,0 +1,60 @@
+#include "ReadingGridModel.h"
+
+namespace korvado {
+
+namespace {
+
+const char* const kPreciseTitles[] = {"Точка", "Осн. шкала", "Доп. шкала", "Превышение / Примечания"};
+const char* const kTechnicalTitles[] = {"Точка", "Отсчет по рейке", "Превышение / Примечания"};
+
+}  // namespace
+
+TReadingGridModel::TReadingGridModel(const TKorData& journal, ReadingLayout layout, QObject* parent)
+    : QAbstractTableModel(parent), journal_(journal), layout_(layout) {}
+
+int TReadingGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int TReadingGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : ReadingColumnCount(layout_);
+}
+
+QVariant TReadingGridModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  return QString::fromStdString(
+      ReadingGridText(journal_, record_, layout_, index.row(), index.column(), heightForm_));
+}
+
+QVariant TReadingGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= columnCount())
+    return {};
+  return QString::fromUtf8(layout_ == ReadingLayout::Precise ? kPreciseTitles[section] : kTechnicalTitles[section]);
+}
+
+Qt::ItemFlags TReadingGridModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+void TReadingGridModel::Refresh(int32_t record) {
+  record_ = record;
+  heightForm_ = HeightForm::Fixed;
+  const int rows = ReadingRowCount(journal_, record);
+  if (rows > rows_) {
+    beginInsertRows(QModelIndex(), rows_, rows - 1);
+    rows_ = rows;
+    endInsertRows();
+  } else if (rows < rows_) {
+    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
+    rows_ = rows;
+    endRemoveRows();
+  }
+  if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
+}
+
+void TReadingGridModel::ShowTypedHeights() {
+  heightForm_ = HeightForm::General;
+  const int column = ReadingHeightColumn(layout_);
+  if (rows_ > 0) emit dataChanged(index(0, column), index(rows_ - 1, column));
+}
+
+}  // namespace korvado

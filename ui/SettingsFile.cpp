@@ -1,0 +1,41 @@
+#include "SettingsFile.h"
+
+#include <QDir>
+
+#include "ModelErrors.h"
+
+namespace korvado {
+
+namespace {
+
+QString FullKey(const QString& section, const QString& key) { return section + QLatin1Char('/') + key; }
+
+}  // namespace
+
+SettingsFile::SettingsFile(const QString& path) : path_(path), settings_(path, QSettings::IniFormat) {}
+
+int SettingsFile::ReadInteger(const QString& section, const QString& key, int defaultValue) const {
+  bool ok = false;
+  const int value = settings_.value(FullKey(section, key)).toString().trimmed().toInt(&ok);
+  return ok ? value : defaultValue;
+}
+
+bool SettingsFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {
+  return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void SettingsFile::WriteInteger(const QString& section, const QString& key, int value) {
+  settings_.setValue(FullKey(section, key), value);
+  settings_.sync();
+  if (settings_.status() != QSettings::NoError)
+    throw FileIOError("Unable to write to " + path_.toStdString());
+}
+
+void SettingsFile::WriteBool(const QString& section, const QString& key, bool value) {
+  // QSettings would write true/false; the file keeps 1 and 0.
+  WriteInteger(section, key, value ? 1 : 0);
+}
+
+QString SettingsPathInWorkingDirectory() { return QDir::current().filePath(QStringLiteral("Korvado.ini")); }
+
+}  // namespace korvado

@@ -1,0 +1,32 @@
+#pragma once
+// The INI settings file Korvado.ini: integers, and booleans stored as 1 and 0.
+// A missing file, section or key, or a value that is not an integer, reads as
+// the default. Every write goes to the file at once.
+
+#include <QSettings>
+#include <QString>
+
+namespace korvado {
+
+class SettingsFile {
+ public:
+  explicit SettingsFile(const QString& path);
+
+  const QString& Path() const { return path_; }
+
+  int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+  bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+
+  // Raise FileIOError "Unable to write to <path>" when the file cannot be written.
+  void WriteInteger(const QString& section, const QString& key, int value);
+  void WriteBool(const QString& section, const QString& key, bool value);
+
+ private:
+  QString path_;
+  QSettings settings_;
+};
+
+// Korvado.ini in the process's current working directory.
+QString SettingsPathInWorkingDirectory();
+
+}  // namespace korvado
