@@ -84,10 +84,15 @@ bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
   if (selected < 0 || selected >= static_cast<int32_t>(dialog.Upper.size())) return false;
   if (!ReadObservation(dialog.Upper[selected])) return false;
 
-  dialog.Lower.push_back(dialog.Upper[selected]);
+  // The merge is recomputed over every row moved so far, as the lower grid shows them.
   std::vector<RunObservation> runs;
-  for (const EquiRow& row : dialog.Lower) runs.push_back(*ReadObservation(row));
-  const std::optional<EquivalentRun> merged = MergeRuns(runs);
+  dialog.Lower.push_back(dialog.Upper[selected]);
+  for (const EquiRow& row : dialog.Lower) {
+    const std::optional<RunObservation> run = ReadObservation(row);
+    if (run) runs.push_back(*run);
+  }
+  const std::optional<EquivalentRun> merged =
+      runs.size() == dialog.Lower.size() ? MergeRuns(runs) : std::nullopt;
   if (!merged) {
     dialog.Lower.pop_back();
     return false;
