@@ -1,7 +1,22 @@
 #!/usr/bin/env bash
-# Installs the packages, builds everything and runs every test.
+# Installs the packages, builds everything and runs every test: the ordinary
+# build, the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run of the data file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh
+
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+
+echo "== build and test"
 bash scripts/build.sh build-test
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-test --output-on-failure --timeout 300 -j "$(nproc)"
+ctest --test-dir build-test --output-on-failure --timeout 300 -j "$jobs"
+
+echo "== build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+bash scripts/build.sh build-asan -DKORVADO_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-qt.supp" UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure --timeout 600 -j "$jobs"
+
+echo "== fuzz the data file reader"
+bash scripts/fuzz-datafile.sh "${FUZZ_SECONDS:-90}"

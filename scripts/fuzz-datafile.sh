@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the data file reader's libFuzzer target with clang and runs it for the
+# given number of seconds (default 90), starting from freshly written valid files.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds="${1:-90}"
+CC=clang CXX=clang++ bash scripts/build.sh build-fuzz -DKORVADO_BUILD_FUZZ=ON -DKORVADO_SANITIZE=ON \
+  -DKORVADO_BUILD_UI=OFF -DKORVADO_BUILD_TESTS=OFF
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/seeds" "$work/corpus"
+./build-fuzz/fuzz/make_fuzz_seeds "$work/seeds"
+./build-fuzz/fuzz/datafile_fuzz -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 \
+  -artifact_prefix="$work/" "$work/corpus" "$work/seeds" 2>&1 | tail -n 15
+echo "fuzzing: no crash in $seconds seconds"
