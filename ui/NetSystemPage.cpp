@@ -4,12 +4,25 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "ActiveSectionView.h"
 #include "CommandGuard.h"
+#include "EquiDlg.h"
+#include "EquivalentCommands.h"
+#include "GridHeaderFit.h"
 #include "KorIcons.h"
 #include "MainForm.h"
+#include "NetNameDlg.h"
+#include "TypePointDlg.h"
 
 namespace korvado {
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
 
 TNetSystemPage::TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent)
     : QWidget(parent), state_(state), form_(form) {
@@ -43,9 +56,9 @@ void TNetSystemPage::BuildSearchPanel() {
   FindStringGrid->setHorizontalHeaderLabels({QStringLiteral(" Передняя точка"), QStringLiteral(" Число штативов"),
                                              QStringLiteral(" Превышение"), QStringLiteral(" Примечания")});
   FindStringGrid->verticalHeader()->hide();
-  FindStringGrid->verticalHeader()->setMinimumSectionSize(1);
-  FindStringGrid->verticalHeader()->setDefaultSectionSize(16);
+  FitRowHeight(FindStringGrid, 16);
   FindStringGrid->horizontalHeader()->setDefaultSectionSize(100);
+  FitColumnsToTitles(FindStringGrid->horizontalHeader(), 100);
   FindStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FindStringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   FindStringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -60,7 +73,7 @@ void TNetSystemPage::BuildSearchPanel() {
   DetSecListView->setColumnCount(4);
   DetSecListView->setHeaderLabels({QStringLiteral("Задняя точка"), QStringLiteral("Передняя точка"),
                                    QStringLiteral("Число штативов"), QStringLiteral("Превышение")});
-  for (int c = 0; c < 4; ++c) DetSecListView->setColumnWidth(c, 100);
+  FitColumnsToTitles(DetSecListView->header(), 100);
   for (int c : {2, 3}) DetSecListView->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
   Splitter2->addWidget(Panel4);
   Splitter2->addWidget(DetSecListView);
@@ -87,7 +100,7 @@ void TNetSystemPage::BuildButtonPanel() {
     auto* button = new QToolButton(Panel1);
     button->setText(QStringLiteral("Эквивалентные штативы"));
     button->setAutoRaise(true);
-    button->setFixedWidth(140);
+    button->setMinimumWidth(std::max(140, button->sizeHint().width()));
     button->hide();
     return button;
   };
@@ -101,6 +114,9 @@ void TNetSystemPage::BuildButtonPanel() {
   Edit1->setFixedWidth(60);
   UpDown1 = new TUpDown(Panel1);
   UpDown1->SetMin(1);
+  // The handler bounds the position by the section count of the net current
+  // at that click; a maximum set earlier would be stale after a net switch.
+  UpDown1->SetMax(65535);
   UpDown1->SetAssociate(Edit1);
   UpDown1->SetPosition(1);
 
@@ -138,18 +154,143 @@ void TNetSystemPage::ConnectHandlers() {
   ConnectCommand(EquiSpeedButton, &QToolButton::clicked, this, &TNetSystemPage::EquiSpeedButtonClick);
 }
 
-// The handlers below belong to net construction and the equivalent setups.
-void TNetSystemPage::btnFindClick() {}
-void TNetSystemPage::btnAddNetClick() {}
-void TNetSystemPage::btnAddNetSectionClick() {}
-void TNetSystemPage::btnAddNetDTSectionClick() {}
-void TNetSystemPage::FindStringGridDblClick() {}
-void TNetSystemPage::UpDown1Click() {}
-void TNetSystemPage::AddEquiSecSpeedButtonClick() {}
-void TNetSystemPage::EquiSecSpeedButtonClick() {}
-void TNetSystemPage::AddEquiSpeedButtonClick() {}
-void TNetSystemPage::EquiSpeedButtonClick() {}
-void TNetSystemPage::RefreshActiveSectionView() {}
-void TNetSystemPage::ContinueSearch() {}
+TEquiDlg& TNetSystemPage::EquiDlg() {
+  if (!equiDlg_) equiDlg_ = new TEquiDlg(&form_);
+  return *equiDlg_;
+}
+
+void TNetSystemPage::TakeSelectedRow() {
+  page_.CurrentRow = page_.Rows.empty() ? -1 : FindStringGrid->currentRow();
+}
+
+void TNetSystemPage::ShowSearch() {
+  EditFindBP->setText(FromUtf8(page_.FindText));
+  FindStringGrid->clearContents();
+  // With nothing found the grid keeps one empty row, as a string grid does.
+  FindStringGrid->setRowCount(std::max<int>(1, static_cast<int>(page_.Rows.size())));
+  for (int r = 0; r < static_cast<int>(page_.Rows.size()); ++r) {
+    const SearchRow& row = page_.Rows[r];
+    const std::string cells[] = {row.ForePoint, row.SetupsText, row.HeightText, row.Note};
+    for (int c = 0; c < 4; ++c) FindStringGrid->setItem(r, c, new QTableWidgetItem(FromUtf8(cells[c])));
+  }
+  if (page_.CurrentRow >= 0) FindStringGrid->setCurrentCell(page_.CurrentRow, 0);
+  if (page_.FocusResults) FindStringGrid->setFocus();
+}
+
+void TNetSystemPage::ShowAddedRun() {
+  RefreshActiveSectionView();
+  ShowSearch();
+}
+
+std::optional<PointTypeChoice> TNetSystemPage::AskTypes(const PointTypeQuestion& question) {
+  TTypePointDlg& dialog = form_.TypePointDlg();
+  dialog.Label1->setText(FromUtf8(question.BackLabel));
+  dialog.Label2->setText(FromUtf8(question.ForeLabel));
+  if (question.BackTypeFixed) dialog.ComboBox1->setCurrentIndex(question.BackType);
+  dialog.ComboBox1->setEnabled(!question.BackTypeFixed);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return PointTypeChoice{dialog.BackType(), dialog.ForeType()};
+}
+
+void TNetSystemPage::btnFindClick() {
+  page_.FindText = EditFindBP->text().toStdString();
+  FindRuns(state_, page_);
+  ShowSearch();
+}
+
+void TNetSystemPage::btnAddNetClick() {
+  TakeSelectedRow();
+  const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
+  if (!question) return;
+  TNetNameDlg& nameDlg = form_.NetNameDlg();
+  nameDlg.setWindowTitle(QStringLiteral("Новая сеть"));
+  if (nameDlg.exec() != QDialog::Accepted) return;
+  if (CreateNetForPick(state_, nameDlg.edNameNet->text().toStdString()) < 0) return;
+  // The net exists from here on, even when the types are not given.
+  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
+  form_.RefillNetSelector();
+}
+
+void TNetSystemPage::btnAddNetSectionClick() {
+  EquiSecSpeedButton->hide();
+  TakeSelectedRow();
+  const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
+  if (!question) return;
+  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
+}
+
+void TNetSystemPage::btnAddNetDTSectionClick() {
+  EquiSpeedButton->hide();
+  TakeSelectedRow();
+  const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
+  if (!question) return;
+  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  if (types && AppendRunFromPick(state_, page_, types->ForeType)) ShowAddedRun();
+}
+
+void TNetSystemPage::FindStringGridDblClick() {
+  switch (DoubleClickCommand(state_)) {
+    case PickCommand::AddSection:
+      btnAddNetSectionClick();
+      break;
+    case PickCommand::AddRun:
+      btnAddNetDTSectionClick();
+      break;
+    case PickCommand::None:
+      break;
+  }
+}
+
+// Chooses the active section; its runs are shown by the next command that adds to it.
+void TNetSystemPage::UpDown1Click() { UpDown1->SetPosition(StepActiveSectionCounter(state_, UpDown1->Position())); }
+
+void TNetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); }
+
+void TNetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
+
+void TNetSystemPage::EquiSecSpeedButtonClick() {
+  EquiSecSpeedButton->hide();
+  TakeSelectedRow();
+  if (!CanMergeForNewSection(state_, page_)) return;
+  TEquiDlg& equi = EquiDlg();
+  if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
+  const std::optional<PointTypeQuestion> question = PrepareEquiSection(state_, equi.Result());
+  if (!question) return;
+  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  if (types && AddEquiSection(state_, page_, equi.Result(), *types)) ShowAddedRun();
+}
+
+void TNetSystemPage::EquiSpeedButtonClick() {
+  EquiSpeedButton->hide();
+  TakeSelectedRow();
+  if (!CanMergeForActiveSection(state_, page_)) return;
+  TEquiDlg& equi = EquiDlg();
+  if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
+  const std::optional<PointTypeQuestion> question = PrepareEquiRun(state_, equi.Result());
+  if (!question) return;
+  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  if (types && AppendEquiRun(state_, page_, equi.Result(), types->ForeType)) ShowAddedRun();
+}
+
+void TNetSystemPage::RefreshActiveSectionView() {
+  DetSecListView->clear();
+  for (const SectionRunRow& row : ActiveSectionRows(state_)) {
+    auto* item = new QTreeWidgetItem(DetSecListView);
+    item->setIcon(0, KorIcon(row.BackIcon));
+    item->setText(0, FromUtf8(row.BackPoint));
+    item->setIcon(1, KorIcon(row.ForeIcon));
+    item->setText(1, FromUtf8(row.ForePoint));
+    item->setText(2, FromUtf8(row.SetupsText));
+    item->setText(3, FromUtf8(row.HeightText));
+    for (int c : {2, 3}) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  }
+}
+
+void TNetSystemPage::ContinueSearch() {
+  korvado::ContinueSearch(state_, page_);
+  ShowSearch();
+}
 
 }  // namespace korvado

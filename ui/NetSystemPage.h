@@ -6,19 +6,24 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWidget>
+#include <optional>
 
 #include "AppState.h"
+#include "NetConstructionCommands.h"
+#include "PointTypeQuestion.h"
 #include "UpDown.h"
 
 namespace korvado {
 
 class TMainForm;
+class TEquiDlg;
 
 class TNetSystemPage : public QWidget {
   Q_OBJECT
@@ -69,8 +74,22 @@ class TNetSystemPage : public QWidget {
   void BuildButtonPanel();
   void ConnectHandlers();
 
+  // The merge dialog, created on first use and kept.
+  TEquiDlg& EquiDlg();
+  // The grid's current row is the run the commands take.
+  void TakeSelectedRow();
+  // The search box and the result grid as the last search left them.
+  void ShowSearch();
+  // After a run or section went into the net: its runs, then the search from its end.
+  void ShowAddedRun();
+  // Asks the point-type dialog; nothing when it was cancelled.
+  std::optional<PointTypeChoice> AskTypes(const PointTypeQuestion& question);
+
   AppState& state_;
   TMainForm& form_;
+  // What the search grid shows; the data stay in the AppState.
+  ConstructionPage page_;
+  QPointer<TEquiDlg> equiDlg_;
 };
 
 }  // namespace korvado
