@@ -27,6 +27,7 @@ class TElevationPage;
 class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
+class TNetsBrowser;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -43,6 +44,8 @@ class TMainForm : public QMainWindow {
   // The shared dialogs, created on first use and kept.
   TNetNameDlg& NetNameDlg();
   TTypePointDlg& TypePointDlg();
+  // The nets browser once acNetsBrowser has created it, none before.
+  TNetsBrowser* NetsBrowser() const { return netsBrowser_; }
 
   // The net selector follows the net list: all names, the current net selected.
   void RefillNetSelector();
@@ -131,6 +134,7 @@ class TMainForm : public QMainWindow {
   QPointer<TNetNameDlg> netNameDlg_;
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
+  TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
 };
 
 }  // namespace korvado

@@ -3,6 +3,8 @@
 #include <QSignalBlocker>
 
 #include "MainForm.h"
+#include "NetsBrowser.h"
+#include "NetSystemPage.h"
 
 namespace korvado {
 
@@ -25,7 +27,14 @@ void TMainForm::ComboBox1Click() { state_.CurrentNetIndex = ComboBox1->currentIn
 // Belongs to the net update from the journal.
 void TMainForm::acUpDateNetsExecute() {}
 
-// Belongs to the nets browser.
-void TMainForm::acNetsBrowserExecute() {}
+// The browser is created once and kept, so its copy buffer and captions last
+// for the whole run. Its edits may clear the current net or the active
+// section, so the run list of the active section is shown anew afterwards.
+void TMainForm::acNetsBrowserExecute() {
+  if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(*this);
+  netsBrowser_->exec();
+  RefillNetSelector();
+  NetSystemPage->RefreshActiveSectionView();
+}
 
 }  // namespace korvado

@@ -1,0 +1,68 @@
+// The edit commands of the nets browser. The app layer does the work and
+// chooses the node to select afterwards; the window rebuilds what it shows
+// and keeps the main window's net selector in step.
+
+#include "AddPendentPointDlg.h"
+#include "MainForm.h"
+#include "NetNameDlg.h"
+#include "NetsBrowser.h"
+#include "NetsBrowserCommands.h"
+#include "PendentPointCommands.h"
+
+namespace korvado {
+
+void TNetsBrowser::ShowEdit(bool changed) {
+  if (!changed) return;
+  FillTree();
+  ShowSelection();
+  form_.RefillNetSelector();
+}
+
+void TNetsBrowser::acCloseExecute() { close(); }
+
+void TNetsBrowser::acAddNetExecute() {
+  TNetNameDlg& dialog = form_.NetNameDlg();
+  dialog.setWindowTitle(QString::fromUtf8(kNewNetCaption));
+  if (dialog.exec() != QDialog::Accepted) return;
+  ShowEdit(BrowserAddNet(state_, browser_, dialog.edNameNet->text().toStdString()));
+}
+
+void TNetsBrowser::acRenameNetExecute() {
+  const std::optional<std::string> name = RenameNetPreset(state_, browser_);
+  if (!name) return;
+  TNetNameDlg& dialog = form_.NetNameDlg();
+  dialog.setWindowTitle(QString::fromUtf8(kRenameNetCaption));
+  dialog.edNameNet->setText(QString::fromStdString(*name));
+  if (dialog.exec() != QDialog::Accepted) return;
+  ShowEdit(BrowserRenameNet(state_, browser_, dialog.edNameNet->text().toStdString()));
+}
+
+void TNetsBrowser::acCopyNetExecute() { BrowserCopyNet(state_, browser_); }
+
+void TNetsBrowser::acPasteNetExecute() { ShowEdit(BrowserPasteNet(state_, browser_)); }
+
+void TNetsBrowser::acDelNetExecute() { ShowEdit(BrowserDeleteNet(state_, browser_)); }
+
+void TNetsBrowser::acCopySecExecute() { BrowserCopySection(state_, browser_); }
+
+void TNetsBrowser::acPasteSecExecute() { ShowEdit(BrowserPasteSection(state_, browser_)); }
+
+void TNetsBrowser::acDelSectionExecute() { ShowEdit(BrowserDeleteSection(state_, browser_)); }
+
+void TNetsBrowser::acCopyDetSecExecute() { BrowserCopyRun(state_, browser_); }
+
+void TNetsBrowser::acPasteDetSecExecute() { ShowEdit(BrowserPasteRun(state_, browser_)); }
+
+void TNetsBrowser::acDelDetSectionExecute() { ShowEdit(BrowserDeleteRun(state_, browser_)); }
+
+void TNetsBrowser::acDelPendentPointExecute() { ShowEdit(BrowserDeletePendentRun(state_, browser_)); }
+
+void TNetsBrowser::acAddPendentPointExecute() {
+  // Only a section can take a pendent point.
+  if (!EnabledActions(state_, browser_).AddPendentPoint) return;
+  if (!pendentDlg_) pendentDlg_ = new TAddPendentPointDlg(state_, browser_, this);
+  if (pendentDlg_->exec() != QDialog::Accepted) return;
+  ShowEdit(AddPendentPoint(state_, browser_, pendentDlg_->Dialog()));
+}
+
+}  // namespace korvado
