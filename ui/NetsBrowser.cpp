@@ -37,6 +37,13 @@ constexpr ListColumn kListColumnLayout[] = {
     {95, Qt::AlignRight}, {95, Qt::AlignRight}, {80, Qt::AlignLeft},
 };
 
+// The width a column needs to show its title whole.
+int TitleWidth(const QTreeWidget& list, const QString& title) {
+  const QHeaderView* header = list.header();
+  const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+  return header->fontMetrics().horizontalAdvance(title) + 2 * margin + 8;
+}
+
 }  // namespace
 
 TNetsBrowser::TNetsBrowser(TMainForm& form)
@@ -138,6 +145,9 @@ void TNetsBrowser::CreateViews() {
   NetsTree->setMinimumWidth(1);
   NetsTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
   NetsTree->setSelectionMode(QAbstractItemView::SingleSelection);
+  // A long section caption scrolls sideways rather than being cut short.
+  NetsTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  NetsTree->header()->setStretchLastSection(false);
 
   ListView1 = new QTreeWidget(Splitter1);
   ListView1->setRootIsDecorated(false);
@@ -148,8 +158,12 @@ void TNetsBrowser::CreateViews() {
   QStringList titles{QString::fromUtf8(kSectionNumberColumn)};
   for (const char* title : kListColumns) titles << QString::fromUtf8(title);
   ListView1->setHeaderLabels(titles);
+  // The first column carries either caption; no title shows cut off.
+  const QString runNumber = QString::fromUtf8(kRunNumberColumn);
   for (int c = 0; c < static_cast<int>(std::size(kListColumnLayout)); ++c) {
-    ListView1->setColumnWidth(c, kListColumnLayout[c].width);
+    int width = qMax(kListColumnLayout[c].width, TitleWidth(*ListView1, titles[c]));
+    if (c == 0) width = qMax(width, TitleWidth(*ListView1, runNumber));
+    ListView1->setColumnWidth(c, width);
     ListView1->headerItem()->setTextAlignment(c, kListColumnLayout[c].alignment | Qt::AlignVCenter);
   }
   ListView1->installEventFilter(this);
