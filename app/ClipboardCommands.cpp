@@ -4,6 +4,7 @@
 
 #include "ClipboardJournalText.h"
 #include "JournalGridText.h"
+#include "JournalRecordEdits.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
@@ -27,8 +28,9 @@ bool FitsJournal(const TKorData& journal, const std::vector<ClipboardJournalReco
   return true;
 }
 
-bool InsertPastedRecord(TKorData& journal, int32_t at, const ClipboardJournalRecord& record) {
-  if (!journal.InsertRecord(at, record.BackPoint, record.ForePoint, record.SetupCount, "")) return false;
+bool InsertPastedRecord(AppState& state, int32_t at, const ClipboardJournalRecord& record) {
+  if (!InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, record.SetupCount, "")) return false;
+  TKorData& journal = state.Journal;
   const int32_t s = journal.FirstSetup.GetItem(at);
   journal.SetSetupData(s, journal.SetupBackPoints[s], journal.SetupForePoints[s], record.BackMainReading,
                        record.ForeMainReading, record.BackAuxReading, record.ForeAuxReading, "");
@@ -58,12 +60,11 @@ ClipboardPasteResult PasteJournalFromClipboardText(AppState& state, const std::s
   }
   if (records.empty() || !FitsJournal(journal, records)) return result;
   for (const ClipboardJournalRecord& record : records) {
-    if (!InsertPastedRecord(journal, currentRecord + result.Pasted, record)) break;
+    if (!InsertPastedRecord(state, currentRecord + result.Pasted, record)) break;
     ++result.Pasted;
   }
   if (result.Pasted > 0) {
     result.CurrentRecord = currentRecord + result.Pasted - 1;
-    state.MarkChanged();
   }
   return result;
 }

@@ -222,3 +222,25 @@ TEST(ClipboardCommands, NameOutsideTheCodePageIsRefusedWithItsPlace) {
 
 }  // namespace
 }  // namespace korvado
+
+namespace korvado {
+namespace {
+
+TEST(ClipboardPasteAndNets, NetsKeepNamingTheSameRecordsAfterAPaste) {
+  MessageRecorder messages;
+  AppState state = StateWithRecords(3);
+  const int32_t n = state.Nets.AddNet("Сеть");
+  state.Nets.NetAt(n).AddSection("P2", "P3", 0, 0, 0.0, 1.0, MakeJournalRef(1, false));
+  state.Nets.NetAt(n).AppendRun(0, "P4", 0, 0.0, 1.0, MakeJournalRef(2, true));
+  const std::string text = SheetRecord("A", "B", "1000\t7000", "500\t6500", "1") +
+                           SheetRecord("C", "D", "1000\t7000", "500\t6500", "1");
+  ASSERT_EQ(PasteJournalFromClipboardText(state, text, 1).Pasted, 2);
+  const TIndexLists& refs = state.Nets.NetAt(n).SectionTables.TableAt(0).RunRefs;
+  EXPECT_EQ(refs.ListAt(0).GetItem(0), MakeJournalRef(3, false));
+  EXPECT_EQ(refs.ListAt(1).GetItem(0), MakeJournalRef(4, true));
+  EXPECT_EQ(state.Journal.BackPoints[JournalRefRecord(refs.ListAt(0).GetItem(0))], "P2");
+  EXPECT_TRUE(state.Changed);
+}
+
+}  // namespace
+}  // namespace korvado
