@@ -49,8 +49,9 @@ void TCellEditor::keyPressEvent(QKeyEvent* event) {
 TCellDelegate::TCellDelegate(JournalGrid grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
 
 QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
-  lastEditor_ = new TCellEditor(grid_, index, parent);
-  return lastEditor_;
+  auto* editor = new TCellEditor(grid_, index, parent);
+  emit editorCreated(editor, index);
+  return editor;
 }
 
 void TCellDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
@@ -65,9 +66,10 @@ bool TCellDelegate::eventFilter(QObject* object, QEvent* event) {
   return QStyledItemDelegate::eventFilter(object, event);
 }
 
-TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent)
-    : QTableView(parent), grid_(grid), delegate_(new TCellDelegate(grid, this)) {
-  setItemDelegate(delegate_);
+TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+  auto* delegate = new TCellDelegate(grid, this);
+  setItemDelegate(delegate);
+  connect(delegate, &TCellDelegate::editorCreated, this, &TJournalGridView::EditorCreated);
   setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
@@ -92,18 +94,11 @@ void TJournalGridView::SelectCell(int row, int column) {
   scrollTo(index);
 }
 
-bool TJournalGridView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
-  const QString before = index.data().toString();
-  if (!QTableView::edit(index, trigger, event)) return false;
-  if (IsEditing() && !editor_) {
-    editor_ = delegate_->LastEditor();
-    editIndex_ = index;
-    originalText_ = before;
-    if (editor_)
-      connect(editor_, &QLineEdit::textEdited, this,
-              [this, index](const QString& text) { emit cellTextEdited(index, text); });
-  }
-  return true;
+void TJournalGridView::EditorCreated(TCellEditor* editor, const QModelIndex& index) {
+  editor_ = editor;
+  editIndex_ = index;
+  originalText_ = index.data().toString();
+  connect(editor, &QLineEdit::textEdited, this, [this, index](const QString& text) { emit cellTextEdited(index, text); });
 }
 
 void TJournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
@@ -145,6 +140,12 @@ void TJournalGridView::keyPressEvent(QKeyEvent* event) {
     return;
   }
   const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  // Backspace starts an edit too, clearing the cell.
+  if (!IsEditing() && key == Qt::Key_Backspace && plain && currentIndex().isValid()) {
+    edit(currentIndex(), AnyKeyPressed, event);
+    event->accept();
+    return;
+  }
   if (!IsEditing() && (key == Qt::Key_Return || key == Qt::Key_Enter) && plain && currentIndex().isValid()) {
     edit(currentIndex(), EditKeyPressed, event);
     event->accept();

@@ -37,14 +37,16 @@ class TCellDelegate : public QStyledItemDelegate {
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // Cells are written key by key; closing the editor writes nothing more.
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
-  TCellEditor* LastEditor() const { return lastEditor_; }
+
+ signals:
+  // Before the editor receives the key that opened it, so that no keystroke is missed.
+  void editorCreated(korvado::TCellEditor* editor, const QModelIndex& index) const;
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
   JournalGrid grid_;
-  mutable QPointer<TCellEditor> lastEditor_;
 };
 
 class TJournalGridView : public QTableView {
@@ -72,14 +74,14 @@ class TJournalGridView : public QTableView {
   void currentCellChanged();
 
  protected:
-  bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void EditorCreated(TCellEditor* editor, const QModelIndex& index);
+
   JournalGrid grid_;
-  TCellDelegate* delegate_;
   QPointer<TCellEditor> editor_;
   QModelIndex editIndex_;
   QString originalText_;

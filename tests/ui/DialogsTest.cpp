@@ -1,0 +1,129 @@
+// The net-name dialog, the point-type dialog and the About box.
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "AboutBox.h"
+#include "MainForm.h"
+#include "NetNameDlg.h"
+#include "TypePointDlg.h"
+#include "UiTestSupport.h"
+
+namespace korvado {
+namespace {
+
+// Shows dialog modally and runs answer on it once it is up; returns the result.
+int ExecWith(QDialog& dialog, const std::function<void(QDialog&)>& answer) {
+  QTimer::singleShot(0, &dialog, [&] {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    answer(dialog);
+  });
+  return dialog.exec();
+}
+
+class Dialogs : public ::testing::Test {
+ protected:
+  void SetUp() override { form = ShowMainForm(); }
+  void TearDown() override { CloseWithoutQuestion(*form); }
+
+  WorkingFolder folder;
+  std::unique_ptr<TMainForm> form;
+};
+
+TEST_F(Dialogs, PointTypeDialogCannotBeConfirmedWithoutAChoice) {
+  TTypePointDlg& dialog = form->TypePointDlg();
+  EXPECT_EQ(&dialog, &form->TypePointDlg()) << "created once and reused";
+  EXPECT_EQ(dialog.windowTitle(), "TypePointDlg");
+  EXPECT_EQ(dialog.size(), QSize(390, 186));
+  EXPECT_EQ(dialog.ComboBox2->itemText(2), "Промежуточная точка");
+  EXPECT_EQ(dialog.btnOk->text(), "btnOk");
+  EXPECT_EQ(dialog.btnCancel->text(), "btnCancel");
+  dialog.Label1->setText("Задняя точка: A");
+  dialog.ComboBox1->setEnabled(true);
+
+  const int refused = ExecWith(dialog, [](QDialog& d) {
+    auto& typeDialog = static_cast<TTypePointDlg&>(d);
+    EXPECT_FALSE(typeDialog.btnOk->isEnabled());
+    QTest::keyClick(&d, Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible()) << "Enter does not confirm an empty choice";
+    typeDialog.ComboBox1->setCurrentIndex(0);
+    EXPECT_FALSE(typeDialog.btnOk->isEnabled());
+    QTest::keyClick(&d, Qt::Key_Escape);
+  });
+  EXPECT_EQ(refused, QDialog::Rejected);
+
+  const int confirmed = ExecWith(dialog, [](QDialog& d) {
+    auto& typeDialog = static_cast<TTypePointDlg&>(d);
+    EXPECT_EQ(typeDialog.BackType(), 0) << "the last choice is kept";
+    typeDialog.ComboBox2->setCurrentIndex(1);
+    typeDialog.btnOk->click();
+  });
+  EXPECT_EQ(confirmed, QDialog::Accepted);
+  EXPECT_EQ(dialog.ForeType(), 1);
+
+  // A run appended to a section: the back type is preset and fixed.
+  dialog.ComboBox1->setCurrentIndex(2);
+  dialog.ComboBox1->setEnabled(false);
+  dialog.ComboBox2->setCurrentIndex(-1);
+  ExecWith(dialog, [](QDialog& d) {
+    auto& typeDialog = static_cast<TTypePointDlg&>(d);
+    EXPECT_FALSE(typeDialog.btnOk->isEnabled());
+    typeDialog.ComboBox2->setCurrentIndex(0);
+    EXPECT_TRUE(typeDialog.btnOk->isEnabled());
+    typeDialog.btnOk->click();
+  });
+  EXPECT_EQ(dialog.BackType(), 2);
+  EXPECT_EQ(dialog.ForeType(), 0);
+}
+
+TEST_F(Dialogs, NetNameDialogKeepsItsLastTextAndCancelsOnEscape) {
+  TNetNameDlg& dialog = form->NetNameDlg();
+  EXPECT_EQ(dialog.windowTitle(), "Новая сеть");
+  EXPECT_EQ(dialog.size(), QSize(280, 146));
+  EXPECT_EQ(dialog.Label1->text(), "Введите название сети:");
+  const int accepted = ExecWith(dialog, [](QDialog& d) {
+    auto& nameDialog = static_cast<TNetNameDlg&>(d);
+    QTest::keyClicks(nameDialog.edNameNet, "Sever");
+    QTest::keyClick(&d, Qt::Key_Return);
+  });
+  EXPECT_EQ(accepted, QDialog::Accepted);
+  dialog.setWindowTitle("Переименовать сеть");
+  const int cancelled = ExecWith(dialog, [](QDialog& d) {
+    EXPECT_EQ(static_cast<TNetNameDlg&>(d).edNameNet->text(), "Sever");
+    QTest::keyClick(&d, Qt::Key_Escape);
+  });
+  EXPECT_EQ(cancelled, QDialog::Rejected);
+  EXPECT_EQ(dialog.edNameNet->text(), "Sever");
+}
+
+TEST_F(Dialogs, AboutBoxStatesTheProgramAndItsPurpose) {
+  QPointer<TAboutBox> shown;
+  const auto openAndClose = [&] {
+    QTimer::singleShot(0, form.get(), [&] {
+      shown = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+      if (shown) shown->OKButton->click();
+    });
+    form->acAbout->trigger();
+  };
+  openAndClose();
+  ASSERT_TRUE(shown);
+  TAboutBox* first = shown;
+  EXPECT_EQ(first->windowTitle(), "О программе");
+  EXPECT_EQ(first->size(), QSize(401, 386));
+  EXPECT_EQ(first->ProductName->text(), "\" Korvado \"");
+  EXPECT_EQ(first->Version->text(), "Версия программы:  1.02");
+  EXPECT_EQ(first->Comments->text(), "Последняя редакция: 09.01.2002");
+  EXPECT_EQ(first->StageLabel->text(), "Программа находится на стадии разработки");
+  EXPECT_EQ(first->Label1->text(),
+            "Предназначена для обработки высокоточных технических нивелирных ходов и уравнивания нивелирных сетей.");
+  EXPECT_TRUE(first->ProductName->font().bold() && first->ProductName->font().italic() &&
+              first->ProductName->font().underline());
+  EXPECT_EQ(first->ProgramIcon->size(), QSize(89, 81));
+  openAndClose();
+  EXPECT_EQ(shown, first) << "the same box is shown again";
+}
+
+}  // namespace
+}  // namespace korvado

@@ -1,0 +1,357 @@
+// The main window as a surveyor meets it: its frame, the settings file, the
+// file commands with their dialogs and question, and the error handler.
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "AdjustmentPage.h"
+#include "ElevationPage.h"
+#include "JournalPage.h"
+#include "MainForm.h"
+#include "NetSystemPage.h"
+#include "UiTestSupport.h"
+
+namespace korvado {
+namespace {
+
+void WriteText(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+QByteArray ReadText(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString IniValue(const QString& path, const QString& key) {
+  return QSettings(path, QSettings::IniFormat).value(key).toString();
+}
+
+// The file that new data give, with its technical flag set.
+QByteArray TechnicalDataFile() {
+  const auto name = [](const char* text, int capacity) {
+    QByteArray field(capacity + 1, '\0');
+    field[0] = static_cast<char>(qstrlen(text));
+    for (int i = 0; text[i]; ++i) field[i + 1] = text[i];
+    return field;
+  };
+  QByteArray bytes = QByteArray::fromHex("0101000100");
+  bytes += name("Rp1", 20) + name("Rp2", 20) + QByteArray::fromHex("0100") + QByteArray(8, '\0') + name("", 30);
+  bytes += QByteArray::fromHex("00000000");
+  bytes += name("Rp1", 20) + name("Rp2", 20) + QByteArray(40, '\0') + name("", 20);
+  bytes += QByteArray::fromHex("0000");
+  return bytes;
+}
+
+// Runs action and answers the file dialog it opens with path.
+void AnswerFileDialog(const std::function<void()>& action, const QString& path, QString* title = nullptr,
+                              QStringList* filters = nullptr, QString* folder = nullptr) {
+  QTimer timer;
+  timer.setInterval(10);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    if (title) *title = dialog->windowTitle();
+    if (filters) *filters = dialog->nameFilters();
+    if (folder) *folder = dialog->directory().absolutePath();
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    // A focused name field ignores selectFile; type the name into it as a user would.
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  QWidget* window = QApplication::activeWindow();
+  timer.start();
+  action();
+  timer.stop();
+  if (window && window->isVisible()) {
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+}
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override { EnsureApplication(); }
+  std::unique_ptr<TMainForm> Start() { return ShowMainForm(); }
+  QString Ini() const { return folder.Path("Korvado.ini"); }
+
+  WorkingFolder folder;
+};
+
+TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
+  auto form = Start();
+  EXPECT_EQ(form->windowTitle(), "Korvado 1.02");
+  const struct {
+    QAction* action;
+    const char* caption;
+    QKeySequence shortcut;
+  } actions[] = {
+      {form->acNew, "&Новый файл данных", QKeySequence("Ctrl+N")},
+      {form->acOpen, "&Открыть...", QKeySequence("Ctrl+O")},
+      {form->acSave, "&Сохранить", QKeySequence("Ctrl+S")},
+      {form->acSaveAs, "Сохранить &Как...", QKeySequence()},
+      {form->acCloseData, "Зак&рыть", QKeySequence()},
+      {form->acExit, "В&ыход", QKeySequence("Alt+X")},
+      {form->acTechTableKor, "Таблица для те&хнического нивелирования", QKeySequence()},
+      {form->acInputMode, "Режим &ввода исходных данных", QKeySequence()},
+      {form->acUpDateNets, "Об&новить данные нивелирных сетей", QKeySequence()},
+      {form->acAdd, "До&бавить запись в конец", QKeySequence("Ctrl+Return")},
+      {form->acInsert, "В&ставить запись", QKeySequence("Ctrl+Ins")},
+      {form->acDeleteRec, "У&далить запись", QKeySequence("Ctrl+Del")},
+      {form->acCopyDataToClipbrdExcel, "Коп&ировать данные в буфер обмена для Excel", QKeySequence()},
+      {form->acPasteDataFromClipbrdExcel, "Вс&тавить данные из Excel через буфер обмена", QKeySequence()},
+      {form->acNetsBrowser, "Бр&оузер сетей", QKeySequence()},
+      {form->acSelectAltitudeTable, "Выделить всю таблицу", QKeySequence("Ctrl+A")},
+      {form->acCopyFromAltitudeTable, "Копировать", QKeySequence("Ctrl+Z")},
+      {form->acAbout, "О &программе...", QKeySequence()},
+  };
+  for (const auto& a : actions) {
+    EXPECT_EQ(a.action->text(), QString::fromUtf8(a.caption));
+    EXPECT_EQ(a.action->shortcut(), a.shortcut) << a.caption;
+  }
+  EXPECT_FALSE(form->acCopyDataToClipbrdExcel->isEnabled());
+  EXPECT_TRUE(form->acTechTableKor->isCheckable() && !form->acTechTableKor->isChecked());
+  EXPECT_TRUE(form->acInputMode->isCheckable() && !form->acInputMode->isChecked());
+
+  QStringList menus;
+  for (QAction* menu : form->menuBar()->actions()) menus << menu->text();
+  EXPECT_EQ(menus, QStringList({"&Файл", "Д&анные", "С&еть", "&Справка"}));
+  EXPECT_EQ(form->PageControl1->tabPosition(), QTabWidget::South);
+  QStringList tabs;
+  for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);
+  EXPECT_EQ(tabs, QStringList({"Исходные данные", "Система нивелирных ходов", "Уравнивание нивелирной сети",
+                               "Отметки точек"}));
+  EXPECT_EQ(form->ComboBox1->width(), 282);
+  EXPECT_FALSE(form->ComboBox1->isEditable());
+  EXPECT_EQ(form->StatusPanel1->width(), 70);
+  EXPECT_TRUE(form->StatusPanel1->text().isEmpty());
+  EXPECT_FALSE(form->NetSystemPage->EquiSpeedButton->isVisible());
+  EXPECT_EQ(form->NetSystemPage->Edit1->text(), "1");
+  EXPECT_EQ(form->AdjustmentPage->btnEquate->text(), "Одна итерация уравнивания");
+  EXPECT_EQ(form->ElevationPage->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, FirstStartUsesTheDefaultsAndWritesThemAtExit) {
+  ASSERT_FALSE(QFile::exists(Ini()));
+  auto form = Start();
+  EXPECT_EQ(form->width(), 600);
+  EXPECT_EQ(form->height(), 450);
+  TJournalPage* page = form->JournalPage;
+  for (int c = 0; c < 5; ++c) EXPECT_EQ(page->MainStringGrid->columnWidth(c), 66);
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(page->DetailStringGrid->columnWidth(c), 50);
+  for (int c = 0; c < 3; ++c) EXPECT_EQ(page->TechStringGrid->columnWidth(c), 50);
+  EXPECT_EQ(page->PanelDT->width(), 220);
+  ASSERT_EQ(form->State().Journal.RecordCount(), 1) << "a new journal of one run";
+  EXPECT_EQ(form->State().Journal.BackPoints[0], "Rp1");
+  EXPECT_TRUE(page->MainStringGrid->isVisible());
+  CloseWithoutQuestion(*form);
+
+  const QByteArray text = ReadText(Ini());
+  EXPECT_TRUE(text.contains("Maximized=0")) << text.toStdString();
+  EXPECT_FALSE(text.contains("NetsBrowser")) << "the browser was never opened";
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth"), "600");
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowHeight"), "450");
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/4"), "66");
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/8"), "50");
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/t2"), "50");
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/dtWidth"), "220");
+  EXPECT_EQ(IniValue(Ini(), "ControlBar/Band1Left"), "11");
+  EXPECT_EQ(IniValue(Ini(), "ControlBar/Band1Top"), "2");
+  EXPECT_EQ(IniValue(Ini(), "ControlBar/Band2Left"), "11");
+  EXPECT_EQ(IniValue(Ini(), "ControlBar/Band2Top"), "28");
+}
+
+TEST_F(MainWindow, StoredSettingsApplyAndTheBrowsersSectionStaysUntouched) {
+  WriteText(Ini(),
+            "[WindowState]\nMaximized=0\nWindowWidth=640\nWindowHeight=420\n"
+            "[ColumnWidth]\n0=90\n1=abc\n6=70\nt1=110\ndtWidth=260\n"
+            "[NetsBrowser]\nwsMaximized=1\nWindowWidth=777\nWindowHeight=555\nTreeWidth=201\n");
+  auto form = Start();
+  EXPECT_EQ(form->width(), 640);
+  EXPECT_EQ(form->height(), 420);
+  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(0), 90);
+  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(1), 66) << "a value that is not a number";
+  EXPECT_EQ(form->JournalPage->DetailStringGrid->columnWidth(1), 70);
+  EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), 110);
+  EXPECT_EQ(form->JournalPage->PanelDT->width(), 260);
+  int written = 0;
+  form->AddExitSettingsWriter([&](SettingsFile& ini) {
+    ++written;
+    ini.WriteInteger("Extra", "Key", 5);
+  });
+  CloseWithoutQuestion(*form);
+  EXPECT_EQ(written, 1);
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/1"), "66");
+  EXPECT_EQ(IniValue(Ini(), "NetsBrowser/wsMaximized"), "1");
+  EXPECT_EQ(IniValue(Ini(), "NetsBrowser/WindowWidth"), "777");
+  EXPECT_EQ(IniValue(Ini(), "NetsBrowser/TreeWidth"), "201");
+  EXPECT_EQ(IniValue(Ini(), "Extra/Key"), "5");
+}
+
+TEST_F(MainWindow, ExitWhileMaximisedKeepsTheStoredSizeAndOpensMaximisedNextTime) {
+  WriteText(Ini(), "[WindowState]\nWindowWidth=700\nWindowHeight=500\n");
+  auto form = Start();
+  form->showMaximized();
+  QTRY_VERIFY(form->isMaximized());
+  CloseWithoutQuestion(*form);
+  EXPECT_EQ(IniValue(Ini(), "WindowState/Maximized"), "1");
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth"), "700");
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowHeight"), "500");
+  form.reset();
+  auto again = Start();
+  EXPECT_TRUE(again->windowState() & Qt::WindowMaximized);
+  CloseWithoutQuestion(*again);
+}
+
+TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds) {
+  ASSERT_TRUE(QDir(folder.Path("")).mkdir("Korvado.ini")) << "a folder in the file's place cannot be written";
+  auto form = Start();
+  const BoxesSeen seen = AnswerMessageBoxes([&] { CloseWithoutQuestion(*form); }, QMessageBox::Ok);
+  EXPECT_EQ(seen.count, 1);
+  EXPECT_EQ(seen.title, "Korvado 1.02");
+  EXPECT_EQ(seen.text, "Unable to write to " + Ini());
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindow, OpeningATechnicalFileShowsTheTechnicalTable) {
+  const QString path = folder.Path("tech.kor");
+  WriteText(path, TechnicalDataFile());
+  auto form = Start();
+  QString title, where;
+  QStringList filters;
+  const BoxesSeen boxes = AnswerMessageBoxes(
+      [&] { AnswerFileDialog([&] { form->acOpen->trigger(); }, path, &title, &filters, &where); }, QMessageBox::Ok);
+  EXPECT_EQ(boxes.count, 0) << boxes.text.toStdString();
+  EXPECT_EQ(title, "Открыть");
+  EXPECT_EQ(filters, QStringList("Файл данных для Korvado (*.kor)"));
+  EXPECT_EQ(where, QDir::currentPath());
+  EXPECT_TRUE(form->State().Journal.TechMode);
+  EXPECT_TRUE(form->acTechTableKor->isChecked());
+  EXPECT_TRUE(form->JournalPage->TechStringGrid->isVisible());
+  EXPECT_FALSE(form->JournalPage->DetailStringGrid->isVisible());
+  EXPECT_EQ(form->StatusPanel2->text(), path);
+
+  form->acNew->trigger();
+  EXPECT_FALSE(form->State().Journal.TechMode);
+  EXPECT_FALSE(form->acTechTableKor->isChecked());
+  EXPECT_TRUE(form->JournalPage->DetailStringGrid->isVisible());
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, UnsavedChangesAreAskedAboutBeforeNewData) {
+  auto form = Start();
+  TJournalPage* page = form->JournalPage;
+  page->MainStringGrid->setFocus();
+  page->SelectMainCell(0, 0);
+  TypeKeys("Z");
+  PressKey(Qt::Key_Return);
+  ASSERT_EQ(form->State().Journal.BackPoints[0], "Z");
+
+  const BoxesSeen cancel = AnswerMessageBoxes([&] { form->acNew->trigger(); }, QMessageBox::Cancel);
+  EXPECT_EQ(cancel.text, "Сохранить изменения?");
+  EXPECT_EQ(cancel.buttons.size(), 3);
+  EXPECT_TRUE(cancel.buttons.contains("Отмена")) << cancel.buttons.join(",").toStdString();
+  EXPECT_EQ(form->State().Journal.BackPoints[0], "Z") << "Cancel keeps the data";
+
+  AnswerMessageBoxes([&] { form->acNew->trigger(); }, QMessageBox::No);
+  EXPECT_EQ(form->State().Journal.BackPoints[0], "Rp1");
+  EXPECT_FALSE(form->State().Changed);
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
+  auto form = Start();
+  form->JournalPage->MainStringGrid->setFocus();
+  form->JournalPage->SelectMainCell(0, 1);
+  TypeKeys("N9");
+  PressKey(Qt::Key_Return);
+  QString title;
+  AnswerFileDialog([&] { form->acSave->trigger(); }, folder.Path("job"), &title);
+  EXPECT_EQ(title, "Сохранить как") << "Save without a file name asks for one";
+  EXPECT_EQ(form->StatusPanel2->text(), folder.Path("job.kor")) << "the default extension is added";
+  EXPECT_EQ(ReadText(folder.Path("job.kor")).size(), 197);
+  EXPECT_FALSE(form->State().Changed);
+
+  form->acCloseData->trigger();
+  EXPECT_FALSE(form->JournalPage->MainStringGrid->isVisible());
+  EXPECT_EQ(form->State().Journal.RecordCount(), 0);
+  form->OpenFile(folder.Path("job.kor"));
+  EXPECT_EQ(form->State().Journal.ForePoints[0], "N9");
+  EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, ADamagedFileIsRefusedAndTheOpenDataStay) {
+  const QString path = folder.Path("bad.kor");
+  WriteText(path, TechnicalDataFile().left(60));
+  auto form = Start();
+  form->State().Journal.ForePoints.Set(0, "Keep");
+  const BoxesSeen seen = AnswerMessageBoxes(
+      [&] { AnswerFileDialog([&] { form->acOpen->trigger(); }, path); }, QMessageBox::Ok);
+  EXPECT_EQ(seen.count, 1);
+  EXPECT_EQ(seen.title, "Korvado 1.02");
+  EXPECT_FALSE(seen.text.isEmpty());
+  EXPECT_EQ(form->State().Journal.ForePoints[0], "Keep");
+  EXPECT_FALSE(form->State().Journal.TechMode);
+  EXPECT_TRUE(form->StatusPanel2->text().isEmpty());
+  EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, NetSelectorChoosesTheCurrentNetAndNothingElse) {
+  auto form = Start();
+  form->State().Nets.AddNet("Север");
+  form->State().Nets.AddNet("Юг");
+  form->RefillNetSelector();
+  EXPECT_EQ(form->ComboBox1->count(), 2);
+  EXPECT_EQ(form->ComboBox1->itemText(1), "Юг");
+  form->ComboBox1->setFocus();
+  form->ComboBox1->setCurrentIndex(0);
+  QTest::keyClick(form->ComboBox1, Qt::Key_Down);
+  EXPECT_EQ(form->State().CurrentNetIndex, 1);
+  form->SelectNet(0);
+  EXPECT_EQ(form->State().CurrentNetIndex, 0);
+  CloseWithoutQuestion(*form);
+}
+
+class ThrowingObject : public QObject {
+ public:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::User) throw std::runtime_error("Read beyond end of file");
+    return QObject::event(event);
+  }
+};
+
+TEST_F(MainWindow, AnErrorNoHandlerCaughtIsShownAndTheProgramGoesOn) {
+  auto form = Start();
+  ThrowingObject object;
+  const BoxesSeen seen = AnswerMessageBoxes(
+      [&] {
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&object, &event);
+      },
+      QMessageBox::Ok);
+  EXPECT_EQ(seen.count, 1);
+  EXPECT_EQ(seen.title, "Korvado 1.02");
+  EXPECT_EQ(seen.text, "Read beyond end of file");
+  EXPECT_TRUE(form->isVisible());
+  CloseWithoutQuestion(*form);
+}
+
+}  // namespace
+}  // namespace korvado

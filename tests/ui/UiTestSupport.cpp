@@ -1,0 +1,105 @@
+#include "UiTestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "KorvadoApplication.h"
+#include "MainForm.h"
+
+namespace korvado {
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "korvado-ui-tests";
+  static char* argv[] = {name, nullptr};
+  static KorvadoApplication* app = new KorvadoApplication(argc, argv);
+  (void)app;
+}
+
+WorkingFolder::WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+
+WorkingFolder::~WorkingFolder() { QDir::setCurrent(previous_); }
+
+namespace {
+
+void SendKey(int key, const QString& text, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = QApplication::focusWidget();
+  ASSERT_NE(target, nullptr) << "no widget has the focus";
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  if (QWidget* now = QApplication::focusWidget()) QApplication::sendEvent(now, &release);
+  QCoreApplication::processEvents();
+}
+
+int KeyOf(QChar c) {
+  if (c.isDigit()) return Qt::Key_0 + c.digitValue();
+  if (c.unicode() < 128 && c.isLetter()) return Qt::Key_A + (c.toUpper().unicode() - 'A');
+  if (c == QLatin1Char('.')) return Qt::Key_Period;
+  if (c == QLatin1Char(',')) return Qt::Key_Comma;
+  if (c == QLatin1Char(' ')) return Qt::Key_Space;
+  return Qt::Key_unknown;
+}
+
+}  // namespace
+
+void TypeKeys(const QString& text) {
+  for (QChar c : text) SendKey(KeyOf(c), QString(c), Qt::NoModifier);
+}
+
+void PressKey(int key, Qt::KeyboardModifiers modifiers) {
+  QString text;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) text = QStringLiteral("\r");
+  if (key == Qt::Key_Escape) text = QString(QChar(27));
+  if (key == Qt::Key_Backspace) text = QString(QChar(8));
+  SendKey(key, modifiers == Qt::NoModifier ? text : QString(), modifiers);
+}
+
+BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::StandardButton answer) {
+  BoxesSeen seen;
+  QTimer timer;
+  timer.setInterval(10);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    ++seen.count;
+    seen.title = box->windowTitle();
+    seen.text = box->text();
+    seen.buttons.clear();
+    for (QAbstractButton* button : box->buttons()) seen.buttons << button->text();
+    if (QAbstractButton* button = box->button(answer))
+      button->click();
+    else
+      box->reject();
+  });
+  QWidget* window = QApplication::activeWindow();
+  timer.start();
+  action();
+  QCoreApplication::processEvents();
+  timer.stop();
+  // The focus goes back to the window once the box has closed.
+  if (window && window->isVisible()) {
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  }
+  return seen;
+}
+
+std::unique_ptr<TMainForm> ShowMainForm() {
+  EnsureApplication();
+  auto form = std::make_unique<TMainForm>();
+  form->show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  return form;
+}
+
+void CloseWithoutQuestion(TMainForm& form) {
+  form.State().Changed = false;
+  form.close();
+}
+
+}  // namespace korvado

@@ -1,0 +1,52 @@
+#pragma once
+// Helpers for the GUI tests: the application object, a fresh working folder
+// for Korvado.ini, typing at the keyboard, and answering message boxes.
+
+#include <QDir>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <memory>
+
+namespace korvado {
+
+class TMainForm;
+
+// Creates the program's application object once per test program.
+void EnsureApplication();
+
+// Makes a new empty folder the working directory for the life of the object.
+class WorkingFolder {
+ public:
+  WorkingFolder();
+  ~WorkingFolder();
+  QString Path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+
+ private:
+  QTemporaryDir dir_;
+  QString previous_;
+};
+
+// Types text key by key into whatever widget has the focus, as a keyboard does.
+void TypeKeys(const QString& text);
+// One key (Return, Escape, arrows...) to the focused widget.
+void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// What the message boxes shown during an action said.
+struct BoxesSeen {
+  int count = 0;
+  QString title;
+  QString text;
+  QStringList buttons;
+};
+// Runs action and answers every message box it shows with `answer`.
+BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::StandardButton answer);
+
+// A main window shown and active, in a fresh working folder.
+std::unique_ptr<TMainForm> ShowMainForm();
+// Closes a main window whose data need not be saved (no question).
+void CloseWithoutQuestion(TMainForm& form);
+
+}  // namespace korvado
