@@ -5,7 +5,9 @@
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
+#include "KorIcons.h"
 #include "MainForm.h"
+#include "OriginAltitudeForm.h"
 
 namespace korvado {
 
@@ -37,9 +39,40 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* pare
   ConnectCommand(btnEquate, &QPushButton::clicked, this, &TAdjustmentPage::btnEquateClick);
 }
 
-// The handlers below belong to the point table and the adjustment sweep.
-void TAdjustmentPage::btnUpDateSeriesClick() {}
-void TAdjustmentPage::btnInputAltitudeClick() {}
-void TAdjustmentPage::btnEquateClick() {}
+TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
+  if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(&form_);
+  return *originAltitudeForm_;
+}
+
+// The point table starts again at zero; the benchmark elevations are asked for at once.
+void TAdjustmentPage::btnUpDateSeriesClick() {
+  if (!RebuildCurrentNetPoints(state_)) return;
+  btnInputAltitudeClick();
+}
+
+void TAdjustmentPage::btnInputAltitudeClick() {
+  const std::optional<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
+  if (!content) return;
+  TOriginAltitudeForm& dialog = OriginAltitudeForm();
+  dialog.FormShow(*content, [this](const std::vector<AltitudeRow>& rows) { return ApplyOriginAltitudes(state_, rows); });
+  if (dialog.exec() != QDialog::Accepted) CancelOriginAltitudes(state_);
+}
+
+void TAdjustmentPage::btnEquateClick() {
+  if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
+}
+
+void TAdjustmentPage::ShowEquateView(const EquateView& view) {
+  EquateListView->clear();
+  for (const EquateRow& row : view.rows) {
+    auto* item = new QTreeWidgetItem(EquateListView);
+    item->setIcon(0, KorIcon(row.icon));
+    item->setText(0, QString::fromStdString(row.caption));
+    item->setText(1, QString::fromStdString(row.elevation));
+  }
+  QTreeWidgetItem* header = EquateListView->headerItem();
+  header->setText(2, QString::fromStdString(view.iterationCaption));
+  header->setText(3, QString::fromStdString(view.errorCaption));
+}
 
 }  // namespace korvado

@@ -3,15 +3,18 @@
 // with its elevations, and the commands that build it, take the benchmark
 // elevations and run one adjustment sweep.
 
+#include <QPointer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QWidget>
 
+#include "AdjustmentCommands.h"
 #include "AppState.h"
 
 namespace korvado {
 
 class TMainForm;
+class TOriginAltitudeForm;
 
 class TAdjustmentPage : public QWidget {
   Q_OBJECT
@@ -24,14 +27,20 @@ class TAdjustmentPage : public QWidget {
   QPushButton* btnInputAltitude;
   QPushButton* btnEquate;
 
+ // The fixed-point elevation dialog, created on first use and kept, owned by the main window.
+  TOriginAltitudeForm& OriginAltitudeForm();
+
  public slots:
   void btnUpDateSeriesClick();
   void btnInputAltitudeClick();
   void btnEquateClick();
 
  private:
+  void ShowEquateView(const EquateView& view);
+
   AppState& state_;
   TMainForm& form_;
+  QPointer<TOriginAltitudeForm> originAltitudeForm_;
 };
 
 }  // namespace korvado

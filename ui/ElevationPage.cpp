@@ -1,11 +1,17 @@
 #include "ElevationPage.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CommandGuard.h"
+#include "ElevationCommands.h"
 #include "JournalPage.h"
+#include "KorIcons.h"
 #include "MainForm.h"
 
 namespace korvado {
@@ -67,11 +73,83 @@ TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent
   ConnectCommand(AltitudeStrGrid, &QTableWidget::cellClicked, form.JournalPage, &TJournalPage::MainStringGridClick);
 }
 
-// The handlers below belong to the elevation tree, the section tables and the copy.
-void TElevationPage::btnUpDateTreeClick() {}
-void TElevationPage::AltitudeTreeChange() {}
-void TElevationPage::btnNetReportClick() {}
-void TElevationPage::acSelectAltitudeTableExecute() {}
-void TElevationPage::acCopyFromAltitudeTableExecute() {}
+// The tree shows the nets as they are now; it is not rebuilt by itself when they change.
+void TElevationPage::btnUpDateTreeClick() {
+  AltitudeTree->clear();
+  for (const TreeNetNode& net : korvado::AltitudeTree(state_)) {
+    auto* netNode = new QTreeWidgetItem(AltitudeTree, {QString::fromStdString(net.caption)});
+    netNode->setIcon(0, KorIcon(net.icon));
+    for (const TreeSectionNode& section : net.sections) {
+      auto* sectionNode = new QTreeWidgetItem(netNode, {QString::fromStdString(section.caption)});
+      sectionNode->setIcon(0, KorIcon(section.icon));
+    }
+  }
+  AltitudeTree->expandAll();
+  AltitudeTree->setFocus();
+}
+
+void TElevationPage::AltitudeTreeChange() {
+  const NodePlace place = PlaceOf(AltitudeTree->currentItem());
+  ShowRows(AltitudeTableForNode(state_, place.net, place.section));
+}
+
+// The report comes from the net's own sections, so a tree left stale by later
+// edits cannot mix in other sections; the selection still ends on the last section node.
+void TElevationPage::btnNetReportClick() {
+  QTreeWidgetItem* netNode = AltitudeTree->currentItem();
+  const NodePlace place = PlaceOf(netNode);
+  if (place.net < 0 || place.section >= 0) return;
+  std::optional<std::vector<ElevationRow>> report = AltitudeNetReport(state_, place.net);
+  if (!report) return;
+  const int lastSection = std::min(netNode->childCount(), state_.Nets.NetAt(place.net).SectionCount()) - 1;
+  if (lastSection >= 0) {
+    const QSignalBlocker blocker(AltitudeTree);
+    AltitudeTree->setCurrentItem(netNode->child(lastSection));
+  }
+  if (report->empty()) report->emplace_back();
+  ShowRows(std::move(*report));
+}
+
+void TElevationPage::acSelectAltitudeTableExecute() {
+  AltitudeStrGrid->clearSelection();
+  const int rows = AltitudeStrGrid->rowCount();
+  const int columns = AltitudeStrGrid->columnCount();
+  if (rows == 0 || columns == 0) return;
+  AltitudeStrGrid->setRangeSelected(QTableWidgetSelectionRange(0, 0, rows - 1, columns - 1), true);
+}
+
+void TElevationPage::acCopyFromAltitudeTableExecute() {
+  const QList<QTableWidgetSelectionRange> ranges = AltitudeStrGrid->selectedRanges();
+  QTableWidgetSelectionRange block;
+  if (!ranges.isEmpty()) {
+    block = ranges.first();
+  } else if (AltitudeStrGrid->currentRow() >= 0 && AltitudeStrGrid->currentColumn() >= 0) {
+    // A grid with no block selected copies its current cell.
+    block = QTableWidgetSelectionRange(AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn(),
+                                       AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn());
+  } else {
+    return;
+  }
+  const std::string text =
+      AltitudeTableCopyText(shownRows_, block.topRow(), block.leftColumn(), block.bottomRow(), block.rightColumn());
+  QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+TElevationPage::NodePlace TElevationPage::PlaceOf(QTreeWidgetItem* node) const {
+  if (!node) return {};
+  if (QTreeWidgetItem* parent = node->parent())
+    return {AltitudeTree->indexOfTopLevelItem(parent), parent->indexOfChild(node)};
+  return {AltitudeTree->indexOfTopLevelItem(node), -1};
+}
+
+void TElevationPage::ShowRows(std::vector<ElevationRow> rows) {
+  shownRows_ = std::move(rows);
+  AltitudeStrGrid->clearContents();
+  AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
+  for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
+    AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(shownRows_[r].name)));
+    AltitudeStrGrid->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(shownRows_[r].elevation)));
+  }
+}
 
 }  // namespace korvado

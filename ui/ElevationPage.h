@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "AppState.h"
+#include "SectionElevationTable.h"
 
 namespace korvado {
 
@@ -38,8 +39,18 @@ class TElevationPage : public QWidget {
   void acCopyFromAltitudeTableExecute();
 
  private:
+  // The net and section of a tree node; section -1 for a net node, net -1 for no node.
+  struct NodePlace {
+    int32_t net = -1;
+    int32_t section = -1;
+  };
+  NodePlace PlaceOf(QTreeWidgetItem* node) const;
+  void ShowRows(std::vector<ElevationRow> rows);
+
   AppState& state_;
   TMainForm& form_;
+  // What the grid shows, row by row: the copy takes its text from here.
+  std::vector<ElevationRow> shownRows_;
 };
 
 }  // namespace korvado
