@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "AdjustmentCommands.h"
 #include "MainForm.h"
 #include "NetsBrowser.h"
 #include "NetSystemPage.h"
@@ -24,8 +25,12 @@ void TMainForm::SelectNet(int32_t index) {
 // Selecting a net changes the net the commands work on; nothing on screen is refreshed.
 void TMainForm::ComboBox1Click() { state_.CurrentNetIndex = ComboBox1->currentIndex(); }
 
-// Belongs to the net update from the journal.
-void TMainForm::acUpDateNetsExecute() {}
+// The runs of every net take the journal's values again. The run list of the
+// active section is shown anew so that it does not go on showing the old values.
+void TMainForm::acUpDateNetsExecute() {
+  UpdateNetsFromJournal(state_);
+  NetSystemPage->RefreshActiveSectionView();
+}
 
 // The browser is created once and kept, so its copy buffer and captions last
 // for the whole run. Its edits may clear the current net or the active
