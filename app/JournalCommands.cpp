@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "JournalRefRenumbering.h"
 #include "MessageService.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
@@ -139,6 +140,7 @@ int32_t AppendJournalRecord(AppState& state) {
 
 int32_t InsertJournalRecord(AppState& state, int32_t before) {
   if (!state.Journal.InsertRecord(before, kNewBackName, kNewForeName, 1, "")) return -1;
+  RenumberRefsAfterInsert(state.Nets, before);
   state.MarkChanged();
   return before;
 }
@@ -147,6 +149,7 @@ bool DeleteJournalRecord(AppState& state, int32_t record) {
   if (state.Journal.RecordCount() <= 1) return false;
   if (!AskConfirmation(kDeleteQuestion)) return false;
   if (!state.Journal.DeleteRecord(record)) return false;
+  RenumberRefsAfterDelete(state.Nets, record);
   state.MarkChanged();
   return true;
 }

@@ -49,8 +49,10 @@ void NextRecordNames(const TKorData& journal, std::string& back, std::string& fo
 // acAdd: returns the new record's index, or -1 when the journal refused it.
 int32_t AppendJournalRecord(AppState& state);
 // acInsert: a record from "Задн." to "Пер." before `before`; its index, or -1.
+// The nets' references keep naming the same records.
 int32_t InsertJournalRecord(AppState& state, int32_t before);
-// acDeleteRec: asks first; the last remaining record is never deleted.
+// acDeleteRec: asks first; the last remaining record is never deleted. References
+// of the nets to the deleted record become 0.
 bool DeleteJournalRecord(AppState& state, int32_t record);
 
 void SetTechMode(AppState& state, bool on);

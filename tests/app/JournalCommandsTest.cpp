@@ -301,5 +301,23 @@ TEST(JournalCommands, DeletingAsksAndNeverRemovesTheLastRecord) {
   EXPECT_EQ(messages.questions[0], "Удалить запись?");
 }
 
+TEST(JournalCommands, NetsKeepNamingTheSameRunsWhenRecordsAreInsertedOrDeleted) {
+  MessageRecorder messages;
+  AppState state = StateWithRecord("A", "B", 1);
+  state.Journal.AddRecord("B", "C", 1, "");
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
+  net.AddSection("B", "C", 0, 0, 0.0, 1.0, MakeJournalRef(1, false));
+  net.AddSection("B", "A", 0, 0, 0.0, 1.0, MakeJournalRef(0, true));
+  const auto ref = [&](int section) { return net.SectionTables.TableAt(section).RunRefs.ListAt(0).GetItem(0); };
+
+  InsertJournalRecord(state, 1);
+  EXPECT_EQ(ref(0), MakeJournalRef(2, false)) << "B->C moved one row down";
+  EXPECT_EQ(ref(1), MakeJournalRef(0, true)) << "A->B stayed where it was";
+
+  DeleteJournalRecord(state, 0);
+  EXPECT_EQ(ref(0), MakeJournalRef(1, false));
+  EXPECT_EQ(ref(1), 0) << "a reference to the deleted record names no record";
+}
+
 }  // namespace
 }  // namespace korvado
