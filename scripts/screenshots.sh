@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Pictures of the four pages and the three small dialogs, taken from real
+# Pictures of the four pages and the small dialogs, taken from real
 # windows under Xvfb, into docs/screenshots/. Usage: scripts/screenshots.sh [build dir]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -33,7 +33,7 @@ t1=120
 t2=175
 dtWidth=400
 INI
-for view in journal netsystem adjustment elevation netname typepoint about; do
+for view in journal netsystem adjustment elevation netname typepoint about originaltitude; do
   LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="$view:$out/$view.png" \
     timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
   [ -s "$out/$view.png" ] || { echo "no picture of $view" >&2; exit 1; }

@@ -6,11 +6,15 @@
 #include <QTimer>
 
 #include "AboutBox.h"
+#include "AdjustmentCommands.h"
+#include "AdjustmentPage.h"
+#include "ElevationPage.h"
 #include "JournalCommands.h"
 #include "JournalPage.h"
 #include "MainForm.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
+#include "NumberText.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
@@ -43,6 +47,23 @@ void FillSampleJournal(AppState& state) {
   WriteMainCell(state, 2, kMainNote, "повторно");
 }
 
+// A net over the sample line: Rp1 -> N2, then N2 -> N3 -> Rp4, with the two
+// benchmarks entered, so that the adjustment and elevation pages show results.
+void AddSampleNet(TMainForm& form) {
+  AppState& state = form.State();
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Ход Rp1 - Rp4"));
+  net.AddSection("Rp1", "N2", kFixedPoint, kNodalPoint, 0.0, 2.0, 1);
+  net.AddSection("N2", "N3", kNodalPoint, kIntermediatePoint, 0.0, 2.0, 2);
+  net.AppendRun(1, "Rp4", kFixedPoint, 0.0, 2.0, 3);
+  UpdateNetsFromJournal(state);
+  form.RefillNetSelector();
+  form.SelectNet(0);
+  RebuildCurrentNetPoints(state);
+  // Rp4 a little off the levelled value, so that the sweep has a misclosure to share.
+  const double rp4 = 100.0 + net.SectionHeights.GetItem(0) + net.SectionHeights.GetItem(1) + 0.03;
+  ApplyOriginAltitudes(state, {{"Rp1", FormatGeneral(100.0)}, {"Rp4", FormatGeneral(RoundHalfEven(2, rp4))}});
+}
+
 void SaveWindowPicture(QWidget* window, const QString& file) {
   QScreen* screen = window->screen();
   const QRect area = window->frameGeometry();
@@ -71,6 +92,15 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
   if (pages.contains(view)) {
     form.PageControl1->setCurrentIndex(pages.indexOf(view));
     if (view == "netsystem") form.NetSystemPage->EditFindBP->setText(QStringLiteral("Rp1"));
+    if (view == "adjustment" || view == "elevation") {
+      AddSampleNet(form);
+      form.AdjustmentPage->btnEquate->click();
+      form.AdjustmentPage->btnEquate->click();
+    }
+    if (view == "elevation") {
+      form.ElevationPage->btnUpDateTree->click();
+      form.ElevationPage->AltitudeTree->setCurrentItem(form.ElevationPage->AltitudeTree->topLevelItem(0)->child(1));
+    }
     SaveLater(&form, file);
   } else if (view == "netname") {
     ShowDialogFor(form.NetNameDlg(), file);
@@ -82,6 +112,10 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     ShowDialogFor(dialog, file);
   } else if (view == "about") {
     form.acAbout->trigger();
+  } else if (view == "originaltitude") {
+    AddSampleNet(form);
+    form.PageControl1->setCurrentIndex(pages.indexOf("adjustment"));
+    form.AdjustmentPage->btnInputAltitude->click();
   }
 }
 
@@ -94,8 +128,8 @@ void StartScreenshotIfAsked(TMainForm& form) {
   const QString view = request.left(colon);
   const QString file = request.mid(colon + 1);
   QTimer::singleShot(300, &form, [&form, view, file] {
-    if (view == "about") {
-      // The About box is created by its command; picture it once it is up.
+    if (view == "about" || view == "originaltitude") {
+      // These dialogs are opened by their commands; picture them once they are up.
       QTimer::singleShot(0, &form, [file] {
         if (QWidget* box = QApplication::activeModalWidget()) SaveLater(box, file);
       });

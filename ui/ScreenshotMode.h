@@ -2,7 +2,7 @@
 // Pictures of the pages and dialogs for the documentation. When the variable
 // KORVADO_SCREENSHOT holds "<view>:<png file>", the program fills a small
 // journal, shows the view (journal, netsystem, adjustment, elevation, netname,
-// typepoint, about), saves the screen area of its window and ends.
+// typepoint, about, originaltitude), saves the screen area of its window and ends.
 
 namespace korvado {
 
