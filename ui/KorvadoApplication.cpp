@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
+#include <clocale>
 #include <memory>
 
 #include "MessageService.h"
@@ -19,6 +20,9 @@ QtMessageService messageService;
 }
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // Qt sets the C library to the user's locale; the number text needs "C" and
+  // takes the user's separators from QLocale instead.
+  std::setlocale(LC_NUMERIC, "C");
   // The windows are laid out for an 8-point dialog font.
   QFont dialogFont = font();
   dialogFont.setPointSize(8);
