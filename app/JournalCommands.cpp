@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "JournalRefRenumbering.h"
+#include "JournalRecordEdits.h"
 #include "MessageService.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
@@ -139,19 +139,13 @@ int32_t AppendJournalRecord(AppState& state) {
 }
 
 int32_t InsertJournalRecord(AppState& state, int32_t before) {
-  if (!state.Journal.InsertRecord(before, kNewBackName, kNewForeName, 1, "")) return -1;
-  RenumberRefsAfterInsert(state.Nets, before);
-  state.MarkChanged();
-  return before;
+  return InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, "") ? before : -1;
 }
 
 bool DeleteJournalRecord(AppState& state, int32_t record) {
   if (state.Journal.RecordCount() <= 1) return false;
   if (!AskConfirmation(kDeleteQuestion)) return false;
-  if (!state.Journal.DeleteRecord(record)) return false;
-  RenumberRefsAfterDelete(state.Nets, record);
-  state.MarkChanged();
-  return true;
+  return DeleteRecordKeepingRefs(state, record);
 }
 
 void SetTechMode(AppState& state, bool on) {
