@@ -1,10 +1,8 @@
 #include "NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cerrno>
-#include <climits>
+#include <system_error>
 
 #include "ModelErrors.h"
 #include "Utf8Text.h"
@@ -44,6 +42,13 @@ std::string TidyExponent(const std::string& text) {
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Conversions independent of the C library's locale, which a windowing toolkit may change.
+std::string ToChars(double x, std::chars_format format, int precision) {
+  char buffer[400];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, format, precision);
+  return std::string(buffer, result.ptr);
+}
 
 std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
@@ -100,9 +105,7 @@ double RoundHalfEven(int8_t digits, double x) {
 
 std::string FormatGeneral(double x) {
   if (x == 0.0) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.15g", x);
-  return WithLocaleSeparator(TidyExponent(buffer));
+  return WithLocaleSeparator(TidyExponent(ToChars(x, std::chars_format::general, 15)));
 }
 
 std::string FormatFixed(int8_t digits, double x) {
@@ -115,9 +118,7 @@ std::string FormatFixed(int8_t digits, double x) {
 }
 
 std::string FormatGrouped(double x) {
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.2f", std::fabs(x));
-  const std::string plain = buffer;
+  const std::string plain = ToChars(std::fabs(x), std::chars_format::fixed, 2);
   const auto point = plain.find('.');
   const std::string integerPart = plain.substr(0, point);
   std::string grouped;
@@ -126,7 +127,7 @@ std::string FormatGrouped(double x) {
     grouped += integerPart[i];
   }
   std::string text = grouped + decimalSeparator + plain.substr(point + 1);
-  if (x < 0 && std::stod(plain) != 0.0) text = "-" + text;
+  if (x < 0 && plain != "0.00") text = "-" + text;
   const size_t width = Utf8CharCount(text);
   if (width < 11) text.insert(0, 11 - width, ' ');
   return text;
@@ -141,13 +142,12 @@ uint8_t CountDecimals(const std::string& text) {
 double ParseDouble(const std::string& text) {
   const std::string t = Trimmed(text);
   if (!IsDecimalNumber(t)) throw ConversionError("'" + text + "' is not a valid floating point value");
-  std::string c = t;
+  std::string c = t[0] == '+' ? t.substr(1) : t;
   for (char& ch : c)
     if (ch == decimalSeparator) ch = '.';
-  // strtod honours the C locale, which the program leaves at "C".
-  errno = 0;
-  const double value = std::strtod(c.c_str(), nullptr);
-  if (errno == ERANGE && std::isinf(value))
+  double value = 0.0;
+  const auto result = std::from_chars(c.data(), c.data() + c.size(), value);
+  if (result.ec != std::errc())
     throw ConversionError("'" + text + "' is not a valid floating point value");
   return value;
 }
@@ -158,9 +158,10 @@ int32_t ParseInteger(const std::string& text) {
   bool valid = i < t.size();
   for (size_t k = i; k < t.size(); ++k) valid = valid && IsDigit(t[k]);
   if (valid) {
-    errno = 0;
-    const long long value = std::strtoll(t.c_str(), nullptr, 10);
-    if (errno == 0 && value >= INT32_MIN && value <= INT32_MAX) return static_cast<int32_t>(value);
+    int32_t value = 0;
+    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+    const auto result = std::from_chars(first, t.data() + t.size(), value);
+    if (result.ec == std::errc() && result.ptr == t.data() + t.size()) return value;
   }
   throw ConversionError("'" + text + "' is not a valid integer value");
 }

@@ -7,4 +7,9 @@ apt-get install -y --no-install-recommends \
   cmake ninja-build g++ clang libclang-rt-14-dev \
   qt6-base-dev qt6-translations-l10n fonts-liberation \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick locales
+# A Russian locale, for the program's own number format and the locale tests.
+if ! locale -a | grep -qi '^ru_RU.utf8$'; then
+  sed -i 's/^# *ru_RU.UTF-8 UTF-8/ru_RU.UTF-8 UTF-8/' /etc/locale.gen
+  locale-gen
+fi

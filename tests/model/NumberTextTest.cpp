@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "SeparatorScope.h"
@@ -94,6 +96,26 @@ TEST_P(NumberTextWithSeparator, ParsingTakesOnlyTheLocaleSeparatorAndNoGrouping)
 
 INSTANTIATE_TEST_SUITE_P(PointAndComma, NumberTextWithSeparator,
                          ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', "\u00a0"}));
+
+}  // namespace
+}  // namespace korvado
+
+namespace korvado {
+namespace {
+
+TEST(NumberTextLocale, TheCLibraryLocaleDoesNotChangeNumberText) {
+  SeparatorScope scope('.', ",");
+  // A windowing toolkit may switch the C library to the user's locale.
+  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = previous ? previous : "C";
+  const bool switched = std::setlocale(LC_NUMERIC, "ru_RU.UTF-8") || std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+  EXPECT_EQ(FormatGeneral(1.5), "1.5");
+  EXPECT_EQ(FormatGrouped(1234.5), "   1,234.50");
+  EXPECT_EQ(ParseDouble("1000.5"), 1000.5);
+  EXPECT_THROW(ParseDouble("1e999"), ConversionError);
+  std::setlocale(LC_NUMERIC, saved.c_str());
+  if (!switched) GTEST_SKIP() << "no comma locale installed; checked under the C locale only";
+}
 
 }  // namespace
 }  // namespace korvado
