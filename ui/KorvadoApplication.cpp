@@ -20,8 +20,9 @@ QtMessageService messageService;
 }
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
-  // Qt sets the C library to the user's locale; the number text needs "C" and
-  // takes the user's separators from QLocale instead.
+  // Qt sets the C library to the user's locale. The program's number text
+  // takes the user's separators from QLocale alone, so keep the C library
+  // neutral for anything else that formats numbers.
   std::setlocale(LC_NUMERIC, "C");
   // The windows are laid out for an 8-point dialog font.
   QFont dialogFont = font();
