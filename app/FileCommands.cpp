@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "DataFile.h"
+#include "DataFileMessages.h"
+#include "ModelErrors.h"
 
 namespace korvado {
 
@@ -45,6 +47,10 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.CurrentFileName = path;
   state.Changed = false;
   return true;
+}
+
+void OpenNamedDataFile(AppState& state, const std::string& path) {
+  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
 }
 
 void SaveDataFileAs(AppState& state, const std::string& path) {

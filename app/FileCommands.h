@@ -20,6 +20,11 @@ void NewData(AppState& state);
 // becomes current.
 bool OpenDataFile(AppState& state, const std::string& path);
 
+// A file named when the program starts (a double click in a file manager): as
+// OpenDataFile, but a missing file raises FileIOError too, since no dialog has
+// checked that it is there and the user must be told.
+void OpenNamedDataFile(AppState& state, const std::string& path);
+
 // Writes the data to path, which becomes the current file. On failure
 // (FileIOError, EncodingError) the file at path, the current file name and the
 // changed flag stay as they were.

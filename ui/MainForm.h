@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <QTabWidget>
 #include <QToolBar>
 #include <functional>
@@ -55,6 +56,10 @@ class TMainForm : public QMainWindow {
   void ShowFileName();
   // acOpen after its dialog: reads path and shows the data (nothing when no file is there).
   void OpenFile(const QString& path);
+  // Shows the window with new data, then opens the file named first among the
+  // program's arguments, as a double click on a .kor file in a file manager asks.
+  // A missing or damaged file is reported and the new data stay.
+  void Start(const QStringList& arguments);
 
   QAction* acNew;
   QAction* acOpen;
@@ -123,6 +128,8 @@ class TMainForm : public QMainWindow {
   // The screen after the data were closed, and after new or opened data.
   void ShowClosedData();
   void ShowOpenData();
+  // The screen after a file was read.
+  void ShowOpenedFile();
 
   AppState state_;
   std::unique_ptr<SettingsFile> settings_;

@@ -3,9 +3,11 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include "AdjustmentPage.h"
+#include "CommandGuard.h"
 #include "FileCommands.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
@@ -72,7 +74,22 @@ void TMainForm::acOpenExecute() {
 }
 
 void TMainForm::OpenFile(const QString& path) {
-  if (!OpenDataFile(state_, path.toStdString())) return;
+  if (OpenDataFile(state_, path.toStdString())) ShowOpenedFile();
+}
+
+void TMainForm::Start(const QStringList& arguments) {
+  show();
+  const QString named = arguments.value(1);
+  if (named.isEmpty()) return;
+  // The status bar shows the full path, whatever folder the name was given from.
+  const QString path = QFileInfo(named).absoluteFilePath();
+  RunGuarded([&] {
+    OpenNamedDataFile(state_, path.toStdString());
+    ShowOpenedFile();
+  });
+}
+
+void TMainForm::ShowOpenedFile() {
   ShowClosedData();
   ShowOpenData();
   RefillNetSelector();

@@ -6,7 +6,7 @@ int main(int argc, char** argv) {
   korvado::KorvadoApplication app(argc, argv);
   korvado::ApplyLocaleSeparators();
   korvado::TMainForm form;
-  form.show();
+  form.Start(app.arguments());
   korvado::StartScreenshotIfAsked(form);
   return app.exec();
 }

@@ -13,6 +13,7 @@
 #include "DataFile.h"
 #include "FileCommands.h"
 #include "MessageRecorder.h"
+#include "ModelErrors.h"
 #include "SurveySamples.h"
 #include "TempFolder.h"
 
@@ -86,6 +87,27 @@ TEST(FileCommands, OpeningAMissingFileDoesNothingAndSaysNothing) {
   EXPECT_FALSE(OpenDataFile(state, folder.File("нет такого.kor")));
   ExpectBusyState(state, "open.kor");
   EXPECT_TRUE(messages.Silent());
+}
+
+TEST(FileCommands, AFileNamedAtStartThatIsMissingIsReportedAndNothingChanges) {
+  TempFolder folder;
+  const std::string missing = folder.File("нет такого.kor");
+  AppState state;
+  FillBusyState(state, "open.kor");
+  try {
+    OpenNamedDataFile(state, missing);
+    ADD_FAILURE() << "a missing file must be reported";
+  } catch (const FileIOError& error) {
+    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл данных \"" + missing + "\": File not found");
+  }
+  ExpectBusyState(state, "open.kor");
+
+  const std::string present = folder.File("есть.kor");
+  WriteDataFile(present, SampleJournal(), SampleNets(1));
+  OpenNamedDataFile(state, present);
+  EXPECT_EQ(state.Journal, SampleJournal());
+  EXPECT_EQ(state.CurrentFileName, present);
+  EXPECT_EQ(state.CurrentNetIndex, 0);
 }
 
 TEST(FileCommands, OpeningReplacesTheDataAndMakesTheFirstNetCurrent) {

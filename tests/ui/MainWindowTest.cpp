@@ -3,13 +3,10 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "AdjustmentPage.h"
@@ -51,36 +48,6 @@ QByteArray TechnicalDataFile() {
   bytes += name("Rp1", 20) + name("Rp2", 20) + QByteArray(40, '\0') + name("", 20);
   bytes += QByteArray::fromHex("0000");
   return bytes;
-}
-
-// Runs action and answers the file dialog it opens with path.
-void AnswerFileDialog(const std::function<void()>& action, const QString& path, QString* title = nullptr,
-                              QStringList* filters = nullptr, QString* folder = nullptr) {
-  QTimer timer;
-  timer.setInterval(10);
-  QObject::connect(&timer, &QTimer::timeout, [&] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    if (title) *title = dialog->windowTitle();
-    if (filters) *filters = dialog->nameFilters();
-    if (folder) *folder = dialog->directory().absolutePath();
-    if (path.isEmpty()) {
-      dialog->reject();
-      return;
-    }
-    dialog->selectFile(path);
-    // A focused name field ignores selectFile; type the name into it as a user would.
-    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
-    static_cast<QDialog*>(dialog)->accept();
-  });
-  QWidget* window = QApplication::activeWindow();
-  timer.start();
-  action();
-  timer.stop();
-  if (window && window->isVisible()) {
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-  }
 }
 
 class MainWindow : public ::testing::Test {
@@ -311,6 +278,44 @@ TEST_F(MainWindow, ADamagedFileIsRefusedAndTheOpenDataStay) {
   EXPECT_TRUE(form->StatusPanel2->text().isEmpty());
   EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
   CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
+  WriteText(folder.Path("tech.kor"), TechnicalDataFile());
+  {
+    TMainForm form;
+    const BoxesSeen seen = AnswerMessageBoxes([&] { form.Start({"korvado", "tech.kor"}); }, QMessageBox::Ok);
+    EXPECT_EQ(seen.count, 0) << seen.text.toStdString();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_EQ(form.StatusPanel2->text(), folder.Path("tech.kor")) << "the full path, though the name was short";
+    EXPECT_EQ(form.State().Journal.RecordCount(), 1);
+    EXPECT_TRUE(form.State().Journal.TechMode);
+    EXPECT_TRUE(form.JournalPage->TechStringGrid->isVisible());
+    EXPECT_EQ(form.JournalPage->MainStringGrid->model()->index(0, 1).data().toString(), "Rp2");
+    CloseWithoutQuestion(form);
+  }
+
+  WriteText(folder.Path("bad.kor"), TechnicalDataFile().left(60));
+  for (const QString& name : {folder.Path("bad.kor"), folder.Path("нет такого.kor")}) {
+    TMainForm form;
+    const BoxesSeen seen = AnswerMessageBoxes([&] { form.Start({"korvado", name}); }, QMessageBox::Ok);
+    EXPECT_EQ(seen.count, 1) << "a file that cannot be read is reported";
+    EXPECT_EQ(seen.title, "Korvado 1.02");
+    EXPECT_TRUE(seen.text.contains(name)) << seen.text.toStdString();
+    EXPECT_TRUE(form.isVisible()) << "the program goes on";
+    EXPECT_EQ(form.State().Journal.BackPoints[0], "Rp1") << "with new data";
+    EXPECT_EQ(form.State().Journal.RecordCount(), 1);
+    EXPECT_FALSE(form.State().Journal.TechMode);
+    EXPECT_TRUE(form.StatusPanel2->text().isEmpty());
+    EXPECT_TRUE(form.JournalPage->MainStringGrid->isVisible());
+    CloseWithoutQuestion(form);
+  }
+
+  TMainForm form;
+  form.Start({"korvado"});
+  EXPECT_EQ(form.State().Journal.ForePoints[0], "Rp2") << "without a name, new data";
+  EXPECT_TRUE(form.StatusPanel2->text().isEmpty());
+  CloseWithoutQuestion(form);
 }
 
 TEST_F(MainWindow, NetSelectorChoosesTheCurrentNetAndNothingElse) {

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -87,6 +89,35 @@ BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::S
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
   }
   return seen;
+}
+
+void AnswerFileDialog(const std::function<void()>& action, const QString& path, QString* title, QStringList* filters,
+                      QString* folder) {
+  QTimer timer;
+  timer.setInterval(10);
+  QObject::connect(&timer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    if (title) *title = dialog->windowTitle();
+    if (filters) *filters = dialog->nameFilters();
+    if (folder) *folder = dialog->directory().absolutePath();
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    dialog->selectFile(path);
+    // A focused name field ignores selectFile; type the name into it as a user would.
+    if (auto* name = dialog->findChild<QLineEdit*>("fileNameEdit")) name->setText(path);
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  QWidget* window = QApplication::activeWindow();
+  timer.start();
+  action();
+  timer.stop();
+  if (window && window->isVisible()) {
+    window->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  }
 }
 
 std::unique_ptr<TMainForm> ShowMainForm() {

@@ -44,6 +44,12 @@ struct BoxesSeen {
 // Runs action and answers every message box it shows with `answer`.
 BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::StandardButton answer);
 
+// Runs action and answers the file dialog it opens: the path typed as the
+// file name and accepted, or the dialog cancelled when path is empty. What the
+// dialog showed goes into the optional outputs.
+void AnswerFileDialog(const std::function<void()>& action, const QString& path, QString* title = nullptr,
+                      QStringList* filters = nullptr, QString* folder = nullptr);
+
 // A main window shown and active, in a fresh working folder.
 std::unique_ptr<TMainForm> ShowMainForm();
 // Closes a main window whose data need not be saved (no question).
