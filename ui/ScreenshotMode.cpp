@@ -2,18 +2,26 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHeaderView>
 #include <QScreen>
 #include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "AboutBox.h"
 #include "AdjustmentCommands.h"
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
+#include "EquiDlg.h"
+#include "EquivalentCommands.h"
+#include "FileCommands.h"
 #include "JournalCommands.h"
 #include "JournalPage.h"
 #include "MainForm.h"
+#include "NetConstructionCommands.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
+#include "NetsBrowser.h"
 #include "NumberText.h"
 #include "TypePointDlg.h"
 
@@ -21,47 +29,111 @@ namespace korvado {
 
 namespace {
 
-struct SampleReading {
-  double backMain, foreMain, backAux, foreAux;
+// One setup of precise levelling: readings in hundredths of a division of a
+// half-centimetre staff (0.05 mm), the additional scale 60650 above the main one.
+struct SampleSetup {
+  int backMain, foreMain, backAux, foreAux;
 };
 
-// Three runs of a short line, as a surveyor would have keyed them in.
-void FillSampleJournal(AppState& state) {
-  const char* const names[][2] = {{"Rp1", "N2"}, {"N2", "N3"}, {"N3", "Rp4"}};
-  const SampleReading readings[] = {{1523, 1402, 6310, 6188}, {1287, 1544, 6074, 6332}, {1712, 1098, 6499, 5885},
-                                    {1405, 1319, 6193, 6106}, {1630, 1701, 6417, 6489}, {1199, 1250, 5986, 6038}};
-  for (int r = 0; r < 3; ++r) {
-    if (r > 0) AppendJournalRecord(state);
-    WriteMainCell(state, r, kMainBack, names[r][0]);
-    WriteMainCell(state, r, kMainFore, names[r][1]);
-    WriteMainCell(state, r, kMainSetups, "2");
-    for (int k = 0; k < 2; ++k) {
-      const SampleReading& s = readings[2 * r + k];
-      const auto text = [](double v) { return std::to_string(static_cast<int>(v)); };
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 1, text(s.backMain));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 2, text(s.backAux));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 1, text(s.foreMain));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 2, text(s.foreAux));
-    }
-  }
-  WriteMainCell(state, 2, kMainNote, "повторно");
+struct SampleRun {
+  const char* back;
+  const char* fore;
+  const char* note;
+  std::vector<SampleSetup> setups;
+};
+
+// A small job: benchmarks Rp1, Rp2, Rp3, the nodal point U1 and the turning
+// point 1; the line U1 - Rp2 was levelled twice.
+const std::vector<SampleRun>& SampleRuns() {
+  static const std::vector<SampleRun> runs = {
+      {"Rp1", "1", "", {{41780, 28875, 102428, 89523}, {20717, 9168, 81367, 69820}}},
+      {"1", "U1", "", {{33315, 17070, 93963, 77718}, {7578, 12602, 68227, 73250}}},
+      {"U1", "Rp2", "", {{4936, 27053, 65588, 87701}, {21910, 44348, 82562, 104999}}},
+      {"Rp3", "U1", "", {{6052, 18105, 66704, 78754}, {12453, 22966, 73105, 83614}}},
+      {"U1", "Rp2", "повторно",
+       {{39717, 55780, 100366, 116428}, {15312, 30151, 75962, 90799}, {39986, 53635, 100634, 114287}}},
+  };
+  return runs;
 }
 
-// A net over the sample line: Rp1 -> N2, then N2 -> N3 -> Rp4, with the two
-// benchmarks entered, so that the adjustment and elevation pages show results.
-void AddSampleNet(TMainForm& form) {
-  AppState& state = form.State();
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Ход Rp1 - Rp4"));
-  net.AddSection("Rp1", "N2", kFixedPoint, kNodalPoint, 0.0, 2.0, 1);
-  net.AddSection("N2", "N3", kNodalPoint, kIntermediatePoint, 0.0, 2.0, 2);
-  net.AppendRun(1, "Rp4", kFixedPoint, 0.0, 2.0, 3);
-  UpdateNetsFromJournal(state);
+// The benchmark elevations, in millimetres like the height differences.
+std::vector<AltitudeRow> SampleBenchmarks() {
+  return {{"Rp1", FormatGeneral(152318.4)}, {"Rp2", FormatGeneral(151874.8)}, {"Rp3", FormatGeneral(155230.0)}};
+}
+
+// The journal keyed in cell by cell, as a surveyor would type it.
+void FillSampleJournal(AppState& state) {
+  const auto& runs = SampleRuns();
+  for (int32_t r = 0; r < static_cast<int32_t>(runs.size()); ++r) {
+    if (r > 0) AppendJournalRecord(state);
+    const SampleRun& run = runs[r];
+    WriteMainCell(state, r, kMainBack, run.back);
+    WriteMainCell(state, r, kMainFore, run.fore);
+    WriteMainCell(state, r, kMainSetups, std::to_string(run.setups.size()));
+    WriteMainCell(state, r, kMainNote, run.note);
+    for (int32_t k = 0; k < static_cast<int32_t>(run.setups.size()); ++k) {
+      const SampleSetup& s = run.setups[k];
+      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 1, std::to_string(s.backMain));
+      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 2, std::to_string(s.backAux));
+      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 1, std::to_string(s.foreMain));
+      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 2, std::to_string(s.foreAux));
+    }
+  }
+}
+
+void PickRun(ConstructionPage& page, const std::string& fore) {
+  for (size_t r = 0; r < page.Rows.size(); ++r)
+    if (page.Rows[r].ForePoint == fore) {
+      page.CurrentRow = static_cast<int32_t>(r);
+      return;
+    }
+}
+
+// The nodal point U1 reached from Rp1 over the turning point 1.
+void BuildFirstSection(AppState& state, ConstructionPage& page) {
+  page.FindText = "Rp1";
+  FindRuns(state, page);
+  PickRun(page, "1");
+  CreateNetForPick(state, "Сеть 1");
+  AddSectionFromPick(state, page, {kFixedPoint, kIntermediatePoint});
+  PickRun(page, "U1");
+  AppendRunFromPick(state, page, kNodalPoint);
+  PickRun(page, "Rp2");
+}
+
+// The two runs U1 - Rp2 in the merge dialog, both merged.
+EquiDialog MergedRepeatedRuns(const AppState& state, const ConstructionPage& page, EquiResult& result) {
+  EquiDialog dialog = OpenEquiDialog(state, page);
+  while (EquiAddSelected(dialog, result)) {
+  }
+  return dialog;
+}
+
+// The whole net walked as on the page "Система нивелирных ходов", the
+// benchmarks entered and the net adjusted until nothing changes.
+void BuildSampleNet(AppState& state) {
+  ConstructionPage page;
+  BuildFirstSection(state, page);
+  EquiResult merged;
+  MergedRepeatedRuns(state, page, merged);
+  AddEquiSection(state, page, merged, {kNodalPoint, kFixedPoint});
+  page.FindText = "U1";
+  FindRuns(state, page);
+  PickRun(page, "Rp3");
+  AddSectionFromPick(state, page, {kNodalPoint, kFixedPoint});
+  RebuildCurrentNetPoints(state);
+  ApplyOriginAltitudes(state, SampleBenchmarks());
+}
+
+void AdjustTwice(TMainForm& form) {
+  form.AdjustmentPage->btnEquate->click();
+  form.AdjustmentPage->btnEquate->click();
+}
+
+void ShowSampleNet(TMainForm& form) {
+  BuildSampleNet(form.State());
   form.RefillNetSelector();
   form.SelectNet(0);
-  RebuildCurrentNetPoints(state);
-  // Rp4 a little off the levelled value, so that the sweep has a misclosure to share.
-  const double rp4 = 100.0 + net.SectionHeights.GetItem(0) + net.SectionHeights.GetItem(1) + 0.03;
-  ApplyOriginAltitudes(state, {{"Rp1", FormatGeneral(100.0)}, {"Rp4", FormatGeneral(RoundHalfEven(2, rp4))}});
 }
 
 void SaveWindowPicture(QWidget* window, const QString& file) {
@@ -83,39 +155,101 @@ void ShowDialogFor(QDialog& dialog, const QString& file) {
   dialog.exec();
 }
 
+// A dialog opened by its own command is pictured once it is up, after `prepare`.
+void PictureNextModal(TMainForm& form, const QString& file, std::function<void(QWidget*)> prepare = {}) {
+  QTimer::singleShot(0, &form, [file, prepare] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    if (prepare) prepare(box);
+    SaveLater(box, file);
+  });
+}
+
+void ShowPage(TMainForm& form, const QString& view, const QString& file) {
+  const QStringList pages = {"journal", "netsystem", "adjustment", "elevation"};
+  const QString page = view == "report" ? QStringLiteral("elevation") : view;
+  form.PageControl1->setCurrentIndex(pages.indexOf(page));
+  if (view != "journal") ShowSampleNet(form);
+  if (view == "netsystem") {
+    // The first section built; the search has gone on from U1 and rests on a run to Rp2.
+    form.State().ActiveSectionIndex = 0;
+    form.NetSystemPage->RefreshActiveSectionView();
+    form.NetSystemPage->ContinueSearch();
+  }
+  if (view == "adjustment" || view == "elevation" || view == "report") AdjustTwice(form);
+  // Widened as a user would, so that the adjusted elevation shows all its digits.
+  if (view == "adjustment") form.AdjustmentPage->EquateListView->header()->resizeSection(1, 160);
+  if (view == "elevation" || view == "report") {
+    form.ElevationPage->btnUpDateTree->click();
+    QTreeWidgetItem* net = form.ElevationPage->AltitudeTree->topLevelItem(0);
+    form.ElevationPage->AltitudeTree->setCurrentItem(view == "report" ? net : net->child(0));
+    if (view == "report") form.ElevationPage->btnNetReport->click();
+  }
+  SaveLater(&form, file);
+}
+
+void ShowTypeDialog(TMainForm& form, const QString& file) {
+  TTypePointDlg& dialog = form.TypePointDlg();
+  dialog.Label1->setText(QStringLiteral("Задняя точка: 1"));
+  dialog.Label2->setText(QStringLiteral("Передняя точка: U1"));
+  dialog.ComboBox1->setCurrentIndex(kIntermediatePoint);
+  dialog.ComboBox1->setEnabled(false);
+  dialog.ComboBox2->setCurrentIndex(kNodalPoint);
+  ShowDialogFor(dialog, file);
+}
+
+void ShowEquiDialog(TMainForm& form, const QString& file) {
+  ConstructionPage page;
+  BuildFirstSection(form.State(), page);
+  auto* dialog = new TEquiDlg(&form);
+  QTimer::singleShot(0, dialog, [dialog] {
+    dialog->btnAddClick();
+    dialog->btnAddClick();
+  });
+  SaveLater(dialog, file);
+  dialog->Execute(OpenEquiDialog(form.State(), page));
+}
+
+void ShowNetsBrowser(TMainForm& form, const QString& file) {
+  ShowSampleNet(form);
+  PictureNextModal(form, file, [](QWidget* box) {
+    auto* browser = qobject_cast<TNetsBrowser*>(box);
+    if (browser) browser->NetsTree->setCurrentItem(browser->NetsTree->topLevelItem(0)->child(0));
+  });
+  form.acNetsBrowser->trigger();
+}
+
 void ShowView(TMainForm& form, const QString& view, const QString& file) {
   FillSampleJournal(form.State());
   form.JournalPage->RefillMainGrid();
   form.JournalPage->SelectMainCell(0, 0);
   form.JournalPage->MainStringGridClick();
-  const QStringList pages = {"journal", "netsystem", "adjustment", "elevation"};
-  if (pages.contains(view)) {
-    form.PageControl1->setCurrentIndex(pages.indexOf(view));
-    if (view == "netsystem") form.NetSystemPage->EditFindBP->setText(QStringLiteral("Rp1"));
-    if (view == "adjustment" || view == "elevation") {
-      AddSampleNet(form);
-      form.AdjustmentPage->btnEquate->click();
-      form.AdjustmentPage->btnEquate->click();
-    }
-    if (view == "elevation") {
-      form.ElevationPage->btnUpDateTree->click();
-      form.ElevationPage->AltitudeTree->setCurrentItem(form.ElevationPage->AltitudeTree->topLevelItem(0)->child(1));
-    }
-    SaveLater(&form, file);
+  if (QStringList{"journal", "netsystem", "adjustment", "elevation", "report"}.contains(view)) {
+    ShowPage(form, view, file);
   } else if (view == "netname") {
+    form.NetNameDlg().edNameNet->setText(QStringLiteral("Сеть 1"));
     ShowDialogFor(form.NetNameDlg(), file);
   } else if (view == "typepoint") {
-    TTypePointDlg& dialog = form.TypePointDlg();
-    dialog.Label1->setText(QStringLiteral("Задняя точка: Rp1"));
-    dialog.Label2->setText(QStringLiteral("Передняя точка: N2"));
-    dialog.ComboBox1->setCurrentIndex(0);
-    ShowDialogFor(dialog, file);
+    ShowTypeDialog(form, file);
+  } else if (view == "equi") {
+    ShowEquiDialog(form, file);
+  } else if (view == "netsbrowser") {
+    ShowNetsBrowser(form, file);
   } else if (view == "about") {
+    PictureNextModal(form, file);
     form.acAbout->trigger();
   } else if (view == "originaltitude") {
-    AddSampleNet(form);
-    form.PageControl1->setCurrentIndex(pages.indexOf("adjustment"));
+    ShowSampleNet(form);
+    form.PageControl1->setCurrentIndex(2);
+    PictureNextModal(form, file);
     form.AdjustmentPage->btnInputAltitude->click();
+  } else if (view == "jobfile") {
+    // The example job as a data file, after the adjustment.
+    ShowSampleNet(form);
+    EquateCurrentNet(form.State());
+    EquateCurrentNet(form.State());
+    SaveDataFileAs(form.State(), file.toStdString());
+    QCoreApplication::exit(0);
   }
 }
 
@@ -127,15 +261,7 @@ void StartScreenshotIfAsked(TMainForm& form) {
   if (colon <= 0) return;
   const QString view = request.left(colon);
   const QString file = request.mid(colon + 1);
-  QTimer::singleShot(300, &form, [&form, view, file] {
-    if (view == "about" || view == "originaltitude") {
-      // These dialogs are opened by their commands; picture them once they are up.
-      QTimer::singleShot(0, &form, [file] {
-        if (QWidget* box = QApplication::activeModalWidget()) SaveLater(box, file);
-      });
-    }
-    ShowView(form, view, file);
-  });
+  QTimer::singleShot(300, &form, [&form, view, file] { ShowView(form, view, file); });
 }
 
 }  // namespace korvado
