@@ -34,8 +34,11 @@ void TOriginAltitudeForm::FormCreate() {
   StringGrid1->verticalHeader()->setDefaultSectionSize(16);
   for (int c = 0; c < 2; ++c) StringGrid1->setColumnWidth(c, 120);
   StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
-  StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                               QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+  // No edit on a click into the selected cell: while that delayed edit waits,
+  // the view drops typed keys, and a surveyor who clicks and types at once
+  // would lose the elevation. A key or a double click opens the editor.
+  StringGrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                               QAbstractItemView::AnyKeyPressed);
 
   Panel1 = new QWidget(this);
   Panel1->setFixedWidth(158);

@@ -175,6 +175,22 @@ TEST_P(AdjustmentPage, BenchmarkInputShowsTheCurrentElevationsAndRestartsTheIter
   EXPECT_EQ(Elevation(Net(), "B"), 110.0);
 }
 
+TEST_P(AdjustmentPage, AnElevationTypedAtOnceAfterAClickOnItsCellIsKept) {
+  ChooseTwoBenchmarkNet();
+  AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); }, [&](TOriginAltitudeForm& dialog) {
+    // The dialog opens with the first elevation selected; the click lands on it.
+    for (int row : {0, 1}) {
+      QTableWidget* grid = dialog.StringGrid1;
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
+      TypeKeys(row == 0 ? "100" : "110");
+      PressKey(Qt::Key_Return);
+    }
+    Click(dialog.btnOk);
+  });
+  EXPECT_EQ(Elevation(Net(), "A"), 100.0) << "no keystroke lost to the click";
+  EXPECT_EQ(Elevation(Net(), "B"), 110.0);
+}
+
 TEST_P(AdjustmentPage, ElevationThatIsNotANumberIsRefusedWithItsRowAndNothingIsStored) {
   ChooseTwoBenchmarkNet();
   BoxesSeen boxes;
