@@ -1,13 +1,37 @@
 // The main window's spreadsheet exchange through the clipboard.
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+
+#include "ClipboardCommands.h"
+#include "JournalGridView.h"
+#include "JournalPage.h"
 #include "MainForm.h"
 
 namespace korvado {
 
-// Belongs to the spreadsheet exchange.
-void TMainForm::acPasteDataFromClipbrdExcelExecute() {}
+void TMainForm::acPasteDataFromClipbrdExcelExecute() {
+  const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, JournalPage->CurrentRecord());
+  if (result.Pasted == 0) return;
+  JournalPage->RefillMainGrid();
+  JournalPage->SelectMainCell(result.CurrentRecord, JournalPage->MainStringGrid->currentIndex().column());
+  JournalPage->MainStringGrid->setFocus();
+  JournalPage->MainStringGridClick();
+}
 
-// Present but disabled: the copy's text function exists, the command stays off.
-void TMainForm::acCopyDataToClipbrdExcelExecute() {}
+// Present but disabled; enabling the action is all the command needs.
+void TMainForm::acCopyDataToClipbrdExcelExecute() {
+  const QModelIndexList rows = JournalPage->MainStringGrid->selectionModel()->selectedIndexes();
+  int32_t first = JournalPage->CurrentRecord();
+  int32_t last = first;
+  for (const QModelIndex& index : rows) {
+    first = std::min(first, index.row());
+    last = std::max(last, index.row());
+  }
+  if (first < 0) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(JournalCopyText(state_, first, last)));
+}
 
 }  // namespace korvado
