@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds the data file reader's libFuzzer target with clang and runs it for the
-# given number of seconds (default 90), starting from freshly written valid files.
+# given number of seconds (default 60), starting from freshly written valid files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${1:-90}"
-CC=clang CXX=clang++ bash scripts/build.sh build-fuzz -DKORVADO_BUILD_FUZZ=ON -DKORVADO_SANITIZE=ON \
-  -DKORVADO_BUILD_UI=OFF -DKORVADO_BUILD_TESTS=OFF
+seconds="${1:-60}"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVADO_BUILD_FUZZ=ON \
+  -DKORVADO_SANITIZE=ON -DKORVADO_BUILD_UI=OFF -DKORVADO_BUILD_TESTS=OFF
+cmake --build build-fuzz --parallel "$(nproc)" --target datafile_fuzz make_fuzz_seeds
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/seeds" "$work/corpus"
