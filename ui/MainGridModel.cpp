@@ -12,9 +12,8 @@ const char* const kTitles[kMainColumnCount] = {"Задн. точка", "Пере
 }  // namespace
 
 TMainGridModel::TMainGridModel(const TKorData& journal, QObject* parent)
-    : QAbstractTableModel(parent), journal_(journal) {}
+    : TRowCountTableModel(parent), journal_(journal) {}
 
-int TMainGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int TMainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMainColumnCount; }
 
@@ -34,18 +33,6 @@ QVariant TMainGridModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags TMainGridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
-}
-
-void TMainGridModel::ResizeTo(int rows) {
-  if (rows > rows_) {
-    beginInsertRows(QModelIndex(), rows_, rows - 1);
-    rows_ = rows;
-    endInsertRows();
-  } else if (rows < rows_) {
-    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
-    rows_ = rows;
-    endRemoveRows();
-  }
 }
 
 void TMainGridModel::Refill() {

@@ -3,18 +3,17 @@
 // items; each cell's text is computed when it is painted, so a refill of a
 // large journal costs only the rows on screen.
 
-#include <QAbstractTableModel>
+#include "RowCountTableModel.h"
 
 #include "KorData.h"
 
 namespace korvado {
 
-class TMainGridModel : public QAbstractTableModel {
+class TMainGridModel : public TRowCountTableModel {
   Q_OBJECT
  public:
   TMainGridModel(const TKorData& journal, QObject* parent = nullptr);
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -28,10 +27,7 @@ class TMainGridModel : public QAbstractTableModel {
   void ShowTypedHeight(int32_t record);
 
  private:
-  void ResizeTo(int rows);
-
   const TKorData& journal_;
-  int rows_ = 0;
   int32_t typedHeightRecord_ = -1;
 };
 

@@ -10,9 +10,8 @@ const char* const kTechnicalTitles[] = {"Точка", "Отсчет по рей�
 }  // namespace
 
 TReadingGridModel::TReadingGridModel(const TKorData& journal, ReadingLayout layout, QObject* parent)
-    : QAbstractTableModel(parent), journal_(journal), layout_(layout) {}
+    : TRowCountTableModel(parent), journal_(journal), layout_(layout) {}
 
-int TReadingGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
 
 int TReadingGridModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : ReadingColumnCount(layout_);
@@ -38,16 +37,7 @@ Qt::ItemFlags TReadingGridModel::flags(const QModelIndex& index) const {
 void TReadingGridModel::Refresh(int32_t record) {
   record_ = record;
   heightForm_ = HeightForm::Fixed;
-  const int rows = ReadingRowCount(journal_, record);
-  if (rows > rows_) {
-    beginInsertRows(QModelIndex(), rows_, rows - 1);
-    rows_ = rows;
-    endInsertRows();
-  } else if (rows < rows_) {
-    beginRemoveRows(QModelIndex(), rows, rows_ - 1);
-    rows_ = rows;
-    endRemoveRows();
-  }
+  ResizeTo(ReadingRowCount(journal_, record));
   if (rows_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
 }
 

@@ -2,18 +2,17 @@
 // DetailStringGrid and TechStringGrid over the journal: the setups of one
 // record, a back row and a fore row per setup.
 
-#include <QAbstractTableModel>
+#include "RowCountTableModel.h"
 
 #include "JournalGridText.h"
 
 namespace korvado {
 
-class TReadingGridModel : public QAbstractTableModel {
+class TReadingGridModel : public TRowCountTableModel {
   Q_OBJECT
  public:
   TReadingGridModel(const TKorData& journal, ReadingLayout layout, QObject* parent = nullptr);
 
-  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
@@ -33,7 +32,6 @@ class TReadingGridModel : public QAbstractTableModel {
   const TKorData& journal_;
   ReadingLayout layout_;
   int32_t record_ = -1;
-  int rows_ = 0;
   HeightForm heightForm_ = HeightForm::Fixed;
 };
 
