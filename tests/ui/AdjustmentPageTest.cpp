@@ -49,7 +49,7 @@ DialogSeen AnswerOriginAltitudeForm(const std::function<void()>& action,
     ++seen.shown;
     seen.title = dialog->windowTitle();
     seen.rows = GridRows(*dialog->StringGrid1);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    EXPECT_TRUE(WaitUntilActive(dialog));
     handle(*dialog);
     if (dialog->isVisible()) {
       seen.leftOpen = true;

@@ -17,7 +17,7 @@ namespace {
 // Shows dialog modally and runs answer on it once it is up; returns the result.
 int ExecWith(QDialog& dialog, const std::function<void(QDialog&)>& answer) {
   QTimer::singleShot(0, &dialog, [&] {
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    EXPECT_TRUE(WaitUntilActive(&dialog));
     answer(dialog);
   });
   return dialog.exec();

@@ -61,6 +61,10 @@ void PressKey(int key, Qt::KeyboardModifiers modifiers) {
   SendKey(key, modifiers == Qt::NoModifier ? text : QString(), modifiers);
 }
 
+bool WaitUntilActive(QWidget* window) {
+  return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }, 5000);
+}
+
 BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::StandardButton answer) {
   BoxesSeen seen;
   QTimer timer;
@@ -86,7 +90,7 @@ BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::S
   // The focus goes back to the window once the box has closed.
   if (window && window->isVisible()) {
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(WaitUntilActive(window));
   }
   return seen;
 }
@@ -116,7 +120,7 @@ void AnswerFileDialog(const std::function<void()>& action, const QString& path, 
   timer.stop();
   if (window && window->isVisible()) {
     window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    EXPECT_TRUE(WaitUntilActive(window));
   }
 }
 

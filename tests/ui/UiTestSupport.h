@@ -34,6 +34,11 @@ void TypeKeys(const QString& text);
 // One key (Return, Escape, arrows...) to the focused widget.
 void PressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
+// Waits until window is the application's active window, so that keys reach
+// it. Offscreen, a dialog counts as active together with its parent before its
+// own activation has happened, which the usual wait does not see.
+bool WaitUntilActive(QWidget* window);
+
 // What the message boxes shown during an action said.
 struct BoxesSeen {
   int count = 0;
