@@ -6,7 +6,7 @@
 #include "MessageRecorder.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
-#include "SeparatorScope.h"
+#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {
@@ -24,18 +24,9 @@ std::string SheetRecord(const std::string& back, const std::string& fore, const 
   return back + "\t" + backReadings + "\n" + fore + "\t" + foreReadings + "\nx\t" + setups + "\n";
 }
 
-class ClipboardCommandWithSeparator : public ::testing::TestWithParam<SeparatorCase> {
+class ClipboardCommandWithSeparator : public LocaleSeparatorTest {
  protected:
-  void SetUp() override { scope_ = std::make_unique<SeparatorScope>(GetParam().decimal, GetParam().thousands); }
-  static std::string L(std::string text) {
-    for (char& c : text)
-      if (c == '.') c = DecimalSeparatorChar();
-    return text;
-  }
   MessageRecorder messages;
-
- private:
-  std::unique_ptr<SeparatorScope> scope_;
 };
 
 TEST_P(ClipboardCommandWithSeparator, PastedRecordGetsItsReadingsAndHeightDifference) {
@@ -66,7 +57,7 @@ TEST_P(ClipboardCommandWithSeparator, PastedRecordGetsItsReadingsAndHeightDiffer
 TEST_P(ClipboardCommandWithSeparator, TechnicalModeTakesTheMainScaleDifference) {
   AppState state = StateWithRecords(1);
   state.Journal.TechMode = true;
-  PasteJournalFromClipboardText(state, SheetRecord("1", "2", L("1523.5\t0"), "1402\t0", "1"), 0);
+  PasteJournalFromClipboardText(state, SheetRecord("1", "2", Dec("1523.5\t0"), "1402\t0", "1"), 0);
   EXPECT_EQ(state.Journal.HeightDiffs.GetItem(0), 121.5);
 }
 
@@ -74,7 +65,7 @@ TEST_P(ClipboardCommandWithSeparator, RecordsLandBeforeTheCurrentOneInClipboardO
   AppState state = StateWithRecords(6);
   // Row 5 of the main grid shows record 4.
   const std::string text = SheetRecord("A1", "A2", "1000\t7000", "500\t6500", "1") +
-                           SheetRecord("B1", "B2", L("1200.5\t7200"), "1100\t7100", L("2.5"));
+                           SheetRecord("B1", "B2", Dec("1200.5\t7200"), "1100\t7100", Dec("2.5"));
   const ClipboardPasteResult result = PasteJournalFromClipboardText(state, text, 4);
   EXPECT_EQ(result.Pasted, 2);
   EXPECT_EQ(result.CurrentRecord, 5);
@@ -99,8 +90,8 @@ TEST_P(ClipboardCommandWithSeparator, RecordsLandBeforeTheCurrentOneInClipboardO
 
 TEST_P(ClipboardCommandWithSeparator, SetupCountsAreRoundedAsTheJournalNeedsThem) {
   AppState state = StateWithRecords(1);
-  const std::string text = SheetRecord("a", "b", "1\t2", "1\t2", L("2.5")) +
-                           SheetRecord("c", "d", "1\t2", "1\t2", L("3.5")) + SheetRecord("e", "f", "1\t2", "1\t2", "0");
+  const std::string text = SheetRecord("a", "b", "1\t2", "1\t2", Dec("2.5")) +
+                           SheetRecord("c", "d", "1\t2", "1\t2", Dec("3.5")) + SheetRecord("e", "f", "1\t2", "1\t2", "0");
   EXPECT_EQ(PasteJournalFromClipboardText(state, text, 0).Pasted, 3);
   EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 2);
   EXPECT_EQ(state.Journal.SetupCounts.GetItem(1), 4);
@@ -127,7 +118,7 @@ TEST_P(ClipboardCommandWithSeparator, CopyTextOfTheExampleRecord) {
   AppState state = StateWithRecords(2);
   PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", "1000\t7000", "500\t6500", "1"), 1);
   EXPECT_EQ(JournalCopyText(state, 1, 1),
-            "Rp1\tRp1\t=1000\t=7000\r\nRp2\tRp2\t=500\t=6500\r\nRp1->Rp2\tRp2->Rp1\t1\t=" + L("      25.00"));
+            "Rp1\tRp1\t=1000\t=7000\r\nRp2\tRp2\t=500\t=6500\r\nRp1->Rp2\tRp2->Rp1\t1\t=" + Dec("      25.00"));
   PasteJournalFromClipboardText(state, SheetRecord("Rp2", "Rp3", "1000\t7000", "500\t6493", "1"), 0);
   EXPECT_EQ(JournalCopyText(state, 0, 0),
             "Rp2\tRp2\t=1000\t=7000\r\nRp3\tRp3\t=500\t=6493\r\nRp2->Rp3\tRp3->Rp2\t1\t=Ошибка");
@@ -135,7 +126,7 @@ TEST_P(ClipboardCommandWithSeparator, CopyTextOfTheExampleRecord) {
 
 TEST_P(ClipboardCommandWithSeparator, CopiedBlockEvaluatedBySpreadsheetPastesBack) {
   AppState state = StateWithRecords(1);
-  ASSERT_EQ(PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", L("1000.5\t7000"), L("500\t6500.5"), "1"), 0)
+  ASSERT_EQ(PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", Dec("1000.5\t7000"), Dec("500\t6500.5"), "1"), 0)
                 .Pasted,
             1);
   // What a sheet shows in columns 2 to 4 once the one-term formulas are evaluated.

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../processing/LocaleSeparatorTest.h"
+#include "LocaleSeparatorTest.h"
 
 #include "../processing/AdjustmentNets.h"
 

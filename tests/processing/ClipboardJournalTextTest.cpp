@@ -7,7 +7,7 @@
 #include "KorData.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
-#include "SeparatorScope.h"
+#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {
@@ -24,15 +24,8 @@ std::string Lines(const std::vector<std::string>& lines, const std::string& end,
 
 const std::vector<std::string> kOneRecord = {"Rp1\t1000\t7000", "Rp2\t500\t6500", "x\t1\t"};
 
-class ClipboardTextWithSeparator : public ::testing::TestWithParam<SeparatorCase> {
+class ClipboardTextWithSeparator : public LocaleSeparatorTest {
  protected:
-  void SetUp() override { scope_ = std::make_unique<SeparatorScope>(GetParam().decimal, GetParam().thousands); }
-  // Number text written with the separator under test.
-  static std::string L(std::string text) {
-    for (char& c : text)
-      if (c == '.') c = DecimalSeparatorChar();
-    return text;
-  }
   // The message of the error that text raises when parsed.
   static std::string ParseError(const std::string& text) {
     try {
@@ -42,9 +35,6 @@ class ClipboardTextWithSeparator : public ::testing::TestWithParam<SeparatorCase
     }
     return "(no error)";
   }
-
- private:
-  std::unique_ptr<SeparatorScope> scope_;
 };
 
 void ExpectExampleRecord(const std::vector<ClipboardJournalRecord>& records) {
@@ -113,7 +103,7 @@ TEST(ClipboardJournalText, CrLfAndLoneLfMayBeMixed) {
 }
 
 TEST_P(ClipboardTextWithSeparator, ReadingsAndSetupCountsUseTheLocaleSeparator) {
-  const auto records = ParseClipboardJournal(L("Rp1\t1000.5\t7000.25\nRp2\t500\t6500.75\nx\t3\n"));
+  const auto records = ParseClipboardJournal(Dec("Rp1\t1000.5\t7000.25\nRp2\t500\t6500.75\nx\t3\n"));
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].BackMainReading, 1000.5);
   EXPECT_EQ(records[0].BackAuxReading, 7000.25);
@@ -126,7 +116,7 @@ TEST_P(ClipboardTextWithSeparator, SetupCountIsRoundedHalfToEvenAndZeroBecomesOn
                                                           {"1.5", 2}, {"2.51", 3}, {"65535", 65535}, {"-0.4", 1}};
   for (const auto& [count, expected] : cases) {
     SCOPED_TRACE(count);
-    const auto records = ParseClipboardJournal(L("Rp1\t1\t2\r\nRp2\t1\t2\r\nx\t" + count + "\r\n"));
+    const auto records = ParseClipboardJournal(Dec("Rp1\t1\t2\r\nRp2\t1\t2\r\nx\t" + count + "\r\n"));
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0].SetupCount, expected);
   }
@@ -153,7 +143,7 @@ TEST_P(ClipboardTextWithSeparator, BadCellStopsTheWholeBlockNamingLineAndCell) {
 TEST_P(ClipboardTextWithSeparator, SetupCountOutsideTheFileLimitIsABadCell) {
   for (const std::string count : {"65536", "-1", "-2.5", "1e9", "65535.5"}) {
     SCOPED_TRACE(count);
-    const std::string message = ParseError(L("Rp1\t1\t2\nRp2\t1\t2\nx\t" + count + "\n"));
+    const std::string message = ParseError(Dec("Rp1\t1\t2\nRp2\t1\t2\nx\t" + count + "\n"));
     EXPECT_NE(message.find("Строка 3, ячейка 2"), std::string::npos) << message;
   }
 }
@@ -212,7 +202,7 @@ TEST_P(ClipboardTextWithSeparator, CopyOfOneRecordGivesThreeLinesOfFormulas) {
             "Rp1\tRp1\t=1000\t=7000\r\n"
             "Rp2\tRp2\t=500\t=6500\r\n"
             "Rp1->Rp2\tRp2->Rp1\t1\t=" +
-                L("      25.00"));
+                Dec("      25.00"));
 }
 
 TEST_P(ClipboardTextWithSeparator, CopyJoinsTheReadingsOfAllSetupsAndEndsWithoutLineEnd) {
@@ -224,9 +214,9 @@ TEST_P(ClipboardTextWithSeparator, CopyJoinsTheReadingsOfAllSetupsAndEndsWithout
   journal.SetSetupData(f + 2, "X2", "Rp3", 1000, 1100, 5800, 5900, "");
   journal.RecalcRecordHeight(1);
   const std::string text = JournalClipboardText(journal, 0, 1, GridAsShown(journal));
-  EXPECT_NE(text.find("Rp1->Rp2\tRp2->Rp1\t1\t=" + L("      25.00") + "\r\nRp2\tRp2\t"), std::string::npos);
-  EXPECT_NE(text.find("Rp2\tRp2\t" + L("=1500.5+1400+1000\t=6300+6200+5800\r\n")), std::string::npos);
-  EXPECT_NE(text.find("Rp3\tRp3\t" + L("=1200+1300.25+1100\t=6000+6093+5900\r\n")), std::string::npos);
+  EXPECT_NE(text.find("Rp1->Rp2\tRp2->Rp1\t1\t=" + Dec("      25.00") + "\r\nRp2\tRp2\t"), std::string::npos);
+  EXPECT_NE(text.find("Rp2\tRp2\t" + Dec("=1500.5+1400+1000\t=6300+6200+5800\r\n")), std::string::npos);
+  EXPECT_NE(text.find("Rp3\tRp3\t" + Dec("=1200+1300.25+1100\t=6000+6093+5900\r\n")), std::string::npos);
   EXPECT_TRUE(text.ends_with("Rp2->Rp3\tRp3->Rp2\t3\t=Ошибка"));
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
   EXPECT_EQ(JournalClipboardText(journal, 1, 1, GridAsShown(journal)).substr(0, 8), "Rp2\tRp2\t");

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
-#include "../processing/LocaleSeparatorTest.h"
+#include "LocaleSeparatorTest.h"
 #include "AdjustmentPage.h"
 #include "MainForm.h"
 #include "OriginAltitudeForm.h"

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
-#include "../processing/LocaleSeparatorTest.h"
+#include "LocaleSeparatorTest.h"
 #include "ElevationPage.h"
 #include "MainForm.h"
 #include "UiTestSupport.h"
