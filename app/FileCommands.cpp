@@ -53,6 +53,11 @@ void OpenNamedDataFile(AppState& state, const std::string& path) {
   if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
 }
 
+void OpenDataFileAsCopy(AppState& state, const std::string& path) {
+  OpenNamedDataFile(state, path);
+  state.CurrentFileName.clear();
+}
+
 void SaveDataFileAs(AppState& state, const std::string& path) {
   WriteDataFile(path, state.Journal, state.Nets);
   state.CurrentFileName = path;

@@ -20,6 +20,11 @@ void NewData(AppState& state);
 // becomes current.
 bool OpenDataFile(AppState& state, const std::string& path);
 
+// Reads the file at path as new, unnamed data: a later Save asks for a name,
+// so a file the user should not overwrite (the installed example) stays as it
+// is. A missing file raises FileIOError, as for OpenNamedDataFile.
+void OpenDataFileAsCopy(AppState& state, const std::string& path);
+
 // A file named when the program starts (a double click in a file manager): as
 // OpenDataFile, but a missing file raises FileIOError too, since no dialog has
 // checked that it is there and the user must be told.

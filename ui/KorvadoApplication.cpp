@@ -3,6 +3,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTranslator>
 #include <clocale>
 #include <memory>
@@ -30,6 +31,7 @@ KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(ar
   setFont(dialogFont);
   InstallRussianTranslation(*this);
   SetMessageService(&messageService);
+  KeepQtSettingsUnwritten();
 }
 
 KorvadoApplication::~KorvadoApplication() {
@@ -49,6 +51,17 @@ void ShowUnhandledError(const std::exception& error) {
   QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                        : QApplication::activeWindow();
   QMessageBox::critical(parent, ApplicationTitle(), QString::fromStdString(error.what()), QMessageBox::Ok);
+}
+
+void KeepQtSettingsUnwritten() {
+  // Qt's file dialog writes its history into a settings file of its own in the
+  // user's config folder, and no switch turns that off. Korvado.ini is to be the
+  // program's only settings file, so Qt's per-user settings are pointed at a
+  // folder that cannot exist: they read as empty and their writes go nowhere.
+  // Korvado.ini names its own path and is not affected.
+  const QString nowhere = QStringLiteral("/dev/null/korvado-no-settings");
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }
 
 void InstallRussianTranslation(QCoreApplication& app) {

@@ -26,6 +26,9 @@ void ShowUnhandledError(const std::exception& error);
 // Qt's own Russian texts for the standard buttons ("&Да", "&Нет", "Отмена").
 void InstallRussianTranslation(QCoreApplication& app);
 
+// Qt's own per-user settings files (the file dialog's history) are never written.
+void KeepQtSettingsUnwritten();
+
 // The decimal and thousands separators of the user's locale, handed to the number text once.
 void ApplyLocaleSeparators();
 

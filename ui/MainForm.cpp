@@ -73,6 +73,7 @@ void TMainForm::CreateActions() {
   acSelectAltitudeTable->setIcon(SelectAllIcon());
   acCopyFromAltitudeTable = MakeAction(this, "Копировать", QKeySequence(Qt::CTRL | Qt::Key_Z));
   acCopyFromAltitudeTable->setIcon(CopyIcon());
+  acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
 }
 
@@ -100,7 +101,10 @@ void TMainForm::CreateMenus() {
   data->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
   menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
-  menuBar()->addMenu(QStringLiteral("&Справка"))->addAction(acAbout);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
+  help->addAction(acOpenExample);
+  help->addSeparator();
+  help->addAction(acAbout);
 }
 
 void TMainForm::CreateToolBars() {
@@ -159,6 +163,7 @@ void TMainForm::ConnectActions() {
                  &TMainForm::acPasteDataFromClipbrdExcelExecute);
   ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, this, &TMainForm::acCopyDataToClipbrdExcelExecute);
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
+  ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
   ConnectCommand(acTechTableKor, &QAction::triggered, JournalPage, &TJournalPage::acTechTableKorExecute);
   ConnectCommand(acAdd, &QAction::triggered, JournalPage, &TJournalPage::acAddExecute);

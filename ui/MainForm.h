@@ -78,6 +78,7 @@ class TMainForm : public QMainWindow {
   QAction* acNetsBrowser;
   QAction* acSelectAltitudeTable;
   QAction* acCopyFromAltitudeTable;
+  QAction* acOpenExample;
   QAction* acAbout;
 
   QToolBar* ToolBar3;
@@ -102,6 +103,7 @@ class TMainForm : public QMainWindow {
   void acPasteDataFromClipbrdExcelExecute();
   void acCopyDataToClipbrdExcelExecute();
   void acNetsBrowserExecute();
+  void acOpenExampleExecute();
   void acAboutExecute();
   void ComboBox1Click();
 

@@ -8,6 +8,7 @@
 
 #include "AdjustmentPage.h"
 #include "CommandGuard.h"
+#include "ExampleFile.h"
 #include "FileCommands.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
@@ -20,13 +21,20 @@ namespace {
 
 const char* const kDataFileFilter = "Файл данных для Korvado (*.kor)";
 
-QString AskDataFilePath(QWidget* parent, const char* title, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(parent, QString::fromUtf8(title), QDir::currentPath(), QString::fromUtf8(kDataFileFilter));
+// The dialog's own history is not kept (see KeepQtSettingsUnwritten); the
+// folder last used is remembered in Korvado.ini instead.
+QString AskDataFilePath(QWidget* parent, SettingsFile& ini, const char* title, QFileDialog::AcceptMode mode) {
+  const QString section = QStringLiteral("FileDialog"), key = QStringLiteral("LastFolder");
+  const QString lastFolder = ini.ReadString(section, key);
+  const QString folder = !lastFolder.isEmpty() && QDir(lastFolder).exists() ? lastFolder : QDir::currentPath();
+  QFileDialog dialog(parent, QString::fromUtf8(title), folder, QString::fromUtf8(kDataFileFilter));
   dialog.setAcceptMode(mode);
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("kor"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return dialog.selectedFiles().constFirst();
+  const QString path = dialog.selectedFiles().constFirst();
+  ini.WriteString(section, key, QFileInfo(path).absolutePath());
+  return path;
 }
 
 }  // namespace
@@ -48,7 +56,7 @@ bool TMainForm::SaveData() {
 }
 
 bool TMainForm::SaveDataAs() {
-  const QString path = AskDataFilePath(this, "Сохранить как", QFileDialog::AcceptSave);
+  const QString path = AskDataFilePath(this, Settings(), "Сохранить как", QFileDialog::AcceptSave);
   if (path.isEmpty()) return false;
   SaveDataFileAs(state_, path.toStdString());
   ShowFileName();
@@ -69,7 +77,7 @@ void TMainForm::acNewExecute() {
 
 void TMainForm::acOpenExecute() {
   if (!SaveChangesFirst()) return;
-  const QString path = AskDataFilePath(this, "Открыть", QFileDialog::AcceptOpen);
+  const QString path = AskDataFilePath(this, Settings(), "Открыть", QFileDialog::AcceptOpen);
   if (!path.isEmpty()) OpenFile(path);
 }
 
@@ -87,6 +95,12 @@ void TMainForm::Start(const QStringList& arguments) {
     OpenNamedDataFile(state_, path.toStdString());
     ShowOpenedFile();
   });
+}
+
+void TMainForm::acOpenExampleExecute() {
+  if (!SaveChangesFirst()) return;
+  OpenDataFileAsCopy(state_, ExampleDataFilePath().toStdString());
+  ShowOpenedFile();
 }
 
 void TMainForm::ShowOpenedFile() {

@@ -24,7 +24,17 @@ bool SettingsFile::ReadBool(const QString& section, const QString& key, bool def
   return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void SettingsFile::WriteInteger(const QString& section, const QString& key, int value) {
+QString SettingsFile::ReadString(const QString& section, const QString& key) const {
+  return settings_.value(FullKey(section, key)).toString();
+}
+
+void SettingsFile::WriteInteger(const QString& section, const QString& key, int value) { Write(section, key, value); }
+
+void SettingsFile::WriteString(const QString& section, const QString& key, const QString& value) {
+  Write(section, key, value);
+}
+
+void SettingsFile::Write(const QString& section, const QString& key, const QVariant& value) {
   settings_.setValue(FullKey(section, key), value);
   settings_.sync();
   if (settings_.status() != QSettings::NoError)

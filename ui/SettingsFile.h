@@ -16,12 +16,16 @@ class SettingsFile {
 
   int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
   bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
+  QString ReadString(const QString& section, const QString& key) const;
 
   // Raise FileIOError "Unable to write to <path>" when the file cannot be written.
   void WriteInteger(const QString& section, const QString& key, int value);
   void WriteBool(const QString& section, const QString& key, bool value);
+  void WriteString(const QString& section, const QString& key, const QString& value);
 
  private:
+  void Write(const QString& section, const QString& key, const QVariant& value);
+
   QString path_;
   QSettings settings_;
 };

@@ -287,5 +287,22 @@ TEST(FileCommands, SaveQuestionFollowsUnsavedChanges) {
   EXPECT_FALSE(NeedsSaveQuestion(state));
 }
 
+TEST(FileCommands, AnExampleOpensAsAnUnnamedCopySoThatSaveAsksForAName) {
+  TempFolder folder;
+  const std::string example = folder.File("example.kor");
+  WriteDataFile(example, SampleJournal(true), SampleNets(2));
+  AppState state;
+  FillBusyState(state, "other.kor");
+  OpenDataFileAsCopy(state, example);
+  EXPECT_EQ(state.Journal, SampleJournal(true));
+  EXPECT_TRUE(state.Nets == SampleNets(2));
+  EXPECT_EQ(state.CurrentNetIndex, 0);
+  EXPECT_TRUE(state.CurrentFileName.empty());
+  EXPECT_FALSE(SaveDataFile(state)) << "Save must ask for a name, not write into the example";
+
+  EXPECT_THROW(OpenDataFileAsCopy(state, folder.File("missing.kor")), FileIOError);
+  EXPECT_EQ(state.Journal, SampleJournal(true)) << "a missing example changes nothing";
+}
+
 }  // namespace
 }  // namespace korvado

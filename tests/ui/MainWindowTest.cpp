@@ -2,6 +2,7 @@
 // file commands with their dialogs and question, and the error handler.
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QMenuBar>
 #include <QSettings>
@@ -260,6 +261,19 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   form->OpenFile(folder.Path("job.kor"));
   EXPECT_EQ(form->State().Journal.ForePoints[0], "N9");
   EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, TheFileDialogKeepsItsFolderInKorvadoIniAndNoSettingsFileOfItsOwn) {
+  ASSERT_TRUE(QDir(folder.Path("")).mkdir("jobs"));
+  auto form = Start();
+  AnswerFileDialog([&] { form->acSaveAs->trigger(); }, folder.Path("jobs/a"));
+  EXPECT_EQ(IniValue(Ini(), "FileDialog/LastFolder"), folder.Path("jobs"));
+  QString shownFolder;
+  AnswerFileDialog([&] { form->acOpen->trigger(); }, QString(), nullptr, nullptr, &shownFolder);
+  EXPECT_EQ(shownFolder, folder.Path("jobs")) << "the next dialog starts where the last one ended";
+  const QSettings qtOwn(QSettings::UserScope, QStringLiteral("QtProject"));
+  EXPECT_TRUE(qtOwn.allKeys().isEmpty()) << "Qt's dialog history was written to " << qtOwn.fileName().toStdString();
   CloseWithoutQuestion(*form);
 }
 
