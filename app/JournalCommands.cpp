@@ -14,7 +14,6 @@ namespace {
 
 inline constexpr const char* kNewBackName = "Задн.";
 inline constexpr const char* kNewForeName = "Пер.";
-inline constexpr const char* kDeleteQuestion = "Удалить запись?";
 
 bool IsDigitChar(char32_t c) { return c >= U'0' && c <= U'9'; }
 
@@ -142,9 +141,10 @@ int32_t InsertJournalRecord(AppState& state, int32_t before) {
   return InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, "") ? before : -1;
 }
 
+bool CanDeleteJournalRecord(const AppState& state) { return state.Journal.RecordCount() > 1; }
+
 bool DeleteJournalRecord(AppState& state, int32_t record) {
-  if (state.Journal.RecordCount() <= 1) return false;
-  if (!AskConfirmation(kDeleteQuestion)) return false;
+  if (!CanDeleteJournalRecord(state)) return false;
   return DeleteRecordKeepingRefs(state, record);
 }
 

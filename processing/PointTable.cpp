@@ -2,7 +2,6 @@
 
 #include <unordered_set>
 
-#include "MessageService.h"
 #include "PointIndex.h"
 
 namespace korvado {
@@ -15,11 +14,10 @@ void AddPointOnce(TKorNet& net, std::unordered_set<std::string>& seen, const std
 
 }  // namespace
 
-bool RebuildPoints(TKorNet& net) {
-  if (net.SectionCount() == 0) {
-    ReportError("В сети «" + net.Name + "» нет ни одного звена. Добавьте звенья в сеть, затем создайте нулевые отметки.");
-    return false;
-  }
+Outcome RebuildPoints(TKorNet& net) {
+  if (net.SectionCount() == 0)
+    return Outcome::Refusal("В сети «" + net.Name +
+                            "» нет ни одного звена. Добавьте звенья в сеть, затем создайте нулевые отметки.");
   net.ClearPoints();
   // The first section's ends go in unconditionally, even when they coincide.
   net.AddPoint(net.SectionStarts[0], net.SectionStartTypes.GetItem(0), 0.0);
@@ -29,7 +27,7 @@ bool RebuildPoints(TKorNet& net) {
     AddPointOnce(net, seen, net.SectionStarts[s], net.SectionStartTypes.GetItem(s));
     AddPointOnce(net, seen, net.SectionEnds[s], net.SectionEndTypes.GetItem(s));
   }
-  return true;
+  return {};
 }
 
 bool SetPointElevation(TKorNet& net, const std::string& name, double elevation) {
