@@ -11,7 +11,8 @@
 namespace korvado {
 
 // Rebuilds the point table from the sections with every elevation 0. A net
-// without sections is refused and keeps its table.
+// without sections, or with more points than the file can hold, is refused
+// and keeps its table.
 Outcome RebuildPoints(TKorNet& net);
 
 // Sets the elevation of the first point named exactly `name`; false when there is none.
