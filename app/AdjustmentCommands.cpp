@@ -5,6 +5,7 @@
 #include "NetUpdate.h"
 #include "NumberText.h"
 #include "PointTable.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -27,7 +28,8 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
 }
 
 bool RebuildCurrentNetPoints(AppState& state) {
-  if (!HasCurrentNetOrReport(state) || !RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))) return false;
+  if (!HasCurrentNetOrReport(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))))
+    return false;
   state.MarkChanged();
   return true;
 }
@@ -39,7 +41,8 @@ std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& s
 }
 
 bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  if (!HasCurrentNetOrReport(state) || !ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows))
+  if (!HasCurrentNetOrReport(state) ||
+      !ShowOutcome(ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows)))
     return false;
   state.MarkChanged();
   state.IterationCounter = 0;
@@ -51,8 +54,8 @@ void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
 std::optional<EquateView> EquateCurrentNet(AppState& state) {
   if (!HasCurrentNetOrReport(state)) return std::nullopt;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const std::optional<double> error = AdjustOnce(net);
-  if (!error) return std::nullopt;
+  const Result<double> error = AdjustOnce(net);
+  if (!ShowOutcome(error)) return std::nullopt;
   state.MarkChanged();
   ++state.IterationCounter;  // wraps to 0 after 65535, as a 16-bit count does
   const std::string muText = FormatFixed(2, *error);
@@ -62,8 +65,9 @@ std::optional<EquateView> EquateCurrentNet(AppState& state) {
 
 void UpdateNetsFromJournal(AppState& state) {
   if (state.Nets.NetCount() == 0) return;
-  RefreshNetsFromJournal(state.Nets, state.Journal);
-  state.MarkChanged();
+  const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
+  if (changed.HasValue() && *changed) state.MarkChanged();
+  ShowOutcome(changed);
 }
 
 }  // namespace korvado

@@ -1,7 +1,8 @@
 #pragma once
 // The commands of the elevation page: the tree of nets and sections, the
 // table of the selected node, the net report and the copied text. Nothing
-// here changes the data.
+// here changes the data. A net holding a value that is not a finite number is
+// refused with a message naming it: the table then shows one empty row.
 
 #include <cstdint>
 #include <optional>

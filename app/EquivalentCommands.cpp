@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "DataFileLayout.h"
 #include "EquivalentRun.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
@@ -82,6 +83,11 @@ EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page) {
 bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
   const int32_t selected = dialog.UpperRow;
   if (selected < 0 || selected >= static_cast<int32_t>(dialog.Upper.size())) return false;
+  if (static_cast<int32_t>(dialog.Lower.size()) >= kMaxReferenceCount) {
+    ReportError("Штатив не объединен: в один эквивалентный штатив можно объединить не больше " +
+                std::to_string(kMaxReferenceCount) + " штативов, столько ссылок на записи журнала вмещает файл.");
+    return false;
+  }
   if (!ReadObservation(dialog.Upper[selected])) return false;
 
   // The merge is recomputed over every row moved so far, as the lower grid shows them.

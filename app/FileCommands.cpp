@@ -4,7 +4,9 @@
 
 #include "DataFile.h"
 #include "DataFileMessages.h"
+#include "MessageService.h"
 #include "ModelErrors.h"
+#include "NonFiniteValues.h"
 
 namespace korvado {
 
@@ -16,6 +18,15 @@ void ResetPositions(AppState& state) {
   state.ActiveSectionIndex = -1;
   state.SearchHits.Clear();
   state.IterationCounter = 0;
+}
+
+// Once per opening, naming the first: every computation names its own when it refuses.
+void WarnOfNonFiniteValues(const AppState& state) {
+  const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
+  if (found.empty()) return;
+  ReportWarning("В файле есть значения, которые не являются конечными числами (всего " +
+                std::to_string(found.size()) + "), первое: " + found.front() +
+                ". Вычисления с ними будут отклонены; исправьте эти значения.");
 }
 
 }  // namespace
@@ -46,6 +57,7 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = path;
   state.Changed = false;
+  WarnOfNonFiniteValues(state);
   return true;
 }
 

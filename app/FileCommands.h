@@ -17,7 +17,7 @@ void NewData(AppState& state);
 // Returns false, changing nothing, when no file exists at path. A file that
 // cannot be read or is damaged raises FileIOError and leaves the state as it
 // was. On success the file's data replace the open data and the first net
-// becomes current.
+// becomes current; values that are not finite numbers are warned about once.
 bool OpenDataFile(AppState& state, const std::string& path);
 
 // Reads the file at path as new, unnamed data: a later Save asks for a name,

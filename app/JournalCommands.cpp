@@ -3,10 +3,9 @@
 #include <limits>
 
 #include "JournalRecordEdits.h"
-#include "MessageService.h"
 #include "NumberText.h"
+#include "StorableText.h"
 #include "Utf8Text.h"
-#include "Windows1251.h"
 
 namespace korvado {
 
@@ -14,7 +13,6 @@ namespace {
 
 inline constexpr const char* kNewBackName = "Задн.";
 inline constexpr const char* kNewForeName = "Пер.";
-inline constexpr const char* kDeleteQuestion = "Удалить запись?";
 
 bool IsDigitChar(char32_t c) { return c >= U'0' && c <= U'9'; }
 
@@ -26,13 +24,6 @@ bool IsNumberColumn(JournalGrid grid, int column) {
 bool IsTextColumn(JournalGrid grid, int column) {
   if (grid == JournalGrid::Main) return column == kMainBack || column == kMainFore || column == kMainNote;
   return column == 0 || column == ReadingHeightColumn(LayoutOf(grid));
-}
-
-// Text that the data file cannot hold is refused with a message.
-bool Encodable(const std::string& text) {
-  if (CanEncodeWindows1251(text)) return true;
-  ReportError(NotInWindows1251Message(text));
-  return false;
 }
 
 double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseDouble(text); }
@@ -62,7 +53,7 @@ bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column) {
 bool WriteMainCell(AppState& state, int32_t record, int column, const std::string& text) {
   TKorData& j = state.Journal;
   if (record < 0 || record >= j.RecordCount() || column == kMainHeight) return true;
-  if (IsTextColumn(JournalGrid::Main, column) && !Encodable(text)) return false;
+  if (IsTextColumn(JournalGrid::Main, column) && !CheckStorableText(text)) return false;
   const std::string cut = Utf8Left(text, CellTextLimit(JournalGrid::Main, column));
   switch (column) {
     case kMainBack:
@@ -92,7 +83,7 @@ bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int
   TKorData& j = state.Journal;
   const JournalGrid grid = layout == ReadingLayout::Precise ? JournalGrid::Detail : JournalGrid::Technical;
   if (dataRow < 0 || dataRow >= ReadingRowCount(j, record) || IsComputedCell(grid, dataRow, column)) return true;
-  if (IsTextColumn(grid, column) && !Encodable(text)) return false;
+  if (IsTextColumn(grid, column) && !CheckStorableText(text)) return false;
   const std::string typed = IsTextColumn(grid, column) ? Utf8Left(text, kNameLimit) : text;
   const double typedValue = IsNumberColumn(grid, column) ? ReadingValue(typed) : 0.0;
 
@@ -142,9 +133,10 @@ int32_t InsertJournalRecord(AppState& state, int32_t before) {
   return InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, "") ? before : -1;
 }
 
+bool CanDeleteJournalRecord(const AppState& state) { return state.Journal.RecordCount() > 1; }
+
 bool DeleteJournalRecord(AppState& state, int32_t record) {
-  if (state.Journal.RecordCount() <= 1) return false;
-  if (!AskConfirmation(kDeleteQuestion)) return false;
+  if (!CanDeleteJournalRecord(state)) return false;
   return DeleteRecordKeepingRefs(state, record);
 }
 

@@ -51,8 +51,11 @@ int32_t AppendJournalRecord(AppState& state);
 // acInsert: a record from "Задн." to "Пер." before `before`; its index, or -1.
 // The nets' references keep naming the same records.
 int32_t InsertJournalRecord(AppState& state, int32_t before);
-// acDeleteRec: asks first; the last remaining record is never deleted. References
-// of the nets to the deleted record become 0.
+// The question acDeleteRec asks before CanDeleteJournalRecord's record goes.
+inline constexpr const char* kDeleteRecordQuestion = "Удалить запись?";
+// Whether acDeleteRec may act at all: the last remaining record is never deleted.
+bool CanDeleteJournalRecord(const AppState& state);
+// acDeleteRec after the user said Yes. References of the nets to the deleted record become 0.
 bool DeleteJournalRecord(AppState& state, int32_t record);
 
 void SetTechMode(AppState& state, bool on);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "MessageService.h"
+#include "StorableText.h"
 #include "NumberText.h"
 #include "RunHeightCheck.h"
 
@@ -133,6 +134,7 @@ std::optional<PointTypeQuestion> PrepareAddRun(const AppState& state, const Cons
 }
 
 int32_t CreateNetForPick(AppState& state, const std::string& name) {
+  if (!CheckStorableText(name)) return -1;
   const int32_t net = state.Nets.AddNet(name);
   if (net < 0) return -1;
   state.CurrentNetIndex = net;

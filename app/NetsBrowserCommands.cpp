@@ -1,6 +1,7 @@
 #include "NetsBrowserCommands.h"
 
 #include "MessageService.h"
+#include "StorableText.h"
 
 namespace korvado {
 
@@ -59,7 +60,7 @@ bool RunExists(const TNetList& nets, int32_t net, int32_t section, int32_t run) 
 }  // namespace
 
 bool BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (state.Nets.AddNet(name) < 0) return false;
+  if (!CheckStorableText(name) || state.Nets.AddNet(name) < 0) return false;
   state.MarkChanged();
   Reselect(state, browser, static_cast<int32_t>(NetsTreeNodes(state.Nets).size()) - 1);
   return true;
@@ -71,7 +72,7 @@ std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrow
 }
 
 bool BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (!AtNetLevel(state, browser)) return false;
+  if (!AtNetLevel(state, browser) || !CheckStorableText(name)) return false;
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
   state.Nets.NetAt(browser.Selected.Net).Name = name;
   state.MarkChanged();

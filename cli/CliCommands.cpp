@@ -10,6 +10,7 @@
 #include "FileCommands.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
+#include "NonFiniteValues.h"
 #include "NumberText.h"
 
 namespace korvado::cli {
@@ -18,12 +19,17 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A refusal reported by the core ends the command as an error.
+// A refusal reported by a command ends it as an error; a warning goes to the
+// error stream and the command goes on. The commands report only after their
+// operation has finished, so a refusal never leaves anything half done.
 class CliMessageService : public IMessageService {
  public:
+  explicit CliMessageService(std::ostream& err) : err_(err) {}
   void ShowError(const std::string& text) override { throw KorvadoError(text); }
-  void ShowWarning(const std::string& text, const std::string&) override { throw KorvadoError(text); }
-  bool Confirm(const std::string&) override { return false; }
+  void ShowWarning(const std::string& text, const std::string&) override { err_ << "korvado-cli: " << text << "\n"; }
+
+ private:
+  std::ostream& err_;
 };
 
 void RequirePositional(const CliArguments& arguments, size_t count) {
@@ -56,9 +62,12 @@ int Dump(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
-int Check(const CliArguments& arguments, std::ostream& out) {
+int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   RequirePositional(arguments, 1);
-  OpenState(arguments.positional[0]);
+  const AppState state = OpenState(arguments.positional[0]);
+  const std::vector<std::string> notFinite = NonFiniteValues(state.Journal, state.Nets);
+  for (const std::string& place : notFinite) err << "korvado-cli: не конечное число: " << place << "\n";
+  if (!notFinite.empty()) return 2;
   out << "ok\n";
   return 0;
 }
@@ -136,7 +145,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (!IsKnownCommand(arguments.command)) throw UsageError("unknown command '" + arguments.command + "'");
   SetSeparator(arguments);
   if (arguments.command == "dump") return Dump(arguments, out);
-  if (arguments.command == "check") return Check(arguments, out);
+  if (arguments.command == "check") return Check(arguments, out, err);
   if (arguments.command == "resave") return Resave(arguments);
   if (arguments.command == "adjust") return Adjust(arguments, out);
   return Report(arguments, out);
@@ -145,7 +154,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CliMessageService messages;
+  CliMessageService messages(err);
   ScopedMessageService scope(&messages);
   try {
     return Dispatch(ParseCliArguments(args), out, err);

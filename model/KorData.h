@@ -79,7 +79,9 @@ std::string SetupForeName(const std::string& fore, int32_t k, int32_t n);
 inline int32_t MakeJournalRef(int32_t recordIndex, bool reversed) {
   return reversed ? -(recordIndex + 1) : recordIndex + 1;
 }
-inline int32_t JournalRefRecord(int32_t ref) { return (ref < 0 ? -ref : ref) - 1; }
+// Written so that no reference a file may hold overflows: -2^31 gives 2^31 - 1,
+// which no journal reaches.
+inline int32_t JournalRefRecord(int32_t ref) { return ref < 0 ? -(ref + 1) : ref - 1; }
 inline bool JournalRefReversed(int32_t ref) { return ref < 0; }
 
 // A list of integer lists; in the nets each entry holds the references of one run.

@@ -17,10 +17,6 @@ void ReportWarning(const std::string& text, const std::string& title) {
   if (installedService) installedService->ShowWarning(text, title);
 }
 
-bool AskConfirmation(const std::string& text) {
-  return installedService && installedService->Confirm(text);
-}
-
 ScopedMessageService::ScopedMessageService(IMessageService* service) : previous_(installedService) {
   installedService = service;
 }

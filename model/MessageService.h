@@ -14,8 +14,6 @@ class IMessageService {
   virtual void ShowError(const std::string& text) = 0;
   // A warning box with an OK button; an empty title means the program's title.
   virtual void ShowWarning(const std::string& text, const std::string& title) = 0;
-  // A question with Yes and No; true for Yes.
-  virtual bool Confirm(const std::string& text) = 0;
 };
 
 void SetMessageService(IMessageService* service);
@@ -23,8 +21,6 @@ IMessageService* CurrentMessageService();
 
 void ReportError(const std::string& text);
 void ReportWarning(const std::string& text, const std::string& title = "");
-// Without a service the answer is No: nothing destructive happens unasked.
-bool AskConfirmation(const std::string& text);
 
 // Installs a service for the lifetime of the object and restores the previous one.
 class ScopedMessageService {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "MessageService.h"
+#include "NonFiniteValues.h"
 #include "NumberText.h"
 #include "PointIndex.h"
 #include "SectionCaption.h"
@@ -43,6 +43,7 @@ std::vector<std::vector<Touch>> BuildTouches(const TKorNet& net, const PointInde
 
 std::string Refusal(const TKorNet& net, const PointIndex& index) {
   if (net.SectionCount() == 0) return "В сети «" + net.Name + "» нет ни одного звена: уравнивать нечего.";
+  if (const Outcome notFinite = RefuseNonFiniteNet(net); notFinite.Refused()) return notFinite.RefusalText();
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const double setups = net.SectionSetups.GetItem(s);
     if (!(setups > 0.0))
@@ -102,13 +103,10 @@ double UnitWeightError(double squares, int32_t redundancy) {
 
 }  // namespace
 
-std::optional<double> AdjustOnce(TKorNet& net) {
+Result<double> AdjustOnce(TKorNet& net) {
   const PointIndex index = BuildPointIndex(net.PointNames);
   const std::string refusal = Refusal(net, index);
-  if (!refusal.empty()) {
-    ReportError(refusal);
-    return std::nullopt;
-  }
+  if (!refusal.empty()) return Outcome::Refusal(refusal);
   RelaxNodalPoints(net, index);
   const int32_t redundancy = net.SectionCount() - net.PointCount() + FixedPointCount(net);
   return UnitWeightError(WeightedSquaredMisclosures(net), redundancy);

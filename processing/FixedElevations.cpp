@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "MessageService.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "PointIndex.h"
@@ -43,7 +42,7 @@ std::vector<AltitudeRow> FixedPointRows(const TKorNet& net) {
   return rows;
 }
 
-bool ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows) {
+Outcome ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows) {
   std::vector<PendingElevation> pending;
   std::string problems;
   for (size_t r = 0; r < rows.size(); ++r) {
@@ -55,12 +54,9 @@ bool ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows) {
     else
       problems += BadRowLine(r, rows[r]) + "\n";
   }
-  if (!problems.empty()) {
-    ReportError(problems + "Отметки не записаны: исправьте значения и повторите ввод.");
-    return false;
-  }
+  if (!problems.empty()) return Outcome::Refusal(problems + "Отметки не записаны: исправьте значения и повторите ввод.");
   for (const PendingElevation& item : pending) net.PointElevations.SetItem(item.point, item.elevation);
-  return true;
+  return {};
 }
 
 }  // namespace korvado

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "KorNets.h"
+#include "Outcome.h"
 
 namespace korvado {
 
@@ -24,7 +25,7 @@ std::vector<AltitudeRow> FixedPointRows(const TKorNet& net);
 
 // Stores the elevation of every row whose name is a point of the net (first
 // exact match; other rows are ignored). All or nothing: if a matched row's
-// elevation is not a number, a message names each such row and nothing is stored.
-bool ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows);
+// elevation is not a number, the refusal names each such row and nothing is stored.
+Outcome ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows);
 
 }  // namespace korvado

@@ -1,5 +1,7 @@
 #include "JournalRefRenumbering.h"
 
+#include "ModelMessages.h"
+
 namespace korvado {
 
 namespace {
@@ -9,7 +11,9 @@ template <class Map>
 void RenumberList(TIntList& refs, const Map& newRecord) {
   for (int32_t k = 0; k < refs.Count(); ++k) {
     const int32_t ref = refs.GetItem(k);
-    if (ref == 0) continue;
+    // A reference beyond any journal the file can hold names no record and
+    // stays as it is; the update reports it as missing.
+    if (ref == 0 || JournalRefRecord(ref) >= kFormatCountLimit) continue;
     const int32_t record = newRecord(JournalRefRecord(ref));
     refs.SetItem(k, record < 0 ? 0 : MakeJournalRef(record, JournalRefReversed(ref)));
   }

@@ -1,11 +1,11 @@
 #include "NetUpdate.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "EquivalentRun.h"
-#include "MessageService.h"
 #include "SectionCaption.h"
 
 namespace korvado {
@@ -20,6 +20,14 @@ struct JournalRun {
   std::string fore;
   double setups = 0.0;
   double height = 0.0;
+};
+
+// One run or pendent run to be overwritten, found before anything is written.
+struct PlannedRun {
+  TKorNetDetailTable* table;
+  int32_t row;
+  bool pendent;
+  JournalRun values;
 };
 
 enum class RefCheck { Usable, Zero, Missing };
@@ -56,48 +64,91 @@ std::optional<JournalRun> Merged(const TKorData& journal, const TIntList& refs) 
   return run;
 }
 
-class NetRefresher {
- public:
-  explicit NetRefresher(const TKorData& journal) : journal_(journal) {}
+bool Store(TStringList& list, int32_t k, const std::string& value) {
+  if (list[k] == value) return false;
+  list.Set(k, value);
+  return true;
+}
 
-  void RefreshSection(TKorNet& net, int32_t s) {
+template <class List, class Value>
+bool StoreItem(List& list, int32_t k, Value value) {
+  if (list.GetItem(k) == value) return false;
+  list.SetItem(k, value);
+  return true;
+}
+
+bool Apply(const PlannedRun& plan) {
+  TKorNetDetailTable& t = *plan.table;
+  const JournalRun& v = plan.values;
+  bool changed = false;
+  if (plan.pendent) {
+    changed |= Store(t.PendentBackPoints, plan.row, v.back);
+    changed |= Store(t.PendentForePoints, plan.row, v.fore);
+    changed |= StoreItem(t.PendentSetups, plan.row, static_cast<int32_t>(v.setups));
+    changed |= StoreItem(t.PendentHeights, plan.row, v.height);
+  } else {
+    changed |= Store(t.RunBackPoints, plan.row, v.back);
+    changed |= Store(t.RunForePoints, plan.row, v.fore);
+    changed |= StoreItem(t.RunSetups, plan.row, v.setups);
+    changed |= StoreItem(t.RunHeights, plan.row, v.height);
+  }
+  return changed;
+}
+
+struct SectionSummary {
+  std::string start, end;
+  int32_t startType, endType;
+  double height, setups;
+  bool operator==(const SectionSummary&) const = default;
+};
+
+SectionSummary SummaryOf(const TKorNet& net, int32_t s) {
+  return {net.SectionStarts[s],          net.SectionEnds[s],          net.SectionStartTypes.GetItem(s),
+          net.SectionEndTypes.GetItem(s), net.SectionHeights.GetItem(s), net.SectionSetups.GetItem(s)};
+}
+
+class UpdatePlanner {
+ public:
+  explicit UpdatePlanner(const TKorData& journal) : journal_(journal) {}
+
+  void PlanSection(TKorNet& net, int32_t s) {
     TKorNetDetailTable& table = net.SectionTables.TableAt(s);
     for (int32_t j = 0; j < table.RunCount(); ++j) {
-      const std::optional<JournalRun> run = Resolve(table.RunRefs.ListAt(j), net, s);
-      if (!run) continue;
-      table.RunBackPoints.Set(j, run->back);
-      table.RunForePoints.Set(j, run->fore);
-      table.RunSetups.SetItem(j, run->setups);
-      table.RunHeights.SetItem(j, run->height);
+      const std::optional<JournalRun> run = Resolve(table.RunRefs.ListAt(j), net, s, [] { return kZeroRefMessage; });
+      if (run) plans_.push_back({&table, j, false, *run});
     }
-    if (table.RunCount() > 0) net.UpdateSectionSummary(static_cast<uint16_t>(s));
-    for (int32_t j = 0; j < table.PendentCount(); ++j) RefreshPendentRun(table, j, net, s);
+    for (int32_t j = 0; j < table.PendentCount(); ++j) PlanPendentRun(table, j, net, s);
   }
 
-  void ReportSkipped() const {
-    if (skipped_.empty()) return;
-    ReportWarning("Записи журнала, на которые ссылаются штативы, не найдены; эти штативы оставлены без изменений:" +
-                      skipped_,
-                  kUpdateTitle);
+  // Warnings in the order found; the skipped sections in one closing warning.
+  Outcome Finish() {
+    if (!skipped_.empty())
+      outcome_.Warn("Записи журнала, на которые ссылаются штативы, не найдены; эти штативы оставлены без изменений:" +
+                        skipped_,
+                    kUpdateTitle);
+    return outcome_;
   }
+
+  const std::vector<PlannedRun>& Plans() const { return plans_; }
 
  private:
   // Pendent runs are never merged: their first reference is the run.
-  void RefreshPendentRun(TKorNetDetailTable& table, int32_t j, const TKorNet& net, int32_t s) {
+  void PlanPendentRun(TKorNetDetailTable& table, int32_t j, const TKorNet& net, int32_t s) {
     TIntList first;
     if (table.PendentRefs.ListAt(j).Count() > 0) first.Add(table.PendentRefs.ListAt(j).GetItem(0));
-    const std::optional<JournalRun> run = Resolve(first, net, s);
-    if (!run) return;
-    table.PendentBackPoints.Set(j, run->back);
-    table.PendentForePoints.Set(j, run->fore);
-    table.PendentSetups.SetItem(j, static_cast<int32_t>(run->setups));
-    table.PendentHeights.SetItem(j, run->height);
+    const std::optional<JournalRun> run = Resolve(first, net, s, [&] {
+      return "Сеть «" + net.Name + "», звено " + SectionCaption(net, s) + ", висячая точка «" +
+             table.PendentForePoints[j] +
+             "»: ее запись журнала удалена, висячая точка оставлена без изменений. Удалите ее или добавьте заново.";
+    });
+    if (run) plans_.push_back({&table, j, true, *run});
   }
 
-  std::optional<JournalRun> Resolve(const TIntList& refs, const TKorNet& net, int32_t s) {
+  template <class ZeroText>
+  std::optional<JournalRun> Resolve(const TIntList& refs, const TKorNet& net, int32_t s, const ZeroText& zeroText) {
     switch (CheckRefs(refs, journal_)) {
       case RefCheck::Zero:
-        ReportWarning(kZeroRefMessage, kUpdateTitle);
+        outcome_.Warn(zeroText(), kUpdateTitle);
         return std::nullopt;
       case RefCheck::Missing:
         NoteSkipped(net, s);
@@ -105,10 +156,18 @@ class NetRefresher {
       case RefCheck::Usable:
         break;
     }
+    for (int32_t ref : refs.Items()) RefuseNonFinite(JournalRefRecord(ref));
     if (refs.Count() == 1) return Oriented(journal_, refs.GetItem(0));
     std::optional<JournalRun> run = Merged(journal_, refs);
     if (!run) NoteSkipped(net, s);
     return run;
+  }
+
+  void RefuseNonFinite(int32_t record) {
+    if (std::isfinite(journal_.HeightDiffs.GetItem(record)) || outcome_.Refused()) return;
+    outcome_.Refuse("Превышение записи журнала № " + std::to_string(record + 1) + " (" + journal_.BackPoints[record] +
+                    " --> " + journal_.ForePoints[record] +
+                    ") не является конечным числом. Исправьте запись; сети не обновлены.");
   }
 
   void NoteSkipped(const TKorNet& net, int32_t s) {
@@ -120,20 +179,43 @@ class NetRefresher {
   }
 
   const TKorData& journal_;
+  std::vector<PlannedRun> plans_;
+  Outcome outcome_;
   std::string skipped_;
   const TKorNet* lastNet_ = nullptr;
   int32_t lastSection_ = -1;
 };
 
-}  // namespace
-
-void RefreshNetsFromJournal(TNetList& nets, const TKorData& journal) {
-  NetRefresher refresher(journal);
+bool RefreshSummaries(TNetList& nets) {
+  bool changed = false;
   for (int32_t n = 0; n < nets.NetCount(); ++n) {
     TKorNet& net = nets.NetAt(n);
-    for (int32_t s = 0; s < net.SectionCount(); ++s) refresher.RefreshSection(net, s);
+    for (int32_t s = 0; s < net.SectionCount(); ++s) {
+      if (net.SectionTables.TableAt(s).RunCount() == 0) continue;
+      const SectionSummary before = SummaryOf(net, s);
+      net.UpdateSectionSummary(static_cast<uint16_t>(s));
+      changed |= !(SummaryOf(net, s) == before);
+    }
   }
-  refresher.ReportSkipped();
+  return changed;
+}
+
+}  // namespace
+
+Result<bool> RefreshNetsFromJournal(TNetList& nets, const TKorData& journal) {
+  UpdatePlanner planner(journal);
+  for (int32_t n = 0; n < nets.NetCount(); ++n) {
+    TKorNet& net = nets.NetAt(n);
+    for (int32_t s = 0; s < net.SectionCount(); ++s) planner.PlanSection(net, s);
+  }
+  const Outcome outcome = planner.Finish();
+  if (outcome.Refused()) return Outcome::Refusal(outcome.RefusalText());
+  bool changed = false;
+  for (const PlannedRun& plan : planner.Plans()) changed |= Apply(plan);
+  changed |= RefreshSummaries(nets);
+  Result<bool> result(changed);
+  result.Append(outcome);
+  return result;
 }
 
 }  // namespace korvado

@@ -5,12 +5,18 @@
 
 #include "KorData.h"
 #include "KorNets.h"
+#include "Outcome.h"
 
 namespace korvado {
 
+// Every change is worked out before the first is made, so a refusal leaves
+// the nets as they were. The value says whether anything in the nets changed.
+//
 // A run holding several references is an equivalent run and is merged again
-// from all its records. A zero reference is warned about once per run; runs
-// whose records no longer exist are skipped and named in one message.
-void RefreshNetsFromJournal(TNetList& nets, const TKorData& journal);
+// from all its records. A zero reference is warned about once per run (for a
+// pendent run, naming it: its record was deleted); runs whose records do not
+// exist are skipped and named in one warning. A referenced record whose
+// height is not a finite number refuses the whole update.
+Result<bool> RefreshNetsFromJournal(TNetList& nets, const TKorData& journal);
 
 }  // namespace korvado

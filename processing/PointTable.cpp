@@ -1,35 +1,47 @@
 #include "PointTable.h"
 
 #include <unordered_set>
+#include <vector>
 
-#include "MessageService.h"
+#include "ModelMessages.h"
 #include "PointIndex.h"
 
 namespace korvado {
 
 namespace {
 
-void AddPointOnce(TKorNet& net, std::unordered_set<std::string>& seen, const std::string& name, int32_t type) {
-  if (seen.insert(name).second) net.AddPoint(name, type, 0.0);
+struct NewPoint {
+  std::string name;
+  int32_t type;
+};
+
+void AddPointOnce(std::vector<NewPoint>& points, std::unordered_set<std::string>& seen, const std::string& name,
+                  int32_t type) {
+  if (seen.insert(name).second) points.push_back({name, type});
 }
 
 }  // namespace
 
-bool RebuildPoints(TKorNet& net) {
-  if (net.SectionCount() == 0) {
-    ReportError("В сети «" + net.Name + "» нет ни одного звена. Добавьте звенья в сеть, затем создайте нулевые отметки.");
-    return false;
-  }
-  net.ClearPoints();
+Outcome RebuildPoints(TKorNet& net) {
+  if (net.SectionCount() == 0)
+    return Outcome::Refusal("В сети «" + net.Name +
+                            "» нет ни одного звена. Добавьте звенья в сеть, затем создайте нулевые отметки.");
   // The first section's ends go in unconditionally, even when they coincide.
-  net.AddPoint(net.SectionStarts[0], net.SectionStartTypes.GetItem(0), 0.0);
-  net.AddPoint(net.SectionEnds[0], net.SectionEndTypes.GetItem(0), 0.0);
+  std::vector<NewPoint> points{{net.SectionStarts[0], net.SectionStartTypes.GetItem(0)},
+                               {net.SectionEnds[0], net.SectionEndTypes.GetItem(0)}};
   std::unordered_set<std::string> seen{net.SectionStarts[0], net.SectionEnds[0]};
   for (int32_t s = 1; s < net.SectionCount(); ++s) {
-    AddPointOnce(net, seen, net.SectionStarts[s], net.SectionStartTypes.GetItem(s));
-    AddPointOnce(net, seen, net.SectionEnds[s], net.SectionEndTypes.GetItem(s));
+    AddPointOnce(points, seen, net.SectionStarts[s], net.SectionStartTypes.GetItem(s));
+    AddPointOnce(points, seen, net.SectionEnds[s], net.SectionEndTypes.GetItem(s));
   }
-  return true;
+  // Counted before the old table goes, so that a net too large keeps its table whole.
+  if (points.size() > static_cast<size_t>(kFormatCountLimit))
+    return Outcome::Refusal("В сети «" + net.Name + "» " + std::to_string(points.size()) +
+                            " точек, а файл вмещает не больше " + std::to_string(kFormatCountLimit) +
+                            ". Разделите сеть на части; нулевые отметки не созданы.");
+  net.ClearPoints();
+  for (const NewPoint& point : points) net.AddPoint(point.name, point.type, 0.0);
+  return {};
 }
 
 bool SetPointElevation(TKorNet& net, const std::string& name, double elevation) {

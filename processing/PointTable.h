@@ -6,12 +6,14 @@
 #include <string>
 
 #include "KorNets.h"
+#include "Outcome.h"
 
 namespace korvado {
 
 // Rebuilds the point table from the sections with every elevation 0. A net
-// without sections is refused with a message and keeps its table.
-bool RebuildPoints(TKorNet& net);
+// without sections, or with more points than the file can hold, is refused
+// and keeps its table.
+Outcome RebuildPoints(TKorNet& net);
 
 // Sets the elevation of the first point named exactly `name`; false when there is none.
 bool SetPointElevation(TKorNet& net, const std::string& name, double elevation);

@@ -2,9 +2,11 @@
 
 #include <QFont>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
+#include "KorvadoApplication.h"
 
 namespace korvado {
 
@@ -149,7 +151,10 @@ void TJournalPage::acInsertExecute() {
 }
 
 void TJournalPage::acDeleteRecExecute() {
-  if (!MainStringGrid->hasFocus()) return;
+  if (!MainStringGrid->hasFocus() || !CanDeleteJournalRecord(state_)) return;
+  if (QMessageBox::question(this, ApplicationTitle(), QString::fromUtf8(kDeleteRecordQuestion),
+                            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
+    return;
   if (!DeleteJournalRecord(state_, CurrentRecord())) return;
   RefillMainGrid();
   // The row now shows another record; the reading grid must not keep the deleted one's setups.

@@ -24,9 +24,4 @@ void QtMessageService::ShowWarning(const std::string& text, const std::string& t
   QMessageBox::warning(BoxParent(), caption, QString::fromStdString(text), QMessageBox::Ok);
 }
 
-bool QtMessageService::Confirm(const std::string& text) {
-  return QMessageBox::question(BoxParent(), ApplicationTitle(), QString::fromStdString(text),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes;
-}
-
 }  // namespace korvado

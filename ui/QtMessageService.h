@@ -1,5 +1,5 @@
 #pragma once
-// The core's refusals and questions as the standard message boxes.
+// The commands' refusals and warnings as the standard message boxes.
 
 #include "MessageService.h"
 
@@ -9,7 +9,6 @@ class QtMessageService : public IMessageService {
  public:
   void ShowError(const std::string& text) override;
   void ShowWarning(const std::string& text, const std::string& title) override;
-  bool Confirm(const std::string& text) override;
 };
 
 }  // namespace korvado

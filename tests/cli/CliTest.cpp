@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -110,6 +111,32 @@ TEST_F(KorvadoCli, CheckAndResaveKeepGoodFilesAndRefuseDamagedOnes) {
   }
   EXPECT_FALSE(fs::exists(Path("out.kor")));
   EXPECT_EQ(Run({"check", Path("missing.kor")}).status, 2);
+}
+
+TEST_F(KorvadoCli, ValuesThatAreNotFiniteNumbersFailCheckAndEveryComputation) {
+  TKorData journal;
+  journal.AddRecord("A", "K", 2, "");
+  journal.HeightDiffs.SetItem(0, std::numeric_limits<double>::quiet_NaN());
+  TNetList nets;
+  TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
+  net.AddSection("A", "K", 0, 1, std::numeric_limits<double>::infinity(), 2.0, 1);
+  net.AddPoint("A", 0, 100.0);
+  net.AddPoint("K", 1, 0.0);
+  const std::string path = Path("nan.kor");
+  WriteDataFile(path, journal, nets);
+
+  const CliResult check = Run({"check", path});
+  EXPECT_EQ(check.status, 2);
+  EXPECT_TRUE(check.out.empty());
+  EXPECT_NE(check.err.find("запись № 1 (A --> K): превышение — не число"), std::string::npos) << check.err;
+  EXPECT_NE(check.err.find("звено 1  [A --> K]: превышение — плюс бесконечность"), std::string::npos) << check.err;
+  for (const auto& args : std::vector<std::vector<std::string>>{{"adjust", path, "--net", "0"},
+                                                                 {"report", path, "--net", "0"},
+                                                                 {"report", path, "--net", "0", "--section", "0"}}) {
+    const CliResult result = Run(args);
+    EXPECT_EQ(result.status, 2) << args[0];
+    EXPECT_NE(result.err.find("не является конечным числом"), std::string::npos) << result.err;
+  }
 }
 
 TEST_F(KorvadoCli, AdjustRunsTheSweepsOfTheAdjustmentPage) {

@@ -5,7 +5,6 @@
 #include "LocaleSeparatorTest.h"
 
 #include "AdjustmentNets.h"
-#include "MessageRecorder.h"
 
 namespace korvado {
 namespace {
@@ -23,39 +22,37 @@ TEST_P(FixedElevations, TheDialogListsOnlyFixedPointsWithTheirElevations) {
 }
 
 TEST_P(FixedElevations, ANetWithoutFixedPointsShowsOneEmptyRowAndAnEmptyRowChangesNothing) {
-  MessageRecorder messages;
   TKorNet net;
   AddPoints(net, {{"K", kNodalPoint, 7}});
   const std::vector<AltitudeRow> rows = FixedPointRows(net);
   EXPECT_EQ(rows, (std::vector<AltitudeRow>{{"", ""}}));
-  EXPECT_TRUE(ApplyFixedElevations(net, rows));
+  EXPECT_TRUE(ApplyFixedElevations(net, rows).Notices().empty());
   EXPECT_EQ(net.PointElevations.GetItem(0), 7.0);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST_P(FixedElevations, MatchedRowsAreStoredAndAnyPointCanBeSetByItsExactName) {
-  MessageRecorder messages;
   TKorNet net;
   AddPoints(net, {{"Rp1", kFixedPoint, 0}, {"K", kNodalPoint, 0}, {"rp1", kFixedPoint, 0}});
   EXPECT_TRUE(ApplyFixedElevations(
-      net, {{"Rp1", Dec("120.25")}, {"K", Dec("99.5")}, {"RP1", "oops"}, {"Unknown", "1"}, {"Rp1", Dec("5")}}));
+      net, {{"Rp1", Dec("120.25")}, {"K", Dec("99.5")}, {"RP1", "oops"}, {"Unknown", "1"}, {"Rp1", Dec("5")}})
+                  .Notices()
+                  .empty());
   // The last row naming Rp1 wins; "RP1" matches nothing, so its text is never read.
   EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{5.0, 99.5, 0.0}));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST_P(FixedElevations, ANonNumberIsReportedWithItsRowAndNothingIsStored) {
-  MessageRecorder messages;
   TKorNet net;
   AddPoints(net, {{"Rp1", kFixedPoint, 1}, {"Rp2", kFixedPoint, 2}, {"Rp3", kFixedPoint, 3}});
   const char other = GetParam().decimal == '.' ? ',' : '.';
-  EXPECT_FALSE(ApplyFixedElevations(
-      net, {{"Rp1", Dec("120.25")}, {"Rp2", std::string("7") + other + "5"}, {"Rp3", ""}}));
+  const Outcome outcome =
+      ApplyFixedElevations(net, {{"Rp1", Dec("120.25")}, {"Rp2", std::string("7") + other + "5"}, {"Rp3", ""}});
   EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{1, 2, 3}));
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_NE(messages.errors[0].find("Строка 2, точка «Rp2»"), std::string::npos) << messages.errors[0];
-  EXPECT_NE(messages.errors[0].find("Строка 3, точка «Rp3»"), std::string::npos) << messages.errors[0];
-  EXPECT_EQ(messages.errors[0].find("Строка 1"), std::string::npos);
+  ASSERT_EQ(outcome.Notices().size(), 1u);
+  const std::string refusal = outcome.RefusalText();
+  EXPECT_NE(refusal.find("Строка 2, точка «Rp2»"), std::string::npos) << refusal;
+  EXPECT_NE(refusal.find("Строка 3, точка «Rp3»"), std::string::npos) << refusal;
+  EXPECT_EQ(refusal.find("Строка 1"), std::string::npos);
 }
 
 KORVADO_WITH_BOTH_SEPARATORS(FixedElevations);

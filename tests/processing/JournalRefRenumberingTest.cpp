@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "MessageRecorder.h"
+#include <limits>
+
 #include "NetUpdate.h"
+#include "OutcomeTexts.h"
 
 namespace korvado {
 namespace {
@@ -37,7 +39,6 @@ struct JournalWithNet {
 };
 
 TEST(JournalRefRenumbering, InsertedRecordMovesTheLaterReferencesUpAndTheUpdateStillFindsThem) {
-  MessageRecorder messages;
   JournalWithNet data;
   RefreshNetsFromJournal(data.nets, data.journal);
   const std::vector<double> heightsBefore = data.Table(0).RunHeights.Items();
@@ -54,16 +55,15 @@ TEST(JournalRefRenumbering, InsertedRecordMovesTheLaterReferencesUpAndTheUpdateS
   EXPECT_EQ(data.RunRefs(1, 0), (std::vector<int32_t>{3, -5}));
   EXPECT_EQ(data.PendentRef(), -1);
 
-  RefreshNetsFromJournal(data.nets, data.journal);
+  const Result<bool> update = RefreshNetsFromJournal(data.nets, data.journal);
   EXPECT_EQ(data.Table(0).RunHeights.Items(), heightsBefore);
   EXPECT_EQ(data.Table(0).RunBackPoints.Items(), backsBefore);
   EXPECT_EQ(data.nets.NetAt(0).SectionHeights.GetItem(1), equivalentBefore);
   EXPECT_EQ(data.Table(0).PendentForePoints[0], "A");
-  EXPECT_TRUE(messages.Silent());
+  EXPECT_TRUE(update.Notices().empty());
 }
 
 TEST(JournalRefRenumbering, DeletedRecordZeroesItsReferencesAndMovesTheLaterOnesDown) {
-  MessageRecorder messages;
   JournalWithNet data;
   ASSERT_TRUE(data.journal.DeleteRecord(1));
   RenumberRefsAfterDelete(data.nets, 1);
@@ -75,12 +75,23 @@ TEST(JournalRefRenumbering, DeletedRecordZeroesItsReferencesAndMovesTheLaterOnes
   EXPECT_EQ(data.PendentRef(), -1);
 
   // The run of the deleted record is reported, not filled from another record.
-  RefreshNetsFromJournal(data.nets, data.journal);
-  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Нулевое значение индекса", "Нулевое значение индекса"}));
+  EXPECT_EQ(Warnings(RefreshNetsFromJournal(data.nets, data.journal)),
+            (std::vector<std::string>{"Нулевое значение индекса", "Нулевое значение индекса"}));
   EXPECT_EQ(data.Table(0).RunForePoints[1], "C");
   EXPECT_EQ(data.Table(0).RunHeights.GetItem(1), 2.0);
   EXPECT_EQ(data.Table(0).RunBackPoints[2], "C");
   EXPECT_EQ(data.Table(0).RunHeights.GetItem(2), 3.0);
+}
+
+TEST(JournalRefRenumbering, ReferencesBeyondAnyJournalStayAsTheyAre) {
+  JournalWithNet data;
+  TIntList& refs = data.Table(1).RunRefs.ListAt(0);
+  refs.Add(std::numeric_limits<int32_t>::max());
+  refs.Add(std::numeric_limits<int32_t>::min());
+  RenumberRefsAfterInsert(data.nets, 0);
+  RenumberRefsAfterDelete(data.nets, 0);
+  EXPECT_EQ(data.RunRefs(1, 0), (std::vector<int32_t>{2, -4, std::numeric_limits<int32_t>::max(),
+                                                      std::numeric_limits<int32_t>::min()}));
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "MessageRecorder.h"
+#include <limits>
+
+#include "OutcomeTexts.h"
 
 namespace korvado {
 namespace {
@@ -26,7 +28,6 @@ TKorNetDetailTable& Section(TNetList& nets, int32_t net, int32_t section) {
 }
 
 TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
-  MessageRecorder messages;
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}, {"X", "Y", 4, 2.10}});
   TNetList nets;
@@ -35,7 +36,7 @@ TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
   net.AppendRun(0, "C", kNodalPoint, 9.99, 9, MakeJournalRef(1, false));
   net.AddSection("Y", "X", kNodalPoint, kFixedPoint, 0.0, 1, -3);
 
-  RefreshNetsFromJournal(nets, journal);
+  const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
   const TKorNetDetailTable& reversed = Section(nets, 0, 1);
   EXPECT_EQ(reversed.RunBackPoints[0], "Y");
@@ -46,7 +47,8 @@ TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
   EXPECT_DOUBLE_EQ(net.SectionHeights.GetItem(0), 1.50);
   EXPECT_EQ(net.SectionSetups.GetItem(0), 5.0);
   EXPECT_EQ(net.SectionHeights.GetItem(1), -2.10);
-  EXPECT_TRUE(messages.Silent());
+  EXPECT_TRUE(update.Notices().empty());
+  EXPECT_TRUE(update.HasValue() && *update);
 }
 
 TEST(NetUpdate, RenamedForePointMovesTheSectionEndButNotTypesOrPointTable) {
@@ -71,7 +73,6 @@ TEST(NetUpdate, RenamedForePointMovesTheSectionEndButNotTypesOrPointTable) {
 }
 
 TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
-  MessageRecorder messages;
   TKorData journal;
   FillJournal(journal, {{"A", "B", 4, 10.00}, {"B", "A", 6, -10.30}, {"A", "B", 2, 10.20}});
   TNetList nets;
@@ -81,7 +82,7 @@ TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
   refs.Add(-2);
   refs.Add(3);
 
-  RefreshNetsFromJournal(nets, journal);
+  const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
   const TKorNetDetailTable& table = Section(nets, 0, 0);
   EXPECT_EQ(table.RunBackPoints[0], "A");
@@ -91,7 +92,7 @@ TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
   EXPECT_DOUBLE_EQ(table.RunHeights.GetItem(0), 10.16);
   EXPECT_DOUBLE_EQ(net.SectionSetups.GetItem(0), 12.0 / 11.0);
   EXPECT_EQ(table.RunRefs.ListAt(0).Items(), (std::vector<int32_t>{1, -2, 3}));
-  EXPECT_TRUE(messages.Silent());
+  EXPECT_TRUE(update.Notices().empty());
 }
 
 TEST(NetUpdate, PendentRunsAreRefreshedButStayOutOfTheSectionSums) {
@@ -114,7 +115,6 @@ TEST(NetUpdate, PendentRunsAreRefreshedButStayOutOfTheSectionSums) {
 }
 
 TEST(NetUpdate, ZeroReferenceIsWarnedPerRunAndTheRunKeepsItsValues) {
-  MessageRecorder messages;
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
@@ -122,16 +122,15 @@ TEST(NetUpdate, ZeroReferenceIsWarnedPerRunAndTheRunKeepsItsValues) {
   net.AddSection("A", "Q", kFixedPoint, kNodalPoint, 7.0, 5, 0);
   net.AppendRun(0, "R", kNodalPoint, 1.0, 1, 0);
 
-  RefreshNetsFromJournal(nets, journal);
+  const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
-  EXPECT_EQ(messages.warnings, (std::vector<std::string>{"Нулевое значение индекса", "Нулевое значение индекса"}));
-  EXPECT_EQ(messages.warningTitles[0], "Обновление данных сети");
+  EXPECT_EQ(Warnings(update), (std::vector<std::string>{"Нулевое значение индекса", "Нулевое значение индекса"}));
+  EXPECT_EQ(update.Notices()[0].title, "Обновление данных сети");
   EXPECT_EQ(Section(nets, 0, 0).RunForePoints[0], "Q");
   EXPECT_EQ(net.SectionHeights.GetItem(0), 8.0);
 }
 
 TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection) {
-  MessageRecorder messages;
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
   TNetList nets;
@@ -143,10 +142,10 @@ TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection
   TIntList& refs = Section(nets, 0, 0).RunRefs.ListAt(0);
   refs.Add(5);  // an equivalent run with one record gone
 
-  RefreshNetsFromJournal(nets, journal);
+  const std::vector<std::string> warnings = Warnings(RefreshNetsFromJournal(nets, journal));
 
-  ASSERT_EQ(messages.warnings.size(), 1u);
-  const std::string& text = messages.warnings[0];
+  ASSERT_EQ(warnings.size(), 1u);
+  const std::string& text = warnings[0];
   EXPECT_NE(text.find("сеть «Северная», звено 1  [A --> B]"), std::string::npos) << text;
   EXPECT_NE(text.find("сеть «Северная», звено 2"), std::string::npos) << text;
   EXPECT_EQ(text.find("звено 2", text.find("звено 2") + 1), std::string::npos) << text;
@@ -156,14 +155,52 @@ TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection
   EXPECT_DOUBLE_EQ(net.SectionHeights.GetItem(1), 1.0);
 }
 
-TEST(NetUpdate, EmptyNetListDoesNothing) {
-  MessageRecorder messages;
+TEST(NetUpdate, ReferencesBeyondAnyJournalAreMissingRecordsNeverOverflow) {
+  TKorData journal;
+  FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
+  TNetList nets;
+  TKorNet& net = nets.NetAt(nets.AddNet("Край"));
+  net.AddSection("A", "B", kFixedPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::min());
+  net.AddSection("B", "C", kNodalPoint, kNodalPoint, 9.0, 9, 2);
+  net.AddSection("C", "D", kNodalPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::max());
+  Section(nets, 0, 1).AddPendentRun(kNodalPoint, "B", "P", 1, 0.0, std::numeric_limits<int32_t>::min());
+
+  const Result<bool> update = RefreshNetsFromJournal(nets, journal);
+
+  const std::vector<std::string> warnings = Warnings(update);
+  ASSERT_EQ(warnings.size(), 1u);
+  for (const char* section : {"звено 1  [A --> B]", "звено 2  [B --> C]", "звено 3  [C --> D]"})
+    EXPECT_NE(warnings[0].find(section), std::string::npos) << section << " in " << warnings[0];
+  EXPECT_EQ(net.SectionHeights.GetItem(0), 9.0);
+  EXPECT_EQ(net.SectionHeights.GetItem(1), 0.5) << "the sound run is still refreshed";
+  EXPECT_EQ(net.SectionHeights.GetItem(2), 9.0);
+  EXPECT_TRUE(*update);
+  EXPECT_FALSE(*RefreshNetsFromJournal(nets, journal)) << "a second update finds nothing to change";
+}
+
+TEST(NetUpdate, PendentRunOfADeletedRecordIsNamedWithItsNetAndSection) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
-  RefreshNetsFromJournal(nets, journal);
+  nets.NetAt(nets.AddNet("Южная")).AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1);
+  Section(nets, 0, 0).AddPendentRun(kNodalPoint, "B", "P7", 1, 0.3, 0);
+
+  const std::vector<std::string> warnings = Warnings(RefreshNetsFromJournal(nets, journal));
+
+  ASSERT_EQ(warnings.size(), 1u);
+  for (const char* part : {"«Южная»", "звено 1  [A --> B]", "висячая точка «P7»", "запись журнала удалена"})
+    EXPECT_NE(warnings[0].find(part), std::string::npos) << part << " in " << warnings[0];
+  EXPECT_EQ(Section(nets, 0, 0).PendentHeights.GetItem(0), 0.3);
+}
+
+TEST(NetUpdate, EmptyNetListDoesNothing) {
+  TKorData journal;
+  FillJournal(journal, {{"A", "B", 2, 1.00}});
+  TNetList nets;
+  const Result<bool> update = RefreshNetsFromJournal(nets, journal);
   EXPECT_EQ(nets.NetCount(), 0);
-  EXPECT_TRUE(messages.Silent());
+  EXPECT_TRUE(update.Notices().empty());
+  EXPECT_FALSE(*update);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "AdjustmentNets.h"
-#include "MessageRecorder.h"
 
 namespace korvado {
 namespace {
@@ -14,7 +13,6 @@ using testnets::AddPoints;
 std::vector<std::string> Names(const TKorNet& net) { return net.PointNames.Items(); }
 
 TEST(PointTable, PointsAreListedInOrderOfFirstAppearanceWithZeroElevations) {
-  MessageRecorder messages;
   TKorNet net;
   AddOneRunSection(net, "A", "B", 1.0, 1, kFixedPoint, kFixedPoint);
   AddOneRunSection(net, "B", "K", 1.0, 1, kFixedPoint, kNodalPoint);
@@ -22,11 +20,10 @@ TEST(PointTable, PointsAreListedInOrderOfFirstAppearanceWithZeroElevations) {
   AddOneRunSection(net, "A", "L", 1.0, 1, kFixedPoint, kIntermediatePoint);
   AddPoints(net, {{"old", kNodalPoint, 55.0}});
 
-  ASSERT_TRUE(RebuildPoints(net));
+  EXPECT_TRUE(RebuildPoints(net).Notices().empty());
   EXPECT_EQ(Names(net), (std::vector<std::string>{"A", "B", "K", "L"}));
   EXPECT_EQ(net.PointTypes.Items(), (std::vector<int32_t>{0, 0, 1, 2}));
   EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{0, 0, 0, 0}));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(PointTable, TheTypeOfAPointsFirstAppearanceWins) {
@@ -49,13 +46,12 @@ TEST(PointTable, NamesDifferingInCaseAreDifferentPointsAndAFirstLoopKeepsBothEnd
 }
 
 TEST(PointTable, ANetWithoutSectionsIsRefusedAndKeepsItsPoints) {
-  MessageRecorder messages;
   TKorNet net;
   net.Name = "Пустая";
   AddPoints(net, {{"A", kFixedPoint, 12.5}});
-  EXPECT_FALSE(RebuildPoints(net));
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_NE(messages.errors[0].find("Пустая"), std::string::npos);
+  const Outcome outcome = RebuildPoints(net);
+  ASSERT_EQ(outcome.Notices().size(), 1u);
+  EXPECT_NE(outcome.RefusalText().find("Пустая"), std::string::npos);
   EXPECT_EQ(Names(net), (std::vector<std::string>{"A"}));
   EXPECT_EQ(net.PointElevations.GetItem(0), 12.5);
 }

@@ -12,9 +12,4 @@ void MessageRecorder::ShowWarning(const std::string& text, const std::string& ti
   warningTitles.push_back(title);
 }
 
-bool MessageRecorder::Confirm(const std::string& text) {
-  questions.push_back(text);
-  return confirmAnswer;
-}
-
 }  // namespace korvado

@@ -15,16 +15,12 @@ class MessageRecorder : public IMessageService {
 
   void ShowError(const std::string& text) override;
   void ShowWarning(const std::string& text, const std::string& title) override;
-  bool Confirm(const std::string& text) override;
 
   std::vector<std::string> errors;
   std::vector<std::string> warnings;
   std::vector<std::string> warningTitles;
-  std::vector<std::string> questions;
-  // The answer given to every Confirm.
-  bool confirmAnswer = true;
 
-  bool Silent() const { return errors.empty() && warnings.empty() && questions.empty(); }
+  bool Silent() const { return errors.empty() && warnings.empty(); }
 
  private:
   ScopedMessageService scope_;

@@ -1,0 +1,12 @@
+#pragma once
+// Text the user types goes into the data file in Windows-1251; text that code
+// page cannot hold is refused where it is entered, not when the file is saved.
+
+#include <string>
+
+namespace korvado {
+
+// False, after a message naming the characters, for text the file cannot hold.
+bool CheckStorableText(const std::string& text);
+
+}  // namespace korvado

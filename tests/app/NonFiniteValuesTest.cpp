@@ -1,0 +1,102 @@
+// A file may hold NaN or ±infinity where numbers belong: opening it warns
+// once, every computation refuses naming the value, and nothing is spoilt.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "AdjustmentCommands.h"
+#include "DataFile.h"
+#include "ElevationCommands.h"
+#include "FileCommands.h"
+#include "MessageRecorder.h"
+#include "NetTestData.h"
+#include "TempFolder.h"
+
+namespace korvado {
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Fixed A 100, nodal K, fixed B 110; records A->K and K->B; the point table built.
+AppState AdjustableState() {
+  AppState state;
+  AddJournalRun(state.Journal, "A", "K", 2, 4.0);
+  AddJournalRun(state.Journal, "K", "B", 2, 6.1);
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
+  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2.0, 1);
+  net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2.0, 2);
+  net.AddPoint("A", kFixedPoint, 100.0);
+  net.AddPoint("K", kNodalPoint, 0.0);
+  net.AddPoint("B", kFixedPoint, 110.0);
+  state.CurrentNetIndex = 0;
+  return state;
+}
+
+bool Names(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(NonFiniteValues, OpeningWarnsOnceNamingTheFirstSuchValue) {
+  TempFolder folder;
+  AppState written = AdjustableState();
+  written.Journal.HeightDiffs.SetItem(1, kNaN);
+  written.Nets.NetAt(0).PointElevations.SetItem(2, -kInf);
+  WriteDataFile(folder.File("bad.kor"), written.Journal, written.Nets);
+
+  MessageRecorder messages;
+  AppState state;
+  ASSERT_TRUE(OpenDataFile(state, folder.File("bad.kor")));
+  ASSERT_EQ(messages.warnings.size(), 1u);
+  EXPECT_TRUE(Names(messages.warnings[0], "запись № 2 (K --> B): превышение — не число")) << messages.warnings[0];
+  EXPECT_TRUE(Names(messages.warnings[0], "всего 2")) << messages.warnings[0];
+  EXPECT_TRUE(messages.errors.empty());
+
+  WriteDataFile(folder.File("good.kor"), AdjustableState().Journal, AdjustableState().Nets);
+  ASSERT_TRUE(OpenDataFile(state, folder.File("good.kor")));
+  EXPECT_EQ(messages.warnings.size(), 1u) << "a clean file opens silently";
+}
+
+TEST(NonFiniteValues, EveryComputationRefusesNamingTheValueAndChangesNothing) {
+  struct Case {
+    const char* what;
+    void (*spoil)(AppState&);
+    const char* named;
+  };
+  const Case cases[] = {
+      {"section height", [](AppState& s) { s.Nets.NetAt(0).SectionHeights.SetItem(1, kInf); },
+       "звено 2  [K --> B]: превышение — плюс бесконечность"},
+      {"run setups", [](AppState& s) { s.Nets.NetAt(0).SectionTables.TableAt(0).RunSetups.SetItem(0, kNaN); },
+       "штатив A --> K: число штативов — не число"},
+      {"elevation", [](AppState& s) { s.Nets.NetAt(0).PointElevations.SetItem(0, -kInf); },
+       "точка «A»: отметка — минус бесконечность"},
+  };
+  for (const Case& c : cases) {
+    AppState state = AdjustableState();
+    c.spoil(state);
+    const std::vector<double> elevations = state.Nets.NetAt(0).PointElevations.Items();
+    MessageRecorder messages;
+    EXPECT_FALSE(EquateCurrentNet(state)) << c.what;
+    EXPECT_EQ(AltitudeTableForNode(state, 0, 0), std::vector<ElevationRow>{ElevationRow{}}) << c.what;
+    EXPECT_FALSE(AltitudeNetReport(state, 0)) << c.what;
+    ASSERT_EQ(messages.errors.size(), 3u) << c.what;
+    for (const std::string& error : messages.errors) EXPECT_TRUE(Names(error, c.named)) << c.what << ": " << error;
+    EXPECT_EQ(state.IterationCounter, 0) << c.what;
+    EXPECT_EQ(state.Nets.NetAt(0).PointElevations.Items(), elevations) << c.what;
+  }
+}
+
+TEST(NonFiniteValues, NetUpdateRefusesARecordThatIsNotANumberBeforeChangingAnyRun) {
+  AppState state = AdjustableState();
+  state.Journal.HeightDiffs.SetItem(0, 4.5);  // would change the first run
+  state.Journal.HeightDiffs.SetItem(1, kNaN);
+  MessageRecorder messages;
+  UpdateNetsFromJournal(state);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_TRUE(Names(messages.errors[0], "записи журнала № 2 (K --> B)")) << messages.errors[0];
+  EXPECT_EQ(state.Nets.NetAt(0).SectionTables.TableAt(0).RunHeights.GetItem(0), 4.0);
+  EXPECT_EQ(state.Nets.NetAt(0).SectionHeights.GetItem(0), 4.0);
+  EXPECT_FALSE(state.Changed);
+}
+
+}  // namespace
+}  // namespace korvado
