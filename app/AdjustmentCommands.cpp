@@ -1,23 +1,12 @@
 #include "AdjustmentCommands.h"
 
 #include "AdjustmentSweep.h"
-#include "MessageService.h"
 #include "NetUpdate.h"
 #include "NumberText.h"
 #include "PointTable.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
-
-namespace {
-
-bool HasCurrentNetOrReport(const AppState& state) {
-  if (state.HasCurrentNet()) return true;
-  ReportError(kNoCurrentNetMessage);
-  return false;
-}
-
-}  // namespace
 
 std::vector<EquateRow> EquateRows(const TKorNet& net) {
   std::vector<EquateRow> rows;
@@ -28,20 +17,20 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
 }
 
 bool RebuildCurrentNetPoints(AppState& state) {
-  if (!HasCurrentNetOrReport(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))))
+  if (!RequireCurrentNet(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))))
     return false;
   state.MarkChanged();
   return true;
 }
 
 std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
-  if (!HasCurrentNetOrReport(state)) return std::nullopt;
+  if (!RequireCurrentNet(state)) return std::nullopt;
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   return OriginAltitudeDialogContent{OriginAltitudeTitle(net), FixedPointRows(net)};
 }
 
 bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  if (!HasCurrentNetOrReport(state) ||
+  if (!RequireCurrentNet(state) ||
       !ShowOutcome(ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows)))
     return false;
   state.MarkChanged();
@@ -52,7 +41,7 @@ bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows)
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
 
 std::optional<EquateView> EquateCurrentNet(AppState& state) {
-  if (!HasCurrentNetOrReport(state)) return std::nullopt;
+  if (!RequireCurrentNet(state)) return std::nullopt;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const Result<double> error = AdjustOnce(net);
   if (!ShowOutcome(error)) return std::nullopt;

@@ -9,11 +9,10 @@
 #include <vector>
 
 #include "AppState.h"
+#include "CurrentNet.h"
 #include "FixedElevations.h"
 
 namespace korvado {
-
-inline constexpr const char* kNoCurrentNetMessage = "Сеть не выбрана. Выберите сеть в списке сетей.";
 
 // One line of EquateListView.
 struct EquateRow {

@@ -65,12 +65,6 @@ bool HasActiveSection(const AppState& state) {
          state.ActiveSectionIndex < state.Nets.NetAt(state.CurrentNetIndex).SectionCount();
 }
 
-bool RequireCurrentNet(const AppState& state) {
-  if (state.HasCurrentNet()) return true;
-  ReportError("Сеть не выбрана. Выберите сеть в списке сетей или создайте ее кнопкой «Добавить сеть».");
-  return false;
-}
-
 bool RequireActiveSection(const AppState& state) {
   if (!RequireCurrentNet(state)) return false;
   if (HasActiveSection(state)) return true;

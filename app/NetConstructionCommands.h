@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "AppState.h"
+#include "CurrentNet.h"
 #include "JournalSearch.h"
 #include "PointTypeQuestion.h"
 
@@ -33,8 +34,7 @@ struct ConstructionPage {
 
 // The current net exists and its active section too.
 bool HasActiveSection(const AppState& state);
-// As the two above, with a message naming what is missing.
-bool RequireCurrentNet(const AppState& state);
+// As above, with a message naming what is missing (RequireCurrentNet for the net).
 bool RequireActiveSection(const AppState& state);
 // The active section also holds a run whose end a further run can start from.
 bool RequireActiveSectionEnd(const AppState& state);

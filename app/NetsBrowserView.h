@@ -10,14 +10,9 @@
 #include <vector>
 
 #include "AppState.h"
+#include "NodeIcons.h"
 
 namespace korvado {
-
-// Icons shared by every list and tree of nets; 0..2 are the point types.
-inline constexpr int32_t kNetIcon = 3;
-inline constexpr int32_t kSectionIcon = 4;
-inline constexpr int32_t kRunIcon = 5;
-inline constexpr int32_t kPendentIcon = 6;
 
 inline constexpr const char* kBrowserCaption = "Броузер сетей";
 inline constexpr const char* kSectionNumberColumn = "№ звена";

@@ -6,11 +6,9 @@
 #include <vector>
 
 #include "KorNets.h"
+#include "NodeIcons.h"
 
 namespace korvado {
-
-inline constexpr int32_t kNetIcon = 3;
-inline constexpr int32_t kSectionIcon = 4;
 
 struct TreeSectionNode {
   std::string caption;  // "1  [Rp1 --> N2]"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the packages, builds everything and runs every test: the ordinary
+# Installs the packages, checks what each layer includes, builds everything and runs every test: the ordinary
 # build, the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a bounded fuzzing run of the data file reader.
 set -euo pipefail
@@ -8,6 +8,9 @@ bash scripts/install-packages.sh
 
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
+
+echo "== layers"
+bash scripts/check-layers.sh
 
 echo "== build and test"
 bash scripts/build.sh build-test

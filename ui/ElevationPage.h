@@ -11,7 +11,7 @@
 #include <QWidget>
 
 #include "AppState.h"
-#include "SectionElevationTable.h"
+#include "ElevationCommands.h"
 
 namespace korvado {
 

@@ -11,10 +11,10 @@ namespace {
 
 void DrawPoint(QPainter& p, int type) {
   p.setPen(QPen(Qt::black, 1));
-  if (type == kIconFixedPoint) {
+  if (type == kFixedPoint) {
     p.setBrush(QColor(200, 30, 30));
     p.drawPolygon(QPolygonF({QPointF(8, 1.5), QPointF(14.5, 14), QPointF(1.5, 14)}));
-  } else if (type == kIconNodalPoint) {
+  } else if (type == kNodalPoint) {
     p.setBrush(QColor(30, 90, 200));
     p.drawEllipse(QRectF(2, 2, 12, 12));
   } else {
@@ -45,16 +45,16 @@ void DrawLine(QPainter& p, const QColor& color, bool dashed) {
 }  // namespace
 
 QIcon KorIcon(int index) {
-  if (index < kIconFixedPoint || index > kIconPendentRun) return {};
+  if (index < kFixedPoint || index > kPendentIcon) return {};
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  if (index <= kIconIntermediatePoint) DrawPoint(p, index);
-  if (index == kIconNet) DrawNet(p);
-  if (index == kIconSection) DrawLine(p, QColor(30, 90, 200), false);
-  if (index == kIconRun) DrawLine(p, QColor(40, 140, 60), false);
-  if (index == kIconPendentRun) DrawLine(p, QColor(200, 120, 20), true);
+  if (index <= kIntermediatePoint) DrawPoint(p, index);
+  if (index == kNetIcon) DrawNet(p);
+  if (index == kSectionIcon) DrawLine(p, QColor(30, 90, 200), false);
+  if (index == kRunIcon) DrawLine(p, QColor(40, 140, 60), false);
+  if (index == kPendentIcon) DrawLine(p, QColor(200, 120, 20), true);
   return QIcon(pixmap);
 }
 

@@ -1,20 +1,13 @@
 #pragma once
-// The small icons shared by every list and tree that shows nets or points.
-// Their indices are fixed: a point's icon index is its type code.
+// The small icons shared by every list and tree that shows nets or points,
+// by the index the rows carry: a point type (PointType) or a NodeIcons number.
 
 #include <QIcon>
 
-namespace korvado {
+#include "KorNets.h"
+#include "NodeIcons.h"
 
-enum KorIconIndex : int {
-  kIconFixedPoint = 0,
-  kIconNodalPoint = 1,
-  kIconIntermediatePoint = 2,
-  kIconNet = 3,
-  kIconSection = 4,
-  kIconRun = 5,
-  kIconPendentRun = 6,
-};
+namespace korvado {
 
 // An empty icon for an index outside 0..6.
 QIcon KorIcon(int index);

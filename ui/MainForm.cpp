@@ -14,21 +14,12 @@
 #include "JournalPage.h"
 #include "KorIcons.h"
 #include "KorvadoApplication.h"
+#include "MakeAction.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
-
-namespace {
-
-QAction* MakeAction(QObject* owner, const char* caption, const QKeySequence& shortcut = {}) {
-  auto* action = new QAction(QString::fromUtf8(caption), owner);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  return action;
-}
-
-}  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(ApplicationTitle());
@@ -68,7 +59,7 @@ void TMainForm::CreateActions() {
   acCopyDataToClipbrdExcel->setEnabled(false);
   acPasteDataFromClipbrdExcel = MakeAction(this, "Вс&тавить данные из Excel через буфер обмена");
   acNetsBrowser = MakeAction(this, "Бр&оузер сетей");
-  acNetsBrowser->setIcon(KorIcon(kIconNet));
+  acNetsBrowser->setIcon(KorIcon(kNetIcon));
   acSelectAltitudeTable = MakeAction(this, "Выделить всю таблицу", QKeySequence(Qt::CTRL | Qt::Key_A));
   acSelectAltitudeTable->setIcon(SelectAllIcon());
   acCopyFromAltitudeTable = MakeAction(this, "Копировать", QKeySequence(Qt::CTRL | Qt::Key_Z));

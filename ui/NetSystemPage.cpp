@@ -93,7 +93,7 @@ void TNetSystemPage::BuildButtonPanel() {
   const auto glyphButton = [this] {
     auto* button = new QToolButton(Panel1);
     button->setFixedSize(25, 25);
-    button->setIcon(KorIcon(kIconRun));
+    button->setIcon(KorIcon(kRunIcon));
     return button;
   };
   const auto equivalentButton = [this] {

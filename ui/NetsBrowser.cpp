@@ -13,6 +13,7 @@
 
 #include "CommandGuard.h"
 #include "MainForm.h"
+#include "MakeAction.h"
 #include "SettingsFile.h"
 
 namespace korvado {
@@ -20,12 +21,6 @@ namespace korvado {
 namespace {
 
 const QString kSettingsSection = QStringLiteral("NetsBrowser");
-
-QAction* MakeAction(QObject* owner, const char* caption, const QKeySequence& shortcut = {}) {
-  auto* action = new QAction(QString::fromUtf8(caption), owner);
-  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  return action;
-}
 
 struct ListColumn {
   int width;

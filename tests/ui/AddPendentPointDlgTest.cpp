@@ -69,7 +69,7 @@ TEST(PendentPointDialog, ASpurFoundFromThePendentPointIsAddedFromTheSectionsPoin
           Search(dialog, "B");
           EXPECT_TRUE(dialog.isVisible()) << "Enter in the field searches, it does not close";
           EXPECT_EQ(ColumnTexts(*dialog.FindPPListView, 0), QStringList({"A"}));
-          EXPECT_EQ(ColumnIcons(*dialog.FindPPListView, 0), std::vector<int>({kIconIntermediatePoint}));
+          EXPECT_EQ(ColumnIcons(*dialog.FindPPListView, 0), std::vector<int>({kIntermediatePoint}));
           EXPECT_EQ(ColumnTexts(*dialog.FindPPListView, 1), QStringList({"3"}));
           EXPECT_EQ(ColumnTexts(*dialog.FindPPListView, 2), QStringList({height}));
           EXPECT_EQ(ColumnTexts(*dialog.FindPPListView, 3), QStringList({"на марку"}));
@@ -79,7 +79,7 @@ TEST(PendentPointDialog, ASpurFoundFromThePendentPointIsAddedFromTheSectionsPoin
         },
         [&](TNetsBrowser& b) {
           EXPECT_EQ(ColumnTexts(*b.ListView1, 0), QStringList({"1", "2", "1"}));
-          EXPECT_EQ(ColumnIcons(*b.ListView1, 0).back(), kIconPendentRun);
+          EXPECT_EQ(ColumnIcons(*b.ListView1, 0).back(), kPendentIcon);
           EXPECT_EQ(ColumnTexts(*b.ListView1, 1).last(), "A");
           EXPECT_EQ(ColumnTexts(*b.ListView1, 2).last(), "B");
           EXPECT_EQ(ColumnTexts(*b.ListView1, 4).last(), height);
@@ -118,7 +118,7 @@ TEST(PendentPointDialog, APointListedOnlyAsAForePointIsFoundWithItsIcon) {
   scene.AddPendentPoint([&](TAddPendentPointDlg& dialog) {
     Search(dialog, "W");
     EXPECT_EQ(ColumnTexts(*dialog.FindPPListView, 0), QStringList({"C"}));
-    EXPECT_EQ(ColumnIcons(*dialog.FindPPListView, 0), std::vector<int>({kIconNodalPoint}))
+    EXPECT_EQ(ColumnIcons(*dialog.FindPPListView, 0), std::vector<int>({kNodalPoint}))
         << "C stands in the list only as the fore point of the last run";
     dialog.btnCancel->click();
   });

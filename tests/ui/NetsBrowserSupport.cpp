@@ -67,7 +67,7 @@ QStringList ColumnTexts(const QTreeWidget& list, int column) {
 int IconIndex(const QIcon& icon) {
   if (icon.isNull()) return -1;
   const QImage shown = icon.pixmap(16, 16).toImage();
-  for (int index = kIconFixedPoint; index <= kIconPendentRun; ++index)
+  for (int index = kFixedPoint; index <= kPendentIcon; ++index)
     if (KorIcon(index).pixmap(16, 16).toImage() == shown) return index;
   return -1;
 }

@@ -1,0 +1,14 @@
+#pragma once
+// The one guard of every command that works on the current net.
+
+#include "AppState.h"
+
+namespace korvado {
+
+inline constexpr const char* kNoCurrentNetMessage =
+    "Сеть не выбрана. Выберите сеть в списке сетей или создайте ее кнопкой «Добавить сеть».";
+
+// False, after kNoCurrentNetMessage, when no net is current.
+bool RequireCurrentNet(const AppState& state);
+
+}  // namespace korvado
