@@ -14,7 +14,8 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"check",
      "usage: korvado-cli check FILE\n"
      "Checks the data file as the program does when opening it. Prints \"ok\" and exits 0, or prints\n"
-     "what is wrong on standard error and exits 2.\n"},
+     "what is wrong on standard error and exits 2. Values that are not finite numbers (NaN,\n"
+     "infinity) are listed there one per line.\n"},
     {"resave",
      "usage: korvado-cli resave IN OUT\n"
      "Reads IN and writes its data to OUT; OUT is replaced only after a complete write.\n"},
