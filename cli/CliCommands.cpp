@@ -1,10 +1,12 @@
 #include "CliCommands.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "AdjustmentCommands.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
+#include "DataFileMessages.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
@@ -40,7 +42,7 @@ void RequirePositional(const CliArguments& arguments, size_t count) {
 
 AppState OpenState(const std::string& path) {
   AppState state;
-  if (!OpenDataFile(state, path)) throw FileIOError("File not found: " + path);
+  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
   return state;
 }
 
@@ -86,6 +88,15 @@ AltitudeRow FixedRow(const std::string& text) {
   return {text.substr(0, equals), text.substr(equals + 1)};
 }
 
+// A fixed point the net does not have (a typo, another letter case) would
+// leave the real benchmark at zero; names are compared exactly, as the sweep does.
+void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) {
+  const std::vector<std::string>& names = net.PointNames.Items();
+  for (const AltitudeRow& row : rows)
+    if (std::find(names.begin(), names.end(), row.name) == names.end())
+      throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
+}
+
 int Adjust(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
@@ -95,6 +106,7 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
 
   if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
+  RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
   Json sweepList = Json::array();
   for (int k = 0; k < sweeps; ++k) {
@@ -157,7 +169,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   CliMessageService messages(err);
   ScopedMessageService scope(&messages);
   try {
-    return Dispatch(ParseCliArguments(args), out, err);
+    const int status = Dispatch(ParseCliArguments(args), out, err);
+    // A full disk or a closed pipe must not pass for a complete output.
+    if (!out.flush()) throw FileIOError(kOutputFailedMessage);
+    return status;
   } catch (const UsageError& error) {
     err << "korvado-cli: " << error.what() << "\n";
   } catch (const std::exception& error) {

@@ -7,7 +7,11 @@
 
 namespace korvado::cli {
 
-// Exit status: 0 success, 2 any error (its message on err).
+inline constexpr const char* kOutputFailedMessage =
+    "не удалось записать стандартный вывод (диск заполнен или вывод закрыт)";
+
+// Exit status: 0 success, 2 any error (its message on err), including output
+// that could not be written to out.
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace korvado::cli

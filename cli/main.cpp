@@ -1,8 +1,18 @@
+#include <unistd.h>
+
+#include <cstdio>
 #include <iostream>
 
 #include "CliCommands.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return korvado::cli::RunCli(args, std::cout, std::cerr);
+  const int status = korvado::cli::RunCli(args, std::cout, std::cerr);
+  // Some file systems report a failed write only when the file is closed.
+  const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout) && ::close(STDOUT_FILENO) == 0;
+  if (status == 0 && !written) {
+    std::cerr << "korvado-cli: " << korvado::cli::kOutputFailedMessage << "\n";
+    return 2;
+  }
+  return status;
 }

@@ -22,7 +22,7 @@ std::string ReadErrorText(int errorNumber) {
     case EISDIR:
       return kFileAccessDenied;
     default:
-      return "I/O error " + std::to_string(errorNumber);
+      return "ошибка ввода-вывода " + std::to_string(errorNumber);
   }
 }
 
@@ -45,6 +45,8 @@ std::string WriteErrorText(int errorNumber) {
       return "под этим именем уже есть папка";
     case ENAMETOOLONG:
       return "слишком длинное имя файла";
+    case ELOOP:
+      return "слишком много символических ссылок подряд";
     default:
       return "ошибка ввода-вывода " + std::to_string(errorNumber);
   }

@@ -6,9 +6,10 @@
 
 namespace korvado {
 
-inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
-inline constexpr const char* kFileNotFound = "File not found";
-inline constexpr const char* kFileAccessDenied = "File access denied";
+inline constexpr const char* kReadBeyondEndOfFile = "чтение за концом файла: файл короче, чем указывают его данные";
+inline constexpr const char* kFileNotFound = "файл не найден";
+inline constexpr const char* kFileAccessDenied = "нет доступа к файлу";
+inline constexpr const char* kNotARegularFile = "это не обычный файл, а устройство, канал или сокет";
 
 // "what" says what is wrong with the file or its reading.
 std::string OpenFailedMessage(const std::string& fileName, const std::string& what);

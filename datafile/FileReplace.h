@@ -15,13 +15,16 @@ struct FileContents {
 };
 
 // The whole contents of the file at path, normally in one read call;
-// FileIOError names the file and the fault.
+// FileIOError names the file and the fault. Anything but a regular file no
+// longer than the format allows (a device, a pipe) is refused unread.
 FileContents ReadFileContents(const std::string& path);
 
 // Writes a temporary file beside path, flushes it to the disk and only then
 // renames it over path, so that a failure at any step (no rights, full disk,
-// no such folder) leaves the file at path as it was. FileIOError names the
-// file and the reason.
+// no such folder) leaves the file at path as it was, and an interrupted save
+// leaves no partial file behind once the next save has run. Only a regular
+// file is replaced; a symbolic link is followed. FileIOError names the file
+// and the reason.
 void ReplaceFileContents(const std::string& path, const std::string& bytes);
 
 }  // namespace korvado

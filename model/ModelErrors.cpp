@@ -3,6 +3,6 @@
 namespace korvado {
 
 ListIndexError::ListIndexError(int32_t index)
-    : KorvadoError("List index out of bounds (" + std::to_string(index) + ")") {}
+    : KorvadoError("Индекс списка вне допустимого диапазона (" + std::to_string(index) + ")") {}
 
 }  // namespace korvado

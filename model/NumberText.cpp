@@ -41,6 +41,8 @@ std::string TidyExponent(const std::string& text) {
   return mantissa + "E" + sign + exponent;
 }
 
+std::string NotANumberMessage(const std::string& text) { return "«" + text + "» не является числом"; }
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Conversions independent of the C library's locale, which a windowing toolkit may change.
@@ -141,14 +143,14 @@ uint8_t CountDecimals(const std::string& text) {
 
 double ParseDouble(const std::string& text) {
   const std::string t = Trimmed(text);
-  if (!IsDecimalNumber(t)) throw ConversionError("'" + text + "' is not a valid floating point value");
+  if (!IsDecimalNumber(t)) throw ConversionError(NotANumberMessage(text));
   std::string c = t[0] == '+' ? t.substr(1) : t;
   for (char& ch : c)
     if (ch == decimalSeparator) ch = '.';
   double value = 0.0;
   const auto result = std::from_chars(c.data(), c.data() + c.size(), value);
   if (result.ec != std::errc())
-    throw ConversionError("'" + text + "' is not a valid floating point value");
+    throw ConversionError(NotANumberMessage(text));
   return value;
 }
 
@@ -163,7 +165,7 @@ int32_t ParseInteger(const std::string& text) {
     const auto result = std::from_chars(first, t.data() + t.size(), value);
     if (result.ec == std::errc() && result.ptr == t.data() + t.size()) return value;
   }
-  throw ConversionError("'" + text + "' is not a valid integer value");
+  throw ConversionError("«" + text + "» не является целым числом");
 }
 
 }  // namespace korvado

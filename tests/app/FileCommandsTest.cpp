@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "DataFile.h"
+#include "DataFileMessages.h"
 #include "FileCommands.h"
 #include "MessageRecorder.h"
 #include "ModelErrors.h"
@@ -156,7 +157,7 @@ TEST(FileCommands, DamagedFileIsRefusedAndWhatWasOpenStaysOpen) {
       ADD_FAILURE() << "opened";
     } catch (const FileIOError& e) {
       EXPECT_EQ(std::string(e.what()),
-                "Не удалось открыть файл данных \"" + path + "\": Read beyond end of file");
+                "Не удалось открыть файл данных \"" + path + "\": " + std::string(kReadBeyondEndOfFile));
     }
     ExpectBusyState(state, "open.kor");
   }

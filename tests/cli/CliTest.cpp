@@ -174,6 +174,7 @@ TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
       {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=abc", "--save", saved},
       {"adjust", file, "--net", "0", "--fixed", "A", "--save", saved},
       {"adjust", file, "--net", "0", "--bogus"},
+      {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "a=100", "--fixed", "B=110", "--save", saved},
   };
   for (const auto& args : bad) {
     const CliResult result = Run(args);
@@ -181,6 +182,29 @@ TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
     EXPECT_FALSE(result.err.empty());
   }
   EXPECT_FALSE(fs::exists(saved));
+  EXPECT_NE(Run(bad.back()).err.find("«a»"), std::string::npos) << "a fixed point the net lacks is named";
+}
+
+// Takes nothing: every write fails, as on a full disk.
+class FullDiskBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST_F(KorvadoCli, EveryCommandWhoseOutputCannotBeWrittenFails) {
+  const std::string file = WriteAdjustmentNet();
+  for (const auto& args : std::vector<std::vector<std::string>>{{"dump", file},
+                                                                 {"check", file},
+                                                                 {"adjust", file, "--net", "0", "--rebuild-points",
+                                                                  "--fixed", "A=100", "--fixed", "B=110"},
+                                                                 {"dump", "--help"}}) {
+    FullDiskBuffer full;
+    std::ostream out(&full);
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(args, out, err), 2) << args[0];
+    EXPECT_EQ(err.str(), "korvado-cli: " + std::string(kOutputFailedMessage) + "\n") << args[0];
+  }
 }
 
 TEST_F(KorvadoCli, ReportPrintsTheGridTexts) {

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "DataFile.h"
+#include "DataFileMessages.h"
 #include "MessageRecorder.h"
 #include "SurveySamples.h"
 
@@ -65,7 +66,7 @@ TEST(DataFileDamage, EveryTruncationIsReadBeyondEndOfFile) {
   const std::string bytes = SampleFile();
   for (size_t length = 0; length < bytes.size(); ++length) {
     SCOPED_TRACE(length);
-    ExpectRefused(bytes.substr(0, length), "Read beyond end of file");
+    ExpectRefused(bytes.substr(0, length), kReadBeyondEndOfFile);
   }
   EXPECT_TRUE(messages.Silent());
 }
@@ -73,13 +74,13 @@ TEST(DataFileDamage, EveryTruncationIsReadBeyondEndOfFile) {
 TEST(DataFileDamage, CountsLargerThanTheFileAreReadBeyondEndOfFile) {
   std::string bytes = SampleFile();
   PutU16(bytes, 1, 0xFFFF);
-  ExpectRefused(bytes, "Read beyond end of file");
+  ExpectRefused(bytes, kReadBeyondEndOfFile);
   bytes = SampleFile();
   PutU16(bytes, 3, 0xFFFF);
-  ExpectRefused(bytes, "Read beyond end of file");
+  ExpectRefused(bytes, kReadBeyondEndOfFile);
   bytes = SampleFile();
   PutU16(bytes, 5 + 3 * 87 + 6 * 103, 0xFFFF);  // net count
-  ExpectRefused(bytes, "Read beyond end of file");
+  ExpectRefused(bytes, kReadBeyondEndOfFile);
 }
 
 TEST(DataFileDamage, TrailingBytesAreRefused) {

@@ -52,7 +52,7 @@ TEST(TypedLists, NegativeIndexRaisesTheListIndexError) {
     ints.GetItem(-3);
     FAIL() << "no error raised";
   } catch (const ListIndexError& error) {
-    EXPECT_STREQ(error.what(), "List index out of bounds (-3)");
+    EXPECT_STREQ(error.what(), "Индекс списка вне допустимого диапазона (-3)");
   }
   EXPECT_EQ(ints.Count(), 1);
 }

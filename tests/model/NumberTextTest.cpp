@@ -87,7 +87,7 @@ TEST_P(NumberTextWithSeparator, ParsingTakesOnlyTheLocaleSeparatorAndNoGrouping)
     ParseDouble("abc");
     FAIL() << "no error raised";
   } catch (const ConversionError& error) {
-    EXPECT_STREQ(error.what(), "'abc' is not a valid floating point value");
+    EXPECT_STREQ(error.what(), "«abc» не является числом");
   }
   EXPECT_EQ(ParseInteger("12"), 12);
   EXPECT_THROW(ParseInteger("1.5"), ConversionError);
