@@ -34,10 +34,19 @@ bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, 
   if (grid == JournalGrid::Main && column == kMainHeight) return c == kEnterChar;
   if (c == kEnterChar || c == kBackspaceChar) return true;
   if (grid == JournalGrid::Main && column == kMainSetups) return IsDigitChar(c);
-  if (IsNumberColumn(grid, column))
-    return IsDigitChar(c) || c == static_cast<char32_t>(DecimalSeparatorChar());
+  if (IsNumberColumn(grid, column)) {
+    // A reading holds one decimal separator; a second could only make it no number.
+    const char separator = DecimalSeparatorChar();
+    return IsDigitChar(c) || (c == static_cast<char32_t>(separator) && keptText.find(separator) == std::string::npos);
+  }
   const int limit = CellTextLimit(grid, column);
   return limit > 0 && Utf8CharCount(keptText) < static_cast<size_t>(limit);
+}
+
+void CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
+  if (text.empty()) return;
+  if (grid == JournalGrid::Main && column == kMainSetups) ParseInteger(text);
+  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) ParseDouble(text);
 }
 
 int CellTextLimit(JournalGrid grid, int column) {

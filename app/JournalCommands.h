@@ -26,6 +26,10 @@ inline constexpr int kRecordNoteLimit = 30;
 // Whether a typed character may go into a cell. keptText is the cell's text
 // without the part the character would replace.
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c);
+// Raises ConversionError when a number cell's text is no number. While a number
+// is being typed the write-through skips such text without a message; when the
+// edit ends, this says once what is wrong.
+void CheckCellNumber(JournalGrid grid, int column, const std::string& text);
 // The most characters a cell holds (0: no limit of its own); pastes are cut to it.
 int CellTextLimit(JournalGrid grid, int column);
 // Cells whose text is computed, never typed: the record's height difference and

@@ -109,6 +109,7 @@ void TJournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEd
   if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
     hint = QAbstractItemDelegate::NoHint;
   const QModelIndex index = editIndex_;
+  finishedText_ = editor_ ? editor_->text() : QString();
   editor_ = nullptr;
   editIndex_ = QModelIndex();
   QTableView::closeEditor(editor, hint);

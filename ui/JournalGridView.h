@@ -61,6 +61,8 @@ class TJournalGridView : public QTableView {
   TCellEditor* Editor() const { return editor_; }
   // The cell's text when its editor opened.
   const QString& OriginalText() const { return originalText_; }
+  // The editor's text when it closed, for editFinished.
+  const QString& FinishedText() const { return finishedText_; }
 
   // Makes (row, column) the current cell, alone in the selection.
   void SelectCell(int row, int column);
@@ -85,6 +87,7 @@ class TJournalGridView : public QTableView {
   QPointer<TCellEditor> editor_;
   QModelIndex editIndex_;
   QString originalText_;
+  QString finishedText_;
   bool movingCurrent_ = false;
   std::function<bool(int)> keyDown_;
 };

@@ -7,6 +7,7 @@
 
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
+#include "ModelErrors.h"
 
 namespace korvado {
 
@@ -15,6 +16,17 @@ namespace {
 using EditEnd = TJournalGridView::EditEnd;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
+
+// Text that is no number yet ("," alone, a pasted "1,2,") stays in the editor
+// unwritten; CheckCellNumber reports it once when the edit ends.
+template <class Write>
+bool WriteWhileTyping(Write&& write) {
+  try {
+    return write();
+  } catch (const ConversionError&) {
+    return true;
+  }
+}
 
 }  // namespace
 
@@ -170,7 +182,7 @@ void TJournalPage::acTechTableKorExecute() {
 
 void TJournalPage::MainStringGridSetEditText(const QModelIndex& index, const QString& text) {
   RunGuarded([&] {
-    if (!WriteMainCell(state_, index.row(), index.column(), Utf8(text))) {
+    if (!WriteWhileTyping([&] { return WriteMainCell(state_, index.row(), index.column(), Utf8(text)); })) {
       if (TCellEditor* editor = MainStringGrid->Editor())
         editor->setText(QString::fromStdString(MainGridText(state_.Journal, index.row(), index.column())));
     }
@@ -182,7 +194,8 @@ void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIn
   RunGuarded([&] {
     auto* model = static_cast<TReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
-    if (!WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text))) {
+    if (!WriteWhileTyping(
+            [&] { return WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text)); })) {
       if (TCellEditor* editor = grid->Editor())
         editor->setText(QString::fromStdString(ReadingGridText(state_.Journal, record, model->Layout(), index.row(),
                                                                index.column(), HeightForm::General)));
@@ -198,6 +211,7 @@ void TJournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how)
     if (how == EditEnd::Escape) WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
     RefillMainGrid();
     MainStringGridClick();
+    if (how != EditEnd::Escape) CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()));
     if (how == EditEnd::Enter && acInputMode_->isChecked()) FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
   });
 }
@@ -209,6 +223,7 @@ void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex
     if (how == EditEnd::Escape)
       WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
     MainStringGridClick();
+    if (how != EditEnd::Escape) CheckCellNumber(grid->Grid(), index.column(), Utf8(grid->FinishedText()));
     if (how != EditEnd::Enter || !acInputMode_->isChecked()) return;
     FollowEntryPath(NextAfterReadingEdit(model->Layout(), index.row(), index.column(), model->rowCount(), record,
                                          state_.Journal.RecordCount()));

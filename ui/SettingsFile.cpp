@@ -37,8 +37,10 @@ void SettingsFile::WriteString(const QString& section, const QString& key, const
 void SettingsFile::Write(const QString& section, const QString& key, const QVariant& value) {
   settings_.setValue(FullKey(section, key), value);
   settings_.sync();
-  if (settings_.status() != QSettings::NoError)
-    throw FileIOError("Unable to write to " + path_.toStdString());
+  // A line QSettings could not parse on reading also sets a status (FormatError),
+  // yet the file is written; only a refused write is a failure.
+  if (settings_.status() == QSettings::AccessError)
+    throw FileIOError("Не удалось записать файл настроек «" + path_.toStdString() + "»");
 }
 
 void SettingsFile::WriteBool(const QString& section, const QString& key, bool value) {

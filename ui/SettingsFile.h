@@ -18,7 +18,7 @@ class SettingsFile {
   bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
   QString ReadString(const QString& section, const QString& key) const;
 
-  // Raise FileIOError "Unable to write to <path>" when the file cannot be written.
+  // Raise FileIOError naming the path when the file cannot be written.
   void WriteInteger(const QString& section, const QString& key, int value);
   void WriteBool(const QString& section, const QString& key, bool value);
   void WriteString(const QString& section, const QString& key, const QString& value);

@@ -99,7 +99,7 @@ TEST(FileCommands, AFileNamedAtStartThatIsMissingIsReportedAndNothingChanges) {
     OpenNamedDataFile(state, missing);
     ADD_FAILURE() << "a missing file must be reported";
   } catch (const FileIOError& error) {
-    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл данных \"" + missing + "\": File not found");
+    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл данных \"" + missing + "\": " + std::string(kFileNotFound));
   }
   ExpectBusyState(state, "open.kor");
 

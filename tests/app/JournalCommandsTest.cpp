@@ -212,6 +212,7 @@ TEST(JournalCommands, KeyFiltersFollowTheColumns) {
   for (JournalGrid grid : {JournalGrid::Detail, JournalGrid::Technical}) {
     EXPECT_TRUE(CellAcceptsChar(grid, 1, "", U'5'));
     EXPECT_TRUE(CellAcceptsChar(grid, 1, "", U','));
+    EXPECT_FALSE(CellAcceptsChar(grid, 1, "12,5", U',')) << "a reading holds one separator";
     EXPECT_FALSE(CellAcceptsChar(grid, 1, "", U'.'));
     EXPECT_FALSE(CellAcceptsChar(grid, 1, "", U'-'));
     EXPECT_FALSE(CellAcceptsChar(grid, 0, name20, U'x'));

@@ -253,16 +253,24 @@ TEST_F(JournalGrids, PastedTextTheDataFileCannotHoldIsRefused) {
   PressKey(Qt::Key_Return);
 }
 
-TEST_F(JournalGrids, ErrorsOfAKeystrokeAreShownAndTheProgramGoesOn) {
+TEST_F(JournalGrids, AnUnfinishedNumberIsReportedOnceWhenTheEditEnds) {
+  StartAt(page->DetailStringGrid, 0, 1);
+  const BoxesSeen typing = AnswerMessageBoxes([] { TypeKeys("12.5.5"); }, QMessageBox::Ok);
+  EXPECT_EQ(typing.count, 0);
+  EXPECT_EQ(EditorText(page->DetailStringGrid), "12.55") << "a second separator is refused";
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(Journal().BackMainReading.GetItem(0), 12.55);
+
   StartAt(page->DetailStringGrid, 0, 1);
   TypeKeys("12");
-  QApplication::clipboard()->setText(QStringLiteral(".5.5"));
-  const BoxesSeen bad = AnswerMessageBoxes([&] { page->DetailStringGrid->Editor()->paste(); }, QMessageBox::Ok);
-  EXPECT_EQ(bad.title, "Korvado 1.02");
-  EXPECT_EQ(bad.text, "'12.5.5' is not a valid floating point value");
+  QApplication::clipboard()->setText(QStringLiteral(".5."));
+  const BoxesSeen pasted = AnswerMessageBoxes([&] { page->DetailStringGrid->Editor()->paste(); }, QMessageBox::Ok);
+  EXPECT_EQ(pasted.count, 0) << "no box while the number is being typed";
   EXPECT_EQ(Journal().BackMainReading.GetItem(0), 12.0) << "the faulty text is not written";
-  ASSERT_TRUE(page->DetailStringGrid->IsEditing()) << "the edit goes on after the box";
-  PressKey(Qt::Key_Return);
+  const BoxesSeen ended = AnswerMessageBoxes([] { PressKey(Qt::Key_Return); }, QMessageBox::Ok);
+  EXPECT_EQ(ended.count, 1);
+  EXPECT_EQ(ended.title, "Korvado 1.02");
+  EXPECT_EQ(ended.text, "«12.5.» не является числом");
   EXPECT_EQ(Detail(0, 1), "12");
 
   StartAt(page->MainStringGrid, 0, kMainSetups);

@@ -192,7 +192,7 @@ TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds)
   const BoxesSeen seen = AnswerMessageBoxes([&] { CloseWithoutQuestion(*form); }, QMessageBox::Ok);
   EXPECT_EQ(seen.count, 1);
   EXPECT_EQ(seen.title, "Korvado 1.02");
-  EXPECT_EQ(seen.text, "Unable to write to " + Ini());
+  EXPECT_EQ(seen.text, "Не удалось записать файл настроек «" + Ini() + "»");
   EXPECT_FALSE(form->isVisible());
 }
 
