@@ -6,56 +6,45 @@ namespace korvado {
 
 namespace {
 
-std::string RefText(const TIndexLists& refs, int32_t entry) {
-  const TIntList& values = refs.ListAt(entry);
-  return values.Count() > 0 ? std::to_string(values.GetItem(0)) : std::string();
+std::string RefText(const std::vector<int32_t>& refs) { return refs.empty() ? std::string() : std::to_string(refs[0]); }
+
+// The columns every row of the list shares: number, both ends, setups and height.
+BrowserRow LineRow(BrowserRowKind kind, int32_t index, int32_t numberIcon, const std::string& back, int32_t backIcon,
+                   const std::string& fore, int32_t foreIcon, double setups, double height) {
+  BrowserRow row;
+  row.Kind = kind;
+  row.Number = std::to_string(index + 1);
+  row.NumberIcon = numberIcon;
+  row.BackPoint = back;
+  row.BackIcon = backIcon;
+  row.ForePoint = fore;
+  row.ForeIcon = foreIcon;
+  row.SetupsText = FormatGeneral(setups);
+  row.HeightText = FormatFixed(2, height);
+  return row;
 }
 
 void AddSectionRows(const TKorNet& net, std::vector<BrowserRow>& rows) {
   for (int32_t k = 0; k < net.SectionCount(); ++k) {
-    BrowserRow row;
-    row.Kind = BrowserRowKind::Section;
-    row.Number = std::to_string(k + 1);
-    row.NumberIcon = kSectionIcon;
-    row.BackPoint = net.SectionStarts[k];
-    row.BackIcon = net.SectionStartTypes.GetItem(k);
-    row.ForePoint = net.SectionEnds[k];
-    row.ForeIcon = net.SectionEndTypes.GetItem(k);
-    row.SetupsText = FormatGeneral(net.SectionSetups.GetItem(k));
-    row.HeightText = FormatFixed(2, net.SectionHeights.GetItem(k));
-    rows.push_back(std::move(row));
+    const Section s = net.SectionAt(k);
+    rows.push_back(LineRow(BrowserRowKind::Section, k, kSectionIcon, s.start, s.startType, s.end, s.endType,
+                           s.setups, s.height));
   }
 }
 
 void AddRunRows(const TKorNetDetailTable& table, std::vector<BrowserRow>& rows) {
   for (int32_t j = 0; j < table.RunCount(); ++j) {
-    BrowserRow row;
-    row.Kind = BrowserRowKind::Run;
-    row.Number = std::to_string(j + 1);
-    row.NumberIcon = kRunIcon;
-    row.BackPoint = table.RunBackPoints[j];
-    row.BackIcon = table.RunBackTypes.GetItem(j);
-    row.ForePoint = table.RunForePoints[j];
-    row.ForeIcon = table.RunForeTypes.GetItem(j);
-    row.SetupsText = FormatGeneral(table.RunSetups.GetItem(j));
-    row.HeightText = FormatFixed(2, table.RunHeights.GetItem(j));
-    row.IndexText = RefText(table.RunRefs, j);
-    rows.push_back(std::move(row));
+    const NetRun run = table.RunAt(j);
+    rows.push_back(LineRow(BrowserRowKind::Run, j, kRunIcon, run.back, run.backType, run.fore, run.foreType,
+                           run.setups, run.height));
+    rows.back().IndexText = RefText(run.refs);
   }
   for (int32_t p = 0; p < table.PendentCount(); ++p) {
-    BrowserRow row;
-    row.Kind = BrowserRowKind::Pendent;
-    row.Number = std::to_string(p + 1);
-    row.NumberIcon = kPendentIcon;
-    row.BackPoint = table.PendentBackPoints[p];
-    row.BackIcon = table.PendentTypes.GetItem(p);
-    row.ForePoint = table.PendentForePoints[p];
+    const PendentRun pendent = table.PendentAt(p);
     // A pendent point is never a node of the net.
-    row.ForeIcon = kIntermediatePoint;
-    row.SetupsText = FormatGeneral(table.PendentSetups.GetItem(p));
-    row.HeightText = FormatFixed(2, table.PendentHeights.GetItem(p));
-    row.IndexText = RefText(table.PendentRefs, p);
-    rows.push_back(std::move(row));
+    rows.push_back(LineRow(BrowserRowKind::Pendent, p, kPendentIcon, pendent.back, pendent.type, pendent.fore,
+                           kIntermediatePoint, pendent.setups, pendent.height));
+    rows.back().IndexText = RefText(pendent.refs);
   }
 }
 

@@ -6,8 +6,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-Json References(const TIntList& refs) { return Json(refs.Items()); }
-
 Json RecordsJson(const TKorData& j) {
   Json records = Json::array();
   for (int32_t i = 0; i < j.RecordCount(); ++i)
@@ -37,26 +35,30 @@ Json SetupsJson(const TKorData& j) {
 
 Json RunsJson(const TKorNetDetailTable& t) {
   Json runs = Json::array();
-  for (int32_t r = 0; r < t.RunCount(); ++r)
-    runs.push_back({{"back", t.RunBackPoints[r]},
-                    {"fore", t.RunForePoints[r]},
-                    {"backType", t.RunBackTypes.GetItem(r)},
-                    {"foreType", t.RunForeTypes.GetItem(r)},
-                    {"height", t.RunHeights.GetItem(r)},
-                    {"setups", t.RunSetups.GetItem(r)},
-                    {"refs", References(t.RunRefs.ListAt(r))}});
+  for (int32_t r = 0; r < t.RunCount(); ++r) {
+    const NetRun run = t.RunAt(r);
+    runs.push_back({{"back", run.back},
+                    {"fore", run.fore},
+                    {"backType", run.backType},
+                    {"foreType", run.foreType},
+                    {"height", run.height},
+                    {"setups", run.setups},
+                    {"refs", run.refs}});
+  }
   return runs;
 }
 
 Json PendentsJson(const TKorNetDetailTable& t) {
   Json pendents = Json::array();
-  for (int32_t p = 0; p < t.PendentCount(); ++p)
-    pendents.push_back({{"type", t.PendentTypes.GetItem(p)},
-                        {"back", t.PendentBackPoints[p]},
-                        {"fore", t.PendentForePoints[p]},
-                        {"setups", t.PendentSetups.GetItem(p)},
-                        {"height", t.PendentHeights.GetItem(p)},
-                        {"refs", References(t.PendentRefs.ListAt(p))}});
+  for (int32_t p = 0; p < t.PendentCount(); ++p) {
+    const PendentRun pendent = t.PendentAt(p);
+    pendents.push_back({{"type", pendent.type},
+                        {"back", pendent.back},
+                        {"fore", pendent.fore},
+                        {"setups", pendent.setups},
+                        {"height", pendent.height},
+                        {"refs", pendent.refs}});
+  }
   return pendents;
 }
 
@@ -64,12 +66,13 @@ Json SectionsJson(const TKorNet& net) {
   Json sections = Json::array();
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
-    sections.push_back({{"start", net.SectionStarts[s]},
-                        {"end", net.SectionEnds[s]},
-                        {"startType", net.SectionStartTypes.GetItem(s)},
-                        {"endType", net.SectionEndTypes.GetItem(s)},
-                        {"height", net.SectionHeights.GetItem(s)},
-                        {"setups", net.SectionSetups.GetItem(s)},
+    const Section section = net.SectionAt(s);
+    sections.push_back({{"start", section.start},
+                        {"end", section.end},
+                        {"startType", section.startType},
+                        {"endType", section.endType},
+                        {"height", section.height},
+                        {"setups", section.setups},
                         {"runs", RunsJson(table)},
                         {"pendents", PendentsJson(table)}});
   }
@@ -80,10 +83,10 @@ Json SectionsJson(const TKorNet& net) {
 
 Json PointsJson(const TKorNet& net) {
   Json points = Json::array();
-  for (int32_t p = 0; p < net.PointCount(); ++p)
-    points.push_back({{"name", net.PointNames[p]},
-                      {"type", net.PointTypes.GetItem(p)},
-                      {"elevation", net.PointElevations.GetItem(p)}});
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
+    const NetPoint point = net.PointAt(p);
+    points.push_back({{"name", point.name}, {"type", point.type}, {"elevation", point.elevation}});
+  }
   return points;
 }
 

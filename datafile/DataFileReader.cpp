@@ -139,56 +139,66 @@ struct NetPlace {
 };
 
 // A run merged from several journal runs holds all their references; none may hold none.
-void ReadReferences(DataReader& in, TIndexLists& refs, const std::string& place) {
+std::vector<int32_t> ReadReferences(DataReader& in, const std::string& place) {
   const int32_t m = in.U8();
   if (m < 1) in.Fail(place + ": нет ссылки на журнал");
-  const int32_t entry = refs.AddNew(in.I32());
-  for (int32_t k = 1; k < m; ++k) refs.ListAt(entry).Add(in.I32());
+  std::vector<int32_t> refs(m);
+  for (int32_t& ref : refs) ref = in.I32();
+  return refs;
 }
 
+// Each field is read in its own statement: the file order is the order of the statements.
 void ReadRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& place) {
   const int32_t k = in.U16();
   for (int32_t r = 0; r < k; ++r) {
-    t.RunBackPoints.Add(in.Name());
-    t.RunForePoints.Add(in.Name());
-    t.RunBackTypes.Add(in.U8());
-    t.RunForeTypes.Add(in.U8());
-    t.RunHeights.Add(in.F64());
-    t.RunSetups.Add(in.F64());
-    ReadReferences(in, t.RunRefs, place.Text("штатив " + std::to_string(r + 1)));
+    NetRun run;
+    run.back = in.Name();
+    run.fore = in.Name();
+    run.backType = in.U8();
+    run.foreType = in.U8();
+    run.height = in.F64();
+    run.setups = in.F64();
+    run.refs = ReadReferences(in, place.Text("штатив " + std::to_string(r + 1)));
+    t.AppendRun(run);
   }
 }
 
 void ReadPendentRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& place) {
   const int32_t p = in.U16();
   for (int32_t r = 0; r < p; ++r) {
-    t.PendentTypes.Add(in.U8());
-    t.PendentBackPoints.Add(in.Name());
-    t.PendentForePoints.Add(in.Name());
-    t.PendentSetups.Add(in.U16());
-    t.PendentHeights.Add(in.F64());
-    ReadReferences(in, t.PendentRefs, place.Text("висячая точка " + std::to_string(r + 1)));
+    PendentRun pendent;
+    pendent.type = in.U8();
+    pendent.back = in.Name();
+    pendent.fore = in.Name();
+    pendent.setups = in.U16();
+    pendent.height = in.F64();
+    pendent.refs = ReadReferences(in, place.Text("висячая точка " + std::to_string(r + 1)));
+    t.AppendPendent(pendent);
   }
 }
 
 void ReadNet(DataReader& in, TKorNet& net, int32_t netIndex) {
   const int32_t t = in.U16();
   for (int32_t s = 0; s < t; ++s) {
-    net.SectionStarts.Add(in.Name());
-    net.SectionEnds.Add(in.Name());
-    net.SectionStartTypes.Add(in.U8());
-    net.SectionEndTypes.Add(in.U8());
-    net.SectionHeights.Add(in.F64());
-    net.SectionSetups.Add(in.F64());
+    Section section;
+    section.start = in.Name();
+    section.end = in.Name();
+    section.startType = in.U8();
+    section.endType = in.U8();
+    section.height = in.F64();
+    section.setups = in.F64();
+    net.AppendSection(section);
     TKorNetDetailTable& table = net.SectionTables.TableAt(net.SectionTables.AddEmptyTable());
     ReadRuns(in, table, {netIndex, s});
     ReadPendentRuns(in, table, {netIndex, s});
   }
   const int32_t q = in.U16();
   for (int32_t p = 0; p < q; ++p) {
-    net.PointNames.Add(in.Name());
-    net.PointTypes.Add(in.U8());
-    net.PointElevations.Add(in.F64());
+    NetPoint point;
+    point.name = in.Name();
+    point.type = in.U8();
+    point.elevation = in.F64();
+    net.AppendPoint(point);
   }
 }
 

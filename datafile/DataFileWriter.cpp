@@ -48,13 +48,13 @@ class DataWriter {
   }
   void Name(const std::string& text) { Text(text, kShortNameChars); }
 
-  void References(const TIntList& refs) {
-    const int32_t m = refs.Count();
+  void References(const std::vector<int32_t>& refs) {
+    const auto m = static_cast<int32_t>(refs.size());
     if (m < 1 || m > kMaxReferenceCount)
       throw FileIOError("штатив сети хранит " + std::to_string(m) + " ссылок на журнал (допустимо от 1 до " +
                         std::to_string(kMaxReferenceCount) + ")");
     U8(m);
-    for (int32_t value : refs.Items()) I32(value);
+    for (int32_t value : refs) I32(value);
   }
 };
 
@@ -85,13 +85,14 @@ void WriteRuns(DataWriter& w, const TKorNetDetailTable& t) {
   const int32_t k = CheckedCount(t.RunForePoints.Count(), "штативов в звене");
   w.U16(k);
   for (int32_t r = 0; r < k; ++r) {
-    w.Name(t.RunBackPoints[r]);
-    w.Name(t.RunForePoints[r]);
-    w.U8(t.RunBackTypes.GetItem(r));
-    w.U8(t.RunForeTypes.GetItem(r));
-    w.F64(t.RunHeights.GetItem(r));
-    w.F64(t.RunSetups.GetItem(r));
-    w.References(t.RunRefs.ListAt(r));
+    const NetRun run = t.RunAt(r);
+    w.Name(run.back);
+    w.Name(run.fore);
+    w.U8(run.backType);
+    w.U8(run.foreType);
+    w.F64(run.height);
+    w.F64(run.setups);
+    w.References(run.refs);
   }
 }
 
@@ -99,12 +100,13 @@ void WritePendentRuns(DataWriter& w, const TKorNetDetailTable& t) {
   const int32_t p = CheckedCount(t.PendentForePoints.Count(), "висячих точек в звене");
   w.U16(p);
   for (int32_t r = 0; r < p; ++r) {
-    w.U8(t.PendentTypes.GetItem(r));
-    w.Name(t.PendentBackPoints[r]);
-    w.Name(t.PendentForePoints[r]);
-    w.U16(t.PendentSetups.GetItem(r));
-    w.F64(t.PendentHeights.GetItem(r));
-    w.References(t.PendentRefs.ListAt(r));
+    const PendentRun pendent = t.PendentAt(r);
+    w.U8(pendent.type);
+    w.Name(pendent.back);
+    w.Name(pendent.fore);
+    w.U16(pendent.setups);
+    w.F64(pendent.height);
+    w.References(pendent.refs);
   }
 }
 
@@ -113,12 +115,13 @@ void WriteNet(DataWriter& w, const TKorNet& net) {
   const int32_t t = CheckedCount(net.SectionEnds.Count(), "звеньев в сети");
   w.U16(t);
   for (int32_t s = 0; s < t; ++s) {
-    w.Name(net.SectionStarts[s]);
-    w.Name(net.SectionEnds[s]);
-    w.U8(net.SectionStartTypes.GetItem(s));
-    w.U8(net.SectionEndTypes.GetItem(s));
-    w.F64(net.SectionHeights.GetItem(s));
-    w.F64(net.SectionSetups.GetItem(s));
+    const Section section = net.SectionAt(s);
+    w.Name(section.start);
+    w.Name(section.end);
+    w.U8(section.startType);
+    w.U8(section.endType);
+    w.F64(section.height);
+    w.F64(section.setups);
     const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
     WriteRuns(w, table);
     WritePendentRuns(w, table);
@@ -126,9 +129,10 @@ void WriteNet(DataWriter& w, const TKorNet& net) {
   const int32_t q = CheckedCount(net.PointNames.Count(), "точек в сети");
   w.U16(q);
   for (int32_t p = 0; p < q; ++p) {
-    w.Name(net.PointNames[p]);
-    w.U8(net.PointTypes.GetItem(p));
-    w.F64(net.PointElevations.GetItem(p));
+    const NetPoint point = net.PointAt(p);
+    w.Name(point.name);
+    w.U8(point.type);
+    w.F64(point.elevation);
   }
 }
 

@@ -1,5 +1,6 @@
 #include "KorNets.h"
 
+#include "ColumnCells.h"
 #include "MessageService.h"
 #include "ModelMessages.h"
 
@@ -13,16 +14,56 @@ bool RoomFor(int32_t count, const char* what) {
   return false;
 }
 
-// Makes `destination` hold the values of `source`: shortened from the front,
-// lengthened with zeros, then overwritten. The source is read first so that
-// both may be the same list.
-void CopyReferences(TIntList& destination, const TIntList& source) {
-  const std::vector<int32_t> values = source.Items();
-  const int32_t n = static_cast<int32_t>(values.size());
-  while (destination.Count() > n) destination.Delete(0);
-  while (destination.Count() < n) destination.Add(0);
-  for (int32_t k = 0; k < n; ++k) destination.SetItem(k, values[k]);
-}
+// The columns of each kind of row, in the order they are declared.
+struct RunColumns {
+  using Row = NetRun;
+  template <class Table, class Visitor>
+  static void Visit(Table& t, Visitor&& visit) {
+    visit(t.RunBackPoints, &NetRun::back);
+    visit(t.RunForePoints, &NetRun::fore);
+    visit(t.RunBackTypes, &NetRun::backType);
+    visit(t.RunForeTypes, &NetRun::foreType);
+    visit(t.RunHeights, &NetRun::height);
+    visit(t.RunSetups, &NetRun::setups);
+    visit(t.RunRefs, &NetRun::refs);
+  }
+};
+
+struct PendentColumns {
+  using Row = PendentRun;
+  template <class Table, class Visitor>
+  static void Visit(Table& t, Visitor&& visit) {
+    visit(t.PendentTypes, &PendentRun::type);
+    visit(t.PendentBackPoints, &PendentRun::back);
+    visit(t.PendentForePoints, &PendentRun::fore);
+    visit(t.PendentSetups, &PendentRun::setups);
+    visit(t.PendentHeights, &PendentRun::height);
+    visit(t.PendentRefs, &PendentRun::refs);
+  }
+};
+
+struct SectionColumns {
+  using Row = Section;
+  template <class Net, class Visitor>
+  static void Visit(Net& net, Visitor&& visit) {
+    visit(net.SectionStarts, &Section::start);
+    visit(net.SectionEnds, &Section::end);
+    visit(net.SectionStartTypes, &Section::startType);
+    visit(net.SectionEndTypes, &Section::endType);
+    visit(net.SectionHeights, &Section::height);
+    visit(net.SectionSetups, &Section::setups);
+  }
+};
+
+struct PointColumns {
+  using Row = NetPoint;
+  template <class Net, class Visitor>
+  static void Visit(Net& net, Visitor&& visit) {
+    visit(net.PointNames, &NetPoint::name);
+    visit(net.PointTypes, &NetPoint::type);
+    visit(net.PointElevations, &NetPoint::elevation);
+  }
+};
 
 template <class Owned>
 bool SameOwned(const std::vector<std::unique_ptr<Owned>>& a, const std::vector<std::unique_ptr<Owned>>& b) {
@@ -45,25 +86,14 @@ Owned& Checked(const std::vector<std::unique_ptr<Owned>>& items, int32_t index) 
 bool TKorNetDetailTable::AddRun(const std::string& back, const std::string& fore, uint8_t backType,
                                 uint8_t foreType, double height, double setups, int32_t ref) {
   if (!RoomFor(RunCount(), "штативов в звене")) return false;
-  RunBackPoints.Add(back);
-  RunForePoints.Add(fore);
-  RunBackTypes.Add(backType);
-  RunForeTypes.Add(foreType);
-  RunHeights.Add(height);
-  RunSetups.Add(setups);
-  RunRefs.AddNew(ref);
+  AppendRun({back, fore, backType, foreType, height, setups, {ref}});
   return true;
 }
 
 bool TKorNetDetailTable::AddPendentRun(uint8_t type, const std::string& back, const std::string& fore,
                                        uint16_t setups, double height, int32_t ref) {
   if (!RoomFor(PendentCount(), "висячих точек в звене")) return false;
-  PendentTypes.Add(type);
-  PendentBackPoints.Add(back);
-  PendentForePoints.Add(fore);
-  PendentSetups.Add(setups);
-  PendentHeights.Add(height);
-  PendentRefs.AddNew(ref);
+  AppendPendent({type, back, fore, setups, height, {ref}});
   return true;
 }
 
@@ -72,13 +102,7 @@ bool TKorNetDetailTable::DeleteRun(uint16_t r) {
     ReportError(kIndexOutOfRangeMessage);
     return false;
   }
-  RunBackPoints.Delete(r);
-  RunForePoints.Delete(r);
-  RunBackTypes.Delete(r);
-  RunForeTypes.Delete(r);
-  RunHeights.Delete(r);
-  RunSetups.Delete(r);
-  RunRefs.DeleteAt(r);
+  EraseRun(r);
   return true;
 }
 
@@ -87,14 +111,19 @@ bool TKorNetDetailTable::DeletePendentRun(uint16_t r) {
     ReportError(kIndexOutOfRangeMessage);
     return false;
   }
-  PendentTypes.Delete(r);
-  PendentBackPoints.Delete(r);
-  PendentForePoints.Delete(r);
-  PendentSetups.Delete(r);
-  PendentHeights.Delete(r);
-  PendentRefs.DeleteAt(r);
+  ErasePendent(r);
   return true;
 }
+
+NetRun TKorNetDetailTable::RunAt(int32_t r) const { return RowAt<RunColumns>(*this, r); }
+void TKorNetDetailTable::SetRun(int32_t r, const NetRun& value) { SetRow<RunColumns>(*this, r, value); }
+void TKorNetDetailTable::AppendRun(const NetRun& value) { AppendRow<RunColumns>(*this, value); }
+void TKorNetDetailTable::EraseRun(int32_t r) { EraseRow<RunColumns>(*this, r); }
+
+PendentRun TKorNetDetailTable::PendentAt(int32_t p) const { return RowAt<PendentColumns>(*this, p); }
+void TKorNetDetailTable::SetPendent(int32_t p, const PendentRun& value) { SetRow<PendentColumns>(*this, p, value); }
+void TKorNetDetailTable::AppendPendent(const PendentRun& value) { AppendRow<PendentColumns>(*this, value); }
+void TKorNetDetailTable::ErasePendent(int32_t p) { EraseRow<PendentColumns>(*this, p); }
 
 // --- TKorNetDetailTableList -----------------------------------------------
 
@@ -127,12 +156,7 @@ bool TKorNetDetailTableList::operator==(const TKorNetDetailTableList& other) con
 int32_t TKorNet::AddSection(const std::string& start, const std::string& end, uint8_t startType, uint8_t endType,
                             double height, double setups, int32_t ref) {
   if (!RoomFor(SectionCount(), "звеньев в сети")) return -1;
-  SectionStarts.Add(start);
-  SectionEnds.Add(end);
-  SectionStartTypes.Add(startType);
-  SectionEndTypes.Add(endType);
-  SectionHeights.Add(height);
-  SectionSetups.Add(setups);
+  AppendSection({start, end, startType, endType, height, setups});
   return SectionTables.AddTable(start, end, startType, endType, height, setups, ref);
 }
 
@@ -164,26 +188,29 @@ void TKorNet::DeleteSection(uint16_t s) {
 void TKorNet::UpdateSectionSummary(uint16_t s) {
   const TKorNetDetailTable& table = SectionTables.TableAt(s);
   const int32_t last = table.RunCount() - 1;
-  SectionStarts.Set(s, table.RunBackPoints[0]);
-  SectionEnds.Set(s, table.RunForePoints[last]);
-  SectionStartTypes.SetItem(s, table.RunBackTypes.GetItem(0));
-  SectionEndTypes.SetItem(s, table.RunForeTypes.GetItem(last));
-  double heights = 0.0;
-  double setups = 0.0;
+  Section summary{table.RunBackPoints[0], table.RunForePoints[last], table.RunBackTypes.GetItem(0),
+                  table.RunForeTypes.GetItem(last)};
   for (int32_t r = 0; r <= last; ++r) {
-    heights += table.RunHeights.GetItem(r);
-    setups += table.RunSetups.GetItem(r);
+    summary.height += table.RunHeights.GetItem(r);
+    summary.setups += table.RunSetups.GetItem(r);
   }
-  SectionHeights.SetItem(s, heights);
-  SectionSetups.SetItem(s, setups);
+  SetSection(s, summary);
 }
 
 int32_t TKorNet::AddPoint(const std::string& name, int32_t type, double elevation) {
   if (!RoomFor(PointCount(), "точек в сети")) return -1;
-  PointNames.Add(name);
-  PointTypes.Add(type);
-  return PointElevations.Add(elevation);
+  AppendPoint({name, type, elevation});
+  return PointElevations.Count() - 1;
 }
+
+Section TKorNet::SectionAt(int32_t s) const { return RowAt<SectionColumns>(*this, s); }
+void TKorNet::SetSection(int32_t s, const Section& value) { SetRow<SectionColumns>(*this, s, value); }
+void TKorNet::AppendSection(const Section& value) { AppendRow<SectionColumns>(*this, value); }
+
+NetPoint TKorNet::PointAt(int32_t p) const { return RowAt<PointColumns>(*this, p); }
+void TKorNet::SetPoint(int32_t p, const NetPoint& value) { SetRow<PointColumns>(*this, p, value); }
+void TKorNet::AppendPoint(const NetPoint& value) { AppendRow<PointColumns>(*this, value); }
+void TKorNet::ErasePoint(int32_t p) { EraseRow<PointColumns>(*this, p); }
 
 void TKorNet::ClearPoints() {
   PointNames.Clear();
@@ -217,28 +244,15 @@ void TNetList::CopyNet(int32_t d, int32_t s) {
   while (dest.SectionCount() > source.SectionCount()) dest.DeleteSection(0);
   while (dest.SectionCount() < source.SectionCount()) dest.AddSection("", "", 2, 2, 0.0, 0.0, 0);
   for (int32_t k = 0; k < source.SectionCount(); ++k) CopySection(d, k, s, k);
-  while (dest.PointCount() > source.PointCount()) {
-    dest.PointNames.Delete(0);
-    dest.PointTypes.Delete(0);
-    dest.PointElevations.Delete(0);
-  }
+  while (dest.PointCount() > source.PointCount()) dest.ErasePoint(0);
   while (dest.PointCount() < source.PointCount()) dest.AddPoint("", 2, 0.0);
-  for (int32_t k = 0; k < source.PointCount(); ++k) {
-    dest.PointNames.Set(k, source.PointNames[k]);
-    dest.PointTypes.SetItem(k, source.PointTypes.GetItem(k));
-    dest.PointElevations.SetItem(k, source.PointElevations.GetItem(k));
-  }
+  for (int32_t k = 0; k < source.PointCount(); ++k) dest.SetPoint(k, source.PointAt(k));
 }
 
 void TNetList::CopySection(int32_t dn, int32_t ds, int32_t sn, int32_t ss) {
   TKorNet& destNet = NetAt(dn);
   const TKorNet& sourceNet = NetAt(sn);
-  destNet.SectionStarts.Set(ds, std::string(sourceNet.SectionStarts[ss]));
-  destNet.SectionEnds.Set(ds, std::string(sourceNet.SectionEnds[ss]));
-  destNet.SectionStartTypes.SetItem(ds, sourceNet.SectionStartTypes.GetItem(ss));
-  destNet.SectionEndTypes.SetItem(ds, sourceNet.SectionEndTypes.GetItem(ss));
-  destNet.SectionHeights.SetItem(ds, sourceNet.SectionHeights.GetItem(ss));
-  destNet.SectionSetups.SetItem(ds, sourceNet.SectionSetups.GetItem(ss));
+  destNet.SetSection(ds, sourceNet.SectionAt(ss));
 
   TKorNetDetailTable& dest = destNet.SectionTables.TableAt(ds);
   const TKorNetDetailTable& source = sourceNet.SectionTables.TableAt(ss);
@@ -252,26 +266,13 @@ void TNetList::CopySection(int32_t dn, int32_t ds, int32_t sn, int32_t ss) {
 
 void TNetList::CopyRun(int32_t dn, int32_t ds, int32_t dr, int32_t sn, int32_t ss, int32_t sr) {
   TKorNetDetailTable& dest = NetAt(dn).SectionTables.TableAt(ds);
-  const TKorNetDetailTable& source = NetAt(sn).SectionTables.TableAt(ss);
-  dest.RunBackPoints.Set(dr, std::string(source.RunBackPoints[sr]));
-  dest.RunForePoints.Set(dr, std::string(source.RunForePoints[sr]));
-  dest.RunBackTypes.SetItem(dr, source.RunBackTypes.GetItem(sr));
-  dest.RunForeTypes.SetItem(dr, source.RunForeTypes.GetItem(sr));
-  dest.RunHeights.SetItem(dr, source.RunHeights.GetItem(sr));
-  dest.RunSetups.SetItem(dr, source.RunSetups.GetItem(sr));
-  CopyReferences(dest.RunRefs.ListAt(dr), source.RunRefs.ListAt(sr));
+  dest.SetRun(dr, NetAt(sn).SectionTables.TableAt(ss).RunAt(sr));
   NetAt(dn).UpdateSectionSummary(ds);
 }
 
 void TNetList::CopyPendentRun(int32_t dn, int32_t ds, int32_t dr, int32_t sn, int32_t ss, int32_t sr) {
   TKorNetDetailTable& dest = NetAt(dn).SectionTables.TableAt(ds);
-  const TKorNetDetailTable& source = NetAt(sn).SectionTables.TableAt(ss);
-  dest.PendentTypes.SetItem(dr, source.PendentTypes.GetItem(sr));
-  dest.PendentBackPoints.Set(dr, std::string(source.PendentBackPoints[sr]));
-  dest.PendentForePoints.Set(dr, std::string(source.PendentForePoints[sr]));
-  dest.PendentSetups.SetItem(dr, source.PendentSetups.GetItem(sr));
-  dest.PendentHeights.SetItem(dr, source.PendentHeights.GetItem(sr));
-  CopyReferences(dest.PendentRefs.ListAt(dr), source.PendentRefs.ListAt(sr));
+  dest.SetPendent(dr, NetAt(sn).SectionTables.TableAt(ss).PendentAt(sr));
 }
 
 }  // namespace korvado

@@ -9,6 +9,7 @@
 
 #include "KorData.h"
 #include "ListClasses.h"
+#include "NetRows.h"
 
 namespace korvado {
 
@@ -42,6 +43,18 @@ class TKorNetDetailTable {
   // Report a run index that is not below the count and change nothing.
   bool DeleteRun(uint16_t run);
   bool DeletePendentRun(uint16_t row);
+
+  // Whole rows of the run and pendent columns. Append and Erase leave the
+  // limits and the index checks to the callers (AddRun and DeleteRun keep them);
+  // Set changes an existing row.
+  NetRun RunAt(int32_t run) const;
+  void SetRun(int32_t run, const NetRun& value);
+  void AppendRun(const NetRun& value);
+  void EraseRun(int32_t run);
+  PendentRun PendentAt(int32_t row) const;
+  void SetPendent(int32_t row, const PendentRun& value);
+  void AppendPendent(const PendentRun& value);
+  void ErasePendent(int32_t row);
 
   bool operator==(const TKorNetDetailTable&) const = default;
 };
@@ -92,6 +105,16 @@ class TKorNet {
   // Returns the new point's index, or -1 (after a message) when the net is full.
   int32_t AddPoint(const std::string& name, int32_t type, double elevation);
   void ClearPoints();
+
+  // Whole rows of the section and point columns, as the run rows of a detail
+  // table. AppendSection leaves the section's detail table to the caller.
+  Section SectionAt(int32_t section) const;
+  void SetSection(int32_t section, const Section& value);
+  void AppendSection(const Section& value);
+  NetPoint PointAt(int32_t point) const;
+  void SetPoint(int32_t point, const NetPoint& value);
+  void AppendPoint(const NetPoint& value);
+  void ErasePoint(int32_t point);
 
   bool operator==(const TKorNet&) const = default;
 };

@@ -137,6 +137,42 @@ TEST(NetCopies, SameNetAsSourceAndDestination) {
   EXPECT_EQ(net.SectionEnds[0], "Ns1r3");  // summary follows the runs
 }
 
+TEST(NetRows, AWholeRowGoesIntoEveryColumnAndComesOutAgain) {
+  const NetRun single{"A", "B", 0, 1, 1.25, 2.5, {3}};
+  const NetRun equivalent{"B", "C", 1, 2, -0.5, 3.5, {4, -7}};
+  TKorNetDetailTable table;
+  table.AppendRun(single);
+  table.AppendRun(equivalent);
+  EXPECT_EQ(table.RunAt(1), equivalent);
+  table.SetRun(0, equivalent);
+  EXPECT_EQ(table.RunAt(0), equivalent);
+  const PendentRun pendent{1, "B", "P", 3, 0.75, {5}};
+  table.AppendPendent(pendent);
+  table.AppendPendent({2, "C", "Q", 1, 0.5, {6, 8}});
+  table.SetPendent(1, pendent);
+  EXPECT_EQ(table.PendentAt(1), pendent);
+  table.EraseRun(0);
+  table.ErasePendent(0);
+  TKorNetDetailTable expected;
+  expected.AppendRun(equivalent);
+  expected.AppendPendent(pendent);
+  EXPECT_EQ(table, expected);
+
+  TKorNet net;
+  const Section section{"A", "C", 0, 2, 0.75, 6.0};
+  net.AppendSection(section);
+  net.AppendSection({"C", "D", 2, 0, 1.0, 1.0});
+  net.SetSection(1, section);
+  EXPECT_EQ(net.SectionAt(1), section);
+  const NetPoint point{"C", 1, 101.5};
+  net.AppendPoint({"A", 0, 100.0});
+  net.AppendPoint(point);
+  net.ErasePoint(0);
+  EXPECT_EQ(net.PointAt(0), point);
+  EXPECT_EQ(net.PointCount(), 1);
+  EXPECT_EQ(net.PointElevations.Count(), 1);
+}
+
 TEST(NetLimits, TheSixteenBitCountsAreNeverExceeded) {
   MessageRecorder messages;
   TNetList nets;
