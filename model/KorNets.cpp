@@ -176,12 +176,7 @@ bool TKorNet::AppendRun(uint16_t s, const std::string& fore, uint8_t foreType, d
 }
 
 void TKorNet::DeleteSection(uint16_t s) {
-  SectionStarts.Delete(s);
-  SectionEnds.Delete(s);
-  SectionStartTypes.Delete(s);
-  SectionEndTypes.Delete(s);
-  SectionHeights.Delete(s);
-  SectionSetups.Delete(s);
+  EraseRow<SectionColumns>(*this, s);
   SectionTables.DeleteTable(s);
 }
 
