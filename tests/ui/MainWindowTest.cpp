@@ -196,6 +196,14 @@ TEST_F(MainWindow, SettingsThatCannotBeWrittenAreReportedAndTheProgramStillEnds)
   EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(MainWindow, ASettingsFileWithALineQtCannotParseIsWrittenWithoutAComplaint) {
+  WriteText(Ini(), "[WindowState\nWindowWidth=700\n");
+  auto form = Start();
+  const BoxesSeen seen = AnswerMessageBoxes([&] { CloseWithoutQuestion(*form); }, QMessageBox::Ok);
+  EXPECT_EQ(seen.count, 0) << seen.text.toStdString();
+  EXPECT_FALSE(IniValue(Ini(), "ColumnWidth/0").isEmpty()) << "the settings were written";
+}
+
 TEST_F(MainWindow, OpeningATechnicalFileShowsTheTechnicalTable) {
   const QString path = folder.Path("tech.kor");
   WriteText(path, TechnicalDataFile());
