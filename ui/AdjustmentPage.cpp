@@ -7,6 +7,7 @@
 #include "CommandGuard.h"
 #include "KorIcons.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 
 namespace korvado {
@@ -19,6 +20,8 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* pare
   EquateListView->setColumnCount(4);
   EquateListView->setHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка"), QString(), QString()});
   for (int c = 0; c < 4; ++c) EquateListView->setColumnWidth(c, 100);
+  AlignNumbers(EquateListView->headerItem(), {1});
+  FitNumberColumns(EquateListView, {{1, WidestElevation()}});
 
   Panel3 = new QWidget(this);
   btnUpDateSeries = new QPushButton(QStringLiteral("Создание нулевых отметок"), Panel3);
@@ -69,6 +72,7 @@ void TAdjustmentPage::ShowEquateView(const EquateView& view) {
     item->setIcon(0, KorIcon(row.icon));
     item->setText(0, QString::fromStdString(row.caption));
     item->setText(1, QString::fromStdString(row.elevation));
+    AlignNumbers(item, {1});
   }
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.iterationCaption));

@@ -13,6 +13,7 @@
 #include "JournalPage.h"
 #include "KorIcons.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -34,6 +35,7 @@ TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent
   fixed.setStyleHint(QFont::TypeWriter);
   fixed.setPixelSize(13);
   AltitudeStrGrid->setFont(fixed);
+  FitNumberColumns(AltitudeStrGrid, {{1, WidestElevation()}});
   Splitter3->addWidget(AltitudeTree);
   Splitter3->addWidget(AltitudeStrGrid);
   Splitter3->setStretchFactor(1, 1);
@@ -148,7 +150,7 @@ void TElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
   for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
     AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(shownRows_[r].name)));
-    AltitudeStrGrid->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(shownRows_[r].elevation)));
+    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(shownRows_[r].elevation)));
   }
 }
 

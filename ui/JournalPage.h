@@ -13,6 +13,7 @@
 #include "JournalGridView.h"
 #include "MainGridModel.h"
 #include "ReadingGridModel.h"
+#include "SettingsFile.h"
 
 namespace korvado {
 
@@ -45,6 +46,14 @@ class TJournalPage : public QWidget {
 
   int PanelDtWidth() const { return panelDtWidth_; }
   void SetPanelDtWidth(int width);
+
+  // The grids' column widths and the reading panel's width, kept in the
+  // settings file between runs; without stored values every title and the
+  // widest number of each column fit.
+  void RestoreColumnWidths(const SettingsFile& ini);
+  void SaveColumnWidths(SettingsFile& ini) const;
+  // The width the page needs to show every column of the grids in use.
+  int ColumnsWidth() const;
 
  public slots:
   void RefillMainGrid();

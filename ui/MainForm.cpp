@@ -1,9 +1,8 @@
 #include "MainForm.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -17,10 +16,14 @@
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "TypePointDlg.h"
+#include "WindowPlacement.h"
 
 namespace korvado {
 
 namespace {
+
+// Room for the four page tabs and every column of the journal grids.
+constexpr QSize kDefaultSize(1024, 720);
 
 QAction* MakeAction(QObject* owner, const char* caption, const QKeySequence& shortcut = {}) {
   auto* action = new QAction(QString::fromUtf8(caption), owner);
@@ -31,7 +34,7 @@ QAction* MakeAction(QObject* owner, const char* caption, const QKeySequence& sho
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(ApplicationTitle());
+  setWindowTitle(ApplicationTitle() + QStringLiteral("[*]"));
   setWindowIcon(ProgramIcon());
   settings_ = std::make_unique<SettingsFile>(SettingsPathInWorkingDirectory());
   CreateActions();
@@ -41,6 +44,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreatePages();
   ConnectActions();
   ApplySettings();
+  // Every command may change the data; the mark follows once its events are handled.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &TMainForm::ShowChangedMark);
 }
 
 TMainForm::~TMainForm() = default;
@@ -71,8 +77,12 @@ void TMainForm::CreateActions() {
   acNetsBrowser->setIcon(KorIcon(kIconNet));
   acSelectAltitudeTable = MakeAction(this, "Выделить всю таблицу", QKeySequence(Qt::CTRL | Qt::Key_A));
   acSelectAltitudeTable->setIcon(SelectAllIcon());
-  acCopyFromAltitudeTable = MakeAction(this, "Копировать", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  acSelectAltitudeTable->setToolTip(QStringLiteral("Выделить всю таблицу (Ctrl+A)"));
+  acCopyFromAltitudeTable = MakeAction(this, "Копировать");
+  // Ctrl+C is the copy every program knows; Ctrl+Z stays for those used to it.
+  acCopyFromAltitudeTable->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Z)});
   acCopyFromAltitudeTable->setIcon(CopyIcon());
+  acCopyFromAltitudeTable->setToolTip(QStringLiteral("Копировать (Ctrl+C или Ctrl+Z)"));
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
 }
@@ -108,7 +118,7 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::CreateToolBars() {
-  ToolBar3 = addToolBar(QStringLiteral("ToolBar3"));
+  ToolBar3 = addToolBar(QStringLiteral("Файл"));
   ToolBar3->setObjectName("ToolBar3");
   ToolBar3->setIconSize(QSize(16, 16));
   ToolBar3->addAction(acNew);
@@ -117,7 +127,7 @@ void TMainForm::CreateToolBars() {
   ToolBar3->addSeparator();
   ToolBar3->addAction(acSave);
 
-  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1 = addToolBar(QStringLiteral("Сеть"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setIconSize(QSize(16, 16));
   ToolBar1->addAction(acNetsBrowser);
@@ -175,20 +185,10 @@ void TMainForm::ConnectActions() {
 void TMainForm::ApplySettings() {
   SettingsFile& ini = *settings_;
   const QString window = QStringLiteral("WindowState");
-  resize(ini.ReadInteger(window, QStringLiteral("WindowWidth"), 600),
-         ini.ReadInteger(window, QStringLiteral("WindowHeight"), 450));
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  RestoreWindowSize(this, ini, window, kDefaultSize);
   if (ini.ReadBool(window, QStringLiteral("Maximized"), false)) setWindowState(Qt::WindowMaximized);
 
-  const QString columns = QStringLiteral("ColumnWidth");
-  for (int c = 0; c < 5; ++c)
-    JournalPage->MainStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QString::number(c), 66));
-  for (int c = 0; c < 4; ++c)
-    JournalPage->DetailStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QString::number(c + 5), 50));
-  for (int c = 0; c < 3; ++c)
-    JournalPage->TechStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QStringLiteral("t%1").arg(c), 50));
-  JournalPage->SetPanelDtWidth(ini.ReadInteger(columns, QStringLiteral("dtWidth"), 220));
+  JournalPage->RestoreColumnWidths(ini);
 
   // Qt's tool bars lay out their own buttons, so these positions are kept and
   // written back as read.
@@ -209,14 +209,7 @@ void TMainForm::WriteSettings() {
     ini.WriteInteger(window, QStringLiteral("WindowWidth"), width());
     ini.WriteInteger(window, QStringLiteral("WindowHeight"), height());
   }
-  const QString columns = QStringLiteral("ColumnWidth");
-  for (int c = 0; c < 5; ++c)
-    ini.WriteInteger(columns, QString::number(c), JournalPage->MainStringGrid->columnWidth(c));
-  for (int c = 0; c < 4; ++c)
-    ini.WriteInteger(columns, QString::number(c + 5), JournalPage->DetailStringGrid->columnWidth(c));
-  for (int c = 0; c < 3; ++c)
-    ini.WriteInteger(columns, QStringLiteral("t%1").arg(c), JournalPage->TechStringGrid->columnWidth(c));
-  ini.WriteInteger(columns, QStringLiteral("dtWidth"), JournalPage->PanelDtWidth());
+  JournalPage->SaveColumnWidths(ini);
   const QString bar = QStringLiteral("ControlBar");
   ini.WriteInteger(bar, QStringLiteral("Band1Left"), toolBar1Position_.x());
   ini.WriteInteger(bar, QStringLiteral("Band1Top"), toolBar1Position_.y());
@@ -236,6 +229,7 @@ void TMainForm::showEvent(QShowEvent* event) {
     return;
   }
   firstShow_ = false;
+  KeepFrameOnScreen(this);
   RunGuarded([this] { acNewExecute(); });
 }
 

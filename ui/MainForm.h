@@ -54,6 +54,8 @@ class TMainForm : public QMainWindow {
   void SelectNet(int32_t index);
   // The second panel of the status bar: the open file's full path.
   void ShowFileName();
+  // The title's unsaved-changes mark as the data are.
+  void ShowChangedMark();
   // acOpen after its dialog: reads path and shows the data (nothing when no file is there).
   void OpenFile(const QString& path);
   // Shows the window with new data, then opens the file named first among the

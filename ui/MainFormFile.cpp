@@ -136,6 +136,18 @@ void TMainForm::ShowOpenData() {
   ShowFileName();
 }
 
-void TMainForm::ShowFileName() { StatusPanel2->setText(QString::fromStdString(state_.CurrentFileName)); }
+void TMainForm::ShowFileName() {
+  const QString path = QString::fromStdString(state_.CurrentFileName);
+  StatusPanel2->setText(path);
+  // Qt puts the unsaved-changes mark where "[*]" stands.
+  const QString file = QFileInfo(path).fileName();
+  setWindowTitle(file.isEmpty() ? ApplicationTitle() + QStringLiteral("[*]")
+                                : file + QStringLiteral("[*] — ") + ApplicationTitle());
+  ShowChangedMark();
+}
+
+void TMainForm::ShowChangedMark() {
+  if (isWindowModified() != state_.Changed) setWindowModified(state_.Changed);
+}
 
 }  // namespace korvado

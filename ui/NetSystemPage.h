@@ -82,8 +82,8 @@ class TNetSystemPage : public QWidget {
   void ShowSearch();
   // After a run or section went into the net: its runs, then the search from its end.
   void ShowAddedRun();
-  // Asks the point-type dialog; nothing when it was cancelled.
-  std::optional<PointTypeChoice> AskTypes(const PointTypeQuestion& question);
+  // The counter at the active section; empty while there is none.
+  void ShowActiveSectionCounter();
 
   AppState& state_;
   TMainForm& form_;
