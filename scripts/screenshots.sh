@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-program="$PWD/$build/ui/korvado"
+program="$PWD/$build/tools/screenshots/korvado-screenshots"
 out="$PWD/docs/screenshots"
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 1; }
 mkdir -p "$out"
@@ -42,13 +42,11 @@ WindowHeight=330
 TreeWidth=170
 INI
 for view in journal netsystem netname typepoint equi originaltitude adjustment elevation report netsbrowser about; do
-  LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="$view:$out/$view.png" \
-    timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
+  LANG=ru_RU.UTF-8 timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program" "$view" "$out/$view.png"
   [ -s "$out/$view.png" ] || { echo "no picture of $view" >&2; exit 1; }
   echo "$out/$view.png"
 done
-LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="jobfile:$PWD/example.kor" \
-  timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
+LANG=ru_RU.UTF-8 timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program" jobfile "$PWD/example.kor"
 [ -s example.kor ] || { echo "no example job file" >&2; exit 1; }
 cp example.kor "$(dirname "$out")/example.kor"
 echo "$(dirname "$out")/example.kor"

@@ -6,14 +6,12 @@
 
 #include "CommandGuard.h"
 #include "KorIcons.h"
-#include "MainForm.h"
 #include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 
 namespace korvado {
 
-TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* parent)
-    : QWidget(parent), state_(state), form_(form) {
+TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   EquateListView = new QTreeWidget(this);
   EquateListView->setRootIsDecorated(false);
   EquateListView->header()->setStretchLastSection(false);
@@ -43,7 +41,7 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* pare
 }
 
 TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
-  if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(&form_);
+  if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(window());
   return *originAltitudeForm_;
 }
 
@@ -64,6 +62,8 @@ void TAdjustmentPage::btnInputAltitudeClick() {
 void TAdjustmentPage::btnEquateClick() {
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
+
+void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
 
 void TAdjustmentPage::ShowEquateView(const EquateView& view) {
   EquateListView->clear();

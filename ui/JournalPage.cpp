@@ -106,6 +106,13 @@ void TJournalPage::ShowData(bool open) {
   if (open) ApplyPanelDtWidth();
 }
 
+void TJournalPage::ShowOpenData() {
+  ShowData(true);
+  RefillMainGrid();
+  SelectMainCell(0, 0);
+  MainStringGridClick();
+}
+
 void TJournalPage::SetPanelDtWidth(int width) {
   panelDtWidth_ = width;
   ApplyPanelDtWidth();

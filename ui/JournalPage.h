@@ -43,6 +43,10 @@ class TJournalPage : public QWidget {
   // state), or hides them all while no data are open.
   void ShowData(bool open);
   bool DataShown() const { return dataShown_; }
+  // Open data shown from their first record.
+  void ShowOpenData();
+  // While a cell is being typed, commands that replace the data wait.
+  bool IsEditing() const { return MainStringGrid->IsEditing(); }
 
   int PanelDtWidth() const { return panelDtWidth_; }
   void SetPanelDtWidth(int width);
@@ -63,6 +67,9 @@ class TJournalPage : public QWidget {
   void acInsertExecute();
   void acDeleteRecExecute();
   void acTechTableKorExecute();
+  // The spreadsheet exchange through the clipboard.
+  void acPasteDataFromClipbrdExcelExecute();
+  void acCopyDataToClipbrdExcelExecute();
   // acAdd's work, also run by the entry path after the last reading of the journal.
   void AddRecordAtEnd();
 

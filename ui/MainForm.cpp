@@ -88,27 +88,27 @@ void TMainForm::CreateActions() {
 }
 
 void TMainForm::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-  file->addAction(acNew);
-  file->addSeparator();
-  file->addAction(acOpen);
-  file->addSeparator();
-  file->addActions({acSave, acSaveAs});
-  file->addSeparator();
-  file->addAction(acCloseData);
-  file->addSeparator();
-  file->addAction(acExit);
+  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
+  fileMenu->addAction(acNew);
+  fileMenu->addSeparator();
+  fileMenu->addAction(acOpen);
+  fileMenu->addSeparator();
+  fileMenu->addActions({acSave, acSaveAs});
+  fileMenu->addSeparator();
+  fileMenu->addAction(acCloseData);
+  fileMenu->addSeparator();
+  fileMenu->addAction(acExit);
 
-  QMenu* data = menuBar()->addMenu(QStringLiteral("Д&анные"));
-  data->addAction(acTechTableKor);
-  data->addSeparator();
-  data->addActions({acInputMode, acUpDateNets});
-  data->addSeparator();
-  data->addActions({acAdd, acInsert});
-  data->addSeparator();
-  data->addAction(acDeleteRec);
-  data->addSeparator();
-  data->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
+  QMenu* dataMenu = menuBar()->addMenu(QStringLiteral("Д&анные"));
+  dataMenu->addAction(acTechTableKor);
+  dataMenu->addSeparator();
+  dataMenu->addActions({acInputMode, acUpDateNets});
+  dataMenu->addSeparator();
+  dataMenu->addActions({acAdd, acInsert});
+  dataMenu->addSeparator();
+  dataMenu->addAction(acDeleteRec);
+  dataMenu->addSeparator();
+  dataMenu->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
   menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
@@ -152,8 +152,10 @@ void TMainForm::CreatePages() {
   PageControl1->setTabPosition(QTabWidget::South);
   JournalPage = new TJournalPage(state_, acInputMode, acTechTableKor, PageControl1);
   NetSystemPage = new TNetSystemPage(state_, *this, PageControl1);
-  AdjustmentPage = new TAdjustmentPage(state_, *this, PageControl1);
-  ElevationPage = new TElevationPage(state_, *this, PageControl1);
+  AdjustmentPage = new TAdjustmentPage(state_, PageControl1);
+  ElevationPage = new TElevationPage(state_, acSelectAltitudeTable, acCopyFromAltitudeTable, PageControl1);
+  // A click in the elevation table refreshes the reading grid, as a click in the main grid does.
+  ConnectCommand(ElevationPage, &TElevationPage::tableClicked, JournalPage, &TJournalPage::MainStringGridClick);
   PageControl1->addTab(JournalPage, QStringLiteral("Исходные данные"));
   PageControl1->addTab(NetSystemPage, QStringLiteral("Система нивелирных ходов"));
   PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
@@ -169,9 +171,10 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acCloseData, &QAction::triggered, this, &TMainForm::acCloseDataExecute);
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
-  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, this,
-                 &TMainForm::acPasteDataFromClipbrdExcelExecute);
-  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, this, &TMainForm::acCopyDataToClipbrdExcelExecute);
+  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, JournalPage,
+                 &TJournalPage::acPasteDataFromClipbrdExcelExecute);
+  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, JournalPage,
+                 &TJournalPage::acCopyDataToClipbrdExcelExecute);
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);

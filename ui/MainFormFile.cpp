@@ -68,7 +68,7 @@ void TMainForm::acSaveExecute() { SaveData(); }
 void TMainForm::acSaveAsExecute() { SaveDataAs(); }
 
 void TMainForm::acNewExecute() {
-  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (JournalPage->IsEditing()) return;
   if (!SaveChangesFirst()) return;
   NewData(state_);
   ShowClosedData();
@@ -120,19 +120,14 @@ void TMainForm::ShowClosedData() {
   ComboBox1->clear();
   acTechTableKor->setChecked(false);
   JournalPage->ShowData(false);
-  NetSystemPage->EditFindBP->clear();
-  NetSystemPage->btnFindClick();
-  NetSystemPage->DetSecListView->clear();
-  AdjustmentPage->EquateListView->clear();
+  NetSystemPage->ShowClosedData();
+  AdjustmentPage->ShowClosedData();
   ShowFileName();
 }
 
 void TMainForm::ShowOpenData() {
   acTechTableKor->setChecked(state_.Journal.TechMode);
-  JournalPage->ShowData(true);
-  JournalPage->RefillMainGrid();
-  JournalPage->SelectMainCell(0, 0);
-  JournalPage->MainStringGridClick();
+  JournalPage->ShowOpenData();
   ShowFileName();
 }
 

@@ -40,7 +40,7 @@ void TMainForm::acUpDateNetsExecute() {
 // for the whole run. Its edits may clear the current net or the active
 // section, so the run list of the active section is shown anew afterwards.
 void TMainForm::acNetsBrowserExecute() {
-  if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(*this);
+  if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(state_, *this, this);
   netsBrowser_->exec();
   RefillNetSelector();
   NetSystemPage->RefreshActiveSectionView();

@@ -23,4 +23,11 @@ TNetNameDlg::TNetNameDlg(QWidget* parent) : QDialog(parent) {
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+std::optional<std::string> TNetNameDlg::AskName(const QString& caption, const std::optional<std::string>& preset) {
+  setWindowTitle(caption);
+  if (preset) edNameNet->setText(QString::fromStdString(*preset));
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return edNameNet->text().toStdString();
+}
+
 }  // namespace korvado

@@ -12,9 +12,9 @@
 #include "EquivalentCommands.h"
 #include "GridHeaderFit.h"
 #include "KorIcons.h"
-#include "MainForm.h"
 #include "NetNameDlg.h"
 #include "NumberColumns.h"
+#include "PageHost.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
@@ -25,8 +25,8 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 }  // namespace
 
-TNetSystemPage::TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent)
-    : QWidget(parent), state_(state), form_(form) {
+TNetSystemPage::TNetSystemPage(AppState& state, PageHost& host, QWidget* parent)
+    : QWidget(parent), state_(state), host_(host) {
   BuildSearchPanel();
   BuildButtonPanel();
   auto* layout = new QHBoxLayout(this);
@@ -159,7 +159,7 @@ void TNetSystemPage::ConnectHandlers() {
 }
 
 TEquiDlg& TNetSystemPage::EquiDlg() {
-  if (!equiDlg_) equiDlg_ = new TEquiDlg(&form_);
+  if (!equiDlg_) equiDlg_ = new TEquiDlg(window());
   return *equiDlg_;
 }
 
@@ -197,14 +197,12 @@ void TNetSystemPage::btnAddNetClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!question) return;
-  TNetNameDlg& nameDlg = form_.NetNameDlg();
-  nameDlg.setWindowTitle(QStringLiteral("Новая сеть"));
-  if (nameDlg.exec() != QDialog::Accepted) return;
-  if (CreateNetForPick(state_, nameDlg.edNameNet->text().toStdString()) < 0) return;
+  const std::optional<std::string> name = host_.NetNameDlg().AskName(QStringLiteral("Новая сеть"));
+  if (!name || CreateNetForPick(state_, *name) < 0) return;
   // The net exists from here on, even when the types are not given.
-  const std::optional<PointTypeChoice> types = form_.TypePointDlg().Ask(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
-  form_.RefillNetSelector();
+  host_.RefillNetSelector();
 }
 
 void TNetSystemPage::btnAddNetSectionClick() {
@@ -212,7 +210,7 @@ void TNetSystemPage::btnAddNetSectionClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
   if (!question) return;
-  const std::optional<PointTypeChoice> types = form_.TypePointDlg().Ask(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
 }
 
@@ -221,7 +219,7 @@ void TNetSystemPage::btnAddNetDTSectionClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
   if (!question) return;
-  const std::optional<PointTypeChoice> types = form_.TypePointDlg().Ask(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AppendRunFromPick(state_, page_, types->ForeType)) ShowAddedRun();
 }
 
@@ -261,7 +259,7 @@ void TNetSystemPage::EquiSecSpeedButtonClick() {
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
   const std::optional<PointTypeQuestion> question = PrepareEquiSection(state_, equi.Result());
   if (!question) return;
-  const std::optional<PointTypeChoice> types = form_.TypePointDlg().Ask(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddEquiSection(state_, page_, equi.Result(), *types)) ShowAddedRun();
 }
 
@@ -273,7 +271,7 @@ void TNetSystemPage::EquiSpeedButtonClick() {
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
   const std::optional<PointTypeQuestion> question = PrepareEquiRun(state_, equi.Result());
   if (!question) return;
-  const std::optional<PointTypeChoice> types = form_.TypePointDlg().Ask(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AppendEquiRun(state_, page_, equi.Result(), types->ForeType)) ShowAddedRun();
 }
 
@@ -290,6 +288,12 @@ void TNetSystemPage::RefreshActiveSectionView() {
     item->setText(3, FromUtf8(row.HeightText));
     AlignNumbers(item, {2, 3});
   }
+}
+
+void TNetSystemPage::ShowClosedData() {
+  EditFindBP->clear();
+  btnFindClick();
+  RefreshActiveSectionView();
 }
 
 void TNetSystemPage::ContinueSearch() {

@@ -22,13 +22,16 @@
 
 namespace korvado {
 
-class TMainForm;
+class PageHost;
 class TEquiDlg;
 
 class TNetSystemPage : public QWidget {
   Q_OBJECT
  public:
-  TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent = nullptr);
+  TNetSystemPage(AppState& state, PageHost& host, QWidget* parent = nullptr);
+
+  // No data: an empty search and no runs.
+  void ShowClosedData();
 
   // Left part: the search above the active section's runs.
   QWidget* Panel2;
@@ -86,7 +89,7 @@ class TNetSystemPage : public QWidget {
   void ShowActiveSectionCounter();
 
   AppState& state_;
-  TMainForm& form_;
+  PageHost& host_;
   // What the search grid shows; the data stay in the AppState.
   ConstructionPage page_;
   QPointer<TEquiDlg> equiDlg_;

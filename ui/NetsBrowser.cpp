@@ -1,7 +1,6 @@
 // The nets browser's window: its controls, menus, tool bar and settings.
 
 #include "NetsBrowser.h"
-#include "NumberColumns.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +10,8 @@
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
-#include "MainForm.h"
+#include "NumberColumns.h"
+#include "PageHost.h"
 #include "SettingsFile.h"
 #include "WindowPlacement.h"
 
@@ -46,11 +46,11 @@ int TitleWidth(const QTreeWidget& list, const QString& title) {
 
 }  // namespace
 
-TNetsBrowser::TNetsBrowser(TMainForm& form)
-    : QDialog(&form, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+TNetsBrowser::TNetsBrowser(AppState& state, PageHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                          Qt::WindowCloseButtonHint),
-      form_(form),
-      state_(form.State()) {
+      host_(host),
+      state_(state) {
   setWindowTitle(QString::fromUtf8(kBrowserCaption));
   setSizeGripEnabled(false);
   resize(566, 383);
@@ -69,7 +69,7 @@ TNetsBrowser::TNetsBrowser(TMainForm& form)
   ConnectHandlers();
   ReadSettings();
   QPointer<TNetsBrowser> self(this);
-  form_.AddExitSettingsWriter([self](SettingsFile& ini) {
+  host_.AddExitSettingsWriter([self](SettingsFile& ini) {
     if (self) self->WriteSettings(ini);
   });
 }
@@ -209,7 +209,7 @@ void TNetsBrowser::ConnectHandlers() {
 }
 
 void TNetsBrowser::ReadSettings() {
-  const SettingsFile& ini = form_.Settings();
+  const SettingsFile& ini = host_.Settings();
   if (ini.ReadBool(kSettingsSection, QStringLiteral("wsMaximized"), false)) {
     setWindowState(Qt::WindowMaximized);
   } else {

@@ -125,7 +125,7 @@ TEST_F(Dialogs, NoWindowShowsTheNamesTheCodeGivesItsControls) {
                         &form->NetNameDlg(),
                         new TEquiDlg(form.get()),
                         &form->AdjustmentPage->OriginAltitudeForm(),
-                        new TNetsBrowser(*form),
+                        new TNetsBrowser(form->State(), *form, form.get()),
                         new TAddPendentPointDlg(form->State(), browserState, form.get())};
   // Designer-style names: btnOk, acCopySec, TypePointDlg, ComboBox1, index.
   const QRegularExpression internal(

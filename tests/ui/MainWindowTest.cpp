@@ -205,7 +205,7 @@ TEST_F(MainWindow, StoredSizesThatCannotBeShownAreBroughtInsideTheScreen) {
   EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(3), 20);
   EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), screen.width());
   EXPECT_EQ(form->JournalPage->PanelDtWidth(), 20);
-  auto* browser = new TNetsBrowser(*form);
+  auto* browser = new TNetsBrowser(form->State(), *form, form.get());
   EXPECT_LE(browser->width(), screen.width());
   EXPECT_EQ(browser->height(), std::max(kMinWindowSize.height(), browser->minimumSizeHint().height()));
   EXPECT_GE(browser->Splitter1->sizes().value(0), 20);

@@ -255,12 +255,7 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
 
 }  // namespace
 
-void StartScreenshotIfAsked(TMainForm& form) {
-  const QString request = qEnvironmentVariable("KORVADO_SCREENSHOT");
-  const qsizetype colon = request.indexOf(QLatin1Char(':'));
-  if (colon <= 0) return;
-  const QString view = request.left(colon);
-  const QString file = request.mid(colon + 1);
+void StartScreenshot(TMainForm& form, const QString& view, const QString& file) {
   QTimer::singleShot(300, &form, [&form, view, file] { ShowView(form, view, file); });
 }
 
