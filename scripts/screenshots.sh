@@ -13,28 +13,8 @@ mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"  # the program keeps Korvado.ini in its working directory
-# Columns wide enough for their titles; the program's own defaults are narrower.
+# The program's first-start window and column widths; the browser a little smaller.
 cat > Korvado.ini <<'INI'
-[WindowState]
-Maximized=0
-WindowWidth=980
-WindowHeight=560
-
-[ColumnWidth]
-0=100
-1=110
-2=125
-3=100
-4=110
-5=50
-6=85
-7=85
-8=175
-t0=50
-t1=120
-t2=175
-dtWidth=400
-
 [NetsBrowser]
 wsMaximized=0
 WindowWidth=760

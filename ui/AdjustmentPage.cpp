@@ -19,7 +19,7 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(par
   EquateListView->setHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка"), QString(), QString()});
   for (int c = 0; c < 4; ++c) EquateListView->setColumnWidth(c, 100);
   AlignNumbers(EquateListView->headerItem(), {1});
-  FitNumberColumns(EquateListView, {{1, WidestElevation()}});
+  FitNumberColumns(EquateListView, {{1, WidestAdjustedElevation()}});
 
   Panel3 = new QWidget(this);
   btnUpDateSeries = new QPushButton(QStringLiteral("Создание нулевых отметок"), Panel3);

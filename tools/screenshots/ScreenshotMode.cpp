@@ -177,8 +177,6 @@ void ShowPage(TMainForm& form, const QString& view, const QString& file) {
     form.NetSystemPage->ContinueSearch();
   }
   if (view == "adjustment" || view == "elevation" || view == "report") AdjustTwice(form);
-  // Widened as a user would, so that the adjusted elevation shows all its digits.
-  if (view == "adjustment") form.AdjustmentPage->EquateListView->header()->resizeSection(1, 160);
   if (view == "elevation" || view == "report") {
     form.ElevationPage->btnUpDateTree->click();
     QTreeWidgetItem* net = form.ElevationPage->AltitudeTree->topLevelItem(0);
