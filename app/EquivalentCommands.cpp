@@ -126,14 +126,14 @@ std::string EquiResultLabel(const EquiResult& result) {
 
 std::optional<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result) {
   if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return std::nullopt;
-  return AskPointTypes(result.EquiBackPoint, result.EquiForePoint);
+  return AskPointTypes(state, result.EquiBackPoint, result.EquiForePoint);
 }
 
 std::optional<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result) {
   if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result)) return std::nullopt;
   const TKorNetDetailTable& table =
       state.Nets.NetAt(state.CurrentNetIndex).SectionTables.TableAt(state.ActiveSectionIndex);
-  return AskForeType(result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1), result.EquiForePoint);
+  return AskForeType(state, result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1), result.EquiForePoint);
 }
 
 bool AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {

@@ -110,7 +110,7 @@ void ContinueSearch(AppState& state, ConstructionPage& page) {
 
 std::optional<PointTypeQuestion> PrepareAddNet(const AppState& state, const ConstructionPage& page) {
   if (!TakePick(state, page, page.SearchedPoint)) return std::nullopt;
-  return AskPointTypes(page.SearchedPoint, SelectedRow(state, page)->ForePoint);
+  return AskPointTypes(state, page.SearchedPoint, SelectedRow(state, page)->ForePoint);
 }
 
 std::optional<PointTypeQuestion> PrepareAddSection(const AppState& state, const ConstructionPage& page) {
@@ -124,7 +124,7 @@ std::optional<PointTypeQuestion> PrepareAddRun(const AppState& state, const Cons
   if (!TakeActiveSectionEnd(state, back, backType)) return std::nullopt;
   const std::optional<PickedRun> pick = TakePick(state, page, back);
   if (!pick) return std::nullopt;
-  return AskForeType(back, backType, pick->Fore);
+  return AskForeType(state, back, backType, pick->Fore);
 }
 
 int32_t CreateNetForPick(AppState& state, const std::string& name) {

@@ -18,7 +18,7 @@ inline constexpr const char* kBrowserCaption = "Броузер сетей";
 inline constexpr const char* kSectionNumberColumn = "№ звена";
 inline constexpr const char* kRunNumberColumn = "№ штатива";
 inline constexpr const char* kListColumns[] = {"Задняя точка", "Передняя точка", "Число штативов", "Превышение",
-                                               "index"};
+                                               "№ записи"};
 
 // A tree node: a net (Section < 0) or a section of a net; no node when Net < 0.
 struct BrowserNode {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "AppState.h"
+
 namespace korvado {
 
 inline constexpr const char* kPointTypeNames[] = {"Жесткая точка", "Узловая точка", "Промежуточная точка"};
@@ -16,7 +18,9 @@ struct PointTypeQuestion {
   // A run appended to a section starts at the section's end, whose type is
   // already known: the back selector then shows BackType and is disabled.
   bool BackTypeFixed = false;
+  // The types the points already have in the current net, offered first; -1 for a point new to it.
   int32_t BackType = -1;
+  int32_t ForeType = -1;
 };
 
 struct PointTypeChoice {
@@ -24,8 +28,13 @@ struct PointTypeChoice {
   int32_t ForeType = -1;
 };
 
-PointTypeQuestion AskPointTypes(const std::string& back, const std::string& fore);
-PointTypeQuestion AskForeType(const std::string& back, int32_t backType, const std::string& fore);
+PointTypeQuestion AskPointTypes(const AppState& state, const std::string& back, const std::string& fore);
+PointTypeQuestion AskForeType(const AppState& state, const std::string& back, int32_t backType,
+                              const std::string& fore);
+
+// The type name has in net: as the end of a section first (fixed and nodal
+// points are section ends), else as a run's end; -1 when the net lacks it.
+int32_t KnownPointType(const TKorNet& net, const std::string& name);
 
 inline bool IsPointType(int32_t type) { return type >= 0 && type <= 2; }
 

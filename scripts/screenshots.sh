@@ -6,35 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
-program="$PWD/$build/ui/korvado"
+program="$PWD/$build/tools/screenshots/korvado-screenshots"
 out="$PWD/docs/screenshots"
 [ -x "$program" ] || { echo "no program at $program: build it first" >&2; exit 1; }
 mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 cd "$work"  # the program keeps Korvado.ini in its working directory
-# Columns wide enough for their titles; the program's own defaults are narrower.
+# The program's first-start window and column widths; the browser a little smaller.
 cat > Korvado.ini <<'INI'
-[WindowState]
-Maximized=0
-WindowWidth=980
-WindowHeight=560
-
-[ColumnWidth]
-0=100
-1=110
-2=125
-3=100
-4=110
-5=50
-6=85
-7=85
-8=175
-t0=50
-t1=120
-t2=175
-dtWidth=400
-
 [NetsBrowser]
 wsMaximized=0
 WindowWidth=760
@@ -42,13 +22,11 @@ WindowHeight=330
 TreeWidth=170
 INI
 for view in journal netsystem netname typepoint equi originaltitude adjustment elevation report netsbrowser about; do
-  LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="$view:$out/$view.png" \
-    timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
+  LANG=ru_RU.UTF-8 timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program" "$view" "$out/$view.png"
   [ -s "$out/$view.png" ] || { echo "no picture of $view" >&2; exit 1; }
   echo "$out/$view.png"
 done
-LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="jobfile:$PWD/example.kor" \
-  timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
+LANG=ru_RU.UTF-8 timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program" jobfile "$PWD/example.kor"
 [ -s example.kor ] || { echo "no example job file" >&2; exit 1; }
 cp example.kor "$(dirname "$out")/example.kor"
 echo "$(dirname "$out")/example.kor"

@@ -6,6 +6,7 @@
 
 #include "CommandGuard.h"
 #include "KorIcons.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -26,7 +27,7 @@ QTreeWidgetItem* MakeResultItem(const PendentRow& row) {
                                     QString::fromStdString(row.HeightText), QString::fromStdString(row.Note)});
   item->setIcon(0, KorIcon(row.Icon));
   item->setFlags(item->flags() | Qt::ItemIsEditable);
-  for (int c : {1, 2}) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  AlignNumbers(item, {1, 2});
   return item;
 }
 
@@ -59,7 +60,8 @@ TAddPendentPointDlg::TAddPendentPointDlg(const AppState& state, const NetsBrowse
   for (const char* title : kPendentColumns) titles << QString::fromUtf8(title);
   FindPPListView->setHeaderLabels(titles);
   for (int c = 0; c < titles.size(); ++c) FindPPListView->setColumnWidth(c, 100);
-  for (int c : {1, 2}) FindPPListView->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  AlignNumbers(FindPPListView->headerItem(), {1, 2});
+  FitNumberColumns(FindPPListView, {{1, WidestSetups()}, {2, WidestHeight()}});
 
   Bevel1 = new QFrame(this);
   Bevel1->setFrameShape(QFrame::HLine);

@@ -6,19 +6,20 @@
 
 #include "CommandGuard.h"
 #include "KorIcons.h"
-#include "MainForm.h"
+#include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 
 namespace korvado {
 
-TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* parent)
-    : QWidget(parent), state_(state), form_(form) {
+TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   EquateListView = new QTreeWidget(this);
   EquateListView->setRootIsDecorated(false);
   EquateListView->header()->setStretchLastSection(false);
   EquateListView->setColumnCount(4);
   EquateListView->setHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка"), QString(), QString()});
   for (int c = 0; c < 4; ++c) EquateListView->setColumnWidth(c, 100);
+  AlignNumbers(EquateListView->headerItem(), {1});
+  FitNumberColumns(EquateListView, {{1, WidestAdjustedElevation()}});
 
   Panel3 = new QWidget(this);
   btnUpDateSeries = new QPushButton(QStringLiteral("Создание нулевых отметок"), Panel3);
@@ -40,7 +41,7 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* pare
 }
 
 TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
-  if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(&form_);
+  if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(window());
   return *originAltitudeForm_;
 }
 
@@ -62,6 +63,8 @@ void TAdjustmentPage::btnEquateClick() {
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 
+void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
+
 void TAdjustmentPage::ShowEquateView(const EquateView& view) {
   EquateListView->clear();
   for (const EquateRow& row : view.rows) {
@@ -69,6 +72,7 @@ void TAdjustmentPage::ShowEquateView(const EquateView& view) {
     item->setIcon(0, KorIcon(row.icon));
     item->setText(0, QString::fromStdString(row.caption));
     item->setText(1, QString::fromStdString(row.elevation));
+    AlignNumbers(item, {1});
   }
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.iterationCaption));

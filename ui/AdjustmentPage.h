@@ -13,13 +13,15 @@
 
 namespace korvado {
 
-class TMainForm;
 class TOriginAltitudeForm;
 
 class TAdjustmentPage : public QWidget {
   Q_OBJECT
  public:
-  TAdjustmentPage(AppState& state, TMainForm& form, QWidget* parent = nullptr);
+  explicit TAdjustmentPage(AppState& state, QWidget* parent = nullptr);
+
+  // No data: no point table shown.
+  void ShowClosedData();
 
   QTreeWidget* EquateListView;
   QWidget* Panel3;
@@ -27,7 +29,7 @@ class TAdjustmentPage : public QWidget {
   QPushButton* btnInputAltitude;
   QPushButton* btnEquate;
 
- // The fixed-point elevation dialog, created on first use and kept, owned by the main window.
+  // The fixed-point elevation dialog, created on first use and kept, owned by the main window.
   TOriginAltitudeForm& OriginAltitudeForm();
 
  public slots:
@@ -39,7 +41,6 @@ class TAdjustmentPage : public QWidget {
   void ShowEquateView(const EquateView& view);
 
   AppState& state_;
-  TMainForm& form_;
   QPointer<TOriginAltitudeForm> originAltitudeForm_;
 };
 

@@ -10,14 +10,14 @@
 
 #include "CommandGuard.h"
 #include "ElevationCommands.h"
-#include "JournalPage.h"
 #include "KorIcons.h"
-#include "MainForm.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
-TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent)
-    : QWidget(parent), state_(state), form_(form) {
+TElevationPage::TElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
+                               QWidget* parent)
+    : QWidget(parent), state_(state) {
   Splitter3 = new QSplitter(Qt::Horizontal, this);
   Splitter3->setChildrenCollapsible(false);
   AltitudeTree = new QTreeWidget(Splitter3);
@@ -34,6 +34,7 @@ TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent
   fixed.setStyleHint(QFont::TypeWriter);
   fixed.setPixelSize(13);
   AltitudeStrGrid->setFont(fixed);
+  FitNumberColumns(AltitudeStrGrid, {{1, WidestElevation()}});
   Splitter3->addWidget(AltitudeTree);
   Splitter3->addWidget(AltitudeStrGrid);
   Splitter3->setStretchFactor(1, 1);
@@ -43,8 +44,8 @@ TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent
   btnUpDateTree = new QPushButton(QStringLiteral("Вывести структуру нивелирных сетей"), Panel6);
   ToolBar2 = new QToolBar(Panel6);
   ToolBar2->setIconSize(QSize(16, 16));
-  ToolBar2->addAction(form.acSelectAltitudeTable);
-  ToolBar2->addAction(form.acCopyFromAltitudeTable);
+  ToolBar2->addAction(acSelectAltitudeTable);
+  ToolBar2->addAction(acCopyFromAltitudeTable);
   btnNetReport = new QPushButton(QStringLiteral("Создать отчет по выделенной сети"), Panel6);
   auto* bottom = new QHBoxLayout(Panel6);
   bottom->setContentsMargins(4, 4, 4, 4);
@@ -59,18 +60,16 @@ TElevationPage::TElevationPage(AppState& state, TMainForm& form, QWidget* parent
   layout->addWidget(Panel6);
 
   // Ctrl+A and Ctrl+Z act on this page's table only, not on the journal grids.
-  for (QAction* action : {form.acSelectAltitudeTable, form.acCopyFromAltitudeTable}) {
+  for (QAction* action : {acSelectAltitudeTable, acCopyFromAltitudeTable}) {
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
   }
   ConnectCommand(btnUpDateTree, &QPushButton::clicked, this, &TElevationPage::btnUpDateTreeClick);
   ConnectCommand(AltitudeTree, &QTreeWidget::currentItemChanged, this, &TElevationPage::AltitudeTreeChange);
   ConnectCommand(btnNetReport, &QPushButton::clicked, this, &TElevationPage::btnNetReportClick);
-  ConnectCommand(form.acSelectAltitudeTable, &QAction::triggered, this, &TElevationPage::acSelectAltitudeTableExecute);
-  ConnectCommand(form.acCopyFromAltitudeTable, &QAction::triggered, this,
-                 &TElevationPage::acCopyFromAltitudeTableExecute);
-  // A click in the table refreshes the reading grid, as a click in the main grid does.
-  ConnectCommand(AltitudeStrGrid, &QTableWidget::cellClicked, form.JournalPage, &TJournalPage::MainStringGridClick);
+  ConnectCommand(acSelectAltitudeTable, &QAction::triggered, this, &TElevationPage::acSelectAltitudeTableExecute);
+  ConnectCommand(acCopyFromAltitudeTable, &QAction::triggered, this, &TElevationPage::acCopyFromAltitudeTableExecute);
+  connect(AltitudeStrGrid, &QTableWidget::cellClicked, this, &TElevationPage::tableClicked);
 }
 
 // The tree shows the nets as they are now; it is not rebuilt by itself when they change.
@@ -148,7 +147,7 @@ void TElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
   for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
     AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(shownRows_[r].name)));
-    AltitudeStrGrid->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(shownRows_[r].elevation)));
+    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(shownRows_[r].elevation)));
   }
 }
 

@@ -15,13 +15,12 @@
 
 namespace korvado {
 
-class TMainForm;
-
 class TElevationPage : public QWidget {
   Q_OBJECT
  public:
   // Takes the main window's actions acSelectAltitudeTable and acCopyFromAltitudeTable into ToolBar2.
-  TElevationPage(AppState& state, TMainForm& form, QWidget* parent = nullptr);
+  TElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
+                 QWidget* parent = nullptr);
 
   QSplitter* Splitter3;
   QTreeWidget* AltitudeTree;
@@ -30,6 +29,10 @@ class TElevationPage : public QWidget {
   QPushButton* btnUpDateTree;
   QToolBar* ToolBar2;
   QPushButton* btnNetReport;
+
+ signals:
+  // A click into the elevation table.
+  void tableClicked();
 
  public slots:
   void btnUpDateTreeClick();
@@ -48,7 +51,6 @@ class TElevationPage : public QWidget {
   void ShowRows(std::vector<ElevationRow> rows);
 
   AppState& state_;
-  TMainForm& form_;
   // What the grid shows, row by row: the copy takes its text from here.
   std::vector<ElevationRow> shownRows_;
 };

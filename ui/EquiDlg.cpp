@@ -9,6 +9,7 @@
 
 #include "CommandGuard.h"
 #include "GridHeaderFit.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -25,6 +26,7 @@ QTableWidget* RunGrid(QWidget* parent) {
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  FitNumberColumns(grid, {{2, WidestSetups()}, {3, WidestHeight()}});
   return grid;
 }
 
@@ -57,7 +59,10 @@ void FillGrid(QTableWidget* grid, const std::vector<EquiRow>& rows) {
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const EquiRow& row = rows[r];
     const std::string cells[kColumnCount] = {row.BackPoint, row.ForePoint, row.SetupsText, row.HeightText, row.Note};
-    for (int c = 0; c < kColumnCount; ++c) grid->setItem(r, c, new QTableWidgetItem(QString::fromStdString(cells[c])));
+    for (int c = 0; c < kColumnCount; ++c) {
+      const QString text = QString::fromStdString(cells[c]);
+      grid->setItem(r, c, c == 2 || c == 3 ? NumberItem(text) : new QTableWidgetItem(text));
+    }
   }
 }
 
@@ -66,7 +71,7 @@ void FillGrid(QTableWidget* grid, const std::vector<EquiRow>& rows) {
 TEquiDlg::TEquiDlg(QWidget* parent) : QDialog(parent) { FormCreate(); }
 
 void TEquiDlg::FormCreate() {
-  setWindowTitle(QStringLiteral("EquiDlg"));
+  setWindowTitle(QStringLiteral("Эквивалентные штативы"));
   setFixedSize(546, 326);
   Splitter1 = new QSplitter(Qt::Vertical, this);
   Splitter1->setHandleWidth(3);

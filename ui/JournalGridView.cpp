@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include "NumberColumns.h"
+
 namespace korvado {
 
 namespace {
@@ -74,9 +76,7 @@ TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent) : QTableVi
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
   setTabKeyNavigation(false);
-  setWordWrap(false);
-  // A narrow cell clips its text, as a grid cell does, rather than eliding it.
-  setTextElideMode(Qt::ElideNone);
+  ShowCellsOnOneLine(this);
   verticalHeader()->hide();
   verticalHeader()->setMinimumSectionSize(1);
   verticalHeader()->setDefaultSectionSize(18);

@@ -1,13 +1,18 @@
 #include "JournalPage.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
 #include "ModelErrors.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -46,7 +51,6 @@ TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTec
   fixed.setStyleHint(QFont::TypeWriter);
   fixed.setPixelSize(13);
   MainStringGrid->setFont(fixed);
-  for (int c = 0; c < kMainColumnCount; ++c) MainStringGrid->setColumnWidth(c, 66);
 
   PanelDT = new QWidget(Splitter1);
   PanelDT->setObjectName("PanelDT");
@@ -57,7 +61,6 @@ TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTec
   TechStringGrid = MakeGrid(JournalGrid::Technical, techModel_, PanelDT);
   TechStringGrid->setObjectName("TechStringGrid");
   for (TJournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
-    for (int c = 0; c < grid->model()->columnCount(); ++c) grid->setColumnWidth(c, 50);
     panelLayout->addWidget(grid);
   }
   Splitter1->addWidget(MainStringGrid);
@@ -115,6 +118,13 @@ void TJournalPage::ShowData(bool open) {
   if (open) ApplyPanelDtWidth();
 }
 
+void TJournalPage::ShowOpenData() {
+  ShowData(true);
+  RefillMainGrid();
+  SelectMainCell(0, 0);
+  MainStringGridClick();
+}
+
 void TJournalPage::SetPanelDtWidth(int width) {
   panelDtWidth_ = width;
   ApplyPanelDtWidth();
@@ -124,6 +134,73 @@ void TJournalPage::ApplyPanelDtWidth() {
   const int total = Splitter1->width() - Splitter1->handleWidth();
   if (total > panelDtWidth_) Splitter1->setSizes({total - panelDtWidth_, panelDtWidth_});
 }
+
+namespace {
+
+// Keys of the settings file: the main grid's columns 0..4, the precise reading
+// grid's columns as 5..8, the technical grid's as t0..t2.
+QString ColumnKey(JournalGrid grid, int column) {
+  if (grid == JournalGrid::Technical) return QStringLiteral("t%1").arg(column);
+  return QString::number(grid == JournalGrid::Detail ? column + kMainColumnCount : column);
+}
+
+const QString kColumnSection = QStringLiteral("ColumnWidth");
+constexpr int kMinColumnWidth = 20;
+// Room for a point name or a note of this many characters.
+constexpr int kNameChars = 10;
+constexpr int kNoteChars = 16;
+
+int TitleWidth(const TJournalGridView* grid, int column) {
+  return grid->horizontalHeader()->sectionSizeHint(column);
+}
+
+int DefaultColumnWidth(const TJournalGridView* grid, int column) {
+  QString widest;
+  if (grid->Grid() == JournalGrid::Main) {
+    if (column == kMainSetups) widest = WidestSetups();
+    else if (column == kMainHeight) widest = WidestHeight();
+    else widest = QString(column == kMainNote ? kNoteChars : kNameChars, QLatin1Char('W'));
+  } else {
+    const int heightColumn = grid->Grid() == JournalGrid::Detail ? ReadingHeightColumn(ReadingLayout::Precise)
+                                                                 : ReadingHeightColumn(ReadingLayout::Technical);
+    if (column == 0) widest = QString(kNameChars, QLatin1Char('W'));
+    else if (column == heightColumn) widest = WidestHeight();
+    else widest = WidestReading();
+  }
+  return std::max(TitleWidth(grid, column), CellWidthFor(grid, widest));
+}
+
+int ScreenWidth() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry().width() : 4096;
+}
+
+int SumOfColumns(const TJournalGridView* grid) {
+  int sum = grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth();
+  for (int c = 0; c < grid->model()->columnCount(); ++c) sum += grid->columnWidth(c);
+  return sum;
+}
+
+}  // namespace
+
+void TJournalPage::RestoreColumnWidths(const SettingsFile& ini) {
+  const int widest = ScreenWidth();
+  for (TJournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+      grid->setColumnWidth(c, ini.ReadBounded(kColumnSection, ColumnKey(grid->Grid(), c),
+                                              DefaultColumnWidth(grid, c), kMinColumnWidth, widest));
+  const int readings = std::max(SumOfColumns(DetailStringGrid), SumOfColumns(TechStringGrid));
+  SetPanelDtWidth(ini.ReadBounded(kColumnSection, QStringLiteral("dtWidth"), readings, kMinColumnWidth, widest));
+}
+
+void TJournalPage::SaveColumnWidths(SettingsFile& ini) const {
+  for (TJournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+      ini.WriteInteger(kColumnSection, ColumnKey(grid->Grid(), c), grid->columnWidth(c));
+  ini.WriteInteger(kColumnSection, QStringLiteral("dtWidth"), PanelDtWidth());
+}
+
+int TJournalPage::ColumnsWidth() const { return SumOfColumns(MainStringGrid) + Splitter1->handleWidth() + panelDtWidth_; }
 
 void TJournalPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);

@@ -13,6 +13,7 @@
 #include "JournalGridView.h"
 #include "MainGridModel.h"
 #include "ReadingGridModel.h"
+#include "SettingsFile.h"
 
 namespace korvado {
 
@@ -42,9 +43,21 @@ class TJournalPage : public QWidget {
   // state), or hides them all while no data are open.
   void ShowData(bool open);
   bool DataShown() const { return dataShown_; }
+  // Open data shown from their first record.
+  void ShowOpenData();
+  // While a cell is being typed, commands that replace the data wait.
+  bool IsEditing() const { return MainStringGrid->IsEditing(); }
 
   int PanelDtWidth() const { return panelDtWidth_; }
   void SetPanelDtWidth(int width);
+
+  // The grids' column widths and the reading panel's width, kept in the
+  // settings file between runs; without stored values every title and the
+  // widest number of each column fit.
+  void RestoreColumnWidths(const SettingsFile& ini);
+  void SaveColumnWidths(SettingsFile& ini) const;
+  // The width the page needs to show every column of the grids in use.
+  int ColumnsWidth() const;
 
  public slots:
   void RefillMainGrid();
@@ -54,6 +67,9 @@ class TJournalPage : public QWidget {
   void acInsertExecute();
   void acDeleteRecExecute();
   void acTechTableKorExecute();
+  // The spreadsheet exchange through the clipboard.
+  void acPasteDataFromClipbrdExcelExecute();
+  void acCopyDataToClipbrdExcelExecute();
   // acAdd's work, also run by the entry path after the last reading of the journal.
   void AddRecordAtEnd();
 

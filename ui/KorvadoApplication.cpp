@@ -70,12 +70,15 @@ void InstallRussianTranslation(QCoreApplication& app) {
     app.installTranslator(translator.release());
 }
 
-void ApplyLocaleSeparators() {
-  const QLocale locale = QLocale::system();
+void ApplyLocaleSeparators(const QLocale& locale) {
   const QString decimal = locale.decimalPoint();
   // The number text knows "." and ","; any other mark falls back to ".".
   const char separator = decimal == QStringLiteral(",") ? ',' : '.';
-  QString group = locale.groupSeparator();
+  // The C locale groups no digits, though Qt names "," as its group mark.
+  QString group = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ||
+                          locale.language() == QLocale::C
+                      ? QString()
+                      : locale.groupSeparator();
   if (group == decimal) group.clear();
   SetNumberSeparators(separator, group.toStdString());
 }

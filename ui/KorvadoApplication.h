@@ -4,6 +4,7 @@
 // any error a command ends with.
 
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 #include <exception>
 
@@ -30,6 +31,6 @@ void InstallRussianTranslation(QCoreApplication& app);
 void KeepQtSettingsUnwritten();
 
 // The decimal and thousands separators of the user's locale, handed to the number text once.
-void ApplyLocaleSeparators();
+void ApplyLocaleSeparators(const QLocale& locale = QLocale::system());
 
 }  // namespace korvado

@@ -1,9 +1,8 @@
 #include "MainForm.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 
@@ -18,11 +17,19 @@
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "TypePointDlg.h"
+#include "WindowPlacement.h"
 
 namespace korvado {
 
+namespace {
+
+// Room for the four page tabs and every column of the journal grids.
+constexpr QSize kDefaultSize(1024, 720);
+
+}  // namespace
+
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(ApplicationTitle());
+  setWindowTitle(ApplicationTitle() + QStringLiteral("[*]"));
   setWindowIcon(ProgramIcon());
   settings_ = std::make_unique<SettingsFile>(SettingsPathInWorkingDirectory());
   CreateActions();
@@ -32,6 +39,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreatePages();
   ConnectActions();
   ApplySettings();
+  // Every command may change the data; the mark follows once its events are handled.
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &TMainForm::ShowChangedMark);
 }
 
 TMainForm::~TMainForm() = default;
@@ -62,34 +72,38 @@ void TMainForm::CreateActions() {
   acNetsBrowser->setIcon(KorIcon(kNetIcon));
   acSelectAltitudeTable = MakeAction(this, "Выделить всю таблицу", QKeySequence(Qt::CTRL | Qt::Key_A));
   acSelectAltitudeTable->setIcon(SelectAllIcon());
-  acCopyFromAltitudeTable = MakeAction(this, "Копировать", QKeySequence(Qt::CTRL | Qt::Key_Z));
+  acSelectAltitudeTable->setToolTip(QStringLiteral("Выделить всю таблицу (Ctrl+A)"));
+  acCopyFromAltitudeTable = MakeAction(this, "Копировать");
+  // Ctrl+C is the copy every program knows; Ctrl+Z stays for those used to it.
+  acCopyFromAltitudeTable->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Z)});
   acCopyFromAltitudeTable->setIcon(CopyIcon());
+  acCopyFromAltitudeTable->setToolTip(QStringLiteral("Копировать (Ctrl+C или Ctrl+Z)"));
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
 }
 
 void TMainForm::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-  file->addAction(acNew);
-  file->addSeparator();
-  file->addAction(acOpen);
-  file->addSeparator();
-  file->addActions({acSave, acSaveAs});
-  file->addSeparator();
-  file->addAction(acCloseData);
-  file->addSeparator();
-  file->addAction(acExit);
+  QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Файл"));
+  fileMenu->addAction(acNew);
+  fileMenu->addSeparator();
+  fileMenu->addAction(acOpen);
+  fileMenu->addSeparator();
+  fileMenu->addActions({acSave, acSaveAs});
+  fileMenu->addSeparator();
+  fileMenu->addAction(acCloseData);
+  fileMenu->addSeparator();
+  fileMenu->addAction(acExit);
 
-  QMenu* data = menuBar()->addMenu(QStringLiteral("Д&анные"));
-  data->addAction(acTechTableKor);
-  data->addSeparator();
-  data->addActions({acInputMode, acUpDateNets});
-  data->addSeparator();
-  data->addActions({acAdd, acInsert});
-  data->addSeparator();
-  data->addAction(acDeleteRec);
-  data->addSeparator();
-  data->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
+  QMenu* dataMenu = menuBar()->addMenu(QStringLiteral("Д&анные"));
+  dataMenu->addAction(acTechTableKor);
+  dataMenu->addSeparator();
+  dataMenu->addActions({acInputMode, acUpDateNets});
+  dataMenu->addSeparator();
+  dataMenu->addActions({acAdd, acInsert});
+  dataMenu->addSeparator();
+  dataMenu->addAction(acDeleteRec);
+  dataMenu->addSeparator();
+  dataMenu->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
   menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
@@ -99,7 +113,7 @@ void TMainForm::CreateMenus() {
 }
 
 void TMainForm::CreateToolBars() {
-  ToolBar3 = addToolBar(QStringLiteral("ToolBar3"));
+  ToolBar3 = addToolBar(QStringLiteral("Файл"));
   ToolBar3->setObjectName("ToolBar3");
   ToolBar3->setIconSize(QSize(16, 16));
   ToolBar3->addAction(acNew);
@@ -108,7 +122,7 @@ void TMainForm::CreateToolBars() {
   ToolBar3->addSeparator();
   ToolBar3->addAction(acSave);
 
-  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1 = addToolBar(QStringLiteral("Сеть"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setIconSize(QSize(16, 16));
   ToolBar1->addAction(acNetsBrowser);
@@ -133,8 +147,10 @@ void TMainForm::CreatePages() {
   PageControl1->setTabPosition(QTabWidget::South);
   JournalPage = new TJournalPage(state_, acInputMode, acTechTableKor, PageControl1);
   NetSystemPage = new TNetSystemPage(state_, *this, PageControl1);
-  AdjustmentPage = new TAdjustmentPage(state_, *this, PageControl1);
-  ElevationPage = new TElevationPage(state_, *this, PageControl1);
+  AdjustmentPage = new TAdjustmentPage(state_, PageControl1);
+  ElevationPage = new TElevationPage(state_, acSelectAltitudeTable, acCopyFromAltitudeTable, PageControl1);
+  // A click in the elevation table refreshes the reading grid, as a click in the main grid does.
+  ConnectCommand(ElevationPage, &TElevationPage::tableClicked, JournalPage, &TJournalPage::MainStringGridClick);
   PageControl1->addTab(JournalPage, QStringLiteral("Исходные данные"));
   PageControl1->addTab(NetSystemPage, QStringLiteral("Система нивелирных ходов"));
   PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
@@ -150,9 +166,10 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acCloseData, &QAction::triggered, this, &TMainForm::acCloseDataExecute);
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
-  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, this,
-                 &TMainForm::acPasteDataFromClipbrdExcelExecute);
-  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, this, &TMainForm::acCopyDataToClipbrdExcelExecute);
+  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, JournalPage,
+                 &TJournalPage::acPasteDataFromClipbrdExcelExecute);
+  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, JournalPage,
+                 &TJournalPage::acCopyDataToClipbrdExcelExecute);
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
@@ -166,20 +183,10 @@ void TMainForm::ConnectActions() {
 void TMainForm::ApplySettings() {
   SettingsFile& ini = *settings_;
   const QString window = QStringLiteral("WindowState");
-  resize(ini.ReadInteger(window, QStringLiteral("WindowWidth"), 600),
-         ini.ReadInteger(window, QStringLiteral("WindowHeight"), 450));
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  RestoreWindowSize(this, ini, window, kDefaultSize);
   if (ini.ReadBool(window, QStringLiteral("Maximized"), false)) setWindowState(Qt::WindowMaximized);
 
-  const QString columns = QStringLiteral("ColumnWidth");
-  for (int c = 0; c < 5; ++c)
-    JournalPage->MainStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QString::number(c), 66));
-  for (int c = 0; c < 4; ++c)
-    JournalPage->DetailStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QString::number(c + 5), 50));
-  for (int c = 0; c < 3; ++c)
-    JournalPage->TechStringGrid->setColumnWidth(c, ini.ReadInteger(columns, QStringLiteral("t%1").arg(c), 50));
-  JournalPage->SetPanelDtWidth(ini.ReadInteger(columns, QStringLiteral("dtWidth"), 220));
+  JournalPage->RestoreColumnWidths(ini);
 
   // Qt's tool bars lay out their own buttons, so these positions are kept and
   // written back as read.
@@ -200,14 +207,7 @@ void TMainForm::WriteSettings() {
     ini.WriteInteger(window, QStringLiteral("WindowWidth"), width());
     ini.WriteInteger(window, QStringLiteral("WindowHeight"), height());
   }
-  const QString columns = QStringLiteral("ColumnWidth");
-  for (int c = 0; c < 5; ++c)
-    ini.WriteInteger(columns, QString::number(c), JournalPage->MainStringGrid->columnWidth(c));
-  for (int c = 0; c < 4; ++c)
-    ini.WriteInteger(columns, QString::number(c + 5), JournalPage->DetailStringGrid->columnWidth(c));
-  for (int c = 0; c < 3; ++c)
-    ini.WriteInteger(columns, QStringLiteral("t%1").arg(c), JournalPage->TechStringGrid->columnWidth(c));
-  ini.WriteInteger(columns, QStringLiteral("dtWidth"), JournalPage->PanelDtWidth());
+  JournalPage->SaveColumnWidths(ini);
   const QString bar = QStringLiteral("ControlBar");
   ini.WriteInteger(bar, QStringLiteral("Band1Left"), toolBar1Position_.x());
   ini.WriteInteger(bar, QStringLiteral("Band1Top"), toolBar1Position_.y());
@@ -227,6 +227,7 @@ void TMainForm::showEvent(QShowEvent* event) {
     return;
   }
   firstShow_ = false;
+  KeepFrameOnScreen(this);
   RunGuarded([this] { acNewExecute(); });
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "AppState.h"
+#include "PageHost.h"
 #include "SettingsFile.h"
 
 namespace korvado {
@@ -30,7 +31,7 @@ class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
  public:
   // Reads Korvado.ini from the current working directory.
@@ -38,22 +39,22 @@ class TMainForm : public QMainWindow {
   ~TMainForm() override;
 
   AppState& State() { return state_; }
-  SettingsFile& Settings() { return *settings_; }
-  // Windows created later (the nets browser) add what they write into the settings at exit.
-  void AddExitSettingsWriter(std::function<void(SettingsFile&)> writer);
+  SettingsFile& Settings() override { return *settings_; }
+  void AddExitSettingsWriter(std::function<void(SettingsFile&)> writer) override;
 
-  // The shared dialogs, created on first use and kept.
-  TNetNameDlg& NetNameDlg();
-  TTypePointDlg& TypePointDlg();
+  TNetNameDlg& NetNameDlg() override;
+  TTypePointDlg& TypePointDlg() override;
   // The nets browser once acNetsBrowser has created it, none before.
   TNetsBrowser* NetsBrowser() const { return netsBrowser_; }
 
   // The net selector follows the net list: all names, the current net selected.
-  void RefillNetSelector();
+  void RefillNetSelector() override;
   // Selects entry index of the net selector and makes it the current net.
   void SelectNet(int32_t index);
   // The second panel of the status bar: the open file's full path.
   void ShowFileName();
+  // The title's unsaved-changes mark as the data are.
+  void ShowChangedMark();
   // acOpen after its dialog: reads path and shows the data (nothing when no file is there).
   void OpenFile(const QString& path);
   // Shows the window with new data, then opens the file named first among the
@@ -100,8 +101,6 @@ class TMainForm : public QMainWindow {
   void acCloseDataExecute();
   void acExitExecute();
   void acUpDateNetsExecute();
-  void acPasteDataFromClipbrdExcelExecute();
-  void acCopyDataToClipbrdExcelExecute();
   void acNetsBrowserExecute();
   void acOpenExampleExecute();
   void acAboutExecute();

@@ -68,7 +68,7 @@ void TMainForm::acSaveExecute() { SaveData(); }
 void TMainForm::acSaveAsExecute() { SaveDataAs(); }
 
 void TMainForm::acNewExecute() {
-  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (JournalPage->IsEditing()) return;
   if (!SaveChangesFirst()) return;
   NewData(state_);
   ShowClosedData();
@@ -120,22 +120,29 @@ void TMainForm::ShowClosedData() {
   ComboBox1->clear();
   acTechTableKor->setChecked(false);
   JournalPage->ShowData(false);
-  NetSystemPage->EditFindBP->clear();
-  NetSystemPage->btnFindClick();
-  NetSystemPage->DetSecListView->clear();
-  AdjustmentPage->EquateListView->clear();
+  NetSystemPage->ShowClosedData();
+  AdjustmentPage->ShowClosedData();
   ShowFileName();
 }
 
 void TMainForm::ShowOpenData() {
   acTechTableKor->setChecked(state_.Journal.TechMode);
-  JournalPage->ShowData(true);
-  JournalPage->RefillMainGrid();
-  JournalPage->SelectMainCell(0, 0);
-  JournalPage->MainStringGridClick();
+  JournalPage->ShowOpenData();
   ShowFileName();
 }
 
-void TMainForm::ShowFileName() { StatusPanel2->setText(QString::fromStdString(state_.CurrentFileName)); }
+void TMainForm::ShowFileName() {
+  const QString path = QString::fromStdString(state_.CurrentFileName);
+  StatusPanel2->setText(path);
+  // Qt puts the unsaved-changes mark where "[*]" stands.
+  const QString file = QFileInfo(path).fileName();
+  setWindowTitle(file.isEmpty() ? ApplicationTitle() + QStringLiteral("[*]")
+                                : file + QStringLiteral("[*] — ") + ApplicationTitle());
+  ShowChangedMark();
+}
+
+void TMainForm::ShowChangedMark() {
+  if (isWindowModified() != state_.Changed) setWindowModified(state_.Changed);
+}
 
 }  // namespace korvado

@@ -22,8 +22,12 @@ void TMainForm::SelectNet(int32_t index) {
   ComboBox1Click();
 }
 
-// Selecting a net changes the net the commands work on; nothing on screen is refreshed.
-void TMainForm::ComboBox1Click() { state_.CurrentNetIndex = ComboBox1->currentIndex(); }
+// Selecting a net changes the net the commands work on; the active-section
+// counter and its runs follow, since the counter counts the sections of that net.
+void TMainForm::ComboBox1Click() {
+  state_.CurrentNetIndex = ComboBox1->currentIndex();
+  NetSystemPage->RefreshActiveSectionView();
+}
 
 // The runs of every net take the journal's values again. The run list of the
 // active section is shown anew so that it does not go on showing the old values.
@@ -36,7 +40,7 @@ void TMainForm::acUpDateNetsExecute() {
 // for the whole run. Its edits may clear the current net or the active
 // section, so the run list of the active section is shown anew afterwards.
 void TMainForm::acNetsBrowserExecute() {
-  if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(*this);
+  if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(state_, *this, this);
   netsBrowser_->exec();
   RefillNetSelector();
   NetSystemPage->RefreshActiveSectionView();

@@ -1,6 +1,7 @@
 #include "MainGridModel.h"
 
 #include "JournalGridText.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -18,6 +19,10 @@ TMainGridModel::TMainGridModel(const TKorData& journal, QObject* parent)
 int TMainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMainColumnCount; }
 
 QVariant TMainGridModel::data(const QModelIndex& index, int role) const {
+  if (role == Qt::TextAlignmentRole) {
+    const bool number = index.column() == kMainSetups || index.column() == kMainHeight;
+    return QVariant::fromValue(number ? kNumberAlignment : Qt::AlignLeft | Qt::AlignVCenter);
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   const int32_t record = index.row();
   const HeightForm form = record == typedHeightRecord_ ? HeightForm::General : HeightForm::Grouped;

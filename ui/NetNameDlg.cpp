@@ -13,14 +13,21 @@ TNetNameDlg::TNetNameDlg(QWidget* parent) : QDialog(parent) {
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
   Bevel1->setGeometry(8, 84, 264, 4);
-  btnOk = new QPushButton(QStringLiteral("btnOk"), this);
+  btnOk = new QPushButton(QStringLiteral("OK"), this);
   btnOk->setGeometry(100, 104, 80, 28);
   btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("btnCancel"), this);
+  btnCancel = new QPushButton(QStringLiteral("Отмена"), this);
   btnCancel->setGeometry(188, 104, 80, 28);
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   // Escape rejects the dialog as well: QDialog's own handling.
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::optional<std::string> TNetNameDlg::AskName(const QString& caption, const std::optional<std::string>& preset) {
+  setWindowTitle(caption);
+  if (preset) edNameNet->setText(QString::fromStdString(*preset));
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return edNameNet->text().toStdString();
 }
 
 }  // namespace korvado

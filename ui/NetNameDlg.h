@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
+#include <string>
 
 namespace korvado {
 
@@ -15,6 +17,10 @@ class TNetNameDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TNetNameDlg(QWidget* parent = nullptr);
+
+  // Asks modally under caption; the field starts with preset, or with its last
+  // text when there is none. Nothing when cancelled.
+  std::optional<std::string> AskName(const QString& caption, const std::optional<std::string>& preset = {});
 
   QLabel* Label1;
   QLineEdit* edNameNet;

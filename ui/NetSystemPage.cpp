@@ -12,8 +12,9 @@
 #include "EquivalentCommands.h"
 #include "GridHeaderFit.h"
 #include "KorIcons.h"
-#include "MainForm.h"
 #include "NetNameDlg.h"
+#include "NumberColumns.h"
+#include "PageHost.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
@@ -24,8 +25,8 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 }  // namespace
 
-TNetSystemPage::TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent)
-    : QWidget(parent), state_(state), form_(form) {
+TNetSystemPage::TNetSystemPage(AppState& state, PageHost& host, QWidget* parent)
+    : QWidget(parent), state_(state), host_(host) {
   BuildSearchPanel();
   BuildButtonPanel();
   auto* layout = new QHBoxLayout(this);
@@ -62,6 +63,7 @@ void TNetSystemPage::BuildSearchPanel() {
   FindStringGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   FindStringGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   FindStringGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+  FitNumberColumns(FindStringGrid, {{1, WidestSetups()}, {2, WidestHeight()}});
   auto* topLayout = new QHBoxLayout(Panel4);
   topLayout->setContentsMargins(0, 0, 0, 0);
   topLayout->addWidget(Panel5);
@@ -74,7 +76,8 @@ void TNetSystemPage::BuildSearchPanel() {
   DetSecListView->setHeaderLabels({QStringLiteral("Задняя точка"), QStringLiteral("Передняя точка"),
                                    QStringLiteral("Число штативов"), QStringLiteral("Превышение")});
   FitColumnsToTitles(DetSecListView->header(), 100);
-  for (int c : {2, 3}) DetSecListView->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  AlignNumbers(DetSecListView->headerItem(), {2, 3});
+  FitNumberColumns(DetSecListView, {{2, WidestSetups()}, {3, WidestHeight()}});
   Splitter2->addWidget(Panel4);
   Splitter2->addWidget(DetSecListView);
   Splitter2->setSizes({152, 300});
@@ -113,12 +116,13 @@ void TNetSystemPage::BuildButtonPanel() {
   Edit1->setReadOnly(true);
   Edit1->setFixedWidth(60);
   UpDown1 = new TUpDown(Panel1);
-  UpDown1->SetMin(1);
+  // 0 stands for "no active section"; a click steps to a section that exists.
+  UpDown1->SetMin(0);
   // The handler bounds the position by the section count of the net current
   // at that click; a maximum set earlier would be stale after a net switch.
   UpDown1->SetMax(65535);
   UpDown1->SetAssociate(Edit1);
-  UpDown1->SetPosition(1);
+  ShowActiveSectionCounter();
 
   auto* counter = new QHBoxLayout;
   counter->setSpacing(0);
@@ -155,7 +159,7 @@ void TNetSystemPage::ConnectHandlers() {
 }
 
 TEquiDlg& TNetSystemPage::EquiDlg() {
-  if (!equiDlg_) equiDlg_ = new TEquiDlg(&form_);
+  if (!equiDlg_) equiDlg_ = new TEquiDlg(window());
   return *equiDlg_;
 }
 
@@ -171,7 +175,8 @@ void TNetSystemPage::ShowSearch() {
   for (int r = 0; r < static_cast<int>(page_.Rows.size()); ++r) {
     const SearchRow& row = page_.Rows[r];
     const std::string cells[] = {row.ForePoint, row.SetupsText, row.HeightText, row.Note};
-    for (int c = 0; c < 4; ++c) FindStringGrid->setItem(r, c, new QTableWidgetItem(FromUtf8(cells[c])));
+    for (int c = 0; c < 4; ++c)
+      FindStringGrid->setItem(r, c, c == 1 || c == 2 ? NumberItem(FromUtf8(cells[c])) : new QTableWidgetItem(FromUtf8(cells[c])));
   }
   if (page_.CurrentRow >= 0) FindStringGrid->setCurrentCell(page_.CurrentRow, 0);
   if (page_.FocusResults) FindStringGrid->setFocus();
@@ -180,16 +185,6 @@ void TNetSystemPage::ShowSearch() {
 void TNetSystemPage::ShowAddedRun() {
   RefreshActiveSectionView();
   ShowSearch();
-}
-
-std::optional<PointTypeChoice> TNetSystemPage::AskTypes(const PointTypeQuestion& question) {
-  TTypePointDlg& dialog = form_.TypePointDlg();
-  dialog.Label1->setText(FromUtf8(question.BackLabel));
-  dialog.Label2->setText(FromUtf8(question.ForeLabel));
-  if (question.BackTypeFixed) dialog.ComboBox1->setCurrentIndex(question.BackType);
-  dialog.ComboBox1->setEnabled(!question.BackTypeFixed);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return PointTypeChoice{dialog.BackType(), dialog.ForeType()};
 }
 
 void TNetSystemPage::btnFindClick() {
@@ -202,14 +197,12 @@ void TNetSystemPage::btnAddNetClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!question) return;
-  TNetNameDlg& nameDlg = form_.NetNameDlg();
-  nameDlg.setWindowTitle(QStringLiteral("Новая сеть"));
-  if (nameDlg.exec() != QDialog::Accepted) return;
-  if (CreateNetForPick(state_, nameDlg.edNameNet->text().toStdString()) < 0) return;
+  const std::optional<std::string> name = host_.NetNameDlg().AskName(QStringLiteral("Новая сеть"));
+  if (!name || CreateNetForPick(state_, *name) < 0) return;
   // The net exists from here on, even when the types are not given.
-  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
-  form_.RefillNetSelector();
+  host_.RefillNetSelector();
 }
 
 void TNetSystemPage::btnAddNetSectionClick() {
@@ -217,7 +210,7 @@ void TNetSystemPage::btnAddNetSectionClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
   if (!question) return;
-  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
 }
 
@@ -226,7 +219,7 @@ void TNetSystemPage::btnAddNetDTSectionClick() {
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
   if (!question) return;
-  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AppendRunFromPick(state_, page_, types->ForeType)) ShowAddedRun();
 }
 
@@ -243,8 +236,16 @@ void TNetSystemPage::FindStringGridDblClick() {
   }
 }
 
-// Chooses the active section; its runs are shown by the next command that adds to it.
-void TNetSystemPage::UpDown1Click() { UpDown1->SetPosition(StepActiveSectionCounter(state_, UpDown1->Position())); }
+// Chooses the active section and shows its runs.
+void TNetSystemPage::UpDown1Click() {
+  StepActiveSectionCounter(state_, UpDown1->Position());
+  RefreshActiveSectionView();
+}
+
+void TNetSystemPage::ShowActiveSectionCounter() {
+  UpDown1->SetPosition(HasActiveSection(state_) ? state_.ActiveSectionIndex + 1 : 0);
+  if (UpDown1->Position() == 0) Edit1->clear();
+}
 
 void TNetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); }
 
@@ -258,7 +259,7 @@ void TNetSystemPage::EquiSecSpeedButtonClick() {
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
   const std::optional<PointTypeQuestion> question = PrepareEquiSection(state_, equi.Result());
   if (!question) return;
-  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AddEquiSection(state_, page_, equi.Result(), *types)) ShowAddedRun();
 }
 
@@ -270,11 +271,12 @@ void TNetSystemPage::EquiSpeedButtonClick() {
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
   const std::optional<PointTypeQuestion> question = PrepareEquiRun(state_, equi.Result());
   if (!question) return;
-  const std::optional<PointTypeChoice> types = AskTypes(*question);
+  const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
   if (types && AppendEquiRun(state_, page_, equi.Result(), types->ForeType)) ShowAddedRun();
 }
 
 void TNetSystemPage::RefreshActiveSectionView() {
+  ShowActiveSectionCounter();
   DetSecListView->clear();
   for (const SectionRunRow& row : ActiveSectionRows(state_)) {
     auto* item = new QTreeWidgetItem(DetSecListView);
@@ -284,8 +286,14 @@ void TNetSystemPage::RefreshActiveSectionView() {
     item->setText(1, FromUtf8(row.ForePoint));
     item->setText(2, FromUtf8(row.SetupsText));
     item->setText(3, FromUtf8(row.HeightText));
-    for (int c : {2, 3}) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    AlignNumbers(item, {2, 3});
   }
+}
+
+void TNetSystemPage::ShowClosedData() {
+  EditFindBP->clear();
+  btnFindClick();
+  RefreshActiveSectionView();
 }
 
 void TNetSystemPage::ContinueSearch() {

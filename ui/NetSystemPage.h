@@ -22,13 +22,16 @@
 
 namespace korvado {
 
-class TMainForm;
+class PageHost;
 class TEquiDlg;
 
 class TNetSystemPage : public QWidget {
   Q_OBJECT
  public:
-  TNetSystemPage(AppState& state, TMainForm& form, QWidget* parent = nullptr);
+  TNetSystemPage(AppState& state, PageHost& host, QWidget* parent = nullptr);
+
+  // No data: an empty search and no runs.
+  void ShowClosedData();
 
   // Left part: the search above the active section's runs.
   QWidget* Panel2;
@@ -82,11 +85,11 @@ class TNetSystemPage : public QWidget {
   void ShowSearch();
   // After a run or section went into the net: its runs, then the search from its end.
   void ShowAddedRun();
-  // Asks the point-type dialog; nothing when it was cancelled.
-  std::optional<PointTypeChoice> AskTypes(const PointTypeQuestion& question);
+  // The counter at the active section; empty while there is none.
+  void ShowActiveSectionCounter();
 
   AppState& state_;
-  TMainForm& form_;
+  PageHost& host_;
   // What the search grid shows; the data stay in the AppState.
   ConstructionPage page_;
   QPointer<TEquiDlg> equiDlg_;

@@ -2,19 +2,19 @@
 
 #include "NetsBrowser.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
-#include "MainForm.h"
 #include "MakeAction.h"
+#include "NumberColumns.h"
+#include "PageHost.h"
 #include "SettingsFile.h"
+#include "WindowPlacement.h"
 
 namespace korvado {
 
@@ -29,7 +29,7 @@ struct ListColumn {
 
 constexpr ListColumn kListColumnLayout[] = {
     {60, Qt::AlignLeft},   {95, Qt::AlignLeft},  {95, Qt::AlignLeft},
-    {95, Qt::AlignRight}, {95, Qt::AlignRight}, {80, Qt::AlignLeft},
+    {95, Qt::AlignRight}, {95, Qt::AlignRight}, {80, Qt::AlignRight},
 };
 
 // The width a column needs to show its title whole.
@@ -41,11 +41,11 @@ int TitleWidth(const QTreeWidget& list, const QString& title) {
 
 }  // namespace
 
-TNetsBrowser::TNetsBrowser(TMainForm& form)
-    : QDialog(&form, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+TNetsBrowser::TNetsBrowser(AppState& state, PageHost& host, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                          Qt::WindowCloseButtonHint),
-      form_(form),
-      state_(form.State()) {
+      host_(host),
+      state_(state) {
   setWindowTitle(QString::fromUtf8(kBrowserCaption));
   setSizeGripEnabled(false);
   resize(566, 383);
@@ -64,7 +64,7 @@ TNetsBrowser::TNetsBrowser(TMainForm& form)
   ConnectHandlers();
   ReadSettings();
   QPointer<TNetsBrowser> self(this);
-  form_.AddExitSettingsWriter([self](SettingsFile& ini) {
+  host_.AddExitSettingsWriter([self](SettingsFile& ini) {
     if (self) self->WriteSettings(ini);
   });
 }
@@ -76,11 +76,11 @@ void TNetsBrowser::CreateActions() {
   acCopyNet = MakeAction(this, "К&опировать сеть");
   acPasteNet = MakeAction(this, "Вс&тавить сеть");
   acDelNet = MakeAction(this, "Уд&алить сеть");
-  acCopySec = MakeAction(this, "acCopySec");
-  acPasteSec = MakeAction(this, "acPasteSec");
-  acDelSection = MakeAction(this, "acDelSection");
-  acCopyDetSec = MakeAction(this, "acCopyDetSec");
-  acPasteDetSec = MakeAction(this, "acPasteDetSec");
+  acCopySec = MakeAction(this, "К&опировать звено");
+  acPasteSec = MakeAction(this, "Вс&тавить звено");
+  acDelSection = MakeAction(this, "Уд&алить звено");
+  acCopyDetSec = MakeAction(this, "К&опировать штатив");
+  acPasteDetSec = MakeAction(this, "Вс&тавить штатив");
   acDelDetSection = MakeAction(this, "Уд&алить штатив");
   acAddPendentPoint = MakeAction(this, "Доба&вить висячую точку");
   // A pendent run added by mistake must be removable from the window.
@@ -161,6 +161,7 @@ void TNetsBrowser::CreateViews() {
     ListView1->setColumnWidth(c, width);
     ListView1->headerItem()->setTextAlignment(c, kListColumnLayout[c].alignment | Qt::AlignVCenter);
   }
+  FitNumberColumns(ListView1, {{3, WidestSetups()}, {4, WidestHeight()}, {5, WidestRecordRef()}});
   ListView1->installEventFilter(this);
 
   Splitter1->addWidget(NetsTree);
@@ -203,17 +204,14 @@ void TNetsBrowser::ConnectHandlers() {
 }
 
 void TNetsBrowser::ReadSettings() {
-  const SettingsFile& ini = form_.Settings();
+  const SettingsFile& ini = host_.Settings();
   if (ini.ReadBool(kSettingsSection, QStringLiteral("wsMaximized"), false)) {
     setWindowState(Qt::WindowMaximized);
   } else {
     setWindowState(Qt::WindowNoState);
-    resize(ini.ReadInteger(kSettingsSection, QStringLiteral("WindowWidth"), 600),
-           ini.ReadInteger(kSettingsSection, QStringLiteral("WindowHeight"), 450));
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->availableGeometry().center() - rect().center());
+    RestoreWindowSize(this, ini, kSettingsSection, QSize(600, 450));
   }
-  const int treeWidth = ini.ReadInteger(kSettingsSection, QStringLiteral("TreeWidth"), 160);
+  const int treeWidth = ini.ReadBounded(kSettingsSection, QStringLiteral("TreeWidth"), 160, 20, width() - 20);
   Splitter1->setSizes({treeWidth, qMax(1, width() - treeWidth - Splitter1->handleWidth())});
 }
 
@@ -231,6 +229,7 @@ void TNetsBrowser::WriteSettings(SettingsFile& ini) const {
 void TNetsBrowser::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
+  KeepFrameOnScreen(this);
   RunGuarded([this] {
     ShowBrowser(browser_);
     FillTree();

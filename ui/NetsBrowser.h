@@ -23,7 +23,7 @@
 
 namespace korvado {
 
-class TMainForm;
+class PageHost;
 class TAddPendentPointDlg;
 class SettingsFile;
 
@@ -31,7 +31,7 @@ class TNetsBrowser : public QDialog {
   Q_OBJECT
  public:
   // Reads its size from the main window's settings file and writes it there at exit.
-  explicit TNetsBrowser(TMainForm& form);
+  TNetsBrowser(AppState& state, PageHost& host, QWidget* parent);
 
   const NetsBrowserState& Browser() const { return browser_; }
   // None before acAddPendentPoint was first run.
@@ -112,7 +112,7 @@ class TNetsBrowser : public QDialog {
   // After an edit: the tree again, the same place selected, the main selector refilled.
   void ShowEdit(bool changed);
 
-  TMainForm& form_;
+  PageHost& host_;
   AppState& state_;
   NetsBrowserState browser_;
   std::vector<QTreeWidgetItem*> treeItems_;  // by absolute index

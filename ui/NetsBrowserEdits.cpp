@@ -3,10 +3,10 @@
 // and keeps the main window's net selector in step.
 
 #include "AddPendentPointDlg.h"
-#include "MainForm.h"
 #include "NetNameDlg.h"
 #include "NetsBrowser.h"
 #include "NetsBrowserCommands.h"
+#include "PageHost.h"
 #include "PendentPointCommands.h"
 
 namespace korvado {
@@ -15,26 +15,21 @@ void TNetsBrowser::ShowEdit(bool changed) {
   if (!changed) return;
   FillTree();
   ShowSelection();
-  form_.RefillNetSelector();
+  host_.RefillNetSelector();
 }
 
 void TNetsBrowser::acCloseExecute() { close(); }
 
 void TNetsBrowser::acAddNetExecute() {
-  TNetNameDlg& dialog = form_.NetNameDlg();
-  dialog.setWindowTitle(QString::fromUtf8(kNewNetCaption));
-  if (dialog.exec() != QDialog::Accepted) return;
-  ShowEdit(BrowserAddNet(state_, browser_, dialog.edNameNet->text().toStdString()));
+  const std::optional<std::string> name = host_.NetNameDlg().AskName(QString::fromUtf8(kNewNetCaption));
+  if (name) ShowEdit(BrowserAddNet(state_, browser_, *name));
 }
 
 void TNetsBrowser::acRenameNetExecute() {
-  const std::optional<std::string> name = RenameNetPreset(state_, browser_);
-  if (!name) return;
-  TNetNameDlg& dialog = form_.NetNameDlg();
-  dialog.setWindowTitle(QString::fromUtf8(kRenameNetCaption));
-  dialog.edNameNet->setText(QString::fromStdString(*name));
-  if (dialog.exec() != QDialog::Accepted) return;
-  ShowEdit(BrowserRenameNet(state_, browser_, dialog.edNameNet->text().toStdString()));
+  const std::optional<std::string> current = RenameNetPreset(state_, browser_);
+  if (!current) return;
+  const std::optional<std::string> name = host_.NetNameDlg().AskName(QString::fromUtf8(kRenameNetCaption), current);
+  if (name) ShowEdit(BrowserRenameNet(state_, browser_, *name));
 }
 
 void TNetsBrowser::acCopyNetExecute() { BrowserCopyNet(state_, browser_); }

@@ -5,6 +5,7 @@
 
 #include "KorIcons.h"
 #include "NetsBrowser.h"
+#include "NumberColumns.h"
 
 namespace korvado {
 
@@ -26,7 +27,7 @@ QTreeWidgetItem* MakeListItem(const BrowserRow& row) {
   item->setIcon(0, KorIcon(row.NumberIcon));
   item->setIcon(1, KorIcon(row.BackIcon));
   item->setIcon(2, KorIcon(row.ForeIcon));
-  for (int c : {3, 4}) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  AlignNumbers(item, {3, 4, 5});
   return item;
 }
 

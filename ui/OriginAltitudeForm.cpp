@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "NumberColumns.h"
+
 namespace korvado {
 
 namespace {
@@ -33,6 +35,7 @@ void TOriginAltitudeForm::FormCreate() {
   StringGrid1->verticalHeader()->setMinimumSectionSize(1);
   StringGrid1->verticalHeader()->setDefaultSectionSize(16);
   for (int c = 0; c < 2; ++c) StringGrid1->setColumnWidth(c, 120);
+  FitNumberColumns(StringGrid1, {{1, WidestElevation()}});
   StringGrid1->setSelectionMode(QAbstractItemView::ContiguousSelection);
   // No edit on a click into the selected cell: while that delayed edit waits,
   // the view drops typed keys, and a surveyor who clicks and types at once
@@ -42,9 +45,9 @@ void TOriginAltitudeForm::FormCreate() {
 
   Panel1 = new QWidget(this);
   Panel1->setFixedWidth(158);
-  btnOk = new QPushButton(QStringLiteral("btnOk"), Panel1);
+  btnOk = new QPushButton(QStringLiteral("OK"), Panel1);
   btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("btnCancel"), Panel1);
+  btnCancel = new QPushButton(QStringLiteral("Отмена"), Panel1);
   auto* buttons = new QVBoxLayout(Panel1);
   buttons->setContentsMargins(16, 8, 16, 8);
   buttons->addWidget(btnOk);
@@ -69,7 +72,7 @@ void TOriginAltitudeForm::FormShow(const OriginAltitudeDialogContent& content, A
   StringGrid1->setRowCount(static_cast<int>(content.rows.size()));
   for (int r = 0; r < StringGrid1->rowCount(); ++r) {
     StringGrid1->setItem(r, 0, TextItem(content.rows[r].name));
-    StringGrid1->setItem(r, 1, TextItem(content.rows[r].elevation));
+    StringGrid1->setItem(r, 1, NumberItem(QString::fromStdString(content.rows[r].elevation)));
   }
   StringGrid1->setCurrentCell(0, 1);
   StringGrid1->setFocus();

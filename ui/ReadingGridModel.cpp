@@ -1,5 +1,7 @@
 #include "ReadingGridModel.h"
 
+#include "NumberColumns.h"
+
 namespace korvado {
 
 namespace {
@@ -18,6 +20,11 @@ int TReadingGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TReadingGridModel::data(const QModelIndex& index, int role) const {
+  if (role == Qt::TextAlignmentRole) {
+    // Fore rows of the height column hold the setup's note, which is text.
+    const bool note = index.column() == ReadingHeightColumn(layout_) && !IsBackRow(index.row());
+    return QVariant::fromValue(index.column() > 0 && !note ? kNumberAlignment : Qt::AlignLeft | Qt::AlignVCenter);
+  }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   return QString::fromStdString(
       ReadingGridText(journal_, record_, layout_, index.row(), index.column(), heightForm_));

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include <QDir>
+#include <algorithm>
 
 #include "ModelErrors.h"
 
@@ -18,6 +19,11 @@ int SettingsFile::ReadInteger(const QString& section, const QString& key, int de
   bool ok = false;
   const int value = settings_.value(FullKey(section, key)).toString().trimmed().toInt(&ok);
   return ok ? value : defaultValue;
+}
+
+int SettingsFile::ReadBounded(const QString& section, const QString& key, int defaultValue, int low,
+                              int high) const {
+  return std::clamp(ReadInteger(section, key, defaultValue), low, std::max(low, high));
 }
 
 bool SettingsFile::ReadBool(const QString& section, const QString& key, bool defaultValue) const {

@@ -15,6 +15,9 @@ class SettingsFile {
   const QString& Path() const { return path_; }
 
   int ReadInteger(const QString& section, const QString& key, int defaultValue) const;
+  // A stored value outside low..high is taken as the nearest of the two: a
+  // hand-edited file must not make a window that cannot be painted.
+  int ReadBounded(const QString& section, const QString& key, int defaultValue, int low, int high) const;
   bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
   QString ReadString(const QString& section, const QString& key) const;
 

@@ -15,7 +15,7 @@ QComboBox* PointTypeSelector(QWidget* parent) {
 }  // namespace
 
 TTypePointDlg::TTypePointDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("TypePointDlg"));
+  setWindowTitle(QStringLiteral("Тип точки"));
   setFixedSize(390, 186);
   Label1 = new QLabel(this);
   Label1->setGeometry(16, 16, 175, 20);
@@ -29,16 +29,26 @@ TTypePointDlg::TTypePointDlg(QWidget* parent) : QDialog(parent) {
   Bevel1->setFrameShape(QFrame::HLine);
   Bevel1->setFrameShadow(QFrame::Sunken);
   Bevel1->setGeometry(8, 118, 374, 4);
-  btnOk = new QPushButton(QStringLiteral("btnOk"), this);
+  btnOk = new QPushButton(QStringLiteral("OK"), this);
   btnOk->setGeometry(206, 140, 80, 28);
   btnOk->setDefault(true);
-  btnCancel = new QPushButton(QStringLiteral("btnCancel"), this);
+  btnCancel = new QPushButton(QStringLiteral("Отмена"), this);
   btnCancel->setGeometry(294, 140, 80, 28);
   connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
   connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
   for (QComboBox* box : {ComboBox1, ComboBox2})
     connect(box, &QComboBox::currentIndexChanged, this, &TTypePointDlg::UpdateOkButton);
   UpdateOkButton();
+}
+
+std::optional<PointTypeChoice> TTypePointDlg::Ask(const PointTypeQuestion& question) {
+  Label1->setText(QString::fromStdString(question.BackLabel));
+  Label2->setText(QString::fromStdString(question.ForeLabel));
+  if (IsPointType(question.BackType)) ComboBox1->setCurrentIndex(question.BackType);
+  if (IsPointType(question.ForeType)) ComboBox2->setCurrentIndex(question.ForeType);
+  ComboBox1->setEnabled(!question.BackTypeFixed);
+  if (exec() != QDialog::Accepted) return std::nullopt;
+  return PointTypeChoice{BackType(), ForeType()};
 }
 
 void TTypePointDlg::UpdateOkButton() {

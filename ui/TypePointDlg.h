@@ -9,6 +9,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
+
+#include "PointTypeQuestion.h"
 
 namespace korvado {
 
@@ -16,6 +19,10 @@ class TTypePointDlg : public QDialog {
   Q_OBJECT
  public:
   explicit TTypePointDlg(QWidget* parent = nullptr);
+
+  // Asks the question modally, the types the points already have selected
+  // (a new point keeps the last choice); nothing when cancelled.
+  std::optional<PointTypeChoice> Ask(const PointTypeQuestion& question);
 
   QLabel* Label1;
   QLabel* Label2;

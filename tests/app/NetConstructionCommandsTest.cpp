@@ -264,6 +264,45 @@ TEST(NetConstruction, APointTypeMustBeChosen) {
   EXPECT_EQ(state.Nets.NetAt(0).SectionCount(), 0);
 }
 
+TEST(NetConstruction, TheTypeQuestionOffersTheTypesThePointsHaveInTheCurrentNet) {
+  MessageRecorder messages;
+  AppState state;
+  AddJournalRun(state.Journal, "Rp1", "p1", 2, 1.0);
+  AddJournalRun(state.Journal, "p1", "N1", 3, 0.4);
+  AddJournalRun(state.Journal, "N1", "p2", 2, -0.3);
+  AddJournalRun(state.Journal, "p2", "p1", 2, 0.1);
+  ConstructionPage page;
+  const auto pick = [&](const std::string& from, const std::string& fore) {
+    Search(state, page, from);
+    for (size_t r = 0; r < page.Rows.size(); ++r)
+      if (page.Rows[r].ForePoint == fore) page.CurrentRow = static_cast<int32_t>(r);
+  };
+  StartNet(state, page, "Rp1", "p1", {kFixedPoint, kIntermediatePoint});
+  pick("p1", "N1");
+  ASSERT_TRUE(AppendRunFromPick(state, page, kNodalPoint));
+
+  // A section from nodal N1 to a point new to the net.
+  pick("N1", "p2");
+  std::optional<PointTypeQuestion> question = PrepareAddSection(state, page);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->BackType, kNodalPoint);
+  EXPECT_EQ(question->ForeType, -1) << "p2 is not in the net yet";
+  // A run from p2 back to p1, which the net holds as intermediate.
+  ASSERT_TRUE(AddSectionFromPick(state, page, {kNodalPoint, kIntermediatePoint}));
+  pick("p2", "p1");
+  question = PrepareAddRun(state, page);
+  ASSERT_TRUE(question);
+  EXPECT_TRUE(question->BackTypeFixed);
+  EXPECT_EQ(question->ForeType, kIntermediatePoint);
+  // Another net knows none of them.
+  ASSERT_GE(CreateNetForPick(state, "Другая"), 0);
+  pick("N1", "p2");
+  question = PrepareAddSection(state, page);
+  ASSERT_TRUE(question);
+  EXPECT_EQ(question->BackType, -1);
+  EXPECT_TRUE(messages.errors.empty());
+}
+
 TEST(NetConstruction, TheCounterChoosesAmongTheSectionsOfTheCurrentNet) {
   AppState state;
   EXPECT_EQ(StepActiveSectionCounter(state, 2), 1);

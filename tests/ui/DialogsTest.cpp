@@ -5,9 +5,18 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QRegularExpression>
+
 #include "AboutBox.h"
+#include "AddPendentPointDlg.h"
+#include "AdjustmentPage.h"
+#include "EquiDlg.h"
 #include "MainForm.h"
 #include "NetNameDlg.h"
+#include "NetsBrowser.h"
+#include "OriginAltitudeForm.h"
 #include "TypePointDlg.h"
 #include "UiTestSupport.h"
 
@@ -35,11 +44,11 @@ class Dialogs : public ::testing::Test {
 TEST_F(Dialogs, PointTypeDialogCannotBeConfirmedWithoutAChoice) {
   TTypePointDlg& dialog = form->TypePointDlg();
   EXPECT_EQ(&dialog, &form->TypePointDlg()) << "created once and reused";
-  EXPECT_EQ(dialog.windowTitle(), "TypePointDlg");
+  EXPECT_EQ(dialog.windowTitle(), "Тип точки");
   EXPECT_EQ(dialog.size(), QSize(390, 186));
   EXPECT_EQ(dialog.ComboBox2->itemText(2), "Промежуточная точка");
-  EXPECT_EQ(dialog.btnOk->text(), "btnOk");
-  EXPECT_EQ(dialog.btnCancel->text(), "btnCancel");
+  EXPECT_EQ(dialog.btnOk->text(), "OK");
+  EXPECT_EQ(dialog.btnCancel->text(), "Отмена");
   dialog.Label1->setText("Задняя точка: A");
   dialog.ComboBox1->setEnabled(true);
 
@@ -96,6 +105,34 @@ TEST_F(Dialogs, NetNameDialogKeepsItsLastTextAndCancelsOnEscape) {
   });
   EXPECT_EQ(cancelled, QDialog::Rejected);
   EXPECT_EQ(dialog.edNameNet->text(), "Sever");
+}
+
+// Every text a window shows: its title, its buttons, actions and column titles.
+QStringList ShownTexts(QWidget* window) {
+  QStringList texts{window->windowTitle()};
+  for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) texts << button->text();
+  for (const QAction* action : window->findChildren<QAction*>()) texts << action->text();
+  for (const QHeaderView* header : window->findChildren<QHeaderView*>())
+    if (header->model() && header->orientation() == Qt::Horizontal)
+      for (int c = 0; c < header->count(); ++c) texts << header->model()->headerData(c, Qt::Horizontal).toString();
+  return texts;
+}
+
+TEST_F(Dialogs, NoWindowShowsTheNamesTheCodeGivesItsControls) {
+  NetsBrowserState browserState;
+  QWidget* windows[] = {form.get(),
+                        &form->TypePointDlg(),
+                        &form->NetNameDlg(),
+                        new TEquiDlg(form.get()),
+                        &form->AdjustmentPage->OriginAltitudeForm(),
+                        new TNetsBrowser(form->State(), *form, form.get()),
+                        new TAddPendentPointDlg(form->State(), browserState, form.get())};
+  // Designer-style names: btnOk, acCopySec, TypePointDlg, ComboBox1, index.
+  const QRegularExpression internal(
+      QStringLiteral(R"(^(btn|ac)[A-Z]|^T?[A-Za-z]+Dlg$|^(ComboBox|Label|Edit|Panel|ToolBar)\d|^index$)"));
+  for (QWidget* window : windows)
+    for (const QString& text : ShownTexts(window))
+      EXPECT_FALSE(internal.match(text).hasMatch()) << window->metaObject()->className() << ": " << text.toStdString();
 }
 
 TEST_F(Dialogs, AboutBoxStatesTheProgramAndItsPurpose) {

@@ -76,7 +76,7 @@ TEST_F(EquiDlgTest, TwoRunsOfFourAndSixSetupsMergeInto2Comma4SetupsAnd10Comma12)
   Merge(page->AddEquiSecSpeedButton, page->EquiSecSpeedButton,
         {[](QWidget* window) {
            TEquiDlg& dialog = Dialog(window);
-           EXPECT_EQ(dialog.windowTitle(), QStringLiteral("EquiDlg"));
+           EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Эквивалентные штативы"));
            EXPECT_EQ(GridRows(*dialog.EquiStringGrid1), QStringList({"A|B|4|10,00|", "A|B|6|10,30|"}));
            EXPECT_EQ(GridRows(*dialog.EquiStringGrid2), QStringList({"||||"}));
            EXPECT_TRUE(dialog.lbEquiSection->text().isEmpty());

@@ -5,8 +5,12 @@
 #include <QClipboard>
 #include <gtest/gtest.h>
 
+#include <QTableView>
+#include <QTreeView>
+
 #include "JournalPage.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 #include "SeparatorScope.h"
 #include "UiTestSupport.h"
 
@@ -67,6 +71,39 @@ TEST_F(JournalGrids, TwelveSetupsTypedKeyByKeyGrowTheReadingGrid) {
   EXPECT_EQ(Journal().SetupCounts.GetItem(0), 1) << "a cleared count means one setup";
   EXPECT_EQ(ShownRows(page->DetailStringGrid), 3);
   PressKey(Qt::Key_Return);
+}
+
+TEST_F(JournalGrids, NumbersAreRightAlignedAndNeverCutToAShorterNumber) {
+  SeparatorScope separators('.', " ");
+  // 24453 divisions of 0.05 mm on both scales.
+  TypeCell(page->DetailStringGrid, 0, 1, "30000");
+  TypeCell(page->DetailStringGrid, 0, 2, "90650");
+  TypeCell(page->DetailStringGrid, 1, 1, "5547");
+  TypeCell(page->DetailStringGrid, 1, 2, "66197");
+  page->RefillMainGrid();
+  const QModelIndex height = page->MainModel()->index(0, kMainHeight);
+  ASSERT_EQ(height.data().toString().trimmed(), "1 222.65");
+  EXPECT_GE(page->MainStringGrid->columnWidth(kMainHeight), CellWidthFor(page->MainStringGrid, "1 222.65"))
+      << "the default width shows the number whole";
+  const auto alignment = [](const QModelIndex& index) {
+    return index.data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignHorizontal_Mask;
+  };
+  EXPECT_EQ(alignment(height), Qt::AlignRight);
+  EXPECT_EQ(alignment(page->MainModel()->index(0, kMainSetups)), Qt::AlignRight);
+  EXPECT_EQ(alignment(page->MainModel()->index(0, kMainBack)), Qt::AlignLeft);
+  EXPECT_EQ(alignment(page->DetailModel()->index(0, 1)), Qt::AlignRight) << "a reading";
+  EXPECT_EQ(alignment(page->DetailModel()->index(0, 3)), Qt::AlignRight) << "the setup's height";
+  EXPECT_EQ(alignment(page->DetailModel()->index(1, 3)), Qt::AlignLeft) << "the setup's note";
+
+  // Word wrap would show "1 222" of 1 222,65, and a clipped cell a shorter
+  // number: every list of every page shows one line, elided with "…".
+  for (QAbstractItemView* view : form->findChildren<QAbstractItemView*>()) {
+    const auto* table = qobject_cast<QTableView*>(view);
+    const auto* tree = qobject_cast<QTreeView*>(view);
+    if (!table && !tree) continue;
+    EXPECT_FALSE(table ? table->wordWrap() : tree->wordWrap()) << view->objectName().toStdString();
+    EXPECT_EQ(view->textElideMode(), Qt::ElideRight) << view->objectName().toStdString();
+  }
 }
 
 TEST_F(JournalGrids, KeyFiltersRefuseWhatAColumnCannotHold) {

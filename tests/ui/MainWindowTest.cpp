@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QHeaderView>
 #include <QSettings>
+#include <QTabBar>
 #include <QStatusBar>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -13,9 +15,15 @@
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
 #include "JournalPage.h"
+#include "KorvadoApplication.h"
 #include "MainForm.h"
 #include "NetSystemPage.h"
+#include "NetsBrowser.h"
+#include "NumberColumns.h"
+#include "NumberText.h"
+#include "SeparatorScope.h"
 #include "UiTestSupport.h"
+#include "WindowPlacement.h"
 
 namespace korvado {
 namespace {
@@ -62,7 +70,7 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
   auto form = Start();
-  EXPECT_EQ(form->windowTitle(), "Korvado 1.02");
+  EXPECT_EQ(form->windowTitle(), "Korvado 1.02[*]");
   const struct {
     QAction* action;
     const char* caption;
@@ -84,13 +92,14 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
       {form->acPasteDataFromClipbrdExcel, "Вс&тавить данные из Excel через буфер обмена", QKeySequence()},
       {form->acNetsBrowser, "Бр&оузер сетей", QKeySequence()},
       {form->acSelectAltitudeTable, "Выделить всю таблицу", QKeySequence("Ctrl+A")},
-      {form->acCopyFromAltitudeTable, "Копировать", QKeySequence("Ctrl+Z")},
+      {form->acCopyFromAltitudeTable, "Копировать", QKeySequence("Ctrl+C")},
       {form->acAbout, "О &программе...", QKeySequence()},
   };
   for (const auto& a : actions) {
     EXPECT_EQ(a.action->text(), QString::fromUtf8(a.caption));
     EXPECT_EQ(a.action->shortcut(), a.shortcut) << a.caption;
   }
+  EXPECT_EQ(form->acCopyFromAltitudeTable->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Z")}));
   EXPECT_FALSE(form->acCopyDataToClipbrdExcel->isEnabled());
   EXPECT_TRUE(form->acTechTableKor->isCheckable() && !form->acTechTableKor->isChecked());
   EXPECT_TRUE(form->acInputMode->isCheckable() && !form->acInputMode->isChecked());
@@ -108,7 +117,7 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
   EXPECT_EQ(form->StatusPanel1->width(), 70);
   EXPECT_TRUE(form->StatusPanel1->text().isEmpty());
   EXPECT_FALSE(form->NetSystemPage->EquiSpeedButton->isVisible());
-  EXPECT_EQ(form->NetSystemPage->Edit1->text(), "1");
+  EXPECT_EQ(form->NetSystemPage->Edit1->text(), "") << "no active section yet";
   EXPECT_EQ(form->AdjustmentPage->btnEquate->text(), "Одна итерация уравнивания");
   EXPECT_EQ(form->ElevationPage->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
   CloseWithoutQuestion(*form);
@@ -117,13 +126,22 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
 TEST_F(MainWindow, FirstStartUsesTheDefaultsAndWritesThemAtExit) {
   ASSERT_FALSE(QFile::exists(Ini()));
   auto form = Start();
-  EXPECT_EQ(form->width(), 600);
-  EXPECT_EQ(form->height(), 450);
+  const QRect screen = AvailableScreenArea(form.get());
+  const QSize frame = form->frameGeometry().size() - form->size();
+  const QSize shown = QSize(1024, 720).boundedTo(screen.size() - frame);
+  EXPECT_EQ(form->size(), shown);
+  EXPECT_TRUE(screen.contains(form->frameGeometry()));
   TJournalPage* page = form->JournalPage;
-  for (int c = 0; c < 5; ++c) EXPECT_EQ(page->MainStringGrid->columnWidth(c), 66);
-  for (int c = 0; c < 4; ++c) EXPECT_EQ(page->DetailStringGrid->columnWidth(c), 50);
-  for (int c = 0; c < 3; ++c) EXPECT_EQ(page->TechStringGrid->columnWidth(c), 50);
-  EXPECT_EQ(page->PanelDT->width(), 220);
+  EXPECT_LE(page->ColumnsWidth(), 1024 - 8) << "every journal column shows in the default window";
+  EXPECT_LE(form->PageControl1->tabBar()->sizeHint().width(), 1024) << "and so do the four tabs";
+  // Every column shows its title whole, and each number column its widest number.
+  for (TJournalGridView* grid : {page->MainStringGrid, page->DetailStringGrid, page->TechStringGrid})
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+      EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c)) << c;
+  EXPECT_GE(page->MainStringGrid->columnWidth(kMainHeight), CellWidthFor(page->MainStringGrid, WidestHeight()));
+  EXPECT_GE(page->MainStringGrid->columnWidth(kMainSetups), CellWidthFor(page->MainStringGrid, WidestSetups()));
+  const int widths[] = {page->MainStringGrid->columnWidth(4), page->DetailStringGrid->columnWidth(3),
+                        page->TechStringGrid->columnWidth(2), page->PanelDtWidth()};
   ASSERT_EQ(form->State().Journal.RecordCount(), 1) << "a new journal of one run";
   EXPECT_EQ(form->State().Journal.BackPoints[0], "Rp1");
   EXPECT_TRUE(page->MainStringGrid->isVisible());
@@ -132,12 +150,12 @@ TEST_F(MainWindow, FirstStartUsesTheDefaultsAndWritesThemAtExit) {
   const QByteArray text = ReadText(Ini());
   EXPECT_TRUE(text.contains("Maximized=0")) << text.toStdString();
   EXPECT_FALSE(text.contains("NetsBrowser")) << "the browser was never opened";
-  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth"), "600");
-  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowHeight"), "450");
-  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/4"), "66");
-  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/8"), "50");
-  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/t2"), "50");
-  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/dtWidth"), "220");
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth").toInt(), shown.width());
+  EXPECT_EQ(IniValue(Ini(), "WindowState/WindowHeight").toInt(), shown.height());
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/4").toInt(), widths[0]);
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/8").toInt(), widths[1]);
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/t2").toInt(), widths[2]);
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/dtWidth").toInt(), widths[3]);
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band1Left"), "11");
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band1Top"), "2");
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band2Left"), "11");
@@ -153,7 +171,8 @@ TEST_F(MainWindow, StoredSettingsApplyAndTheBrowsersSectionStaysUntouched) {
   EXPECT_EQ(form->width(), 640);
   EXPECT_EQ(form->height(), 420);
   EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(0), 90);
-  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(1), 66) << "a value that is not a number";
+  const int defaultWidth = form->JournalPage->MainStringGrid->columnWidth(1);
+  EXPECT_GE(defaultWidth, 40) << "a value that is not a number gives the default";
   EXPECT_EQ(form->JournalPage->DetailStringGrid->columnWidth(1), 70);
   EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), 110);
   EXPECT_EQ(form->JournalPage->PanelDT->width(), 260);
@@ -164,11 +183,43 @@ TEST_F(MainWindow, StoredSettingsApplyAndTheBrowsersSectionStaysUntouched) {
   });
   CloseWithoutQuestion(*form);
   EXPECT_EQ(written, 1);
-  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/1"), "66");
+  EXPECT_EQ(IniValue(Ini(), "ColumnWidth/1").toInt(), defaultWidth);
   EXPECT_EQ(IniValue(Ini(), "NetsBrowser/wsMaximized"), "1");
   EXPECT_EQ(IniValue(Ini(), "NetsBrowser/WindowWidth"), "777");
   EXPECT_EQ(IniValue(Ini(), "NetsBrowser/TreeWidth"), "201");
   EXPECT_EQ(IniValue(Ini(), "Extra/Key"), "5");
+}
+
+TEST_F(MainWindow, StoredSizesThatCannotBeShownAreBroughtInsideTheScreen) {
+  WriteText(Ini(),
+            "[WindowState]\nWindowWidth=40000\nWindowHeight=5\n"
+            "[ColumnWidth]\n0=-7\n3=3\nt1=99999\ndtWidth=0\n"
+            "[NetsBrowser]\nWindowWidth=40000\nWindowHeight=-40000\nTreeWidth=-3\n");
+  auto form = Start();
+  const QRect screen = AvailableScreenArea(form.get());
+  const int lowest = std::max(kMinWindowSize.height(), form->minimumSizeHint().height());
+  EXPECT_EQ(form->frameGeometry().width(), screen.width());
+  EXPECT_EQ(form->height(), lowest);
+  EXPECT_TRUE(screen.contains(form->frameGeometry()));
+  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(0), 20);
+  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(3), 20);
+  EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), screen.width());
+  EXPECT_EQ(form->JournalPage->PanelDtWidth(), 20);
+  auto* browser = new TNetsBrowser(form->State(), *form, form.get());
+  EXPECT_LE(browser->width(), screen.width());
+  EXPECT_EQ(browser->height(), std::max(kMinWindowSize.height(), browser->minimumSizeHint().height()));
+  EXPECT_GE(browser->Splitter1->sizes().value(0), 20);
+  CloseWithoutQuestion(*form);
+}
+
+TEST_F(MainWindow, NumbersFollowTheLocaleAndTheCLocaleGroupsNoDigits) {
+  SeparatorScope restore('.', " ");
+  ApplyLocaleSeparators(QLocale::c());
+  EXPECT_EQ(FormatGrouped(1222.65), "    1222.65");
+  ApplyLocaleSeparators(QLocale(QLocale::Russian, QLocale::Russia));
+  EXPECT_EQ(QString::fromStdString(FormatGrouped(-1222.65)).trimmed(), QStringLiteral("-1\u00a0222,65"));
+  ApplyLocaleSeparators(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_EQ(FormatGrouped(1222.65), "   1,222.65");
 }
 
 TEST_F(MainWindow, ExitWhileMaximisedKeepsTheStoredSizeAndOpensMaximisedNextTime) {
@@ -256,10 +307,13 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   form->JournalPage->SelectMainCell(0, 1);
   TypeKeys("N9");
   PressKey(Qt::Key_Return);
+  QTRY_VERIFY(form->isWindowModified());
   QString title;
   AnswerFileDialog([&] { form->acSave->trigger(); }, folder.Path("job"), &title);
   EXPECT_EQ(title, "Сохранить как") << "Save without a file name asks for one";
   EXPECT_EQ(form->StatusPanel2->text(), folder.Path("job.kor")) << "the default extension is added";
+  EXPECT_EQ(form->windowTitle(), "job.kor[*] — Korvado 1.02");
+  EXPECT_FALSE(form->isWindowModified());
   EXPECT_EQ(ReadText(folder.Path("job.kor")).size(), 197);
   EXPECT_FALSE(form->State().Changed);
 

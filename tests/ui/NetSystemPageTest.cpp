@@ -136,7 +136,8 @@ TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNoda
             auto* dialog = qobject_cast<TTypePointDlg*>(window);
             ASSERT_NE(dialog, nullptr);
             EXPECT_TRUE(dialog->ComboBox1->isEnabled());
-            ChooseTypes(kNodalPoint, kIntermediatePoint)(window);
+            EXPECT_EQ(dialog->ComboBox1->currentIndex(), kNodalPoint) << "N1 is already nodal in this net";
+            ChooseTypes(-1, kIntermediatePoint)(window);
           }},
          [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
   ASSERT_EQ(Net(0).SectionCount(), 2);
@@ -189,14 +190,16 @@ TEST_F(NetSystemPageTest, AddSectionButtonStartsASectionAtTheSearchedPointAndThe
   EXPECT_EQ(Net(0).SectionEnds[1], "p2");
   EXPECT_DOUBLE_EQ(Net(0).SectionHeights.GetItem(1), -0.25) << "the run is read from the searched point";
   EXPECT_EQ(State().ActiveSectionIndex, 1);
-  EXPECT_EQ(page->Edit1->text(), QStringLiteral("1")) << "adding a section does not move the counter";
+  EXPECT_EQ(page->Edit1->text(), QStringLiteral("2")) << "the counter shows the section just added";
 
   page->UpDown1->DownButton->click();
   EXPECT_EQ(page->Edit1->text(), QStringLiteral("1"));
   EXPECT_EQ(State().ActiveSectionIndex, 0);
+  EXPECT_EQ(ListRows(*page->DetSecListView), QStringList({"Rp1|p1|2|1.00"})) << "moving it shows that section";
   page->UpDown1->UpButton->click();
   EXPECT_EQ(page->Edit1->text(), QStringLiteral("2"));
   EXPECT_EQ(State().ActiveSectionIndex, 1);
+  EXPECT_EQ(ListRows(*page->DetSecListView), QStringList({"Rp2|p2|4|-0.25"}));
   page->UpDown1->UpButton->click();
   EXPECT_EQ(page->Edit1->text(), QStringLiteral("2")) << "no further than the net's sections";
   EXPECT_EQ(State().ActiveSectionIndex, 1);

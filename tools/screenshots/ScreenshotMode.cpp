@@ -177,8 +177,6 @@ void ShowPage(TMainForm& form, const QString& view, const QString& file) {
     form.NetSystemPage->ContinueSearch();
   }
   if (view == "adjustment" || view == "elevation" || view == "report") AdjustTwice(form);
-  // Widened as a user would, so that the adjusted elevation shows all its digits.
-  if (view == "adjustment") form.AdjustmentPage->EquateListView->header()->resizeSection(1, 160);
   if (view == "elevation" || view == "report") {
     form.ElevationPage->btnUpDateTree->click();
     QTreeWidgetItem* net = form.ElevationPage->AltitudeTree->topLevelItem(0);
@@ -255,12 +253,7 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
 
 }  // namespace
 
-void StartScreenshotIfAsked(TMainForm& form) {
-  const QString request = qEnvironmentVariable("KORVADO_SCREENSHOT");
-  const qsizetype colon = request.indexOf(QLatin1Char(':'));
-  if (colon <= 0) return;
-  const QString view = request.left(colon);
-  const QString file = request.mid(colon + 1);
+void StartScreenshot(TMainForm& form, const QString& view, const QString& file) {
   QTimer::singleShot(300, &form, [&form, view, file] { ShowView(form, view, file); });
 }
 

@@ -1,0 +1,23 @@
+// korvado-screenshots VIEW FILE: one window of the program over a small
+// example job, pictured into FILE for the user's guide (scripts/screenshots.sh).
+// A developer's tool beside the program, so that the shipped program has no
+// hidden mode.
+
+#include <cstdio>
+
+#include "KorvadoApplication.h"
+#include "MainForm.h"
+#include "ScreenshotMode.h"
+
+int main(int argc, char** argv) {
+  korvado::KorvadoApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: korvado-screenshots VIEW FILE\n");
+    return 2;
+  }
+  korvado::ApplyLocaleSeparators();
+  korvado::TMainForm form;
+  form.Start({app.arguments().constFirst()});
+  korvado::StartScreenshot(form, app.arguments().at(1), app.arguments().at(2));
+  return app.exec();
+}

@@ -1,0 +1,35 @@
+// The journal page's spreadsheet exchange through the clipboard.
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+
+#include "ClipboardCommands.h"
+#include "JournalPage.h"
+
+namespace korvado {
+
+void TJournalPage::acPasteDataFromClipbrdExcelExecute() {
+  const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, CurrentRecord());
+  if (result.Pasted == 0) return;
+  RefillMainGrid();
+  SelectMainCell(result.CurrentRecord, MainStringGrid->currentIndex().column());
+  MainStringGrid->setFocus();
+  MainStringGridClick();
+}
+
+// Present but disabled; enabling the action is all the command needs.
+void TJournalPage::acCopyDataToClipbrdExcelExecute() {
+  const QModelIndexList rows = MainStringGrid->selectionModel()->selectedIndexes();
+  int32_t first = CurrentRecord();
+  int32_t last = first;
+  for (const QModelIndex& index : rows) {
+    first = std::min(first, index.row());
+    last = std::max(last, index.row());
+  }
+  if (first < 0) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(JournalCopyText(state_, first, last)));
+}
+
+}  // namespace korvado
