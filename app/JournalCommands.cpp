@@ -1,8 +1,11 @@
 #include "JournalCommands.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "JournalRecordEdits.h"
+#include "ModelErrors.h"
+#include "ModelMessages.h"
 #include "NumberText.h"
 #include "StorableText.h"
 #include "Utf8Text.h"
@@ -28,6 +31,23 @@ bool IsTextColumn(JournalGrid grid, int column) {
 
 double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseDouble(text); }
 
+// The file counts a record's setups in 16 bits: a count outside 1..65535 is
+// refused whole rather than cut to its low bits. A cleared cell means one setup.
+uint16_t SetupCountOf(const std::string& text) {
+  if (text.empty()) return 1;
+  int64_t count = 0;
+  try {
+    count = ParseInteger(text);
+  } catch (const ConversionError&) {
+    // Digits too many for an integer are a count out of range, not "no number".
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) throw;
+    count = int64_t{kFormatCountLimit} + 1;
+  }
+  if (count < 1) throw ConversionError(kSetupCountZeroMessage);
+  if (count > kFormatCountLimit) throw ConversionError(kSetupCountRangeMessage);
+  return static_cast<uint16_t>(count);
+}
+
 }  // namespace
 
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c) {
@@ -45,7 +65,7 @@ bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, 
 
 void CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
   if (text.empty()) return;
-  if (grid == JournalGrid::Main && column == kMainSetups) ParseInteger(text);
+  if (grid == JournalGrid::Main && column == kMainSetups) SetupCountOf(text);
   if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) ParseDouble(text);
 }
 
@@ -74,8 +94,7 @@ bool WriteMainCell(AppState& state, int32_t record, int column, const std::strin
       j.SetupForePoints.Set(j.LastSetup.GetItem(record), cut);
       break;
     case kMainSetups:
-      // The count reaches the journal in 16 bits, so 65536 is refused like 0.
-      j.SetSetupCount(record, text.empty() ? 1 : static_cast<uint16_t>(ParseInteger(text)));
+      j.SetSetupCount(record, SetupCountOf(text));
       break;
     case kMainNote:
       j.Notes.Set(record, cut);

@@ -22,11 +22,13 @@ inline constexpr char32_t kBackspaceChar = 8;
 // The file holds point names and setup notes in 20 characters, record notes in 30.
 inline constexpr int kNameLimit = 20;
 inline constexpr int kRecordNoteLimit = 30;
+inline constexpr const char* kSetupCountRangeMessage = "Число штативов должно быть от 1 до 65535";
 
 // Whether a typed character may go into a cell. keptText is the cell's text
 // without the part the character would replace.
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c);
-// Raises ConversionError when a number cell's text is no number. While a number
+// Raises ConversionError when a number cell's text is no number, or a setup
+// count outside 1..65535 (text "0" first says it must be above zero). While a number
 // is being typed the write-through skips such text without a message; when the
 // edit ends, this says once what is wrong.
 void CheckCellNumber(JournalGrid grid, int column, const std::string& text);
@@ -38,7 +40,8 @@ bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column);
 
 // Write-through of the text of a main-grid cell into record `record`. Returns
 // false when the text was refused (after a message) and the cell must show the
-// stored text again. A setup count that is not an integer raises ConversionError.
+// stored text again. A setup count CheckCellNumber refuses raises ConversionError
+// and leaves the record as it was.
 bool WriteMainCell(AppState& state, int32_t record, int column, const std::string& text);
 
 // Write-through of a reading-grid cell: every setup of the record is written

@@ -18,7 +18,7 @@ class ListIndexError : public KorvadoError {
   explicit ListIndexError(int32_t index);
 };
 
-// Text that is not a number where a number is required.
+// Text that is not a number, or not one the field can hold, where a number is required.
 class ConversionError : public KorvadoError {
  public:
   using KorvadoError::KorvadoError;

@@ -41,18 +41,31 @@ TEST(JournalCommands, TypingTwelveSetupsGrowsTheRecordKeyByKey) {
   EXPECT_TRUE(state.Changed);
 }
 
-TEST(JournalCommands, SetupCountOfZeroOrBeyondSixteenBitsIsRefused) {
+TEST(JournalCommands, SetupCountOfZeroOrBeyondSixteenBitsIsRefusedWhole) {
   MessageRecorder messages;
   AppState state = StateWithRecord("Rp1", "Rp2", 3);
-  EXPECT_TRUE(WriteMainCell(state, 0, kMainSetups, "0")) << "the typed text stays in the cell";
-  EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 3);
-  WriteMainCell(state, 0, kMainSetups, "65536");
-  EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 3);
-  ASSERT_EQ(messages.errors.size(), 2u);
-  EXPECT_EQ(messages.errors[0], "Число штативов должно быть больше нуля");
-  EXPECT_THROW(WriteMainCell(state, 0, kMainSetups, "1x"), ConversionError);
-  EXPECT_THROW(WriteMainCell(state, 0, kMainSetups, "99999999999"), ConversionError);
-  EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 3);
+  const std::string range = "Число штативов должно быть от 1 до 65535";
+  const std::pair<std::string, std::string> refused[] = {{"0", "Число штативов должно быть больше нуля"},
+                                                         {"65536", range},
+                                                         {"70000", range},
+                                                         {"99999999999", range},
+                                                         {"1x", "«1x» не является целым числом"}};
+  const auto refusal = [](auto&& act) -> std::string {
+    try {
+      act();
+    } catch (const ConversionError& error) {
+      return error.what();
+    }
+    return "accepted";
+  };
+  for (const auto& [text, message] : refused) {
+    EXPECT_EQ(refusal([&] { WriteMainCell(state, 0, kMainSetups, text); }), message) << "typed " << text;
+    EXPECT_EQ(refusal([&] { CheckCellNumber(JournalGrid::Main, kMainSetups, text); }), message) << "ended " << text;
+    EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 3) << text << " changes nothing";
+  }
+  EXPECT_FALSE(state.Changed);
+  EXPECT_TRUE(messages.Silent()) << "the edit's end reports it, not each keystroke";
+  EXPECT_NO_THROW(CheckCellNumber(JournalGrid::Main, kMainSetups, "65535"));
 }
 
 TEST(JournalCommands, SetupCountBeyondTheFileLimitIsRefusedWithAMessage) {

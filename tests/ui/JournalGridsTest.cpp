@@ -312,9 +312,13 @@ TEST_F(JournalGrids, AnUnfinishedNumberIsReportedOnceWhenTheEditEnds) {
 
   StartAt(page->MainStringGrid, 0, kMainSetups);
   const BoxesSeen zero = AnswerMessageBoxes([] { TypeKeys("0"); }, QMessageBox::Ok);
-  EXPECT_EQ(zero.text, "Число штативов должно быть больше нуля");
+  EXPECT_EQ(zero.count, 0) << "no box while the count is being typed";
+  EXPECT_EQ(EditorText(page->MainStringGrid), "0");
   EXPECT_EQ(Journal().SetupCounts.GetItem(0), 1);
-  PressKey(Qt::Key_Return);
+  const BoxesSeen zeroEnded = AnswerMessageBoxes([] { PressKey(Qt::Key_Return); }, QMessageBox::Ok);
+  EXPECT_EQ(zeroEnded.count, 1);
+  EXPECT_EQ(zeroEnded.text, "Число штативов должно быть больше нуля");
+  EXPECT_EQ(Main(0, kMainSetups), "1") << "the stored count is shown again";
 }
 
 TEST_F(JournalGrids, ArrowKeysMoveTheFocusBetweenTheGridsButNotOutOfAnEdit) {
