@@ -15,4 +15,7 @@ namespace korvado {
 // message that says what to do, and nothing changes.
 Result<double> AdjustOnce(TKorNet& net);
 
+// Sections minus points plus fixed points: the degrees of freedom of the error.
+int32_t NetRedundancy(const TKorNet& net);
+
 }  // namespace korvado
