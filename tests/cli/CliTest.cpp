@@ -164,6 +164,19 @@ TEST_F(KorvadoCli, AdjustRunsTheSweepsOfTheAdjustmentPage) {
   EXPECT_EQ(nlohmann::json::parse(comma.out)["sweeps"][0]["muText"], "0,05");
 }
 
+TEST_F(KorvadoCli, ALongRunOfSweepsCountsPast65535) {
+  const CliResult result = Run({"adjust", WriteAdjustmentNet(), "--net", "0", "--rebuild-points", "--fixed", "A=100",
+                                "--fixed", "B=110", "--sweeps", "65537"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto json = nlohmann::json::parse(result.out);
+  ASSERT_EQ(json["sweeps"].size(), 65537u);
+  EXPECT_EQ(json["sweeps"][65535]["iteration"], 65536);
+  EXPECT_EQ(json["sweeps"].back()["iteration"], 65537);
+  EXPECT_EQ(json["points"].size(), 3u);
+  EXPECT_EQ(nlohmann::json::parse(Run({"adjust", WriteAdjustmentNet(), "--net", "0", "--sweeps", "0"}).out)["sweeps"],
+            nlohmann::json::array());
+}
+
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
   const std::string file = WriteAdjustmentNet();
   const std::string saved = Path("adjusted.kor");
