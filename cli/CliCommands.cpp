@@ -4,16 +4,21 @@
 #include <nlohmann/json.hpp>
 
 #include "AdjustmentCommands.h"
+#include "AdjustmentStatement.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
 #include "DataFileMessages.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
+#include "FileReplace.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
 #include "NumberText.h"
+#include "OffscreenGui.h"
+#include "ReportHtml.h"
+#include "ReportPages.h"
 
 namespace korvado::cli {
 
@@ -135,10 +140,25 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
+// The adjustment statement of the selected net as a web page and/or a PDF file.
+int WriteStatement(const AppState& state, const CliArguments& arguments) {
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
+  const ReportDocument statement = AdjustmentStatement(state.Nets.NetAt(state.CurrentNetIndex), StampNow(state),
+                                                       state.IterationCounter);
+  if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
+  if (arguments.options.count("pdf")) {
+    const OffscreenGui gui;
+    const QByteArray pdf = ReportPdf(statement);
+    ReplaceFileContents(arguments.options.at("pdf"), pdf.toStdString());
+  }
+  return 0;
+}
+
 int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
+  if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {

@@ -28,8 +28,11 @@ const std::map<std::string, std::string> kCommandHelp = {
      "writes the adjusted data.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
+     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
-     "report, one \"name<TAB>elevation\" line per row.\n"},
+     "report, one \"name<TAB>elevation\" line per row. With --pdf or --html it writes the net's\n"
+     "adjustment statement and catalogue of heights instead, as a PDF file (no display needed)\n"
+     "or a web page.\n"},
 };
 
 }  // namespace

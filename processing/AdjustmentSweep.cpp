@@ -114,6 +114,11 @@ Result<double> AdjustOnce(TKorNet& net) {
   return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
 }
 
+std::optional<double> CurrentUnitWeightError(const TKorNet& net) {
+  if (!Refusal(net, BuildPointIndex(net.PointNames)).empty()) return std::nullopt;
+  return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
+}
+
 int32_t NetRedundancy(const TKorNet& net) { return net.SectionCount() - net.PointCount() + FixedPointCount(net); }
 
 }  // namespace korvado

@@ -45,6 +45,8 @@ void TMainForm::CreateActions() {
   acSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   acSaveAs = MakeAction(this, "Сохранить &Как...");
   acCloseData = MakeAction(this, "Зак&рыть");
+  acPrintReport = MakeAction(this, "&Печать отчёта...", QKeySequence(Qt::CTRL | Qt::Key_P));
+  acExportReportPdf = MakeAction(this, "&Экспорт отчёта в PDF...");
   acExit = MakeAction(this, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
   acTechTableKor = MakeAction(this, "Таблица для те&хнического нивелирования");
   acTechTableKor->setCheckable(true);
@@ -77,6 +79,8 @@ void TMainForm::CreateMenus() {
   file->addActions({acSave, acSaveAs});
   file->addSeparator();
   file->addAction(acCloseData);
+  file->addSeparator();
+  file->addActions({acPrintReport, acExportReportPdf});
   file->addSeparator();
   file->addAction(acExit);
 
@@ -149,6 +153,8 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acSaveAs, &QAction::triggered, this, &TMainForm::acSaveAsExecute);
   ConnectCommand(acCloseData, &QAction::triggered, this, &TMainForm::acCloseDataExecute);
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
+  ConnectCommand(acPrintReport, &QAction::triggered, this, &TMainForm::acPrintReportExecute);
+  ConnectCommand(acExportReportPdf, &QAction::triggered, this, &TMainForm::acExportReportPdfExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
   ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, this,
                  &TMainForm::acPasteDataFromClipbrdExcelExecute);

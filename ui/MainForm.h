@@ -66,6 +66,8 @@ class TMainForm : public QMainWindow {
   QAction* acSave;
   QAction* acSaveAs;
   QAction* acCloseData;
+  QAction* acPrintReport;
+  QAction* acExportReportPdf;
   QAction* acExit;
   QAction* acTechTableKor;
   QAction* acInputMode;
@@ -99,6 +101,8 @@ class TMainForm : public QMainWindow {
   void acSaveAsExecute();
   void acCloseDataExecute();
   void acExitExecute();
+  void acPrintReportExecute();
+  void acExportReportPdfExecute();
   void acUpDateNetsExecute();
   void acPasteDataFromClipbrdExcelExecute();
   void acCopyDataToClipbrdExcelExecute();
