@@ -150,12 +150,18 @@ TEST_P(JournalCommandsBothSeparators, TechnicalReadingsGiveTheirDifference) {
 INSTANTIATE_TEST_SUITE_P(Separators, JournalCommandsBothSeparators,
                          ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
 
-TEST(JournalCommands, SwitchingTheTableRecomputesEveryHeightByTheNewFormula) {
-  MessageRecorder messages;
+// Rp1 -> Rp2 over two setups: the first with these readings, the second 1200/1000 and 7200/7000.
+AppState TwoSetupRecord(double backMain, double foreMain, double backAux, double foreAux) {
   AppState state = StateWithRecord("Rp1", "Rp2", 2);
-  state.Journal.SetSetupData(0, "Rp1", "X1", 33315, 17070, 0, 0, "");
+  state.Journal.SetSetupData(0, "Rp1", "X1", backMain, foreMain, backAux, foreAux, "");
   state.Journal.SetSetupData(1, "X1", "Rp2", 1200, 1000, 7200, 7000, "");
   state.Journal.RecalcRecordHeight(0);
+  return state;
+}
+
+TEST(JournalCommands, SwitchingTheTableRecomputesEveryHeightByTheNewFormula) {
+  MessageRecorder messages;
+  AppState state = TwoSetupRecord(33315, 17070, 0, 0);
   ASSERT_EQ(state.Journal.HeightDiffs.GetItem(0), InvalidHeight);
   EXPECT_FALSE(TechModeSwitchChangesHeights(state, false));
   ASSERT_TRUE(TechModeSwitchChangesHeights(state, true));
@@ -171,10 +177,7 @@ TEST(JournalCommands, SwitchingTheTableRecomputesEveryHeightByTheNewFormula) {
 
 TEST(JournalCommands, OneKeyInTheTechnicalTableRecomputesEverySetupOfTheRecord) {
   MessageRecorder messages;
-  AppState state = StateWithRecord("Rp1", "Rp2", 2);
-  state.Journal.SetSetupData(0, "Rp1", "X1", 1000, 500, 7000, 6500, "");
-  state.Journal.SetSetupData(1, "X1", "Rp2", 1200, 1000, 7200, 7000, "");
-  state.Journal.RecalcRecordHeight(0);
+  AppState state = TwoSetupRecord(1000, 500, 7000, 6500);
   ASSERT_EQ(state.Journal.HeightDiffs.GetItem(0), 35.0);
   SetTechMode(state, true);
   WriteReadingCell(state, 0, ReadingLayout::Technical, 3, 1, "1001");
