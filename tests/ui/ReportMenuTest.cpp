@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPrintPreviewDialog>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -23,17 +24,22 @@ TEST(ReportMenu, PreviewOpensAndExportWritesThePdfOfTheCurrentNet) {
   form->RefillNetSelector();
   form->State().CurrentNetIndex = 0;
 
+  // The preview is closed as soon as it is up, however long its pages take.
   QString previewTitle;
-  QTimer::singleShot(0, [&] {
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
     if (auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget())) {
       previewTitle = preview->windowTitle();
       preview->reject();
     }
   });
+  closer.start(50);
   form->acPrintReport->trigger();
+  closer.stop();
   EXPECT_EQ(previewTitle, "Печать отчёта");
 
-  const QString path = QDir::current().filePath("net.pdf");
+  const QTemporaryDir folder;
+  const QString path = QDir(folder.path()).filePath("net.pdf");
   QString title;
   AnswerFileDialog([&] { form->acExportReportPdf->trigger(); }, path, &title);
   EXPECT_EQ(title, "Экспорт отчёта в PDF");
