@@ -40,13 +40,19 @@ bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows)
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
 
-std::optional<EquateView> EquateCurrentNet(AppState& state) {
+std::optional<double> AdjustCurrentNet(AppState& state) {
   if (!RequireCurrentNet(state)) return std::nullopt;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const Result<double> error = AdjustOnce(net);
+  const Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex));
   if (!ShowOutcome(error)) return std::nullopt;
   state.MarkChanged();
-  ++state.IterationCounter;  // wraps to 0 after 65535, as a 16-bit count does
+  ++state.IterationCounter;
+  return *error;
+}
+
+std::optional<EquateView> EquateCurrentNet(AppState& state) {
+  const std::optional<double> error = AdjustCurrentNet(state);
+  if (!error) return std::nullopt;
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const std::string muText = FormatFixed(2, *error);
   return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
                     "СКО: " + muText + " мм", *error, muText};

@@ -50,6 +50,8 @@ bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows)
 // After Cancel: no elevation changes, the iteration count restarts.
 void CancelOriginAltitudes(AppState& state);
 
+// One sweep over the current net, counted: the mean square error, or nothing after a refusal.
+std::optional<double> AdjustCurrentNet(AppState& state);
 // btnEquateClick: one sweep over the current net, then what the list shows.
 std::optional<EquateView> EquateCurrentNet(AppState& state);
 

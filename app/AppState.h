@@ -18,7 +18,8 @@ struct AppState {
   int32_t CurrentNetIndex = -1;
   int32_t ActiveSectionIndex = -1;
   TIntList SearchHits;
-  uint16_t IterationCounter = 0;
+  // Wide enough that no run of sweeps wraps it back to 0.
+  uint64_t IterationCounter = 0;
   // Set by every edit of the journal or the nets; cleared by open and save.
   bool Changed = false;
 

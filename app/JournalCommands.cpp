@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "JournalHeights.h"
 #include "JournalRecordEdits.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
@@ -168,9 +169,27 @@ bool DeleteJournalRecord(AppState& state, int32_t record) {
   return DeleteRecordKeepingRefs(state, record);
 }
 
+namespace {
+
+// A copy: the journal is switched only as a whole.
+TKorData JournalInMode(const TKorData& journal, bool on) {
+  TKorData switched = journal;
+  switched.TechMode = on;
+  RecomputeJournalHeights(switched);
+  return switched;
+}
+
+}  // namespace
+
+bool TechModeSwitchChangesHeights(const AppState& state, bool on) {
+  const TKorData& journal = state.Journal;
+  const TKorData switched = JournalInMode(journal, on);
+  return !(switched.SetupHeightDiffs == journal.SetupHeightDiffs && switched.HeightDiffs == journal.HeightDiffs);
+}
+
 void SetTechMode(AppState& state, bool on) {
   if (state.Journal.TechMode == on) return;
-  state.Journal.TechMode = on;
+  state.Journal = JournalInMode(state.Journal, on);
   state.MarkChanged();
 }
 

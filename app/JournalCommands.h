@@ -65,6 +65,10 @@ bool CanDeleteJournalRecord(const AppState& state);
 // acDeleteRec after the user said Yes. References of the nets to the deleted record become 0.
 bool DeleteJournalRecord(AppState& state, int32_t record);
 
+// Whether switching to the technical (on) or the precise table would change
+// any height difference: the window asks before such a switch.
+bool TechModeSwitchChangesHeights(const AppState& state, bool on);
+// Switches the table and recomputes every setup and record height by its formula.
 void SetTechMode(AppState& state, bool on);
 
 }  // namespace korvado

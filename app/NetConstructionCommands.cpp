@@ -54,8 +54,14 @@ bool ActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType)
   return true;
 }
 
+// A section ends at a fixed or nodal point: a run past it would hide that
+// point from the adjustment inside one long section.
 bool TakeActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType) {
-  return RequireActiveSectionEnd(state) && ActiveSectionEnd(state, end, endType);
+  if (!RequireActiveSectionEnd(state) || !ActiveSectionEnd(state, end, endType)) return false;
+  if (endType != kFixedPoint && endType != kNodalPoint) return true;
+  ReportError("Звено заканчивается в точке «" + end + "» (" + kPointTypeNames[endType] +
+              "): штатив за ней скрыл бы эту точку от уравнивания. Продолжите ход новым звеном — кнопкой «Добавить звено».");
+  return false;
 }
 
 }  // namespace

@@ -4,16 +4,21 @@
 #include <nlohmann/json.hpp>
 
 #include "AdjustmentCommands.h"
+#include "AdjustmentStatement.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
 #include "DataFileMessages.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
+#include "FileReplace.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
 #include "NumberText.h"
+#include "OffscreenGui.h"
+#include "ReportHtml.h"
+#include "ReportPages.h"
 
 namespace korvado::cli {
 
@@ -97,6 +102,18 @@ void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) 
       throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
 }
 
+// A value as an element nested `depth` levels deep in the printed document.
+std::string Nested(const Json& value, int depth) {
+  std::string text = value.dump(2);
+  const std::string indent(static_cast<size_t>(2 * depth), ' ');
+  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) text.insert(at + 1, indent);
+  return indent + text;
+}
+
+Json SweepJson(const AppState& state, double mu) {
+  return {{"iteration", state.IterationCounter}, {"mu", mu}, {"muText", FormatFixed(2, mu)}};
+}
+
 int Adjust(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
@@ -108,17 +125,31 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
   RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
-  Json sweepList = Json::array();
+  // Each sweep is printed as it ends, so that a long run needs no more memory
+  // than a short one. A net the sweep refuses is refused at the first sweep,
+  // before anything is printed.
   for (int k = 0; k < sweeps; ++k) {
-    const std::optional<EquateView> view = EquateCurrentNet(state);
-    if (!view) throw KorvadoError("the adjustment sweep was refused");
-    sweepList.push_back({{"iteration", state.IterationCounter}, {"mu", view->mu}, {"muText", view->muText}});
+    const std::optional<double> mu = AdjustCurrentNet(state);
+    if (!mu) throw KorvadoError("the adjustment sweep was refused");
+    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, *mu), 2);
   }
+  out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"));
-  Json json;
-  json["sweeps"] = sweepList;
-  json["points"] = PointsJson(state.Nets.NetAt(state.CurrentNetIndex));
-  out << json.dump(2) << "\n";
+  const std::string points = Nested(PointsJson(state.Nets.NetAt(state.CurrentNetIndex)), 1);
+  out << ",\n  \"points\": " << points.substr(2) << "\n}\n";
+  return 0;
+}
+
+// The adjustment statement of the selected net as a web page and/or a PDF file.
+int WriteStatement(const AppState& state, const CliArguments& arguments) {
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
+  const ReportDocument statement = AdjustmentStatement(state.Nets.NetAt(state.CurrentNetIndex), StampNow(state),
+                                                       state.IterationCounter);
+  if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
+  if (arguments.options.count("pdf")) {
+    const OffscreenGui gui;
+    SaveReportPdf(statement, arguments.options.at("pdf"));
+  }
   return 0;
 }
 
@@ -126,6 +157,7 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
+  if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {

@@ -24,11 +24,15 @@ const std::map<std::string, std::string> kCommandHelp = {
      "                          [--save OUT] [--decimal-separator C]\n"
      "On net N (from 0): optionally rebuilds the point table with zero elevations, sets each fixed\n"
      "point's elevation, then runs K adjustment sweeps (default 1). Prints JSON with the mean square\n"
-     "error of every sweep and the points after the last one. --save writes the adjusted data.\n"},
+     "error of every sweep, each as soon as it ends, and the points after the last one. --save\n"
+     "writes the adjusted data.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
+     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
-     "report, one \"name<TAB>elevation\" line per row.\n"},
+     "report, one \"name<TAB>elevation\" line per row. With --pdf or --html it writes the net's\n"
+     "adjustment statement and catalogue of heights instead, as a PDF file (no display needed)\n"
+     "or a web page.\n"},
 };
 
 }  // namespace

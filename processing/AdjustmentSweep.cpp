@@ -8,7 +8,6 @@
 #include "NumberText.h"
 #include "PointIndex.h"
 #include "SectionCaption.h"
-#include "Utf8Text.h"
 
 namespace korvado {
 
@@ -29,14 +28,17 @@ struct Touch {
 };
 
 // Sections touching each point, listed under the first point of its name,
-// in section order. A section closing on itself counts once, from its start.
+// in section order. A section closing on its own point tells nothing about
+// that point's height (only its misclosure enters the error), so it carries
+// nothing to it.
 std::vector<std::vector<Touch>> BuildTouches(const TKorNet& net, const PointIndex& index) {
   std::vector<std::vector<Touch>> touches(static_cast<size_t>(net.PointCount()));
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const int32_t start = FindInIndex(index, net.SectionStarts[s]);
     const int32_t end = FindInIndex(index, net.SectionEnds[s]);
+    if (start == end) continue;
     touches[start].push_back({s, end, true});
-    if (net.SectionEnds[s] != net.SectionStarts[s]) touches[end].push_back({s, start, false});
+    touches[end].push_back({s, start, false});
   }
   return touches;
 }
@@ -70,18 +72,19 @@ void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
       const double weight = kMeanWeightNumerator / net.SectionSetups.GetItem(touch.section);
       weighted += weight * candidate;
       weightSum += weight;
-      // Written at once: a section closing on this point sees the new value.
+      // Written at once, as the sweep has always done (Gauss–Seidel).
       net.PointElevations.SetItem(p, weighted / weightSum);
     }
   }
 }
 
 double WeightedSquaredMisclosures(const TKorNet& net) {
-  const PointIndex folded = BuildFoldedPointIndex(net.PointNames);
+  const CaseTolerantIndex points(net.PointNames);
   double squares = 0.0;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const double start = net.PointElevations.GetItem(FindInIndex(folded, FoldCase(net.SectionStarts[s])));
-    const double end = net.PointElevations.GetItem(FindInIndex(folded, FoldCase(net.SectionEnds[s])));
+    // A section closing on its own point adds its height: the loop's misclosure.
+    const double start = net.PointElevations.GetItem(points.Find(net.SectionStarts[s]));
+    const double end = net.PointElevations.GetItem(points.Find(net.SectionEnds[s]));
     const double misclosure = net.SectionHeights.GetItem(s) + start - end;
     squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
   }
@@ -108,8 +111,14 @@ Result<double> AdjustOnce(TKorNet& net) {
   const std::string refusal = Refusal(net, index);
   if (!refusal.empty()) return Outcome::Refusal(refusal);
   RelaxNodalPoints(net, index);
-  const int32_t redundancy = net.SectionCount() - net.PointCount() + FixedPointCount(net);
-  return UnitWeightError(WeightedSquaredMisclosures(net), redundancy);
+  return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
 }
+
+std::optional<double> CurrentUnitWeightError(const TKorNet& net) {
+  if (!Refusal(net, BuildPointIndex(net.PointNames)).empty()) return std::nullopt;
+  return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
+}
+
+int32_t NetRedundancy(const TKorNet& net) { return net.SectionCount() - net.PointCount() + FixedPointCount(net); }
 
 }  // namespace korvado

@@ -15,4 +15,10 @@ namespace korvado {
 // message that says what to do, and nothing changes.
 Result<double> AdjustOnce(TKorNet& net);
 
+// The mean square error of unit weight of the elevations the net holds now,
+// without a sweep; nothing when the net cannot be swept (see above).
+std::optional<double> CurrentUnitWeightError(const TKorNet& net);
+// Sections minus points plus fixed points: the degrees of freedom of the error.
+int32_t NetRedundancy(const TKorNet& net);
+
 }  // namespace korvado

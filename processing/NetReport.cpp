@@ -3,10 +3,10 @@
 namespace korvado {
 
 std::vector<ElevationRow> NetReport(const TKorNet& net) {
-  const PointIndex foldedPoints = BuildFoldedPointIndex(net.PointNames);
+  const CaseTolerantIndex points(net.PointNames);
   std::vector<ElevationRow> rows;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    std::vector<ElevationRow> section = SectionElevationTable(net, s, foldedPoints);
+    std::vector<ElevationRow> section = SectionElevationTable(net, s, points);
     rows.insert(rows.end(), std::make_move_iterator(section.begin()), std::make_move_iterator(section.end()));
   }
   return rows;

@@ -11,13 +11,6 @@ PointIndex BuildPointIndex(const TStringList& names) {
   return index;
 }
 
-PointIndex BuildFoldedPointIndex(const TStringList& names) {
-  PointIndex index;
-  index.reserve(static_cast<size_t>(names.Count()));
-  for (int32_t k = 0; k < names.Count(); ++k) index.emplace(FoldCase(names[k]), k);
-  return index;
-}
-
 int32_t FindInIndex(const PointIndex& index, const std::string& key) {
   const auto found = index.find(key);
   return found == index.end() ? -1 : found->second;
@@ -29,11 +22,14 @@ int32_t FindPoint(const TKorNet& net, const std::string& name) {
   return -1;
 }
 
-int32_t FindPointIgnoringCase(const TKorNet& net, const std::string& name) {
-  const std::string folded = FoldCase(name);
-  for (int32_t k = 0; k < net.PointCount(); ++k)
-    if (FoldCase(net.PointNames[k]) == folded) return k;
-  return -1;
+CaseTolerantIndex::CaseTolerantIndex(const TStringList& names) : exact_(BuildPointIndex(names)) {
+  folded_.reserve(static_cast<size_t>(names.Count()));
+  for (int32_t k = 0; k < names.Count(); ++k) folded_.emplace(FoldCase(names[k]), k);
+}
+
+int32_t CaseTolerantIndex::Find(const std::string& name) const {
+  const int32_t exact = FindInIndex(exact_, name);
+  return exact >= 0 ? exact : FindInIndex(folded_, FoldCase(name));
 }
 
 }  // namespace korvado

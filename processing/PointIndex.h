@@ -1,7 +1,7 @@
 #pragma once
 // Name lookups in a net's point table. Exact lookups serve the point table
-// and the sweep; lookups ignoring letter case serve misclosures and section
-// tables. Both take the first match, so an index keeps only the first
+// and the sweep; lookups tolerant of letter case serve misclosures and
+// section tables. Both take the first match, so an index keeps only the first
 // occurrence of each name.
 
 #include <cstdint>
@@ -16,12 +16,23 @@ using PointIndex = std::unordered_map<std::string, int32_t>;
 
 // Name -> index of its first occurrence.
 PointIndex BuildPointIndex(const TStringList& names);
-// FoldCase(name) -> index of the first name equal to it ignoring letter case.
-PointIndex BuildFoldedPointIndex(const TStringList& names);
 
 // -1 when absent.
 int32_t FindInIndex(const PointIndex& index, const std::string& key);
 int32_t FindPoint(const TKorNet& net, const std::string& name);
-int32_t FindPointIgnoringCase(const TKorNet& net, const std::string& name);
+
+// A name typed as "u1" still finds "U1", but a table holding both finds each
+// by its own spelling: the exact match wins, the first match ignoring letter
+// case is the fallback.
+class CaseTolerantIndex {
+ public:
+  explicit CaseTolerantIndex(const TStringList& names);
+  // -1 when absent.
+  int32_t Find(const std::string& name) const;
+
+ private:
+  PointIndex exact_;
+  PointIndex folded_;
+};
 
 }  // namespace korvado

@@ -10,77 +10,68 @@ namespace korvado {
 
 namespace {
 
-// The misclosure is shared in proportion to the run weights 10/n. A run
-// without setups has an unbounded weight: such runs share the misclosure
-// equally and the others take none, the limit of 10/n as n goes to 0.
-std::vector<double> MisclosureWeights(const TKorNetDetailTable& table) {
+// A run's variance grows with its number of setups, so each run takes a share
+// of the misclosure in proportion to its setups (equivalent runs with their
+// fractional count). Runs without setups at all share it equally.
+std::vector<double> MisclosureShares(const TKorNetDetailTable& table) {
   const int32_t runs = table.RunCount();
-  bool someWithoutSetups = false;
+  double setupSum = 0.0;
+  for (int32_t j = 0; j < runs; ++j) setupSum += table.RunSetups.GetItem(j);
+  std::vector<double> shares;
   for (int32_t j = 0; j < runs; ++j)
-    if (!(table.RunSetups.GetItem(j) > 0.0)) someWithoutSetups = true;
-  std::vector<double> weights;
-  for (int32_t j = 0; j < runs; ++j) {
-    const double setups = table.RunSetups.GetItem(j);
-    if (someWithoutSetups)
-      weights.push_back(setups > 0.0 ? 0.0 : 1.0);
-    else
-      weights.push_back(10.0 / setups);
-  }
-  return weights;
+    shares.push_back(setupSum > 0.0 ? table.RunSetups.GetItem(j) / setupSum : 1.0 / runs);
+  return shares;
 }
 
-std::optional<double> ElevationOf(const TKorNet& net, const PointIndex& foldedPoints, const std::string& name) {
-  const int32_t point = FindInIndex(foldedPoints, FoldCase(name));
+std::optional<double> ElevationOf(const TKorNet& net, const CaseTolerantIndex& points, const std::string& name) {
+  const int32_t point = points.Find(name);
   if (point < 0) return std::nullopt;
   return net.PointElevations.GetItem(point);
 }
 
 void FillRunElevations(std::vector<ElevationRow>& rows, const TKorNet& net, int32_t s, const TKorNetDetailTable& table,
-                       const PointIndex& foldedPoints) {
-  const std::optional<double> start = ElevationOf(net, foldedPoints, net.SectionStarts[s]);
-  const std::optional<double> end = ElevationOf(net, foldedPoints, net.SectionEnds[s]);
+                       const CaseTolerantIndex& points) {
+  const std::optional<double> start = ElevationOf(net, points, net.SectionStarts[s]);
   if (!start) return;
   rows[0].elevation = FormatFixed(2, *start);
-  if (!end) return;
-  const double misclosure = net.SectionHeights.GetItem(s) + *start - *end;
-  const std::vector<double> weights = MisclosureWeights(table);
-  double weightSum = 0.0;
-  for (double weight : weights) weightSum += weight;
+  const std::optional<double> misclosure = SectionMisclosure(net, s, points);
+  if (!misclosure) return;
+  const std::vector<double> shares = MisclosureShares(table);
   double carried = 0.0;
   for (int32_t j = 0; j < table.RunCount(); ++j) {
-    carried = carried + table.RunHeights.GetItem(j) - misclosure * weights[j] / weightSum;
+    carried = carried + table.RunHeights.GetItem(j) - *misclosure * shares[j];
     rows[j + 1].elevation = FormatFixed(2, *start + carried);
   }
 }
 
-// The shown two-decimal text of the first row named `name`, ignoring letter case.
-std::optional<double> ShownElevation(const std::vector<ElevationRow>& rows, const std::string& name) {
-  const std::string folded = FoldCase(name);
-  for (const ElevationRow& row : rows) {
-    if (FoldCase(row.name) != folded) continue;
-    if (row.elevation.empty()) return std::nullopt;
-    try {
-      return ParseDouble(row.elevation);
-    } catch (const ConversionError&) {
-      return std::nullopt;
-    }
-  }
-  return std::nullopt;
-}
-
-bool HasRow(const std::vector<ElevationRow>& rows, const std::string& name) {
+// The row of that name: its exact spelling first, else the first row equal to
+// it ignoring letter case.
+const ElevationRow* FindRow(const std::vector<ElevationRow>& rows, const std::string& name) {
+  for (const ElevationRow& row : rows)
+    if (row.name == name) return &row;
   const std::string folded = FoldCase(name);
   for (const ElevationRow& row : rows)
-    if (FoldCase(row.name) == folded) return true;
-  return false;
+    if (FoldCase(row.name) == folded) return &row;
+  return nullptr;
+}
+
+// The two-decimal text shown, so that a pendent point agrees with the table.
+std::optional<double> ShownElevation(const ElevationRow* row) {
+  if (!row || row->elevation.empty()) return std::nullopt;
+  try {
+    return ParseDouble(row->elevation);
+  } catch (const ConversionError&) {
+    return std::nullopt;
+  }
 }
 
 // A pendent point hangs off a point of the section or off a pendent point listed above it.
 void AddPendentRows(std::vector<ElevationRow>& rows, const TKorNetDetailTable& table) {
   for (int32_t j = 0; j < table.PendentCount(); ++j) {
     const std::string& attachment = table.PendentBackPoints[j];
-    const std::string base = HasRow(rows, attachment) ? attachment : attachment + kPendentMark;
-    const std::optional<double> baseElevation = ShownElevation(rows, base);
+    const ElevationRow* base = FindRow(rows, attachment);
+    if (!base) base = FindRow(rows, attachment + kPendentMark);
+    const std::optional<double> baseElevation = ShownElevation(base);
     ElevationRow row{table.PendentForePoints[j] + kPendentMark, "", kIntermediatePoint};
     if (baseElevation) row.elevation = FormatFixed(2, *baseElevation + table.PendentHeights.GetItem(j));
     rows.push_back(std::move(row));
@@ -89,11 +80,18 @@ void AddPendentRows(std::vector<ElevationRow>& rows, const TKorNetDetailTable& t
 
 }  // namespace
 
-std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t section) {
-  return SectionElevationTable(net, section, BuildFoldedPointIndex(net.PointNames));
+std::optional<double> SectionMisclosure(const TKorNet& net, int32_t s, const CaseTolerantIndex& points) {
+  const std::optional<double> start = ElevationOf(net, points, net.SectionStarts[s]);
+  const std::optional<double> end = ElevationOf(net, points, net.SectionEnds[s]);
+  if (!start || !end) return std::nullopt;
+  return net.SectionHeights.GetItem(s) + *start - *end;
 }
 
-std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t s, const PointIndex& foldedPoints) {
+std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t section) {
+  return SectionElevationTable(net, section, CaseTolerantIndex(net.PointNames));
+}
+
+std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t s, const CaseTolerantIndex& points) {
   const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
   std::vector<ElevationRow> rows;
   const int32_t runs = table.RunCount();
@@ -103,7 +101,7 @@ std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t s, c
     for (int32_t j = 0; j < runs; ++j) rows.push_back({table.RunBackPoints[j], "", table.RunBackTypes.GetItem(j)});
     rows.push_back({table.RunForePoints[runs - 1], "", table.RunForeTypes.GetItem(runs - 1)});
   }
-  FillRunElevations(rows, net, s, table, foldedPoints);
+  FillRunElevations(rows, net, s, table, points);
   AddPendentRows(rows, table);
   return rows;
 }

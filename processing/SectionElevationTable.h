@@ -4,6 +4,7 @@
 // the section's pendent points.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,11 +28,14 @@ struct ElevationRow {
 };
 
 // Rows for the run points (run count + 1), then one per pendent run. The
-// section ends are found in the point table ignoring letter case; an end that
+// section ends are found in the point table by CaseTolerantIndex; an end that
 // is missing leaves the elevations that depend on it empty. The index of
 // section is checked (ListIndexError).
 std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t section);
-// The same with the net's BuildFoldedPointIndex built once for many sections.
-std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t section, const PointIndex& foldedPoints);
+// The same with the net's point index built once for many sections.
+std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t section, const CaseTolerantIndex& points);
+
+// w = h + H(start) − H(end), the ends found as above; nothing when one is missing.
+std::optional<double> SectionMisclosure(const TKorNet& net, int32_t section, const CaseTolerantIndex& points);
 
 }  // namespace korvado

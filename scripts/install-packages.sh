@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update
 apt-get install -y --no-install-recommends \
   cmake ninja-build g++ clang libclang-rt-14-dev \
-  qt6-base-dev qt6-translations-l10n fonts-liberation \
+  qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   libeigen3-dev libgraphviz-dev poppler-utils \
   xvfb xauth xdotool imagemagick locales

@@ -250,8 +250,22 @@ void TJournalPage::acDeleteRecExecute() {
   MainStringGridClick();
 }
 
+bool TJournalPage::ConfirmHeightRecompute(bool technical) {
+  const QString formula = technical ? QStringLiteral("технического нивелирования (по основной шкале)")
+                                    : QStringLiteral("высокоточного нивелирования (по двум шкалам)");
+  const QString text = QStringLiteral("Превышения всех штативов и записей журнала будут пересчитаны по формуле ") +
+                       formula + QStringLiteral(" и изменятся. Продолжить?");
+  return QMessageBox::question(this, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
 void TJournalPage::acTechTableKorExecute() {
-  SetTechMode(state_, acTechTableKor_->isChecked());
+  const bool technical = acTechTableKor_->isChecked();
+  if (TechModeSwitchChangesHeights(state_, technical) && !ConfirmHeightRecompute(technical)) {
+    acTechTableKor_->setChecked(!technical);
+    return;
+  }
+  SetTechMode(state_, technical);
   if (dataShown_) ShowData(true);
   // The grid now shown is filled for the current record, so that nothing stale can be typed over.
   MainStringGridClick();

@@ -88,6 +88,8 @@ class TJournalPage : public QWidget {
   bool MainStringGridKeyDown(int key);
   bool ReadingGridKeyDown(TJournalGridView* grid, int key);
   void FollowEntryPath(const EntryTarget& target);
+  // Switching the table recomputes the heights: asked first, No keeps the table.
+  bool ConfirmHeightRecompute(bool technical);
 
   AppState& state_;
   QAction* acInputMode_;

@@ -55,6 +55,8 @@ void TMainForm::CreateActions() {
   acSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
   acSaveAs = MakeAction(this, "Сохранить &Как...");
   acCloseData = MakeAction(this, "Зак&рыть");
+  acPrintReport = MakeAction(this, "&Печать отчёта...", QKeySequence(Qt::CTRL | Qt::Key_P));
+  acExportReportPdf = MakeAction(this, "&Экспорт отчёта в PDF...");
   acExit = MakeAction(this, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
   acTechTableKor = MakeAction(this, "Таблица для те&хнического нивелирования");
   acTechTableKor->setCheckable(true);
@@ -91,6 +93,8 @@ void TMainForm::CreateMenus() {
   fileMenu->addActions({acSave, acSaveAs});
   fileMenu->addSeparator();
   fileMenu->addAction(acCloseData);
+  fileMenu->addSeparator();
+  fileMenu->addActions({acPrintReport, acExportReportPdf});
   fileMenu->addSeparator();
   fileMenu->addAction(acExit);
 
@@ -165,6 +169,8 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acSaveAs, &QAction::triggered, this, &TMainForm::acSaveAsExecute);
   ConnectCommand(acCloseData, &QAction::triggered, this, &TMainForm::acCloseDataExecute);
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
+  ConnectCommand(acPrintReport, &QAction::triggered, this, &TMainForm::acPrintReportExecute);
+  ConnectCommand(acExportReportPdf, &QAction::triggered, this, &TMainForm::acExportReportPdfExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
   ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, JournalPage,
                  &TJournalPage::acPasteDataFromClipbrdExcelExecute);

@@ -67,6 +67,8 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acSave;
   QAction* acSaveAs;
   QAction* acCloseData;
+  QAction* acPrintReport;
+  QAction* acExportReportPdf;
   QAction* acExit;
   QAction* acTechTableKor;
   QAction* acInputMode;
@@ -100,6 +102,8 @@ class TMainForm : public QMainWindow, public PageHost {
   void acSaveAsExecute();
   void acCloseDataExecute();
   void acExitExecute();
+  void acPrintReportExecute();
+  void acExportReportPdfExecute();
   void acUpDateNetsExecute();
   void acNetsBrowserExecute();
   void acOpenExampleExecute();

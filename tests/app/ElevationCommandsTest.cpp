@@ -21,7 +21,7 @@ class ElevationCommands : public LocaleSeparatorTest {
 TEST_P(ElevationCommands, SectionNodeShowsItsTableAndNetOrMissingNodesShowOneEmptyRow) {
   const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0);
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[1].elevation, Dec("101.02"));
+  EXPECT_EQ(rows[1].elevation, Dec("101.01"));
   const std::vector<ElevationRow> empty{ElevationRow{}};
   EXPECT_EQ(AltitudeTableForNode(state, 0, -1), empty);
   EXPECT_EQ(AltitudeTableForNode(state, -1, -1), empty);
@@ -32,8 +32,8 @@ TEST_P(ElevationCommands, SectionNodeShowsItsTableAndNetOrMissingNodesShowOneEmp
 TEST_P(ElevationCommands, SelectedBlockIsCopiedWithTabsAndCrLf) {
   const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0);
   EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 2, 1),
-            Dec("A\t100.00\r\nX\t101.02\r\nB\t103.03"));
-  EXPECT_EQ(AltitudeTableCopyText(rows, 1, 1, 2, 1), Dec("101.02\r\n103.03"));
+            Dec("A\t100.00\r\nX\t101.01\r\nB\t103.03"));
+  EXPECT_EQ(AltitudeTableCopyText(rows, 1, 1, 2, 1), Dec("101.01\r\n103.03"));
   EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 99, 99), AltitudeTableCopyText(rows, 0, 0, 2, 1));
 }
 

@@ -163,15 +163,36 @@ TEST_P(JournalCommandsBothSeparators, TechnicalReadingsGiveTheirDifference) {
 INSTANTIATE_TEST_SUITE_P(Separators, JournalCommandsBothSeparators,
                          ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}));
 
-TEST(JournalCommands, OneKeyInTheTechnicalTableRecomputesEverySetupOfTheRecord) {
-  MessageRecorder messages;
+// Rp1 -> Rp2 over two setups: the first with these readings, the second 1200/1000 and 7200/7000.
+AppState TwoSetupRecord(double backMain, double foreMain, double backAux, double foreAux) {
   AppState state = StateWithRecord("Rp1", "Rp2", 2);
-  state.Journal.SetSetupData(0, "Rp1", "X1", 1000, 500, 7000, 6500, "");
+  state.Journal.SetSetupData(0, "Rp1", "X1", backMain, foreMain, backAux, foreAux, "");
   state.Journal.SetSetupData(1, "X1", "Rp2", 1200, 1000, 7200, 7000, "");
   state.Journal.RecalcRecordHeight(0);
+  return state;
+}
+
+TEST(JournalCommands, SwitchingTheTableRecomputesEveryHeightByTheNewFormula) {
+  MessageRecorder messages;
+  AppState state = TwoSetupRecord(33315, 17070, 0, 0);
+  ASSERT_EQ(state.Journal.HeightDiffs.GetItem(0), InvalidHeight);
+  EXPECT_FALSE(TechModeSwitchChangesHeights(state, false));
+  ASSERT_TRUE(TechModeSwitchChangesHeights(state, true));
+  SetTechMode(state, true);
+  EXPECT_EQ(state.Journal.SetupHeightDiffs.Items(), (std::vector<double>{16245.0, 200.0}));
+  EXPECT_EQ(state.Journal.HeightDiffs.GetItem(0), 16445.0);
+  EXPECT_TRUE(state.Changed);
+  state.Journal.SetSetupData(0, "Rp1", "X1", 33315, 17070, 33315 + 4685, 17070 + 4685, "");
+  SetTechMode(state, false);
+  EXPECT_EQ(state.Journal.SetupHeightDiffs.Items(), (std::vector<double>{812.25, 10.0}));
+  EXPECT_EQ(state.Journal.HeightDiffs.GetItem(0), 822.25);
+}
+
+TEST(JournalCommands, OneKeyInTheTechnicalTableRecomputesEverySetupOfTheRecord) {
+  MessageRecorder messages;
+  AppState state = TwoSetupRecord(1000, 500, 7000, 6500);
   ASSERT_EQ(state.Journal.HeightDiffs.GetItem(0), 35.0);
   SetTechMode(state, true);
-  EXPECT_EQ(state.Journal.HeightDiffs.GetItem(0), 35.0) << "switching alone recomputes nothing";
   WriteReadingCell(state, 0, ReadingLayout::Technical, 3, 1, "1001");
   EXPECT_EQ(state.Journal.BackAuxReading.GetItem(0), 0.0);
   EXPECT_EQ(state.Journal.ForeAuxReading.GetItem(1), 0.0);
@@ -184,10 +205,9 @@ TEST(JournalCommands, AReadingThatIsNotANumberWritesNothing) {
   MessageRecorder messages;
   AppState state = StateWithRecord("Rp1", "Rp2", 2);
   WriteReadingCell(state, 0, ReadingLayout::Precise, 2, 1, "1200");
-  const TKorData before = state.Journal;
   SetTechMode(state, true);
+  const TKorData before = state.Journal;
   EXPECT_THROW(WriteReadingCell(state, 0, ReadingLayout::Technical, 0, 1, "12.3.4"), ConversionError);
-  state.Journal.TechMode = false;
   EXPECT_EQ(state.Journal, before);
 }
 

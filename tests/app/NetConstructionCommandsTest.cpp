@@ -193,6 +193,24 @@ TEST(NetConstruction, AddRunStartsAtTheEndOfTheActiveSectionWhateverWasSearched)
   EXPECT_EQ(state.Nets.NetAt(0).SectionEnds[0], "Y");
 }
 
+TEST(NetConstruction, ARunPastAFixedOrNodalEndIsRefusedInFavourOfANewSection) {
+  for (const int32_t endType : {kFixedPoint, kNodalPoint}) {
+    MessageRecorder messages;
+    AppState state;
+    AddJournalRun(state.Journal, "Rp1", "N1", 2, 1.00);
+    AddJournalRun(state.Journal, "N1", "B", 3, 0.50);
+    ConstructionPage page;
+    StartNet(state, page, "Rp1", "N1", {kFixedPoint, endType});
+    EXPECT_FALSE(PrepareAddRun(state, page));
+    EXPECT_FALSE(AppendRunFromPick(state, page, kIntermediatePoint));
+    ASSERT_EQ(messages.errors.size(), 2u);
+    EXPECT_NE(messages.errors[0].find("«N1»"), std::string::npos) << messages.errors[0];
+    EXPECT_NE(messages.errors[0].find("«Добавить звено»"), std::string::npos) << messages.errors[0];
+    EXPECT_EQ(Table(state, 0, 0).RunCount(), 1);
+    EXPECT_EQ(state.Nets.NetAt(0).SectionEnds[0], "N1");
+  }
+}
+
 TEST(NetConstruction, WithoutACurrentNetOrActiveSectionNothingIsAdded) {
   MessageRecorder messages;
   AppState state;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <fstream>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -8,6 +11,7 @@
 
 #include "CliCommands.h"
 #include "DataFile.h"
+#include "HeightCatalogue.h"
 #include "NumberText.h"
 
 namespace korvado::cli {
@@ -162,6 +166,85 @@ TEST_F(KorvadoCli, AdjustRunsTheSweepsOfTheAdjustmentPage) {
   const CliResult comma = Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed",
                                "B=110", "--decimal-separator", ","});
   EXPECT_EQ(nlohmann::json::parse(comma.out)["sweeps"][0]["muText"], "0,05");
+}
+
+TEST_F(KorvadoCli, ALongRunOfSweepsCountsPast65535) {
+  const CliResult result = Run({"adjust", WriteAdjustmentNet(), "--net", "0", "--rebuild-points", "--fixed", "A=100",
+                                "--fixed", "B=110", "--sweeps", "65537"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto json = nlohmann::json::parse(result.out);
+  ASSERT_EQ(json["sweeps"].size(), 65537u);
+  EXPECT_EQ(json["sweeps"][65535]["iteration"], 65536);
+  EXPECT_EQ(json["sweeps"].back()["iteration"], 65537);
+  EXPECT_EQ(json["points"].size(), 3u);
+  EXPECT_EQ(nlohmann::json::parse(Run({"adjust", WriteAdjustmentNet(), "--net", "0", "--sweeps", "0"}).out)["sweeps"],
+            nlohmann::json::array());
+}
+
+// The output of a shell command, or "" when it could not run.
+std::string CommandOutput(const std::string& command) {
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (size_t got; (got = fread(buffer, 1, sizeof buffer, pipe)) > 0;) text.append(buffer, got);
+    pclose(pipe);
+  }
+  return text;
+}
+
+std::vector<std::vector<std::string>> WordsOfLines(const std::string& text) {
+  std::vector<std::vector<std::string>> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    lines.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+  }
+  return lines;
+}
+
+TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages) {
+  // A chain Rp1 - N2 - ... - Rp41 of 40 sections of two runs: 81 points, several pages.
+  TKorData journal;
+  journal.AddRecord("Rp1", "N2", 1, "");
+  TNetList nets;
+  TKorNet& net = nets.NetAt(nets.AddNet("Цепь"));
+  for (int k = 1; k <= 40; ++k) {
+    const std::string start = (k == 1 ? "Rp" : "N") + std::to_string(k);
+    const std::string end = (k == 40 ? "Rp" : "N") + std::to_string(k + 1);
+    net.AddSection(start, "I" + std::to_string(k), k == 1 ? 0 : 1, 2, 1.25, 2.0, 1);
+    net.AppendRun(static_cast<uint16_t>(k - 1), end, k == 40 ? 0 : 1, 1.26, 3.0, 1);
+    net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k);
+  }
+  net.AddPoint("Rp41", 0, 202.5);
+  const std::string file = Path("chain.kor");
+  WriteDataFile(file, journal, nets);
+  const std::string pdf = Path("chain.pdf");
+  const std::string html = Path("chain.html");
+  const CliResult result = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.out.empty());
+
+  const std::string info = CommandOutput("pdfinfo '" + pdf + "'");
+  const size_t at = info.find("Pages:");
+  ASSERT_NE(at, std::string::npos) << info;
+  const int pages = std::stoi(info.substr(at + 6));
+  EXPECT_GE(pages, 3);
+  const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
+  for (int page = 1; page <= pages; ++page)
+    EXPECT_NE(text.find("стр. " + std::to_string(page) + " из " + std::to_string(pages)), std::string::npos) << page;
+  const auto lines = WordsOfLines(text);
+  for (const CatalogueEntry& entry : HeightCatalogue(net)) {
+    const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::vector<std::string>& words) {
+      return words.size() >= 4 && words[1] == entry.name && words.back() == entry.elevation;
+    });
+    EXPECT_TRUE(listed) << entry.name << " " << entry.elevation;
+  }
+  size_t headers = 0;
+  for (size_t found = text.find("Точка"); found != std::string::npos; found = text.find("Точка", found + 1)) ++headers;
+  EXPECT_GE(headers, 2u) << "the catalogue's header is repeated on the pages it runs onto";
+
+  EXPECT_NE(CommandOutput("cat '" + html + "'").find("<td>Rp41</td>"), std::string::npos);
+  EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
 }
 
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {

@@ -20,10 +20,11 @@ class SectionElevationTableTest : public LocaleSeparatorTest {
   void SetUp() override { testnets::BuildTwoRunSectionNet(net); }
 };
 
-TEST_P(SectionElevationTableTest, MisclosureIsDistributedByRunWeightsTenOverN) {
+TEST_P(SectionElevationTableTest, MisclosureIsSharedInProportionToTheSetupsOfEachRun) {
+  // w = -0.03 over 2 + 4 setups: X takes a third of it.
   const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
   EXPECT_EQ(rows, (std::vector<ElevationRow>{{"A", Dec("100.00"), kFixedPoint},
-                                             {"X", Dec("101.02"), kIntermediatePoint},
+                                             {"X", Dec("101.01"), kIntermediatePoint},
                                              {"B", Dec("103.03"), kFixedPoint}}));
 }
 
@@ -34,15 +35,15 @@ TEST_P(SectionElevationTableTest, PendentPointsHangOffSectionPointsAndOffEachOth
   table.AddPendentRun(kIntermediatePoint, "Nowhere", "R", 1, 1.0, 0);
   const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
   ASSERT_EQ(rows.size(), 6u);
-  EXPECT_EQ(rows[3], (ElevationRow{"P [вис.]", Dec("100.52"), kIntermediatePoint}));
-  EXPECT_EQ(rows[4], (ElevationRow{"Q [вис.]", Dec("100.77"), kIntermediatePoint}));
+  EXPECT_EQ(rows[3], (ElevationRow{"P [вис.]", Dec("100.51"), kIntermediatePoint}));
+  EXPECT_EQ(rows[4], (ElevationRow{"Q [вис.]", Dec("100.76"), kIntermediatePoint}));
   EXPECT_EQ(rows[5], (ElevationRow{"R [вис.]", "", kIntermediatePoint}));
 }
 
 TEST_P(SectionElevationTableTest, SectionEndsAreFoundIgnoringCaseAndAMissingEndLeavesItsCellsEmpty) {
   net.PointNames.Set(0, "a");
   EXPECT_EQ(Elevations(SectionElevationTable(net, 0)),
-            (std::vector<std::string>{Dec("100.00"), Dec("101.02"), Dec("103.03")}));
+            (std::vector<std::string>{Dec("100.00"), Dec("101.01"), Dec("103.03")}));
 
   net.PointNames.Set(1, "Elsewhere");  // B gone: nothing after the start can be carried
   net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 0);
@@ -52,10 +53,26 @@ TEST_P(SectionElevationTableTest, SectionEndsAreFoundIgnoringCaseAndAMissingEndL
   EXPECT_EQ(Elevations(SectionElevationTable(net, 0)), (std::vector<std::string>{"", "", "", ""}));
 }
 
-TEST_P(SectionElevationTableTest, RunWithoutSetupsTakesTheWholeMisclosureWithoutDividingByZero) {
-  net.SectionTables.TableAt(0).RunSetups.SetItem(1, 0.0);
+TEST_P(SectionElevationTableTest, RunsWithoutSetupsTakeNoShareAndWithoutAnySetupsShareEqually) {
+  TKorNetDetailTable& table = net.SectionTables.TableAt(0);
+  table.RunSetups.SetItem(1, 0.0);
   EXPECT_EQ(Elevations(SectionElevationTable(net, 0)),
-            (std::vector<std::string>{Dec("100.00"), Dec("101.00"), Dec("103.03")}));
+            (std::vector<std::string>{Dec("100.00"), Dec("101.03"), Dec("103.03")}));
+  table.RunSetups.SetItem(0, 0.0);
+  EXPECT_EQ(Elevations(SectionElevationTable(net, 0)),
+            (std::vector<std::string>{Dec("100.00"), Dec("101.02"), Dec("103.03")}));
+}
+
+TEST_P(SectionElevationTableTest, LookUpsTakeTheExactSpellingBeforeACaseTwin) {
+  // Point table holds u1 after U1; the section ends at u1.
+  TKorNet twins;
+  twins.AddSection("A", "x", kFixedPoint, kIntermediatePoint, 1.0, 1, 1);
+  twins.AppendRun(0, "X", kIntermediatePoint, 1.0, 1, 2);
+  twins.AppendRun(0, "u1", kNodalPoint, 1.0, 1, 3);
+  twins.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, 0.5, 0);
+  testnets::AddPoints(twins, {{"A", kFixedPoint, 100}, {"U1", kNodalPoint, 50}, {"u1", kNodalPoint, 103}});
+  EXPECT_EQ(Elevations(SectionElevationTable(twins, 0)),
+            (std::vector<std::string>{Dec("100.00"), Dec("101.00"), Dec("102.00"), Dec("103.00"), Dec("102.50")}));
 }
 
 KORVADO_WITH_BOTH_SEPARATORS(SectionElevationTableTest);

@@ -76,7 +76,7 @@ class ElevationPage : public LocaleSeparatorTest {
     return out;
   }
   std::vector<std::string> FirstSection() {
-    return Expected({"A|100.00", "X|101.02", "B|103.03", "P [вис.]|100.52", "Q [вис.]|100.77"});
+    return Expected({"A|100.00", "X|101.01", "B|103.03", "P [вис.]|100.51", "Q [вис.]|100.76"});
   }
 
   WorkingFolder folder;
@@ -140,13 +140,13 @@ TEST_P(ElevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetwe
     QApplication::clipboard()->clear();
     QTest::keyClick(grid, copy, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              Numbers("A\t100.00\r\nX\t101.02\r\nB\t103.03\r\nP [вис.]\t100.52\r\nQ [вис.]\t100.77"));
+              Numbers("A\t100.00\r\nX\t101.01\r\nB\t103.03\r\nP [вис.]\t100.51\r\nQ [вис.]\t100.76"));
   }
 
   ClickCell(1, 1);
   ClickCell(2, 1, Qt::ShiftModifier);
   QTest::mouseClick(page->ToolBar2->widgetForAction(form->acCopyFromAltitudeTable), Qt::LeftButton);
-  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), Dec("101.02\r\n103.03"))
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), Dec("101.01\r\n103.03"))
       << "no line end after the last cell";
 
   // The tool bar's select-all button takes the report whole.

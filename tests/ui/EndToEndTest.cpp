@@ -181,15 +181,15 @@ double UnitWeightError(const std::vector<Section>& sections, const Heights& h, s
 }
 
 // The points along a section: the misclosure left by the adjusted ends is
-// spread over its runs in proportion to their weights 10/n.
+// spread over its runs in proportion to their numbers of setups.
 std::vector<std::pair<std::string, double>> AlongSection(const Section& s, const Heights& h) {
   const double misclosure = s.Height() + h.at(s.From()) - h.at(s.To());
-  double weights = 0.0;
-  for (const Leg& leg : s.legs) weights += 10.0 / leg.setups;
+  double setups = 0.0;
+  for (const Leg& leg : s.legs) setups += leg.setups;
   std::vector<std::pair<std::string, double>> points{{s.From(), h.at(s.From())}};
   double carried = h.at(s.From());
   for (const Leg& leg : s.legs) {
-    carried += leg.height - misclosure * (10.0 / leg.setups) / weights;
+    carried += leg.height - misclosure * leg.setups / setups;
     points.push_back({leg.fore, carried});
   }
   return points;

@@ -175,10 +175,18 @@ TEST_F(JournalGrids, TechnicalTableTakesOneReadingPerStaff) {
   EXPECT_EQ(Tech(0, 2), "121.00");
   EXPECT_EQ(Journal().HeightDiffs.GetItem(0), 121.0);
 
-  form->acTechTableKor->trigger();
+  // Back to the precise table the heights change, so the switch is asked first.
+  const BoxesSeen declined = AnswerMessageBoxes([&] { form->acTechTableKor->trigger(); }, QMessageBox::No);
+  EXPECT_EQ(declined.count, 1);
+  EXPECT_TRUE(declined.text.contains("пересчитаны")) << declined.text.toStdString();
+  EXPECT_TRUE(Journal().TechMode && form->acTechTableKor->isChecked()) << "No keeps the technical table";
+  EXPECT_EQ(Journal().HeightDiffs.GetItem(0), 121.0);
+
+  EXPECT_EQ(AnswerMessageBoxes([&] { form->acTechTableKor->trigger(); }, QMessageBox::Yes).count, 1);
   EXPECT_FALSE(Journal().TechMode);
   EXPECT_TRUE(page->DetailStringGrid->isVisible());
   EXPECT_EQ(Detail(0, 2), "0") << "the additional scale of a technical setup reads 0";
+  EXPECT_EQ(Main(0, kMainHeight), "Ошибка") << "121 on one scale and 0 on the other disagree";
 }
 
 TEST_F(JournalGrids, InputModeWalksThroughARecordAndOnToANewOne) {

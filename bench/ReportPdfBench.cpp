@@ -1,0 +1,63 @@
+// The adjustment statement of a net of 1 000 sections and 3 000 points:
+// building the document, its web page, and the PDF (the goal: under 3 s).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "AdjustmentStatement.h"
+#include "KorNets.h"
+#include "OffscreenGui.h"
+#include "ReportHtml.h"
+#include "ReportPages.h"
+
+namespace korvado {
+namespace {
+
+constexpr int kSections = 1000;
+
+// Nodal points N1 .. N1001 in a chain (every hundredth a benchmark), each
+// section of three runs through two intermediate points: 3 001 points.
+TKorNet ChainNet() {
+  TKorNet net;
+  net.Name = "Сеть";
+  auto type = [](int k) { return static_cast<uint8_t>(k % 100 == 1 ? kFixedPoint : kNodalPoint); };
+  for (int k = 1; k <= kSections; ++k) {
+    const auto s = static_cast<uint16_t>(k - 1);
+    const std::string tag = std::to_string(k);
+    net.AddSection("N" + tag, "A" + tag, type(k), kIntermediatePoint, 0.31 * (k % 7), 2, 0);
+    net.AppendRun(s, "B" + tag, kIntermediatePoint, -0.12 * (k % 5), 3, 0);
+    net.AppendRun(s, "N" + std::to_string(k + 1), type(k + 1), 1.05, 4, 0);
+  }
+  for (int k = 1; k <= kSections + 1; ++k) net.AddPoint("N" + std::to_string(k), type(k), 1000.0 + 1.1 * k);
+  return net;
+}
+
+const TKorNet& Net() {
+  static const TKorNet net = ChainNet();
+  return net;
+}
+
+ReportDocument Statement() { return AdjustmentStatement(Net(), {"bench.kor", "08.12.2026 00:00"}, 0); }
+
+void BM_StatementDocument(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(Statement());
+}
+BENCHMARK(BM_StatementDocument)->Unit(benchmark::kMillisecond);
+
+void BM_StatementHtml(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ReportHtml(Statement()));
+}
+BENCHMARK(BM_StatementHtml)->Unit(benchmark::kMillisecond);
+
+void BM_StatementPdf(benchmark::State& state) {
+  const OffscreenGui gui;
+  for (auto _ : state) {
+    const QByteArray pdf = ReportPdf(Statement());
+    state.counters["bytes"] = static_cast<double>(pdf.size());
+  }
+}
+BENCHMARK(BM_StatementPdf)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+}  // namespace
+}  // namespace korvado
+

@@ -1,0 +1,47 @@
+// The File menu's report commands: print with a preview, and export to PDF.
+
+#include <QFileDialog>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "AdjustmentStatement.h"
+#include "MainForm.h"
+#include "ReportPages.h"
+
+namespace korvado {
+
+namespace {
+
+constexpr double kPrintMarginMillimetres = 15.0;
+
+}  // namespace
+
+void TMainForm::acPrintReportExecute() {
+  const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
+  if (!statement) return;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                    QMarginsF(kPrintMarginMillimetres, kPrintMarginMillimetres,
+                                              kPrintMarginMillimetres, kPrintMarginMillimetres),
+                                    QPageLayout::Millimeter));
+  printer.setDocName(QString::fromStdString(statement->title));
+  QPrintPreviewDialog preview(&printer, this);
+  preview.setWindowTitle(QStringLiteral("Печать отчёта"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+          [&](QPrinter* target) { PaintReportPages(*statement, *target); });
+  preview.exec();
+}
+
+void TMainForm::acExportReportPdfExecute() {
+  const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
+  if (!statement) return;
+  QFileDialog dialog(this, QStringLiteral("Экспорт отчёта в PDF"), QDir::currentPath(),
+                     QStringLiteral("Документ PDF (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  SaveReportPdf(*statement, dialog.selectedFiles().constFirst().toStdString());
+}
+
+}  // namespace korvado
