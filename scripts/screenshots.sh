@@ -41,7 +41,7 @@ WindowWidth=760
 WindowHeight=330
 TreeWidth=170
 INI
-for view in journal netsystem netname typepoint equi originaltitude adjustment elevation report netsbrowser about; do
+for view in journal netsystem netname typepoint equi originaltitude adjustment leastsquares elevation report netsbrowser about; do
   LANG=ru_RU.UTF-8 KORVADO_SCREENSHOT="$view:$out/$view.png" \
     timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program"
   [ -s "$out/$view.png" ] || { echo "no picture of $view" >&2; exit 1; }

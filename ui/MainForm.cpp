@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "AboutBox.h"
+#include "AccuracyView.h"
 #include "AdjustmentPage.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
@@ -39,6 +40,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateToolBars();
   CreateStatusBar();
   CreatePages();
+  CreateAccuracyView();
   ConnectActions();
   ApplySettings();
 }
@@ -100,7 +102,8 @@ void TMainForm::CreateMenus() {
   data->addSeparator();
   data->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
-  menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
+  netMenu_ = menuBar()->addMenu(QStringLiteral("С&еть"));
+  netMenu_->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
   help->addAction(acOpenExample);
   help->addSeparator();
@@ -149,6 +152,17 @@ void TMainForm::CreatePages() {
   PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
   PageControl1->addTab(ElevationPage, QStringLiteral("Отметки точек"));
   setCentralWidget(PageControl1);
+}
+
+void TMainForm::CreateAccuracyView() {
+  AccuracyView = new TAccuracyView(state_, *this);
+  addDockWidget(Qt::BottomDockWidgetArea, AccuracyView);
+  AccuracyView->hide();
+  acLeastSquares = MakeAction(this, "Уравнять по &МНК");
+  ConnectCommand(acLeastSquares, &QAction::triggered, AdjustmentPage, &TAdjustmentPage::btnLeastSquaresClick);
+  netMenu_->addSeparator();
+  netMenu_->addAction(acLeastSquares);
+  netMenu_->addAction(AccuracyView->toggleViewAction());
 }
 
 void TMainForm::ConnectActions() {

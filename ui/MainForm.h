@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -29,6 +30,7 @@ class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
+class TAccuracyView;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -80,6 +82,7 @@ class TMainForm : public QMainWindow {
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
   QAction* acAbout;
+  QAction* acLeastSquares;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -91,6 +94,7 @@ class TMainForm : public QMainWindow {
   TNetSystemPage* NetSystemPage;
   TAdjustmentPage* AdjustmentPage;
   TElevationPage* ElevationPage;
+  TAccuracyView* AccuracyView;
 
  public slots:
   void acNewExecute();
@@ -117,6 +121,8 @@ class TMainForm : public QMainWindow {
   void CreateToolBars();
   void CreateStatusBar();
   void CreatePages();
+  // The dock «Оценка точности», hidden until asked for, and its menu entries.
+  void CreateAccuracyView();
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();
@@ -136,6 +142,7 @@ class TMainForm : public QMainWindow {
   AppState state_;
   std::unique_ptr<SettingsFile> settings_;
   std::vector<std::function<void(SettingsFile&)>> exitSettingsWriters_;
+  QMenu* netMenu_ = nullptr;
   QPoint toolBar1Position_;
   QPoint comboBox1Position_;
   bool firstShow_ = true;
