@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -64,7 +65,12 @@ TAccuracyView::TAccuracyView(AppState& state, TMainForm& form)
   layout->addLayout(bar);
   layout->addWidget(SummaryLabel);
   layout->addWidget(tables, 1);
-  setWidget(body);
+  // Scrolled, so that the hidden view does not widen the main window's minimum.
+  auto* scroll = new QScrollArea(this);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(body);
+  setWidget(scroll);
 
   ConnectCommand(SigmaEdit, &QLineEdit::editingFinished, this, &TAccuracyView::SigmaEditFinished);
   ConnectCommand(btnLeastSquares, &QPushButton::clicked, form_.AdjustmentPage, &TAdjustmentPage::btnLeastSquaresClick);

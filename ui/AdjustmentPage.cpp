@@ -35,6 +35,8 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, TMainForm& form, QWidget* pare
   btnInputAltitude = new QPushButton(QStringLiteral("Ввод отметок жестких пунктов"), Panel3);
   btnEquate = new QPushButton(QStringLiteral("Одна итерация уравнивания"), Panel3);
   btnLeastSquares = new QPushButton(QStringLiteral("Уравнять по МНК"), Panel3);
+  // It may narrow in a narrow window rather than widen the window's minimum.
+  btnLeastSquares->setMinimumWidth(1);
   auto* buttons = new QHBoxLayout(Panel3);
   buttons->setContentsMargins(4, 4, 4, 4);
   for (QPushButton* button : {btnUpDateSeries, btnInputAltitude, btnEquate, btnLeastSquares}) buttons->addWidget(button);
