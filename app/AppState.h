@@ -3,10 +3,12 @@
 // that the commands share. Windows hold no data of their own; they read this.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "KorData.h"
 #include "KorNets.h"
+#include "LeastSquares.h"
 #include "ListClasses.h"
 
 namespace korvado {
@@ -20,6 +22,11 @@ struct AppState {
   TIntList SearchHits;
   // Wide enough that no run of sweeps wraps it back to 0.
   uint64_t IterationCounter = 0;
+  // The a-priori standard deviation of one setup for least squares.
+  double SigmaPerSetup = 0.5;
+  // The last least-squares result and what it was computed from; the
+  // accuracy view shows it while the net is unchanged.
+  std::optional<LeastSquaresReport> LastLeastSquares;
   // Set by every edit of the journal or the nets; cleared by open and save.
   bool Changed = false;
 

@@ -9,7 +9,8 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed", "pdf", "html"};
+const std::set<std::string> kValueOptions = {"net",     "section", "sweeps", "save", "decimal-separator",
+                                               "fixed",   "pdf",     "html",   "sigma-setup"};
 
 }  // namespace
 

@@ -12,6 +12,8 @@
 #include "ElevationCommands.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
+#include "LeastSquaresCommands.h"
+#include "LeastSquaresJson.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -153,6 +155,21 @@ int WriteStatement(const AppState& state, const CliArguments& arguments) {
   return 0;
 }
 
+int LeastSquares(const CliArguments& arguments, std::ostream& out) {
+  RequirePositional(arguments, 1);
+  AppState state = OpenState(arguments.positional[0]);
+  SelectNet(state, arguments);
+  std::vector<AltitudeRow> rows;
+  for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
+  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
+  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"));
+  out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
+  return 0;
+}
+
 int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
@@ -192,6 +209,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "check") return Check(arguments, out, err);
   if (arguments.command == "resave") return Resave(arguments);
   if (arguments.command == "adjust") return Adjust(arguments, out);
+  if (arguments.command == "lsq") return LeastSquares(arguments, out);
   return Report(arguments, out);
 }
 

@@ -26,6 +26,13 @@ const std::map<std::string, std::string> kCommandHelp = {
      "point's elevation, then runs K adjustment sweeps (default 1). Prints JSON with the mean square\n"
      "error of every sweep, each as soon as it ends, and the points after the last one. --save\n"
      "writes the adjusted data.\n"},
+    {"lsq",
+     "usage: korvado-cli lsq FILE --net N [--rebuild-points] [--fixed NAME=VALUE]... [--sigma-setup S]\n"
+     "                       [--save OUT] [--decimal-separator C]\n"
+     "Least-squares adjustment of net N (from 0) after the same optional point-table rebuild and fixed\n"
+     "elevations as adjust; S is the a-priori standard deviation of one setup (default 0.5). Prints JSON\n"
+     "with the degrees of freedom, sigma0, the chi-square test, every point's elevation and sigma and\n"
+     "every section's residual, redundancy number and w. --save writes the adjusted heights.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
      "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--decimal-separator C]\n"
@@ -49,6 +56,7 @@ std::string HelpText(const std::string& command) {
          "  check FILE            checks the file; \"ok\" or the reason\n"
          "  resave IN OUT         reads and writes again\n"
          "  adjust FILE --net N   point table, fixed elevations and adjustment sweeps\n"
+         "  lsq FILE --net N      least-squares adjustment with accuracy figures\n"
          "  report FILE --net N   the elevation table of a section or the net report\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";

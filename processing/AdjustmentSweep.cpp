@@ -4,10 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "NonFiniteValues.h"
-#include "NumberText.h"
+#include "AdjustmentInput.h"
 #include "PointIndex.h"
-#include "SectionCaption.h"
 
 namespace korvado {
 
@@ -41,22 +39,6 @@ std::vector<std::vector<Touch>> BuildTouches(const TKorNet& net, const PointInde
     touches[end].push_back({s, start, false});
   }
   return touches;
-}
-
-std::string Refusal(const TKorNet& net, const PointIndex& index) {
-  if (net.SectionCount() == 0) return "В сети «" + net.Name + "» нет ни одного звена: уравнивать нечего.";
-  if (const Outcome notFinite = RefuseNonFiniteNet(net); notFinite.Refused()) return notFinite.RefusalText();
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const double setups = net.SectionSetups.GetItem(s);
-    if (!(setups > 0.0))
-      return "Звено " + SectionCaption(net, s) + ": число штативов " + FormatGeneral(setups) +
-             ", а должно быть больше нуля. Исправьте звено и повторите уравнивание.";
-    for (const std::string& end : {net.SectionStarts[s], net.SectionEnds[s]})
-      if (FindInIndex(index, end) < 0)
-        return "Точки «" + end + "» звена " + SectionCaption(net, s) +
-               " нет в списке точек сети. Выполните «Создание нулевых отметок» и повторите уравнивание.";
-  }
-  return {};
 }
 
 void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
@@ -108,14 +90,13 @@ double UnitWeightError(double squares, int32_t redundancy) {
 
 Result<double> AdjustOnce(TKorNet& net) {
   const PointIndex index = BuildPointIndex(net.PointNames);
-  const std::string refusal = Refusal(net, index);
-  if (!refusal.empty()) return Outcome::Refusal(refusal);
+  if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
   RelaxNodalPoints(net, index);
   return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
 }
 
 std::optional<double> CurrentUnitWeightError(const TKorNet& net) {
-  if (!Refusal(net, BuildPointIndex(net.PointNames)).empty()) return std::nullopt;
+  if (AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames)).Refused()) return std::nullopt;
   return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
 }
 

@@ -11,8 +11,8 @@ namespace korvado {
 // Returns the mean square error of unit weight (one setup is the unit of
 // weight). A net that cannot be swept (no sections, a section without
 // setups, a section end missing from the point table, a value that is not a
-// finite number) is refused with a
-// message that says what to do, and nothing changes.
+// finite number, a point that no benchmark reaches) is refused with a message
+// that says what to do, and nothing changes.
 Result<double> AdjustOnce(TKorNet& net);
 
 // The mean square error of unit weight of the elevations the net holds now,

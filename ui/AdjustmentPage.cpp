@@ -11,13 +11,22 @@
 
 namespace korvado {
 
+namespace {
+
+// The column of the heights' σ, shown after least squares only.
+constexpr int kSigmaColumn = 4;
+
+}  // namespace
+
 TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   EquateListView = new QTreeWidget(this);
   EquateListView->setRootIsDecorated(false);
   EquateListView->header()->setStretchLastSection(false);
-  EquateListView->setColumnCount(4);
-  EquateListView->setHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка"), QString(), QString()});
-  for (int c = 0; c < 4; ++c) EquateListView->setColumnWidth(c, 100);
+  EquateListView->setColumnCount(kSigmaColumn + 1);
+  EquateListView->setHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка"), QString(), QString(),
+                                   QStringLiteral("СКО отметки, мм")});
+  for (int c = 0; c <= kSigmaColumn; ++c) EquateListView->setColumnWidth(c, 100);
+  EquateListView->setColumnHidden(kSigmaColumn, true);
   AlignNumbers(EquateListView->headerItem(), {1});
   FitNumberColumns(EquateListView, {{1, WidestAdjustedElevation()}});
 
@@ -25,9 +34,12 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(par
   btnUpDateSeries = new QPushButton(QStringLiteral("Создание нулевых отметок"), Panel3);
   btnInputAltitude = new QPushButton(QStringLiteral("Ввод отметок жестких пунктов"), Panel3);
   btnEquate = new QPushButton(QStringLiteral("Одна итерация уравнивания"), Panel3);
+  btnLeastSquares = new QPushButton(QStringLiteral("Уравнять по МНК"), Panel3);
+  // It may narrow in a narrow window rather than widen the window's minimum.
+  btnLeastSquares->setMinimumWidth(1);
   auto* buttons = new QHBoxLayout(Panel3);
   buttons->setContentsMargins(4, 4, 4, 4);
-  for (QPushButton* button : {btnUpDateSeries, btnInputAltitude, btnEquate}) buttons->addWidget(button);
+  for (QPushButton* button : {btnUpDateSeries, btnInputAltitude, btnEquate, btnLeastSquares}) buttons->addWidget(button);
   buttons->addStretch(1);
 
   auto* layout = new QVBoxLayout(this);
@@ -38,6 +50,7 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(par
   ConnectCommand(btnUpDateSeries, &QPushButton::clicked, this, &TAdjustmentPage::btnUpDateSeriesClick);
   ConnectCommand(btnInputAltitude, &QPushButton::clicked, this, &TAdjustmentPage::btnInputAltitudeClick);
   ConnectCommand(btnEquate, &QPushButton::clicked, this, &TAdjustmentPage::btnEquateClick);
+  ConnectCommand(btnLeastSquares, &QPushButton::clicked, this, &TAdjustmentPage::btnLeastSquaresClick);
 }
 
 TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
@@ -65,18 +78,44 @@ void TAdjustmentPage::btnEquateClick() {
 
 void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
 
-void TAdjustmentPage::ShowEquateView(const EquateView& view) {
+void TAdjustmentPage::btnLeastSquaresClick() {
+  const std::optional<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
+  if (!view) return;
+  ShowLeastSquaresView(*view);
+  emit leastSquaresShown();
+}
+
+void TAdjustmentPage::FillEquateRows(const std::vector<EquateRow>& rows) {
   EquateListView->clear();
-  for (const EquateRow& row : view.rows) {
+  for (const EquateRow& row : rows) {
     auto* item = new QTreeWidgetItem(EquateListView);
     item->setIcon(0, KorIcon(row.icon));
     item->setText(0, QString::fromStdString(row.caption));
     item->setText(1, QString::fromStdString(row.elevation));
     AlignNumbers(item, {1});
   }
+}
+
+void TAdjustmentPage::ShowEquateView(const EquateView& view) {
+  FillEquateRows(view.rows);
+  EquateListView->setColumnHidden(kSigmaColumn, true);
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.iterationCaption));
   header->setText(3, QString::fromStdString(view.errorCaption));
+}
+
+void TAdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
+  FillEquateRows(view.rows);
+  for (int r = 0; r < EquateListView->topLevelItemCount() && r < static_cast<int>(view.sigmas.size()); ++r) {
+    QTreeWidgetItem* item = EquateListView->topLevelItem(r);
+    item->setText(kSigmaColumn, QString::fromStdString(view.sigmas[r]));
+    item->setTextAlignment(kSigmaColumn, Qt::AlignRight | Qt::AlignVCenter);
+  }
+  EquateListView->setColumnHidden(kSigmaColumn, false);
+  QTreeWidgetItem* header = EquateListView->headerItem();
+  header->setText(2, QString::fromStdString(view.methodCaption));
+  header->setText(3, QString::fromStdString(view.resultCaption));
+  for (int c : {2, 3}) EquateListView->resizeColumnToContents(c);
 }
 
 }  // namespace korvado

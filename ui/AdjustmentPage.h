@@ -1,7 +1,7 @@
 #pragma once
 // The page "Уравнивание нивелирной сети": the point table of the current net
 // with its elevations, and the commands that build it, take the benchmark
-// elevations and run one adjustment sweep.
+// elevations and run one adjustment sweep, or adjust by least squares.
 
 #include <QPointer>
 #include <QPushButton>
@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "AdjustmentCommands.h"
+#include "LeastSquaresCommands.h"
 #include "AppState.h"
 
 namespace korvado {
@@ -28,6 +29,7 @@ class TAdjustmentPage : public QWidget {
   QPushButton* btnUpDateSeries;
   QPushButton* btnInputAltitude;
   QPushButton* btnEquate;
+  QPushButton* btnLeastSquares;
 
   // The fixed-point elevation dialog, created on first use and kept, owned by the main window.
   TOriginAltitudeForm& OriginAltitudeForm();
@@ -36,9 +38,17 @@ class TAdjustmentPage : public QWidget {
   void btnUpDateSeriesClick();
   void btnInputAltitudeClick();
   void btnEquateClick();
+  // Least squares: writes the heights, shows them with their σ and opens «Оценка точности».
+  void btnLeastSquaresClick();
+
+ signals:
+  // Least squares has written the heights: the window shows the page and «Оценка точности».
+  void leastSquaresShown();
 
  private:
   void ShowEquateView(const EquateView& view);
+  void ShowLeastSquaresView(const LeastSquaresListView& view);
+  void FillEquateRows(const std::vector<EquateRow>& rows);
 
   AppState& state_;
   QPointer<TOriginAltitudeForm> originAltitudeForm_;

@@ -134,6 +134,13 @@ void TElevationPage::acCopyFromAltitudeTableExecute() {
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+// The tree is rebuilt first: it may be stale or not built yet.
+void TElevationPage::ShowSection(int32_t net, int32_t section) {
+  btnUpDateTreeClick();
+  QTreeWidgetItem* netNode = AltitudeTree->topLevelItem(net);
+  if (QTreeWidgetItem* node = netNode ? netNode->child(section) : nullptr) AltitudeTree->setCurrentItem(node);
+}
+
 TElevationPage::NodePlace TElevationPage::PlaceOf(QTreeWidgetItem* node) const {
   if (!node) return {};
   if (QTreeWidgetItem* parent = node->parent())

@@ -40,6 +40,8 @@ class TElevationPage : public QWidget {
   void btnNetReportClick();
   void acSelectAltitudeTableExecute();
   void acCopyFromAltitudeTableExecute();
+  // Rebuilds the tree, selects the node of a section and shows its table.
+  void ShowSection(int32_t net, int32_t section);
 
  private:
   // The net and section of a tree node; section -1 for a net node, net -1 for no node.

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "AboutBox.h"
+#include "AccuracyView.h"
 #include "AdjustmentPage.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
@@ -37,6 +38,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateToolBars();
   CreateStatusBar();
   CreatePages();
+  CreateAccuracyView();
   ConnectActions();
   ApplySettings();
   // Every command may change the data; the mark follows once its events are handled.
@@ -109,7 +111,8 @@ void TMainForm::CreateMenus() {
   dataMenu->addSeparator();
   dataMenu->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
-  menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
+  netMenu_ = menuBar()->addMenu(QStringLiteral("С&еть"));
+  netMenu_->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
   help->addAction(acOpenExample);
   help->addSeparator();
@@ -160,6 +163,32 @@ void TMainForm::CreatePages() {
   PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
   PageControl1->addTab(ElevationPage, QStringLiteral("Отметки точек"));
   setCentralWidget(PageControl1);
+}
+
+void TMainForm::CreateAccuracyView() {
+  AccuracyView = new TAccuracyView(state_, Settings(), this);
+  addDockWidget(Qt::BottomDockWidgetArea, AccuracyView);
+  AccuracyView->hide();
+  acLeastSquares = MakeAction(this, "Уравнять по &МНК");
+  ConnectCommand(acLeastSquares, &QAction::triggered, AdjustmentPage, &TAdjustmentPage::btnLeastSquaresClick);
+  ConnectCommand(AccuracyView->btnLeastSquares, &QPushButton::clicked, AdjustmentPage,
+                 &TAdjustmentPage::btnLeastSquaresClick);
+  connect(AdjustmentPage, &TAdjustmentPage::leastSquaresShown, this, [this] {
+    PageControl1->setCurrentWidget(AdjustmentPage);
+    AccuracyView->Refresh();
+    AccuracyView->show();
+    AccuracyView->raise();
+  });
+  connect(AccuracyView, &TAccuracyView::sectionChosen, this, [this](int32_t net, int32_t section) {
+    PageControl1->setCurrentWidget(ElevationPage);
+    ElevationPage->ShowSection(net, section);
+  });
+  // After the window has taken the new current net.
+  connect(ComboBox1, &QComboBox::activated, AccuracyView, &TAccuracyView::Refresh, Qt::QueuedConnection);
+  connect(PageControl1, &QTabWidget::currentChanged, AccuracyView, &TAccuracyView::Refresh, Qt::QueuedConnection);
+  netMenu_->addSeparator();
+  netMenu_->addAction(acLeastSquares);
+  netMenu_->addAction(AccuracyView->toggleViewAction());
 }
 
 void TMainForm::ConnectActions() {

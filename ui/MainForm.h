@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
@@ -30,6 +31,7 @@ class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
+class TAccuracyView;
 
 class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
@@ -83,6 +85,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
   QAction* acAbout;
+  QAction* acLeastSquares;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -94,6 +97,7 @@ class TMainForm : public QMainWindow, public PageHost {
   TNetSystemPage* NetSystemPage;
   TAdjustmentPage* AdjustmentPage;
   TElevationPage* ElevationPage;
+  TAccuracyView* AccuracyView;
 
  public slots:
   void acNewExecute();
@@ -120,6 +124,8 @@ class TMainForm : public QMainWindow, public PageHost {
   void CreateToolBars();
   void CreateStatusBar();
   void CreatePages();
+  // The dock «Оценка точности», hidden until asked for, and its menu entries.
+  void CreateAccuracyView();
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();
@@ -139,6 +145,7 @@ class TMainForm : public QMainWindow, public PageHost {
   AppState state_;
   std::unique_ptr<SettingsFile> settings_;
   std::vector<std::function<void(SettingsFile&)>> exitSettingsWriters_;
+  QMenu* netMenu_ = nullptr;
   QPoint toolBar1Position_;
   QPoint comboBox1Position_;
   bool firstShow_ = true;

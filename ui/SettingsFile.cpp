@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cmath>
 
 #include "ModelErrors.h"
 
@@ -38,6 +39,16 @@ void SettingsFile::WriteInteger(const QString& section, const QString& key, int 
 
 void SettingsFile::WriteString(const QString& section, const QString& key, const QString& value) {
   Write(section, key, value);
+}
+
+double SettingsFile::ReadPositiveDouble(const QString& section, const QString& key, double defaultValue) const {
+  bool ok = false;
+  const double value = ReadString(section, key).trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+  return ok && value > 0.0 && std::isfinite(value) ? value : defaultValue;
+}
+
+void SettingsFile::WriteDouble(const QString& section, const QString& key, double value) {
+  WriteString(section, key, QString::number(value, 'g', 15));
 }
 
 void SettingsFile::Write(const QString& section, const QString& key, const QVariant& value) {

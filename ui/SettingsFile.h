@@ -20,11 +20,15 @@ class SettingsFile {
   int ReadBounded(const QString& section, const QString& key, int defaultValue, int low, int high) const;
   bool ReadBool(const QString& section, const QString& key, bool defaultValue) const;
   QString ReadString(const QString& section, const QString& key) const;
+  // A positive finite number written with "." or ","; anything else reads as the default.
+  double ReadPositiveDouble(const QString& section, const QString& key, double defaultValue) const;
 
   // Raise FileIOError naming the path when the file cannot be written.
   void WriteInteger(const QString& section, const QString& key, int value);
   void WriteBool(const QString& section, const QString& key, bool value);
   void WriteString(const QString& section, const QString& key, const QString& value);
+  // Written with "." whatever the locale.
+  void WriteDouble(const QString& section, const QString& key, double value);
 
  private:
   void Write(const QString& section, const QString& key, const QVariant& value);

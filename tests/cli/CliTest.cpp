@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cmath>
 #include <filesystem>
 #include <iterator>
 #include <fstream>
@@ -288,6 +289,68 @@ TEST_F(KorvadoCli, EveryCommandWhoseOutputCannotBeWrittenFails) {
     EXPECT_EQ(RunCli(args, out, err), 2) << args[0];
     EXPECT_EQ(err.str(), "korvado-cli: " + std::string(kOutputFailedMessage) + "\n") << args[0];
   }
+}
+
+TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
+  const std::string file = WriteAdjustmentNet();
+  const std::string saved = Path("lsq.kor");
+  const CliResult result = Run({"lsq", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110",
+                                "--sigma-setup", "0.05", "--save", saved});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto json = nlohmann::ordered_json::parse(result.out);
+  std::vector<std::string> keys;
+  for (const auto& item : json.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections"}));
+  EXPECT_TRUE(json["dof"].is_number_float());
+  EXPECT_EQ(json["dof"].get<double>(), 1.0);
+  // Both sections take half the misclosure of 0.1; K is the weighted mean.
+  EXPECT_NEAR(json["sigma0"].get<double>(), 0.05, 1e-12);
+  EXPECT_NEAR(json["chi2"]["value"].get<double>(), 1.0, 1e-9);
+  EXPECT_EQ(json["chi2"]["passed"], true);
+  EXPECT_EQ(json["criticalW"], 3.29);
+  ASSERT_EQ(json["points"].size(), 3u);
+  EXPECT_EQ(json["points"][0]["sigma"], 0.0);
+  EXPECT_NEAR(json["points"][1]["elevation"].get<double>(), 103.95, 1e-12);
+  EXPECT_NEAR(json["points"][1]["sigma"].get<double>(), 0.05, 1e-12);
+  for (const auto& section : json["sections"]) {
+    EXPECT_NEAR(section["residual"].get<double>(), -0.05, 1e-12);
+    EXPECT_NEAR(section["redundancy"].get<double>(), 0.5, 1e-12);
+    EXPECT_NEAR(section["w"].get<double>(), -1.0, 1e-9);
+    EXPECT_EQ(section["suspect"], false);
+  }
+  const auto reread = nlohmann::json::parse(Run({"dump", saved}).out);
+  EXPECT_NEAR(reread["nets"][0]["points"][1]["elevation"].get<double>(), 103.95, 1e-12);
+}
+
+// A net that no benchmark reaches is refused by the sweep and by least
+// squares; so is a bad a-priori σ. A net without redundancy prints null
+// where a figure is not defined.
+TEST_F(KorvadoCli, AdjustAndLsqRefuseNetsNoBenchmarkReaches) {
+  TKorData journal;
+  journal.AddRecord("A", "K", 2, "");
+  auto write = [&](const std::string& name, uint8_t startType) {
+    TNetList nets;
+    nets.NetAt(nets.AddNet("Сеть")).AddSection("A", "K", startType, 1, 4.0, 2.0, 1);
+    WriteDataFile(Path(name), journal, nets);
+    return Path(name);
+  };
+  const std::string floating = write("floating.kor", 1);
+  for (const char* command : {"adjust", "lsq"}) {
+    const CliResult result = Run({command, floating, "--net", "0", "--rebuild-points"});
+    EXPECT_EQ(result.status, 2) << command;
+    EXPECT_NE(result.err.find("жесткой точки"), std::string::npos) << result.err;
+  }
+  const CliResult badSigma = Run({"lsq", WriteAdjustmentNet(), "--net", "0", "--rebuild-points", "--sigma-setup", "0"});
+  EXPECT_EQ(badSigma.status, 2);
+  EXPECT_NE(badSigma.err.find("штатив"), std::string::npos) << badSigma.err;
+
+  const CliResult bare = Run({"lsq", write("chain.kor", 0), "--net", "0", "--rebuild-points", "--fixed", "A=1"});
+  ASSERT_EQ(bare.status, 0) << bare.err;
+  const auto json = nlohmann::json::parse(bare.out);
+  EXPECT_TRUE(json["sigma0"].is_null());
+  for (const char* key : {"value", "lower", "upper", "passed"}) EXPECT_TRUE(json["chi2"][key].is_null()) << key;
+  EXPECT_TRUE(json["sections"][0]["w"].is_null());
+  EXPECT_NEAR(json["points"][1]["sigma"].get<double>(), 0.5 * std::sqrt(2.0), 1e-12);
 }
 
 TEST_F(KorvadoCli, ReportPrintsTheGridTexts) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "KorNets.h"
+#include "PointTable.h"
 
 namespace korvado::testnets {
 
@@ -47,6 +48,25 @@ inline void BuildTwoRunSectionNet(TKorNet& net) {
   net.AddSection("A", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1);
   net.AppendRun(0, "B", kFixedPoint, 2.00, 4, 2);
   AddPoints(net, {{"A", kFixedPoint, 100.00}, {"B", kFixedPoint, 103.03}});
+}
+
+// Four nodal points in loops between three benchmarks, two sections of
+// merged runs with fractional setups; the point table built, nodal points at 0.
+inline void BuildLoopNet(TKorNet& net) {
+  net.Name = "Петли";
+  AddOneRunSection(net, "Rp1", "K1", 2.513, 12, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K1", "K2", -1.207, 8.5);
+  AddOneRunSection(net, "K2", "Rp2", 3.844, 15, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "K1", "K3", 0.932, 6);
+  AddOneRunSection(net, "K3", "K2", -2.126, 9.25);
+  AddOneRunSection(net, "Rp2", "K4", -4.410, 11, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K4", "K3", 2.981, 7);
+  AddOneRunSection(net, "K4", "Rp1", -1.009, 14, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "Rp3", "K4", 0.755, 5, kFixedPoint, kNodalPoint);
+  RebuildPoints(net);
+  SetPointElevation(net, "Rp1", 150.000);
+  SetPointElevation(net, "Rp2", 155.162);
+  SetPointElevation(net, "Rp3", 150.244);
 }
 
 }  // namespace korvado::testnets

@@ -241,6 +241,12 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     form.PageControl1->setCurrentIndex(2);
     PictureNextModal(form, file);
     form.AdjustmentPage->btnInputAltitude->click();
+  } else if (view == "leastsquares") {
+    // Least squares with its accuracy view docked below the page.
+    ShowSampleNet(form);
+    form.PageControl1->setCurrentIndex(2);
+    form.AdjustmentPage->btnLeastSquares->click();
+    SaveLater(&form, file);
   } else if (view == "jobfile") {
     // The example job as a data file, after the adjustment.
     ShowSampleNet(form);

@@ -1,0 +1,114 @@
+#include "LeastSquaresCommands.h"
+
+#include <cmath>
+
+#include "NumberText.h"
+#include "PointTypeQuestion.h"
+#include "SelectionText.h"
+#include "ShowOutcome.h"
+
+namespace korvado {
+
+namespace {
+
+std::string OptionalFixed(int8_t digits, const std::optional<double>& value) {
+  return value ? FormatFixed(digits, *value) : std::string("—");
+}
+
+std::string ChiSquareVerdict(const LeastSquaresResult& result) {
+  if (!result.chi2) return "χ² не проверяется (r = 0)";
+  const ChiSquareTest& chi2 = *result.chi2;
+  return "χ² = " + FormatFixed(2, chi2.value) + (chi2.passed ? " в " : " вне ") + "[" + FormatFixed(2, chi2.lower) +
+         "; " + FormatFixed(2, chi2.upper) + "]: " + (chi2.passed ? "принят" : "отвергнут");
+}
+
+std::string MethodCaption(const LeastSquaresResult& result) { return "МНК, r = " + std::to_string(result.dof); }
+
+std::string ResultCaption(const LeastSquaresResult& result) {
+  return "σ₀ = " + OptionalFixed(2, result.sigma0) + " мм, " + ChiSquareVerdict(result);
+}
+
+std::string PointTypeName(int32_t type) {
+  return type >= kFixedPoint && type <= kIntermediatePoint ? kPointTypeNames[type] : std::to_string(type);
+}
+
+std::string SectionMark(const LeastSquaresSection& section) {
+  if (section.suspect) return kSuspectMark;
+  if (section.uncontrolled) return kUncontrolledMark;
+  return {};
+}
+
+bool KeptResultIsCurrent(const AppState& state) {
+  return state.LastLeastSquares && state.HasCurrentNet() && state.LastLeastSquares->net == state.CurrentNetIndex &&
+         state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(state.CurrentNetIndex));
+}
+
+}  // namespace
+
+std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
+  if (!state.HasCurrentNet()) {
+    ShowOutcome(Outcome::Refusal(kNoCurrentNetMessage));
+    return std::nullopt;
+  }
+  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
+  if (!ShowOutcome(outcome)) return std::nullopt;
+  WriteAdjustedElevations(net, *outcome);
+  state.MarkChanged();
+  state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
+  const LeastSquaresResult& result = state.LastLeastSquares->result;
+  LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
+  for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");
+  return view;
+}
+
+bool SetSigmaPerSetup(AppState& state, const std::string& text) {
+  const std::string refusal = "СКО превышения на один штатив «" + text + "» — не положительное число. Введите, например, " +
+                              FormatGeneral(0.5) + ".";
+  double sigma = 0.0;
+  try {
+    sigma = ParseDouble(text);
+  } catch (const std::exception&) {
+    sigma = 0.0;
+  }
+  if (!(sigma > 0.0) || !std::isfinite(sigma)) return ShowOutcome(Outcome::Refusal(refusal));
+  state.SigmaPerSetup = sigma;
+  if (state.LastLeastSquares) EvaluateLeastSquares(state.LastLeastSquares->result, sigma);
+  return true;
+}
+
+std::vector<std::string> AccuracyPointHeader() { return {"Точка", "Тип", "Отметка", "СКО, мм"}; }
+
+std::vector<std::string> AccuracySectionHeader() {
+  return {"Начало", "Конец", "Штативов", "Превышение", "Поправка v", "rᵢ", "wᵢ", "Отметка о контроле"};
+}
+
+AccuracyTables CurrentAccuracyTables(const AppState& state) {
+  AccuracyTables tables;
+  if (!KeptResultIsCurrent(state)) {
+    tables.summary = state.HasCurrentNet() ? "Нет результатов уравнивания этой сети по МНК или сеть изменилась после "
+                                             "него. Нажмите «Уравнять по МНК»."
+                                           : kNoCurrentNetMessage;
+    return tables;
+  }
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  const LeastSquaresResult& result = state.LastLeastSquares->result;
+  tables.net = state.CurrentNetIndex;
+  tables.summary = "Сеть «" + net.Name + "»: " + MethodCaption(result) + ", σ₀ априори = " +
+                   FormatGeneral(result.sigma0Apriori) + " мм на штатив, " + ResultCaption(result) +
+                   ", критическое значение w = " + FormatFixed(2, kCriticalW) + ".";
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    tables.points.push_back({net.PointNames[p], PointTypeName(net.PointTypes.GetItem(p)),
+                             FormatGeneral(result.elevations[p]), OptionalFixed(2, result.sigmas[p])});
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const LeastSquaresSection& section = result.sections[s];
+    tables.sections.push_back({net.SectionStarts[s], net.SectionEnds[s], FormatGeneral(section.setups),
+                               FormatGeneral(net.SectionHeights.GetItem(s)), FormatFixed(2, section.residual),
+                               FormatFixed(2, section.redundancy), OptionalFixed(2, section.w), SectionMark(section)});
+  }
+  return tables;
+}
+
+std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows) { return SelectedCellsText(rows); }
+
+}  // namespace korvado

@@ -1,0 +1,54 @@
+#pragma once
+// The least-squares commands: adjust the current net and write its heights,
+// change the a-priori σ of one setup, and the tables of the accuracy view.
+// A refusal goes to the message service and changes nothing.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "AdjustmentCommands.h"
+#include "AppState.h"
+
+namespace korvado {
+
+inline constexpr const char* kSuspectMark = "возможна грубая ошибка";
+inline constexpr const char* kUncontrolledMark = "не контролируется";
+
+// What EquateListView shows after «Уравнять по МНК».
+struct LeastSquaresListView {
+  std::vector<EquateRow> rows;
+  std::vector<std::string> sigmas;  // «СКО отметки, мм» per row, empty where undefined
+  std::string methodCaption;        // "МНК, r = 5"
+  std::string resultCaption;        // "σ₀ = 0.54 мм, χ² принят"
+};
+
+// btnLeastSquaresClick: adjusts the current net, writes the adjusted heights
+// into its point table (the data change; the sweep counter stays) and keeps
+// the result for the accuracy view.
+std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
+
+// Parses and stores the a-priori σ of one setup (locale decimal separator);
+// the kept result's tests follow it.
+bool SetSigmaPerSetup(AppState& state, const std::string& text);
+
+// The two tables of «Оценка точности», as text cells, and a line above them.
+struct AccuracyTables {
+  std::string summary;
+  std::vector<std::vector<std::string>> points;    // name, type, elevation, σ
+  std::vector<std::vector<std::string>> sections;  // start, end, n, h, v, rᵢ, wᵢ, mark
+  int32_t net = -1;                                // the net the sections belong to
+};
+
+std::vector<std::string> AccuracyPointHeader();
+std::vector<std::string> AccuracySectionHeader();
+
+// The kept result while it belongs to the current net and the net is
+// unchanged since; otherwise only a summary saying what to do.
+AccuracyTables CurrentAccuracyTables(const AppState& state);
+
+// Rows of the accuracy tables as a spreadsheet takes them from the clipboard.
+std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows);
+
+}  // namespace korvado

@@ -1,0 +1,222 @@
+#include "LeastSquares.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "AdjustmentInput.h"
+#include "ChiSquareQuantile.h"
+#include "PointIndex.h"
+#include "SparseSelectedInverse.h"
+
+namespace korvado {
+
+namespace {
+
+constexpr int32_t kNotUnknown = -1;
+
+// One observation in terms of the unknowns: adjusted end minus adjusted start
+// equals the observed height, the fixed ends moved to the right-hand side.
+struct Observation {
+  int32_t start;  // unknown number or kNotUnknown
+  int32_t end;
+  double setups;
+  double weight;
+  double reduced;  // h + H(start, fixed) − H(end, fixed)
+};
+
+struct Unknowns {
+  std::vector<int32_t> ofRow;  // row -> unknown number or kNotUnknown
+  std::vector<int32_t> rows;   // unknown number -> row
+};
+
+// Every first row of a name that ends a section and is not a fixed point.
+Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
+  Unknowns unknowns{std::vector<int32_t>(static_cast<size_t>(net.PointCount()), kNotUnknown), {}};
+  std::vector<char> onSection(unknowns.ofRow.size(), 0);
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    onSection[FindInIndex(index, net.SectionStarts[s])] = 1;
+    onSection[FindInIndex(index, net.SectionEnds[s])] = 1;
+  }
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (onSection[p] && net.PointTypes.GetItem(p) != kFixedPoint) {
+      unknowns.ofRow[p] = static_cast<int32_t>(unknowns.rows.size());
+      unknowns.rows.push_back(p);
+    }
+  return unknowns;
+}
+
+std::vector<Observation> BuildObservations(const TKorNet& net, const PointIndex& index, const Unknowns& unknowns) {
+  std::vector<Observation> observations;
+  observations.reserve(static_cast<size_t>(net.SectionCount()));
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const int32_t start = FindInIndex(index, net.SectionStarts[s]);
+    const int32_t end = FindInIndex(index, net.SectionEnds[s]);
+    const double setups = net.SectionSetups.GetItem(s);
+    Observation o{unknowns.ofRow[start], unknowns.ofRow[end], setups, 1.0 / setups, net.SectionHeights.GetItem(s)};
+    // A section closed on its own point observes nothing but its misclosure.
+    if (start == end) o.start = o.end = kNotUnknown;
+    if (o.start == kNotUnknown && start != end) o.reduced += net.PointElevations.GetItem(start);
+    if (o.end == kNotUnknown && start != end) o.reduced -= net.PointElevations.GetItem(end);
+    observations.push_back(o);
+  }
+  return observations;
+}
+
+Eigen::SparseMatrix<double> NormalMatrix(const std::vector<Observation>& observations, int32_t count) {
+  std::vector<Eigen::Triplet<double>> entries;
+  entries.reserve(observations.size() * 3);
+  for (const Observation& o : observations) {
+    if (o.start != kNotUnknown) entries.emplace_back(o.start, o.start, o.weight);
+    if (o.end != kNotUnknown) entries.emplace_back(o.end, o.end, o.weight);
+    // Only the lower triangle is read by the factorisation.
+    if (o.start != kNotUnknown && o.end != kNotUnknown)
+      entries.emplace_back(std::max(o.start, o.end), std::min(o.start, o.end), -o.weight);
+  }
+  Eigen::SparseMatrix<double> normal(count, count);
+  normal.setFromTriplets(entries.begin(), entries.end());
+  return normal;
+}
+
+Eigen::VectorXd RightHandSide(const std::vector<Observation>& observations, int32_t count) {
+  Eigen::VectorXd rhs = Eigen::VectorXd::Zero(count);
+  for (const Observation& o : observations) {
+    if (o.start != kNotUnknown) rhs[o.start] -= o.weight * o.reduced;
+    if (o.end != kNotUnknown) rhs[o.end] += o.weight * o.reduced;
+  }
+  return rhs;
+}
+
+double Value(const Eigen::VectorXd& x, int32_t unknown) { return unknown == kNotUnknown ? 0.0 : x[unknown]; }
+
+double Cofactor(const SparseSelectedInverse& q, const Observation& o) {
+  double aqa = 0.0;
+  if (o.start != kNotUnknown) aqa += q.Diagonal(o.start);
+  if (o.end != kNotUnknown) aqa += q.Diagonal(o.end);
+  if (o.start != kNotUnknown && o.end != kNotUnknown && o.start != o.end) aqa -= 2.0 * q.At(o.start, o.end);
+  return aqa;
+}
+
+// None when the normal equations cannot be factored.
+std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& index, LeastSquaresScope scope) {
+  const Unknowns unknowns = NumberUnknowns(net, index);
+  const std::vector<Observation> observations = BuildObservations(net, index, unknowns);
+  const auto count = static_cast<int32_t>(unknowns.rows.size());
+
+  LeastSquaresResult result;
+  result.elevations = net.PointElevations.Items();
+  result.unknown.assign(result.elevations.size(), 0);
+  result.cofactors.assign(result.elevations.size(), 0.0);
+  result.fixed.assign(result.elevations.size(), 0);
+  for (int32_t p = 0; p < net.PointCount(); ++p) result.fixed[p] = net.PointTypes.GetItem(p) == kFixedPoint;
+  Eigen::VectorXd x = Eigen::VectorXd::Zero(count);
+  std::optional<SparseSelectedInverse> q;
+  if (count > 0) {
+    SparseFactor factor(NormalMatrix(observations, count));
+    if (factor.info() != Eigen::Success) return std::nullopt;
+    x = factor.solve(RightHandSide(observations, count));
+    if (scope == LeastSquaresScope::kWithAccuracy) q.emplace(factor);
+  }
+  for (int32_t u = 0; u < count; ++u) {
+    result.elevations[unknowns.rows[u]] = x[u];
+    result.unknown[unknowns.rows[u]] = 1;
+    result.cofactors[unknowns.rows[u]] = q ? q->Diagonal(u) : std::nan("");
+  }
+  for (const Observation& o : observations) {
+    const double v = Value(x, o.end) - Value(x, o.start) - o.reduced;
+    // Without unknowns every section is pure redundancy; heights alone leave it unknown.
+    const double redundancy = q ? std::clamp(1.0 - o.weight * Cofactor(*q, o), 0.0, 1.0) : count ? std::nan("") : 1.0;
+    result.sections.push_back({o.setups, v, redundancy, std::nullopt, false, false});
+    result.weightedSquares += o.weight * v * v;
+  }
+  result.dof = net.SectionCount() - count;
+  return result;
+}
+
+}  // namespace
+
+Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope) {
+  if (!(sigmaPerSetup > 0.0) || !std::isfinite(sigmaPerSetup))
+    return Outcome::Refusal("СКО превышения на один штатив должна быть положительным числом.");
+  const PointIndex index = BuildPointIndex(net.PointNames);
+  if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
+  std::optional<LeastSquaresResult> result = Solve(net, index, scope);
+  bool finite = result.has_value();
+  for (size_t p = 0; finite && p < result->elevations.size(); ++p)
+    finite = !result->unknown[p] || std::isfinite(result->elevations[p]);
+  if (!finite)
+    return Outcome::Refusal("Уравнивание сети «" + net.Name +
+                            "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
+                            "точек сети.");
+  EvaluateLeastSquares(*result, sigmaPerSetup);
+  return std::move(*result);
+}
+
+void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {
+  result.sigma0Apriori = sigmaPerSetup;
+  const bool tested = result.dof > 0;
+  result.sigma0 = tested ? std::optional(std::sqrt(result.weightedSquares / result.dof)) : std::nullopt;
+  result.chi2.reset();
+  if (tested) {
+    ChiSquareTest chi2;
+    chi2.value = result.weightedSquares / (sigmaPerSetup * sigmaPerSetup);
+    chi2.lower = ChiSquareQuantile(0.025, result.dof);
+    chi2.upper = ChiSquareQuantile(0.975, result.dof);
+    chi2.passed = chi2.value >= chi2.lower && chi2.value <= chi2.upper;
+    result.chi2 = chi2;
+  }
+  // Without redundancy nothing estimates σ₀; the heights take the a-priori one.
+  const double sigma0 = result.sigma0.value_or(sigmaPerSetup);
+  result.sigmas.assign(result.elevations.size(), std::nullopt);
+  for (size_t p = 0; p < result.elevations.size(); ++p)
+    if (result.unknown[p] && !std::isnan(result.cofactors[p]))
+      result.sigmas[p] = sigma0 * std::sqrt(result.cofactors[p]);
+    else if (result.fixed[p])
+      result.sigmas[p] = 0.0;
+  result.suspectSection = -1;
+  double largest = kCriticalW;
+  for (size_t s = 0; s < result.sections.size(); ++s) {
+    LeastSquaresSection& section = result.sections[s];
+    section.uncontrolled = section.redundancy < kUncontrolledRedundancy;
+    section.suspect = false;
+    section.w.reset();
+    if (!tested || section.uncontrolled || std::isnan(section.redundancy)) continue;
+    section.w = section.residual / (sigmaPerSetup * std::sqrt(section.setups * section.redundancy));
+    if (std::abs(*section.w) > largest) {
+      largest = std::abs(*section.w);
+      result.suspectSection = static_cast<int32_t>(s);
+    }
+  }
+  if (result.suspectSection >= 0) result.sections[result.suspectSection].suspect = true;
+}
+
+uint64_t AdjustmentFingerprint(const TKorNet& net) {
+  // FNV-1a over the bytes of every input.
+  uint64_t hash = 14695981039346656037ull;
+  auto mix = [&hash](const void* data, size_t size) {
+    for (size_t k = 0; k < size; ++k) hash = (hash ^ static_cast<const unsigned char*>(data)[k]) * 1099511628211ull;
+  };
+  auto text = [&mix](const std::string& s) { mix(s.data(), s.size() + 1); };
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    text(net.SectionStarts[s]);
+    text(net.SectionEnds[s]);
+    const double values[] = {net.SectionHeights.GetItem(s), net.SectionSetups.GetItem(s)};
+    mix(values, sizeof values);
+  }
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
+    text(net.PointNames[p]);
+    const int32_t type = net.PointTypes.GetItem(p);
+    mix(&type, sizeof type);
+    if (type == kFixedPoint) {
+      const double elevation = net.PointElevations.GetItem(p);
+      mix(&elevation, sizeof elevation);
+    }
+  }
+  return hash;
+}
+
+void WriteAdjustedElevations(TKorNet& net, const LeastSquaresResult& result) {
+  for (size_t p = 0; p < result.elevations.size(); ++p)
+    if (result.unknown[p]) net.PointElevations.SetItem(static_cast<int32_t>(p), result.elevations[p]);
+}
+
+}  // namespace korvado

@@ -1,0 +1,76 @@
+#include "LeastSquaresCommands.h"
+
+#include <gtest/gtest.h>
+
+#include "LocaleSeparatorTest.h"
+#include "MessageRecorder.h"
+
+#include "../processing/AdjustmentNets.h"
+
+namespace korvado {
+namespace {
+
+class LeastSquaresCommands : public LocaleSeparatorTest {
+ protected:
+  LeastSquaresCommands() {
+    state.Nets.AddNet("Сеть 1");
+    testnets::BuildTwoBenchmarkNet(state.Nets.NetAt(0));
+    state.CurrentNetIndex = 0;
+    state.IterationCounter = 7;
+  }
+  TKorNet& Net() { return state.Nets.NetAt(0); }
+  MessageRecorder messages;
+  AppState state;
+};
+
+// The heights are written like a sweep writes them, the sweep counter stays,
+// and the accuracy view follows the a-priori σ until the net changes.
+TEST_P(LeastSquaresCommands, AdjustWritesHeightsAndKeepsTheResultWhileTheNetIsUnchanged) {
+  const std::optional<LeastSquaresListView> adjusted = AdjustCurrentNetByLeastSquares(state);
+  ASSERT_TRUE(adjusted);
+  EXPECT_TRUE(messages.Silent());
+  EXPECT_NEAR(testnets::Elevation(Net(), "K"), 103.95, 1e-12);
+  EXPECT_TRUE(state.Changed);
+  EXPECT_EQ(state.IterationCounter, 7);
+  EXPECT_EQ(adjusted->sigmas, (std::vector<std::string>{Dec("0.00"), Dec("0.05"), Dec("0.00")}));
+  EXPECT_EQ(adjusted->methodCaption, "МНК, r = 1");
+  EXPECT_EQ(adjusted->resultCaption, Dec("σ₀ = 0.05 мм, χ² = 0.01 в [0.00; 5.02]: принят"));
+
+  AccuracyTables tables = CurrentAccuracyTables(state);
+  ASSERT_EQ(tables.sections.size(), 2u);
+  EXPECT_EQ(tables.sections[0], (std::vector<std::string>{"A", "K", "2", "4", Dec("-0.05"), Dec("0.50"),
+                                                           Dec("-0.10"), ""}));
+  EXPECT_EQ(tables.points[1], (std::vector<std::string>{"K", "Узловая точка", Dec("103.95"), Dec("0.05")}));
+
+  EXPECT_FALSE(SetSigmaPerSetup(state, "abc"));
+  EXPECT_FALSE(SetSigmaPerSetup(state, "0"));
+  EXPECT_EQ(messages.errors.size(), 2u);
+  EXPECT_EQ(state.SigmaPerSetup, 0.5);
+  ASSERT_TRUE(SetSigmaPerSetup(state, Dec("0.01")));
+  EXPECT_EQ(state.SigmaPerSetup, 0.01);
+  tables = CurrentAccuracyTables(state);
+  EXPECT_EQ(tables.sections[0][6], Dec("-5.00"));
+  // Two equal |w| above 3.29: one section is marked, not both.
+  EXPECT_EQ((tables.sections[0][7] == kSuspectMark) + (tables.sections[1][7] == kSuspectMark), 1);
+
+  Net().SectionHeights.SetItem(0, 4.01);
+  tables = CurrentAccuracyTables(state);
+  EXPECT_TRUE(tables.points.empty());
+  EXPECT_NE(tables.summary.find("«Уравнять по МНК»"), std::string::npos);
+}
+
+TEST_P(LeastSquaresCommands, RefusalChangesNothing) {
+  Net().PointTypes.SetItem(2, kNodalPoint);
+  Net().PointTypes.SetItem(0, kNodalPoint);
+  EXPECT_FALSE(AdjustCurrentNetByLeastSquares(state));
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_NE(messages.errors[0].find("жесткой точки"), std::string::npos) << messages.errors[0];
+  EXPECT_FALSE(state.Changed);
+  EXPECT_FALSE(state.LastLeastSquares);
+  EXPECT_EQ(testnets::Elevation(Net(), "K"), 0.0);
+}
+
+KORVADO_WITH_BOTH_SEPARATORS(LeastSquaresCommands);
+
+}  // namespace
+}  // namespace korvado
