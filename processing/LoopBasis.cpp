@@ -44,8 +44,11 @@ class SectionGraph {
       edges.push_back({from, to, net.SectionSetups.GetItem(s) + kPerSection});
     }
     // The point table decides the type where it knows the point.
-    for (size_t v = 0; v < names.size(); ++v)
-      if (const int32_t p = FindPoint(net, names[v]); p >= 0) types[v] = net.PointTypes.GetItem(p);
+    const PointIndex table = BuildPointIndex(net.PointNames);
+    for (size_t v = 0; v < names.size(); ++v) {
+      pointRows.push_back(FindInIndex(table, names[v]));
+      if (pointRows.back() >= 0) types[v] = net.PointTypes.GetItem(pointRows.back());
+    }
     BuildAdjacency();
   }
 
@@ -63,6 +66,7 @@ class SectionGraph {
 
   std::vector<std::string> names;
   std::vector<int32_t> types;
+  std::vector<int32_t> pointRows;  // each vertex's row in the point table, -1 when absent
   std::vector<Edge> edges;
 
  private:
@@ -92,27 +96,39 @@ class PathSearch {
   explicit PathSearch(const SectionGraph& graph)
       : graph_(graph), distance_(graph.VertexCount(), kUnreached), via_(graph.VertexCount(), -1) {}
 
-  // Settles every vertex reachable from source; stops early once target is settled.
-  void Run(int32_t source, const std::vector<char>& allowed, int32_t target = -1) {
+  // Settles every vertex reachable from source.
+  void Run(int32_t source, const std::vector<char>& allowed) {
+    Start(source);
+    while (!queue_.empty()) SettleNext(allowed, [](int32_t, double) {});
+  }
+
+  // A search settled one vertex at a time, for the two-sided search.
+  void Start(int32_t source) {
     Reset();
-    using Entry = std::pair<double, int32_t>;
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue;
+    queue_ = {};
     Reach(source, 0.0, -1);
-    queue.push({0.0, source});
-    while (!queue.empty()) {
-      const auto [d, v] = queue.top();
-      queue.pop();
-      if (d > distance_[static_cast<size_t>(v)]) continue;
-      if (v == target) return;
-      const auto [first, last] = graph_.EdgesAt(v);
-      for (const int32_t* e = first; e != last; ++e) {
-        if (!allowed[static_cast<size_t>(*e)]) continue;
-        const int32_t w = graph_.Other(*e, v);
-        const double candidate = d + graph_.edges[static_cast<size_t>(*e)].weight;
-        if (candidate < distance_[static_cast<size_t>(w)]) {
-          Reach(w, candidate, *e);
-          queue.push({candidate, w});
-        }
+    queue_.push({0.0, source});
+  }
+  // The distance below which every vertex is settled; infinity when done.
+  double Frontier() {
+    while (!queue_.empty() && queue_.top().first > distance_[static_cast<size_t>(queue_.top().second)]) queue_.pop();
+    return queue_.empty() ? kUnreached : queue_.top().first;
+  }
+  // Settles the nearest queued vertex; reached(w, d) is told of each vertex reached or bettered.
+  template <class OnReach>
+  void SettleNext(const std::vector<char>& allowed, OnReach&& reached) {
+    if (Frontier() == kUnreached) return;
+    const auto [d, v] = queue_.top();
+    queue_.pop();
+    const auto [first, last] = graph_.EdgesAt(v);
+    for (const int32_t* e = first; e != last; ++e) {
+      if (!allowed[static_cast<size_t>(*e)]) continue;
+      const int32_t w = graph_.Other(*e, v);
+      const double candidate = d + graph_.edges[static_cast<size_t>(*e)].weight;
+      if (candidate < distance_[static_cast<size_t>(w)]) {
+        Reach(w, candidate, *e);
+        queue_.push({candidate, w});
+        reached(w, candidate);
       }
     }
   }
@@ -145,11 +161,45 @@ class PathSearch {
     touched_.clear();
   }
 
+  using Entry = std::pair<double, int32_t>;
   const SectionGraph& graph_;
   std::vector<double> distance_;
   std::vector<int32_t> via_;
+  std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue_;
   std::vector<int32_t> touched_;
 };
+
+// The path of fewest setups from a to b over the allowed edges, searched from
+// both ends at once: on a large net the two small balls around the ends
+// cost far less than one ball reaching from one end to the other. Empty
+// when b cannot be reached or no path is shorter than `bound`.
+std::vector<int32_t> ShortestPath(int32_t a, int32_t b, const std::vector<char>& allowed, PathSearch& fromA,
+                                  PathSearch& fromB, double bound = kUnreached) {
+  double best = bound;
+  int32_t meet = -1;
+  fromA.Start(a);
+  fromB.Start(b);
+  if (a == b) return {};
+  auto meets = [&](const PathSearch& other) {
+    return [&](int32_t w, double d) {
+      if (other.Reached(w) && d + other.Distance(w) < best) best = d + other.Distance(w), meet = w;
+    };
+  };
+  for (;;) {
+    const double frontierA = fromA.Frontier();
+    const double frontierB = fromB.Frontier();
+    if (frontierA == kUnreached || frontierB == kUnreached || frontierA + frontierB >= best) break;
+    if (frontierA <= frontierB)
+      fromA.SettleNext(allowed, meets(fromB));
+    else
+      fromB.SettleNext(allowed, meets(fromA));
+  }
+  if (meet < 0) return {};
+  std::vector<int32_t> path = fromA.PathTo(meet);
+  std::vector<int32_t> back = fromB.PathTo(meet);
+  path.insert(path.end(), back.rbegin(), back.rend());
+  return path;
+}
 
 // Walks the edges from `start`, recording the points passed, the direction
 // of each section and the sums of setups and height differences.
@@ -203,17 +253,29 @@ Forest BuildForest(const SectionGraph& graph, PathSearch& search) {
   return forest;
 }
 
+// The path through the forest from a to b (in one part).
+std::vector<int32_t> TreePath(const SectionGraph& graph, const Forest& forest, int32_t a, int32_t b) {
+  std::vector<int32_t> fromA;
+  std::vector<int32_t> fromB;
+  auto up = [&](int32_t& v, std::vector<int32_t>& path) {
+    path.push_back(forest.parentEdge[static_cast<size_t>(v)]);
+    v = graph.Other(path.back(), v);
+  };
+  while (forest.depth[static_cast<size_t>(a)] > forest.depth[static_cast<size_t>(b)]) up(a, fromA);
+  while (forest.depth[static_cast<size_t>(b)] > forest.depth[static_cast<size_t>(a)]) up(b, fromB);
+  while (a != b) up(a, fromA), up(b, fromB);
+  fromA.insert(fromA.end(), fromB.rbegin(), fromB.rend());
+  return fromA;
+}
+
 // Setups around the fundamental cycle of a non-tree edge: the order in which
 // the loops are chosen, short ones first.
 double TreeCycleLength(const SectionGraph& graph, const Forest& forest, int32_t edge) {
-  int32_t a = graph.edges[static_cast<size_t>(edge)].from;
-  int32_t b = graph.edges[static_cast<size_t>(edge)].to;
-  const double ends = forest.distance[static_cast<size_t>(a)] + forest.distance[static_cast<size_t>(b)];
-  auto up = [&](int32_t v) { return graph.Other(forest.parentEdge[static_cast<size_t>(v)], v); };
-  while (forest.depth[static_cast<size_t>(a)] > forest.depth[static_cast<size_t>(b)]) a = up(a);
-  while (forest.depth[static_cast<size_t>(b)] > forest.depth[static_cast<size_t>(a)]) b = up(b);
-  while (a != b) a = up(a), b = up(b);
-  return ends - 2 * forest.distance[static_cast<size_t>(a)] + graph.edges[static_cast<size_t>(edge)].weight;
+  double length = graph.edges[static_cast<size_t>(edge)].weight;
+  for (const int32_t e : TreePath(graph, forest, graph.edges[static_cast<size_t>(edge)].from,
+                                  graph.edges[static_cast<size_t>(edge)].to))
+    length += graph.edges[static_cast<size_t>(e)].weight;
+  return length;
 }
 
 // The loops: the edges outside the forest are taken shortest fundamental
@@ -222,8 +284,9 @@ double TreeCycleLength(const SectionGraph& graph, const Forest& forest, int32_t 
 // holds, so the loops are independent and, being as many as the edges outside
 // the forest, a basis; each is the shortest such cycle, which keeps the basis
 // near the minimum on a levelling net.
-void AddLoops(const TKorNet& net, const SectionGraph& graph, const Forest& forest, PathSearch& search,
-              std::vector<Closure>& out) {
+void AddLoops(const TKorNet& net, const SectionGraph& graph, const Forest& forest, std::vector<Closure>& out) {
+  PathSearch fromEnd(graph);
+  PathSearch fromStart(graph);
   std::vector<char> allowed(graph.edges.size(), 0);
   std::vector<int32_t> chords;
   for (size_t e = 0; e < graph.edges.size(); ++e) {
@@ -245,10 +308,13 @@ void AddLoops(const TKorNet& net, const SectionGraph& graph, const Forest& fores
                    [&](int32_t a, int32_t b) { return length[static_cast<size_t>(a)] < length[static_cast<size_t>(b)]; });
   for (const int32_t e : chords) {
     const Edge& edge = graph.edges[static_cast<size_t>(e)];
-    search.Run(edge.to, allowed, edge.from);
+    // The path from the chord's end back to its start continues the loop
+    // after the chord; the path through the forest is the one to beat.
+    const double bound = length[static_cast<size_t>(e)] - edge.weight;
+    std::vector<int32_t> path = ShortestPath(edge.to, edge.from, allowed, fromEnd, fromStart, bound);
+    if (path.empty()) path = TreePath(graph, forest, edge.to, edge.from);
     std::vector<int32_t> loop{e};
-    for (const int32_t step : search.PathTo(edge.from)) loop.push_back(step);
-    // PathTo runs from edge.to back to edge.from, which continues the loop after e.
+    loop.insert(loop.end(), path.begin(), path.end());
     out.push_back(Walk(net, graph, ClosureKind::Loop, edge.from, loop));
     allowed[static_cast<size_t>(e)] = 1;
   }
@@ -263,7 +329,7 @@ void AddLines(const TKorNet& net, const SectionGraph& graph, PathSearch& search,
   std::vector<int32_t> benchmarks;
   for (size_t v = 0; v < graph.VertexCount(); ++v) {
     if (!graph.IsBenchmark(static_cast<int32_t>(v))) continue;
-    const int32_t p = FindPoint(net, graph.names[v]);
+    const int32_t p = graph.pointRows[v];
     if (p < 0) {
       result.warnings.push_back("Репер «" + graph.names[v] +
                                 "» отсутствует в таблице точек сети, линии к нему не вычислены. Выполните "
@@ -297,7 +363,7 @@ LoopsAndLines FindLoopsAndLines(const TKorNet& net) {
   for (size_t v = 0; v < graph.VertexCount(); ++v)
     if (!graph.IsBenchmark(static_cast<int32_t>(v))) ++result.unknownCount;
   const Forest forest = BuildForest(graph, search);
-  AddLoops(net, graph, forest, search, result.closures);
+  AddLoops(net, graph, forest, result.closures);
   result.loopCount = static_cast<int32_t>(result.closures.size());
   AddLines(net, graph, search, result);
   return result;
