@@ -8,6 +8,7 @@
 #include "KorData.h"
 #include "KorNets.h"
 #include "ListClasses.h"
+#include "Tolerance.h"
 
 namespace korvado {
 
@@ -19,6 +20,8 @@ struct AppState {
   int32_t ActiveSectionIndex = -1;
   TIntList SearchHits;
   uint16_t IterationCounter = 0;
+  // The class whose tolerance the loops and lines are checked against.
+  Tolerance LoopTolerance;
   // Set by every edit of the journal or the nets; cleared by open and save.
   bool Changed = false;
 

@@ -9,7 +9,8 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed"};
+const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed",
+                                               "class",   "coefficient"};
 
 }  // namespace
 

@@ -29,6 +29,12 @@ const std::map<std::string, std::string> kCommandHelp = {
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
      "report, one \"name<TAB>elevation\" line per row.\n"},
+    {"loops",
+     "usage: korvado-cli loops FILE --net N [--class tech|iv|custom] [--coefficient K]\n"
+     "Prints JSON with the independent closed loops of net N and the lines from its first benchmark\n"
+     "to every other benchmark of the same part, each with its points, sections (index in the net,\n"
+     "direction), setups n, misclosure f and allowed misclosure k*sqrt(n) mm: k is 10 for tech\n"
+     "(the default), 5 for iv, K for custom.\n"},
 };
 
 }  // namespace
@@ -45,7 +51,8 @@ std::string HelpText(const std::string& command) {
          "  check FILE            checks the file; \"ok\" or the reason\n"
          "  resave IN OUT         reads and writes again\n"
          "  adjust FILE --net N   point table, fixed elevations and adjustment sweeps\n"
-         "  report FILE --net N   the elevation table of a section or the net report\n\n"
+         "  report FILE --net N   the elevation table of a section or the net report\n"
+         "  loops FILE --net N    loop and line misclosures against the tolerance\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }
