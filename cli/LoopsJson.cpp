@@ -1,6 +1,16 @@
 #include "LoopsJson.h"
 
+#include <cmath>
+
 namespace korvado::cli {
+
+namespace {
+
+// Sums of height differences in hundredths carry binary noise in the last
+// digits; micrometres of a millimetre are far below any tolerance.
+double Micro(double x) { return std::round(x * 1e6) / 1e6; }
+
+}  // namespace
 
 nlohmann::ordered_json LoopsJson(const LoopsView& view) {
   using Json = nlohmann::ordered_json;
@@ -12,9 +22,9 @@ nlohmann::ordered_json LoopsJson(const LoopsView& view) {
     loops.push_back({{"kind", closure.kind == ClosureKind::Loop ? "loop" : "line"},
                      {"points", closure.points},
                      {"sections", sections},
-                     {"setups", closure.setups},
-                     {"misclosure", closure.misclosure},
-                     {"allowed", AllowedMisclosure(view.coefficient, closure.setups)},
+                     {"setups", Micro(closure.setups)},
+                     {"misclosure", Micro(closure.misclosure)},
+                     {"allowed", Micro(AllowedMisclosure(view.coefficient, closure.setups))},
                      {"passed", static_cast<bool>(view.passed[k])}});
   }
   return Json{{"coefficient", view.coefficient}, {"loops", loops}};

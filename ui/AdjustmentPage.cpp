@@ -2,10 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
 #include "KorIcons.h"
+#include "LoopCommands.h"
 #include "MainForm.h"
 #include "OriginAltitudeForm.h"
 
@@ -58,7 +60,11 @@ void TAdjustmentPage::btnInputAltitudeClick() {
   if (dialog.exec() != QDialog::Accepted) CancelOriginAltitudes(state_);
 }
 
+// A loop over its tolerance points at a blunder, but the surveyor may still
+// want the sweep: it is said in the status bar and the sweep goes on.
 void TAdjustmentPage::btnEquateClick() {
+  if (const std::string warning = FailingLoopsWarning(state_); !warning.empty())
+    form_.statusBar()->showMessage(QString::fromStdString(warning), 20000);
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 

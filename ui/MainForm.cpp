@@ -14,6 +14,7 @@
 #include "JournalPage.h"
 #include "KorIcons.h"
 #include "KorvadoApplication.h"
+#include "LoopsDock.h"
 #include "MakeAction.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
@@ -30,6 +31,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateToolBars();
   CreateStatusBar();
   CreatePages();
+  CreatePanes();
   ConnectActions();
   ApplySettings();
 }
@@ -91,7 +93,8 @@ void TMainForm::CreateMenus() {
   data->addSeparator();
   data->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
-  menuBar()->addMenu(QStringLiteral("С&еть"))->addAction(acNetsBrowser);
+  netMenu_ = menuBar()->addMenu(QStringLiteral("С&еть"));
+  netMenu_->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
   help->addAction(acOpenExample);
   help->addSeparator();
@@ -140,6 +143,17 @@ void TMainForm::CreatePages() {
   PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
   PageControl1->addTab(ElevationPage, QStringLiteral("Отметки точек"));
   setCentralWidget(PageControl1);
+}
+
+// Panes that sit beside the pages, each shown from the «Сеть» menu.
+void TMainForm::CreatePanes() {
+  LoopsPane = new LoopsDock(state_, *this);
+  addDockWidget(Qt::BottomDockWidgetArea, LoopsPane);
+  LoopsPane->hide();
+  netMenu_->addAction(LoopsPane->toggleViewAction());
+  connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
+    RunGuarded([&] { SelectSectionsInAltitudeTree(*this, net, sections); });
+  });
 }
 
 void TMainForm::ConnectActions() {

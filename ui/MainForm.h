@@ -29,6 +29,7 @@ class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
+class LoopsDock;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -91,6 +92,7 @@ class TMainForm : public QMainWindow {
   TNetSystemPage* NetSystemPage;
   TAdjustmentPage* AdjustmentPage;
   TElevationPage* ElevationPage;
+  LoopsDock* LoopsPane;
 
  public slots:
   void acNewExecute();
@@ -117,6 +119,7 @@ class TMainForm : public QMainWindow {
   void CreateToolBars();
   void CreateStatusBar();
   void CreatePages();
+  void CreatePanes();
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();
@@ -143,6 +146,7 @@ class TMainForm : public QMainWindow {
   QPointer<TNetNameDlg> netNameDlg_;
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
+  QMenu* netMenu_ = nullptr;
   TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
 };
 
