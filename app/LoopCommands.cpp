@@ -41,13 +41,17 @@ LoopsView CurrentNetLoops(const AppState& state) {
     view.refusal = "Сеть не выбрана. Выберите сеть в списке сетей.";
     return view;
   }
-  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  return NetLoops(state.Nets.NetAt(state.CurrentNetIndex), state.CurrentNetIndex, state.LoopTolerance);
+}
+
+LoopsView NetLoops(const TKorNet& net, int32_t index, const Tolerance& tolerance) {
+  LoopsView view;
   if (net.SectionCount() == 0) {
     view.refusal = "В сети нет звеньев: полигонов и линий нет.";
     return view;
   }
-  view.net = state.CurrentNetIndex;
-  view.coefficient = state.LoopTolerance.Coefficient();
+  view.net = index;
+  view.coefficient = tolerance.Coefficient();
   view.formula = ToleranceFormulaText(view.coefficient);
   LoopsAndLines found = FindLoopsAndLines(net);
   view.warnings = std::move(found.warnings);

@@ -43,6 +43,8 @@ std::vector<std::string> LoopColumnTitles();
 
 // The loops and lines of the current net against the tolerance of the state.
 LoopsView CurrentNetLoops(const AppState& state);
+// The same for net `index` of the list, which must exist.
+LoopsView NetLoops(const TKorNet& net, int32_t index, const Tolerance& tolerance);
 
 // The view as tab-separated lines: the rule, the titles, one line per row.
 std::string LoopsText(const LoopsView& view);

@@ -4,6 +4,7 @@
 // are far from local, the hard case for the search of short loops.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 

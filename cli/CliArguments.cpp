@@ -10,7 +10,7 @@ namespace korvado::cli {
 namespace {
 
 const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed",
-                                               "class",   "coefficient"};
+                                               "class",   "coefficient", "svg"};
 
 }  // namespace
 

@@ -11,7 +11,9 @@
 #include "DataFileMessages.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
+#include "DiagramSvg.h"
 #include "FileCommands.h"
+#include "FileReplace.h"
 #include "LoopsJson.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
@@ -182,6 +184,15 @@ int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+int Diagram(const CliArguments& arguments) {
+  RequirePositional(arguments, 1);
+  if (!arguments.options.count("svg")) throw UsageError("--svg OUT.svg is required");
+  AppState state = OpenState(arguments.positional[0]);
+  SelectNet(state, arguments);
+  ReplaceFileContents(arguments.options.at("svg"), DiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex)));
+  return 0;
+}
+
 void SetSeparator(const CliArguments& arguments) {
   const auto found = arguments.options.find("decimal-separator");
   const std::string separator = found == arguments.options.end() ? "." : found->second;
@@ -201,6 +212,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "resave") return Resave(arguments);
   if (arguments.command == "adjust") return Adjust(arguments, out);
   if (arguments.command == "loops") return Loops(arguments, out, err);
+  if (arguments.command == "diagram") return Diagram(arguments);
   return Report(arguments, out);
 }
 

@@ -35,6 +35,11 @@ const std::map<std::string, std::string> kCommandHelp = {
      "to every other benchmark of the same part, each with its points, sections (index in the net,\n"
      "direction), setups n, misclosure f and allowed misclosure k*sqrt(n) mm: k is 10 for tech\n"
      "(the default), 5 for iv, K for custom.\n"},
+    {"diagram",
+     "usage: korvado-cli diagram FILE --net N --svg OUT.svg\n"
+     "Draws net N as an SVG picture: benchmarks as triangles, nodal points as circles, pendent points\n"
+     "as small hollow circles, every section as one path with an arrow and its (n, h); sections of\n"
+     "loops and lines over the technical tolerance in red.\n"},
 };
 
 }  // namespace
@@ -52,7 +57,8 @@ std::string HelpText(const std::string& command) {
          "  resave IN OUT         reads and writes again\n"
          "  adjust FILE --net N   point table, fixed elevations and adjustment sweeps\n"
          "  report FILE --net N   the elevation table of a section or the net report\n"
-         "  loops FILE --net N    loop and line misclosures against the tolerance\n\n"
+         "  loops FILE --net N    loop and line misclosures against the tolerance\n"
+         "  diagram FILE --net N --svg OUT.svg   the net diagram as SVG\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

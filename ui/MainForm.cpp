@@ -16,6 +16,8 @@
 #include "KorvadoApplication.h"
 #include "LoopsDock.h"
 #include "MakeAction.h"
+#include "NetConstructionCommands.h"
+#include "NetDiagramPage.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "TypePointDlg.h"
@@ -151,9 +153,26 @@ void TMainForm::CreatePanes() {
   addDockWidget(Qt::BottomDockWidgetArea, LoopsPane);
   LoopsPane->hide();
   netMenu_->addAction(LoopsPane->toggleViewAction());
+  DiagramPage = new NetDiagramPage(state_, PageControl1);
+  PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
   connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
-    RunGuarded([&] { SelectSectionsInAltitudeTree(*this, net, sections); });
+    RunGuarded([&] {
+      SelectSectionsInAltitudeTree(*this, net, sections);
+      DiagramPage->HighlightLoop(net, sections);
+    });
   });
+  connect(DiagramPage, &NetDiagramPage::SectionClicked, this, [this](int net, int section) {
+    RunGuarded([&] { SelectSectionOnPages(net, section); });
+  });
+}
+
+// A section clicked on the diagram: its elevations on «Отметки точек», and
+// on the construction page the active section when the net is the current one.
+void TMainForm::SelectSectionOnPages(int net, int section) {
+  SelectSectionsInAltitudeTree(*this, net, {section});
+  if (net != state_.CurrentNetIndex) return;
+  NetSystemPage->UpDown1->SetPosition(StepActiveSectionCounter(state_, section + 1));
+  NetSystemPage->RefreshActiveSectionView();
 }
 
 void TMainForm::ConnectActions() {

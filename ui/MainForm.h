@@ -30,6 +30,7 @@ class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
 class LoopsDock;
+class NetDiagramPage;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -93,6 +94,7 @@ class TMainForm : public QMainWindow {
   TAdjustmentPage* AdjustmentPage;
   TElevationPage* ElevationPage;
   LoopsDock* LoopsPane;
+  NetDiagramPage* DiagramPage;
 
  public slots:
   void acNewExecute();
@@ -120,6 +122,7 @@ class TMainForm : public QMainWindow {
   void CreateStatusBar();
   void CreatePages();
   void CreatePanes();
+  void SelectSectionOnPages(int net, int section);
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();
