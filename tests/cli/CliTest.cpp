@@ -282,10 +282,24 @@ TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
   EXPECT_NE(bare.err.find("Создание нулевых отметок"), std::string::npos);
 }
 
+TEST_F(KorvadoCli, DiagramWritesOnePathPerSectionAndEveryName) {
+  const std::string file = WriteAdjustmentNet();
+  const std::string svg = Path("net.svg");
+  ASSERT_EQ(Run({"diagram", file, "--net", "0", "--svg", svg}).status, 0);
+  std::ifstream in(svg);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t paths = 0;
+  for (size_t at = text.find("<path "); at != std::string::npos; at = text.find("<path ", at + 1)) ++paths;
+  EXPECT_EQ(paths, 2u);
+  for (const char* name : {">A<", ">K<", ">B<", ">P<"}) EXPECT_NE(text.find(name), std::string::npos) << name;
+  EXPECT_EQ(Run({"diagram", file, "--net", "0"}).status, 2);
+  EXPECT_EQ(Run({"diagram", file, "--net", "0", "--svg", Path("no/such/folder/net.svg")}).status, 2);
+}
+
 TEST_F(KorvadoCli, HelpForTheProgramAndEachCommand) {
   const CliResult program = Run({"--help"});
   EXPECT_EQ(program.status, 0);
-  for (const char* command : {"dump", "check", "resave", "adjust", "report", "loops"}) {
+  for (const char* command : {"dump", "check", "resave", "adjust", "report", "loops", "diagram"}) {
     EXPECT_NE(program.out.find(command), std::string::npos);
     const CliResult help = Run({command, "--help"});
     EXPECT_EQ(help.status, 0);
