@@ -3,24 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "LocaleSeparatorTest.h"
+#include "LoopNets.h"
 
 namespace korvado {
 namespace {
 
-// A triangle of nodal points hung on benchmark A, closing to +0.25 over 6
-// setups, and a line A -> C to benchmark C closing to -0.03 over 1 setup.
 AppState TriangleState() {
   AppState state;
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.00, 2, 1);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.00, 2, 2);
-  net.AddSection("L", "A", kNodalPoint, kFixedPoint, -2.75, 2, 3);
-  net.AddSection("A", "C", kFixedPoint, kFixedPoint, 0.47, 1, 4);
-  net.AddPoint("A", kFixedPoint, 10.0);
-  net.AddPoint("K", kNodalPoint, 0);
-  net.AddPoint("L", kNodalPoint, 0);
-  net.AddPoint("C", kFixedPoint, 10.5);
-  state.CurrentNetIndex = 0;
+  testnets::AddTriangleNet(state);
   return state;
 }
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "../app/LoopNets.h"
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
 #include "LoopsDock.h"
@@ -19,26 +20,12 @@
 namespace korvado {
 namespace {
 
-// A triangle on benchmark A closing to +0.25 over 6 setups, and a line A -> C
-// closing to -0.03 over 1 setup.
-void BuildTriangleNet(AppState& state) {
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.00, 2, 1);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.00, 2, 2);
-  net.AddSection("L", "A", kNodalPoint, kFixedPoint, -2.75, 2, 3);
-  net.AddSection("A", "C", kFixedPoint, kFixedPoint, 0.47, 1, 4);
-  for (const auto& [name, type, h] : {std::tuple{"A", kFixedPoint, 10.0}, {"K", kNodalPoint, 0.0},
-                                      {"L", kNodalPoint, 0.0}, {"C", kFixedPoint, 10.5}})
-    net.AddPoint(name, type, h);
-  state.CurrentNetIndex = 0;
-}
-
 TEST(LoopsDock, ClassRowsSelectionCopyWarningAndSettings) {
   SeparatorScope separators('.', ",");
   WorkingFolder folder;
   {
     std::unique_ptr<TMainForm> form = ShowMainForm();
-    BuildTriangleNet(form->State());
+    testnets::AddTriangleNet(form->State());
     LoopsDock& dock = *form->LoopsPane;
     dock.toggleViewAction()->trigger();
     ASSERT_TRUE(dock.isVisible());

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "../app/LoopNets.h"
 #include "ElevationPage.h"
 #include "LoopsDock.h"
 #include "MainForm.h"
@@ -18,20 +19,12 @@
 namespace korvado {
 namespace {
 
-// Benchmarks A, C; nodal K, L; triangle A-K-L closing +0.25 over 6 setups,
-// a parallel K-L, a line A-C, a pendent point P from K.
+// The triangle net with a parallel K-L (section 4, closing -0.01 with K-L)
+// and a pendent point P from K.
 void BuildNet(AppState& state) {
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.00, 2, 1);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.00, 2, 2);
-  net.AddSection("L", "A", kNodalPoint, kFixedPoint, -2.75, 2, 3);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 4);
-  net.AddSection("A", "C", kFixedPoint, kFixedPoint, 0.50, 1, 5);
+  TKorNet& net = testnets::AddTriangleNet(state);
+  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5);
   net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6);
-  for (const auto& [name, type, h] : {std::tuple{"A", kFixedPoint, 10.0}, {"K", kNodalPoint, 0.0},
-                                      {"L", kNodalPoint, 0.0}, {"C", kFixedPoint, 10.5}})
-    net.AddPoint(name, type, h);
-  state.CurrentNetIndex = 0;
   state.LoopTolerance = {ToleranceClass::Custom, 0.1};
 }
 
@@ -62,16 +55,16 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   EXPECT_EQ(lines, 1);
   EXPECT_EQ(names, QStringList({"A", "C", "K", "L", "P"}));
   EXPECT_EQ(page.Scene->SectionItem(0)->pen().color(), QColor(208, 0, 0)) << "the failing triangle is red";
-  EXPECT_EQ(page.Scene->SectionItem(4)->pen().color(), QColor(48, 48, 48));
+  EXPECT_EQ(page.Scene->SectionItem(3)->pen().color(), QColor(48, 48, 48));
 
-  // A click on section 3 (the parallel K-L) selects it on both other pages.
-  QGraphicsPathItem* parallel = page.Scene->SectionItem(3);
+  // A click on section 4 (the parallel K-L) selects it on both other pages.
+  QGraphicsPathItem* parallel = page.Scene->SectionItem(4);
   const QPointF onCurve = parallel->path().pointAtPercent(0.3);
   QTest::mouseClick(page.DiagramBox->viewport(), Qt::LeftButton, {}, page.DiagramBox->mapFromScene(onCurve));
   QTreeWidget* tree = form->ElevationPage->AltitudeTree;
   ASSERT_NE(tree->currentItem(), nullptr);
-  EXPECT_EQ(tree->topLevelItem(0)->indexOfChild(tree->currentItem()), 3);
-  EXPECT_EQ(form->State().ActiveSectionIndex, 3);
+  EXPECT_EQ(tree->topLevelItem(0)->indexOfChild(tree->currentItem()), 4);
+  EXPECT_EQ(form->State().ActiveSectionIndex, 4);
 
   // A loop chosen in «Невязки» is drawn blue and thick.
   LoopsDock& dock = *form->LoopsPane;
@@ -84,7 +77,7 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
       if (page.Scene->SectionItem(s)->pen().color() == QColor(20, 90, 220)) found.push_back(s);
     return found;
   }();
-  EXPECT_EQ(sections, (std::vector<int32_t>{1, 3}));
+  EXPECT_EQ(sections, (std::vector<int32_t>{1, 4}));
 
   page.btnFitDiagram->click();
   EXPECT_TRUE(page.DiagramBox->mapToScene(page.DiagramBox->viewport()->rect()).boundingRect().contains(
