@@ -10,6 +10,7 @@
 #include "KorNets.h"
 #include "LeastSquares.h"
 #include "ListClasses.h"
+#include "Tolerance.h"
 
 namespace korvado {
 
@@ -27,6 +28,8 @@ struct AppState {
   // The last least-squares result and what it was computed from; the
   // accuracy view shows it while the net is unchanged.
   std::optional<LeastSquaresReport> LastLeastSquares;
+  // The class whose tolerance the loops and lines are checked against.
+  Tolerance LoopTolerance;
   // Set by every edit of the journal or the nets; cleared by open and save.
   bool Changed = false;
 

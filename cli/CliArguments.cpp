@@ -9,8 +9,8 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net",     "section", "sweeps", "save", "decimal-separator",
-                                               "fixed",   "pdf",     "html",   "sigma-setup"};
+const std::set<std::string> kValueOptions = {"net",  "section", "sweeps",      "save", "decimal-separator", "fixed",
+                                               "pdf",  "html",    "sigma-setup", "class", "coefficient",     "svg"};
 
 }  // namespace
 

@@ -1,7 +1,9 @@
 #include "CliCommands.h"
 
 #include <algorithm>
+#include <cmath>
 #include <nlohmann/json.hpp>
+#include <optional>
 
 #include "AdjustmentCommands.h"
 #include "AdjustmentStatement.h"
@@ -10,10 +12,12 @@
 #include "DataFileMessages.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
+#include "DiagramSvg.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
+#include "LoopsJson.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -191,6 +195,52 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
+Tolerance ToleranceOption(const CliArguments& arguments) {
+  const auto option = [&](const char* name) {
+    const auto found = arguments.options.find(name);
+    return found == arguments.options.end() ? std::optional<std::string>() : found->second;
+  };
+  Tolerance tolerance;
+  const std::optional<std::string> coefficient = option("coefficient");
+  const std::string className = option("class").value_or(coefficient ? "custom" : "tech");
+  const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(className);
+  if (!levelClass) throw UsageError("--class must be tech, iv or custom, not '" + className + "'");
+  tolerance.levelClass = *levelClass;
+  if ((*levelClass == ToleranceClass::Custom) != coefficient.has_value())
+    throw UsageError("--coefficient K goes with --class custom, and only with it");
+  if (coefficient) {
+    try {
+      tolerance.customCoefficient = ParseDouble(*coefficient);
+    } catch (const ConversionError&) {
+      tolerance.customCoefficient = -1;
+    }
+    if (!(tolerance.customCoefficient > 0) || !std::isfinite(tolerance.customCoefficient))
+      throw UsageError("--coefficient needs a positive number, not '" + *coefficient + "'");
+  }
+  return tolerance;
+}
+
+int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
+  RequirePositional(arguments, 1);
+  AppState state = OpenState(arguments.positional[0]);
+  SelectNet(state, arguments);
+  state.LoopTolerance = ToleranceOption(arguments);
+  const LoopsView view = CurrentNetLoops(state);
+  if (!view.refusal.empty()) throw KorvadoError(view.refusal);
+  for (const std::string& warning : view.warnings) err << "korvado-cli: " << warning << "\n";
+  out << LoopsJson(view).dump(2) << "\n";
+  return 0;
+}
+
+int Diagram(const CliArguments& arguments) {
+  RequirePositional(arguments, 1);
+  if (!arguments.options.count("svg")) throw UsageError("--svg OUT.svg is required");
+  AppState state = OpenState(arguments.positional[0]);
+  SelectNet(state, arguments);
+  SaveDiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex), arguments.options.at("svg"));
+  return 0;
+}
+
 void SetSeparator(const CliArguments& arguments) {
   const auto found = arguments.options.find("decimal-separator");
   const std::string separator = found == arguments.options.end() ? "." : found->second;
@@ -210,6 +260,8 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "resave") return Resave(arguments);
   if (arguments.command == "adjust") return Adjust(arguments, out);
   if (arguments.command == "lsq") return LeastSquares(arguments, out);
+  if (arguments.command == "loops") return Loops(arguments, out, err);
+  if (arguments.command == "diagram") return Diagram(arguments);
   return Report(arguments, out);
 }
 

@@ -40,6 +40,17 @@ const std::map<std::string, std::string> kCommandHelp = {
      "report, one \"name<TAB>elevation\" line per row. With --pdf or --html it writes the net's\n"
      "adjustment statement and catalogue of heights instead, as a PDF file (no display needed)\n"
      "or a web page.\n"},
+    {"loops",
+     "usage: korvado-cli loops FILE --net N [--class tech|iv|custom] [--coefficient K]\n"
+     "Prints JSON with the independent closed loops of net N and the lines from its first benchmark\n"
+     "to every other benchmark of the same part, each with its points, sections (index in the net,\n"
+     "direction), setups n, misclosure f and allowed misclosure k*sqrt(n) mm: k is 10 for tech\n"
+     "(the default), 5 for iv, K for custom.\n"},
+    {"diagram",
+     "usage: korvado-cli diagram FILE --net N --svg OUT.svg\n"
+     "Draws net N as an SVG picture: benchmarks as triangles, nodal points as circles, pendent points\n"
+     "as small hollow circles, every section as one path with an arrow and its (n, h); sections of\n"
+     "loops and lines over the technical tolerance in red.\n"},
 };
 
 }  // namespace
@@ -57,7 +68,9 @@ std::string HelpText(const std::string& command) {
          "  resave IN OUT         reads and writes again\n"
          "  adjust FILE --net N   point table, fixed elevations and adjustment sweeps\n"
          "  lsq FILE --net N      least-squares adjustment with accuracy figures\n"
-         "  report FILE --net N   the elevation table of a section or the net report\n\n"
+         "  report FILE --net N   the elevation table of a section or the net report\n"
+         "  loops FILE --net N    loop and line misclosures against the tolerance\n"
+         "  diagram FILE --net N --svg OUT.svg   the net diagram as SVG\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

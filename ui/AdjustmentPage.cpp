@@ -6,6 +6,7 @@
 
 #include "CommandGuard.h"
 #include "KorIcons.h"
+#include "LoopCommands.h"
 #include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 
@@ -72,13 +73,22 @@ void TAdjustmentPage::btnInputAltitudeClick() {
   if (dialog.exec() != QDialog::Accepted) CancelOriginAltitudes(state_);
 }
 
+// A loop over its tolerance points at a blunder, but the surveyor may still
+// want the adjustment: it is said in the status bar and the adjustment goes on.
+void TAdjustmentPage::WarnOfFailingLoops() {
+  if (const std::string warning = FailingLoopsWarning(state_); !warning.empty())
+    emit statusMessage(QString::fromStdString(warning));
+}
+
 void TAdjustmentPage::btnEquateClick() {
+  WarnOfFailingLoops();
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 
 void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
 
 void TAdjustmentPage::btnLeastSquaresClick() {
+  WarnOfFailingLoops();
   const std::optional<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
   if (!view) return;
   ShowLeastSquaresView(*view);

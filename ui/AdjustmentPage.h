@@ -44,8 +44,11 @@ class TAdjustmentPage : public QWidget {
  signals:
   // Least squares has written the heights: the window shows the page and «Оценка точности».
   void leastSquaresShown();
+  // A passing remark for the status bar.
+  void statusMessage(const QString& text);
 
  private:
+  void WarnOfFailingLoops();
   void ShowEquateView(const EquateView& view);
   void ShowLeastSquaresView(const LeastSquaresListView& view);
   void FillEquateRows(const std::vector<EquateRow>& rows);

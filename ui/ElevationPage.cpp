@@ -134,11 +134,19 @@ void TElevationPage::acCopyFromAltitudeTableExecute() {
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
-// The tree is rebuilt first: it may be stale or not built yet.
-void TElevationPage::ShowSection(int32_t net, int32_t section) {
-  btnUpDateTreeClick();
+// The tree is refilled first when it does not match the nets (or is not built yet).
+void TElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& sections) {
+  const TNetList& nets = state_.Nets;
+  if (net < 0 || net >= nets.NetCount() || sections.empty()) return;
+  const bool stale = AltitudeTree->topLevelItemCount() != nets.NetCount() ||
+                     AltitudeTree->topLevelItem(net)->childCount() != nets.NetAt(net).SectionCount();
+  if (stale) btnUpDateTreeClick();
   QTreeWidgetItem* netNode = AltitudeTree->topLevelItem(net);
-  if (QTreeWidgetItem* node = netNode ? netNode->child(section) : nullptr) AltitudeTree->setCurrentItem(node);
+  if (!netNode) return;
+  AltitudeTree->clearSelection();
+  if (QTreeWidgetItem* first = netNode->child(sections.front())) AltitudeTree->setCurrentItem(first);
+  for (const int32_t s : sections)
+    if (QTreeWidgetItem* node = netNode->child(s)) node->setSelected(true);
 }
 
 TElevationPage::NodePlace TElevationPage::PlaceOf(QTreeWidgetItem* node) const {

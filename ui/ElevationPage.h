@@ -9,6 +9,7 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QWidget>
+#include <vector>
 
 #include "AppState.h"
 #include "ElevationCommands.h"
@@ -40,8 +41,8 @@ class TElevationPage : public QWidget {
   void btnNetReportClick();
   void acSelectAltitudeTableExecute();
   void acCopyFromAltitudeTableExecute();
-  // Rebuilds the tree, selects the node of a section and shows its table.
-  void ShowSection(int32_t net, int32_t section);
+  // Selects the nodes of sections of a net and shows the first one's table.
+  void ShowSections(int32_t net, const std::vector<int32_t>& sections);
 
  private:
   // The net and section of a tree node; section -1 for a net node, net -1 for no node.

@@ -14,7 +14,10 @@
 #include "JournalPage.h"
 #include "KorIcons.h"
 #include "KorvadoApplication.h"
+#include "LoopsDock.h"
 #include "MakeAction.h"
+#include "NetConstructionCommands.h"
+#include "NetDiagramPage.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "TypePointDlg.h"
@@ -26,6 +29,8 @@ namespace {
 
 // Room for the four page tabs and every column of the journal grids.
 constexpr QSize kDefaultSize(1024, 720);
+// How long a passing remark stays in the status bar.
+constexpr int kPassingRemarkMilliseconds = 20000;
 
 }  // namespace
 
@@ -39,6 +44,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateStatusBar();
   CreatePages();
   CreateAccuracyView();
+  CreatePanes();
   ConnectActions();
   ApplySettings();
   // Every command may change the data; the mark follows once its events are handled.
@@ -181,7 +187,7 @@ void TMainForm::CreateAccuracyView() {
   });
   connect(AccuracyView, &TAccuracyView::sectionChosen, this, [this](int32_t net, int32_t section) {
     PageControl1->setCurrentWidget(ElevationPage);
-    ElevationPage->ShowSection(net, section);
+    ElevationPage->ShowSections(net, {section});
   });
   // After the window has taken the new current net.
   connect(ComboBox1, &QComboBox::activated, AccuracyView, &TAccuracyView::Refresh, Qt::QueuedConnection);
@@ -189,6 +195,35 @@ void TMainForm::CreateAccuracyView() {
   netMenu_->addSeparator();
   netMenu_->addAction(acLeastSquares);
   netMenu_->addAction(AccuracyView->toggleViewAction());
+}
+
+// Panes that sit beside the pages, each shown from the «Сеть» menu.
+void TMainForm::CreatePanes() {
+  LoopsPane = new LoopsDock(state_, *this, this);
+  addDockWidget(Qt::BottomDockWidgetArea, LoopsPane);
+  LoopsPane->hide();
+  netMenu_->addAction(LoopsPane->toggleViewAction());
+  connect(AdjustmentPage, &TAdjustmentPage::statusMessage, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kPassingRemarkMilliseconds); });
+  DiagramPage = new NetDiagramPage(state_, PageControl1);
+  PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
+  connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
+    RunGuarded([&] {
+      ElevationPage->ShowSections(net, sections);
+      DiagramPage->HighlightLoop(net, sections);
+    });
+  });
+  connect(DiagramPage, &NetDiagramPage::SectionClicked, this, [this](int net, int section) {
+    RunGuarded([&] { SelectSectionOnPages(net, section); });
+  });
+}
+
+// A section clicked on the diagram: its elevations on «Отметки точек», and
+// on the construction page the active section when the net is the current one.
+void TMainForm::SelectSectionOnPages(int net, int section) {
+  ElevationPage->ShowSections(net, {section});
+  if (net != state_.CurrentNetIndex) return;
+  NetSystemPage->ShowActiveSection(section);
 }
 
 void TMainForm::ConnectActions() {

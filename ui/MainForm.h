@@ -32,6 +32,8 @@ class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
 class TAccuracyView;
+class LoopsDock;
+class NetDiagramPage;
 
 class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
@@ -98,6 +100,8 @@ class TMainForm : public QMainWindow, public PageHost {
   TAdjustmentPage* AdjustmentPage;
   TElevationPage* ElevationPage;
   TAccuracyView* AccuracyView;
+  LoopsDock* LoopsPane;
+  NetDiagramPage* DiagramPage;
 
  public slots:
   void acNewExecute();
@@ -126,6 +130,8 @@ class TMainForm : public QMainWindow, public PageHost {
   void CreatePages();
   // The dock «Оценка точности», hidden until asked for, and its menu entries.
   void CreateAccuracyView();
+  void CreatePanes();
+  void SelectSectionOnPages(int net, int section);
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();

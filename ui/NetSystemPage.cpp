@@ -242,6 +242,11 @@ void TNetSystemPage::UpDown1Click() {
   RefreshActiveSectionView();
 }
 
+void TNetSystemPage::ShowActiveSection(int32_t section) {
+  UpDown1->SetPosition(StepActiveSectionCounter(state_, section + 1));
+  RefreshActiveSectionView();
+}
+
 void TNetSystemPage::ShowActiveSectionCounter() {
   UpDown1->SetPosition(HasActiveSection(state_) ? state_.ActiveSectionIndex + 1 : 0);
   if (UpDown1->Position() == 0) Edit1->clear();

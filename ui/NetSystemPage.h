@@ -64,6 +64,8 @@ class TNetSystemPage : public QWidget {
   void btnAddNetDTSectionClick();
   void FindStringGridDblClick();
   void UpDown1Click();
+  // Makes a section of the current net the active one, as if stepped to.
+  void ShowActiveSection(int32_t section);
   void AddEquiSecSpeedButtonClick();
   void EquiSecSpeedButtonClick();
   void AddEquiSpeedButtonClick();

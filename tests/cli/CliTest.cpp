@@ -371,10 +371,81 @@ TEST_F(KorvadoCli, ReportPrintsTheGridTexts) {
   EXPECT_EQ(Run({"report", adjusted, "--net", "0", "--section", "2"}).status, 2);
 }
 
+TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
+  const std::string file = WriteAdjustmentNet();
+  const std::string adjusted = Path("adjusted.kor");
+  ASSERT_EQ(Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110",
+                 "--save", adjusted})
+                .status,
+            0);
+  // The line A -> K -> B closes to 4.000 + 6.100 - (110 - 100) = 0.1 over 4 setups.
+  const CliResult tech = Run({"loops", adjusted, "--net", "0"});
+  ASSERT_EQ(tech.status, 0) << tech.err;
+  const auto json = nlohmann::ordered_json::parse(tech.out);
+  EXPECT_EQ(json["coefficient"], 10.0);
+  ASSERT_EQ(json["loops"].size(), 1u);
+  const auto& line = json["loops"][0];
+  EXPECT_EQ(line["kind"], "line");
+  EXPECT_EQ(line["points"], nlohmann::json::parse(R"(["A","K","B"])"));
+  EXPECT_EQ(line["sections"].dump(), R"([{"index":0,"forward":true},{"index":1,"forward":true}])");
+  EXPECT_EQ(line["setups"], 4.0);
+  EXPECT_NEAR(line["misclosure"].get<double>(), 0.1, 1e-9);
+  EXPECT_EQ(line["allowed"], 20.0);
+  EXPECT_EQ(line["passed"], true);
+  std::vector<std::string> keys;
+  for (const auto& item : line.items()) keys.push_back(item.key());
+  EXPECT_EQ(keys, (std::vector<std::string>{"kind", "points", "sections", "setups", "misclosure", "allowed", "passed"}));
+
+  // k = 0.05 allows exactly 0.10 over 4 setups; k = 0.04 allows 0.08.
+  const std::vector<std::pair<std::vector<std::string>, bool>> limits = {
+      {{"--class", "custom", "--coefficient", "0.05"}, true},
+      {{"--coefficient", "0.04"}, false},
+      {{"--class", "iv"}, true}};
+  for (const auto& [options, passed] : limits) {
+    std::vector<std::string> args = {"loops", adjusted, "--net", "0"};
+    args.insert(args.end(), options.begin(), options.end());
+    const CliResult result = Run(args);
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(nlohmann::json::parse(result.out)["loops"][0]["passed"], passed) << options.back();
+  }
+  for (const std::vector<std::string>& bad :
+       std::vector<std::vector<std::string>>{{"--class", "II"},
+                                             {"--class", "custom"},
+                                             {"--class", "tech", "--coefficient", "3"},
+                                             {"--coefficient", "-1"},
+                                             {"--coefficient", "abc"}}) {
+    std::vector<std::string> args = {"loops", adjusted, "--net", "0"};
+    args.insert(args.end(), bad.begin(), bad.end());
+    const CliResult result = Run(args);
+    EXPECT_EQ(result.status, 2) << bad.back();
+    EXPECT_TRUE(result.out.empty());
+    EXPECT_FALSE(result.err.empty());
+  }
+  // Without a point table the line cannot be closed: said on standard error, the loops still printed.
+  const CliResult bare = Run({"loops", file, "--net", "0"});
+  ASSERT_EQ(bare.status, 0);
+  EXPECT_TRUE(nlohmann::json::parse(bare.out)["loops"].empty());
+  EXPECT_NE(bare.err.find("Создание нулевых отметок"), std::string::npos);
+}
+
+TEST_F(KorvadoCli, DiagramWritesOnePathPerSectionAndEveryName) {
+  const std::string file = WriteAdjustmentNet();
+  const std::string svg = Path("net.svg");
+  ASSERT_EQ(Run({"diagram", file, "--net", "0", "--svg", svg}).status, 0);
+  std::ifstream in(svg);
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  size_t paths = 0;
+  for (size_t at = text.find("<path "); at != std::string::npos; at = text.find("<path ", at + 1)) ++paths;
+  EXPECT_EQ(paths, 2u);
+  for (const char* name : {">A<", ">K<", ">B<", ">P<"}) EXPECT_NE(text.find(name), std::string::npos) << name;
+  EXPECT_EQ(Run({"diagram", file, "--net", "0"}).status, 2);
+  EXPECT_EQ(Run({"diagram", file, "--net", "0", "--svg", Path("no/such/folder/net.svg")}).status, 2);
+}
+
 TEST_F(KorvadoCli, HelpForTheProgramAndEachCommand) {
   const CliResult program = Run({"--help"});
   EXPECT_EQ(program.status, 0);
-  for (const char* command : {"dump", "check", "resave", "adjust", "report"}) {
+  for (const char* command : {"dump", "check", "resave", "adjust", "report", "loops", "diagram"}) {
     EXPECT_NE(program.out.find(command), std::string::npos);
     const CliResult help = Run({command, "--help"});
     EXPECT_EQ(help.status, 0);

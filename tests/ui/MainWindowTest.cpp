@@ -68,7 +68,7 @@ class MainWindow : public ::testing::Test {
   WorkingFolder folder;
 };
 
-TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
+TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
   auto form = Start();
   EXPECT_EQ(form->windowTitle(), "Korvado 1.02[*]");
   const struct {
@@ -111,7 +111,7 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndFourPages) {
   QStringList tabs;
   for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);
   EXPECT_EQ(tabs, QStringList({"Исходные данные", "Система нивелирных ходов", "Уравнивание нивелирной сети",
-                               "Отметки точек"}));
+                               "Отметки точек", "Схема сети"}));
   EXPECT_EQ(form->ComboBox1->width(), 282);
   EXPECT_FALSE(form->ComboBox1->isEditable());
   EXPECT_EQ(form->StatusPanel1->width(), 70);

@@ -1,0 +1,98 @@
+// «Схема сети» over real widgets: the items on the scene, a click on a
+// section, a loop chosen in «Невязки», fitting and the export.
+
+#include <QFile>
+#include <QGraphicsSimpleTextItem>
+#include <QImage>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "../app/LoopNets.h"
+#include "ElevationPage.h"
+#include "LoopsDock.h"
+#include "MainForm.h"
+#include "NetDiagramPage.h"
+#include "NetSystemPage.h"
+#include "SeparatorScope.h"
+#include "UiTestSupport.h"
+
+namespace korvado {
+namespace {
+
+// The triangle net with a parallel K-L (section 4, closing -0.01 with K-L)
+// and a pendent point P from K.
+void BuildNet(AppState& state) {
+  TKorNet& net = testnets::AddTriangleNet(state);
+  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5);
+  net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6);
+  state.LoopTolerance = {ToleranceClass::Custom, 0.1};
+}
+
+TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
+  SeparatorScope separators('.', ",");
+  WorkingFolder folder;
+  std::unique_ptr<TMainForm> form = ShowMainForm();
+  BuildNet(form->State());
+  NetDiagramPage& page = *form->DiagramPage;
+  form->PageControl1->setCurrentWidget(&page);
+  EXPECT_FALSE(page.btnExportDiagram->isEnabled());
+  page.btnDrawNet->click();
+  ASSERT_TRUE(page.btnExportDiagram->isEnabled());
+
+  int paths = 0, ellipses = 0, triangles = 0, lines = 0;
+  QStringList names;
+  for (QGraphicsItem* item : page.Scene->items()) {
+    if (item->type() == QGraphicsPathItem::Type) ++paths;
+    if (item->type() == QGraphicsEllipseItem::Type) ++ellipses;
+    if (item->type() == QGraphicsPolygonItem::Type && !item->parentItem()) ++triangles;
+    if (item->type() == QGraphicsLineItem::Type) ++lines;
+    if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item); text && !item->parentItem()) names << text->text();
+  }
+  names.sort();
+  EXPECT_EQ(paths, 5);
+  EXPECT_EQ(triangles, 2);  // the benchmarks; the arrows belong to their sections
+  EXPECT_EQ(ellipses, 3);   // K, L and the pendent P
+  EXPECT_EQ(lines, 1);
+  EXPECT_EQ(names, QStringList({"A", "C", "K", "L", "P"}));
+  EXPECT_EQ(page.Scene->SectionItem(0)->pen().color(), QColor(208, 0, 0)) << "the failing triangle is red";
+  EXPECT_EQ(page.Scene->SectionItem(3)->pen().color(), QColor(48, 48, 48));
+
+  // A click on section 4 (the parallel K-L) selects it on both other pages.
+  QGraphicsPathItem* parallel = page.Scene->SectionItem(4);
+  const QPointF onCurve = parallel->path().pointAtPercent(0.3);
+  QTest::mouseClick(page.DiagramBox->viewport(), Qt::LeftButton, {}, page.DiagramBox->mapFromScene(onCurve));
+  QTreeWidget* tree = form->ElevationPage->AltitudeTree;
+  ASSERT_NE(tree->currentItem(), nullptr);
+  EXPECT_EQ(tree->topLevelItem(0)->indexOfChild(tree->currentItem()), 4);
+  EXPECT_EQ(form->State().ActiveSectionIndex, 4);
+
+  // A loop chosen in «Невязки» is drawn blue and thick.
+  LoopsDock& dock = *form->LoopsPane;
+  dock.show();
+  dock.btnComputeLoopsClick();
+  dock.LoopsGrid->setCurrentIndex(dock.LoopsGrid->model()->index(1, 0));
+  const std::vector<int32_t> sections = [&] {
+    std::vector<int32_t> found;
+    for (int32_t s = 0; s < 5; ++s)
+      if (page.Scene->SectionItem(s)->pen().color() == QColor(20, 90, 220)) found.push_back(s);
+    return found;
+  }();
+  EXPECT_EQ(sections, (std::vector<int32_t>{1, 4}));
+
+  page.btnFitDiagram->click();
+  EXPECT_TRUE(page.DiagramBox->mapToScene(page.DiagramBox->viewport()->rect()).boundingRect().contains(
+      page.Scene->itemsBoundingRect()));
+
+  page.ExportDiagram(folder.Path("net.svg"));
+  QFile svg(folder.Path("net.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(svg.readAll()).count("<path "), 5);
+  page.ExportDiagram(folder.Path("net.png"));
+  const QImage png(folder.Path("net.png"));
+  ASSERT_FALSE(png.isNull());
+  EXPECT_GT(png.width(), 100);
+  CloseWithoutQuestion(*form);
+}
+
+}  // namespace
+}  // namespace korvado

@@ -1,0 +1,100 @@
+#include "NetDiagramPage.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QPainter>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "CommandGuard.h"
+#include "DiagramSvg.h"
+#include "ModelErrors.h"
+
+namespace korvado {
+
+DiagramView::DiagramView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
+  setRenderHint(QPainter::Antialiasing);
+  setDragMode(QGraphicsView::ScrollHandDrag);
+  setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+  setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+}
+
+void DiagramView::wheelEvent(QWheelEvent* event) {
+  const double factor = std::pow(1.0015, event->angleDelta().y());
+  scale(factor, factor);
+  event->accept();
+}
+
+NetDiagramPage::NetDiagramPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+  Scene = new NetDiagramScene(this);
+  DiagramBox = new DiagramView(Scene, this);
+  btnDrawNet = new QPushButton(QStringLiteral("Построить схему"), this);
+  btnFitDiagram = new QPushButton(QStringLiteral("Вписать"), this);
+  btnExportDiagram = new QPushButton(QStringLiteral("Экспорт схемы..."), this);
+  btnExportDiagram->setEnabled(false);
+  DiagramCaption = new QLabel(this);
+  auto* buttons = new QHBoxLayout;
+  for (QWidget* w : std::initializer_list<QWidget*>{btnDrawNet, btnFitDiagram, btnExportDiagram}) buttons->addWidget(w);
+  buttons->addWidget(DiagramCaption, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addLayout(buttons);
+  layout->addWidget(DiagramBox, 1);
+  ConnectCommand(btnDrawNet, &QPushButton::clicked, this, &NetDiagramPage::btnDrawNetClick);
+  ConnectCommand(btnFitDiagram, &QPushButton::clicked, this, &NetDiagramPage::btnFitDiagramClick);
+  ConnectCommand(btnExportDiagram, &QPushButton::clicked, this, &NetDiagramPage::btnExportDiagramClick);
+  ConnectCommand(Scene, &QGraphicsScene::selectionChanged, this, &NetDiagramPage::SelectionChange);
+}
+
+void NetDiagramPage::btnDrawNetClick() {
+  if (!state_.HasCurrentNet()) throw KorvadoError("Сеть не выбрана. Выберите сеть в списке сетей.");
+  diagram_ = BuildNetDiagram(state_, state_.CurrentNetIndex);
+  shownNet_ = state_.CurrentNetIndex;
+  Scene->Show(*diagram_);
+  btnExportDiagram->setEnabled(true);
+  DiagramCaption->setText(QStringLiteral("%1: точек %2, звеньев %3. Красным — звенья полигонов и линий сверх допуска.")
+                              .arg(QString::fromStdString(diagram_->title))
+                              .arg(diagram_->points.size())
+                              .arg(diagram_->sections.size()));
+  btnFitDiagramClick();
+}
+
+void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio); }
+
+void NetDiagramPage::btnExportDiagramClick() {
+  if (!diagram_) return;
+  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт схемы"), QString(),
+                                                    QStringLiteral("Рисунок SVG (*.svg);;Рисунок PNG (*.png)"));
+  if (!path.isEmpty()) ExportDiagram(path);
+}
+
+void NetDiagramPage::ExportDiagram(const QString& path) const {
+  if (!diagram_) return;
+  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    SaveDiagramSvg(*diagram_, path.toStdString());
+    return;
+  }
+  const QRectF area = Scene->sceneRect();
+  QImage image(area.size().toSize() * 2, QImage::Format_ARGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Scene->render(&painter, QRectF(image.rect()), area);
+  }
+  if (!image.save(path, "PNG")) throw FileIOError("Не удалось записать рисунок «" + path.toStdString() + "».");
+}
+
+void NetDiagramPage::HighlightLoop(int net, const std::vector<int32_t>& sections) {
+  if (net == shownNet_) Scene->Highlight(sections);
+}
+
+void NetDiagramPage::SelectionChange() {
+  const QList<QGraphicsItem*> selected = Scene->selectedItems();
+  if (selected.size() != 1) return;
+  const int32_t section = NetDiagramScene::SectionOf(selected.front());
+  if (section >= 0) emit SectionClicked(shownNet_, section);
+}
+
+}  // namespace korvado

@@ -1,0 +1,63 @@
+#pragma once
+// The page «Схема сети»: the current net drawn as a graph. Wheel zooms,
+// dragging pans, «Вписать» fits the whole net; a click on a section selects
+// it elsewhere; «Экспорт схемы...» writes SVG or PNG.
+
+#include <QGraphicsView>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+#include <optional>
+
+#include "AppState.h"
+#include "NetDiagram.h"
+#include "NetDiagramScene.h"
+
+namespace korvado {
+
+// Zooms about the mouse with the wheel and pans by dragging.
+class DiagramView : public QGraphicsView {
+  Q_OBJECT
+ public:
+  explicit DiagramView(QGraphicsScene* scene, QWidget* parent = nullptr);
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+};
+
+class NetDiagramPage : public QWidget {
+  Q_OBJECT
+ public:
+  NetDiagramPage(AppState& state, QWidget* parent = nullptr);
+
+  QPushButton* btnDrawNet;
+  QPushButton* btnFitDiagram;
+  QPushButton* btnExportDiagram;
+  QLabel* DiagramCaption;
+  DiagramView* DiagramBox;
+  NetDiagramScene* Scene;
+
+  // The net the diagram shows, -1 before the first drawing.
+  int32_t ShownNet() const { return shownNet_; }
+  // Writes the diagram as SVG or PNG, by the file's extension.
+  void ExportDiagram(const QString& path) const;
+
+ public slots:
+  void btnDrawNetClick();
+  void btnFitDiagramClick();
+  void btnExportDiagramClick();
+  // The sections of a loop chosen in «Невязки», when it is of the net shown.
+  void HighlightLoop(int net, const std::vector<int32_t>& sections);
+
+ signals:
+  void SectionClicked(int net, int section);
+
+ private:
+  void SelectionChange();
+
+  AppState& state_;
+  std::optional<NetDiagram> diagram_;
+  int32_t shownNet_ = -1;
+};
+
+}  // namespace korvado

@@ -1,0 +1,119 @@
+#include "NetDiagramScene.h"
+
+#include <QBrush>
+#include <QGraphicsSimpleTextItem>
+#include <QPen>
+#include <cmath>
+
+namespace korvado {
+
+namespace {
+
+constexpr int kSectionKey = 0;
+const QColor kInk(48, 48, 48);
+const QColor kFailing(208, 0, 0);
+const QColor kHighlight(20, 90, 220);
+
+QPointF At(LayoutPosition p) { return {p.x, p.y}; }
+
+QPolygonF Arrow(const SectionCurve& curve) {
+  const double c = std::cos(curve.angle), s = std::sin(curve.angle);
+  auto corner = [&](double along, double across) {
+    return QPointF(curve.middle.x + along * c - across * s, curve.middle.y + along * s + across * c);
+  };
+  return QPolygonF({corner(6, 0), corner(-5, 4), corner(-5, -4)});
+}
+
+void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
+  const QPointF p = At(point.at);
+  QAbstractGraphicsShapeItem* marker = nullptr;
+  switch (point.kind) {
+    case DiagramPointKind::Benchmark:
+      marker = scene.addPolygon(QPolygonF({p + QPointF(0, -8), p + QPointF(-7, 5), p + QPointF(7, 5)}),
+                                QPen(QColor(20, 50, 120), 1), QBrush(QColor(31, 79, 160)));
+      break;
+    case DiagramPointKind::Nodal:
+      marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(QColor(32, 32, 32), 1.5), QBrush(Qt::white));
+      break;
+    case DiagramPointKind::Pendent:
+      marker = scene.addEllipse(p.x() - 3, p.y() - 3, 6, 6, QPen(QColor(64, 64, 64), 1), Qt::NoBrush);
+      break;
+  }
+  marker->setZValue(2);
+  marker->setToolTip(QString::fromStdString(point.tooltip));
+  QGraphicsSimpleTextItem* name = scene.addSimpleText(QString::fromStdString(point.name));
+  name->setPos(p + QPointF(7, -18));
+  name->setZValue(3);
+}
+
+}  // namespace
+
+void NetDiagramScene::Show(const NetDiagram& diagram) {
+  clear();
+  sectionItems_.clear();
+  failing_.clear();
+  for (const DiagramSpur& spur : diagram.spurs)
+    addLine(QLineF(At(spur.from), At(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
+  QFont labelFont;
+  labelFont.setPointSizeF(7);
+  for (const DiagramSection& section : diagram.sections) {
+    const SectionCurve curve = CurveOf(diagram, section);
+    QPainterPath path(At(curve.start));
+    path.cubicTo(At(curve.control1), At(curve.control2), At(curve.end));
+    auto* item = addPath(path);
+    item->setData(kSectionKey, section.index);
+    item->setFlag(QGraphicsItem::ItemIsSelectable);
+    item->setZValue(1);
+    item->setToolTip(QStringLiteral("Звено %1: %2 → %3 %4")
+                         .arg(section.index + 1)
+                         .arg(QString::fromStdString(diagram.points[static_cast<size_t>(section.from)].name),
+                              QString::fromStdString(diagram.points[static_cast<size_t>(section.to)].name),
+                              QString::fromStdString(section.label)));
+    auto* arrow = new QGraphicsPolygonItem(Arrow(curve), item);
+    arrow->setPen(Qt::NoPen);
+    auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
+    label->setFont(labelFont);
+    label->setBrush(QColor(80, 80, 80));
+    label->setPos(curve.middle.x + 4, curve.middle.y - 14);
+    if (static_cast<size_t>(section.index) >= sectionItems_.size()) {
+      sectionItems_.resize(static_cast<size_t>(section.index) + 1, nullptr);
+      failing_.resize(static_cast<size_t>(section.index) + 1, false);
+    }
+    sectionItems_[static_cast<size_t>(section.index)] = item;
+    failing_[static_cast<size_t>(section.index)] = section.failing;
+    Paint(item, false);
+  }
+  for (const DiagramPoint& point : diagram.points) AddMarker(*this, point);
+  setSceneRect(itemsBoundingRect().adjusted(-30, -30, 30, 30));
+}
+
+void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
+  const bool failing = failing_[static_cast<size_t>(SectionOf(item))];
+  const QColor colour = highlighted ? kHighlight : failing ? kFailing : kInk;
+  QPen pen(colour, highlighted ? 3.5 : failing ? 2.2 : 1.2);
+  pen.setCosmetic(false);
+  item->setPen(pen);
+  for (QGraphicsItem* child : item->childItems())
+    if (auto* arrow = qgraphicsitem_cast<QGraphicsPolygonItem*>(child)) arrow->setBrush(colour);
+}
+
+void NetDiagramScene::Highlight(const std::vector<int32_t>& sections) {
+  std::vector<bool> on(sectionItems_.size(), false);
+  for (const int32_t s : sections)
+    if (s >= 0 && static_cast<size_t>(s) < on.size()) on[static_cast<size_t>(s)] = true;
+  for (size_t s = 0; s < sectionItems_.size(); ++s)
+    if (sectionItems_[s]) Paint(sectionItems_[s], on[s]);
+}
+
+int32_t NetDiagramScene::SectionOf(const QGraphicsItem* item) {
+  for (; item; item = item->parentItem())
+    if (item->data(kSectionKey).isValid()) return item->data(kSectionKey).toInt();
+  return -1;
+}
+
+QGraphicsPathItem* NetDiagramScene::SectionItem(int32_t section) const {
+  return section >= 0 && static_cast<size_t>(section) < sectionItems_.size() ? sectionItems_[static_cast<size_t>(section)]
+                                                                             : nullptr;
+}
+
+}  // namespace korvado
