@@ -9,7 +9,7 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed"};
+const std::set<std::string> kValueOptions = {"net", "section", "sweeps", "save", "decimal-separator", "fixed", "into", "out"};
 
 }  // namespace
 
@@ -21,6 +21,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.help = true;
     } else if (arg == "--rebuild-points") {
       parsed.rebuildPoints = true;
+    } else if (arg == "--technical") {
+      parsed.technical = true;
     } else if (arg.rfind("--", 0) == 0) {
       const std::string name = arg.substr(2);
       if (!kValueOptions.count(name)) throw UsageError("unknown option " + arg);

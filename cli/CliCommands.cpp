@@ -8,6 +8,7 @@
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
+#include "ImportCommand.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -148,6 +149,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "check") return Check(arguments, out, err);
   if (arguments.command == "resave") return Resave(arguments);
   if (arguments.command == "adjust") return Adjust(arguments, out);
+  if (arguments.command == "import") return ImportCommand(arguments, out);
   return Report(arguments, out);
 }
 

@@ -29,6 +29,12 @@ const std::map<std::string, std::string> kCommandHelp = {
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
      "report, one \"name<TAB>elevation\" line per row.\n"},
+    {"import",
+     "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical]\n"
+     "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"
+     "one record per levelling line to the journal of FILE.kor, or to a new journal (high-precision\n"
+     "unless --technical), then writes OUT.kor. Prints JSON: every line with its start and end point,\n"
+     "method, stations, height difference (mm), whether it was imported and why not.\n"},
 };
 
 }  // namespace
@@ -45,7 +51,8 @@ std::string HelpText(const std::string& command) {
          "  check FILE            checks the file; \"ok\" or the reason\n"
          "  resave IN OUT         reads and writes again\n"
          "  adjust FILE --net N   point table, fixed elevations and adjustment sweeps\n"
-         "  report FILE --net N   the elevation table of a section or the net report\n\n"
+         "  report FILE --net N   the elevation table of a section or the net report\n"
+         "  import IN --out OUT   a digital level's file into a journal\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

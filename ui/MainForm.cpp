@@ -66,6 +66,7 @@ void TMainForm::CreateActions() {
   acCopyFromAltitudeTable->setIcon(CopyIcon());
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
+  acImportLevel = MakeAction(this, "&Импорт измерений цифрового нивелира...");
 }
 
 void TMainForm::CreateMenus() {
@@ -73,6 +74,7 @@ void TMainForm::CreateMenus() {
   file->addAction(acNew);
   file->addSeparator();
   file->addAction(acOpen);
+  file->addAction(acImportLevel);
   file->addSeparator();
   file->addActions({acSave, acSaveAs});
   file->addSeparator();
@@ -156,6 +158,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
+  ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);
   ConnectCommand(acTechTableKor, &QAction::triggered, JournalPage, &TJournalPage::acTechTableKorExecute);
   ConnectCommand(acAdd, &QAction::triggered, JournalPage, &TJournalPage::acAddExecute);
   ConnectCommand(acInsert, &QAction::triggered, JournalPage, &TJournalPage::acInsertExecute);

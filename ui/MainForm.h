@@ -80,6 +80,7 @@ class TMainForm : public QMainWindow {
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
   QAction* acAbout;
+  QAction* acImportLevel;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -105,6 +106,7 @@ class TMainForm : public QMainWindow {
   void acNetsBrowserExecute();
   void acOpenExampleExecute();
   void acAboutExecute();
+  void acImportLevelExecute();
   void ComboBox1Click();
 
  protected:

@@ -1,0 +1,100 @@
+#include "LevelImportCommands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "JournalRecordEdits.h"
+#include "LevelFileReader.h"
+#include "ModelErrors.h"
+#include "ModelMessages.h"
+
+namespace korvado {
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw FileIOError("Не удалось прочитать файл нивелира " + path);
+  return bytes;
+}
+
+std::string LineRefusal(size_t index, const LevelLinePreview& line) {
+  return "Ход " + std::to_string(index + 1) + " (" + line.Start + " — " + line.End +
+         ") нельзя импортировать: " + line.Refusal + ". Измерения не импортированы.";
+}
+
+// The whole import must fit the data file's 16-bit counts, or none of it goes in.
+std::string LimitRefusal(const TKorData& journal, const std::vector<ImportedRecord>& records) {
+  if (journal.RecordCount() + static_cast<int64_t>(records.size()) > kFormatCountLimit)
+    return FormatLimitMessage("записей журнала");
+  int64_t setups = journal.SetupTotal();
+  for (const ImportedRecord& record : records) setups += static_cast<int64_t>(record.Setups.size());
+  if (setups > kFormatCountLimit) return FormatLimitMessage("штативов в журнале");
+  return {};
+}
+
+void FillSetups(TKorData& journal, int32_t record, const ImportedRecord& imported) {
+  int32_t s = journal.FirstSetup.GetItem(record);
+  for (const ImportedSetup& setup : imported.Setups) {
+    journal.SetSetupData(s++, setup.BackPoint, setup.ForePoint, setup.BackMain, setup.ForeMain, setup.BackAux,
+                         setup.ForeAux, "");
+  }
+  journal.RecalcRecordHeight(record);
+}
+
+}  // namespace
+
+LevelImport PrepareLevelImport(const AppState& state, const std::string& path) {
+  return PrepareLevelImportFromBytes(state, ReadWholeFile(path));
+}
+
+LevelImport PrepareLevelImportFromBytes(const AppState& state, const std::string& bytes) {
+  LevelImport import;
+  import.File = ReadLevelFile(bytes);
+  import.TechMode = state.Journal.TechMode;
+  import.Lines = PreviewLevelLines(import.File.Lines, import.TechMode);
+  return import;
+}
+
+LevelImportOutcome ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
+                                    int32_t before) {
+  LevelImportOutcome outcome;
+  TKorData& journal = state.Journal;
+  if (import.TechMode != journal.TechMode) {
+    outcome.Refusal = "Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.";
+    return outcome;
+  }
+  if (before >= journal.RecordCount()) {
+    outcome.Refusal = kIndexOutOfRangeMessage;
+    return outcome;
+  }
+  std::vector<ImportedRecord> records;
+  for (size_t i = 0; i < import.Lines.size() && i < ticked.size(); ++i) {
+    if (!ticked[i]) continue;
+    if (!import.Lines[i].Importable()) {
+      outcome.Refusal = LineRefusal(i, import.Lines[i]);
+      return outcome;
+    }
+    records.push_back(JournalRecordOf(import.File.Lines[i], journal.TechMode));
+  }
+  outcome.Refusal = LimitRefusal(journal, records);
+  if (!outcome.Refusal.empty() || records.empty()) return outcome;
+
+  outcome.FirstRecord = before < 0 ? journal.RecordCount() : before;
+  for (const ImportedRecord& record : records) {
+    const int32_t at = outcome.FirstRecord + outcome.Inserted;
+    const auto count = static_cast<uint16_t>(record.Setups.size());
+    const bool added = before < 0 ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
+                                  : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
+    if (!added) throw KorvadoError(FormatLimitMessage("записей журнала"));
+    FillSetups(journal, at, record);
+    ++outcome.Inserted;
+  }
+  state.MarkChanged();
+  return outcome;
+}
+
+}  // namespace korvado

@@ -1,0 +1,51 @@
+// The main window's import of a digital level's measurements: the file dialog
+// and the preview around the app layer's import.
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "JournalGridView.h"
+#include "JournalPage.h"
+#include "KorvadoApplication.h"
+#include "LevelImportCommands.h"
+#include "LevelImportDlg.h"
+#include "MainForm.h"
+
+namespace korvado {
+
+namespace {
+
+// The format is told by the content; the filters only help to find the file.
+const char* const kLevelFileFilters = "Leica GSI (*.gsi *.txt);;DiNi M5 (*.dat *.m5);;Все файлы (*)";
+
+}  // namespace
+
+void TMainForm::acImportLevelExecute() {
+  if (JournalPage->MainStringGrid->IsEditing()) return;
+  const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Импорт измерений цифрового нивелира"),
+                                                    QDir::currentPath(), QString::fromUtf8(kLevelFileFilters));
+  if (path.isEmpty()) return;
+  const LevelImport import = PrepareLevelImport(state_, path.toStdString());
+  const int32_t current = JournalPage->CurrentRecord();
+  const bool hadData = state_.Journal.RecordCount() > 0;
+  LevelImportDlg dialog(this, import, QFileInfo(path).fileName(), hadData && current >= 0);
+  if (dialog.exec() != QDialog::Accepted) return;
+  const LevelImportOutcome outcome =
+      ImportLevelLines(state_, import, dialog.Ticked(), dialog.BeforeCurrent() ? current : -1);
+  if (!outcome.Refusal.empty()) {
+    QMessageBox::critical(this, ApplicationTitle(), QString::fromStdString(outcome.Refusal));
+    return;
+  }
+  if (outcome.Inserted == 0) return;
+  if (!hadData) {
+    ShowOpenData();
+  } else {
+    JournalPage->RefillMainGrid();
+  }
+  JournalPage->SelectMainCell(outcome.FirstRecord, 0);
+  JournalPage->MainStringGridClick();
+}
+
+}  // namespace korvado
