@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <utility>
 
 #include "JournalRecordEdits.h"
 #include "LevelFileReader.h"
@@ -16,8 +16,13 @@ namespace {
 std::string ReadWholeFile(const std::string& path) {
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw FileIOError("Не удалось прочитать файл нивелира " + path);
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) throw FileIOError("Не удалось прочитать файл нивелира " + path);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!in) throw FileIOError("Не удалось прочитать файл нивелира " + path);
   return bytes;
 }
 
@@ -51,9 +56,9 @@ LevelImport PrepareLevelImport(const AppState& state, const std::string& path) {
   return PrepareLevelImportFromBytes(state, ReadWholeFile(path));
 }
 
-LevelImport PrepareLevelImportFromBytes(const AppState& state, const std::string& bytes) {
+LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes) {
   LevelImport import;
-  import.File = ReadLevelFile(bytes);
+  import.File = ReadLevelFile(std::move(bytes));
   import.TechMode = state.Journal.TechMode;
   import.Lines = PreviewLevelLines(import.File.Lines, import.TechMode);
   return import;

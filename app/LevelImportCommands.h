@@ -25,7 +25,7 @@ struct LevelImport {
 // is of no known format or has a bad line.
 LevelImport PrepareLevelImport(const AppState& state, const std::string& path);
 // The same for a file's content already in memory.
-LevelImport PrepareLevelImportFromBytes(const AppState& state, const std::string& bytes);
+LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes);
 
 struct LevelImportOutcome {
   int32_t Inserted = 0;

@@ -32,28 +32,28 @@ std::string GsiWord(const char* head, long long value) {
 std::string GsiFile() {
   std::string text;
   int block = 0;
-  for (int line = 0; line < kLines;) {
-    const int station = (line / 4) % kStationsPerLine;
-    if (line % (4 * kStationsPerLine) == 0) {
+  for (int line = 0; line < kLines; ++line) {
+    const int k = line % (4 * kStationsPerLine + 1);
+    if (k == 0) {
       text += "*41" + Padded(++block % 10000, 4) + "+00000000?......2 \n";
-      ++line;
       continue;
     }
     static const char* const kReadings[] = {"331.08", "332.08", "336.08", "335.08"};
-    const int k = line % 4;
-    const std::string id = (k == 0 || k == 3) ? "P" + std::to_string(station) : "P" + std::to_string(station + 1);
+    const int station = (k - 1) / 4;
+    const int step = (k - 1) % 4;
+    const bool back = step == 0 || step == 3;
+    const std::string id = "P" + std::to_string(back ? station : station + 1);
     text += "*11" + Padded(++block % 10000, 4) + "+" + std::string(16 - id.size(), '0') + id + " " +
-            GsiWord("32...8", 2500000 + line % 700) + GsiWord(kReadings[k], 140000 + (line * 37) % 9000) +
+            GsiWord("32...8", 2500000 + line % 700) + GsiWord(kReadings[step], 140000 + (line * 37) % 9000) +
             GsiWord("391.08", 1);
     text.back() = '\n';
-    ++line;
   }
   return text;
 }
 
 std::string M5Row(int address, const std::string& type, const std::string& info, const std::string& blocks) {
   char row[160];
-  std::snprintf(row, sizeof row, "For M5|Adr %5d|%-3s %-27s|%-69s \n", address, type.c_str(), info.c_str(),
+  std::snprintf(row, sizeof row, "For M5|Adr %5d|%-3s %-27s|%-69s \n", address % 100000, type.c_str(), info.c_str(),
                 blocks.c_str());
   return row;
 }
@@ -64,14 +64,16 @@ std::string M5Block(const char* type, double value, const char* unit) {
   return block;
 }
 
-// BFFB lines: a start row, then five rows per station (four readings and the height).
+// BFFB lines of six stations (so that 200 000 rows end with a whole line): a
+// start row, five rows per station (four readings and the height), an end row.
 std::string M5File() {
+  constexpr int kM5Stations = 6;
   std::string text;
   const std::string empty = "                      |";
   for (int row = 1; row <= kLines; ++row) {
-    const int k = (row - 1) % (5 * kStationsPerLine + 1);
-    if (k == 0) {
-      text += M5Row(row, "TO", "Start-Line        BFFB    1", empty + empty + empty);
+    const int k = (row - 1) % (5 * kM5Stations + 2);
+    if (k == 0 || k == 5 * kM5Stations + 1) {
+      text += M5Row(row, "TO", k == 0 ? "Start-Line        BFFB    1" : "End-Line          1", empty + empty + empty);
       continue;
     }
     const int step = (k - 1) % 5;

@@ -14,6 +14,7 @@ constexpr double kMetresPerFoot = 0.3048;
 constexpr size_t kHeadChars = 7;  // word index and information, then the sign
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 struct GsiWord {
   std::string_view Index;
@@ -46,12 +47,12 @@ class GsiLineReader {
     bool first = true;
     size_t at = 0;
     while (at < line.size()) {
-      if (line[at] == ' ' || line[at] == '\t') {
+      if (IsBlank(line[at])) {
         ++at;
         continue;
       }
-      size_t end = line.find_first_of(" \t", at);
-      if (end == std::string_view::npos) end = line.size();
+      size_t end = at;
+      while (end < line.size() && !IsBlank(line[end])) ++end;
       Take(SplitWord(line.substr(at, end - at), first));
       first = false;
       at = end;

@@ -1,6 +1,7 @@
 #include "LevelFileReader.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "GsiReader.h"
 #include "LevelLineBuilder.h"
@@ -8,8 +9,8 @@
 
 namespace korvado {
 
-LevelFile ReadLevelFile(const std::string& bytes) {
-  const std::string text = LevelFileText(bytes);
+LevelFile ReadLevelFile(std::string bytes) {
+  const std::string text = LevelFileText(std::move(bytes));
   const size_t first = text.find_first_not_of(" \t\r\n");
   if (first == std::string::npos) throw LevelFileError("Файл нивелира пуст.");
   const size_t lineStart = text.find_last_of("\r\n", first);

@@ -10,7 +10,7 @@ namespace korvado {
 
 // bytes: the whole file as read. Raises LevelFileError for a file of no known
 // format or with a bad line.
-LevelFile ReadLevelFile(const std::string& bytes);
+LevelFile ReadLevelFile(std::string bytes);
 
 std::string LevelFileFormatName(LevelFileFormat format);
 

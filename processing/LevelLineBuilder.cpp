@@ -1,6 +1,7 @@
 #include "LevelLineBuilder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "DataFileLayout.h"
@@ -116,6 +117,8 @@ std::vector<LevellingLine> LevelLineBuilder::Finish() {
 }
 
 void CheckImportedPointName(int32_t fileLine, const std::string& name) {
+  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (ascii && name.size() <= kShortNameChars) return;
   if (Utf8CharCount(name) > kShortNameChars)
     throw LevelFileError(fileLine, "имя точки «" + name + "» длиннее " + std::to_string(kShortNameChars) +
                                        " символов");
@@ -125,7 +128,7 @@ void CheckImportedPointName(int32_t fileLine, const std::string& name) {
                                        "», которого нет в кодировке Windows-1251");
 }
 
-std::string LevelFileText(const std::string& bytes) {
+std::string LevelFileText(std::string bytes) {
   if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
     return bytes;
   if (EncodeUtf8(DecodeUtf8(bytes)) == bytes) return bytes;
@@ -133,16 +136,18 @@ std::string LevelFileText(const std::string& bytes) {
 }
 
 void ForEachFileLine(std::string_view text, const std::function<void(int32_t, std::string_view)>& visit) {
+  // Lines end in LF (a CR before it is dropped), or in CR alone in a file without any LF.
+  const char end = text.find('\n') != std::string_view::npos ? '\n' : '\r';
   int32_t number = 0;
   size_t start = 0;
   while (start < text.size()) {
-    size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
-    const std::string_view line = text.substr(start, end - start);
+    const void* found = std::memchr(text.data() + start, end, text.size() - start);
+    const size_t stop = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
+    std::string_view line = text.substr(start, stop - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++number;
-    if (line.find_first_not_of(" \t") != std::string_view::npos) visit(number, line);
-    start = end + 1;
-    if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ++start;
+    if (std::any_of(line.begin(), line.end(), [](char c) { return c != ' ' && c != '\t'; })) visit(number, line);
+    start = stop + 1;
   }
 }
 

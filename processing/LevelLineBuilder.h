@@ -57,7 +57,7 @@ void CheckImportedPointName(int32_t fileLine, const std::string& name);
 
 // Text of a level's file as the program holds it: UTF-8 stays, anything else
 // is read as Windows-1251 (the only other code page a Russian level writes).
-std::string LevelFileText(const std::string& bytes);
+std::string LevelFileText(std::string bytes);
 
 // Calls visit(line number from 1, line without its end) for every line that is
 // not blank; a line may end in LF, CR LF or CR.

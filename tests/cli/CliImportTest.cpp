@@ -13,7 +13,7 @@ namespace {
 
 const std::string kSamples = KORVADO_LEVEL_SAMPLES;
 
-int Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
+int RunImport(const std::vector<std::string>& args, std::string& out, std::string& err) {
   std::ostringstream o, e;
   const int status = RunCli(args, o, e);
   out = o.str();
@@ -25,7 +25,7 @@ TEST(CliImport, AppendsImportableLinesAndReportsEveryLine) {
   TempFolder folder;
   std::string out, err;
   // A new high-precision journal: the BF line is listed with its reason.
-  ASSERT_EQ(Run({"import", kSamples + "/dini.dat", "--out", folder.File("new.kor")}, out, err), 0) << err;
+  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--out", folder.File("new.kor")}, out, err), 0) << err;
   const nlohmann::json lines = nlohmann::json::parse(out).at("lines");
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], nlohmann::json::parse(R"({"start": "RP10", "end": "RP11", "method": "BFFB", "stations": 2,
@@ -37,18 +37,18 @@ TEST(CliImport, AppendsImportableLinesAndReportsEveryLine) {
   // Into that file again, technical lines refused there; and a technical journal takes all three.
   TKorData journal;
   TNetList nets;
-  ASSERT_EQ(Run({"import", kSamples + "/dini.dat", "--into", folder.File("new.kor"), "--out", folder.File("two.kor")},
+  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--into", folder.File("new.kor"), "--out", folder.File("two.kor")},
                 out, err), 0) << err;
   ReadDataFile(folder.File("two.kor"), journal, nets);
   EXPECT_EQ(journal.RecordCount(), 4);
-  ASSERT_EQ(Run({"import", kSamples + "/dini.dat", "--out", folder.File("tech.kor"), "--technical"}, out, err), 0);
+  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--out", folder.File("tech.kor"), "--technical"}, out, err), 0);
   ReadDataFile(folder.File("tech.kor"), journal, nets);
   EXPECT_TRUE(journal.TechMode);
   EXPECT_EQ(journal.RecordCount(), 3);
 
   // Bad input: the message on standard error, exit 2, no output file.
   WriteBytes(folder.File("bad.gsi"), "*410001+00000000?......2 \n*110002+0000000000000RP1 331.08+00000001\n");
-  EXPECT_EQ(Run({"import", folder.File("bad.gsi"), "--out", folder.File("bad.kor")}, out, err), 2);
+  EXPECT_EQ(RunImport({"import", folder.File("bad.gsi"), "--out", folder.File("bad.kor")}, out, err), 2);
   EXPECT_NE(err.find("Строка 2 файла нивелира"), std::string::npos) << err;
   EXPECT_FALSE(std::filesystem::exists(folder.File("bad.kor")));
 }
