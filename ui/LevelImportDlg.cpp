@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "KorData.h"
@@ -22,10 +23,11 @@ namespace {
 enum Column { kTick, kStart, kEnd, kMethod, kStations, kHeight, kBackSights, kForeSights, kImbalance, kFailed,
               kIntermediate, kReason, kColumnCount };
 
+// Two-line titles keep the columns narrow enough for the reason to be seen whole.
 const char* const kHeaders[kColumnCount] = {
-    "",          "Начало",          "Конец",           "Метод",          "Станций",
-    "Превышение, мм", "Задние плечи, м", "Передние плечи, м", "Неравенство, м", "Не прошли контроль",
-    "Промежуточных", "Почему не импортируется"};
+    "",          "Начало",        "Конец",           "Метод",          "Стан-\nций",
+    "Превышение,\nмм", "Задние\nплечи, м", "Передние\nплечи, м", "Нера-\nвенство, м", "Не прошли\nконтроль",
+    "Проме-\nжуточных", "Почему не импортируется"};
 
 QString HeightText(const std::optional<double>& height) {
   if (!height) return QStringLiteral("—");
@@ -61,6 +63,7 @@ class LevelImportModel : public QAbstractTableModel {
     if (role == Qt::TextAlignmentRole && index.column() >= kStations && index.column() <= kIntermediate)
       return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role == Qt::DisplayRole) return Text(line, index.column());
+    if (role == Qt::ToolTipRole && !line.Importable()) return QString::fromStdString(line.Refusal);
     return {};
   }
 
@@ -106,7 +109,7 @@ LevelImportDlg::LevelImportDlg(QWidget* parent, const LevelImport& import, const
                                bool canInsertBefore)
     : QDialog(parent) {
   setWindowTitle(QStringLiteral("Импорт измерений"));
-  resize(980, 420);
+  resize(1220, 420);
   lbSummary = new QLabel(QStringLiteral("Файл %1 (%2): ходов %3. Отметьте ходы, которые нужно внести в журнал.")
                              .arg(fileName, QString::fromStdString(LevelFileFormatName(import.File.Format)))
                              .arg(static_cast<int>(import.Lines.size())),
@@ -120,6 +123,11 @@ LevelImportDlg::LevelImportDlg(QWidget* parent, const LevelImport& import, const
   LinesView->verticalHeader()->setDefaultSectionSize(LinesView->fontMetrics().height() + 6);
   LinesView->horizontalHeader()->setStretchLastSection(true);
   LinesView->resizeColumnsToContents();
+  // A reason wraps within its column: rows follow the width the dialog gives it.
+  LinesView->setWordWrap(true);
+  connect(LinesView->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+    if (section == kReason) QTimer::singleShot(0, LinesView, &QTableView::resizeRowsToContents);
+  });
 
   auto* place = new QGroupBox(QStringLiteral("Куда вставить записи"), this);
   rbAtEnd = new QRadioButton(QStringLiteral("В &конец журнала"), place);
