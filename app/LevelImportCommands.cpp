@@ -64,42 +64,35 @@ LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes
   return import;
 }
 
-LevelImportOutcome ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
-                                    int32_t before) {
-  LevelImportOutcome outcome;
+Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
+                                         int32_t before) {
   TKorData& journal = state.Journal;
-  if (import.TechMode != journal.TechMode) {
-    outcome.Refusal = "Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.";
-    return outcome;
-  }
-  if (before >= journal.RecordCount()) {
-    outcome.Refusal = kIndexOutOfRangeMessage;
-    return outcome;
-  }
+  if (import.TechMode != journal.TechMode)
+    return Outcome::Refusal("Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.");
+  if (before >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
   std::vector<ImportedRecord> records;
   for (size_t i = 0; i < import.Lines.size() && i < ticked.size(); ++i) {
     if (!ticked[i]) continue;
-    if (!import.Lines[i].Importable()) {
-      outcome.Refusal = LineRefusal(i, import.Lines[i]);
-      return outcome;
-    }
+    if (!import.Lines[i].Importable()) return Outcome::Refusal(LineRefusal(i, import.Lines[i]));
     records.push_back(JournalRecordOf(import.File.Lines[i], journal.TechMode));
   }
-  outcome.Refusal = LimitRefusal(journal, records);
-  if (!outcome.Refusal.empty() || records.empty()) return outcome;
+  const std::string limit = LimitRefusal(journal, records);
+  if (!limit.empty()) return Outcome::Refusal(limit);
+  InsertedRecords inserted;
+  if (records.empty()) return inserted;
 
-  outcome.FirstRecord = before < 0 ? journal.RecordCount() : before;
+  inserted.First = before < 0 ? journal.RecordCount() : before;
   for (const ImportedRecord& record : records) {
-    const int32_t at = outcome.FirstRecord + outcome.Inserted;
+    const int32_t at = inserted.First + inserted.Count;
     const auto count = static_cast<uint16_t>(record.Setups.size());
     const bool added = before < 0 ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
                                   : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
     if (!added) throw KorvadoError(FormatLimitMessage("записей журнала"));
     FillSetups(journal, at, record);
-    ++outcome.Inserted;
+    ++inserted.Count;
   }
   state.MarkChanged();
-  return outcome;
+  return inserted;
 }
 
 }  // namespace korvado

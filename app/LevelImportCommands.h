@@ -10,6 +10,7 @@
 #include "AppState.h"
 #include "LevelImportPreview.h"
 #include "LevellingLine.h"
+#include "Outcome.h"
 
 namespace korvado {
 
@@ -27,18 +28,17 @@ LevelImport PrepareLevelImport(const AppState& state, const std::string& path);
 // The same for a file's content already in memory.
 LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes);
 
-struct LevelImportOutcome {
-  int32_t Inserted = 0;
+struct InsertedRecords {
   // The first inserted record, -1 when none was.
-  int32_t FirstRecord = -1;
-  // Why nothing was inserted; empty on success.
-  std::string Refusal;
+  int32_t First = -1;
+  int32_t Count = 0;
 };
 
 // Inserts one record per ticked line, in the file's order, at the end of the
 // journal (before < 0) or before record `before`. Every ticked line must be
-// importable and the whole set must fit the data file, or nothing changes.
-LevelImportOutcome ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
+// importable and the whole set must fit the data file, or the refusal comes
+// back and nothing changes. One call is one change of the data.
+Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
                                     int32_t before);
 
 }  // namespace korvado

@@ -2,8 +2,6 @@
 // the preview the import dialog shows, against one read call of the same bytes.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -12,6 +10,7 @@
 #include <string>
 
 #include "LevelImportCommands.h"
+#include "ReadOneCall.h"
 
 namespace korvado {
 namespace {
@@ -128,17 +127,8 @@ void ParseAndPreview(benchmark::State& state, const std::string& path, const std
   SetBytes(state, bytes);
 }
 
-// The floor: the same file in one piece with one read call.
 void ReadOneCall(benchmark::State& state, const std::string& path, const std::string& bytes) {
-  for (auto _ : state) {
-    const int fd = open(path.c_str(), O_RDONLY);
-    struct stat info {};
-    fstat(fd, &info);
-    std::string buffer(static_cast<size_t>(info.st_size), '\0');
-    benchmark::DoNotOptimize(read(fd, buffer.data(), buffer.size()));
-    close(fd);
-    benchmark::DoNotOptimize(buffer.data());
-  }
+  for (auto _ : state) ReadFileInOneCall(path);
   SetBytes(state, bytes);
 }
 

@@ -45,8 +45,8 @@ int ImportCommand(const CliArguments& arguments, std::ostream& out) {
   const LevelImport import = PrepareLevelImport(state, arguments.positional[0]);
   std::vector<bool> ticked;
   for (const LevelLinePreview& line : import.Lines) ticked.push_back(line.Importable());
-  const LevelImportOutcome outcome = ImportLevelLines(state, import, ticked, -1);
-  if (!outcome.Refusal.empty()) throw KorvadoError(outcome.Refusal);
+  const Result<InsertedRecords> inserted = ImportLevelLines(state, import, ticked, -1);
+  if (!inserted) throw KorvadoError(inserted.RefusalText());
   SaveDataFileAs(state, output->second);
   Json lines = Json::array();
   for (size_t i = 0; i < import.Lines.size(); ++i) lines.push_back(LineJson(import.Lines[i], ticked[i]));

@@ -4,14 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "JournalGridView.h"
 #include "JournalPage.h"
-#include "KorvadoApplication.h"
 #include "LevelImportCommands.h"
 #include "LevelImportDlg.h"
 #include "MainForm.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -32,19 +31,15 @@ void TMainForm::acImportLevelExecute() {
   const bool hadData = state_.Journal.RecordCount() > 0;
   LevelImportDlg dialog(this, import, QFileInfo(path).fileName(), hadData && current >= 0);
   if (dialog.exec() != QDialog::Accepted) return;
-  const LevelImportOutcome outcome =
+  const Result<InsertedRecords> inserted =
       ImportLevelLines(state_, import, dialog.Ticked(), dialog.BeforeCurrent() ? current : -1);
-  if (!outcome.Refusal.empty()) {
-    QMessageBox::critical(this, ApplicationTitle(), QString::fromStdString(outcome.Refusal));
-    return;
-  }
-  if (outcome.Inserted == 0) return;
+  if (!ShowOutcome(inserted) || inserted->Count == 0) return;
   if (!hadData) {
     ShowOpenData();
   } else {
     JournalPage->RefillMainGrid();
   }
-  JournalPage->SelectMainCell(outcome.FirstRecord, 0);
+  JournalPage->SelectMainCell(inserted->First, 0);
   JournalPage->MainStringGridClick();
 }
 

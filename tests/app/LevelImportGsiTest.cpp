@@ -28,8 +28,8 @@ TEST(LevelImportGsi, LinesReadingsNamesAndUnitsReachTheJournal) {
   EXPECT_EQ(bf.IntermediateSights, 1);
   EXPECT_FALSE(bf.Height);
 
-  const LevelImportOutcome outcome = ImportTicked(precise, gsi16);
-  EXPECT_EQ(outcome.Inserted, 1);
+  const Result<InsertedRecords> outcome = ImportTicked(precise, gsi16);
+  EXPECT_EQ(outcome->Count, 1);
   EXPECT_TRUE(precise.Changed);
   ASSERT_EQ(precise.Journal.RecordCount(), 1);
   EXPECT_EQ(precise.Journal.BackPoints[0] + ">" + precise.Journal.ForePoints[0], "RP1>RP2");
@@ -42,7 +42,7 @@ TEST(LevelImportGsi, LinesReadingsNamesAndUnitsReachTheJournal) {
   AppState technical;
   technical.Journal.TechMode = true;
   const LevelImport tech16 = PrepareLevelImport(technical, LevelSample("line-bffb-bf.gsi"));
-  EXPECT_EQ(ImportTicked(technical, tech16).Inserted, 2);
+  EXPECT_EQ(ImportTicked(technical, tech16)->Count, 2);
   ExpectSetups(technical.Journal, 0,
                {{"RP1", "X1", 1523.425, 1210.225, 0, 0, 313.2}, {"X1", "RP2", 799.95, -500.05, 0, 0, 1300}});
   ExpectSetups(technical.Journal, 1,
@@ -55,7 +55,7 @@ TEST(LevelImportGsi, LinesReadingsNamesAndUnitsReachTheJournal) {
   AppState feet;
   const LevelImport gsi8 = PrepareLevelImport(feet, LevelSample("feet-gsi8.txt"));
   EXPECT_EQ(gsi8.File.Format, LevelFileFormat::Gsi8);
-  EXPECT_EQ(ImportTicked(feet, gsi8).Inserted, 1);
+  EXPECT_EQ(ImportTicked(feet, gsi8)->Count, 1);
   ExpectSetups(feet.Journal, 0,
                {{"A1", "X1", 30480, 24384, 30480.6096, 24384.6096, 304.8},
                 {"X1", "X2", 18288, 12192, 18288, 12192, 304.8},
@@ -69,12 +69,12 @@ TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
   state.Journal.AddRecord("Rp2", "Rp3", 1, "");
   const LevelImport import = PrepareLevelImport(state, LevelSample("line-bffb-bf.gsi"));
   // A ticked line the journal cannot take refuses the whole import.
-  EXPECT_NE(ImportLevelLines(state, import, {true, true}, 1).Refusal.find("Ход 2 (RP2 — RP3)"), std::string::npos);
+  EXPECT_NE(ImportLevelLines(state, import, {true, true}, 1).RefusalText().find("Ход 2 (RP2 — RP3)"), std::string::npos);
   EXPECT_EQ(state.Journal.RecordCount(), 2);
   EXPECT_FALSE(state.Changed);
 
-  const LevelImportOutcome outcome = ImportLevelLines(state, import, {true, false}, 1);
-  EXPECT_EQ(outcome.FirstRecord, 1);
+  const Result<InsertedRecords> outcome = ImportLevelLines(state, import, {true, false}, 1);
+  EXPECT_EQ(outcome->First, 1);
   ASSERT_EQ(state.Journal.RecordCount(), 3);
   EXPECT_EQ(state.Journal.BackPoints[1] + ">" + state.Journal.ForePoints[1], "RP1>RP2");
   EXPECT_EQ(state.Journal.BackPoints[2], "Rp2");
@@ -83,7 +83,7 @@ TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
   AppState full;
   full.Journal.AddRecord("A", "B", 65534, "");
   const LevelImport big = PrepareLevelImport(full, LevelSample("line-bffb-bf.gsi"));
-  EXPECT_NE(ImportTicked(full, big).Refusal.find("штативов"), std::string::npos);
+  EXPECT_NE(ImportTicked(full, big).RefusalText().find("штативов"), std::string::npos);
   EXPECT_EQ(full.Journal.RecordCount(), 1);
 }
 

@@ -27,7 +27,7 @@ TEST(LevelImportM5, LinesReadingsNamesAndUnitsReachTheJournal) {
   EXPECT_EQ(failing.FailedChecks, 1);
   EXPECT_EQ(*failing.Height, InvalidHeight);
 
-  EXPECT_EQ(ImportTicked(precise, dini).Inserted, 2);
+  EXPECT_EQ(ImportTicked(precise, dini)->Count, 2);
   const TKorData& j = precise.Journal;
   ExpectSetups(j, 0,
                {{"RP10", "X1", 28000, 22000, 27999.6, 22000.8, 299.97},
@@ -39,7 +39,7 @@ TEST(LevelImportM5, LinesReadingsNamesAndUnitsReachTheJournal) {
   AppState technical;
   technical.Journal.TechMode = true;
   const LevelImport tech = PrepareLevelImport(technical, LevelSample("dini.dat"));
-  EXPECT_EQ(ImportTicked(technical, tech).Inserted, 3);
+  EXPECT_EQ(ImportTicked(technical, tech)->Count, 3);
   ExpectSetups(technical.Journal, 1,
                {{"RP11", "TP1", 1524, 914.4, 0, 0, 609.6}, {"TP1", "RP12", 1219.2, 1371.6, 0, 0, -152.4}});
   EXPECT_DOUBLE_EQ(technical.Journal.HeightDiffs.GetItem(1), 457.2);

@@ -35,7 +35,7 @@ inline void ExpectSetups(const TKorData& journal, int32_t record, const std::vec
 }
 
 // Imports every line the preview ticks, at the end of the journal.
-inline LevelImportOutcome ImportTicked(AppState& state, const LevelImport& import) {
+inline Result<InsertedRecords> ImportTicked(AppState& state, const LevelImport& import) {
   std::vector<bool> ticked;
   for (const LevelLinePreview& line : import.Lines) ticked.push_back(line.Importable());
   return ImportLevelLines(state, import, ticked, -1);
