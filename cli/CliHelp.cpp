@@ -33,8 +33,9 @@ const std::map<std::string, std::string> kCommandHelp = {
      "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical]\n"
      "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"
      "one record per levelling line to the journal of FILE.kor, or to a new journal (high-precision\n"
-     "unless --technical), then writes OUT.kor. Prints JSON: every line with its start and end point,\n"
-     "method, stations, height difference (mm), whether it was imported and why not.\n"},
+     "unless --technical; with --into the file's mode holds), then writes OUT.kor. Lines the journal\n"
+     "cannot take are left out. Prints JSON: every line with its start and end point, method,\n"
+     "stations, height difference (mm), whether it was imported and why not.\n"},
 };
 
 }  // namespace
