@@ -59,6 +59,7 @@ LevelImport PrepareLevelImport(const AppState& state, const std::string& path) {
 LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes) {
   LevelImport import;
   import.File = ReadLevelFile(std::move(bytes));
+  import.FormatName = LevelFileFormatName(import.File.Format);
   import.TechMode = state.Journal.TechMode;
   import.Lines = PreviewLevelLines(import.File.Lines, import.TechMode);
   return import;

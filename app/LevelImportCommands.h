@@ -16,6 +16,8 @@ namespace korvado {
 
 struct LevelImport {
   LevelFile File;
+  // "Leica GSI-16", "DiNi M5", ... for the preview's title line.
+  std::string FormatName;
   // One per line of File, for the journal's mode at the time of reading.
   std::vector<LevelLinePreview> Lines;
   bool TechMode = false;

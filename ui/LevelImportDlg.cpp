@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "KorData.h"
-#include "LevelFileReader.h"
 #include "NumberText.h"
 
 namespace korvado {
@@ -111,7 +110,7 @@ LevelImportDlg::LevelImportDlg(QWidget* parent, const LevelImport& import, const
   setWindowTitle(QStringLiteral("Импорт измерений"));
   resize(1220, 420);
   lbSummary = new QLabel(QStringLiteral("Файл %1 (%2): ходов %3. Отметьте ходы, которые нужно внести в журнал.")
-                             .arg(fileName, QString::fromStdString(LevelFileFormatName(import.File.Format)))
+                             .arg(fileName, QString::fromStdString(import.FormatName))
                              .arg(static_cast<int>(import.Lines.size())),
                          this);
   lbSummary->setWordWrap(true);
