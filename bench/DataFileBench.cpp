@@ -3,8 +3,6 @@
 // a single read call of the same bytes.
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +11,7 @@
 #include "DataFile.h"
 #include "KorData.h"
 #include "KorNets.h"
+#include "ReadOneCall.h"
 
 namespace korvado {
 namespace {
@@ -91,16 +90,7 @@ void BM_ReadDataFile(benchmark::State& state) {
 
 // The floor for reading: the same file in one piece with one read call.
 void BM_RawReadOneCall(benchmark::State& state) {
-  const std::string& path = Survey().path;
-  for (auto _ : state) {
-    const int fd = open(path.c_str(), O_RDONLY);
-    struct stat info {};
-    fstat(fd, &info);
-    std::string buffer(static_cast<size_t>(info.st_size), '\0');
-    benchmark::DoNotOptimize(read(fd, buffer.data(), buffer.size()));
-    close(fd);
-    benchmark::DoNotOptimize(buffer.data());
-  }
+  for (auto _ : state) ReadFileInOneCall(Survey().path);
   SetBytes(state);
 }
 

@@ -9,8 +9,8 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net",  "section", "sweeps",      "save", "decimal-separator", "fixed",
-                                               "pdf",  "html",    "sigma-setup", "class", "coefficient",     "svg"};
+const std::set<std::string> kValueOptions = {"net",  "section", "sweeps",      "save",  "decimal-separator", "fixed", "pdf",
+                                               "html", "into",    "out",         "sigma-setup", "class", "coefficient",       "svg"};
 
 }  // namespace
 
@@ -22,6 +22,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.help = true;
     } else if (arg == "--rebuild-points") {
       parsed.rebuildPoints = true;
+    } else if (arg == "--technical") {
+      parsed.technical = true;
     } else if (arg.rfind("--", 0) == 0) {
       const std::string name = arg.substr(2);
       if (!kValueOptions.count(name)) throw UsageError("unknown option " + arg);

@@ -16,6 +16,7 @@ struct CliArguments {
   // Every value of a repeatable option (--fixed), in order.
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
+  bool technical = false;
   bool help = false;
 };
 

@@ -18,6 +18,7 @@
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
+#include "ImportCommand.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -262,6 +263,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "lsq") return LeastSquares(arguments, out);
   if (arguments.command == "loops") return Loops(arguments, out, err);
   if (arguments.command == "diagram") return Diagram(arguments);
+  if (arguments.command == "import") return ImportCommand(arguments, out);
   return Report(arguments, out);
 }
 

@@ -51,6 +51,13 @@ const std::map<std::string, std::string> kCommandHelp = {
      "Draws net N as an SVG picture: benchmarks as triangles, nodal points as circles, pendent points\n"
      "as small hollow circles, every section as one path with an arrow and its (n, h); sections of\n"
      "loops and lines over the technical tolerance in red.\n"},
+    {"import",
+     "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical]\n"
+     "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"
+     "one record per levelling line to the journal of FILE.kor, or to a new journal (high-precision\n"
+     "unless --technical; with --into the file's mode holds), then writes OUT.kor. Lines the journal\n"
+     "cannot take are left out. Prints JSON: every line with its start and end point, method,\n"
+     "stations, height difference (mm), whether it was imported and why not.\n"},
 };
 
 }  // namespace
@@ -70,7 +77,8 @@ std::string HelpText(const std::string& command) {
          "  lsq FILE --net N      least-squares adjustment with accuracy figures\n"
          "  report FILE --net N   the elevation table of a section or the net report\n"
          "  loops FILE --net N    loop and line misclosures against the tolerance\n"
-         "  diagram FILE --net N --svg OUT.svg   the net diagram as SVG\n\n"
+         "  diagram FILE --net N --svg OUT.svg   the net diagram as SVG\n"
+         "  import IN --out OUT   a digital level's file into a journal\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

@@ -90,6 +90,7 @@ void TMainForm::CreateActions() {
   acCopyFromAltitudeTable->setToolTip(QStringLiteral("Копировать (Ctrl+C или Ctrl+Z)"));
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
+  acImportLevel = MakeAction(this, "&Импорт измерений цифрового нивелира...");
 }
 
 void TMainForm::CreateMenus() {
@@ -97,6 +98,7 @@ void TMainForm::CreateMenus() {
   fileMenu->addAction(acNew);
   fileMenu->addSeparator();
   fileMenu->addAction(acOpen);
+  fileMenu->addAction(acImportLevel);
   fileMenu->addSeparator();
   fileMenu->addActions({acSave, acSaveAs});
   fileMenu->addSeparator();
@@ -243,6 +245,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
+  ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);
   ConnectCommand(acTechTableKor, &QAction::triggered, JournalPage, &TJournalPage::acTechTableKorExecute);
   ConnectCommand(acAdd, &QAction::triggered, JournalPage, &TJournalPage::acAddExecute);
   ConnectCommand(acInsert, &QAction::triggered, JournalPage, &TJournalPage::acInsertExecute);

@@ -88,6 +88,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acOpenExample;
   QAction* acAbout;
   QAction* acLeastSquares;
+  QAction* acImportLevel;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -116,6 +117,7 @@ class TMainForm : public QMainWindow, public PageHost {
   void acNetsBrowserExecute();
   void acOpenExampleExecute();
   void acAboutExecute();
+  void acImportLevelExecute();
   void ComboBox1Click();
 
  protected:

@@ -9,6 +9,7 @@
 #include "AdjustmentPage.h"
 #include "CommandGuard.h"
 #include "ExampleFile.h"
+#include "FileDialogs.h"
 #include "FileCommands.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
@@ -21,20 +22,9 @@ namespace {
 
 const char* const kDataFileFilter = "Файл данных для Korvado (*.kor)";
 
-// The dialog's own history is not kept (see KeepQtSettingsUnwritten); the
-// folder last used is remembered in Korvado.ini instead.
 QString AskDataFilePath(QWidget* parent, SettingsFile& ini, const char* title, QFileDialog::AcceptMode mode) {
-  const QString section = QStringLiteral("FileDialog"), key = QStringLiteral("LastFolder");
-  const QString lastFolder = ini.ReadString(section, key);
-  const QString folder = !lastFolder.isEmpty() && QDir(lastFolder).exists() ? lastFolder : QDir::currentPath();
-  QFileDialog dialog(parent, QString::fromUtf8(title), folder, QString::fromUtf8(kDataFileFilter));
-  dialog.setAcceptMode(mode);
-  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  dialog.setDefaultSuffix(QStringLiteral("kor"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString path = dialog.selectedFiles().constFirst();
-  ini.WriteString(section, key, QFileInfo(path).absolutePath());
-  return path;
+  return AskFilePath(parent, ini, QString::fromUtf8(title), QString::fromUtf8(kDataFileFilter), mode,
+                     QStringLiteral("kor"));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // The File menu's report commands: print with a preview, and export to PDF.
 
-#include <QFileDialog>
 #include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "AdjustmentStatement.h"
+#include "FileDialogs.h"
 #include "MainForm.h"
 #include "ReportPages.h"
 
@@ -36,12 +36,10 @@ void TMainForm::acPrintReportExecute() {
 void TMainForm::acExportReportPdfExecute() {
   const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
   if (!statement) return;
-  QFileDialog dialog(this, QStringLiteral("Экспорт отчёта в PDF"), QDir::currentPath(),
-                     QStringLiteral("Документ PDF (*.pdf)"));
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  SaveReportPdf(*statement, dialog.selectedFiles().constFirst().toStdString());
+  const QString path = AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"),
+                                   QStringLiteral("Документ PDF (*.pdf)"), QFileDialog::AcceptSave, QStringLiteral("pdf"));
+  if (path.isEmpty()) return;
+  SaveReportPdf(*statement, path.toStdString());
 }
 
 }  // namespace korvado

@@ -1,0 +1,99 @@
+#include "LevelImportCommands.h"
+
+#include <filesystem>
+#include <fstream>
+#include <utility>
+
+#include "JournalRecordEdits.h"
+#include "LevelFileReader.h"
+#include "ModelErrors.h"
+#include "ModelMessages.h"
+
+namespace korvado {
+
+namespace {
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size < 0) throw FileIOError("Не удалось прочитать файл нивелира " + path);
+  std::string bytes(static_cast<size_t>(size), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!in) throw FileIOError("Не удалось прочитать файл нивелира " + path);
+  return bytes;
+}
+
+std::string LineRefusal(size_t index, const LevelLinePreview& line) {
+  return "Ход " + std::to_string(index + 1) + " (" + line.Start + " — " + line.End +
+         ") нельзя импортировать: " + line.Refusal + ". Измерения не импортированы.";
+}
+
+// The whole import must fit the data file's 16-bit counts, or none of it goes in.
+std::string LimitRefusal(const TKorData& journal, const std::vector<ImportedRecord>& records) {
+  if (journal.RecordCount() + static_cast<int64_t>(records.size()) > kFormatCountLimit)
+    return FormatLimitMessage("записей журнала");
+  int64_t setups = journal.SetupTotal();
+  for (const ImportedRecord& record : records) setups += static_cast<int64_t>(record.Setups.size());
+  if (setups > kFormatCountLimit) return FormatLimitMessage("штативов в журнале");
+  return {};
+}
+
+void FillSetups(TKorData& journal, int32_t record, const ImportedRecord& imported) {
+  int32_t s = journal.FirstSetup.GetItem(record);
+  for (const ImportedSetup& setup : imported.Setups) {
+    journal.SetSetupData(s++, setup.BackPoint, setup.ForePoint, setup.BackMain, setup.ForeMain, setup.BackAux,
+                         setup.ForeAux, "");
+  }
+  journal.RecalcRecordHeight(record);
+}
+
+}  // namespace
+
+LevelImport PrepareLevelImport(const AppState& state, const std::string& path) {
+  return PrepareLevelImportFromBytes(state, ReadWholeFile(path));
+}
+
+LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes) {
+  LevelImport import;
+  import.File = ReadLevelFile(std::move(bytes));
+  import.FormatName = LevelFileFormatName(import.File.Format);
+  import.TechMode = state.Journal.TechMode;
+  import.Lines = PreviewLevelLines(import.File.Lines, import.TechMode);
+  return import;
+}
+
+Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
+                                         int32_t before) {
+  TKorData& journal = state.Journal;
+  if (import.TechMode != journal.TechMode)
+    return Outcome::Refusal("Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.");
+  if (before >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
+  std::vector<ImportedRecord> records;
+  for (size_t i = 0; i < import.Lines.size() && i < ticked.size(); ++i) {
+    if (!ticked[i]) continue;
+    if (!import.Lines[i].Importable()) return Outcome::Refusal(LineRefusal(i, import.Lines[i]));
+    records.push_back(JournalRecordOf(import.File.Lines[i], journal.TechMode));
+  }
+  const std::string limit = LimitRefusal(journal, records);
+  if (!limit.empty()) return Outcome::Refusal(limit);
+  InsertedRecords inserted;
+  if (records.empty()) return inserted;
+
+  inserted.First = before < 0 ? journal.RecordCount() : before;
+  for (const ImportedRecord& record : records) {
+    const int32_t at = inserted.First + inserted.Count;
+    const auto count = static_cast<uint16_t>(record.Setups.size());
+    const bool added = before < 0 ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
+                                  : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
+    if (!added) throw KorvadoError(FormatLimitMessage("записей журнала"));
+    FillSetups(journal, at, record);
+    ++inserted.Count;
+  }
+  state.MarkChanged();
+  return inserted;
+}
+
+}  // namespace korvado

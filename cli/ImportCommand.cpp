@@ -1,0 +1,57 @@
+#include "ImportCommand.h"
+
+#include <nlohmann/json.hpp>
+
+#include "FileCommands.h"
+#include "LevelImportCommands.h"
+#include "ModelErrors.h"
+
+namespace korvado::cli {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+AppState TargetState(const CliArguments& arguments) {
+  AppState state;
+  const auto into = arguments.options.find("into");
+  if (into == arguments.options.end()) {
+    state.Journal.TechMode = arguments.technical;
+    return state;
+  }
+  if (arguments.technical) throw UsageError("--technical is for a new journal; with --into the file's mode holds");
+  if (!OpenDataFile(state, into->second)) throw FileIOError("File not found: " + into->second);
+  return state;
+}
+
+Json LineJson(const LevelLinePreview& line, bool imported) {
+  return {{"start", line.Start},
+          {"end", line.End},
+          {"method", line.Method},
+          {"stations", line.Stations},
+          {"height", line.Height ? Json(*line.Height) : Json(nullptr)},
+          {"imported", imported},
+          {"reason", line.Importable() ? Json(nullptr) : Json(line.Refusal)}};
+}
+
+}  // namespace
+
+// Every line the journal can take goes in; the others are listed with the reason.
+int ImportCommand(const CliArguments& arguments, std::ostream& out) {
+  if (arguments.positional.size() != 1) throw UsageError("'import' needs 1 file name; see korvado-cli import --help");
+  const auto output = arguments.options.find("out");
+  if (output == arguments.options.end()) throw UsageError("--out OUT.kor is required");
+  AppState state = TargetState(arguments);
+  const LevelImport import = PrepareLevelImport(state, arguments.positional[0]);
+  std::vector<bool> ticked;
+  for (const LevelLinePreview& line : import.Lines) ticked.push_back(line.Importable());
+  const Result<InsertedRecords> inserted = ImportLevelLines(state, import, ticked, -1);
+  if (!inserted) throw KorvadoError(inserted.RefusalText());
+  SaveDataFileAs(state, output->second);
+  Json lines = Json::array();
+  for (size_t i = 0; i < import.Lines.size(); ++i) lines.push_back(LineJson(import.Lines[i], ticked[i]));
+  out << Json{{"lines", lines}}.dump(2) << "\n";
+  return 0;
+}
+
+}  // namespace korvado::cli
