@@ -8,6 +8,7 @@
 #include "KorIcons.h"
 #include "MainForm.h"
 #include "OriginAltitudeForm.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -46,11 +47,12 @@ TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
 
 // The point table starts again at zero; the benchmark elevations are asked for at once.
 void TAdjustmentPage::btnUpDateSeriesClick() {
-  if (!RebuildCurrentNetPoints(state_)) return;
+  if (!RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })) return;
   btnInputAltitudeClick();
 }
 
 void TAdjustmentPage::btnInputAltitudeClick() {
+  const StepRecorder step(state_, "ввод отметок исходных пунктов");
   const std::optional<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
   if (!content) return;
   TOriginAltitudeForm& dialog = OriginAltitudeForm();
@@ -59,6 +61,7 @@ void TAdjustmentPage::btnInputAltitudeClick() {
 }
 
 void TAdjustmentPage::btnEquateClick() {
+  const StepRecorder step(state_, "уравнивание сети");
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 

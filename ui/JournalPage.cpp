@@ -7,6 +7,7 @@
 
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -131,6 +132,7 @@ void TJournalPage::acAddExecute() {
 }
 
 void TJournalPage::AddRecordAtEnd() {
+  const StepRecorder step(state_, StepName("добавление записи", state_.Journal.RecordCount() + 1));
   const int32_t record = AppendJournalRecord(state_);
   if (record < 0) return;
   RefillMainGrid();
@@ -141,6 +143,7 @@ void TJournalPage::AddRecordAtEnd() {
 
 void TJournalPage::acInsertExecute() {
   if (!MainStringGrid->hasFocus()) return;
+  const StepRecorder step(state_, StepName("вставка записи", CurrentRecord() + 1));
   const int32_t record = InsertJournalRecord(state_, CurrentRecord());
   if (record < 0) return;
   RefillMainGrid();
@@ -155,6 +158,7 @@ void TJournalPage::acDeleteRecExecute() {
   if (QMessageBox::question(this, ApplicationTitle(), QString::fromUtf8(kDeleteRecordQuestion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
     return;
+  const StepRecorder step(state_, StepName("удаление записи", CurrentRecord() + 1));
   if (!DeleteJournalRecord(state_, CurrentRecord())) return;
   RefillMainGrid();
   // The row now shows another record; the reading grid must not keep the deleted one's setups.
@@ -162,6 +166,7 @@ void TJournalPage::acDeleteRecExecute() {
 }
 
 void TJournalPage::acTechTableKorExecute() {
+  const StepRecorder step(state_, "смена вида журнала");
   SetTechMode(state_, acTechTableKor_->isChecked());
   if (dataShown_) ShowData(true);
   // The grid now shown is filled for the current record, so that nothing stale can be typed over.
@@ -196,6 +201,8 @@ void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIn
 void TJournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
     if (how == EditEnd::Escape) WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
+    // The cell was written key by key; its finished edit is one step.
+    CommitStep(state_, StepName("правка записи", index.row() + 1));
     RefillMainGrid();
     MainStringGridClick();
     if (how == EditEnd::Enter && acInputMode_->isChecked()) FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
@@ -208,6 +215,7 @@ void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex
     const int32_t record = model->Record();
     if (how == EditEnd::Escape)
       WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
+    CommitStep(state_, StepName("правка отсчётов записи", record + 1));
     MainStringGridClick();
     if (how != EditEnd::Enter || !acInputMode_->isChecked()) return;
     FollowEntryPath(NextAfterReadingEdit(model->Layout(), index.row(), index.column(), model->rowCount(), record,

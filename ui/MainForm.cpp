@@ -9,6 +9,7 @@
 
 #include "AboutBox.h"
 #include "AdjustmentPage.h"
+#include "Autosave.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
 #include "JournalPage.h"
@@ -30,8 +31,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreateToolBars();
   CreateStatusBar();
   CreatePages();
+  CreateEditMenu();
   ConnectActions();
   ApplySettings();
+  StartAutosave();
 }
 
 TMainForm::~TMainForm() = default;
@@ -241,6 +244,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     settingsWritten_ = true;
     RunGuarded([this] { WriteSettings(); });
   }
+  autosave_->Discard();
   event->accept();
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "AppState.h"
+#include "FileCommands.h"
 #include "SettingsFile.h"
 
 namespace korvado {
@@ -29,6 +30,7 @@ class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
+class Autosave;
 
 class TMainForm : public QMainWindow {
   Q_OBJECT
@@ -80,6 +82,8 @@ class TMainForm : public QMainWindow {
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
   QAction* acAbout;
+  QAction* acUndo;
+  QAction* acRedo;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -106,6 +110,8 @@ class TMainForm : public QMainWindow {
   void acOpenExampleExecute();
   void acAboutExecute();
   void ComboBox1Click();
+  void acUndoExecute();
+  void acRedoExecute();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -132,6 +138,18 @@ class TMainForm : public QMainWindow {
   void ShowOpenData();
   // The screen after a file was read.
   void ShowOpenedFile();
+  // The Edit menu: its actions, the names of the steps they take, and the
+  // screen after undo or redo.
+  void CreateEditMenu();
+  void ShowUndoNames();
+  void ShowUndoneData();
+  // The autosave with its interval from the settings, and the offer of copies left by ended programs.
+  void StartAutosave();
+  void OfferRecovery();
+  // The save of the current file, after the question when another program changed it.
+  bool SaveCurrentFile();
+  // The file written with SaveOptions from the settings, asking when the backup cannot be written.
+  bool WriteWithBackup(const std::function<void(const SaveOptions&)>& write);
 
   AppState state_;
   std::unique_ptr<SettingsFile> settings_;
@@ -144,6 +162,7 @@ class TMainForm : public QMainWindow {
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
   TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
+  Autosave* autosave_ = nullptr;        // a child of this window
 };
 
 }  // namespace korvado

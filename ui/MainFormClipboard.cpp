@@ -8,11 +8,13 @@
 #include "JournalGridView.h"
 #include "JournalPage.h"
 #include "MainForm.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
 void TMainForm::acPasteDataFromClipbrdExcelExecute() {
   const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  const StepRecorder step(state_, "вставка из буфера обмена");
   const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, JournalPage->CurrentRecord());
   if (result.Pasted == 0) return;
   JournalPage->RefillMainGrid();

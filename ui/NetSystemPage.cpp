@@ -15,6 +15,7 @@
 #include "MainForm.h"
 #include "NetNameDlg.h"
 #include "TypePointDlg.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -199,6 +200,7 @@ void TNetSystemPage::btnFindClick() {
 }
 
 void TNetSystemPage::btnAddNetClick() {
+  const StepRecorder step(state_, "создание сети");
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!question) return;
@@ -213,6 +215,7 @@ void TNetSystemPage::btnAddNetClick() {
 }
 
 void TNetSystemPage::btnAddNetSectionClick() {
+  const StepRecorder step(state_, "добавление звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
@@ -222,6 +225,7 @@ void TNetSystemPage::btnAddNetSectionClick() {
 }
 
 void TNetSystemPage::btnAddNetDTSectionClick() {
+  const StepRecorder step(state_, "добавление хода в звено");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
@@ -251,6 +255,7 @@ void TNetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); 
 void TNetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
 
 void TNetSystemPage::EquiSecSpeedButtonClick() {
+  const StepRecorder step(state_, "добавление эквивалентного звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   if (!CanMergeForNewSection(state_, page_)) return;
@@ -263,6 +268,7 @@ void TNetSystemPage::EquiSecSpeedButtonClick() {
 }
 
 void TNetSystemPage::EquiSpeedButtonClick() {
+  const StepRecorder step(state_, "добавление эквивалентного хода");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   if (!CanMergeForActiveSection(state_, page_)) return;
