@@ -16,6 +16,8 @@ struct CliArguments {
   // Every value of a repeatable option (--fixed), in order.
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
+  // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
+  bool noBackup = false;
   bool help = false;
 };
 

@@ -72,10 +72,16 @@ int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+SaveOptions SaveOptionsOf(const CliArguments& arguments) {
+  SaveOptions options;
+  options.Backup = !arguments.noBackup;
+  return options;
+}
+
 int Resave(const CliArguments& arguments) {
   RequirePositional(arguments, 2);
   AppState state = OpenState(arguments.positional[0]);
-  SaveDataFileAs(state, arguments.positional[1]);
+  SaveDataFileAs(state, arguments.positional[1], SaveOptionsOf(arguments));
   return 0;
 }
 
@@ -102,7 +108,7 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
     if (!view) throw KorvadoError("the adjustment sweep was refused");
     sweepList.push_back({{"iteration", state.IterationCounter}, {"mu", view->mu}, {"muText", view->muText}});
   }
-  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"));
+  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
   Json json;
   json["sweeps"] = sweepList;
   json["points"] = PointsJson(state.Nets.NetAt(state.CurrentNetIndex));
