@@ -29,6 +29,18 @@ QString Autosave::Folder() {
   return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
 }
 
+// A program killed before it wrote any copy leaves only its lock; taking the lock removes it.
+void Autosave::RemoveStaleLocks() {
+  const QDir folder(folder_);
+  for (const QString& name : folder.entryList({QStringLiteral("*.lock")}, QDir::Files)) {
+    const QString id = name.chopped(5);
+    if (id == id_ || folder.exists(id + QStringLiteral(".info"))) continue;
+    QLockFile lock(LockPath(id));
+    lock.setStaleLockTime(0);
+    lock.tryLock(0);
+  }
+}
+
 QString Autosave::LockPath(const QString& id) const { return QDir(folder_).filePath(id + QStringLiteral(".lock")); }
 
 void Autosave::Tick() {
@@ -51,6 +63,7 @@ void Autosave::Discard() {
 }
 
 void Autosave::OfferRecovery(QWidget* parent, const std::function<void()>& restored) {
+  RemoveStaleLocks();
   for (const RecoveryRecord& record : ListRecoveryCopies(folder_.toStdString())) {
     const QString id = QString::fromStdString(record.Id);
     if (id == id_) continue;

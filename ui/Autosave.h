@@ -42,6 +42,7 @@ class Autosave : public QObject {
 
  private:
   QString LockPath(const QString& id) const;
+  void RemoveStaleLocks();
 
   AppState& state_;
   QString folder_;

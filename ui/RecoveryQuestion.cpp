@@ -9,8 +9,8 @@ namespace korvado {
 namespace {
 
 QString WhoseData(const RecoveryRecord& record) {
-  if (record.OwnerFile.empty()) return QStringLiteral("новых данных, ещё не сохранённых в файл");
-  return QStringLiteral("файла «%1»").arg(QString::fromStdString(record.OwnerFile));
+  if (record.OwnerFile.empty()) return QStringLiteral("новые данные, ещё не сохранённые в файл");
+  return QStringLiteral("файл «%1»").arg(QString::fromStdString(record.OwnerFile));
 }
 
 }  // namespace
@@ -19,8 +19,9 @@ RecoveryAnswer AskRecovery(QWidget* parent, const RecoveryRecord& record) {
   const QString written =
       QDateTime::fromSecsSinceEpoch(record.WrittenAt).toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
   QMessageBox box(QMessageBox::Question, QStringLiteral("Восстановление данных"),
-                  QStringLiteral("Программа была завершена, не сохранив изменения %1.\n"
-                                 "Копия этих изменений записана %2.")
+                  QStringLiteral("Программа завершилась, не сохранив изменения.\n"
+                                 "Данные: %1.\n"
+                                 "Копия изменений записана %2.")
                       .arg(WhoseData(record), written),
                   QMessageBox::NoButton, parent);
   QPushButton* restore = box.addButton(QStringLiteral("Восстановить"), QMessageBox::AcceptRole);

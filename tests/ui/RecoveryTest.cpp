@@ -92,7 +92,7 @@ TEST(Recovery, KilledProgramsChangesAreOfferedAtTheNextStart) {
   TMainForm form;
   const RecoveryBox box = AnswerRecovery([&] { form.Start({QStringLiteral("korvado")}); }, QStringLiteral("Восстановить"));
   EXPECT_EQ(box.count, 1);
-  EXPECT_TRUE(box.text.contains(QStringLiteral("новых данных"))) << box.text.toStdString();
+  EXPECT_TRUE(box.text.contains(QStringLiteral("новые данные"))) << box.text.toStdString();
   EXPECT_EQ(form.State().Journal.Notes[0], "до сбоя");
   EXPECT_TRUE(form.State().Changed);
   // The restored data are this program's now: the old copy is gone, a new one under its own name.
