@@ -42,6 +42,16 @@ double ResidentMegabytes() {
   return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
 }
 
+// The time of undoing the last step; redoing it between the undos is not counted.
+void TimeUndo(benchmark::State& bench, AppState& state) {
+  for (auto _ : bench) {
+    state.History.Undo(state);
+    bench.PauseTiming();
+    state.History.Redo(state);
+    bench.ResumeTiming();
+  }
+}
+
 // A finished cell edit recorded as a step, then taken back: the step's own cost.
 void BM_RecordCellEdit(benchmark::State& bench) {
   AppState state;
@@ -57,12 +67,7 @@ void BM_UndoCellEdit(benchmark::State& bench) {
   AppState state;
   FillLargestJournal(state);
   RecordStep(state, "правка", [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка"); });
-  for (auto _ : bench) {
-    state.History.Undo(state);
-    bench.PauseTiming();
-    state.History.Redo(state);
-    bench.ResumeTiming();
-  }
+  TimeUndo(bench, state);
 }
 BENCHMARK(BM_UndoCellEdit)->Unit(benchmark::kMillisecond);
 
@@ -73,12 +78,7 @@ void BM_UndoInsertAtTop(benchmark::State& bench) {
   DeleteRecordKeepingRefs(state, kRecords - 1);
   state.History.Reset(state);
   RecordStep(state, "вставка", [&] { return InsertJournalRecord(state, 0); });
-  for (auto _ : bench) {
-    state.History.Undo(state);
-    bench.PauseTiming();
-    state.History.Redo(state);
-    bench.ResumeTiming();
-  }
+  TimeUndo(bench, state);
 }
 BENCHMARK(BM_UndoInsertAtTop)->Unit(benchmark::kMillisecond);
 
