@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "AdjustmentPage.h"
 #include "Autosave.h"
@@ -135,7 +136,8 @@ void TMainForm::acOpenExampleExecute() {
 
 void TMainForm::StartAutosave() {
   const int interval = settings_->ReadInteger(QStringLiteral("Autosave"), QStringLiteral("IntervalSeconds"), 60);
-  autosave_ = new Autosave(state_, std::max(interval, 0), this);
+  // Negative means off as 0 does; a day is the longest interval the timer is given.
+  autosave_ = new Autosave(state_, std::clamp(interval, 0, 24 * 3600), this);
   connect(autosave_, &Autosave::Failed, this, [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
