@@ -7,6 +7,7 @@
 #include "ElevationPage.h"
 #include "JournalPage.h"
 #include "MainForm.h"
+#include "MakeAction.h"
 #include "NetSystemPage.h"
 
 namespace korvado {
@@ -18,9 +19,8 @@ const QKeySequence kUndoKey(Qt::CTRL | Qt::Key_Z);
 }  // namespace
 
 void TMainForm::CreateEditMenu() {
-  acUndo = new QAction(this);
-  acUndo->setShortcut(kUndoKey);
-  acRedo = new QAction(this);
+  acUndo = MakeAction(this, "Отменить", kUndoKey);
+  acRedo = MakeAction(this, "Повторить");
   acRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   QMenu* edit = new QMenu(QStringLiteral("&Правка"), this);
   edit->addActions({acUndo, acRedo});
