@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "FileStamp.h"
 #include "KorData.h"
 #include "KorNets.h"
 #include "LeastSquares.h"
 #include "ListClasses.h"
 #include "Tolerance.h"
+#include "UndoHistory.h"
 
 namespace korvado {
 
@@ -18,6 +20,8 @@ struct AppState {
   TKorData Journal;
   TNetList Nets;
   std::string CurrentFileName;
+  // The current file as last read or written, to notice changes by others.
+  FileStamp CurrentFileStamp;
   int32_t CurrentNetIndex = -1;
   int32_t ActiveSectionIndex = -1;
   TIntList SearchHits;
@@ -32,6 +36,8 @@ struct AppState {
   Tolerance LoopTolerance;
   // Set by every edit of the journal or the nets; cleared by open and save.
   bool Changed = false;
+  // Data-changing commands run through RecordStep so that they can be undone.
+  UndoHistory History;
 
   void MarkChanged() { Changed = true; }
   bool HasCurrentNet() const { return CurrentNetIndex >= 0 && CurrentNetIndex < Nets.NetCount(); }

@@ -4,6 +4,7 @@
 
 #include "DataFile.h"
 #include "DataFileMessages.h"
+#include "FileStamp.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -37,12 +38,15 @@ void CloseData(AppState& state) {
   state.Nets.Clear();
   ResetPositions(state);
   state.CurrentFileName.clear();
+  state.CurrentFileStamp = {};
   state.Changed = false;
+  state.History.Reset(state);
 }
 
 void NewData(AppState& state) {
   CloseData(state);
   state.Journal.AddRecord("Rp1", "Rp2", 1, "");
+  state.History.Reset(state);
 }
 
 bool OpenDataFile(AppState& state, const std::string& path) {
@@ -56,7 +60,9 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   ResetPositions(state);
   if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = path;
+  state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
+  state.History.Reset(state);
   WarnOfNonFiniteValues(state);
   return true;
 }
@@ -68,18 +74,26 @@ void OpenNamedDataFile(AppState& state, const std::string& path) {
 void OpenDataFileAsCopy(AppState& state, const std::string& path) {
   OpenNamedDataFile(state, path);
   state.CurrentFileName.clear();
+  state.CurrentFileStamp = {};
 }
 
-void SaveDataFileAs(AppState& state, const std::string& path) {
+void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options) {
+  if (options.Backup) WriteBackupCopy(path);
   WriteDataFile(path, state.Journal, state.Nets);
   state.CurrentFileName = path;
+  state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
+  state.History.MarkSaved();
 }
 
-bool SaveDataFile(AppState& state) {
+bool SaveDataFile(AppState& state, const SaveOptions& options) {
   if (state.CurrentFileName.empty()) return false;
-  SaveDataFileAs(state, state.CurrentFileName);
+  SaveDataFileAs(state, state.CurrentFileName, options);
   return true;
+}
+
+bool CurrentFileChangedOnDisk(const AppState& state) {
+  return !state.CurrentFileName.empty() && ChangedSince(state.CurrentFileName, state.CurrentFileStamp);
 }
 
 bool NeedsSaveQuestion(const AppState& state) { return state.Changed; }

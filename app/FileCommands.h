@@ -5,6 +5,7 @@
 #include <string>
 
 #include "AppState.h"
+#include "FileBackup.h"
 
 namespace korvado {
 
@@ -30,14 +31,23 @@ void OpenDataFileAsCopy(AppState& state, const std::string& path);
 // checked that it is there and the user must be told.
 void OpenNamedDataFile(AppState& state, const std::string& path);
 
+struct SaveOptions {
+  // Keep the file being replaced as NAME.kor.bak first (BackupError when that fails).
+  bool Backup = true;
+};
+
 // Writes the data to path, which becomes the current file. On failure
-// (FileIOError, EncodingError) the file at path, the current file name and the
-// changed flag stay as they were.
-void SaveDataFileAs(AppState& state, const std::string& path);
+// (FileIOError, EncodingError, BackupError) the file at path, the current
+// file name and the changed flag stay as they were.
+void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options = {});
 
 // Writes the data to the current file; false when there is none yet (the
 // caller then asks for a name and calls SaveDataFileAs).
-bool SaveDataFile(AppState& state);
+bool SaveDataFile(AppState& state, const SaveOptions& options = {});
+
+// Whether another program has changed the current file since it was opened or
+// last saved here, so that saving would throw its changes away.
+bool CurrentFileChangedOnDisk(const AppState& state);
 
 // Whether New, Open, Close and Exit must first ask to save the changes.
 bool NeedsSaveQuestion(const AppState& state);

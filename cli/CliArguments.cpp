@@ -24,6 +24,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.rebuildPoints = true;
     } else if (arg == "--technical") {
       parsed.technical = true;
+    } else if (arg == "--no-backup") {
+      parsed.noBackup = true;
     } else if (arg.rfind("--", 0) == 0) {
       const std::string name = arg.substr(2);
       if (!kValueOptions.count(name)) throw UsageError("unknown option " + arg);

@@ -17,6 +17,8 @@ struct CliArguments {
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
   bool technical = false;
+  // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
+  bool noBackup = false;
   bool help = false;
 };
 

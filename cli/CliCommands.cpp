@@ -86,10 +86,16 @@ int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
+SaveOptions SaveOptionsOf(const CliArguments& arguments) {
+  SaveOptions options;
+  options.Backup = !arguments.noBackup;
+  return options;
+}
+
 int Resave(const CliArguments& arguments) {
   RequirePositional(arguments, 2);
   AppState state = OpenState(arguments.positional[0]);
-  SaveDataFileAs(state, arguments.positional[1]);
+  SaveDataFileAs(state, arguments.positional[1], SaveOptionsOf(arguments));
   return 0;
 }
 
@@ -141,7 +147,7 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
     out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, *mu), 2);
   }
   out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
-  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"));
+  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
   const std::string points = Nested(PointsJson(state.Nets.NetAt(state.CurrentNetIndex)), 1);
   out << ",\n  \"points\": " << points.substr(2) << "\n}\n";
   return 0;
@@ -170,7 +176,7 @@ int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
   if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
-  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"));
+  if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
   out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
   return 0;
 }

@@ -17,15 +17,16 @@ const std::map<std::string, std::string> kCommandHelp = {
      "what is wrong on standard error and exits 2. Values that are not finite numbers (NaN,\n"
      "infinity) are listed there one per line.\n"},
     {"resave",
-     "usage: korvado-cli resave IN OUT\n"
-     "Reads IN and writes its data to OUT; OUT is replaced only after a complete write.\n"},
+     "usage: korvado-cli resave IN OUT [--no-backup]\n"
+     "Reads IN and writes its data to OUT; OUT is replaced only after a complete write. An OUT\n"
+     "that existed is kept first as OUT.bak unless --no-backup is given.\n"},
     {"adjust",
      "usage: korvado-cli adjust FILE --net N [--rebuild-points] [--fixed NAME=VALUE]... [--sweeps K]\n"
-     "                          [--save OUT] [--decimal-separator C]\n"
+     "                          [--save OUT [--no-backup]] [--decimal-separator C]\n"
      "On net N (from 0): optionally rebuilds the point table with zero elevations, sets each fixed\n"
      "point's elevation, then runs K adjustment sweeps (default 1). Prints JSON with the mean square\n"
      "error of every sweep, each as soon as it ends, and the points after the last one. --save\n"
-     "writes the adjusted data.\n"},
+     "writes the adjusted data, keeping an OUT that existed as OUT.bak unless --no-backup is given.\n"},
     {"lsq",
      "usage: korvado-cli lsq FILE --net N [--rebuild-points] [--fixed NAME=VALUE]... [--sigma-setup S]\n"
      "                       [--save OUT] [--decimal-separator C]\n"

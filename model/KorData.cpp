@@ -204,6 +204,16 @@ void TKorData::RecalcRecordHeight(int32_t i) {
   HeightDiffs.SetItem(i, RoundHalfEven(2, sum));
 }
 
+TIndexLists::TIndexLists(const TIndexLists& other) {
+  lists_.reserve(other.lists_.size());
+  for (const auto& list : other.lists_) lists_.push_back(std::make_unique<TIntList>(*list));
+}
+
+TIndexLists& TIndexLists::operator=(const TIndexLists& other) {
+  if (this != &other) *this = TIndexLists(other);
+  return *this;
+}
+
 int32_t TIndexLists::AddNew(int32_t value) {
   auto list = std::make_unique<TIntList>();
   list->Add(value);

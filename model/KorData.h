@@ -87,6 +87,12 @@ inline bool JournalRefReversed(int32_t ref) { return ref < 0; }
 // A list of integer lists; in the nets each entry holds the references of one run.
 class TIndexLists {
  public:
+  TIndexLists() = default;
+  TIndexLists(const TIndexLists& other);
+  TIndexLists& operator=(const TIndexLists& other);
+  TIndexLists(TIndexLists&&) = default;
+  TIndexLists& operator=(TIndexLists&&) = default;
+
   int32_t AddNew(int32_t value);
   void DeleteAt(int32_t index);
   TIntList& ListAt(int32_t index);

@@ -127,6 +127,16 @@ void TKorNetDetailTable::ErasePendent(int32_t p) { EraseRow<PendentColumns>(*thi
 
 // --- TKorNetDetailTableList -----------------------------------------------
 
+TKorNetDetailTableList::TKorNetDetailTableList(const TKorNetDetailTableList& other) {
+  tables_.reserve(other.tables_.size());
+  for (const auto& table : other.tables_) tables_.push_back(std::make_unique<TKorNetDetailTable>(*table));
+}
+
+TKorNetDetailTableList& TKorNetDetailTableList::operator=(const TKorNetDetailTableList& other) {
+  if (this != &other) *this = TKorNetDetailTableList(other);
+  return *this;
+}
+
 int32_t TKorNetDetailTableList::AddEmptyTable() {
   tables_.push_back(std::make_unique<TKorNetDetailTable>());
   return Count() - 1;

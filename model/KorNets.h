@@ -61,6 +61,12 @@ class TKorNetDetailTable {
 
 class TKorNetDetailTableList {
  public:
+  TKorNetDetailTableList() = default;
+  TKorNetDetailTableList(const TKorNetDetailTableList& other);
+  TKorNetDetailTableList& operator=(const TKorNetDetailTableList& other);
+  TKorNetDetailTableList(TKorNetDetailTableList&&) = default;
+  TKorNetDetailTableList& operator=(TKorNetDetailTableList&&) = default;
+
   int32_t AddEmptyTable();
   int32_t AddTable(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
                    double height, double setups, int32_t ref);

@@ -35,6 +35,11 @@ class TValueList {
   // Room for n items without regrowth, for the reader of a large file.
   void Reserve(int32_t n) { items_.reserve(static_cast<size_t>(n)); }
   void DeleteRange(int32_t at, int32_t n) { items_.erase(items_.begin() + at, items_.begin() + at + n); }
+  // Items at .. at + n - 1 become the items of with (of any length).
+  void ReplaceRange(int32_t at, int32_t n, const std::vector<T>& with) {
+    items_.erase(items_.begin() + at, items_.begin() + at + n);
+    items_.insert(items_.begin() + at, with.begin(), with.end());
+  }
 
   const std::vector<T>& Items() const { return items_; }
   bool operator==(const TValueList&) const = default;
@@ -75,6 +80,10 @@ class TStringList {
   }
   void Reserve(int32_t n) { items_.reserve(static_cast<size_t>(n)); }
   void DeleteRange(int32_t at, int32_t n) { items_.erase(items_.begin() + at, items_.begin() + at + n); }
+  void ReplaceRange(int32_t at, int32_t n, const std::vector<std::string>& with) {
+    items_.erase(items_.begin() + at, items_.begin() + at + n);
+    items_.insert(items_.begin() + at, with.begin(), with.end());
+  }
 
   const std::vector<std::string>& Items() const { return items_; }
   bool operator==(const TStringList&) const = default;

@@ -9,6 +9,7 @@
 #include "LoopCommands.h"
 #include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -61,11 +62,12 @@ TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
 
 // The point table starts again at zero; the benchmark elevations are asked for at once.
 void TAdjustmentPage::btnUpDateSeriesClick() {
-  if (!RebuildCurrentNetPoints(state_)) return;
+  if (!RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })) return;
   btnInputAltitudeClick();
 }
 
 void TAdjustmentPage::btnInputAltitudeClick() {
+  const StepRecorder step(state_, "ввод отметок исходных пунктов");
   const std::optional<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
   if (!content) return;
   TOriginAltitudeForm& dialog = OriginAltitudeForm();
@@ -82,6 +84,7 @@ void TAdjustmentPage::WarnOfFailingLoops() {
 
 void TAdjustmentPage::btnEquateClick() {
   WarnOfFailingLoops();
+  const StepRecorder step(state_, "уравнивание сети");
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 
@@ -89,6 +92,7 @@ void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
 
 void TAdjustmentPage::btnLeastSquaresClick() {
   WarnOfFailingLoops();
+  const StepRecorder step(state_, "уравнивание по МНК");
   const std::optional<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
   if (!view) return;
   ShowLeastSquaresView(*view);

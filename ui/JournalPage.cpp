@@ -13,6 +13,7 @@
 #include "KorvadoApplication.h"
 #include "ModelErrors.h"
 #include "NumberColumns.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -220,6 +221,7 @@ void TJournalPage::acAddExecute() {
 }
 
 void TJournalPage::AddRecordAtEnd() {
+  const StepRecorder step(state_, StepName("добавление записи", state_.Journal.RecordCount() + 1));
   const int32_t record = AppendJournalRecord(state_);
   if (record < 0) return;
   RefillMainGrid();
@@ -230,6 +232,7 @@ void TJournalPage::AddRecordAtEnd() {
 
 void TJournalPage::acInsertExecute() {
   if (!MainStringGrid->hasFocus()) return;
+  const StepRecorder step(state_, StepName("вставка записи", CurrentRecord() + 1));
   const int32_t record = InsertJournalRecord(state_, CurrentRecord());
   if (record < 0) return;
   RefillMainGrid();
@@ -244,6 +247,7 @@ void TJournalPage::acDeleteRecExecute() {
   if (QMessageBox::question(this, ApplicationTitle(), QString::fromUtf8(kDeleteRecordQuestion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
     return;
+  const StepRecorder step(state_, StepName("удаление записи", CurrentRecord() + 1));
   if (!DeleteJournalRecord(state_, CurrentRecord())) return;
   RefillMainGrid();
   // The row now shows another record; the reading grid must not keep the deleted one's setups.
@@ -265,6 +269,7 @@ void TJournalPage::acTechTableKorExecute() {
     acTechTableKor_->setChecked(!technical);
     return;
   }
+  const StepRecorder step(state_, "смена вида журнала");
   SetTechMode(state_, technical);
   if (dataShown_) ShowData(true);
   // The grid now shown is filled for the current record, so that nothing stale can be typed over.
@@ -300,6 +305,8 @@ void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIn
 void TJournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
     if (how == EditEnd::Escape) WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
+    // The cell was written key by key; its finished edit is one step.
+    CommitStep(state_, StepName("правка записи", index.row() + 1));
     RefillMainGrid();
     MainStringGridClick();
     if (how != EditEnd::Escape) CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()));
@@ -313,6 +320,7 @@ void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex
     const int32_t record = model->Record();
     if (how == EditEnd::Escape)
       WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
+    CommitStep(state_, StepName("правка отсчётов записи", record + 1));
     MainStringGridClick();
     if (how != EditEnd::Escape) CheckCellNumber(grid->Grid(), index.column(), Utf8(grid->FinishedText()));
     if (how != EditEnd::Enter || !acInputMode_->isChecked()) return;

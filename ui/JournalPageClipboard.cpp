@@ -6,11 +6,13 @@
 
 #include "ClipboardCommands.h"
 #include "JournalPage.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
 void TJournalPage::acPasteDataFromClipbrdExcelExecute() {
   const std::string text = QGuiApplication::clipboard()->text().toStdString();
+  const StepRecorder step(state_, "вставка из буфера обмена");
   const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, CurrentRecord());
   if (result.Pasted == 0) return;
   RefillMainGrid();

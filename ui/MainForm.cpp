@@ -9,6 +9,7 @@
 #include "AboutBox.h"
 #include "AccuracyView.h"
 #include "AdjustmentPage.h"
+#include "Autosave.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
 #include "JournalPage.h"
@@ -45,8 +46,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
   CreatePages();
   CreateAccuracyView();
   CreatePanes();
+  CreateEditMenu();
   ConnectActions();
   ApplySettings();
+  StartAutosave();
   // Every command may change the data; the mark follows once its events are handled.
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           &TMainForm::ShowChangedMark);
@@ -315,6 +318,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     settingsWritten_ = true;
     RunGuarded([this] { WriteSettings(); });
   }
+  autosave_->Discard();
   event->accept();
 }
 

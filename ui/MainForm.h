@@ -19,6 +19,7 @@
 
 #include "AppState.h"
 #include "PageHost.h"
+#include "FileCommands.h"
 #include "SettingsFile.h"
 
 namespace korvado {
@@ -34,6 +35,7 @@ class TNetsBrowser;
 class TAccuracyView;
 class LoopsDock;
 class NetDiagramPage;
+class Autosave;
 
 class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
@@ -89,6 +91,8 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acAbout;
   QAction* acLeastSquares;
   QAction* acImportLevel;
+  QAction* acUndo;
+  QAction* acRedo;
 
   QToolBar* ToolBar3;
   QToolBar* ToolBar1;
@@ -119,6 +123,8 @@ class TMainForm : public QMainWindow, public PageHost {
   void acAboutExecute();
   void acImportLevelExecute();
   void ComboBox1Click();
+  void acUndoExecute();
+  void acRedoExecute();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -149,6 +155,18 @@ class TMainForm : public QMainWindow, public PageHost {
   void ShowOpenData();
   // The screen after a file was read.
   void ShowOpenedFile();
+  // The Edit menu: its actions, the names of the steps they take, and the
+  // screen after undo or redo.
+  void CreateEditMenu();
+  void ShowUndoNames();
+  void ShowUndoneData();
+  // The autosave with its interval from the settings, and the offer of copies left by ended programs.
+  void StartAutosave();
+  void OfferRecovery();
+  // The save of the current file, after the question when another program changed it.
+  bool SaveCurrentFile();
+  // The file written with SaveOptions from the settings, asking when the backup cannot be written.
+  bool WriteWithBackup(const std::function<void(const SaveOptions&)>& write);
 
   AppState state_;
   std::unique_ptr<SettingsFile> settings_;
@@ -162,6 +180,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
   TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
+  Autosave* autosave_ = nullptr;        // a child of this window
 };
 
 }  // namespace korvado

@@ -5,8 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStatusBar>
+#include <algorithm>
 
 #include "AdjustmentPage.h"
+#include "Autosave.h"
 #include "CommandGuard.h"
 #include "ExampleFile.h"
 #include "FileDialogs.h"
@@ -40,16 +43,38 @@ bool TMainForm::SaveChangesFirst() {
 }
 
 bool TMainForm::SaveData() {
-  if (!SaveDataFile(state_)) return SaveDataAs();
-  ShowFileName();
-  return true;
+  if (state_.CurrentFileName.empty()) return SaveDataAs();
+  if (CurrentFileChangedOnDisk(state_)) {
+    const auto answer = QMessageBox::question(
+        this, ApplicationTitle(), QStringLiteral("Файл изменён другой программой после открытия. Перезаписать?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    // The other program's version stays; the data can go to another file.
+    if (answer != QMessageBox::Yes) return SaveDataAs();
+  }
+  return WriteWithBackup([this](const SaveOptions& options) { SaveDataFile(state_, options); });
 }
 
 bool TMainForm::SaveDataAs() {
   const QString path = AskDataFilePath(this, Settings(), "Сохранить как", QFileDialog::AcceptSave);
   if (path.isEmpty()) return false;
-  SaveDataFileAs(state_, path.toStdString());
+  return WriteWithBackup([&](const SaveOptions& options) { SaveDataFileAs(state_, path.toStdString(), options); });
+}
+
+bool TMainForm::WriteWithBackup(const std::function<void(const SaveOptions&)>& write) {
+  SaveOptions options;
+  options.Backup = settings_->ReadBool(QStringLiteral("Save"), QStringLiteral("Backup"), true);
+  try {
+    write(options);
+  } catch (const BackupError& error) {
+    const auto answer = QMessageBox::warning(
+        this, ApplicationTitle(), QString::fromUtf8(error.what()) + QStringLiteral("\nСохранить файл без резервной копии?"),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) return false;
+    options.Backup = false;
+    write(options);
+  }
   ShowFileName();
+  autosave_->Discard();
   return true;
 }
 
@@ -61,6 +86,7 @@ void TMainForm::acNewExecute() {
   if (JournalPage->IsEditing()) return;
   if (!SaveChangesFirst()) return;
   NewData(state_);
+  autosave_->Discard();
   ShowClosedData();
   ShowOpenData();
 }
@@ -72,26 +98,40 @@ void TMainForm::acOpenExecute() {
 }
 
 void TMainForm::OpenFile(const QString& path) {
-  if (OpenDataFile(state_, path.toStdString())) ShowOpenedFile();
+  if (!OpenDataFile(state_, path.toStdString())) return;
+  autosave_->Discard();
+  ShowOpenedFile();
 }
 
 void TMainForm::Start(const QStringList& arguments) {
   show();
   const QString named = arguments.value(1);
-  if (named.isEmpty()) return;
-  // The status bar shows the full path, whatever folder the name was given from.
-  const QString path = QFileInfo(named).absoluteFilePath();
-  RunGuarded([&] {
-    OpenNamedDataFile(state_, path.toStdString());
-    ShowOpenedFile();
-  });
+  if (!named.isEmpty()) {
+    // The status bar shows the full path, whatever folder the name was given from.
+    const QString path = QFileInfo(named).absoluteFilePath();
+    RunGuarded([&] {
+      OpenNamedDataFile(state_, path.toStdString());
+      ShowOpenedFile();
+    });
+  }
+  RunGuarded([this] { OfferRecovery(); });
 }
 
 void TMainForm::acOpenExampleExecute() {
   if (!SaveChangesFirst()) return;
   OpenDataFileAsCopy(state_, ExampleDataFilePath().toStdString());
+  autosave_->Discard();
   ShowOpenedFile();
 }
+
+void TMainForm::StartAutosave() {
+  const int interval = settings_->ReadInteger(QStringLiteral("Autosave"), QStringLiteral("IntervalSeconds"), 60);
+  // Negative means off as 0 does; a day is the longest interval the timer is given.
+  autosave_ = new Autosave(state_, std::clamp(interval, 0, 24 * 3600), this);
+  connect(autosave_, &Autosave::Failed, this, [this](const QString& text) { statusBar()->showMessage(text); });
+}
+
+void TMainForm::OfferRecovery() { autosave_->OfferRecovery(this, [this] { ShowOpenedFile(); }); }
 
 void TMainForm::ShowOpenedFile() {
   ShowClosedData();
@@ -102,6 +142,7 @@ void TMainForm::ShowOpenedFile() {
 void TMainForm::acCloseDataExecute() {
   if (!SaveChangesFirst()) return;
   CloseData(state_);
+  autosave_->Discard();
   ShowClosedData();
 }
 

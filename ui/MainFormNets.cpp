@@ -6,6 +6,7 @@
 #include "MainForm.h"
 #include "NetsBrowser.h"
 #include "NetSystemPage.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -32,7 +33,7 @@ void TMainForm::ComboBox1Click() {
 // The runs of every net take the journal's values again. The run list of the
 // active section is shown anew so that it does not go on showing the old values.
 void TMainForm::acUpDateNetsExecute() {
-  UpdateNetsFromJournal(state_);
+  RecordStep(state_, "обновление данных сетей", [this] { UpdateNetsFromJournal(state_); });
   NetSystemPage->RefreshActiveSectionView();
 }
 

@@ -16,6 +16,7 @@
 #include "NumberColumns.h"
 #include "PageHost.h"
 #include "TypePointDlg.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -194,6 +195,7 @@ void TNetSystemPage::btnFindClick() {
 }
 
 void TNetSystemPage::btnAddNetClick() {
+  const StepRecorder step(state_, "создание сети");
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!question) return;
@@ -206,6 +208,7 @@ void TNetSystemPage::btnAddNetClick() {
 }
 
 void TNetSystemPage::btnAddNetSectionClick() {
+  const StepRecorder step(state_, "добавление звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
@@ -215,6 +218,7 @@ void TNetSystemPage::btnAddNetSectionClick() {
 }
 
 void TNetSystemPage::btnAddNetDTSectionClick() {
+  const StepRecorder step(state_, "добавление хода в звено");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
@@ -257,6 +261,7 @@ void TNetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); 
 void TNetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
 
 void TNetSystemPage::EquiSecSpeedButtonClick() {
+  const StepRecorder step(state_, "добавление эквивалентного звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   if (!CanMergeForNewSection(state_, page_)) return;
@@ -269,6 +274,7 @@ void TNetSystemPage::EquiSecSpeedButtonClick() {
 }
 
 void TNetSystemPage::EquiSpeedButtonClick() {
+  const StepRecorder step(state_, "добавление эквивалентного хода");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   if (!CanMergeForActiveSection(state_, page_)) return;

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -186,7 +187,11 @@ TEST(FileCommands, SaveAsNamesTheFileAndSaveWritesThere) {
   AppState reopened;
   ASSERT_TRUE(OpenDataFile(reopened, path));
   EXPECT_EQ(reopened.Journal, state.Journal);
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"нивелирование.kor"}));
+  // The second save kept the first one's file as the backup.
+  EXPECT_EQ(ReadBytes(path + ".bak").size(), 197u);
+  std::vector<std::string> entries = folder.Entries();
+  std::sort(entries.begin(), entries.end());
+  EXPECT_EQ(entries, (std::vector<std::string>{"нивелирование.kor", "нивелирование.kor.bak"}));
 }
 
 // A failed save: the exception names the file and the reason, the old file
@@ -234,7 +239,7 @@ TEST(FileCommands, FullDiskDuringSaveKeepsTheOldFileByteForByte) {
   rlimit small = saved;
   small.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  ExpectFailedSave(path, "недостаточно места на диске", path, oldBytes, [](AppState& s) { SaveDataFile(s); });
+  ExpectFailedSave(path, "недостаточно места на диске", path, oldBytes, [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previousHandler);
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"job.kor"}));
@@ -263,7 +268,7 @@ TEST(FileCommands, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
   chmod(path.c_str(), 0644);
   chmod(folder.Path().c_str(), 0555);
   const int result = RunWithoutRootRights([&] {
-    ExpectFailedSave(path, "нет прав на запись", path, oldBytes, [](AppState& s) { SaveDataFile(s); });
+    ExpectFailedSave(path, "нет прав на запись", path, oldBytes, [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
     return ::testing::Test::HasFailure() ? 1 : 0;
   });
   EXPECT_EQ(result, 0) << "see the failures above (a child process reports them)";

@@ -144,6 +144,30 @@ TEST_F(KorvadoCli, ValuesThatAreNotFiniteNumbersFailCheckAndEveryComputation) {
   }
 }
 
+TEST_F(KorvadoCli, WritingCommandsKeepTheReplacedFileAsBackupUnlessTold) {
+  const std::string good = WriteAdjustmentNet();
+  const std::string out = Path("out.kor");
+  const auto bytes = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+  };
+  std::ofstream(out, std::ios::binary) << "прежний";
+  ASSERT_EQ(Run({"resave", good, out}).status, 0);
+  EXPECT_EQ(bytes(out + ".bak"), "прежний");
+  const std::string resaved = bytes(out);
+  const std::vector<std::string> adjust{"adjust", good, "--net", "0", "--rebuild-points", "--fixed", "A=100",
+                                        "--fixed", "B=110", "--save", out};
+  ASSERT_EQ(Run(adjust).status, 0);
+  EXPECT_EQ(bytes(out + ".bak"), resaved);
+
+  fs::remove(out + ".bak");
+  ASSERT_EQ(Run({"resave", good, out, "--no-backup"}).status, 0);
+  std::vector<std::string> adjustNoBackup = adjust;
+  adjustNoBackup.push_back("--no-backup");
+  ASSERT_EQ(Run(adjustNoBackup).status, 0);
+  EXPECT_FALSE(fs::exists(out + ".bak"));
+}
+
 TEST_F(KorvadoCli, AdjustRunsTheSweepsOfTheAdjustmentPage) {
   const std::string file = WriteAdjustmentNet();
   const std::string saved = Path("adjusted.kor");

@@ -106,7 +106,7 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
 
   QStringList menus;
   for (QAction* menu : form->menuBar()->actions()) menus << menu->text();
-  EXPECT_EQ(menus, QStringList({"&Файл", "Д&анные", "С&еть", "&Справка"}));
+  EXPECT_EQ(menus, QStringList({"&Файл", "&Правка", "Д&анные", "С&еть", "&Справка"}));
   EXPECT_EQ(form->PageControl1->tabPosition(), QTabWidget::South);
   QStringList tabs;
   for (int i = 0; i < form->PageControl1->count(); ++i) tabs << form->PageControl1->tabText(i);

@@ -1,0 +1,130 @@
+// What keeps a day's work when a save goes wrong, another program writes the
+// same file, or the program dies: the backup, the check of the file on disk,
+// and the recovery copies.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "DataFile.h"
+#include "FileCommands.h"
+#include "JournalCommands.h"
+#include "MessageRecorder.h"
+#include "RecordStep.h"
+#include "RecoveryCopy.h"
+#include "SurveySamples.h"
+#include "TempFolder.h"
+
+namespace korvado {
+namespace {
+
+void AddRecordAndSave(AppState& state, const SaveOptions& options = {}) {
+  state.Journal.AddRecord("Рп1", "Рп2", 1, "");
+  state.MarkChanged();
+  SaveDataFile(state, options);
+}
+
+TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  AppState state;
+  NewData(state);
+  SaveDataFileAs(state, path);
+  EXPECT_FALSE(std::filesystem::exists(BackupPath(path)));  // nothing was replaced
+
+  const std::string first = ReadBytes(path);
+  AddRecordAndSave(state);
+  EXPECT_EQ(ReadBytes(BackupPath(path)), first);
+  const std::string second = ReadBytes(path);
+  AddRecordAndSave(state, SaveOptions{false});
+  EXPECT_EQ(ReadBytes(BackupPath(path)), first);  // no backup asked for
+
+  // A backup that cannot be written stops the save: the file and the changes stay.
+  std::filesystem::remove(BackupPath(path));
+  std::filesystem::create_directory(BackupPath(path));
+  const std::string third = ReadBytes(path);
+  state.Journal.AddRecord("Рп3", "Рп4", 1, "");
+  state.MarkChanged();
+  try {
+    SaveDataFile(state);
+    ADD_FAILURE() << "saved without the backup";
+  } catch (const BackupError& error) {
+    EXPECT_NE(std::string(error.what()).find("Не удалось сохранить резервную копию «" + BackupPath(path) + "»"),
+              std::string::npos);
+  }
+  EXPECT_EQ(ReadBytes(path), third);
+  EXPECT_TRUE(state.Changed);
+  // The user's word: save without it.
+  SaveDataFile(state, SaveOptions{false});
+  EXPECT_FALSE(state.Changed);
+  EXPECT_NE(ReadBytes(path), third);
+  EXPECT_NE(second, third);
+}
+
+TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  WriteDataFile(path, SampleJournal(), SampleNets(1));
+  const std::string original = ReadBytes(path);
+  AppState state;
+  ASSERT_TRUE(OpenDataFile(state, path));
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+
+  // The same bytes written again with a new time: nothing to lose.
+  WriteBytes(path, original);
+  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::hours(1));
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+
+  std::string sameSize = original;
+  sameSize[sameSize.size() - 1] ^= 1;
+  WriteBytes(path, sameSize);
+  EXPECT_TRUE(CurrentFileChangedOnDisk(state));
+  WriteBytes(path, original + "x");
+  EXPECT_TRUE(CurrentFileChangedOnDisk(state));
+
+  // After this program's own save the file on disk is its own again.
+  SaveDataFile(state, SaveOptions{false});
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+  std::filesystem::remove(path);
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+}
+
+TEST(SaveSafety, RecoveryCopyRestoresUnsavedChangesOfItsFile) {
+  MessageRecorder messages;
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  const std::string recovery = folder.File("recovery");
+  WriteDataFile(path, SampleJournal(), SampleNets(1));
+  AppState state;
+  ASSERT_TRUE(OpenDataFile(state, path));
+  RecordStep(state, "удаление записи 1", [&] { return DeleteJournalRecord(state, 0); });
+  WriteRecoveryCopy(state, recovery, "4242-1", 4242);
+  // A record without its data (a copy cut short) is not offered.
+  WriteBytes(folder.File("recovery/4243-1.info"), "file=\npid=4243\n");
+
+  const std::vector<RecoveryRecord> copies = ListRecoveryCopies(recovery);
+  ASSERT_EQ(copies.size(), 1u);
+  EXPECT_EQ(copies[0].Id, "4242-1");
+  EXPECT_EQ(copies[0].OwnerFile, path);
+  EXPECT_EQ(copies[0].ProcessId, 4242);
+  EXPECT_NEAR(static_cast<double>(copies[0].WrittenAt), static_cast<double>(std::time(nullptr)), 60.0);
+
+  AppState restored;
+  NewData(restored);
+  RestoreRecoveryCopy(restored, recovery, copies[0]);
+  EXPECT_EQ(restored.Journal, state.Journal);
+  EXPECT_TRUE(restored.Nets == state.Nets);
+  EXPECT_EQ(restored.CurrentFileName, path);
+  EXPECT_TRUE(restored.Changed);
+  EXPECT_FALSE(restored.History.CanUndo());
+  // The file is still the one the copy was taken from: saving over it asks nothing.
+  EXPECT_FALSE(CurrentFileChangedOnDisk(restored));
+  WriteBytes(path, "другая программа");
+  EXPECT_TRUE(CurrentFileChangedOnDisk(restored));
+
+  RemoveRecoveryCopy(recovery, "4242-1");
+  EXPECT_TRUE(ListRecoveryCopies(recovery).empty());
+}
+
+}  // namespace
+}  // namespace korvado
