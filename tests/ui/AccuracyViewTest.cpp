@@ -88,6 +88,7 @@ TEST_P(AccuracyView, RefusalIsShownAndChangesNothing) {
   TKorNet& net = form->State().Nets.NetAt(0);
   net.PointTypes.SetItem(0, kNodalPoint);
   net.PointTypes.SetItem(2, kNodalPoint);
+  form->State().History.Reset(form->State());  // as if the file held them
   const BoxesSeen boxes =
       AnswerMessageBoxes([&] { QTest::mouseClick(form->AdjustmentPage->btnLeastSquares, Qt::LeftButton); },
                          QMessageBox::Ok);
