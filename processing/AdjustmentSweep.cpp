@@ -54,7 +54,7 @@ void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
       const double weight = kMeanWeightNumerator / net.SectionSetups.GetItem(touch.section);
       weighted += weight * candidate;
       weightSum += weight;
-      // Written at once, as the sweep has always done (Gauss–Seidel).
+      // Written at once, as the sweep has always done: later sections and points see it.
       net.PointElevations.SetItem(p, weighted / weightSum);
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
 // One sweep of the iterative adjustment of a net: every nodal point gets the
 // mean of the elevations carried to it over its sections, weighted 10/n, in
-// place (Gauss–Seidel); then the mean square error of unit weight.
+// place, each new value used at once; then the mean square error of unit weight.
 
 #include "KorNets.h"
 #include "Outcome.h"

@@ -39,7 +39,7 @@ double NormalQuantile(double p) {
 
 }  // namespace
 
-// Wilson–Hilferty gives a start good to a few per cent; Newton on the
+// The cube-root normal approximation gives a start good to a few per cent; Newton on the
 // regularised incomplete gamma function then converges in a handful of steps.
 // A bracket kept from the signs of the residual catches the steps that would
 // leave it, which happens for one or two degrees of freedom in the far tails.

@@ -4,7 +4,7 @@
 // fixed points hold their elevations, every other point that ends a section
 // is an unknown. Besides the heights it gives what proves the job: residuals,
 // the accuracy of every height, the redundancy of every section, the global
-// chi-square test and Baarda's w-test.
+// chi-square test and the w-test of the normalised residuals.
 
 #include <cstdint>
 #include <optional>
@@ -16,7 +16,7 @@
 
 namespace korvado {
 
-// Baarda's critical value of the w-test for α = 0.001.
+// The critical value of the w-test for α = 0.001 (two-sided, normal).
 inline constexpr double kCriticalW = 3.29;
 // A section with a smaller redundancy number is not controlled by the others.
 inline constexpr double kUncontrolledRedundancy = 0.01;

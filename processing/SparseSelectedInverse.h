@@ -1,7 +1,7 @@
 #pragma once
 // The entries of the inverse of a sparse symmetric positive definite matrix
-// on the pattern of its Cholesky factor, without forming the inverse
-// (Takahashi's recurrences). An adjustment needs exactly these: the diagonal
+// on the pattern of its LDLᵀ factor, without forming the inverse
+// (the sparse-inverse recurrences). An adjustment needs exactly these: the diagonal
 // gives the variances of the unknowns, and every pair joined by an
 // observation lies on the pattern.
 

@@ -129,7 +129,7 @@ void TAdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.methodCaption));
   header->setText(3, QString::fromStdString(view.resultCaption));
-  for (int c : {2, 3}) EquateListView->resizeColumnToContents(c);
+  for (int c : {2, 3, kSigmaColumn}) EquateListView->resizeColumnToContents(c);
 }
 
 }  // namespace korvado

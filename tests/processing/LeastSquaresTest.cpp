@@ -31,7 +31,7 @@ int32_t Row(const TKorNet& net, const std::string& name) {
   return -1;
 }
 
-// The textbook way, dense: A, P and l, N = AᵀPA inverted by Gauss–Jordan,
+// The textbook way, dense: A, P and l, N = AᵀPA inverted by elimination,
 // x = N⁻¹AᵀPl, v = Ax − l, rᵢ = 1 − pᵢ aᵢᵀ N⁻¹ aᵢ.
 struct DenseSolution {
   std::map<std::string, double> heights;

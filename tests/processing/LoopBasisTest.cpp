@@ -59,7 +59,7 @@ void ExpectSound(const TKorNet& net, const LoopsAndLines& result) {
   if (result.warnings.empty()) {
     EXPECT_EQ(static_cast<int32_t>(result.closures.size()), result.sectionCount - result.unknownCount);
   }
-  // Gaussian elimination over GF(2): full rank means independent loops.
+  // Elimination over GF(2): full rank means independent loops.
   size_t rank = 0;
   for (size_t bit = 0; bit < static_cast<size_t>(net.SectionCount()) && rank < rows.size(); ++bit) {
     const auto has = [&](size_t r) { return (rows[r][bit / 64] >> (bit % 64)) & 1; };
