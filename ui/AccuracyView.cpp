@@ -55,7 +55,8 @@ TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* p
   SectionsTable = NewTable(sections_);
   tables->addWidget(PointsTable);
   tables->addWidget(SectionsTable);
-  tables->setStretchFactor(1, 2);
+  tables->setStretchFactor(0, 2);
+  tables->setStretchFactor(1, 3);
 
   auto* layout = new QVBoxLayout(body);
   layout->setContentsMargins(4, 4, 4, 4);
