@@ -173,7 +173,7 @@ TEST(LeastSquares, RepeatedSweepsReachTheSameHeightsAndError) {
   EXPECT_NEAR(*error, *result.sigma0, 1e-9);
 }
 
-// The one-dimensional sample adjustment published with GNU Gama's manual
+// A published one-dimensional sample adjustment of a free-software adjustment manual
 // (a square of four legs levelled forward and back, point 1a fixed at
 // 1000.000 m, equal weights, m0 a priori 5 mm): adjusted heights 998.77513,
 // 997.93325, 999.27487; standard deviations with m0 a priori 3.1, 3.5, 3.1 mm;
