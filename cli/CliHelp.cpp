@@ -53,12 +53,13 @@ const std::map<std::string, std::string> kCommandHelp = {
      "as small hollow circles, every section as one path with an arrow and its (n, h); sections of\n"
      "loops and lines over the technical tolerance in red.\n"},
     {"import",
-     "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical]\n"
+     "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical] [--no-backup]\n"
      "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"
      "one record per levelling line to the journal of FILE.kor, or to a new journal (high-precision\n"
      "unless --technical; with --into the file's mode holds), then writes OUT.kor. Lines the journal\n"
      "cannot take are left out. Prints JSON: every line with its start and end point, method,\n"
-     "stations, height difference (mm), whether it was imported and why not.\n"},
+     "stations, height difference (mm), whether it was imported and why not. An OUT.kor that existed\n"
+     "is kept as OUT.kor.bak unless --no-backup is given.\n"},
 };
 
 }  // namespace

@@ -47,7 +47,7 @@ int ImportCommand(const CliArguments& arguments, std::ostream& out) {
   for (const LevelLinePreview& line : import.Lines) ticked.push_back(line.Importable());
   const Result<InsertedRecords> inserted = ImportLevelLines(state, import, ticked, -1);
   if (!inserted) throw KorvadoError(inserted.RefusalText());
-  SaveDataFileAs(state, output->second);
+  SaveDataFileAs(state, output->second, SaveOptions{.Backup = !arguments.noBackup});
   Json lines = Json::array();
   for (size_t i = 0; i < import.Lines.size(); ++i) lines.push_back(LineJson(import.Lines[i], ticked[i]));
   out << Json{{"lines", lines}}.dump(2) << "\n";
