@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "FileReplace.h"
+#include "LeastSquaresCommands.h"
 
 namespace korvado {
 
@@ -42,17 +43,25 @@ std::string Arrow(const SectionCurve& curve) {
   return corner(6, 0) + " " + corner(-5, 4) + " " + corner(-5, -4);
 }
 
+// An element closed around its tooltip, which a browser shows on hovering.
+std::string WithTitle(const std::string& element, const std::string& tag, const std::string& title) {
+  return element + "><title>" + Escape(title) + "</title></" + tag + ">";
+}
+
 std::string Marker(const DiagramPoint& point) {
   const LayoutPosition p = point.at;
   switch (point.kind) {
     case DiagramPointKind::Benchmark:
-      return "<polygon class=\"benchmark\" points=\"" + Point({p.x, p.y - 8}) + " " + Point({p.x - 7, p.y + 5}) + " " +
-             Point({p.x + 7, p.y + 5}) + "\"/>";
+      return WithTitle("<polygon class=\"benchmark\" points=\"" + Point({p.x, p.y - 8}) + " " + Point({p.x - 7, p.y + 5}) +
+                           " " + Point({p.x + 7, p.y + 5}) + "\"",
+                       "polygon", point.tooltip);
     case DiagramPointKind::Nodal:
-      return "<circle class=\"nodal\" cx=\"" + Number(p.x) + "\" cy=\"" + Number(p.y) + "\" r=\"5\"/>";
+      return WithTitle("<circle class=\"nodal\" cx=\"" + Number(p.x) + "\" cy=\"" + Number(p.y) + "\" r=\"5\"", "circle",
+                       point.tooltip);
     case DiagramPointKind::Pendent: break;
   }
-  return "<circle class=\"pendent\" cx=\"" + Number(p.x) + "\" cy=\"" + Number(p.y) + "\" r=\"3\"/>";
+  return WithTitle("<circle class=\"pendent\" cx=\"" + Number(p.x) + "\" cy=\"" + Number(p.y) + "\" r=\"3\"", "circle",
+                   point.tooltip);
 }
 
 }  // namespace
@@ -67,18 +76,21 @@ std::string DiagramSvg(const NetDiagram& diagram) {
          ".arrow{fill:#303030}.arrow.failing{fill:#d00000;stroke:none}.spur{stroke:#606060;stroke-width:0.6}"
          ".benchmark{fill:#1f4fa0}.nodal{fill:#ffffff;stroke:#202020;stroke-width:1.5}"
          ".pendent{fill:none;stroke:#404040;stroke-width:1}text{font-family:sans-serif}"
-         ".name{font-size:11px}.label{font-size:8px;fill:#505050}</style>\n";
+         ".name{font-size:11px}.label{font-size:8px;fill:#505050}"
+         ".suspect{stroke:#d00000;stroke-width:4.5}.arrow.suspect{fill:#d00000;stroke:none}"
+         ".sigma{font-size:8px;fill:#1f4fa0}</style>\n";
   for (const DiagramSpur& spur : diagram.spurs)
     svg += "<line class=\"spur\" x1=\"" + Number(spur.from.x) + "\" y1=\"" + Number(spur.from.y) + "\" x2=\"" +
            Number(diagram.points[static_cast<size_t>(spur.pendent)].at.x) + "\" y2=\"" +
            Number(diagram.points[static_cast<size_t>(spur.pendent)].at.y) + "\"/>\n";
   for (const DiagramSection& section : diagram.sections) {
     const SectionCurve curve = CurveOf(diagram, section);
-    const std::string failing = section.failing ? " failing" : "";
-    svg += "<path class=\"section" + failing + "\" id=\"section" + std::to_string(section.index) + "\" d=\"M" +
-           Point(curve.start) + " C" + Point(curve.control1) + " " + Point(curve.control2) + " " + Point(curve.end) +
-           "\"/>\n";
-    svg += "<polygon class=\"arrow" + failing + "\" points=\"" + Arrow(curve) + "\"/>\n";
+    const std::string marks = std::string(section.failing ? " failing" : "") + (section.suspect ? " suspect" : "");
+    const std::string path = "<path class=\"section" + marks + "\" id=\"section" + std::to_string(section.index) +
+                             "\" d=\"M" + Point(curve.start) + " C" + Point(curve.control1) + " " +
+                             Point(curve.control2) + " " + Point(curve.end) + "\"";
+    svg += (section.suspect ? WithTitle(path, "path", kSuspectMark) : path + "/>") + "\n";
+    svg += "<polygon class=\"arrow" + marks + "\" points=\"" + Arrow(curve) + "\"/>\n";
     svg += "<text class=\"label\" x=\"" + Number(curve.middle.x + 4) + "\" y=\"" + Number(curve.middle.y - 4) + "\">" +
            Escape(section.label) + "</text>\n";
   }
@@ -86,6 +98,9 @@ std::string DiagramSvg(const NetDiagram& diagram) {
     svg += Marker(point) + "\n";
     svg += "<text class=\"name\" x=\"" + Number(point.at.x + 8) + "\" y=\"" + Number(point.at.y - 7) + "\">" +
            Escape(point.name) + "</text>\n";
+    if (!point.sigma.empty())
+      svg += "<text class=\"sigma\" x=\"" + Number(point.at.x + 8) + "\" y=\"" + Number(point.at.y + 4) + "\">" +
+             Escape(point.sigma) + "</text>\n";
   }
   return svg + "</svg>\n";
 }

@@ -39,8 +39,7 @@ std::string SectionMark(const LeastSquaresSection& section) {
 }
 
 bool KeptResultIsCurrent(const AppState& state) {
-  return state.LastLeastSquares && state.HasCurrentNet() && state.LastLeastSquares->net == state.CurrentNetIndex &&
-         state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(state.CurrentNetIndex));
+  return state.HasCurrentNet() && KeptLeastSquares(state, state.CurrentNetIndex) != nullptr;
 }
 
 }  // namespace
@@ -107,6 +106,13 @@ AccuracyTables CurrentAccuracyTables(const AppState& state) {
                                FormatFixed(2, section.redundancy), OptionalFixed(2, section.w), SectionMark(section)});
   }
   return tables;
+}
+
+const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index) {
+  const bool kept = state.LastLeastSquares && index >= 0 && index < state.Nets.NetCount() &&
+                    state.LastLeastSquares->net == index &&
+                    state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(index));
+  return kept ? &state.LastLeastSquares->result : nullptr;
 }
 
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows) { return SelectedCellsText(rows); }

@@ -48,6 +48,10 @@ std::vector<std::string> AccuracySectionHeader();
 // unchanged since; otherwise only a summary saying what to do.
 AccuracyTables CurrentAccuracyTables(const AppState& state);
 
+// The kept result when it belongs to net `index` and that net is unchanged
+// since; null otherwise.
+const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index);
+
 // Rows of the accuracy tables as a spreadsheet takes them from the clipboard.
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows);
 

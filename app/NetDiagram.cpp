@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "LeastSquaresCommands.h"
 #include "LoopCommands.h"
 #include "NumberText.h"
 #include "PointIndex.h"
@@ -49,7 +50,7 @@ class DiagramBuilder {
     const DiagramPointKind kind = pendent                ? DiagramPointKind::Pendent
                                   : type == kFixedPoint ? DiagramPointKind::Benchmark
                                                         : DiagramPointKind::Nodal;
-    diagram.points.push_back({name, kind, {}, Tooltip(net_, name, kind, row)});
+    diagram.points.push_back({name, kind, {}, Tooltip(net_, name, kind, row), {}});
     return it->second;
   }
 
@@ -60,6 +61,20 @@ class DiagramBuilder {
   PointIndex table_;
   std::unordered_map<std::string, int32_t> ids_;
 };
+
+// The σ of the points least squares adjusted (a benchmark's is 0 by
+// definition) and the section its w-test suspects.
+void MarkLeastSquares(NetDiagram& diagram, const TKorNet& net, const LeastSquaresResult& result) {
+  diagram.leastSquares = true;
+  for (DiagramSection& section : diagram.sections) section.suspect = result.sections[static_cast<size_t>(section.index)].suspect;
+  const PointIndex table = BuildPointIndex(net.PointNames);
+  for (DiagramPoint& point : diagram.points) {
+    const int32_t row = point.kind == DiagramPointKind::Pendent ? -1 : FindInIndex(table, point.name);
+    if (row < 0 || !result.unknown[static_cast<size_t>(row)] || !result.sigmas[static_cast<size_t>(row)]) continue;
+    point.sigma = "σ = " + FormatFixed(2, *result.sigmas[static_cast<size_t>(row)]) + " мм";
+    point.tooltip += ", " + point.sigma;
+  }
+}
 
 LayoutPosition Along(LayoutPosition a, LayoutPosition b, double t) { return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)}; }
 
@@ -109,7 +124,7 @@ NetDiagram BuildNetDiagram(const AppState& state, int32_t index) {
     diagram.sections.push_back({s, from, to, parallel,
                                 "(" + FormatGeneral(net.SectionSetups.GetItem(s)) + ", " +
                                     FormatFixed(2, net.SectionHeights.GetItem(s)) + ")",
-                                false});
+                                false, false});
     edges.push_back({from, to});
   }
   // Spurs hang from the section's start in the layout and are drawn from their own point.
@@ -143,6 +158,7 @@ NetDiagram BuildNetDiagram(const AppState& state, int32_t index) {
   for (size_t k = 0; k < loops.closures.size(); ++k)
     if (!loops.passed[k])
       for (const SectionStep& step : loops.closures[k].sections) diagram.sections[static_cast<size_t>(step.index)].failing = true;
+  if (const LeastSquaresResult* result = KeptLeastSquares(state, index)) MarkLeastSquares(diagram, net, *result);
   return diagram;
 }
 

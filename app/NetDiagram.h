@@ -2,7 +2,8 @@
 // «Схема сети»: what the diagram of a net shows, laid out and ready to draw
 // by the window or to write as SVG: benchmarks, nodal and pendent points
 // with names, sections with direction and (n, h), and the sections of the
-// loops and lines over their tolerance marked.
+// loops and lines over their tolerance marked; after least squares of the
+// net, the section suspected of a blunder and the σ of the adjusted points.
 
 #include <cstdint>
 #include <string>
@@ -19,7 +20,8 @@ struct DiagramPoint {
   std::string name;
   DiagramPointKind kind = DiagramPointKind::Nodal;
   LayoutPosition at;
-  std::string tooltip;  // type and elevation
+  std::string tooltip;  // type and elevation, and σ after least squares
+  std::string sigma;    // "σ = 0.05 мм" at an adjusted point after least squares, else empty
 };
 
 struct DiagramSection {
@@ -29,6 +31,7 @@ struct DiagramSection {
   int32_t parallel = 0;  // 0 for the first section between two points, 1, 2 ... for the next ones
   std::string label;     // "(n, h)"
   bool failing = false;  // on a loop or line over its tolerance
+  bool suspect = false;  // least squares suspects it of a blunder
 };
 
 // A pendent point's spur: from a point on its section to the pendent point.
@@ -44,6 +47,7 @@ struct NetDiagram {
   std::vector<DiagramSpur> spurs;
   double width = 0.0;
   double height = 0.0;
+  bool leastSquares = false;  // drawn with a valid least-squares result of the net
 };
 
 // The line of a section as a cubic Bézier curve, the same for the window
@@ -58,7 +62,8 @@ struct SectionCurve {
 SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section);
 
 // Net `index` of the state's list, which must exist; the loops and lines are
-// checked against the state's tolerance.
+// checked against the state's tolerance. The kept least-squares result marks
+// the diagram only while it belongs to this net and the net is unchanged.
 NetDiagram BuildNetDiagram(const AppState& state, int32_t index);
 
 }  // namespace korvado

@@ -24,6 +24,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.rebuildPoints = true;
     } else if (arg == "--technical") {
       parsed.technical = true;
+    } else if (arg == "--lsq") {
+      parsed.leastSquares = true;
     } else if (arg == "--no-backup") {
       parsed.noBackup = true;
     } else if (arg.rfind("--", 0) == 0) {

@@ -17,6 +17,7 @@ struct CliArguments {
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
   bool technical = false;
+  bool leastSquares = false;  // --lsq
   // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
   bool noBackup = false;
   bool help = false;

@@ -166,16 +166,21 @@ int WriteStatement(const AppState& state, const CliArguments& arguments) {
   return 0;
 }
 
+// The current net by least squares with --sigma-setup; a refusal ends the command.
+void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
+  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+}
+
 int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
   std::vector<AltitudeRow> rows;
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
-  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
   if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
-  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+  AdjustByLeastSquaresOption(state, arguments);
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
   out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
   return 0;
@@ -244,6 +249,7 @@ int Diagram(const CliArguments& arguments) {
   if (!arguments.options.count("svg")) throw UsageError("--svg OUT.svg is required");
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
+  if (arguments.leastSquares) AdjustByLeastSquaresOption(state, arguments);
   SaveDiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex), arguments.options.at("svg"));
   return 0;
 }

@@ -48,10 +48,12 @@ const std::map<std::string, std::string> kCommandHelp = {
      "direction), setups n, misclosure f and allowed misclosure k*sqrt(n) mm: k is 10 for tech\n"
      "(the default), 5 for iv, K for custom.\n"},
     {"diagram",
-     "usage: korvado-cli diagram FILE --net N --svg OUT.svg\n"
+     "usage: korvado-cli diagram FILE --net N --svg OUT.svg [--lsq [--sigma-setup S]]\n"
      "Draws net N as an SVG picture: benchmarks as triangles, nodal points as circles, pendent points\n"
      "as small hollow circles, every section as one path with an arrow and its (n, h); sections of\n"
-     "loops and lines over the technical tolerance in red.\n"},
+     "loops and lines over the technical tolerance in red. With --lsq the net is first adjusted by\n"
+     "least squares (as lsq, the file is not changed): the suspect section thick red, every adjusted\n"
+     "point with its sigma.\n"},
     {"import",
      "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical] [--no-backup]\n"
      "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"

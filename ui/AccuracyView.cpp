@@ -111,6 +111,7 @@ void TAccuracyView::SigmaEditFinished() {
   }
   settings_.WriteDouble(kSettingsSection, kSigmaKey, state_.SigmaPerSetup);
   Refresh();
+  emit sigmaChanged();
 }
 
 void TAccuracyView::btnCopyPointsClick() { CopyTable(*PointsTable, *points_, true); }

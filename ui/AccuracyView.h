@@ -42,6 +42,8 @@ class TAccuracyView : public QDockWidget {
  signals:
   // A section was clicked: the window shows its elevation table.
   void sectionChosen(int32_t net, int32_t section);
+  // The a-priori σ changed: the kept result's σ and tests with it.
+  void sigmaChanged();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -218,6 +218,9 @@ void TMainForm::CreatePanes() {
       DiagramPage->HighlightLoop(net, sections);
     });
   });
+  ConnectCommand(AdjustmentPage, &TAdjustmentPage::leastSquaresShown, DiagramPage,
+                 &NetDiagramPage::RedrawWithLeastSquares);
+  ConnectCommand(AccuracyView, &TAccuracyView::sigmaChanged, DiagramPage, &NetDiagramPage::RedrawWithLeastSquares);
   connect(DiagramPage, &NetDiagramPage::SectionClicked, this, [this](int net, int section) {
     RunGuarded([&] { SelectSectionOnPages(net, section); });
   });

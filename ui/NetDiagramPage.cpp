@@ -49,15 +49,26 @@ NetDiagramPage::NetDiagramPage(AppState& state, QWidget* parent) : QWidget(paren
 
 void NetDiagramPage::btnDrawNetClick() {
   if (!state_.HasCurrentNet()) throw KorvadoError("Сеть не выбрана. Выберите сеть в списке сетей.");
+  DrawCurrentNet();
+  btnFitDiagramClick();
+}
+
+void NetDiagramPage::RedrawWithLeastSquares() {
+  if (diagram_ && state_.HasCurrentNet() && shownNet_ == state_.CurrentNetIndex) DrawCurrentNet();
+}
+
+void NetDiagramPage::DrawCurrentNet() {
   diagram_ = BuildNetDiagram(state_, state_.CurrentNetIndex);
   shownNet_ = state_.CurrentNetIndex;
   Scene->Show(*diagram_);
   btnExportDiagram->setEnabled(true);
-  DiagramCaption->setText(QStringLiteral("%1: точек %2, звеньев %3. Красным — звенья полигонов и линий сверх допуска.")
-                              .arg(QString::fromStdString(diagram_->title))
-                              .arg(diagram_->points.size())
-                              .arg(diagram_->sections.size()));
-  btnFitDiagramClick();
+  QString caption = QStringLiteral("%1: точек %2, звеньев %3. Красным — звенья полигонов и линий сверх допуска.")
+                        .arg(QString::fromStdString(diagram_->title))
+                        .arg(diagram_->points.size())
+                        .arg(diagram_->sections.size());
+  if (diagram_->leastSquares)
+    caption += QStringLiteral(" По МНК: толстым красным — звено с возможной грубой ошибкой, σ — СКО отметки.");
+  DiagramCaption->setText(caption);
 }
 
 void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio); }

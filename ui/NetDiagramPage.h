@@ -48,12 +48,17 @@ class NetDiagramPage : public QWidget {
   void btnExportDiagramClick();
   // The sections of a loop chosen in «Невязки», when it is of the net shown.
   void HighlightLoop(int net, const std::vector<int32_t>& sections);
+  // Draws the shown net again, at the same zoom, when it is the current one:
+  // least squares has just adjusted it or its a-priori σ changed, and the
+  // suspect section and the points' σ follow.
+  void RedrawWithLeastSquares();
 
  signals:
   void SectionClicked(int net, int section);
 
  private:
   void SelectionChange();
+  void DrawCurrentNet();
 
   AppState& state_;
   std::optional<NetDiagram> diagram_;

@@ -5,6 +5,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "LeastSquaresCommands.h"
+
 namespace korvado {
 
 namespace {
@@ -13,6 +15,7 @@ constexpr int kSectionKey = 0;
 const QColor kInk(48, 48, 48);
 const QColor kFailing(208, 0, 0);
 const QColor kHighlight(20, 90, 220);
+const QColor kSigma(31, 79, 160);
 
 QPointF At(LayoutPosition p) { return {p.x, p.y}; }
 
@@ -44,6 +47,13 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
   QGraphicsSimpleTextItem* name = scene.addSimpleText(QString::fromStdString(point.name));
   name->setPos(p + QPointF(7, -18));
   name->setZValue(3);
+  if (point.sigma.empty()) return;
+  QFont small;
+  small.setPointSizeF(6.5);
+  QGraphicsSimpleTextItem* sigma = scene.addSimpleText(QString::fromStdString(point.sigma), small);
+  sigma->setBrush(kSigma);
+  sigma->setPos(p + QPointF(8, -4));
+  sigma->setZValue(3);
 }
 
 }  // namespace
@@ -52,6 +62,7 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
   clear();
   sectionItems_.clear();
   failing_.clear();
+  suspect_.clear();
   for (const DiagramSpur& spur : diagram.spurs)
     addLine(QLineF(At(spur.from), At(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
   QFont labelFont;
@@ -64,11 +75,12 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
     item->setData(kSectionKey, section.index);
     item->setFlag(QGraphicsItem::ItemIsSelectable);
     item->setZValue(1);
-    item->setToolTip(QStringLiteral("Звено %1: %2 → %3 %4")
+    item->setToolTip(QStringLiteral("Звено %1: %2 → %3 %4%5")
                          .arg(section.index + 1)
                          .arg(QString::fromStdString(diagram.points[static_cast<size_t>(section.from)].name),
                               QString::fromStdString(diagram.points[static_cast<size_t>(section.to)].name),
-                              QString::fromStdString(section.label)));
+                              QString::fromStdString(section.label),
+                              section.suspect ? QStringLiteral(" — ") + QString::fromUtf8(kSuspectMark) : QString()));
     auto* arrow = new QGraphicsPolygonItem(Arrow(curve), item);
     arrow->setPen(Qt::NoPen);
     auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
@@ -78,9 +90,11 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
     if (static_cast<size_t>(section.index) >= sectionItems_.size()) {
       sectionItems_.resize(static_cast<size_t>(section.index) + 1, nullptr);
       failing_.resize(static_cast<size_t>(section.index) + 1, false);
+      suspect_.resize(static_cast<size_t>(section.index) + 1, false);
     }
     sectionItems_[static_cast<size_t>(section.index)] = item;
     failing_[static_cast<size_t>(section.index)] = section.failing;
+    suspect_[static_cast<size_t>(section.index)] = section.suspect;
     Paint(item, false);
   }
   for (const DiagramPoint& point : diagram.points) AddMarker(*this, point);
@@ -89,8 +103,9 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
 
 void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
   const bool failing = failing_[static_cast<size_t>(SectionOf(item))];
-  const QColor colour = highlighted ? kHighlight : failing ? kFailing : kInk;
-  QPen pen(colour, highlighted ? 3.5 : failing ? 2.2 : 1.2);
+  const bool suspect = suspect_[static_cast<size_t>(SectionOf(item))];
+  const QColor colour = highlighted ? kHighlight : failing || suspect ? kFailing : kInk;
+  QPen pen(colour, highlighted ? 3.5 : suspect ? 5.0 : failing ? 2.2 : 1.2);
   pen.setCosmetic(false);
   item->setPen(pen);
   for (QGraphicsItem* child : item->childItems())

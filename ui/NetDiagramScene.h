@@ -1,7 +1,8 @@
 #pragma once
 // The net diagram drawn on a graphics scene: one path item per section
 // (selectable, its index as item data), arrows, (n, h) labels, point
-// markers and names; failing sections red, a highlighted loop blue.
+// markers and names; failing sections red, the section least squares
+// suspects thick red, a highlighted loop blue; σ beside adjusted points.
 
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
@@ -28,6 +29,7 @@ class NetDiagramScene : public QGraphicsScene {
 
   std::vector<QGraphicsPathItem*> sectionItems_;
   std::vector<bool> failing_;
+  std::vector<bool> suspect_;
 };
 
 }  // namespace korvado
