@@ -81,7 +81,7 @@ std::string HelpText(const std::string& command) {
          "  lsq FILE --net N      least-squares adjustment with accuracy figures\n"
          "  report FILE --net N   the elevation table of a section or the net report\n"
          "  loops FILE --net N    loop and line misclosures against the tolerance\n"
-         "  diagram FILE --net N --svg OUT.svg   the net diagram as SVG\n"
+         "  diagram FILE --net N --svg OUT.svg [--lsq]   the net diagram as SVG\n"
          "  import IN --out OUT   a digital level's file into a journal\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";

@@ -34,6 +34,7 @@ NetDiagramPage::NetDiagramPage(AppState& state, QWidget* parent) : QWidget(paren
   btnExportDiagram = new QPushButton(QStringLiteral("Экспорт схемы..."), this);
   btnExportDiagram->setEnabled(false);
   DiagramCaption = new QLabel(this);
+  DiagramCaption->setWordWrap(true);  // a long caption wraps instead of widening the window
   auto* buttons = new QHBoxLayout;
   for (QWidget* w : std::initializer_list<QWidget*>{btnDrawNet, btnFitDiagram, btnExportDiagram}) buttons->addWidget(w);
   buttons->addWidget(DiagramCaption, 1);

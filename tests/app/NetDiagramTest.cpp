@@ -100,87 +100,55 @@ TEST(NetDiagram, SvgHasEveryNameAndOnePathPerSection) {
   EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
-std::vector<bool> SuspectFlags(const NetDiagram& diagram) {
-  std::vector<bool> flags;
-  for (const DiagramSection& s : diagram.sections) flags.push_back(s.suspect);
-  return flags;
-}
-
 // Least squares marks the diagram of its own net while that net is unchanged:
-// exactly the sections its w-test suspects, and the σ of the accuracy view at
-// the adjusted points only (benchmarks are fixed, pendent points not adjusted).
+// exactly the sections its w-test suspects (0.25 is noise at 0.5 per setup, a
+// blunder at 0.01), the σ of the accuracy view at the adjusted points only;
+// SVG draws the suspect thicker than a failing section, σ as title and label.
 TEST(NetDiagram, LeastSquaresMarksOnlyItsOwnUnchangedNet) {
-  SeparatorScope separators('.', ",");
-  MessageRecorder messages;
-  AppState state = DiagramState();
-  state.CurrentNetIndex = 0;
-  state.Nets.NetAt(state.Nets.AddNet("Другая")).AddSection("A", "C", kFixedPoint, kFixedPoint, 0.5, 1, 1);
-  EXPECT_FALSE(BuildNetDiagram(state, 0).leastSquares);
-  // With 0.5 per setup the triangle's 0.25 is noise; with 0.01 it is a blunder.
-  for (const auto& [sigmaPerSetup, suspects] : {std::pair{0.5, 0}, {0.01, 1}}) {
-    state.SigmaPerSetup = sigmaPerSetup;
-    ASSERT_TRUE(AdjustCurrentNetByLeastSquares(state));
-    const NetDiagram diagram = BuildNetDiagram(state, 0);
-    EXPECT_TRUE(diagram.leastSquares);
-    std::vector<bool> expected;
-    for (const DiagramSection& s : diagram.sections)
-      expected.push_back(state.LastLeastSquares->result.sections[static_cast<size_t>(s.index)].suspect);
-    const std::vector<bool> flags = SuspectFlags(diagram);
-    EXPECT_EQ(flags, expected) << sigmaPerSetup;
-    EXPECT_EQ(std::count(flags.begin(), flags.end(), true), suspects) << sigmaPerSetup;
-    EXPECT_EQ(std::count(flags.begin() + 4, flags.end(), true), 0) << "only a section of the triangle";
-    const AccuracyTables tables = CurrentAccuracyTables(state);
-    for (const DiagramPoint& point : diagram.points) {
-      const bool adjusted = point.name == "K" || point.name == "L";
-      std::string sigma;
-      for (const std::vector<std::string>& row : tables.points)
-        if (adjusted && row[0] == point.name) sigma = "σ = " + row[3] + " мм";
-      EXPECT_EQ(point.sigma, sigma) << point.name;
-      EXPECT_EQ(point.tooltip.ends_with(", " + sigma), adjusted) << point.tooltip;
-    }
-    const NetDiagram other = BuildNetDiagram(state, 1);
-    EXPECT_FALSE(other.leastSquares);
-    EXPECT_EQ(SuspectFlags(other), std::vector<bool>{false});
-  }
-  EXPECT_TRUE(messages.Silent());
-
-  state.Nets.NetAt(0).SectionHeights.SetItem(1, 2.01);
-  const NetDiagram changed = BuildNetDiagram(state, 0);
-  EXPECT_FALSE(changed.leastSquares);
-  EXPECT_EQ(SuspectFlags(changed), std::vector<bool>(6, false));
-  for (const DiagramPoint& point : changed.points) EXPECT_EQ(point.sigma, "") << point.name;
-}
-
-// The suspect section thicker than a failing one, the σ as a point's title
-// (a browser's tooltip) and as a label.
-TEST(NetDiagram, SvgDrawsTheSuspectSectionThickAndTitlesTheSigma) {
   SeparatorScope separators(',', " ");
   MessageRecorder messages;
   AppState state = DiagramState();
   state.CurrentNetIndex = 0;
-  state.SigmaPerSetup = 0.01;
-  ASSERT_TRUE(AdjustCurrentNetByLeastSquares(state));
-  const std::string svg = DiagramSvg(BuildNetDiagram(state, 0));
-  const auto count = [&](const std::string& pattern) {
-    const std::regex expression(pattern);
-    return std::distance(std::sregex_iterator(svg.begin(), svg.end(), expression), std::sregex_iterator());
+  state.Nets.NetAt(state.Nets.AddNet("Другая")).AddSection("A", "C", kFixedPoint, kFixedPoint, 0.5, 1, 1);
+  const auto marks = [&](int32_t net) {
+    const NetDiagram diagram = BuildNetDiagram(state, net);
+    std::vector<bool> flags;
+    std::string sigmas;
+    for (const DiagramSection& s : diagram.sections) flags.push_back(s.suspect);
+    for (const DiagramPoint& p : diagram.points) sigmas += p.name + ":" + p.sigma + ";";
+    return std::tuple{diagram.leastSquares, flags, sigmas, DiagramSvg(diagram)};
   };
-  const auto width = [&](const std::string& rule) {
-    std::smatch match;
-    return std::regex_search(svg, match, std::regex("\\." + rule + "\\{[^}]*stroke-width:([0-9.]+)"))
-               ? std::stod(match[1]) : 0.0;
-  };
-  EXPECT_GT(width("suspect"), 1.5 * width("failing"));
-  EXPECT_GT(width("failing"), 0.0);
-  EXPECT_EQ(count("<path class=\"section failing suspect\" [^>]*><title>возможна грубая ошибка</title></path>"), 1);
-  EXPECT_EQ(count("<path class=\"section[^\"]*suspect"), 1);
-  for (const char* name : {"K", "L"})
-    EXPECT_EQ(count(std::string("<circle class=\"nodal\"[^>]*><title>") + name +
-                    " — узловая точка, отметка [0-9]+,[0-9]{2}, σ = [0-9]+,[0-9]{2} мм</title></circle>"),
-              1)
-        << name;
-  EXPECT_EQ(count("<text class=\"sigma\"[^>]*>σ = [0-9]+,[0-9]{2} мм</text>"), 2);
-  EXPECT_EQ(count("<polygon class=\"benchmark\"[^>]*><title>[AC] — репер, отметка [0-9,]+</title>"), 2);
+  for (const auto& [sigmaPerSetup, suspects] : {std::pair{0.5, 0}, {0.01, 1}}) {
+    state.SigmaPerSetup = sigmaPerSetup;
+    ASSERT_TRUE(AdjustCurrentNetByLeastSquares(state));
+    const auto [valid, flags, sigmas, svg] = marks(0);
+    EXPECT_TRUE(valid);
+    std::vector<bool> expected;
+    for (const LeastSquaresSection& s : state.LastLeastSquares->result.sections) expected.push_back(s.suspect);
+    EXPECT_EQ(flags, expected);
+    EXPECT_EQ(std::count(flags.begin(), flags.end(), true), suspects);
+    const AccuracyTables tables = CurrentAccuracyTables(state);
+    EXPECT_EQ(sigmas, "A:;K:σ = " + tables.points[1][3] + " мм;L:σ = " + tables.points[2][3] + " мм;C:;P:;");
+    const auto [otherValid, otherFlags, otherSigmas, otherSvg] = marks(1);
+    EXPECT_EQ(std::tuple(otherValid, otherFlags, otherSigmas), std::tuple(false, std::vector<bool>{false}, "A:;C:;"));
+    const auto count = [&](const std::string& pattern) {
+      const std::regex expression(pattern);
+      return std::distance(std::sregex_iterator(svg.begin(), svg.end(), expression), std::sregex_iterator());
+    };
+    EXPECT_EQ(count("<path class=\"section failing suspect\" [^>]*><title>возможна грубая ошибка</title></path>"), suspects);
+    EXPECT_EQ(count("<circle class=\"nodal\"[^>]*><title>[KL] — узловая точка, отметка [0-9,]+, σ = [0-9]+,[0-9]{2} мм</title>"), 2);
+    EXPECT_EQ(count("<text class=\"sigma\"[^>]*>σ = [0-9]+,[0-9]{2} мм</text>"), 2);
+    std::smatch failing, suspect;
+    ASSERT_TRUE(std::regex_search(svg, failing, std::regex("\\.failing\\{[^}]*stroke-width:([0-9.]+)")));
+    ASSERT_TRUE(std::regex_search(svg, suspect, std::regex("\\.suspect\\{[^}]*stroke-width:([0-9.]+)")));
+    EXPECT_GT(std::stod(suspect[1]), 1.5 * std::stod(failing[1]));
+  }
+  EXPECT_TRUE(messages.Silent());
+  state.Nets.NetAt(0).SectionHeights.SetItem(1, 2.01);
+  const auto [valid, flags, sigmas, svg] = marks(0);
+  EXPECT_FALSE(valid);
+  EXPECT_EQ(flags, std::vector<bool>(6, false));
+  EXPECT_EQ(sigmas, "A:;K:;L:;C:;P:;");
 }
 
 }  // namespace

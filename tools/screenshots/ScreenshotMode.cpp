@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AboutBox.h"
+#include "AccuracyView.h"
 #include "AdjustmentCommands.h"
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
@@ -19,6 +20,7 @@
 #include "JournalPage.h"
 #include "MainForm.h"
 #include "NetConstructionCommands.h"
+#include "NetDiagramPage.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "NetsBrowser.h"
@@ -136,6 +138,29 @@ void ShowSampleNet(TMainForm& form) {
   form.SelectNet(0);
 }
 
+// Three benchmarks, three nodal points and a pendent point; U3 - U1 holds a
+// 45 mm blunder, the other sections millimetres of noise.
+void AddDiagramSampleNet(AppState& state) {
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Пример"));
+  const auto section = [&](const char* from, const char* to, double h, double n) {
+    const auto type = [](const char* name) { return name[0] == 'R' ? kFixedPoint : kNodalPoint; };
+    net.AddSection(from, to, type(from), type(to), h, n, net.SectionCount() + 1);
+  };
+  section("Rp1", "U1", 1783.72, 4);
+  section("U1", "U2", -420.15, 6);
+  section("U1", "U2", -420.10, 6);
+  section("U2", "Rp2", -1807.13, 5);
+  section("U3", "U2", -1689.98, 4);
+  section("U3", "U1", -1224.85, 7);
+  section("Rp3", "U3", 141.97, 5);
+  section("U3", "Rp2", -3497.16, 3);
+  section("Rp3", "Rp1", -2911.63, 9);
+  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "U1", "Вп1", 1, 350.40, 10);
+  state.CurrentNetIndex = state.Nets.NetCount() - 1;
+  RebuildCurrentNetPoints(state);
+  ApplyOriginAltitudes(state, SampleBenchmarks());
+}
+
 void SaveWindowPicture(QWidget* window, const QString& file) {
   QScreen* screen = window->screen();
   const QRect area = window->frameGeometry();
@@ -246,6 +271,18 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     ShowSampleNet(form);
     form.PageControl1->setCurrentIndex(2);
     form.AdjustmentPage->btnLeastSquares->click();
+    SaveLater(&form, file);
+  } else if (view == "diagram") {
+    // The net drawn, then adjusted by least squares: its loops with the
+    // blunder red, the suspect section thick, σ at the nodal points.
+    AddDiagramSampleNet(form.State());
+    form.RefillNetSelector();
+    form.SelectNet(form.State().CurrentNetIndex);
+    form.PageControl1->setCurrentWidget(form.DiagramPage);
+    form.DiagramPage->btnDrawNet->click();
+    form.AdjustmentPage->btnLeastSquares->click();
+    form.AccuracyView->hide();
+    form.PageControl1->setCurrentWidget(form.DiagramPage);
     SaveLater(&form, file);
   } else if (view == "jobfile") {
     // The example job as a data file, after the adjustment.
