@@ -206,10 +206,8 @@ uint64_t AdjustmentFingerprint(const TKorNet& net) {
     text(net.PointNames[p]);
     const int32_t type = net.PointTypes.GetItem(p);
     mix(&type, sizeof type);
-    if (type == kFixedPoint) {
-      const double elevation = net.PointElevations.GetItem(p);
-      mix(&elevation, sizeof elevation);
-    }
+    const double elevation = net.PointElevations.GetItem(p);
+    mix(&elevation, sizeof elevation);
   }
   return hash;
 }

@@ -63,8 +63,9 @@ struct LeastSquaresReport {
   LeastSquaresResult result;
 };
 
-// Changes with every section, point, type and fixed elevation that the
-// adjustment reads (not with the adjusted elevations it writes).
+// Changes with every section, point, type and elevation. Taken after the
+// adjusted heights are written, it tells whether the net is still as the
+// adjustment left it: a sweep, an edit or an undo since changes it.
 uint64_t AdjustmentFingerprint(const TKorNet& net);
 
 // Heights alone skip the accuracy figures (σ of heights, rᵢ, wᵢ), which take
