@@ -20,9 +20,13 @@ constexpr size_t kNeatoLimit = 300;
 
 char* Text(const char* text) { return const_cast<char*>(text); }
 
-struct ContextDeleter {
-  void operator()(GVC_t* context) const { gvFreeContext(context); }
-};
+// One context for the life of the process: the text-size plugin keeps
+// pointers into the context's font table from one layout to the next, and
+// freeing the context leaves them dangling.
+GVC_t* LayoutContext() {
+  static GVC_t* const context = gvContext();
+  return context;
+}
 struct GraphDeleter {
   GVC_t* context;
   void operator()(Agraph_t* graph) const {
@@ -59,9 +63,9 @@ std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pai
   std::vector<LayoutPosition> positions(count);
   if (count == 0) return positions;
   if (count == 1) return positions;
-  const std::unique_ptr<GVC_t, ContextDeleter> context(gvContext());
+  GVC_t* const context = LayoutContext();
   const std::unique_ptr<Agraph_t, GraphDeleter> graph(agopen(Text("net"), Agundirected, nullptr),
-                                                      GraphDeleter{context.get()});
+                                                      GraphDeleter{context});
   // A fixed seed: the same net is always drawn the same way.
   agattr(graph.get(), AGRAPH, Text("start"), Text("20240611"));
   agattr(graph.get(), AGRAPH, Text("pack"), Text("true"));  // parts of a net side by side, not on top
@@ -80,7 +84,7 @@ std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pai
   // wherever the last layout left them: seed them so each layout starts alike.
   srand48(20240611);
   srand(20240611);
-  if (gvLayout(context.get(), graph.get(), engine) != 0)
+  if (gvLayout(context, graph.get(), engine) != 0)
     throw KorvadoError(std::string("Не удалось построить схему сети: библиотека Graphviz не выполнила раскладку ") +
                        engine + ".");
   for (size_t v = 0; v < count; ++v) positions[v] = {ND_coord(nodes[v]).x, ND_coord(nodes[v]).y};

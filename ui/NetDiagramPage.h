@@ -29,6 +29,9 @@ class NetDiagramPage : public QWidget {
   Q_OBJECT
  public:
   NetDiagramPage(AppState& state, QWidget* parent = nullptr);
+  // The scene, a child destroyed after this page, reports its selection
+  // cleared as it empties: that must no longer reach the page.
+  ~NetDiagramPage() override { Scene->disconnect(this); }
 
   QPushButton* btnDrawNet;
   QPushButton* btnFitDiagram;
