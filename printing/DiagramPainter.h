@@ -1,0 +1,20 @@
+#pragma once
+// The net diagram painted on a page of the report, the same picture as the
+// SVG file: laid-out points with names, sections as curves with an arrow
+// and (n, h), spurs to pendent points, the sections over tolerance in red.
+
+#include <QPainter>
+#include <QSizeF>
+
+#include "NetDiagram.h"
+
+namespace korvado {
+
+// The drawing's extent in its own units, margins for names and loops included.
+QSizeF DiagramExtent(const NetDiagram& diagram);
+
+// Paints the diagram with its top left corner at `origin`, `scale` device
+// units per drawing unit.
+void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origin, double scale);
+
+}  // namespace korvado
