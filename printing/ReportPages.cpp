@@ -168,33 +168,42 @@ class PageFlow {
   // then every column shrinks in proportion.
   std::vector<double> ColumnWidths(const ReportTable& table) const {
     const QFontMetricsF boldMetrics(bold_, &device_);
-    std::vector<double> cells(table.columns.size(), 0.0), titles, words;
+    auto widestWord = [](const QFontMetricsF& metrics, const std::string& text) {
+      double widest = 0.0;
+      for (const QString& word : Text(text).split(QLatin1Char(' ')))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+      return widest;
+    };
+    const size_t count = table.columns.size();
+    // Per column: the widest cell, the title whole and its widest word, the widest word of a wrapping cell.
+    std::vector<double> cells(count, 0.0), titles, titleWords, cellWords(count, 0.0);
     for (const ReportColumn& column : table.columns) {
       titles.push_back(boldMetrics.horizontalAdvance(Text(column.title)));
-      double widest = 0.0;
-      for (const QString& word : Text(column.title).split(QLatin1Char(' ')))
-        widest = std::max(widest, boldMetrics.horizontalAdvance(word));
-      words.push_back(widest);
+      titleWords.push_back(widestWord(boldMetrics, column.title));
     }
     for (const std::vector<std::string>& row : table.rows)
-      for (size_t c = 0; c < row.size() && c < cells.size(); ++c)
+      for (size_t c = 0; c < row.size() && c < count; ++c) {
         cells[c] = std::max(cells[c], metrics_.horizontalAdvance(Text(row[c])));
+        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, row[c]));
+      }
     // Room for the cell padding, plus slack so that rounding never elides a text that fits.
+    const double slack = 3 * padding_;
     auto widthsUnder = [&](const std::vector<double>& heads) {
       std::vector<double> widths;
-      for (size_t c = 0; c < cells.size(); ++c) widths.push_back(std::max(cells[c], heads[c]) + 3 * padding_);
+      for (size_t c = 0; c < count; ++c) widths.push_back(std::max(cells[c], heads[c]) + slack);
       return widths;
     };
     std::vector<double> widths = widthsUnder(titles);
     auto total = [&widths] { return std::accumulate(widths.begin(), widths.end(), 0.0); };
-    if (total() > width_) widths = widthsUnder(words);
+    if (total() > width_) widths = widthsUnder(titleWords);
     double wrapping = 0.0;
-    for (size_t c = 0; c < widths.size(); ++c)
+    for (size_t c = 0; c < count; ++c)
       if (table.columns[c].wrap) wrapping += widths[c];
-    const double room = std::max(width_ - (total() - wrapping), width_ / 4);
-    if (total() > width_ && wrapping > 0.0 && room < wrapping)
-      for (size_t c = 0; c < widths.size(); ++c)
-        if (table.columns[c].wrap) widths[c] *= room / wrapping;
+    const double room = width_ - (total() - wrapping);
+    if (wrapping > 0.0 && room < wrapping)
+      for (size_t c = 0; c < count; ++c)
+        if (table.columns[c].wrap)
+          widths[c] = std::max(widths[c] * std::max(room, 0.0) / wrapping, std::max(cellWords[c], titleWords[c]) + slack);
     const double scale = width_ / total();
     if (scale < 1.0)
       for (double& width : widths) width *= scale;
