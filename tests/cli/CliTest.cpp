@@ -271,8 +271,9 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   EXPECT_NE(CommandOutput("cat '" + html + "'").find("<td>Rp41</td>"), std::string::npos);
   EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
 
-  // The line Rp1–Rp41 and the diagram always; the least-squares figures only with --lsq.
-  for (const char* word : {"Схема сети", "Невязки полигонов и линий", "Техническое", "Rp1 – N2"})
+  // The line Rp1–Rp41 and the diagram (its section labels "(n, h)") always; the
+  // least-squares figures only with --lsq.
+  for (const char* word : {"Схема сети", "(5, 2.51)", "Невязки полигонов и линий", "Техническое", "Rp1 – N2"})
     EXPECT_NE(text.find(word), std::string::npos) << word;
   EXPECT_EQ(text.find("МНК"), std::string::npos);
   const std::string adjusted = Path("adjusted.pdf");
