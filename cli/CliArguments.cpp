@@ -22,8 +22,6 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.help = true;
     } else if (arg == "--rebuild-points") {
       parsed.rebuildPoints = true;
-    } else if (arg == "--lsq") {
-      parsed.leastSquares = true;
     } else if (arg == "--technical") {
       parsed.technical = true;
     } else if (arg == "--lsq") {

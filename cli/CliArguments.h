@@ -16,9 +16,8 @@ struct CliArguments {
   // Every value of a repeatable option (--fixed), in order.
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
-  bool leastSquares = false;  // report --lsq: adjust by least squares before writing the statement
   bool technical = false;
-  bool leastSquares = false;  // --lsq
+  bool leastSquares = false;  // --lsq: adjust by least squares before drawing the diagram or writing the report
   // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
   bool noBackup = false;
   bool help = false;

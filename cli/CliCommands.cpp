@@ -153,6 +153,12 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
+// The current net by least squares with --sigma-setup; a refusal ends the command.
+void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
+  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+}
+
 Tolerance ToleranceOption(const CliArguments& arguments);
 
 // The adjustment statement of the selected net as a web page and/or a PDF
@@ -161,12 +167,10 @@ Tolerance ToleranceOption(const CliArguments& arguments);
 int WriteStatement(AppState& state, const CliArguments& arguments) {
   if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
   state.LoopTolerance = ToleranceOption(arguments);
-  if (arguments.leastSquares) {
-    if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
-    if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
-  } else if (arguments.options.count("sigma-setup")) {
+  if (arguments.leastSquares)
+    AdjustByLeastSquaresOption(state, arguments);
+  else if (arguments.options.count("sigma-setup"))
     throw UsageError("--sigma-setup goes with --lsq");
-  }
   const ReportDocument statement = CurrentNetStatement(state, StampNow(state));
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
@@ -174,12 +178,6 @@ int WriteStatement(AppState& state, const CliArguments& arguments) {
     SaveReportPdf(statement, arguments.options.at("pdf"));
   }
   return 0;
-}
-
-// The current net by least squares with --sigma-setup; a refusal ends the command.
-void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
-  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
 }
 
 int LeastSquares(const CliArguments& arguments, std::ostream& out) {

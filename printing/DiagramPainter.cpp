@@ -37,10 +37,10 @@ QPolygonF Arrow(const SectionCurve& curve) {
 
 void PaintSection(QPainter& painter, const NetDiagram& diagram, const DiagramSection& section) {
   const SectionCurve curve = CurveOf(diagram, section);
-  const QColor colour = section.failing ? kFailingColour : kSectionColour;
+  const QColor colour = section.failing || section.suspect ? kFailingColour : kSectionColour;
   QPainterPath path(At(curve.start));
   path.cubicTo(At(curve.control1), At(curve.control2), At(curve.end));
-  painter.setPen(QPen(colour, section.failing ? 2.0 : 1.2));
+  painter.setPen(QPen(colour, section.suspect ? 4.5 : section.failing ? 2.0 : 1.2));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(path);
   painter.setPen(Qt::NoPen);
@@ -94,6 +94,10 @@ void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origi
   painter.setPen(Qt::black);
   for (const DiagramPoint& point : diagram.points)
     painter.drawText(At(point.at) + QPointF(8, -7), QString::fromStdString(point.name));
+  painter.setFont(DiagramFont(8));
+  painter.setPen(kBenchmarkColour);
+  for (const DiagramPoint& point : diagram.points)
+    if (!point.sigma.empty()) painter.drawText(At(point.at) + QPointF(8, 4), QString::fromStdString(point.sigma));
   painter.restore();
 }
 

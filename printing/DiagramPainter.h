@@ -1,7 +1,8 @@
 #pragma once
 // The net diagram painted on a page of the report, the same picture as the
 // SVG file: laid-out points with names, sections as curves with an arrow
-// and (n, h), spurs to pendent points, the sections over tolerance in red.
+// and (n, h), spurs to pendent points, the sections over tolerance in red,
+// after least squares the suspect section thick red and the points' σ.
 
 #include <QPainter>
 #include <QSizeF>

@@ -282,7 +282,8 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   ASSERT_EQ(lsq.status, 0) << lsq.err;
   const std::string lsqText = CommandOutput("pdftotext '" + adjusted + "' -");
   for (const char* word : {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест",
-                           "v, мм", "wᵢ", "СКО, мм", "IV класс", "f_доп = 5·√n"})
+                           "v, мм", "wᵢ", "СКО, мм", "IV класс", "f_доп = 5·√n",
+                           "σ = "})  // the diagram's label at an adjusted point
     EXPECT_NE(lsqText.find(word), std::string::npos) << word;
   EXPECT_EQ(Run({"report", file, "--net", "0", "--lsq"}).status, 2) << "--lsq writes a statement only";
   EXPECT_EQ(Run({"report", file, "--net", "0", "--pdf", pdf, "--sigma-setup", "0.2"}).status, 2);
