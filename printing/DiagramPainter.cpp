@@ -1,8 +1,6 @@
 #include "DiagramPainter.h"
 
 #include <QFont>
-#include <QPainterPath>
-#include <QPolygonF>
 
 #include <cmath>
 
@@ -18,38 +16,25 @@ const QColor kSpurColour(0x60, 0x60, 0x60);
 const QColor kBenchmarkColour(0x1f, 0x4f, 0xa0);
 const QColor kLabelColour(0x50, 0x50, 0x50);
 
-QPointF At(LayoutPosition p) { return {p.x + kMargin, p.y + kMargin}; }
-
 QFont DiagramFont(int pixels) {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(pixels);
   return font;
 }
 
-QPolygonF Arrow(const SectionCurve& curve) {
-  const double c = std::cos(curve.angle), s = std::sin(curve.angle);
-  const QPointF middle = At(curve.middle);
-  auto corner = [&](double along, double across) {
-    return middle + QPointF(along * c - across * s, along * s + across * c);
-  };
-  return QPolygonF({corner(6, 0), corner(-5, 4), corner(-5, -4)});
-}
-
 void PaintSection(QPainter& painter, const NetDiagram& diagram, const DiagramSection& section) {
   const SectionCurve curve = CurveOf(diagram, section);
   const QColor colour = section.failing || section.suspect ? kFailingColour : kSectionColour;
-  QPainterPath path(At(curve.start));
-  path.cubicTo(At(curve.control1), At(curve.control2), At(curve.end));
   painter.setPen(QPen(colour, section.suspect ? 4.5 : section.failing ? 2.0 : 1.2));
   painter.setBrush(Qt::NoBrush);
-  painter.drawPath(path);
+  painter.drawPath(SectionPath(curve));
   painter.setPen(Qt::NoPen);
   painter.setBrush(colour);
-  painter.drawPolygon(Arrow(curve));
+  painter.drawPolygon(SectionArrow(curve));
 }
 
 void PaintMarker(QPainter& painter, const DiagramPoint& point) {
-  const QPointF p = At(point.at);
+  const QPointF p = DiagramAt(point.at);
   switch (point.kind) {
     case DiagramPointKind::Benchmark:
       painter.setPen(Qt::NoPen);
@@ -70,6 +55,22 @@ void PaintMarker(QPainter& painter, const DiagramPoint& point) {
 
 }  // namespace
 
+QPointF DiagramAt(LayoutPosition p) { return {p.x, p.y}; }
+
+QPainterPath SectionPath(const SectionCurve& curve) {
+  QPainterPath path(DiagramAt(curve.start));
+  path.cubicTo(DiagramAt(curve.control1), DiagramAt(curve.control2), DiagramAt(curve.end));
+  return path;
+}
+
+QPolygonF SectionArrow(const SectionCurve& curve) {
+  const double c = std::cos(curve.angle), s = std::sin(curve.angle);
+  auto corner = [&](double along, double across) {
+    return DiagramAt(curve.middle) + QPointF(along * c - across * s, along * s + across * c);
+  };
+  return QPolygonF({corner(6, 0), corner(-5, 4), corner(-5, -4)});
+}
+
 QSizeF DiagramExtent(const NetDiagram& diagram) {
   return {diagram.width + 2 * kMargin, diagram.height + 2 * kMargin};
 }
@@ -79,25 +80,26 @@ void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origi
   painter.setRenderHint(QPainter::Antialiasing);
   painter.translate(origin);
   painter.scale(scale, scale);
+  painter.translate(kMargin, kMargin);
   painter.setPen(QPen(kSpurColour, 0.6));
   for (const DiagramSpur& spur : diagram.spurs)
-    painter.drawLine(At(spur.from), At(diagram.points[static_cast<size_t>(spur.pendent)].at));
+    painter.drawLine(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at));
   for (const DiagramSection& section : diagram.sections) PaintSection(painter, diagram, section);
   painter.setFont(DiagramFont(8));
   painter.setPen(kLabelColour);
   for (const DiagramSection& section : diagram.sections) {
-    const QPointF middle = At(CurveOf(diagram, section).middle);
+    const QPointF middle = DiagramAt(CurveOf(diagram, section).middle);
     painter.drawText(middle + QPointF(4, -4), QString::fromStdString(section.label));
   }
   for (const DiagramPoint& point : diagram.points) PaintMarker(painter, point);
   painter.setFont(DiagramFont(11));
   painter.setPen(Qt::black);
   for (const DiagramPoint& point : diagram.points)
-    painter.drawText(At(point.at) + QPointF(8, -7), QString::fromStdString(point.name));
+    painter.drawText(DiagramAt(point.at) + QPointF(8, -7), QString::fromStdString(point.name));
   painter.setFont(DiagramFont(8));
   painter.setPen(kBenchmarkColour);
   for (const DiagramPoint& point : diagram.points)
-    if (!point.sigma.empty()) painter.drawText(At(point.at) + QPointF(8, 4), QString::fromStdString(point.sigma));
+    if (!point.sigma.empty()) painter.drawText(DiagramAt(point.at) + QPointF(8, 4), QString::fromStdString(point.sigma));
   painter.restore();
 }
 

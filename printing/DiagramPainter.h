@@ -5,11 +5,19 @@
 // after least squares the suspect section thick red and the points' σ.
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
 #include <QSizeF>
 
 #include "NetDiagram.h"
 
 namespace korvado {
+
+// The shapes the page and the window's scene both draw, in drawing units.
+QPointF DiagramAt(LayoutPosition p);
+QPainterPath SectionPath(const SectionCurve& curve);
+// The small arrow at the middle of a section, pointing along it.
+QPolygonF SectionArrow(const SectionCurve& curve);
 
 // The drawing's extent in its own units, margins for names and loops included.
 QSizeF DiagramExtent(const NetDiagram& diagram);
