@@ -10,10 +10,7 @@ namespace {
 
 // As in the SVG file: room around the points for names and closing sections.
 constexpr double kMargin = 40.0;
-const QColor kSectionColour(0x30, 0x30, 0x30);
-const QColor kFailingColour(0xd0, 0x00, 0x00);
 const QColor kSpurColour(0x60, 0x60, 0x60);
-const QColor kBenchmarkColour(0x1f, 0x4f, 0xa0);
 const QColor kLabelColour(0x50, 0x50, 0x50);
 
 QFont DiagramFont(int pixels) {
@@ -24,7 +21,7 @@ QFont DiagramFont(int pixels) {
 
 void PaintSection(QPainter& painter, const NetDiagram& diagram, const DiagramSection& section) {
   const SectionCurve curve = CurveOf(diagram, section);
-  const QColor colour = section.failing || section.suspect ? kFailingColour : kSectionColour;
+  const QColor colour = section.failing || section.suspect ? kDiagramFailing : kDiagramInk;
   painter.setPen(QPen(colour, section.suspect ? 4.5 : section.failing ? 2.0 : 1.2));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(SectionPath(curve));
@@ -38,7 +35,7 @@ void PaintMarker(QPainter& painter, const DiagramPoint& point) {
   switch (point.kind) {
     case DiagramPointKind::Benchmark:
       painter.setPen(Qt::NoPen);
-      painter.setBrush(kBenchmarkColour);
+      painter.setBrush(kDiagramBenchmark);
       painter.drawPolygon(QPolygonF({p + QPointF(0, -8), p + QPointF(-7, 5), p + QPointF(7, 5)}));
       return;
     case DiagramPointKind::Nodal:
@@ -97,7 +94,7 @@ void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origi
   for (const DiagramPoint& point : diagram.points)
     painter.drawText(DiagramAt(point.at) + QPointF(8, -7), QString::fromStdString(point.name));
   painter.setFont(DiagramFont(8));
-  painter.setPen(kBenchmarkColour);
+  painter.setPen(kDiagramBenchmark);
   for (const DiagramPoint& point : diagram.points)
     if (!point.sigma.empty()) painter.drawText(DiagramAt(point.at) + QPointF(8, 4), QString::fromStdString(point.sigma));
   painter.restore();

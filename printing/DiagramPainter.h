@@ -4,6 +4,7 @@
 // and (n, h), spurs to pendent points, the sections over tolerance in red,
 // after least squares the suspect section thick red and the points' σ.
 
+#include <QColor>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -12,6 +13,11 @@
 #include "NetDiagram.h"
 
 namespace korvado {
+
+// The diagram's colours in the window and on the page, as in the SVG file.
+inline const QColor kDiagramInk(0x30, 0x30, 0x30);
+inline const QColor kDiagramFailing(0xd0, 0x00, 0x00);   // over tolerance, suspect
+inline const QColor kDiagramBenchmark(0x1f, 0x4f, 0xa0);  // benchmarks and σ labels
 
 // The shapes the page and the window's scene both draw, in drawing units.
 QPointF DiagramAt(LayoutPosition p);

@@ -12,10 +12,7 @@ namespace korvado {
 namespace {
 
 constexpr int kSectionKey = 0;
-const QColor kInk(48, 48, 48);
-const QColor kFailing(208, 0, 0);
 const QColor kHighlight(20, 90, 220);
-const QColor kSigma(31, 79, 160);
 
 void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
   const QPointF p = DiagramAt(point.at);
@@ -23,7 +20,7 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
   switch (point.kind) {
     case DiagramPointKind::Benchmark:
       marker = scene.addPolygon(QPolygonF({p + QPointF(0, -8), p + QPointF(-7, 5), p + QPointF(7, 5)}),
-                                QPen(QColor(20, 50, 120), 1), QBrush(QColor(31, 79, 160)));
+                                QPen(QColor(20, 50, 120), 1), QBrush(kDiagramBenchmark));
       break;
     case DiagramPointKind::Nodal:
       marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(QColor(32, 32, 32), 1.5), QBrush(Qt::white));
@@ -41,7 +38,7 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
   QFont small;
   small.setPointSizeF(6.5);
   QGraphicsSimpleTextItem* sigma = scene.addSimpleText(QString::fromStdString(point.sigma), small);
-  sigma->setBrush(kSigma);
+  sigma->setBrush(kDiagramBenchmark);
   sigma->setPos(p + QPointF(8, -4));
   sigma->setZValue(3);
 }
@@ -92,7 +89,7 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
 void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
   const bool failing = failing_[static_cast<size_t>(SectionOf(item))];
   const bool suspect = suspect_[static_cast<size_t>(SectionOf(item))];
-  const QColor colour = highlighted ? kHighlight : failing || suspect ? kFailing : kInk;
+  const QColor colour = highlighted ? kHighlight : failing || suspect ? kDiagramFailing : kDiagramInk;
   QPen pen(colour, highlighted ? 3.5 : suspect ? 5.0 : failing ? 2.2 : 1.2);
   pen.setCosmetic(false);
   item->setPen(pen);
