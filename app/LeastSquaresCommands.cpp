@@ -11,17 +11,6 @@ namespace korvado {
 
 namespace {
 
-std::string OptionalFixed(int8_t digits, const std::optional<double>& value) {
-  return value ? FormatFixed(digits, *value) : std::string("—");
-}
-
-std::string ChiSquareVerdict(const LeastSquaresResult& result) {
-  if (!result.chi2) return "χ² не проверяется (r = 0)";
-  const ChiSquareTest& chi2 = *result.chi2;
-  return "χ² = " + FormatFixed(2, chi2.value) + (chi2.passed ? " в " : " вне ") + "[" + FormatFixed(2, chi2.lower) +
-         "; " + FormatFixed(2, chi2.upper) + "]: " + (chi2.passed ? "принят" : "отвергнут");
-}
-
 std::string MethodCaption(const LeastSquaresResult& result) { return "МНК, r = " + std::to_string(result.dof); }
 
 std::string ResultCaption(const LeastSquaresResult& result) {
@@ -32,17 +21,24 @@ std::string PointTypeName(int32_t type) {
   return type >= kFixedPoint && type <= kIntermediatePoint ? kPointTypeNames[type] : std::to_string(type);
 }
 
+}  // namespace
+
+std::string ChiSquareVerdict(const LeastSquaresResult& result) {
+  if (!result.chi2) return "χ² не проверяется (r = 0)";
+  const ChiSquareTest& chi2 = *result.chi2;
+  return "χ² = " + FormatFixed(2, chi2.value) + (chi2.passed ? " в " : " вне ") + "[" + FormatFixed(2, chi2.lower) +
+         "; " + FormatFixed(2, chi2.upper) + "]: " + (chi2.passed ? "принят" : "отвергнут");
+}
+
+std::string OptionalFixed(int8_t digits, const std::optional<double>& value) {
+  return value ? FormatFixed(digits, *value) : std::string("—");
+}
+
 std::string SectionMark(const LeastSquaresSection& section) {
   if (section.suspect) return kSuspectMark;
   if (section.uncontrolled) return kUncontrolledMark;
   return {};
 }
-
-bool KeptResultIsCurrent(const AppState& state) {
-  return state.HasCurrentNet() && KeptLeastSquares(state, state.CurrentNetIndex) != nullptr;
-}
-
-}  // namespace
 
 std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
   if (!state.HasCurrentNet()) {
@@ -84,14 +80,15 @@ std::vector<std::string> AccuracySectionHeader() {
 
 AccuracyTables CurrentAccuracyTables(const AppState& state) {
   AccuracyTables tables;
-  if (!KeptResultIsCurrent(state)) {
+  const LeastSquaresResult* kept = state.HasCurrentNet() ? KeptLeastSquares(state, state.CurrentNetIndex) : nullptr;
+  if (!kept) {
     tables.summary = state.HasCurrentNet() ? "Нет результатов уравнивания этой сети по МНК или сеть изменилась после "
                                              "него. Нажмите «Уравнять по МНК»."
                                            : kNoCurrentNetMessage;
     return tables;
   }
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const LeastSquaresResult& result = state.LastLeastSquares->result;
+  const LeastSquaresResult& result = *kept;
   tables.net = state.CurrentNetIndex;
   tables.summary = "Сеть «" + net.Name + "»: " + MethodCaption(result) + ", σ₀ априори = " +
                    FormatGeneral(result.sigma0Apriori) + " мм на штатив, " + ResultCaption(result) +

@@ -29,6 +29,13 @@ struct LeastSquaresListView {
 // the result for the accuracy view.
 std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
 
+// The texts the accuracy view and the report share: "χ² = … : принят", and
+// a section's mark (suspect, not controlled, or empty).
+std::string ChiSquareVerdict(const LeastSquaresResult& result);
+std::string SectionMark(const LeastSquaresSection& section);
+// Two decimals, or «—» where the figure is not defined.
+std::string OptionalFixed(int8_t digits, const std::optional<double>& value);
+
 // Parses and stores the a-priori σ of one setup (locale decimal separator);
 // the kept result's tests follow it.
 bool SetSigmaPerSetup(AppState& state, const std::string& text);

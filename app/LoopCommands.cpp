@@ -52,6 +52,7 @@ LoopsView NetLoops(const TKorNet& net, int32_t index, const Tolerance& tolerance
   }
   view.net = index;
   view.coefficient = tolerance.Coefficient();
+  view.className = ToleranceClassName(tolerance.levelClass);
   view.formula = ToleranceFormulaText(view.coefficient);
   LoopsAndLines found = FindLoopsAndLines(net);
   view.warnings = std::move(found.warnings);

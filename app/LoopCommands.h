@@ -30,7 +30,8 @@ struct LoopsView {
   std::string refusal;  // why nothing was computed; empty otherwise
   int32_t net = -1;
   double coefficient = 0.0;
-  std::string formula;  // the rule in words
+  std::string className;  // «Техническое», «IV класс», «Свой допуск»
+  std::string formula;    // the rule in words
   std::vector<Closure> closures;
   std::vector<bool> passed;  // per closure
   std::vector<LoopRow> rows;

@@ -1,8 +1,9 @@
 #pragma once
 // A printed report as plain data: headed parts, each with facts (label and
-// value) and at most one table. The writers (web page, PDF, print) only lay it
+// value), at most one table and at most one picture (the net diagram). The writers (web page, PDF, print) only lay it
 // out, so every output says the same thing.
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -10,9 +11,12 @@
 
 namespace korvado {
 
+struct NetDiagram;
+
 struct ReportColumn {
   std::string title;
   bool numeric = false;  // numbers are right-aligned
+  bool wrap = false;     // long text (a loop's points) wraps instead of widening the table
 };
 
 struct ReportTable {
@@ -24,6 +28,7 @@ struct ReportPart {
   std::string heading;
   std::vector<std::pair<std::string, std::string>> facts;
   std::optional<ReportTable> table;
+  std::shared_ptr<const NetDiagram> diagram;
   std::vector<std::string> notes;
 };
 

@@ -1,5 +1,7 @@
 #include "ReportHtml.h"
 
+#include "DiagramSvg.h"
+
 namespace korvado {
 
 namespace {
@@ -42,6 +44,12 @@ void AppendPart(std::string& html, const ReportPart& part) {
       html += "<tr><td>" + Escaped(label) + ":</td><td><b>" + Escaped(value) + "</b></td></tr>\n";
     html += "</table>\n";
   }
+  if (part.diagram) {
+    // The SVG document inline, without its XML declaration.
+    const std::string svg = DiagramSvg(*part.diagram);
+    const size_t start = svg.find("<svg");
+    html += "<div class=\"diagram\">\n" + svg.substr(start == std::string::npos ? 0 : start) + "</div>\n";
+  }
   if (part.table) AppendTable(html, *part.table);
   for (const std::string& note : part.notes) html += "<p><i>" + Escaped(note) + "</i></p>\n";
 }
@@ -53,7 +61,8 @@ std::string ReportHtml(const ReportDocument& document) {
       "<!DOCTYPE html>\n<html lang=\"ru\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + Escaped(document.title) +
       "</title>\n<style>\nbody { font-family: sans-serif; font-size: 10pt; }\n"
       "table { border-collapse: collapse; }\nth { background: #e8e8e8; }\n"
-      "thead { display: table-header-group; }\ntr { page-break-inside: avoid; }\n</style>\n</head>\n<body>\n<h1>" +
+      "thead { display: table-header-group; }\ntr { page-break-inside: avoid; }\n"
+      ".diagram svg { max-width: 100%; height: auto; }\n</style>\n</head>\n<body>\n<h1>" +
       Escaped(document.title) + "</h1>\n";
   for (const ReportPart& part : document.parts) AppendPart(html, part);
   html += "</body>\n</html>\n";

@@ -17,7 +17,7 @@ struct CliArguments {
   std::vector<std::string> fixed;
   bool rebuildPoints = false;
   bool technical = false;
-  bool leastSquares = false;  // --lsq
+  bool leastSquares = false;  // --lsq: adjust by least squares before drawing the diagram or writing the report
   // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
   bool noBackup = false;
   bool help = false;

@@ -153,23 +153,31 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
-// The adjustment statement of the selected net as a web page and/or a PDF file.
-int WriteStatement(const AppState& state, const CliArguments& arguments) {
+// The current net by least squares with --sigma-setup; a refusal ends the command.
+void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
+  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+}
+
+Tolerance ToleranceOption(const CliArguments& arguments);
+
+// The adjustment statement of the selected net as a web page and/or a PDF
+// file, with its loops against the class given and, after --lsq, the
+// least-squares figures.
+int WriteStatement(AppState& state, const CliArguments& arguments) {
   if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
-  const ReportDocument statement = AdjustmentStatement(state.Nets.NetAt(state.CurrentNetIndex), StampNow(state),
-                                                       state.IterationCounter);
+  state.LoopTolerance = ToleranceOption(arguments);
+  if (arguments.leastSquares)
+    AdjustByLeastSquaresOption(state, arguments);
+  else if (arguments.options.count("sigma-setup"))
+    throw UsageError("--sigma-setup goes with --lsq");
+  const ReportDocument statement = CurrentNetStatement(state, StampNow(state));
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;
     SaveReportPdf(statement, arguments.options.at("pdf"));
   }
   return 0;
-}
-
-// The current net by least squares with --sigma-setup; a refusal ends the command.
-void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
-  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
 }
 
 int LeastSquares(const CliArguments& arguments, std::ostream& out) {
@@ -191,6 +199,7 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
   if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
+  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf or --html");
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {

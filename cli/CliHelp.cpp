@@ -36,11 +36,13 @@ const std::map<std::string, std::string> kCommandHelp = {
      "every section's residual, redundancy number and w. --save writes the adjusted heights.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
-     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--decimal-separator C]\n"
+     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--lsq [--sigma-setup S]]\n"
+     "                          [--class tech|iv|custom] [--coefficient K] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
      "report, one \"name<TAB>elevation\" line per row. With --pdf or --html it writes the net's\n"
      "adjustment statement and catalogue of heights instead, as a PDF file (no display needed)\n"
-     "or a web page.\n"},
+     "or a web page: the net diagram, the loops and lines against the class tolerance (as loops)\n"
+     "and, with --lsq, the least-squares adjustment (as lsq) with its residuals and sigmas.\n"},
     {"loops",
      "usage: korvado-cli loops FILE --net N [--class tech|iv|custom] [--coefficient K]\n"
      "Prints JSON with the independent closed loops of net N and the lines from its first benchmark\n"

@@ -1,5 +1,6 @@
 #include "ReportPages.h"
 
+#include "DiagramPainter.h"
 #include "FileReplace.h"
 
 #include <QBuffer>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <memory>
 #include <vector>
 
@@ -24,6 +26,8 @@ constexpr double kTitlePoints = 15.0;
 constexpr int kPdfDpi = 300;
 constexpr double kMarginMillimetres = 15.0;
 const QColor kHeaderShade(232, 232, 232);
+// A name of the diagram (11 units high) comes out at about 9 points.
+constexpr double kDiagramMillimetresPerUnit = 0.3;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -65,7 +69,9 @@ class PageFlow {
         title_(Font(kTitlePoints, true, device)),
         metrics_(body_, &device),
         padding_(metrics_.averageCharWidth() * 0.6),
-        rowHeight_(metrics_.height() * 1.3) {
+        rowHeight_(metrics_.height() * 1.3),
+        pageHeight_(device.height() - FooterHeight()),
+        dotsPerMillimetre_(device.logicalDpiX() / 25.4) {
     italic_.setItalic(true);
   }
 
@@ -157,41 +163,84 @@ class PageFlow {
     }
   }
 
-  // Column widths from the widest text, shrunk in proportion when the page is too narrow.
+  // Column widths from the widest text. When the page is too narrow the
+  // titles break between their words, then the wrapping columns give way,
+  // then every column shrinks in proportion.
   std::vector<double> ColumnWidths(const ReportTable& table) const {
-    std::vector<double> widths;
-    for (const ReportColumn& column : table.columns)
-      widths.push_back(QFontMetricsF(bold_, &device_).horizontalAdvance(Text(column.title)));
+    const QFontMetricsF boldMetrics(bold_, &device_);
+    auto widestWord = [](const QFontMetricsF& metrics, const std::string& text) {
+      double widest = 0.0;
+      for (const QString& word : Text(text).split(QLatin1Char(' ')))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+      return widest;
+    };
+    const size_t count = table.columns.size();
+    // Per column: the widest cell, the title whole and its widest word, the widest word of a wrapping cell.
+    std::vector<double> cells(count, 0.0), titles, titleWords, cellWords(count, 0.0);
+    for (const ReportColumn& column : table.columns) {
+      titles.push_back(boldMetrics.horizontalAdvance(Text(column.title)));
+      titleWords.push_back(widestWord(boldMetrics, column.title));
+    }
     for (const std::vector<std::string>& row : table.rows)
-      for (size_t c = 0; c < row.size() && c < widths.size(); ++c)
-        widths[c] = std::max(widths[c], metrics_.horizontalAdvance(Text(row[c])));
-    double total = 0.0;
+      for (size_t c = 0; c < row.size() && c < count; ++c) {
+        cells[c] = std::max(cells[c], metrics_.horizontalAdvance(Text(row[c])));
+        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, row[c]));
+      }
     // Room for the cell padding, plus slack so that rounding never elides a text that fits.
-    for (double& width : widths) total += (width += 3 * padding_);
-    if (total > width_)
-      for (double& width : widths) width *= width_ / total;
+    const double slack = 3 * padding_;
+    auto widthsUnder = [&](const std::vector<double>& heads) {
+      std::vector<double> widths;
+      for (size_t c = 0; c < count; ++c) widths.push_back(std::max(cells[c], heads[c]) + slack);
+      return widths;
+    };
+    std::vector<double> widths = widthsUnder(titles);
+    auto total = [&widths] { return std::accumulate(widths.begin(), widths.end(), 0.0); };
+    if (total() > width_) widths = widthsUnder(titleWords);
+    double wrapping = 0.0;
+    for (size_t c = 0; c < count; ++c)
+      if (table.columns[c].wrap) wrapping += widths[c];
+    const double room = width_ - (total() - wrapping);
+    if (wrapping > 0.0 && room < wrapping)
+      for (size_t c = 0; c < count; ++c)
+        if (table.columns[c].wrap)
+          widths[c] = std::max(widths[c] * std::max(room, 0.0) / wrapping, std::max(cellWords[c], titleWords[c]) + slack);
+    const double scale = width_ / total();
+    if (scale < 1.0)
+      for (double& width : widths) width *= scale;
     return widths;
   }
 
   void AddRow(const std::vector<QString>& cells, const std::vector<double>& widths, double rowWidth,
-              const std::vector<bool>& numeric, bool header, const Block* headerBlock) {
+              const std::vector<bool>& numeric, const std::vector<bool>& wrap, bool header, const Block* headerBlock) {
     auto block = std::make_unique<Block>();
-    block->height = rowHeight_;
+    // A wrapped cell (and a title broken between words) makes its row as tall as its lines.
+    double height = rowHeight_;
+    const QFontMetricsF fontMetrics(header ? bold_ : body_, &device_);
+    for (size_t c = 0; c < widths.size() && c < cells.size(); ++c) {
+      if (!wrap[c] && !header) continue;
+      const QRectF bounds(0, 0, widths[c] - 2 * padding_, 1e6);
+      height = std::max(height, fontMetrics.boundingRect(bounds, Qt::TextWordWrap, cells[c]).height() + rowHeight_ -
+                                    metrics_.height());
+    }
+    block->height = height;
     block->header = headerBlock;
     block->paint = [=, this](QPainter& painter, double top) {
-      const QRectF row(0, top, rowWidth, rowHeight_);
+      const QRectF row(0, top, rowWidth, height);
       if (header) painter.fillRect(row, kHeaderShade);
       painter.setFont(header ? bold_ : body_);
       double left = 0.0;
       for (size_t c = 0; c < widths.size(); ++c) {
-        const QRectF cell(left + padding_, top, widths[c] - 2 * padding_, rowHeight_);
+        const QRectF cell(left + padding_, top, widths[c] - 2 * padding_, height);
         const Qt::Alignment align = (numeric[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         const QString text = c < cells.size() ? cells[c] : QString();
-        painter.drawText(cell, align, painter.fontMetrics().elidedText(text, Qt::ElideRight, int(cell.width())));
-        painter.drawLine(QPointF(left, top), QPointF(left, top + rowHeight_));
+        if (wrap[c] || header)
+          painter.drawText(cell, align | Qt::TextWordWrap, text);
+        else
+          painter.drawText(cell, align, painter.fontMetrics().elidedText(text, Qt::ElideRight, int(cell.width())));
+        painter.drawLine(QPointF(left, top), QPointF(left, top + height));
         left += widths[c];
       }
-      painter.drawLine(QPointF(left, top), QPointF(left, top + rowHeight_));
+      painter.drawLine(QPointF(left, top), QPointF(left, top + height));
       painter.drawLine(row.topLeft(), row.topRight());
       painter.drawLine(row.bottomLeft(), row.bottomRight());
     };
@@ -200,28 +249,45 @@ class PageFlow {
 
   void AddTable(const ReportTable& table) {
     const std::vector<double> widths = ColumnWidths(table);
-    std::vector<bool> numeric;
+    std::vector<bool> numeric, wrap;
     std::vector<QString> titles;
     for (const ReportColumn& column : table.columns) {
       numeric.push_back(column.numeric);
+      wrap.push_back(column.wrap);
       titles.push_back(Text(column.title));
     }
     double rowWidth = 0.0;
     for (double width : widths) rowWidth += width;
-    AddRow(titles, widths, rowWidth, numeric, true, nullptr);
+    AddRow(titles, widths, rowWidth, numeric, wrap, true, nullptr);
     Block* header = blocks_.back().get();
     header->keepWithNext = true;
     header->spaceBefore = metrics_.height() * 0.3;
     for (const std::vector<std::string>& row : table.rows) {
       std::vector<QString> cells;
       for (const std::string& cell : row) cells.push_back(Text(cell));
-      AddRow(cells, widths, rowWidth, numeric, false, header);
+      AddRow(cells, widths, rowWidth, numeric, wrap, false, header);
     }
+  }
+
+  // The diagram as large as the page allows, but never larger than its
+  // drawing units at kDiagramMillimetresPerUnit, so a small net is not blown up.
+  void AddDiagram(const std::shared_ptr<const NetDiagram>& diagram) {
+    auto block = std::make_unique<Block>();
+    const QSizeF extent = DiagramExtent(*diagram);
+    const double scale = std::min({width_ / extent.width(), pageHeight_ * 0.85 / extent.height(),
+                                   kDiagramMillimetresPerUnit * dotsPerMillimetre_});
+    block->height = extent.height() * scale;
+    block->spaceBefore = metrics_.height() * 0.3;
+    block->paint = [diagram, scale, this](QPainter& painter, double top) {
+      PaintNetDiagram(painter, *diagram, QPointF(0, top), scale);
+    };
+    NewBlock(std::move(block));
   }
 
   void AddPart(const ReportPart& part) {
     AddLine(part.heading, heading_, metrics_.height(), true);
     AddFacts(part.facts);
+    if (part.diagram) AddDiagram(part.diagram);
     if (part.table) AddTable(*part.table);
     for (const std::string& note : part.notes) AddParagraph(note);
   }
@@ -232,6 +298,8 @@ class PageFlow {
   QFontMetricsF metrics_;
   double padding_;
   double rowHeight_;
+  double pageHeight_;
+  double dotsPerMillimetre_;
   std::vector<std::unique_ptr<Block>> blocks_;
 };
 

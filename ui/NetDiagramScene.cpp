@@ -3,8 +3,8 @@
 #include <QBrush>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
-#include <cmath>
 
+#include "DiagramPainter.h"
 #include "LeastSquaresCommands.h"
 
 namespace korvado {
@@ -12,28 +12,15 @@ namespace korvado {
 namespace {
 
 constexpr int kSectionKey = 0;
-const QColor kInk(48, 48, 48);
-const QColor kFailing(208, 0, 0);
 const QColor kHighlight(20, 90, 220);
-const QColor kSigma(31, 79, 160);
-
-QPointF At(LayoutPosition p) { return {p.x, p.y}; }
-
-QPolygonF Arrow(const SectionCurve& curve) {
-  const double c = std::cos(curve.angle), s = std::sin(curve.angle);
-  auto corner = [&](double along, double across) {
-    return QPointF(curve.middle.x + along * c - across * s, curve.middle.y + along * s + across * c);
-  };
-  return QPolygonF({corner(6, 0), corner(-5, 4), corner(-5, -4)});
-}
 
 void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
-  const QPointF p = At(point.at);
+  const QPointF p = DiagramAt(point.at);
   QAbstractGraphicsShapeItem* marker = nullptr;
   switch (point.kind) {
     case DiagramPointKind::Benchmark:
       marker = scene.addPolygon(QPolygonF({p + QPointF(0, -8), p + QPointF(-7, 5), p + QPointF(7, 5)}),
-                                QPen(QColor(20, 50, 120), 1), QBrush(QColor(31, 79, 160)));
+                                QPen(QColor(20, 50, 120), 1), QBrush(kDiagramBenchmark));
       break;
     case DiagramPointKind::Nodal:
       marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(QColor(32, 32, 32), 1.5), QBrush(Qt::white));
@@ -51,7 +38,7 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
   QFont small;
   small.setPointSizeF(6.5);
   QGraphicsSimpleTextItem* sigma = scene.addSimpleText(QString::fromStdString(point.sigma), small);
-  sigma->setBrush(kSigma);
+  sigma->setBrush(kDiagramBenchmark);
   sigma->setPos(p + QPointF(8, -4));
   sigma->setZValue(3);
 }
@@ -64,14 +51,12 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
   failing_.clear();
   suspect_.clear();
   for (const DiagramSpur& spur : diagram.spurs)
-    addLine(QLineF(At(spur.from), At(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
+    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
   QFont labelFont;
   labelFont.setPointSizeF(7);
   for (const DiagramSection& section : diagram.sections) {
     const SectionCurve curve = CurveOf(diagram, section);
-    QPainterPath path(At(curve.start));
-    path.cubicTo(At(curve.control1), At(curve.control2), At(curve.end));
-    auto* item = addPath(path);
+    auto* item = addPath(SectionPath(curve));
     item->setData(kSectionKey, section.index);
     item->setFlag(QGraphicsItem::ItemIsSelectable);
     item->setZValue(1);
@@ -81,7 +66,7 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
                               QString::fromStdString(diagram.points[static_cast<size_t>(section.to)].name),
                               QString::fromStdString(section.label),
                               section.suspect ? QStringLiteral(" — ") + QString::fromUtf8(kSuspectMark) : QString()));
-    auto* arrow = new QGraphicsPolygonItem(Arrow(curve), item);
+    auto* arrow = new QGraphicsPolygonItem(SectionArrow(curve), item);
     arrow->setPen(Qt::NoPen);
     auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
     label->setFont(labelFont);
@@ -104,7 +89,7 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
 void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
   const bool failing = failing_[static_cast<size_t>(SectionOf(item))];
   const bool suspect = suspect_[static_cast<size_t>(SectionOf(item))];
-  const QColor colour = highlighted ? kHighlight : failing || suspect ? kFailing : kInk;
+  const QColor colour = highlighted ? kHighlight : failing || suspect ? kDiagramFailing : kDiagramInk;
   QPen pen(colour, highlighted ? 3.5 : suspect ? 5.0 : failing ? 2.2 : 1.2);
   pen.setCosmetic(false);
   item->setPen(pen);

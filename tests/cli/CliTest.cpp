@@ -270,6 +270,23 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
 
   EXPECT_NE(CommandOutput("cat '" + html + "'").find("<td>Rp41</td>"), std::string::npos);
   EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
+
+  // The line Rp1–Rp41 and the diagram (its section labels "(n, h)") always; the
+  // least-squares figures only with --lsq.
+  for (const char* word : {"Схема сети", "(5, 2.51)", "Невязки полигонов и линий", "Техническое", "Rp1 – N2"})
+    EXPECT_NE(text.find(word), std::string::npos) << word;
+  EXPECT_EQ(text.find("МНК"), std::string::npos);
+  const std::string adjusted = Path("adjusted.pdf");
+  const CliResult lsq =
+      Run({"report", file, "--net", "0", "--pdf", adjusted, "--lsq", "--sigma-setup", "0.2", "--class", "iv"});
+  ASSERT_EQ(lsq.status, 0) << lsq.err;
+  const std::string lsqText = CommandOutput("pdftotext '" + adjusted + "' -");
+  for (const char* word : {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест",
+                           "v, мм", "wᵢ", "СКО, мм", "IV класс", "f_доп = 5·√n",
+                           "σ = "})  // the diagram's label at an adjusted point
+    EXPECT_NE(lsqText.find(word), std::string::npos) << word;
+  EXPECT_EQ(Run({"report", file, "--net", "0", "--lsq"}).status, 2) << "--lsq writes a statement only";
+  EXPECT_EQ(Run({"report", file, "--net", "0", "--pdf", pdf, "--sigma-setup", "0.2"}).status, 2);
 }
 
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
