@@ -5,26 +5,13 @@
 
 #include "FileReplace.h"
 #include "LeastSquaresCommands.h"
+#include "MarkupText.h"
 
 namespace korvado {
 
 namespace {
 
 constexpr double kMargin = 40.0;
-
-std::string Escape(const std::string& text) {
-  std::string out;
-  for (const char c : text) {
-    switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
-    }
-  }
-  return out;
-}
 
 // Coordinates in the C locale, whatever the decimal separator of the numbers shown.
 std::string Number(double x) {
@@ -45,7 +32,7 @@ std::string Arrow(const SectionCurve& curve) {
 
 // An element closed around its tooltip, which a browser shows on hovering.
 std::string WithTitle(const std::string& element, const std::string& tag, const std::string& title) {
-  return element + "><title>" + Escape(title) + "</title></" + tag + ">";
+  return element + "><title>" + EscapeMarkup(title) + "</title></" + tag + ">";
 }
 
 std::string Marker(const DiagramPoint& point) {
@@ -71,7 +58,7 @@ std::string DiagramSvg(const NetDiagram& diagram) {
   const std::string width = Number(diagram.width + kMargin), height = Number(diagram.height + kMargin);
   svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height + "\" viewBox=\"0 0 " +
          width + " " + height + "\">\n";
-  svg += "<title>" + Escape(diagram.title) + "</title>\n";
+  svg += "<title>" + EscapeMarkup(diagram.title) + "</title>\n";
   svg += "<style>.section{fill:none;stroke:#303030;stroke-width:1.2}.failing{stroke:#d00000;stroke-width:2}"
          ".arrow{fill:#303030}.arrow.failing{fill:#d00000;stroke:none}.spur{stroke:#606060;stroke-width:0.6}"
          ".benchmark{fill:#1f4fa0}.nodal{fill:#ffffff;stroke:#202020;stroke-width:1.5}"
@@ -92,15 +79,15 @@ std::string DiagramSvg(const NetDiagram& diagram) {
     svg += (section.suspect ? WithTitle(path, "path", kSuspectMark) : path + "/>") + "\n";
     svg += "<polygon class=\"arrow" + marks + "\" points=\"" + Arrow(curve) + "\"/>\n";
     svg += "<text class=\"label\" x=\"" + Number(curve.middle.x + 4) + "\" y=\"" + Number(curve.middle.y - 4) + "\">" +
-           Escape(section.label) + "</text>\n";
+           EscapeMarkup(section.label) + "</text>\n";
   }
   for (const DiagramPoint& point : diagram.points) {
     svg += Marker(point) + "\n";
     svg += "<text class=\"name\" x=\"" + Number(point.at.x + 8) + "\" y=\"" + Number(point.at.y - 7) + "\">" +
-           Escape(point.name) + "</text>\n";
+           EscapeMarkup(point.name) + "</text>\n";
     if (!point.sigma.empty())
       svg += "<text class=\"sigma\" x=\"" + Number(point.at.x + 8) + "\" y=\"" + Number(point.at.y + 4) + "\">" +
-             Escape(point.sigma) + "</text>\n";
+             EscapeMarkup(point.sigma) + "</text>\n";
   }
   return svg + "</svg>\n";
 }
