@@ -29,6 +29,10 @@ std::atomic<long long> liveBytes{0};
 std::atomic<long long> peakBytes{0};
 }  // namespace
 
+// The replaced operator new takes its blocks from malloc, so free is the
+// right match; the compiler cannot see that once delete is inlined.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(size_t size) {
   void* block = std::malloc(size ? size : 1);
   if (!block) throw std::bad_alloc();
