@@ -62,6 +62,15 @@ class KorvadoCli : public ::testing::Test {
     return path;
   }
 
+  // The same net adjusted by the command line, with A and B fixed at 100 and 110.
+  std::string WriteAdjustedNet() {
+    const std::string adjusted = Path("adjusted.kor");
+    const CliResult result = Run({"adjust", WriteAdjustmentNet(), "--net", "0", "--rebuild-points", "--fixed", "A=100",
+                                  "--fixed", "B=110", "--save", adjusted});
+    EXPECT_EQ(result.status, 0) << result.err;
+    return adjusted;
+  }
+
   std::string WriteDamagedFile() {
     const std::string good = WriteAdjustmentNet();
     std::ifstream in(good, std::ios::binary);
@@ -395,12 +404,7 @@ TEST_F(KorvadoCli, AdjustAndLsqRefuseNetsNoBenchmarkReaches) {
 }
 
 TEST_F(KorvadoCli, ReportPrintsTheGridTexts) {
-  const std::string file = WriteAdjustmentNet();
-  const std::string adjusted = Path("adjusted.kor");
-  ASSERT_EQ(Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110",
-                 "--save", adjusted})
-                .status,
-            0);
+  const std::string adjusted = WriteAdjustedNet();
   const CliResult section = Run({"report", adjusted, "--net", "0", "--section", "1"});
   ASSERT_EQ(section.status, 0) << section.err;
   EXPECT_EQ(section.out.substr(0, section.out.find('\n')), "K\t103.95");
@@ -413,12 +417,7 @@ TEST_F(KorvadoCli, ReportPrintsTheGridTexts) {
 }
 
 TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
-  const std::string file = WriteAdjustmentNet();
-  const std::string adjusted = Path("adjusted.kor");
-  ASSERT_EQ(Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110",
-                 "--save", adjusted})
-                .status,
-            0);
+  const std::string adjusted = WriteAdjustedNet();
   // The line A -> K -> B closes to 4.000 + 6.100 - (110 - 100) = 0.1 over 4 setups.
   const CliResult tech = Run({"loops", adjusted, "--net", "0"});
   ASSERT_EQ(tech.status, 0) << tech.err;
@@ -463,7 +462,7 @@ TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
     EXPECT_FALSE(result.err.empty());
   }
   // Without a point table the line cannot be closed: said on standard error, the loops still printed.
-  const CliResult bare = Run({"loops", file, "--net", "0"});
+  const CliResult bare = Run({"loops", WriteAdjustmentNet(), "--net", "0"});
   ASSERT_EQ(bare.status, 0);
   EXPECT_TRUE(nlohmann::json::parse(bare.out)["loops"].empty());
   EXPECT_NE(bare.err.find("Создание нулевых отметок"), std::string::npos);
