@@ -7,9 +7,9 @@
 
 #include "AdjustmentCommands.h"
 #include "AdjustmentSweep.h"
+#include "CurrentNet.h"
 #include "HeightCatalogue.h"
 #include "LeastSquaresCommands.h"
-#include "MessageService.h"
 #include "NaturalOrder.h"
 #include "NumberText.h"
 #include "PointIndex.h"
@@ -260,10 +260,7 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
 }
 
 std::optional<ReportDocument> CurrentNetStatement(const AppState& state) {
-  if (!state.HasCurrentNet()) {
-    ReportError(kNoCurrentNetMessage);
-    return std::nullopt;
-  }
+  if (!RequireCurrentNet(state)) return std::nullopt;
   return CurrentNetStatement(state, StampNow(state));
 }
 

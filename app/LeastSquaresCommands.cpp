@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "CurrentNet.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
@@ -41,10 +42,7 @@ std::string SectionMark(const LeastSquaresSection& section) {
 }
 
 std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
-  if (!state.HasCurrentNet()) {
-    ShowOutcome(Outcome::Refusal(kNoCurrentNetMessage));
-    return std::nullopt;
-  }
+  if (!RequireCurrentNet(state)) return std::nullopt;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
   if (!ShowOutcome(outcome)) return std::nullopt;
