@@ -252,7 +252,7 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
   if (net.SectionCount() > 0) {
     const size_t points = DiagramPointCount(net);
     if (points <= kReportDiagramPointLimit)
-      results.diagram = std::make_shared<const NetDiagram>(BuildNetDiagram(state, state.CurrentNetIndex));
+      results.diagram = std::make_shared<const NetDiagram>(BuildNetDiagram(net, loops, results.leastSquares));
     else
       results.diagramPoints = points;
   }

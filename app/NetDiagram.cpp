@@ -51,10 +51,13 @@ class DiagramBuilder {
                                   : type == kFixedPoint ? DiagramPointKind::Benchmark
                                                         : DiagramPointKind::Nodal;
     diagram.points.push_back({name, kind, {}, Tooltip(net_, name, kind, row), {}});
+    rows.push_back(row);
     return it->second;
   }
 
   NetDiagram diagram;
+  // Per point of the diagram, its row in the net's point table; -1 when it has none.
+  std::vector<int32_t> rows;
 
  private:
   const TKorNet& net_;
@@ -64,12 +67,12 @@ class DiagramBuilder {
 
 // The σ of the points least squares adjusted (a benchmark's is 0 by
 // definition) and the section its w-test suspects.
-void MarkLeastSquares(NetDiagram& diagram, const TKorNet& net, const LeastSquaresResult& result) {
+void MarkLeastSquares(NetDiagram& diagram, const std::vector<int32_t>& rows, const LeastSquaresResult& result) {
   diagram.leastSquares = true;
   for (DiagramSection& section : diagram.sections) section.suspect = result.sections[static_cast<size_t>(section.index)].suspect;
-  const PointIndex table = BuildPointIndex(net.PointNames);
-  for (DiagramPoint& point : diagram.points) {
-    const int32_t row = point.kind == DiagramPointKind::Pendent ? -1 : FindInIndex(table, point.name);
+  for (size_t p = 0; p < diagram.points.size(); ++p) {
+    DiagramPoint& point = diagram.points[p];
+    const int32_t row = point.kind == DiagramPointKind::Pendent ? -1 : rows[p];
     if (row < 0 || !result.unknown[static_cast<size_t>(row)] || !result.sigmas[static_cast<size_t>(row)]) continue;
     point.sigma = "σ = " + FormatFixed(2, *result.sigmas[static_cast<size_t>(row)]) + " мм";
     point.tooltip += ", " + point.sigma;
@@ -112,6 +115,10 @@ SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section) {
 
 NetDiagram BuildNetDiagram(const AppState& state, int32_t index) {
   const TKorNet& net = state.Nets.NetAt(index);
+  return BuildNetDiagram(net, NetLoops(net, index, state.LoopTolerance), KeptLeastSquares(state, index));
+}
+
+NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares) {
   DiagramBuilder builder(net);
   NetDiagram& diagram = builder.diagram;
   diagram.title = net.Name;
@@ -154,11 +161,10 @@ NetDiagram BuildNetDiagram(const AppState& state, int32_t index) {
     const LayoutPosition b = diagram.points[static_cast<size_t>(section.to)].at;
     diagram.spurs.push_back({{a.x + spur.share * (b.x - a.x), a.y + spur.share * (b.y - a.y)}, spur.pendent});
   }
-  const LoopsView loops = NetLoops(net, index, state.LoopTolerance);
   for (size_t k = 0; k < loops.closures.size(); ++k)
     if (!loops.passed[k])
       for (const SectionStep& step : loops.closures[k].sections) diagram.sections[static_cast<size_t>(step.index)].failing = true;
-  if (const LeastSquaresResult* result = KeptLeastSquares(state, index)) MarkLeastSquares(diagram, net, *result);
+  if (leastSquares) MarkLeastSquares(diagram, builder.rows, *leastSquares);
   return diagram;
 }
 

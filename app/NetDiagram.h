@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AppState.h"
+#include "LoopCommands.h"
 #include "NetLayout.h"
 
 namespace korvado {
@@ -65,5 +66,8 @@ SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section);
 // checked against the state's tolerance. The kept least-squares result marks
 // the diagram only while it belongs to this net and the net is unchanged.
 NetDiagram BuildNetDiagram(const AppState& state, int32_t index);
+// The same from the loops and lines of the net checked already and its valid
+// least-squares result (null when there is none).
+NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares);
 
 }  // namespace korvado
