@@ -46,6 +46,12 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
   return parsed;
 }
 
+void RequirePositional(const CliArguments& arguments, size_t count) {
+  if (arguments.positional.size() != count)
+    throw UsageError("'" + arguments.command + "' needs " + std::to_string(count) + " file name" +
+                     (count > 1 ? "s" : "") + "; see korvado-cli " + arguments.command + " --help");
+}
+
 int OptionIndex(const CliArguments& arguments, const std::string& name, int fallback) {
   const auto found = arguments.options.find(name);
   if (found == arguments.options.end()) return fallback;

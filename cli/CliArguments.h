@@ -1,6 +1,7 @@
 #pragma once
 // The command line of korvado-cli: a command, its positional arguments and its options.
 
+#include <cstddef>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -30,6 +31,9 @@ class UsageError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// Raises UsageError unless the command was given exactly count file names.
+void RequirePositional(const CliArguments& arguments, size_t count);
 
 // The option as a non-negative integer; raises UsageError naming the option otherwise.
 int OptionIndex(const CliArguments& arguments, const std::string& name, int fallback);

@@ -46,12 +46,6 @@ class CliMessageService : public IMessageService {
   std::ostream& err_;
 };
 
-void RequirePositional(const CliArguments& arguments, size_t count) {
-  if (arguments.positional.size() != count)
-    throw UsageError("'" + arguments.command + "' needs " + std::to_string(count) + " file name" +
-                     (count > 1 ? "s" : "") + "; see korvado-cli " + arguments.command + " --help");
-}
-
 AppState OpenState(const std::string& path) {
   AppState state;
   if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));

@@ -38,7 +38,7 @@ Json LineJson(const LevelLinePreview& line, bool imported) {
 
 // Every line the journal can take goes in; the others are listed with the reason.
 int ImportCommand(const CliArguments& arguments, std::ostream& out) {
-  if (arguments.positional.size() != 1) throw UsageError("'import' needs 1 file name; see korvado-cli import --help");
+  RequirePositional(arguments, 1);
   const auto output = arguments.options.find("out");
   if (output == arguments.options.end()) throw UsageError("--out OUT.kor is required");
   AppState state = TargetState(arguments);
