@@ -20,7 +20,7 @@ AppState TargetState(const CliArguments& arguments) {
     return state;
   }
   if (arguments.technical) throw UsageError("--technical is for a new journal; with --into the file's mode holds");
-  if (!OpenDataFile(state, into->second)) throw FileIOError("File not found: " + into->second);
+  OpenNamedDataFile(state, into->second);
   return state;
 }
 
