@@ -40,6 +40,14 @@ struct AppState {
   UndoHistory History;
 
   void MarkChanged() { Changed = true; }
+  // Forgets what belongs to the data on screen rather than to the file (no
+  // net selected), as opening other data does.
+  void ResetPositions() {
+    CurrentNetIndex = -1;
+    ActiveSectionIndex = -1;
+    SearchHits.Clear();
+    IterationCounter = 0;
+  }
   bool HasCurrentNet() const { return CurrentNetIndex >= 0 && CurrentNetIndex < Nets.NetCount(); }
 };
 

@@ -13,14 +13,6 @@ namespace korvado {
 
 namespace {
 
-// The state that belongs to the open data rather than to the file.
-void ResetPositions(AppState& state) {
-  state.CurrentNetIndex = -1;
-  state.ActiveSectionIndex = -1;
-  state.SearchHits.Clear();
-  state.IterationCounter = 0;
-}
-
 // Once per opening, naming the first: every computation names its own when it refuses.
 void WarnOfNonFiniteValues(const AppState& state) {
   const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
@@ -36,7 +28,7 @@ void CloseData(AppState& state) {
   state.Journal.Clear();
   state.Journal.TechMode = false;
   state.Nets.Clear();
-  ResetPositions(state);
+  state.ResetPositions();
   state.CurrentFileName.clear();
   state.CurrentFileStamp = {};
   state.Changed = false;
@@ -57,7 +49,7 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   ReadDataFile(path, journal, nets);
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
-  ResetPositions(state);
+  state.ResetPositions();
   if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = path;
   state.CurrentFileStamp = StampFile(path);

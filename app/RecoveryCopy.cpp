@@ -92,10 +92,8 @@ void RestoreRecoveryCopy(AppState& state, const std::string& folder, const Recov
   ReadDataFile(RecoveryDataPath(folder, record.Id), journal, nets);
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
-  state.CurrentNetIndex = state.Nets.NetCount() > 0 ? 0 : -1;
-  state.ActiveSectionIndex = -1;
-  state.SearchHits.Clear();
-  state.IterationCounter = 0;
+  state.ResetPositions();
+  if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = record.OwnerFile;
   state.CurrentFileStamp = record.OwnerStamp;
   state.Changed = true;
