@@ -109,6 +109,15 @@ void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) 
       throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
 }
 
+// --rebuild-points, then the --fixed elevations, into the current net.
+void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
+  std::vector<AltitudeRow> rows;
+  for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
+  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
+  RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
+  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+}
+
 // A value as an element nested `depth` levels deep in the printed document.
 std::string Nested(const Json& value, int depth) {
   std::string text = value.dump(2);
@@ -126,12 +135,7 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
   const int sweeps = OptionIndex(arguments, "sweeps", 1);
-  std::vector<AltitudeRow> rows;
-  for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
-
-  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
-  RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
-  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+  ApplyOriginOptions(state, arguments);
   // Each sweep is printed as it ends, so that a long run needs no more memory
   // than a short one. A net the sweep refuses is refused at the first sweep,
   // before anything is printed.
@@ -178,10 +182,7 @@ int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
-  std::vector<AltitudeRow> rows;
-  for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
-  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
-  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+  ApplyOriginOptions(state, arguments);
   AdjustByLeastSquaresOption(state, arguments);
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
   out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
