@@ -75,10 +75,10 @@ TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* p
   ConnectCommand(btnCopySections, &QPushButton::clicked, this, &TAccuracyView::btnCopySectionsClick);
   connect(SectionsTable, &QTableView::clicked, this,
           [this](const QModelIndex& index) { RunGuarded([&] { SectionsTableClick(index); }); });
+  // Filled as it becomes visible: a hidden view is not kept up to date.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible) RunGuarded([this] { Refresh(); });
   });
-  Refresh();
 }
 
 QTableView* TAccuracyView::NewTable(TextTableModel* model) {
