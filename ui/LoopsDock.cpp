@@ -123,17 +123,15 @@ void LoopsDock::ReadSettings() {
   const SettingsFile& ini = host_.Settings();
   const std::optional<ToleranceClass> levelClass =
       ToleranceClassFromKey(ini.ReadString(kToleranceSection, QStringLiteral("Class")).toStdString());
-  bool ok = false;
-  const double k = ini.ReadString(kToleranceSection, QStringLiteral("Coefficient")).toDouble(&ok);
-  state_.LoopTolerance = {levelClass.value_or(ToleranceClass::Technical), ok && k > 0 ? k : 10.0};
+  state_.LoopTolerance = {levelClass.value_or(ToleranceClass::Technical),
+                          ini.ReadPositiveDouble(kToleranceSection, QStringLiteral("Coefficient"), 10.0)};
 }
 
 void LoopsDock::WriteSettings() {
   SettingsFile& ini = host_.Settings();
   ini.WriteString(kToleranceSection, QStringLiteral("Class"),
                 QString::fromStdString(ToleranceClassKey(state_.LoopTolerance.levelClass)));
-  ini.WriteString(kToleranceSection, QStringLiteral("Coefficient"),
-                QString::number(state_.LoopTolerance.customCoefficient));
+  ini.WriteDouble(kToleranceSection, QStringLiteral("Coefficient"), state_.LoopTolerance.customCoefficient);
 }
 
 }  // namespace korvado
