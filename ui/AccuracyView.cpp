@@ -14,6 +14,7 @@
 #include "CommandGuard.h"
 #include "LeastSquaresCommands.h"
 #include "SettingsFile.h"
+#include "NumberColumns.h"
 #include "NumberText.h"
 
 namespace korvado {
@@ -87,7 +88,7 @@ QTableView* TAccuracyView::NewTable(TextTableModel* model) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table->setWordWrap(false);
+  ShowCellsOnOneLine(table);
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(20);
   table->horizontalHeader()->setStretchLastSection(true);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
+#include "NumberColumns.h"
 #include "PageHost.h"
 #include "SettingsFile.h"
 
@@ -40,7 +41,7 @@ LoopsDock::LoopsDock(AppState& state, PageHost& host, QWidget* parent)
   LoopsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   LoopsGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   LoopsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  LoopsGrid->setWordWrap(false);
+  ShowCellsOnOneLine(LoopsGrid);
   LoopsGrid->verticalHeader()->hide();
   LoopsGrid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 
