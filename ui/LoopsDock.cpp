@@ -96,13 +96,12 @@ void LoopsDock::btnComputeLoopsClick() {
     FormulaLabel->setText(QString::fromStdString(shown_.refusal));
     return;
   }
-  const size_t lines = shown_.rows.size() - static_cast<size_t>(std::count_if(
-                           shown_.closures.begin(), shown_.closures.end(),
-                           [](const Closure& c) { return c.kind == ClosureKind::Loop; }));
+  const size_t loops = static_cast<size_t>(std::count_if(shown_.closures.begin(), shown_.closures.end(),
+                                                         [](const Closure& c) { return c.kind == ClosureKind::Loop; }));
   QString text = QStringLiteral("Допуск: %1. Полигонов: %2, линий: %3, превышают допуск: %4.")
                      .arg(QString::fromStdString(shown_.formula))
-                     .arg(shown_.rows.size() - lines)
-                     .arg(lines)
+                     .arg(loops)
+                     .arg(shown_.rows.size() - loops)
                      .arg(shown_.failedCount);
   for (const std::string& warning : shown_.warnings) text += QLatin1Char('\n') + QString::fromStdString(warning);
   FormulaLabel->setText(text);
