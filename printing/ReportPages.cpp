@@ -24,7 +24,6 @@ constexpr double kBodyPoints = 9.0;
 constexpr double kHeadingPoints = 12.0;
 constexpr double kTitlePoints = 15.0;
 constexpr int kPdfDpi = 300;
-constexpr double kMarginMillimetres = 15.0;
 const QColor kHeaderShade(232, 232, 232);
 // A name of the diagram (11 units high) comes out at about 9 points.
 constexpr double kDiagramMillimetresPerUnit = 0.3;
@@ -307,6 +306,13 @@ class PageFlow {
 
 }  // namespace
 
+QPageLayout ReportPageLayout() {
+  constexpr double kMarginMillimetres = 15.0;
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                     QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                     QPageLayout::Millimeter);
+}
+
 int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) {
   PageFlow flow(device);
   flow.AddDocument(document);
@@ -340,10 +346,7 @@ QByteArray ReportPdf(const ReportDocument& document) {
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                            kMarginMillimetres),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(ReportPageLayout());
     pdf.setTitle(QString::fromStdString(document.title));
     pdf.setCreator(QStringLiteral("Korvado"));
     PaintReportPages(document, pdf);
