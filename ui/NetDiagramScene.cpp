@@ -23,10 +23,10 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
                                 QPen(QColor(20, 50, 120), 1), QBrush(kDiagramBenchmark));
       break;
     case DiagramPointKind::Nodal:
-      marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(QColor(32, 32, 32), 1.5), QBrush(Qt::white));
+      marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(kDiagramNodalRim, 1.5), QBrush(Qt::white));
       break;
     case DiagramPointKind::Pendent:
-      marker = scene.addEllipse(p.x() - 3, p.y() - 3, 6, 6, QPen(QColor(64, 64, 64), 1), Qt::NoBrush);
+      marker = scene.addEllipse(p.x() - 3, p.y() - 3, 6, 6, QPen(kDiagramPendentRim, 1), Qt::NoBrush);
       break;
   }
   marker->setZValue(2);
@@ -49,7 +49,8 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
   clear();
   sections_.clear();
   for (const DiagramSpur& spur : diagram.spurs)
-    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
+    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)),
+            QPen(kDiagramSpur, 0.6));
   QFont labelFont;
   labelFont.setPointSizeF(7);
   for (const DiagramSection& section : diagram.sections) {
@@ -68,7 +69,7 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
     arrow->setPen(Qt::NoPen);
     auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
     label->setFont(labelFont);
-    label->setBrush(QColor(80, 80, 80));
+    label->setBrush(kDiagramLabel);
     label->setPos(curve.middle.x + 4, curve.middle.y - 14);
     const auto index = static_cast<size_t>(section.index);
     if (index >= sections_.size()) sections_.resize(index + 1);
