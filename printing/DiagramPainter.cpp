@@ -10,8 +10,6 @@ namespace {
 
 // As in the SVG file: room around the points for names and closing sections.
 constexpr double kMargin = 40.0;
-const QColor kSpurColour(0x60, 0x60, 0x60);
-const QColor kLabelColour(0x50, 0x50, 0x50);
 
 QFont DiagramFont(int pixels) {
   QFont font(QStringLiteral("DejaVu Sans"));
@@ -39,13 +37,13 @@ void PaintMarker(QPainter& painter, const DiagramPoint& point) {
       painter.drawPolygon(QPolygonF({p + QPointF(0, -8), p + QPointF(-7, 5), p + QPointF(7, 5)}));
       return;
     case DiagramPointKind::Nodal:
-      painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1.5));
+      painter.setPen(QPen(kDiagramNodalRim, 1.5));
       painter.setBrush(Qt::white);
       painter.drawEllipse(p, 5.0, 5.0);
       return;
     case DiagramPointKind::Pendent: break;
   }
-  painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.0));
+  painter.setPen(QPen(kDiagramPendentRim, 1.0));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(p, 3.0, 3.0);
 }
@@ -78,12 +76,12 @@ void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origi
   painter.translate(origin);
   painter.scale(scale, scale);
   painter.translate(kMargin, kMargin);
-  painter.setPen(QPen(kSpurColour, 0.6));
+  painter.setPen(QPen(kDiagramSpur, 0.6));
   for (const DiagramSpur& spur : diagram.spurs)
     painter.drawLine(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at));
   for (const DiagramSection& section : diagram.sections) PaintSection(painter, diagram, section);
   painter.setFont(DiagramFont(8));
-  painter.setPen(kLabelColour);
+  painter.setPen(kDiagramLabel);
   for (const DiagramSection& section : diagram.sections) {
     const QPointF middle = DiagramAt(CurveOf(diagram, section).middle);
     painter.drawText(middle + QPointF(4, -4), QString::fromStdString(section.label));

@@ -18,6 +18,10 @@ namespace korvado {
 inline const QColor kDiagramInk(0x30, 0x30, 0x30);
 inline const QColor kDiagramFailing(0xd0, 0x00, 0x00);   // over tolerance, suspect
 inline const QColor kDiagramBenchmark(0x1f, 0x4f, 0xa0);  // benchmarks and σ labels
+inline const QColor kDiagramSpur(0x60, 0x60, 0x60);       // lines to pendent points
+inline const QColor kDiagramLabel(0x50, 0x50, 0x50);      // the (n, h) of sections
+inline const QColor kDiagramNodalRim(0x20, 0x20, 0x20);
+inline const QColor kDiagramPendentRim(0x40, 0x40, 0x40);
 
 // The shapes the page and the window's scene both draw, in drawing units.
 QPointF DiagramAt(LayoutPosition p);

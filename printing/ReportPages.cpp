@@ -24,7 +24,6 @@ constexpr double kBodyPoints = 9.0;
 constexpr double kHeadingPoints = 12.0;
 constexpr double kTitlePoints = 15.0;
 constexpr int kPdfDpi = 300;
-constexpr double kMarginMillimetres = 15.0;
 const QColor kHeaderShade(232, 232, 232);
 // A name of the diagram (11 units high) comes out at about 9 points.
 constexpr double kDiagramMillimetresPerUnit = 0.3;
@@ -76,6 +75,8 @@ class PageFlow {
   }
 
   double FooterHeight() const { return metrics_.height() * 2.0; }
+  // The height a page has for blocks, above its footer.
+  double PageHeight() const { return pageHeight_; }
   const QFont& BodyFont() const { return body_; }
 
   void AddDocument(const ReportDocument& document) {
@@ -83,9 +84,9 @@ class PageFlow {
     for (const ReportPart& part : document.parts) AddPart(part);
   }
 
-  // Pages of `height`: a block that does not fit starts a new page, a table
-  // row there after its header; a heading never ends a page.
-  std::vector<Placement> Place(double height) const {
+  // A block that does not fit starts a new page, a table row there after
+  // its header; a heading never ends a page.
+  std::vector<Placement> Place() const {
     std::vector<Placement> placements;
     int page = 0;
     double y = 0.0;
@@ -93,7 +94,7 @@ class PageFlow {
       const Block& block = *blocks_[k];
       double needed = block.spaceBefore + block.height;
       if (block.keepWithNext && k + 1 < blocks_.size()) needed += blocks_[k + 1]->spaceBefore + blocks_[k + 1]->height;
-      if (y > 0.0 && y + needed > height) {
+      if (y > 0.0 && y + needed > pageHeight_) {
         ++page;
         y = 0.0;
         if (block.header) {
@@ -305,12 +306,17 @@ class PageFlow {
 
 }  // namespace
 
+QPageLayout ReportPageLayout() {
+  constexpr double kMarginMillimetres = 15.0;
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                     QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                     QPageLayout::Millimeter);
+}
+
 int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) {
   PageFlow flow(device);
   flow.AddDocument(document);
-  const double footer = flow.FooterHeight();
-  const double bodyHeight = device.height() - footer;
-  const std::vector<Placement> placements = flow.Place(bodyHeight);
+  const std::vector<Placement> placements = flow.Place();
   const int pages = placements.empty() ? 1 : placements.back().page + 1;
 
   QPainter painter(&device);
@@ -318,8 +324,8 @@ int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) 
   int page = 0;
   auto paintFooter = [&] {
     painter.setFont(flow.BodyFont());
-    painter.drawText(QRectF(0, bodyHeight, device.width(), footer), Qt::AlignHCenter | Qt::AlignBottom,
-                     QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
+    painter.drawText(QRectF(0, flow.PageHeight(), device.width(), flow.FooterHeight()),
+                     Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
   };
   for (const Placement& placement : placements) {
     while (placement.page > page) {
@@ -340,10 +346,7 @@ QByteArray ReportPdf(const ReportDocument& document) {
   {
     QPdfWriter pdf(&buffer);
     pdf.setResolution(kPdfDpi);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres,
-                                            kMarginMillimetres),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(ReportPageLayout());
     pdf.setTitle(QString::fromStdString(document.title));
     pdf.setCreator(QStringLiteral("Korvado"));
     PaintReportPages(document, pdf);

@@ -5,12 +5,16 @@
 // catalogue of thousands of points.
 
 #include <QByteArray>
+#include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <string>
 
 #include "ReportDocument.h"
 
 namespace korvado {
+
+// The report's page: A4 upright with 15 mm margins, on paper and in PDF.
+QPageLayout ReportPageLayout();
 
 // Paints every page on `device` (a QPdfWriter or a QPrinter, already set up
 // for its page size); returns the number of pages.

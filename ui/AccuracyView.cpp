@@ -14,6 +14,7 @@
 #include "CommandGuard.h"
 #include "LeastSquaresCommands.h"
 #include "SettingsFile.h"
+#include "NumberColumns.h"
 #include "NumberText.h"
 
 namespace korvado {
@@ -75,10 +76,10 @@ TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* p
   ConnectCommand(btnCopySections, &QPushButton::clicked, this, &TAccuracyView::btnCopySectionsClick);
   connect(SectionsTable, &QTableView::clicked, this,
           [this](const QModelIndex& index) { RunGuarded([&] { SectionsTableClick(index); }); });
+  // Filled as it becomes visible: a hidden view is not kept up to date.
   connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
     if (visible) RunGuarded([this] { Refresh(); });
   });
-  Refresh();
 }
 
 QTableView* TAccuracyView::NewTable(TextTableModel* model) {
@@ -87,7 +88,7 @@ QTableView* TAccuracyView::NewTable(TextTableModel* model) {
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setSelectionBehavior(QAbstractItemView::SelectRows);
   table->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  table->setWordWrap(false);
+  ShowCellsOnOneLine(table);
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(20);
   table->horizontalHeader()->setStretchLastSection(true);

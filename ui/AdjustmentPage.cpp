@@ -123,7 +123,7 @@ void TAdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
   for (int r = 0; r < EquateListView->topLevelItemCount() && r < static_cast<int>(view.sigmas.size()); ++r) {
     QTreeWidgetItem* item = EquateListView->topLevelItem(r);
     item->setText(kSigmaColumn, QString::fromStdString(view.sigmas[r]));
-    item->setTextAlignment(kSigmaColumn, Qt::AlignRight | Qt::AlignVCenter);
+    AlignNumbers(item, {kSigmaColumn});
   }
   EquateListView->setColumnHidden(kSigmaColumn, false);
   QTreeWidgetItem* header = EquateListView->headerItem();

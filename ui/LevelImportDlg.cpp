@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "KorData.h"
+#include "NumberColumns.h"
 #include "NumberText.h"
 
 namespace korvado {
@@ -60,7 +61,7 @@ class LevelImportModel : public QAbstractTableModel {
     if (role == Qt::CheckStateRole && index.column() == kTick)
       return ticked_[index.row()] ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::TextAlignmentRole && index.column() >= kStations && index.column() <= kIntermediate)
-      return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+      return QVariant(kNumberAlignment);
     if (role == Qt::DisplayRole) return Text(line, index.column());
     if (role == Qt::ToolTipRole && !line.Importable()) return QString::fromStdString(line.Refusal);
     return {};

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
+#include "NumberColumns.h"
 #include "PageHost.h"
 #include "SettingsFile.h"
 
@@ -40,7 +41,7 @@ LoopsDock::LoopsDock(AppState& state, PageHost& host, QWidget* parent)
   LoopsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   LoopsGrid->setSelectionMode(QAbstractItemView::SingleSelection);
   LoopsGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  LoopsGrid->setWordWrap(false);
+  ShowCellsOnOneLine(LoopsGrid);
   LoopsGrid->verticalHeader()->hide();
   LoopsGrid->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
 
@@ -95,13 +96,12 @@ void LoopsDock::btnComputeLoopsClick() {
     FormulaLabel->setText(QString::fromStdString(shown_.refusal));
     return;
   }
-  const size_t lines = shown_.rows.size() - static_cast<size_t>(std::count_if(
-                           shown_.closures.begin(), shown_.closures.end(),
-                           [](const Closure& c) { return c.kind == ClosureKind::Loop; }));
+  const size_t loops = static_cast<size_t>(std::count_if(shown_.closures.begin(), shown_.closures.end(),
+                                                         [](const Closure& c) { return c.kind == ClosureKind::Loop; }));
   QString text = QStringLiteral("Допуск: %1. Полигонов: %2, линий: %3, превышают допуск: %4.")
                      .arg(QString::fromStdString(shown_.formula))
-                     .arg(shown_.rows.size() - lines)
-                     .arg(lines)
+                     .arg(loops)
+                     .arg(shown_.rows.size() - loops)
                      .arg(shown_.failedCount);
   for (const std::string& warning : shown_.warnings) text += QLatin1Char('\n') + QString::fromStdString(warning);
   FormulaLabel->setText(text);
@@ -123,17 +123,15 @@ void LoopsDock::ReadSettings() {
   const SettingsFile& ini = host_.Settings();
   const std::optional<ToleranceClass> levelClass =
       ToleranceClassFromKey(ini.ReadString(kToleranceSection, QStringLiteral("Class")).toStdString());
-  bool ok = false;
-  const double k = ini.ReadString(kToleranceSection, QStringLiteral("Coefficient")).toDouble(&ok);
-  state_.LoopTolerance = {levelClass.value_or(ToleranceClass::Technical), ok && k > 0 ? k : 10.0};
+  state_.LoopTolerance = {levelClass.value_or(ToleranceClass::Technical),
+                          ini.ReadPositiveDouble(kToleranceSection, QStringLiteral("Coefficient"), 10.0)};
 }
 
 void LoopsDock::WriteSettings() {
   SettingsFile& ini = host_.Settings();
   ini.WriteString(kToleranceSection, QStringLiteral("Class"),
                 QString::fromStdString(ToleranceClassKey(state_.LoopTolerance.levelClass)));
-  ini.WriteString(kToleranceSection, QStringLiteral("Coefficient"),
-                QString::number(state_.LoopTolerance.customCoefficient));
+  ini.WriteDouble(kToleranceSection, QStringLiteral("Coefficient"), state_.LoopTolerance.customCoefficient);
 }
 
 }  // namespace korvado

@@ -3,6 +3,8 @@
 #include <QBrush>
 #include <QColor>
 
+#include "NumberColumns.h"
+
 namespace korvado {
 
 void LoopsTableModel::SetRows(std::vector<LoopRow> rows) {
@@ -29,7 +31,7 @@ QVariant LoopsTableModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::ForegroundRole) return row->passed ? QVariant() : QBrush(QColor(200, 0, 0));
   if (role == Qt::BackgroundRole) return row->passed ? QVariant() : QBrush(QColor(255, 228, 228));
   if (role == Qt::TextAlignmentRole && index.column() != 1 && index.column() != 2 && index.column() != 7)
-    return int(Qt::AlignRight | Qt::AlignVCenter);
+    return int(kNumberAlignment);
   if (role != Qt::DisplayRole) return {};
   const std::string* cells[] = {&row->number, &row->kind,    &row->points, &row->setups,
                                 &row->misclosure, &row->allowed, &row->ratio, &row->verdict};

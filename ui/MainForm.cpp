@@ -186,7 +186,8 @@ void TMainForm::CreateAccuracyView() {
                  &TAdjustmentPage::btnLeastSquaresClick);
   connect(AdjustmentPage, &TAdjustmentPage::leastSquaresShown, this, [this] {
     PageControl1->setCurrentWidget(AdjustmentPage);
-    AccuracyView->Refresh();
+    // A hidden view refreshes as it becomes visible.
+    if (AccuracyView->isVisible()) AccuracyView->Refresh();
     AccuracyView->show();
     AccuracyView->raise();
   });
@@ -194,9 +195,12 @@ void TMainForm::CreateAccuracyView() {
     PageControl1->setCurrentWidget(ElevationPage);
     ElevationPage->ShowSections(net, {section});
   });
-  // After the window has taken the new current net.
-  connect(ComboBox1, &QComboBox::activated, AccuracyView, &TAccuracyView::Refresh, Qt::QueuedConnection);
-  connect(PageControl1, &QTabWidget::currentChanged, AccuracyView, &TAccuracyView::Refresh, Qt::QueuedConnection);
+  // After the window has taken the new current net; a hidden view waits until it is shown.
+  const auto refreshShown = [this] {
+    if (AccuracyView->isVisible()) AccuracyView->Refresh();
+  };
+  connect(ComboBox1, &QComboBox::activated, AccuracyView, refreshShown, Qt::QueuedConnection);
+  connect(PageControl1, &QTabWidget::currentChanged, AccuracyView, refreshShown, Qt::QueuedConnection);
   netMenu_->addSeparator();
   netMenu_->addAction(acLeastSquares);
   netMenu_->addAction(AccuracyView->toggleViewAction());

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
-#include <algorithm>
 
 #include "AdjustmentPage.h"
 #include "Autosave.h"
@@ -125,9 +124,10 @@ void TMainForm::acOpenExampleExecute() {
 }
 
 void TMainForm::StartAutosave() {
-  const int interval = settings_->ReadInteger(QStringLiteral("Autosave"), QStringLiteral("IntervalSeconds"), 60);
   // Negative means off as 0 does; a day is the longest interval the timer is given.
-  autosave_ = new Autosave(state_, std::clamp(interval, 0, 24 * 3600), this);
+  const int interval =
+      settings_->ReadBounded(QStringLiteral("Autosave"), QStringLiteral("IntervalSeconds"), 60, 0, 24 * 3600);
+  autosave_ = new Autosave(state_, interval, this);
   connect(autosave_, &Autosave::Failed, this, [this](const QString& text) { statusBar()->showMessage(text); });
 }
 

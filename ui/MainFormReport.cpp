@@ -1,6 +1,5 @@
 // The File menu's report commands: print with a preview, and export to PDF.
 
-#include <QPageLayout>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -11,20 +10,11 @@
 
 namespace korvado {
 
-namespace {
-
-constexpr double kPrintMarginMillimetres = 15.0;
-
-}  // namespace
-
 void TMainForm::acPrintReportExecute() {
   const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
   if (!statement) return;
   QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                    QMarginsF(kPrintMarginMillimetres, kPrintMarginMillimetres,
-                                              kPrintMarginMillimetres, kPrintMarginMillimetres),
-                                    QPageLayout::Millimeter));
+  printer.setPageLayout(ReportPageLayout());
   printer.setDocName(QString::fromStdString(statement->title));
   QPrintPreviewDialog preview(&printer, this);
   preview.setWindowTitle(QStringLiteral("Печать отчёта"));

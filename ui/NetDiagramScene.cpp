@@ -23,10 +23,10 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
                                 QPen(QColor(20, 50, 120), 1), QBrush(kDiagramBenchmark));
       break;
     case DiagramPointKind::Nodal:
-      marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(QColor(32, 32, 32), 1.5), QBrush(Qt::white));
+      marker = scene.addEllipse(p.x() - 5, p.y() - 5, 10, 10, QPen(kDiagramNodalRim, 1.5), QBrush(Qt::white));
       break;
     case DiagramPointKind::Pendent:
-      marker = scene.addEllipse(p.x() - 3, p.y() - 3, 6, 6, QPen(QColor(64, 64, 64), 1), Qt::NoBrush);
+      marker = scene.addEllipse(p.x() - 3, p.y() - 3, 6, 6, QPen(kDiagramPendentRim, 1), Qt::NoBrush);
       break;
   }
   marker->setZValue(2);
@@ -47,11 +47,10 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
 
 void NetDiagramScene::Show(const NetDiagram& diagram) {
   clear();
-  sectionItems_.clear();
-  failing_.clear();
-  suspect_.clear();
+  sections_.clear();
   for (const DiagramSpur& spur : diagram.spurs)
-    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)), QPen(QColor(96, 96, 96), 0.6));
+    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)),
+            QPen(kDiagramSpur, 0.6));
   QFont labelFont;
   labelFont.setPointSizeF(7);
   for (const DiagramSection& section : diagram.sections) {
@@ -70,25 +69,19 @@ void NetDiagramScene::Show(const NetDiagram& diagram) {
     arrow->setPen(Qt::NoPen);
     auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
     label->setFont(labelFont);
-    label->setBrush(QColor(80, 80, 80));
+    label->setBrush(kDiagramLabel);
     label->setPos(curve.middle.x + 4, curve.middle.y - 14);
-    if (static_cast<size_t>(section.index) >= sectionItems_.size()) {
-      sectionItems_.resize(static_cast<size_t>(section.index) + 1, nullptr);
-      failing_.resize(static_cast<size_t>(section.index) + 1, false);
-      suspect_.resize(static_cast<size_t>(section.index) + 1, false);
-    }
-    sectionItems_[static_cast<size_t>(section.index)] = item;
-    failing_[static_cast<size_t>(section.index)] = section.failing;
-    suspect_[static_cast<size_t>(section.index)] = section.suspect;
-    Paint(item, false);
+    const auto index = static_cast<size_t>(section.index);
+    if (index >= sections_.size()) sections_.resize(index + 1);
+    sections_[index] = {item, section.failing, section.suspect};
+    Paint(sections_[index], false);
   }
   for (const DiagramPoint& point : diagram.points) AddMarker(*this, point);
   setSceneRect(itemsBoundingRect().adjusted(-30, -30, 30, 30));
 }
 
-void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
-  const bool failing = failing_[static_cast<size_t>(SectionOf(item))];
-  const bool suspect = suspect_[static_cast<size_t>(SectionOf(item))];
+void NetDiagramScene::Paint(const DrawnSection& section, bool highlighted) {
+  const auto [item, failing, suspect] = section;
   const QColor colour = highlighted ? kHighlight : failing || suspect ? kDiagramFailing : kDiagramInk;
   QPen pen(colour, highlighted ? 3.5 : suspect ? 5.0 : failing ? 2.2 : 1.2);
   pen.setCosmetic(false);
@@ -98,11 +91,11 @@ void NetDiagramScene::Paint(QGraphicsPathItem* item, bool highlighted) const {
 }
 
 void NetDiagramScene::Highlight(const std::vector<int32_t>& sections) {
-  std::vector<bool> on(sectionItems_.size(), false);
+  std::vector<bool> on(sections_.size(), false);
   for (const int32_t s : sections)
     if (s >= 0 && static_cast<size_t>(s) < on.size()) on[static_cast<size_t>(s)] = true;
-  for (size_t s = 0; s < sectionItems_.size(); ++s)
-    if (sectionItems_[s]) Paint(sectionItems_[s], on[s]);
+  for (size_t s = 0; s < sections_.size(); ++s)
+    if (sections_[s].item) Paint(sections_[s], on[s]);
 }
 
 int32_t NetDiagramScene::SectionOf(const QGraphicsItem* item) {
@@ -112,8 +105,8 @@ int32_t NetDiagramScene::SectionOf(const QGraphicsItem* item) {
 }
 
 QGraphicsPathItem* NetDiagramScene::SectionItem(int32_t section) const {
-  return section >= 0 && static_cast<size_t>(section) < sectionItems_.size() ? sectionItems_[static_cast<size_t>(section)]
-                                                                             : nullptr;
+  return section >= 0 && static_cast<size_t>(section) < sections_.size() ? sections_[static_cast<size_t>(section)].item
+                                                                         : nullptr;
 }
 
 }  // namespace korvado

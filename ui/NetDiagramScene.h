@@ -25,11 +25,16 @@ class NetDiagramScene : public QGraphicsScene {
   QGraphicsPathItem* SectionItem(int32_t section) const;
 
  private:
-  void Paint(QGraphicsPathItem* item, bool highlighted) const;
+  // A section as drawn, with what its colour and width follow.
+  struct DrawnSection {
+    QGraphicsPathItem* item = nullptr;
+    bool failing = false;
+    bool suspect = false;
+  };
+  static void Paint(const DrawnSection& section, bool highlighted);
 
-  std::vector<QGraphicsPathItem*> sectionItems_;
-  std::vector<bool> failing_;
-  std::vector<bool> suspect_;
+  // By the section's index in the net.
+  std::vector<DrawnSection> sections_;
 };
 
 }  // namespace korvado

@@ -1,5 +1,7 @@
 #include "TextTableModel.h"
 
+#include "NumberColumns.h"
+
 namespace korvado {
 
 TextTableModel::TextTableModel(std::vector<std::string> header, std::vector<bool> numeric, QObject* parent)
@@ -26,7 +28,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     return index.column() < static_cast<int>(row.size()) ? QString::fromStdString(row[index.column()]) : QString();
   }
   if (role == Qt::TextAlignmentRole)
-    return QVariant::fromValue(Qt::AlignVCenter | (NumericColumn(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
+    return QVariant::fromValue(NumericColumn(index.column()) ? kNumberAlignment : Qt::AlignLeft | Qt::AlignVCenter);
   return {};
 }
 
