@@ -12,6 +12,7 @@
 
 #include "NetDiagram.h"
 #include "NetDiagramPage.h"
+#include "SettingsFile.h"
 #include "PointTable.h"
 
 namespace korvado {
@@ -58,7 +59,8 @@ void BM_Layout(benchmark::State& bench) {
 void BM_LayoutAndDrawing(benchmark::State& bench) {
   Application();
   AppState state = LargeNet();
-  NetDiagramPage page(state);
+  SettingsFile settings(QDir::temp().filePath(QStringLiteral("korvado-bench.ini")));  // read, never written
+  NetDiagramPage page(state, settings);
   page.resize(1000, 700);
   page.show();
   for (auto _ : bench) {
@@ -70,7 +72,8 @@ void BM_LayoutAndDrawing(benchmark::State& bench) {
 void BM_PanFrame(benchmark::State& bench) {
   Application();
   AppState state = LargeNet();
-  NetDiagramPage page(state);
+  SettingsFile settings(QDir::temp().filePath(QStringLiteral("korvado-bench.ini")));  // read, never written
+  NetDiagramPage page(state, settings);
   page.resize(1000, 700);
   page.show();
   page.btnDrawNetClick();

@@ -214,7 +214,7 @@ void TMainForm::CreatePanes() {
   netMenu_->addAction(LoopsPane->toggleViewAction());
   connect(AdjustmentPage, &TAdjustmentPage::statusMessage, this,
           [this](const QString& text) { statusBar()->showMessage(text, kPassingRemarkMilliseconds); });
-  DiagramPage = new NetDiagramPage(state_, PageControl1);
+  DiagramPage = new NetDiagramPage(state_, Settings(), PageControl1);
   PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
   connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
     RunGuarded([&] {

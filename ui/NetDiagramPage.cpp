@@ -9,6 +9,7 @@
 
 #include "CommandGuard.h"
 #include "DiagramSvg.h"
+#include "FileDialogs.h"
 #include "ModelErrors.h"
 
 namespace korvado {
@@ -26,7 +27,8 @@ void DiagramView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-NetDiagramPage::NetDiagramPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+NetDiagramPage::NetDiagramPage(AppState& state, SettingsFile& settings, QWidget* parent)
+    : QWidget(parent), state_(state), settings_(settings) {
   Scene = new NetDiagramScene(this);
   DiagramBox = new DiagramView(Scene, this);
   btnDrawNet = new QPushButton(QStringLiteral("Построить схему"), this);
@@ -76,8 +78,9 @@ void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRe
 
 void NetDiagramPage::btnExportDiagramClick() {
   if (!diagram_) return;
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Экспорт схемы"), QString(),
-                                                    QStringLiteral("Рисунок SVG (*.svg);;Рисунок PNG (*.png)"));
+  const QString path = AskFilePath(this, settings_, QStringLiteral("Экспорт схемы"),
+                                   QStringLiteral("Рисунок SVG (*.svg);;Рисунок PNG (*.png)"), QFileDialog::AcceptSave,
+                                   QStringLiteral("svg"));
   if (!path.isEmpty()) ExportDiagram(path);
 }
 

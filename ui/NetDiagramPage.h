@@ -15,6 +15,8 @@
 
 namespace korvado {
 
+class SettingsFile;
+
 // Zooms about the mouse with the wheel and pans by dragging.
 class DiagramView : public QGraphicsView {
   Q_OBJECT
@@ -28,7 +30,8 @@ class DiagramView : public QGraphicsView {
 class NetDiagramPage : public QWidget {
   Q_OBJECT
  public:
-  NetDiagramPage(AppState& state, QWidget* parent = nullptr);
+  // settings keep the folder the export dialog last used.
+  NetDiagramPage(AppState& state, SettingsFile& settings, QWidget* parent = nullptr);
   // The scene, a child destroyed after this page, reports its selection
   // cleared as it empties: that must no longer reach the page.
   ~NetDiagramPage() override { Scene->disconnect(this); }
@@ -64,6 +67,7 @@ class NetDiagramPage : public QWidget {
   void DrawCurrentNet();
 
   AppState& state_;
+  SettingsFile& settings_;
   std::optional<NetDiagram> diagram_;
   int32_t shownNet_ = -1;
 };
