@@ -13,7 +13,13 @@ namespace korvado {
 
 namespace {
 
+// A pipe or a device is refused before it is opened: opening a pipe would
+// wait for a writer, reading a device would not end.
 std::string ReadWholeFile(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::exists(std::filesystem::u8path(path), error) &&
+      !std::filesystem::is_regular_file(std::filesystem::u8path(path), error))
+    throw FileIOError("Файл нивелира " + path + " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
   in.seekg(0, std::ios::end);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "LevelImportSupport.h"
 #include "ModelErrors.h"
@@ -119,6 +120,12 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
   const LevelImport import = PrepareLevelImportFromBytes(state, cyrillic);
   EXPECT_EQ(import.Lines.at(0).Start, "Рп7");
   EXPECT_THROW(PrepareLevelImport(state, LevelSample("no-such-file.gsi")), FileIOError);
+  // Neither a folder nor a pipe is opened (a pipe would wait for a writer for ever).
+  const TempFolder folder;
+  const std::string pipe = folder.File("pipe.gsi");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {folder.Path().string(), pipe})
+    EXPECT_THROW(PrepareLevelImport(state, path), FileIOError) << path;
 }
 
 }  // namespace
