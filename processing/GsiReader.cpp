@@ -1,6 +1,5 @@
 #include "GsiReader.h"
 
-#include <cctype>
 #include <charconv>
 #include <optional>
 
@@ -10,7 +9,6 @@ namespace korvado {
 
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
 constexpr size_t kHeadChars = 7;  // word index and information, then the sign
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }

@@ -16,6 +16,9 @@ namespace korvado {
 
 enum class Staff { Back, Fore };
 
+// Both formats may hold feet; the journal takes metres.
+inline constexpr double kMetresPerFoot = 0.3048;
+
 class LevelLineBuilder {
  public:
   // Ends the line in progress (if any) and starts one measured by method.

@@ -9,7 +9,6 @@ namespace korvado {
 
 namespace {
 
-constexpr double kMetresPerFoot = 0.3048;
 constexpr std::string_view kMark = "For M5";
 // Positions from 0: the row type, the information block, the value blocks and the error mark.
 constexpr size_t kTypeAt = 17;
