@@ -225,13 +225,12 @@ Closure Walk(const TKorNet& net, const SectionGraph& graph, ClosureKind kind, in
 struct Forest {
   std::vector<int32_t> parentEdge;
   std::vector<int32_t> depth;
-  std::vector<double> distance;
   std::vector<int32_t> roots;
 };
 
 Forest BuildForest(const SectionGraph& graph, PathSearch& search) {
   const size_t count = graph.VertexCount();
-  Forest forest{std::vector<int32_t>(count, -1), std::vector<int32_t>(count, -1), std::vector<double>(count, 0.0), {}};
+  Forest forest{std::vector<int32_t>(count, -1), std::vector<int32_t>(count, -1), {}};
   const std::vector<char> all(graph.edges.size(), 1);
   std::vector<int32_t> order(count);
   std::iota(order.begin(), order.end(), 0);
@@ -246,7 +245,6 @@ Forest BuildForest(const SectionGraph& graph, PathSearch& search) {
     for (const int32_t v : settled) {
       const int32_t e = search.Via(v);
       forest.parentEdge[static_cast<size_t>(v)] = e;
-      forest.distance[static_cast<size_t>(v)] = search.Distance(v);
       forest.depth[static_cast<size_t>(v)] = e < 0 ? 0 : forest.depth[static_cast<size_t>(graph.Other(e, v))] + 1;
     }
   }
