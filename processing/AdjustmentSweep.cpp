@@ -6,6 +6,7 @@
 
 #include "AdjustmentInput.h"
 #include "PointIndex.h"
+#include "SectionElevationTable.h"
 
 namespace korvado {
 
@@ -65,9 +66,8 @@ double WeightedSquaredMisclosures(const TKorNet& net) {
   double squares = 0.0;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     // A section closing on its own point adds its height: the loop's misclosure.
-    const double start = net.PointElevations.GetItem(points.Find(net.SectionStarts[s]));
-    const double end = net.PointElevations.GetItem(points.Find(net.SectionEnds[s]));
-    const double misclosure = net.SectionHeights.GetItem(s) + start - end;
+    // The refusal before the sweep has made sure that both ends are in the table.
+    const double misclosure = SectionMisclosure(net, s, points).value();
     squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
   }
   return squares;
