@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "AdjustmentInput.h"
+#include "BenchmarkReach.h"
 #include "PointIndex.h"
 #include "SectionElevationTable.h"
 
@@ -71,13 +72,6 @@ double WeightedSquaredMisclosures(const TKorNet& net) {
     squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
   }
   return squares;
-}
-
-int32_t FixedPointCount(const TKorNet& net) {
-  int32_t count = 0;
-  for (int32_t p = 0; p < net.PointCount(); ++p)
-    if (net.PointTypes.GetItem(p) == kFixedPoint) ++count;
-  return count;
 }
 
 // Without redundancy the error is undefined; it is shown as 0.

@@ -1,6 +1,5 @@
 #include "BenchmarkReach.h"
 
-
 namespace korvado {
 
 namespace {
@@ -30,6 +29,13 @@ std::string QuotedNames(const TKorNet& net, const std::vector<int32_t>& rows) {
 }
 
 }  // namespace
+
+int32_t FixedPointCount(const TKorNet& net) {
+  int32_t count = 0;
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (net.PointTypes.GetItem(p) == kFixedPoint) ++count;
+  return count;
+}
 
 std::vector<int32_t> PointsNoBenchmarkReaches(const TKorNet& net, const PointIndex& index) {
   const std::vector<std::vector<int32_t>> neighbours = Neighbours(net, index);
@@ -62,9 +68,7 @@ std::vector<int32_t> PointsNoBenchmarkReaches(const TKorNet& net, const PointInd
 std::string NoBenchmarkRefusal(const TKorNet& net, const PointIndex& index) {
   const std::vector<int32_t> unreached = PointsNoBenchmarkReaches(net, index);
   if (unreached.empty()) return {};
-  bool anyFixed = false;
-  for (int32_t p = 0; p < net.PointCount(); ++p) anyFixed = anyFixed || net.PointTypes.GetItem(p) == kFixedPoint;
-  if (!anyFixed)
+  if (FixedPointCount(net) == 0)
     return "В сети «" + net.Name +
            "» нет ни одной жесткой точки: высотам не от чего отсчитываться. Отметьте хотя бы один репер "
            "как жесткую точку, выполните «Создание нулевых отметок» и введите его отметку.";

@@ -13,6 +13,9 @@
 
 namespace korvado {
 
+// Rows of the point table typed as fixed points.
+int32_t FixedPointCount(const TKorNet& net);
+
 // Point-table rows, in table order, of the points that end a section, are not
 // fixed points and are joined to no fixed point by sections. Each name counts
 // once, at its first row. Every section end must be in the point table;
