@@ -28,6 +28,10 @@ double MeanDistance(const std::optional<double>& a, const std::optional<double>&
   return a ? *a : b.value_or(0.0);
 }
 
+bool IsAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 LevellingLine& LevelLineBuilder::CurrentLine(int32_t fileLine) {
@@ -117,8 +121,7 @@ std::vector<LevellingLine> LevelLineBuilder::Finish() {
 }
 
 void CheckImportedPointName(int32_t fileLine, const std::string& name) {
-  const bool ascii = std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (ascii && name.size() <= kShortNameChars) return;
+  if (IsAscii(name) && name.size() <= kShortNameChars) return;
   if (Utf8CharCount(name) > kShortNameChars)
     throw LevelFileError(fileLine, "имя точки «" + name + "» длиннее " + std::to_string(kShortNameChars) +
                                        " символов");
@@ -129,7 +132,7 @@ void CheckImportedPointName(int32_t fileLine, const std::string& name) {
 }
 
 std::string LevelFileText(std::string bytes) {
-  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+  if (IsAscii(bytes))
     return bytes;
   if (EncodeUtf8(DecodeUtf8(bytes)) == bytes) return bytes;
   return DecodeWindows1251(bytes);
