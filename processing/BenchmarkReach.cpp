@@ -37,6 +37,14 @@ int32_t FixedPointCount(const TKorNet& net) {
   return count;
 }
 
+std::vector<char> RowsEndingSections(const TKorNet& net, const PointIndex& index) {
+  std::vector<char> onSection(static_cast<size_t>(net.PointCount()), 0);
+  for (int32_t s = 0; s < net.SectionCount(); ++s)
+    for (const std::string& end : {net.SectionStarts[s], net.SectionEnds[s]})
+      if (const int32_t p = FindInIndex(index, end); p >= 0) onSection[p] = 1;
+  return onSection;
+}
+
 std::vector<int32_t> PointsNoBenchmarkReaches(const TKorNet& net, const PointIndex& index) {
   const std::vector<std::vector<int32_t>> neighbours = Neighbours(net, index);
   std::vector<char> reached(neighbours.size(), 0);
@@ -55,10 +63,7 @@ std::vector<int32_t> PointsNoBenchmarkReaches(const TKorNet& net, const PointInd
         pending.push_back(q);
       }
   }
-  std::vector<char> onSection(neighbours.size(), 0);
-  for (int32_t s = 0; s < net.SectionCount(); ++s)
-    for (const std::string& end : {net.SectionStarts[s], net.SectionEnds[s]})
-      if (const int32_t p = FindInIndex(index, end); p >= 0) onSection[p] = 1;
+  const std::vector<char> onSection = RowsEndingSections(net, index);
   std::vector<int32_t> unreached;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (onSection[p] && !reached[p]) unreached.push_back(p);

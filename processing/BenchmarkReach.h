@@ -16,6 +16,10 @@ namespace korvado {
 // Rows of the point table typed as fixed points.
 int32_t FixedPointCount(const TKorNet& net);
 
+// Per point-table row: 1 at the first row of each name that starts or ends a
+// section. index is BuildPointIndex of the names.
+std::vector<char> RowsEndingSections(const TKorNet& net, const PointIndex& index);
+
 // Point-table rows, in table order, of the points that end a section, are not
 // fixed points and are joined to no fixed point by sections. Each name counts
 // once, at its first row. Every section end must be in the point table;

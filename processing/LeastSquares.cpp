@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "AdjustmentInput.h"
+#include "BenchmarkReach.h"
 #include "ChiSquareQuantile.h"
 #include "PointIndex.h"
 #include "SparseSelectedInverse.h"
@@ -32,11 +33,7 @@ struct Unknowns {
 // Every first row of a name that ends a section and is not a fixed point.
 Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
   Unknowns unknowns{std::vector<int32_t>(static_cast<size_t>(net.PointCount()), kNotUnknown), {}};
-  std::vector<char> onSection(unknowns.ofRow.size(), 0);
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    onSection[FindInIndex(index, net.SectionStarts[s])] = 1;
-    onSection[FindInIndex(index, net.SectionEnds[s])] = 1;
-  }
+  const std::vector<char> onSection = RowsEndingSections(net, index);
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (onSection[p] && net.PointTypes.GetItem(p) != kFixedPoint) {
       unknowns.ofRow[p] = static_cast<int32_t>(unknowns.rows.size());
