@@ -5,6 +5,7 @@
 #include "MessageService.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
+#include "RecordHeight.h"
 
 namespace korvado {
 
@@ -191,17 +192,8 @@ void TKorData::SetSetupData(int32_t s, const std::string& back, const std::strin
 
 void TKorData::RecalcRecordHeight(int32_t i) {
   const int32_t first = FirstSetup.GetItem(i);
-  const int32_t count = SetupCounts.GetItem(i);
-  double sum = 0.0;
-  for (int32_t s = first; s < first + count; ++s) {
-    const double h = SetupHeightDiffs.GetItem(s);
-    if (h == InvalidHeight) {
-      HeightDiffs.SetItem(i, InvalidHeight);
-      return;
-    }
-    sum += h;
-  }
-  HeightDiffs.SetItem(i, RoundHalfEven(2, sum));
+  HeightDiffs.SetItem(i, RecordHeightOf(SetupCounts.GetItem(i),
+                                        [&](int32_t k) { return SetupHeightDiffs.GetItem(first + k); }));
 }
 
 TIndexLists::TIndexLists(const TIndexLists& other) {

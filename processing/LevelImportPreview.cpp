@@ -6,6 +6,7 @@
 #include "KorData.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
+#include "RecordHeight.h"
 
 namespace korvado {
 
@@ -75,13 +76,10 @@ std::string RefusalOf(const LevellingLine& line, bool techMode) {
 
 // The record's height difference by the journal's own formulas.
 double RecordHeight(const ImportedRecord& record, const TKorData& formulas) {
-  double sum = 0.0;
-  for (const ImportedSetup& s : record.Setups) {
-    const double h = formulas.ComputeSetupHeight(s.BackMain, s.ForeMain, s.BackAux, s.ForeAux);
-    if (h == InvalidHeight) return InvalidHeight;
-    sum += h;
-  }
-  return RoundHalfEven(2, sum);
+  return RecordHeightOf(static_cast<int32_t>(record.Setups.size()), [&](int32_t k) {
+    const ImportedSetup& s = record.Setups[k];
+    return formulas.ComputeSetupHeight(s.BackMain, s.ForeMain, s.BackAux, s.ForeAux);
+  });
 }
 
 }  // namespace
