@@ -1,7 +1,6 @@
 #include "LevelImportPreview.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "KorData.h"
 #include "ModelMessages.h"
@@ -46,13 +45,13 @@ void SetReadings(ImportedSetup& setup, const LevellingStation& station, bool tec
   setup.ForeAux = JournalReading(station.Fore2, kPreciseUnitsPerMetre);
 }
 
-bool FailsTwoReadingCheck(const LevellingStation& station) {
+// The journal's own check of the two readings, made in high-precision units
+// whatever the journal's mode; precise is a journal in that mode.
+bool FailsTwoReadingCheck(const LevellingStation& station, const TKorData& precise) {
   if (!station.HasSecondReadings) return false;
-  const double first = JournalReading(station.Back1, kPreciseUnitsPerMetre) -
-                       JournalReading(station.Fore1, kPreciseUnitsPerMetre);
-  const double second = JournalReading(station.Back2, kPreciseUnitsPerMetre) -
-                        JournalReading(station.Fore2, kPreciseUnitsPerMetre);
-  return std::fabs(first - second) > kScaleTolerance;
+  ImportedSetup setup;
+  SetReadings(setup, station, false);
+  return precise.ComputeSetupHeight(setup.BackMain, setup.ForeMain, setup.BackAux, setup.ForeAux) == InvalidHeight;
 }
 
 std::string ShownMethod(const LevellingLine& line) {
@@ -103,6 +102,8 @@ ImportedRecord JournalRecordOf(const LevellingLine& line, bool techMode) {
 std::vector<LevelLinePreview> PreviewLevelLines(const std::vector<LevellingLine>& lines, bool techMode) {
   TKorData formulas;
   formulas.TechMode = techMode;
+  TKorData precise;
+  precise.TechMode = false;
   std::vector<LevelLinePreview> rows;
   rows.reserve(lines.size());
   for (const LevellingLine& line : lines) {
@@ -113,7 +114,7 @@ std::vector<LevelLinePreview> PreviewLevelLines(const std::vector<LevellingLine>
     for (const LevellingStation& station : line.Stations) {
       row.BackSights += station.BackDistance;
       row.ForeSights += station.ForeDistance;
-      row.FailedChecks += FailsTwoReadingCheck(station) ? 1 : 0;
+      row.FailedChecks += FailsTwoReadingCheck(station, precise) ? 1 : 0;
     }
     row.Refusal = RefusalOf(line, techMode);
     if (line.Stations.empty()) continue;
