@@ -32,6 +32,19 @@ bool IsAscii(const std::string& text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
+// Refuses a point name the journal's file cannot hold (too long, or a character
+// outside Windows-1251), naming the file's line.
+void CheckImportedPointName(int32_t fileLine, const std::string& name) {
+  if (IsAscii(name) && name.size() <= kShortNameChars) return;
+  if (Utf8CharCount(name) > kShortNameChars)
+    throw LevelFileError(fileLine, "имя точки «" + name + "» длиннее " + std::to_string(kShortNameChars) +
+                                       " символов");
+  const std::string bad = FirstCharNotInWindows1251(name);
+  if (!bad.empty())
+    throw LevelFileError(fileLine, "в имени точки «" + name + "» есть символ «" + bad +
+                                       "», которого нет в кодировке Windows-1251");
+}
+
 }  // namespace
 
 LevellingLine& LevelLineBuilder::CurrentLine(int32_t fileLine) {
@@ -118,17 +131,6 @@ void LevelLineBuilder::DropStation() {
 std::vector<LevellingLine> LevelLineBuilder::Finish() {
   EndLine();
   return std::move(lines_);
-}
-
-void CheckImportedPointName(int32_t fileLine, const std::string& name) {
-  if (IsAscii(name) && name.size() <= kShortNameChars) return;
-  if (Utf8CharCount(name) > kShortNameChars)
-    throw LevelFileError(fileLine, "имя точки «" + name + "» длиннее " + std::to_string(kShortNameChars) +
-                                       " символов");
-  const std::string bad = FirstCharNotInWindows1251(name);
-  if (!bad.empty())
-    throw LevelFileError(fileLine, "в имени точки «" + name + "» есть символ «" + bad +
-                                       "», которого нет в кодировке Windows-1251");
 }
 
 std::string LevelFileText(std::string bytes) {

@@ -54,10 +54,6 @@ class LevelLineBuilder {
   int32_t stationLine_ = 0;
 };
 
-// Refuses a point name the journal's file cannot hold (too long, or a character
-// outside Windows-1251), naming the file's line.
-void CheckImportedPointName(int32_t fileLine, const std::string& name);
-
 // Text of a level's file as the program holds it: UTF-8 stays, anything else
 // is read as Windows-1251 (the only other code page a Russian level writes).
 std::string LevelFileText(std::string bytes);
