@@ -1,6 +1,5 @@
 #include "HeightCatalogue.h"
 
-#include <algorithm>
 #include <cstring>
 #include <unordered_set>
 
@@ -23,9 +22,13 @@ class CatalogueBuilder {
     if (seen_.insert(entry.name).second) entries_.push_back(std::move(entry));
   }
   std::vector<CatalogueEntry> Sorted() && {
-    std::sort(entries_.begin(), entries_.end(),
-              [](const CatalogueEntry& a, const CatalogueEntry& b) { return NaturalLess(a.name, b.name); });
-    return std::move(entries_);
+    std::vector<std::string> names;
+    names.reserve(entries_.size());
+    for (const CatalogueEntry& entry : entries_) names.push_back(entry.name);
+    std::vector<CatalogueEntry> sorted;
+    sorted.reserve(entries_.size());
+    for (const size_t k : NaturalSortOrder(names)) sorted.push_back(std::move(entries_[k]));
+    return sorted;
   }
 
  private:

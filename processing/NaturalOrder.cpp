@@ -1,6 +1,8 @@
 #include "NaturalOrder.h"
 
+#include <algorithm>
 #include <cctype>
+#include <numeric>
 #include <string_view>
 
 #include "Utf8Text.h"
@@ -42,12 +44,25 @@ int CompareFolded(const std::string& a, const std::string& b) {
   return 0;
 }
 
-}  // namespace
-
-bool NaturalLess(const std::string& a, const std::string& b) {
-  const int folded = CompareFolded(FoldCase(a), FoldCase(b));
+bool Less(const std::string& foldedA, const std::string& a, const std::string& foldedB, const std::string& b) {
+  const int folded = CompareFolded(foldedA, foldedB);
   if (folded != 0) return folded < 0;
   return a < b;
+}
+
+}  // namespace
+
+bool NaturalLess(const std::string& a, const std::string& b) { return Less(FoldCase(a), a, FoldCase(b), b); }
+
+std::vector<size_t> NaturalSortOrder(const std::vector<std::string>& names) {
+  std::vector<std::string> folded;
+  folded.reserve(names.size());
+  for (const std::string& name : names) folded.push_back(FoldCase(name));
+  std::vector<size_t> order(names.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](size_t a, size_t b) { return Less(folded[a], names[a], folded[b], names[b]); });
+  return order;
 }
 
 }  // namespace korvado
