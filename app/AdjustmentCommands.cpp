@@ -17,8 +17,7 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
 }
 
 bool RebuildCurrentNetPoints(AppState& state) {
-  if (!RequireCurrentNet(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex))))
-    return false;
+  if (!RequireCurrentNet(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)))) return false;
   state.MarkChanged();
   return true;
 }
@@ -30,8 +29,7 @@ std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& s
 }
 
 bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  if (!RequireCurrentNet(state) ||
-      !ShowOutcome(ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows)))
+  if (!RequireCurrentNet(state) || !ShowOutcome(ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows)))
     return false;
   state.MarkChanged();
   state.IterationCounter = 0;
@@ -54,8 +52,8 @@ std::optional<EquateView> EquateCurrentNet(AppState& state) {
   if (!error) return std::nullopt;
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const std::string muText = FormatFixed(2, *error);
-  return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
-                    "СКО: " + muText + " мм", *error, muText};
+  return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter), "СКО: " + muText + " мм",
+                    *error, muText};
 }
 
 void UpdateNetsFromJournal(AppState& state) {

@@ -16,9 +16,9 @@ namespace korvado {
 
 // One line of EquateListView.
 struct EquateRow {
-  int32_t icon = 0;         // the point's type
-  std::string caption;      // the point's name
-  std::string elevation;    // general number format
+  int32_t icon = 0;       // the point's type
+  std::string caption;    // the point's name
+  std::string elevation;  // general number format
   bool operator==(const EquateRow&) const = default;
 };
 

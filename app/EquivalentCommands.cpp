@@ -97,8 +97,7 @@ bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
     const std::optional<RunObservation> run = ReadObservation(row);
     if (run) runs.push_back(*run);
   }
-  const std::optional<EquivalentRun> merged =
-      runs.size() == dialog.Lower.size() ? MergeRuns(runs) : std::nullopt;
+  const std::optional<EquivalentRun> merged = runs.size() == dialog.Lower.size() ? MergeRuns(runs) : std::nullopt;
   if (!merged) {
     dialog.Lower.pop_back();
     return false;
@@ -120,8 +119,8 @@ bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
 bool EquiOkEnabled(const EquiDialog& dialog) { return dialog.Merged; }
 
 std::string EquiResultLabel(const EquiResult& result) {
-  return result.EquiBackPoint + " --> " + result.EquiForePoint + ":  " + FormatGeneral(result.EquiSetups) +
-         " шт.   " + FormatGeneral(result.EquiHeight) + " мм";
+  return result.EquiBackPoint + " --> " + result.EquiForePoint + ":  " + FormatGeneral(result.EquiSetups) + " шт.   " +
+         FormatGeneral(result.EquiHeight) + " мм";
 }
 
 std::optional<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result) {
@@ -133,16 +132,17 @@ std::optional<PointTypeQuestion> PrepareEquiRun(const AppState& state, const Equ
   if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result)) return std::nullopt;
   const TKorNetDetailTable& table =
       state.Nets.NetAt(state.CurrentNetIndex).SectionTables.TableAt(state.ActiveSectionIndex);
-  return AskForeType(state, result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1), result.EquiForePoint);
+  return AskForeType(state, result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1),
+                     result.EquiForePoint);
 }
 
 bool AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {
   if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return false;
   if (!CheckPointType(types.BackType) || !CheckPointType(types.ForeType)) return false;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const int32_t section = net.AddSection(result.EquiBackPoint, result.EquiForePoint,
-                                         static_cast<uint8_t>(types.BackType), static_cast<uint8_t>(types.ForeType),
-                                         result.EquiHeight, result.EquiSetups, result.Refs.front());
+  const int32_t section =
+      net.AddSection(result.EquiBackPoint, result.EquiForePoint, static_cast<uint8_t>(types.BackType),
+                     static_cast<uint8_t>(types.ForeType), result.EquiHeight, result.EquiSetups, result.Refs.front());
   if (section < 0) return false;
   AddFurtherRefs(net.SectionTables.TableAt(section), 0, result.Refs);
   state.ActiveSectionIndex = section;

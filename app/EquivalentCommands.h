@@ -20,8 +20,8 @@
 namespace korvado {
 
 // The header row of both grids of the dialog.
-inline constexpr const char* kEquiGridHeader[] = {" Задняя точка", " Передняя точка", " Число штативов",
-                                                  " Превышение", " Примечания"};
+inline constexpr const char* kEquiGridHeader[] = {" Задняя точка", " Передняя точка", " Число штативов", " Превышение",
+                                                  " Примечания"};
 
 struct EquiRow {
   std::string BackPoint;

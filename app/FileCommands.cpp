@@ -17,9 +17,8 @@ namespace {
 void WarnOfNonFiniteValues(const AppState& state) {
   const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
   if (found.empty()) return;
-  ReportWarning("В файле есть значения, которые не являются конечными числами (всего " +
-                std::to_string(found.size()) + "), первое: " + found.front() +
-                ". Вычисления с ними будут отклонены; исправьте эти значения.");
+  ReportWarning("В файле есть значения, которые не являются конечными числами (всего " + std::to_string(found.size()) +
+                "), первое: " + found.front() + ". Вычисления с ними будут отклонены; исправьте эти значения.");
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ EntryTarget NextRow(int32_t dataRow, int32_t readingRows, int32_t record, int32_
 
 }  // namespace
 
-EntryTarget NextAfterReadingEdit(ReadingLayout layout, int32_t dataRow, int column, int32_t readingRows,
-                                 int32_t record, int32_t recordCount) {
+EntryTarget NextAfterReadingEdit(ReadingLayout layout, int32_t dataRow, int column, int32_t readingRows, int32_t record,
+                                 int32_t recordCount) {
   if (layout == ReadingLayout::Precise) {
     if (column == 1) return {EntryTarget::ReadingCell, dataRow, 2};
     if (column == 2) return NextRow(dataRow, readingRows, record, recordCount);

@@ -23,7 +23,7 @@ EntryTarget NextAfterMainEdit(int32_t record, int column);
 
 // After an edit of a reading-grid cell ended; readingRows is the grid's data-row
 // count, record the record it shows, recordCount the journal's record count.
-EntryTarget NextAfterReadingEdit(ReadingLayout layout, int32_t dataRow, int column, int32_t readingRows,
-                                 int32_t record, int32_t recordCount);
+EntryTarget NextAfterReadingEdit(ReadingLayout layout, int32_t dataRow, int column, int32_t readingRows, int32_t record,
+                                 int32_t recordCount);
 
 }  // namespace korvado

@@ -66,8 +66,8 @@ std::string ForeRowText(const TKorData& j, int32_t s, ReadingLayout layout, int 
 
 }  // namespace
 
-std::string ReadingGridText(const TKorData& journal, int32_t record, ReadingLayout layout, int32_t dataRow,
-                            int column, HeightForm heightForm) {
+std::string ReadingGridText(const TKorData& journal, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
+                            HeightForm heightForm) {
   if (dataRow < 0 || dataRow >= ReadingRowCount(journal, record)) return {};
   if (column < 0 || column >= ReadingColumnCount(layout)) return {};
   const int32_t s = ReadingRowSetup(journal, record, dataRow);

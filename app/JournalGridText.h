@@ -35,7 +35,7 @@ int32_t ReadingRowCount(const TKorData& journal, int32_t record);
 int32_t ReadingRowSetup(const TKorData& journal, int32_t record, int32_t dataRow);
 inline bool IsBackRow(int32_t dataRow) { return dataRow % 2 == 0; }
 
-std::string ReadingGridText(const TKorData& journal, int32_t record, ReadingLayout layout, int32_t dataRow,
-                            int column, HeightForm heightForm = HeightForm::Fixed);
+std::string ReadingGridText(const TKorData& journal, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
+                            HeightForm heightForm = HeightForm::Fixed);
 
 }  // namespace korvado

@@ -13,7 +13,7 @@ auto StringLists(Journal& j) {
 }
 template <class Journal>
 auto DoubleLists(Journal& j) {
-  return std::array{&j.HeightDiffs,     &j.ForeMainReading, &j.BackMainReading,
+  return std::array{&j.HeightDiffs,    &j.ForeMainReading, &j.BackMainReading,
                     &j.ForeAuxReading, &j.BackAuxReading,  &j.SetupHeightDiffs};
 }
 template <class Journal>
@@ -43,8 +43,8 @@ std::optional<JournalPatch> JournalPatch::Between(const TKorData& before, const 
   DiffLists<int32_t>(IntLists(before), IntLists(after), patch.ints_);
   patch.techBefore_ = before.TechMode;
   patch.techAfter_ = after.TechMode;
-  const bool same = patch.strings_.empty() && patch.doubles_.empty() && patch.ints_.empty() &&
-                    patch.techBefore_ == patch.techAfter_;
+  const bool same =
+      patch.strings_.empty() && patch.doubles_.empty() && patch.ints_.empty() && patch.techBefore_ == patch.techAfter_;
   if (same) return std::nullopt;
   return patch;
 }

@@ -5,7 +5,7 @@
 namespace korvado {
 
 bool InsertRecordKeepingRefs(AppState& state, int32_t index, const std::string& back, const std::string& fore,
-                         uint16_t setupCount, const std::string& note) {
+                             uint16_t setupCount, const std::string& note) {
   if (!state.Journal.InsertRecord(index, back, fore, setupCount, note)) return false;
   RenumberRefsAfterInsert(state.Nets, index);
   state.MarkChanged();

@@ -56,8 +56,8 @@ std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& sta
 }
 
 bool SetSigmaPerSetup(AppState& state, const std::string& text) {
-  const std::string refusal = "СКО превышения на один штатив «" + text + "» — не положительное число. Введите, например, " +
-                              FormatGeneral(0.5) + ".";
+  const std::string refusal = "СКО превышения на один штатив «" + text +
+                              "» — не положительное число. Введите, например, " + FormatGeneral(0.5) + ".";
   double sigma = 0.0;
   try {
     sigma = ParseDouble(text);
@@ -88,8 +88,8 @@ AccuracyTables CurrentAccuracyTables(const AppState& state) {
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const LeastSquaresResult& result = *kept;
   tables.net = state.CurrentNetIndex;
-  tables.summary = "Сеть «" + net.Name + "»: " + MethodCaption(result) + ", σ₀ априори = " +
-                   FormatGeneral(result.sigma0Apriori) + " мм на штатив, " + ResultCaption(result) +
+  tables.summary = "Сеть «" + net.Name + "»: " + MethodCaption(result) +
+                   ", σ₀ априори = " + FormatGeneral(result.sigma0Apriori) + " мм на штатив, " + ResultCaption(result) +
                    ", критическое значение w = " + FormatFixed(2, kCriticalW) + ".";
   for (int32_t p = 0; p < net.PointCount(); ++p)
     tables.points.push_back({net.PointNames[p], PointTypeName(net.PointTypes.GetItem(p)),

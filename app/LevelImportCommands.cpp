@@ -19,7 +19,8 @@ std::string ReadWholeFile(const std::string& path) {
   std::error_code error;
   if (std::filesystem::exists(std::filesystem::u8path(path), error) &&
       !std::filesystem::is_regular_file(std::filesystem::u8path(path), error))
-    throw FileIOError("Файл нивелира " + path + " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
+    throw FileIOError("Файл нивелира " + path +
+                      " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
   std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
   if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
   in.seekg(0, std::ios::end);

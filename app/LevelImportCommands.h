@@ -41,6 +41,6 @@ struct InsertedRecords {
 // importable and the whole set must fit the data file, or the refusal comes
 // back and nothing changes. One call is one change of the data.
 Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
-                                    int32_t before);
+                                         int32_t before);
 
 }  // namespace korvado

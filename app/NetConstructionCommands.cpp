@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "MessageService.h"
-#include "StorableText.h"
 #include "NumberText.h"
 #include "RunHeightCheck.h"
+#include "StorableText.h"
 
 namespace korvado {
 
@@ -59,8 +59,9 @@ bool ActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType)
 bool TakeActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType) {
   if (!RequireActiveSectionEnd(state) || !ActiveSectionEnd(state, end, endType)) return false;
   if (endType != kFixedPoint && endType != kNodalPoint) return true;
-  ReportError("Звено заканчивается в точке «" + end + "» (" + kPointTypeNames[endType] +
-              "): штатив за ней скрыл бы эту точку от уравнивания. Продолжите ход новым звеном — кнопкой «Добавить звено».");
+  ReportError(
+      "Звено заканчивается в точке «" + end + "» (" + kPointTypeNames[endType] +
+      "): штатив за ней скрыл бы эту точку от уравнивания. Продолжите ход новым звеном — кнопкой «Добавить звено».");
   return false;
 }
 
@@ -74,7 +75,8 @@ bool HasActiveSection(const AppState& state) {
 bool RequireActiveSection(const AppState& state) {
   if (!RequireCurrentNet(state)) return false;
   if (HasActiveSection(state)) return true;
-  ReportError("Активное звено не выбрано. Выберите его счетчиком «Активное звено» или создайте кнопкой «Добавить звено».");
+  ReportError(
+      "Активное звено не выбрано. Выберите его счетчиком «Активное звено» или создайте кнопкой «Добавить звено».");
   return false;
 }
 
@@ -149,9 +151,8 @@ bool AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice
   const std::optional<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
   if (!pick || !CheckPointType(types.BackType) || !CheckPointType(types.ForeType)) return false;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const int32_t section =
-      net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
-                     static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
+  const int32_t section = net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
+                                         static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
   if (section < 0) return false;
   state.ActiveSectionIndex = section;
   state.MarkChanged();

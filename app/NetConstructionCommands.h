@@ -25,11 +25,11 @@ namespace korvado {
 inline constexpr const char* kStartRunNotFoundMessage = "Начальное звено не найдено!";
 
 struct ConstructionPage {
-  std::string FindText;        // the edit "Задняя точка" (EditFindBP)
-  std::string SearchedPoint;   // the point the listed runs are read from
-  std::vector<SearchRow> Rows; // data rows of FindStringGrid; none shows one empty row
-  int32_t CurrentRow = -1;     // the selected data row, from 0
-  bool FocusResults = false;   // set when ContinueSearch preselected a row: focus the grid
+  std::string FindText;         // the edit "Задняя точка" (EditFindBP)
+  std::string SearchedPoint;    // the point the listed runs are read from
+  std::vector<SearchRow> Rows;  // data rows of FindStringGrid; none shows one empty row
+  int32_t CurrentRow = -1;      // the selected data row, from 0
+  bool FocusResults = false;    // set when ContinueSearch preselected a row: focus the grid
 };
 
 // The current net exists and its active section too.

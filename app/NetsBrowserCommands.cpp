@@ -171,8 +171,7 @@ bool BrowserPasteRun(AppState& state, NetsBrowserState& browser) {
   if (copy.CopiedNetIndex == node.Net && copy.CopiedSectionIndex == node.Section && copy.CopiedRunIndex == run)
     return false;
   const int32_t absolute = AbsoluteIndex(state.Nets, node);
-  state.Nets.CopyRun(node.Net, node.Section, run, copy.CopiedNetIndex, copy.CopiedSectionIndex,
-                     copy.CopiedRunIndex);
+  state.Nets.CopyRun(node.Net, node.Section, run, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex);
   state.MarkChanged();
   Reselect(state, browser, absolute);
   return true;

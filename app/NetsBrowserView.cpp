@@ -27,16 +27,16 @@ BrowserRow LineRow(BrowserRowKind kind, int32_t index, int32_t numberIcon, const
 void AddSectionRows(const TKorNet& net, std::vector<BrowserRow>& rows) {
   for (int32_t k = 0; k < net.SectionCount(); ++k) {
     const Section s = net.SectionAt(k);
-    rows.push_back(LineRow(BrowserRowKind::Section, k, kSectionIcon, s.start, s.startType, s.end, s.endType,
-                           s.setups, s.height));
+    rows.push_back(
+        LineRow(BrowserRowKind::Section, k, kSectionIcon, s.start, s.startType, s.end, s.endType, s.setups, s.height));
   }
 }
 
 void AddRunRows(const TKorNetDetailTable& table, std::vector<BrowserRow>& rows) {
   for (int32_t j = 0; j < table.RunCount(); ++j) {
     const NetRun run = table.RunAt(j);
-    rows.push_back(LineRow(BrowserRowKind::Run, j, kRunIcon, run.back, run.backType, run.fore, run.foreType,
-                           run.setups, run.height));
+    rows.push_back(LineRow(BrowserRowKind::Run, j, kRunIcon, run.back, run.backType, run.fore, run.foreType, run.setups,
+                           run.height));
     rows.back().IndexText = RefText(run.refs);
   }
   for (int32_t p = 0; p < table.PendentCount(); ++p) {

@@ -45,8 +45,7 @@ bool AddPendentPoint(AppState& state, NetsBrowserState& browser, const PendentPo
   const double height = ParseDouble(row.HeightText);
   const int32_t ref = dialog.PendentHits.GetItem(dialog.SelectedRow);
   if (!CheckRunHeight(height, row.Point, dialog.FindText, ref)) return false;
-  TKorNetDetailTable& table =
-      state.Nets.NetAt(browser.Selected.Net).SectionTables.TableAt(browser.Selected.Section);
+  TKorNetDetailTable& table = state.Nets.NetAt(browser.Selected.Net).SectionTables.TableAt(browser.Selected.Section);
   if (!table.AddPendentRun(static_cast<uint8_t>(row.Icon), row.Point, dialog.FindText, static_cast<uint16_t>(setups),
                            height, ref))
     return false;

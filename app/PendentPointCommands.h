@@ -17,9 +17,9 @@ inline constexpr const char* kPendentDialogCaption = "Добавление ви�
 inline constexpr const char* kPendentColumns[] = {"Задняя точка", "Число штативов", "Превышение", "Примечания"};
 
 struct PendentPointDialog {
-  std::string FindText;           // EditFindPP, kept between showings
-  std::vector<PendentRow> Rows;   // FindPPListView; the window writes an edited caption into Point
-  TIntList PendentHits;           // the JournalRef of each row, in row order
+  std::string FindText;          // EditFindPP, kept between showings
+  std::vector<PendentRow> Rows;  // FindPPListView; the window writes an edited caption into Point
+  TIntList PendentHits;          // the JournalRef of each row, in row order
   int32_t SelectedRow = -1;
 };
 

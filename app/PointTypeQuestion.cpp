@@ -10,7 +10,7 @@ int32_t TypeInCurrentNet(const AppState& state, const std::string& name) {
   return state.HasCurrentNet() ? KnownPointType(state.Nets.NetAt(state.CurrentNetIndex), name) : -1;
 }
 
-int32_t TypeAt(const TStringList& names, const TIntList& types, const std::string& name) {
+int32_t TypeAt(const StringList& names, const TIntList& types, const std::string& name) {
   for (int32_t i = 0; i < names.Count() && i < types.Count(); ++i)
     if (names[i] == name && IsPointType(types.GetItem(i))) return types.GetItem(i);
   return -1;
@@ -19,8 +19,8 @@ int32_t TypeAt(const TStringList& names, const TIntList& types, const std::strin
 }  // namespace
 
 int32_t KnownPointType(const TKorNet& net, const std::string& name) {
-  for (const auto& [names, types] : {std::pair{&net.SectionStarts, &net.SectionStartTypes},
-                                     std::pair{&net.SectionEnds, &net.SectionEndTypes}})
+  for (const auto& [names, types] :
+       {std::pair{&net.SectionStarts, &net.SectionStartTypes}, std::pair{&net.SectionEnds, &net.SectionEndTypes}})
     if (const int32_t type = TypeAt(*names, *types, name); type >= 0) return type;
   for (int32_t s = 0; s < net.SectionTables.Count(); ++s) {
     const TKorNetDetailTable& table = net.SectionTables.TableAt(s);

@@ -17,7 +17,8 @@ inline std::string StepName(const std::string& what, int32_t number) { return wh
 
 class StepRecorder {
  public:
-  StepRecorder(AppState& state, std::string name) : state_(state), name_(std::move(name)), before_(PositionsOf(state)) {}
+  StepRecorder(AppState& state, std::string name)
+      : state_(state), name_(std::move(name)), before_(PositionsOf(state)) {}
   StepRecorder(const StepRecorder&) = delete;
   StepRecorder& operator=(const StepRecorder&) = delete;
   ~StepRecorder();

@@ -16,7 +16,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string InfoPath(const std::string& folder, const std::string& id) { return (fs::path(folder) / (id + ".info")).string(); }
+std::string InfoPath(const std::string& folder, const std::string& id) {
+  return (fs::path(folder) / (id + ".info")).string();
+}
 
 std::string InfoText(const AppState& state, int64_t processId) {
   const FileStamp& stamp = state.CurrentFileStamp;
@@ -62,7 +64,9 @@ RecoveryRecord RecordFrom(const std::string& id, const std::map<std::string, std
 
 }  // namespace
 
-std::string RecoveryDataPath(const std::string& folder, const std::string& id) { return (fs::path(folder) / (id + ".kor")).string(); }
+std::string RecoveryDataPath(const std::string& folder, const std::string& id) {
+  return (fs::path(folder) / (id + ".kor")).string();
+}
 
 void WriteRecoveryCopy(const AppState& state, const std::string& folder, const std::string& id, int64_t processId) {
   std::error_code error;

@@ -24,7 +24,8 @@ StepPositions PositionsOf(const AppState& state) {
 void UndoHistory::Reset(const AppState& state, bool dataSaved) {
   journal_ = state.Journal;
   nets_.clear();
-  for (int32_t i = 0; i < state.Nets.NetCount(); ++i) nets_.push_back(std::make_shared<const TKorNet>(state.Nets.NetAt(i)));
+  for (int32_t i = 0; i < state.Nets.NetCount(); ++i)
+    nets_.push_back(std::make_shared<const TKorNet>(state.Nets.NetAt(i)));
   steps_.clear();
   position_ = 0;
   saved_ = dataSaved ? std::optional<size_t>(0) : std::nullopt;
@@ -122,7 +123,8 @@ bool UndoHistory::Redo(AppState& state) {
 
 size_t UndoHistory::StepBytes() const {
   size_t bytes = 0;
-  for (const Step& step : steps_) bytes += sizeof(Step) + step.Name.capacity() + (step.Journal ? step.Journal->Bytes() : 0);
+  for (const Step& step : steps_)
+    bytes += sizeof(Step) + step.Name.capacity() + (step.Journal ? step.Journal->Bytes() : 0);
   return bytes;
 }
 

@@ -26,8 +26,7 @@ struct LimitSurvey {
     for (int32_t k = 0; k < 65535; ++k) {
       const std::string back = (k % 2 ? "Рп" : "Rp") + std::to_string(k);
       journal.AddRecord(back, "Рп" + std::to_string(k + 1), 1, k % 10 ? "" : "повторный ход");
-      journal.SetSetupData(k, back, journal.ForePoints[k], 1520.0 + k % 97, 1403.5, 6305.0 + k % 97, 6188.5,
-                           "");
+      journal.SetSetupData(k, back, journal.ForePoints[k], 1520.0 + k % 97, 1403.5, 6305.0 + k % 97, 6188.5, "");
       journal.RecalcRecordHeight(k);
     }
     TKorNet& net = nets.NetAt(nets.AddNet("Сеть на пределе формата"));

@@ -2,11 +2,12 @@
 // one keystroke in a reading cell, typed into the real cell editor, and a
 // refill of the main grid, each with the repaint that follows. Runs offscreen.
 
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <memory>
 
 #include "FileCommands.h"
@@ -51,9 +52,9 @@ TMainForm& Window() {
 
 void ShowLargeJournal(TMainForm& form) {
   form.State().Journal = LargeJournal();
-  form.JournalPage->RefillMainGrid();
-  form.JournalPage->SelectMainCell(kRecords / 2, 0);
-  form.JournalPage->MainStringGridClick();
+  form.journalPage->RefillMainGrid();
+  form.journalPage->SelectMainCell(kRecords / 2, 0);
+  form.journalPage->MainStringGridClick();
   QCoreApplication::processEvents();
 }
 
@@ -65,11 +66,11 @@ void SendKey(QWidget* target, int key, const QString& text) {
 void BM_KeystrokeInReadingCell(benchmark::State& state) {
   TMainForm& form = Window();
   ShowLargeJournal(form);
-  TJournalGridView* grid = form.JournalPage->DetailStringGrid;
+  JournalGridView* grid = form.journalPage->DetailStringGrid;
   grid->setFocus();
   grid->SelectCell(0, 1);
   grid->edit(grid->currentIndex());
-  TCellEditor* editor = grid->Editor();
+  CellEditor* editor = grid->Editor();
   if (!editor) {
     state.SkipWithError("the cell editor did not open");
     return;
@@ -95,7 +96,7 @@ void BM_MainGridRefill(benchmark::State& state) {
   TMainForm& form = Window();
   ShowLargeJournal(form);
   for (auto _ : state) {
-    form.JournalPage->RefillMainGrid();
+    form.journalPage->RefillMainGrid();
     QCoreApplication::processEvents();
   }
 }
@@ -109,7 +110,7 @@ void BM_MainGridRefillChangingRowCount(benchmark::State& state) {
   other.AddRecord("Rp1", "Rp2", 1, "");
   for (auto _ : state) {
     std::swap(form.State().Journal, other);
-    form.JournalPage->RefillMainGrid();
+    form.journalPage->RefillMainGrid();
     QCoreApplication::processEvents();
   }
 }

@@ -1,19 +1,20 @@
 // «Схема сети» of a 2 000-point, 3 000-section net: the layout alone, the
 // layout with the scene filled and painted once, and one frame of panning
 // (a scroll of the view and its repaint). Runs offscreen.
+#include <benchmark/benchmark.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <benchmark/benchmark.h>
 #include <memory>
 #include <random>
 
 #include "NetDiagram.h"
 #include "NetDiagramPage.h"
-#include "SettingsFile.h"
 #include "PointTable.h"
+#include "SettingsFile.h"
 
 namespace korvado {
 namespace {

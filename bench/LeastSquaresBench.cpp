@@ -4,7 +4,6 @@
 // every σ and rᵢ, and the sweeps the same net needs to come within 0.01 of
 // the least-squares heights.
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 
 #include <algorithm>
@@ -86,7 +85,8 @@ void BuildGridNet(TKorNet& net) {
   }
   RebuildPoints(net);
   for (int p = 0; p < net.PointCount(); ++p)
-    if (net.PointTypes.GetItem(p) == kFixedPoint) net.PointElevations.SetItem(p, truth(std::stoi(net.PointNames[p].substr(1))));
+    if (net.PointTypes.GetItem(p) == kFixedPoint)
+      net.PointElevations.SetItem(p, truth(std::stoi(net.PointNames[p].substr(1))));
 }
 
 const TKorNet& GridNet() {

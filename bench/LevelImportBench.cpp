@@ -78,7 +78,8 @@ std::string M5File() {
     const int step = (k - 1) % 5;
     const int station = (k - 1) / 5;
     if (step == 4) {
-      text += M5Row(row, "KD1", "P" + std::to_string(station + 1), M5Block("Z", 100.0 + row * 1e-5, "m") + empty + empty);
+      text +=
+          M5Row(row, "KD1", "P" + std::to_string(station + 1), M5Block("Z", 100.0 + row * 1e-5, "m") + empty + empty);
       continue;
     }
     const bool back = step == 0 || step == 3;
@@ -96,8 +97,9 @@ struct LevelFiles {
   std::string m5Path = Write("dat", m5);
 
   static std::string Write(const char* suffix, const std::string& bytes) {
-    const std::string path = (std::filesystem::temp_directory_path() /
-                              ("korvado-bench-" + std::to_string(getpid()) + "." + suffix)).string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("korvado-bench-" + std::to_string(getpid()) + "." + suffix))
+            .string();
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;
   }

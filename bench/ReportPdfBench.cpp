@@ -70,4 +70,3 @@ BENCHMARK(BM_StatementPdf)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 }  // namespace korvado
-

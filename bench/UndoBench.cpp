@@ -2,9 +2,9 @@
 // every name and note at its full length, and a net of 10 000 runs. Measures
 // recording a step, one undo, and the memory of a full history.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <fstream>
-#include <unistd.h>
 
 #include "JournalCommands.h"
 #include "JournalRecordEdits.h"
@@ -27,10 +27,12 @@ void FillLargestJournal(AppState& state) {
   const std::string note = Letters("ю", 26);
   state.Journal.Clear();
   for (int i = 0; i < kRecords; ++i)
-    state.Journal.AddRecord(name + std::to_string(i % 100), name + std::to_string(i % 100 + 1), 1, note + std::to_string(i));
+    state.Journal.AddRecord(name + std::to_string(i % 100), name + std::to_string(i % 100 + 1), 1,
+                            note + std::to_string(i));
   TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
   net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2, false));
-  for (int r = 1; r < kNetRuns; ++r) net.AppendRun(0, "B" + std::to_string(r), kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2 + r, false));
+  for (int r = 1; r < kNetRuns; ++r)
+    net.AppendRun(0, "B" + std::to_string(r), kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2 + r, false));
   state.CurrentNetIndex = 0;
   state.History.Reset(state);
 }
@@ -58,7 +60,8 @@ void BM_RecordCellEdit(benchmark::State& bench) {
   FillLargestJournal(state);
   int k = 0;
   for (auto _ : bench) {
-    RecordStep(state, "правка", [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка " + std::to_string(++k)); });
+    RecordStep(state, "правка",
+               [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка " + std::to_string(++k)); });
   }
 }
 BENCHMARK(BM_RecordCellEdit)->Unit(benchmark::kMillisecond);
@@ -91,7 +94,8 @@ void BM_HistoryMemory(benchmark::State& bench) {
     state.History.Reset(state);
     const double before = ResidentMegabytes();
     for (size_t k = 0; k < UndoHistory::kDepth; ++k)
-      RecordStep(state, "шаг", [&] { return k % 2 ? DeleteRecordKeepingRefs(state, 0) : InsertJournalRecord(state, 0) >= 0; });
+      RecordStep(state, "шаг",
+                 [&] { return k % 2 ? DeleteRecordKeepingRefs(state, 0) : InsertJournalRecord(state, 0) >= 0; });
     bench.counters["steps"] = static_cast<double>(state.History.StepCount());
     bench.counters["journal_steps_MB"] = static_cast<double>(state.History.StepBytes()) / (1024.0 * 1024.0);
     bench.counters["resident_growth_MB"] = ResidentMegabytes() - before;

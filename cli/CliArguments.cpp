@@ -9,8 +9,9 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net",  "section", "sweeps",      "save",  "decimal-separator", "fixed", "pdf",
-                                               "html", "into",    "out",         "sigma-setup", "class", "coefficient",       "svg"};
+const std::set<std::string> kValueOptions = {"net",         "section", "sweeps",      "save", "decimal-separator",
+                                             "fixed",       "pdf",     "html",        "into", "out",
+                                             "sigma-setup", "class",   "coefficient", "svg"};
 
 }  // namespace
 

@@ -10,15 +10,15 @@
 #include "CliArguments.h"
 #include "CliHelp.h"
 #include "DataFileMessages.h"
+#include "DiagramSvg.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
-#include "DiagramSvg.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
+#include "ImportCommand.h"
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
-#include "ImportCommand.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
@@ -200,9 +200,8 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   if (arguments.options.count("section")) {
     const int section = OptionIndex(arguments, "section", 0);
     if (section >= net.SectionCount())
-      throw UsageError("net " + std::to_string(state.CurrentNetIndex) + " has " +
-                       std::to_string(net.SectionCount()) + " sections; there is no section " +
-                       std::to_string(section));
+      throw UsageError("net " + std::to_string(state.CurrentNetIndex) + " has " + std::to_string(net.SectionCount()) +
+                       " sections; there is no section " + std::to_string(section));
     rows = AltitudeTableForNode(state, state.CurrentNetIndex, section);
   } else {
     rows = *AltitudeNetReport(state, state.CurrentNetIndex);

@@ -18,7 +18,8 @@ nlohmann::ordered_json LoopsJson(const LoopsView& view) {
   for (size_t k = 0; k < view.closures.size(); ++k) {
     const Closure& closure = view.closures[k];
     Json sections = Json::array();
-    for (const SectionStep& step : closure.sections) sections.push_back({{"index", step.index}, {"forward", step.forward}});
+    for (const SectionStep& step : closure.sections)
+      sections.push_back({{"index", step.index}, {"forward", step.forward}});
     loops.push_back({{"kind", closure.kind == ClosureKind::Loop ? "loop" : "line"},
                      {"points", closure.points},
                      {"sections", sections},

@@ -2,10 +2,9 @@
 // after a bounds check, and the result goes into fresh objects that replace
 // the caller's only when the whole file has been read and found sound.
 
-#include "DataFile.h"
-
 #include <algorithm>
 
+#include "DataFile.h"
 #include "DataFileLayout.h"
 #include "DataFileMessages.h"
 #include "FileReplace.h"
@@ -98,10 +97,10 @@ class DataReader {
 
 // The counts were checked against the bytes present, so this cannot be made to allocate much.
 void ReserveJournal(TKorData& j, int32_t r, int32_t s) {
-  for (TStringList* column : {&j.BackPoints, &j.ForePoints, &j.Notes}) column->Reserve(r);
+  for (StringList* column : {&j.BackPoints, &j.ForePoints, &j.Notes}) column->Reserve(r);
   for (TIntList* column : {&j.SetupCounts, &j.FirstSetup, &j.LastSetup}) column->Reserve(r);
   j.HeightDiffs.Reserve(r);
-  for (TStringList* column : {&j.SetupBackPoints, &j.SetupForePoints, &j.SetupNotes}) column->Reserve(s);
+  for (StringList* column : {&j.SetupBackPoints, &j.SetupForePoints, &j.SetupNotes}) column->Reserve(s);
   for (TDoubleList* column :
        {&j.BackMainReading, &j.ForeMainReading, &j.BackAuxReading, &j.ForeAuxReading, &j.SetupHeightDiffs})
     column->Reserve(s);

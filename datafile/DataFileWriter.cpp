@@ -40,8 +40,7 @@ class DataWriter {
 
   // A length byte, the characters cut to capacity, zeros up to the field's end.
   void Text(const std::string& text, size_t capacity) {
-    const std::string bytes =
-        IsAscii(text) ? text.substr(0, capacity) : EncodeWindows1251(Utf8Left(text, capacity));
+    const std::string bytes = IsAscii(text) ? text.substr(0, capacity) : EncodeWindows1251(Utf8Left(text, capacity));
     out += static_cast<char>(bytes.size());
     out += bytes;
     out.append(capacity - bytes.size(), '\0');

@@ -147,7 +147,8 @@ std::optional<struct stat> CheckExistingTarget(const fs::path& target, const std
 // replaces, as far as the system lets this user give them away.
 void CarryOverAttributes(int fd, const std::optional<struct stat>& existing) {
   if (!existing) return;
-  if (::fchown(fd, existing->st_uid, existing->st_gid) != 0) (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
+  if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
+    (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
   ::fchmod(fd, existing->st_mode & 07777);
 }
 

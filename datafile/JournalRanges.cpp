@@ -20,8 +20,8 @@ std::string FindRecordFault(const TKorData& journal, int32_t i) {
   if (count < 1) return RecordText(i) + ": число штативов " + std::to_string(count);
   if (first < 0 || first > last) return RecordText(i) + ": неверный диапазон " + RangeText(first, last);
   if (last >= journal.SetupTotal())
-    return RecordText(i) + ": " + RangeText(first, last) + " вне журнала из " +
-           std::to_string(journal.SetupTotal()) + " штативов";
+    return RecordText(i) + ": " + RangeText(first, last) + " вне журнала из " + std::to_string(journal.SetupTotal()) +
+           " штативов";
   if (last - first + 1 != count)
     return RecordText(i) + ": число штативов " + std::to_string(count) + " не совпадает с диапазоном " +
            RangeText(first, last);

@@ -12,16 +12,16 @@
 
 namespace korvado {
 
-inline const std::string& CellAt(const TStringList& column, int32_t i) { return column[i]; }
+inline const std::string& CellAt(const StringList& column, int32_t i) { return column[i]; }
 template <class T>
-T CellAt(const TValueList<T>& column, int32_t i) {
+T CellAt(const ValueList<T>& column, int32_t i) {
   return column.GetItem(i);
 }
 inline std::vector<int32_t> CellAt(const TIndexLists& column, int32_t i) { return column.ListAt(i).Items(); }
 
-inline void SetCell(TStringList& column, int32_t i, const std::string& value) { column.Set(i, value); }
+inline void SetCell(StringList& column, int32_t i, const std::string& value) { column.Set(i, value); }
 template <class T>
-void SetCell(TValueList<T>& column, int32_t i, T value) {
+void SetCell(ValueList<T>& column, int32_t i, T value) {
   column.SetItem(i, value);
 }
 // The entry keeps its list: shortened from the front, lengthened with zeros, then overwritten.
@@ -33,18 +33,18 @@ inline void SetCell(TIndexLists& column, int32_t i, const std::vector<int32_t>& 
   for (int32_t k = 0; k < n; ++k) entry.SetItem(k, values[k]);
 }
 
-inline void AppendCell(TStringList& column, const std::string& value) { column.Add(value); }
+inline void AppendCell(StringList& column, const std::string& value) { column.Add(value); }
 template <class T>
-void AppendCell(TValueList<T>& column, T value) {
+void AppendCell(ValueList<T>& column, T value) {
   column.Add(value);
 }
 inline void AppendCell(TIndexLists& column, const std::vector<int32_t>& values) {
   SetCell(column, column.AddNew(0), values);
 }
 
-inline void EraseCell(TStringList& column, int32_t i) { column.Delete(i); }
+inline void EraseCell(StringList& column, int32_t i) { column.Delete(i); }
 template <class T>
-void EraseCell(TValueList<T>& column, int32_t i) {
+void EraseCell(ValueList<T>& column, int32_t i) {
   column.Delete(i);
 }
 inline void EraseCell(TIndexLists& column, int32_t i) { column.DeleteAt(i); }

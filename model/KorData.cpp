@@ -21,20 +21,18 @@ bool IndexInRange(int32_t index, int32_t count) {
 
 }  // namespace
 
-std::string SetupBackName(const std::string& back, int32_t k) {
-  return k == 1 ? back : "X" + std::to_string(k - 1);
-}
+std::string SetupBackName(const std::string& back, int32_t k) { return k == 1 ? back : "X" + std::to_string(k - 1); }
 
 std::string SetupForeName(const std::string& fore, int32_t k, int32_t n) {
   return k == n ? fore : "X" + std::to_string(k);
 }
 
 void TKorData::Clear() {
-  for (TStringList* list : {&ForePoints, &BackPoints, &Notes, &SetupForePoints, &SetupBackPoints, &SetupNotes})
+  for (StringList* list : {&ForePoints, &BackPoints, &Notes, &SetupForePoints, &SetupBackPoints, &SetupNotes})
     list->Clear();
   for (TIntList* list : {&SetupCounts, &FirstSetup, &LastSetup}) list->Clear();
-  for (TDoubleList* list : {&HeightDiffs, &ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading,
-                            &SetupHeightDiffs})
+  for (TDoubleList* list :
+       {&HeightDiffs, &ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading, &SetupHeightDiffs})
     list->Clear();
 }
 
@@ -58,8 +56,7 @@ void TKorData::AppendSetups(const std::string& back, const std::string& fore, ui
   for (int32_t k = 1; k <= n; ++k) {
     SetupBackPoints.Add(SetupBackName(back, k));
     SetupForePoints.Add(SetupForeName(fore, k, n));
-    for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading,
-                              &SetupHeightDiffs})
+    for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading, &SetupHeightDiffs})
       list->Add(0.0);
     SetupNotes.Add("");
   }
@@ -95,16 +92,14 @@ bool TKorData::InsertRecord(int32_t i, const std::string& back, const std::strin
 }
 
 void TKorData::InsertBlankSetups(int32_t at, int32_t count) {
-  for (TStringList* list : {&SetupForePoints, &SetupBackPoints, &SetupNotes}) list->InsertRange(at, count, "");
-  for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading,
-                            &SetupHeightDiffs})
+  for (StringList* list : {&SetupForePoints, &SetupBackPoints, &SetupNotes}) list->InsertRange(at, count, "");
+  for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading, &SetupHeightDiffs})
     list->InsertRange(at, count, 0.0);
 }
 
 void TKorData::RemoveSetups(int32_t at, int32_t count) {
-  for (TStringList* list : {&SetupForePoints, &SetupBackPoints, &SetupNotes}) list->DeleteRange(at, count);
-  for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading,
-                            &SetupHeightDiffs})
+  for (StringList* list : {&SetupForePoints, &SetupBackPoints, &SetupNotes}) list->DeleteRange(at, count);
+  for (TDoubleList* list : {&ForeMainReading, &BackMainReading, &ForeAuxReading, &BackAuxReading, &SetupHeightDiffs})
     list->DeleteRange(at, count);
 }
 
@@ -192,8 +187,8 @@ void TKorData::SetSetupData(int32_t s, const std::string& back, const std::strin
 
 void TKorData::RecalcRecordHeight(int32_t i) {
   const int32_t first = FirstSetup.GetItem(i);
-  HeightDiffs.SetItem(i, RecordHeightOf(SetupCounts.GetItem(i),
-                                        [&](int32_t k) { return SetupHeightDiffs.GetItem(first + k); }));
+  HeightDiffs.SetItem(
+      i, RecordHeightOf(SetupCounts.GetItem(i), [&](int32_t k) { return SetupHeightDiffs.GetItem(first + k); }));
 }
 
 TIndexLists::TIndexLists(const TIndexLists& other) {

@@ -23,22 +23,22 @@ class TKorData {
  public:
   bool TechMode = false;
 
-  TStringList ForePoints;
-  TStringList BackPoints;
+  StringList ForePoints;
+  StringList BackPoints;
   TIntList SetupCounts;
   TDoubleList HeightDiffs;
-  TStringList Notes;
+  StringList Notes;
   TIntList FirstSetup;
   TIntList LastSetup;
 
-  TStringList SetupForePoints;
-  TStringList SetupBackPoints;
+  StringList SetupForePoints;
+  StringList SetupBackPoints;
   TDoubleList ForeMainReading;
   TDoubleList BackMainReading;
   TDoubleList ForeAuxReading;
   TDoubleList BackAuxReading;
   TDoubleList SetupHeightDiffs;
-  TStringList SetupNotes;
+  StringList SetupNotes;
 
   void Clear();
   int32_t RecordCount() const { return ForePoints.Count(); }
@@ -52,8 +52,8 @@ class TKorData {
   bool DeleteRecord(int32_t index);
   bool SetSetupCount(int32_t index, uint16_t newCount);
 
-  void SetSetupData(int32_t setup, const std::string& back, const std::string& fore, double backMain,
-                    double foreMain, double backAux, double foreAux, const std::string& note);
+  void SetSetupData(int32_t setup, const std::string& back, const std::string& fore, double backMain, double foreMain,
+                    double backAux, double foreAux, const std::string& note);
   void RecalcRecordHeight(int32_t index);
 
   // The height difference of one setup from its readings in the current mode.

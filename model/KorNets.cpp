@@ -83,15 +83,15 @@ Owned& Checked(const std::vector<std::unique_ptr<Owned>>& items, int32_t index) 
 
 // --- TKorNetDetailTable ---------------------------------------------------
 
-bool TKorNetDetailTable::AddRun(const std::string& back, const std::string& fore, uint8_t backType,
-                                uint8_t foreType, double height, double setups, int32_t ref) {
+bool TKorNetDetailTable::AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
+                                double height, double setups, int32_t ref) {
   if (!RoomFor(RunCount(), "штативов в звене")) return false;
   AppendRun({back, fore, backType, foreType, height, setups, {ref}});
   return true;
 }
 
-bool TKorNetDetailTable::AddPendentRun(uint8_t type, const std::string& back, const std::string& fore,
-                                       uint16_t setups, double height, int32_t ref) {
+bool TKorNetDetailTable::AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups,
+                                       double height, int32_t ref) {
   if (!RoomFor(PendentCount(), "висячих точек в звене")) return false;
   AppendPendent({type, back, fore, setups, height, {ref}});
   return true;

@@ -17,8 +17,8 @@ enum PointType : int32_t { kFixedPoint = 0, kNodalPoint = 1, kIntermediatePoint 
 
 class TKorNetDetailTable {
  public:
-  TStringList RunBackPoints;
-  TStringList RunForePoints;
+  StringList RunBackPoints;
+  StringList RunForePoints;
   TIntList RunBackTypes;
   TIntList RunForeTypes;
   TDoubleList RunHeights;
@@ -26,8 +26,8 @@ class TKorNetDetailTable {
   TIndexLists RunRefs;
 
   TIntList PendentTypes;
-  TStringList PendentBackPoints;
-  TStringList PendentForePoints;
+  StringList PendentBackPoints;
+  StringList PendentForePoints;
   TIntList PendentSetups;
   TDoubleList PendentHeights;
   TIndexLists PendentRefs;
@@ -38,8 +38,8 @@ class TKorNetDetailTable {
   // Return false (after a message) when the section is full.
   bool AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType, double height,
               double setups, int32_t ref);
-  bool AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups,
-                     double height, int32_t ref);
+  bool AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups, double height,
+                     int32_t ref);
   // Report a run index that is not below the count and change nothing.
   bool DeleteRun(uint16_t run);
   bool DeletePendentRun(uint16_t row);
@@ -68,8 +68,8 @@ class TKorNetDetailTableList {
   TKorNetDetailTableList& operator=(TKorNetDetailTableList&&) = default;
 
   int32_t AddEmptyTable();
-  int32_t AddTable(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
-                   double height, double setups, int32_t ref);
+  int32_t AddTable(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType, double height,
+                   double setups, int32_t ref);
   void DeleteTable(int32_t index);
   TKorNetDetailTable& TableAt(int32_t index);
   const TKorNetDetailTable& TableAt(int32_t index) const;
@@ -85,15 +85,15 @@ class TKorNet {
  public:
   std::string Name;
 
-  TStringList SectionStarts;
-  TStringList SectionEnds;
+  StringList SectionStarts;
+  StringList SectionEnds;
   TIntList SectionStartTypes;
   TIntList SectionEndTypes;
   TDoubleList SectionHeights;
   TDoubleList SectionSetups;
   TKorNetDetailTableList SectionTables;
 
-  TStringList PointNames;
+  StringList PointNames;
   TIntList PointTypes;
   TDoubleList PointElevations;
 
@@ -139,8 +139,8 @@ class TNetList {
   void CopySection(int32_t destNet, int32_t destSection, int32_t sourceNet, int32_t sourceSection);
   void CopyRun(int32_t destNet, int32_t destSection, int32_t destRun, int32_t sourceNet, int32_t sourceSection,
                int32_t sourceRun);
-  void CopyPendentRun(int32_t destNet, int32_t destSection, int32_t destRow, int32_t sourceNet,
-                      int32_t sourceSection, int32_t sourceRow);
+  void CopyPendentRun(int32_t destNet, int32_t destSection, int32_t destRow, int32_t sourceNet, int32_t sourceSection,
+                      int32_t sourceRow);
 
   bool operator==(const TNetList& other) const;
 

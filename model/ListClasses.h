@@ -11,7 +11,7 @@
 namespace korvado {
 
 template <class T>
-class TValueList {
+class ValueList {
  public:
   int32_t Add(T value) {
     items_.push_back(value);
@@ -42,7 +42,7 @@ class TValueList {
   }
 
   const std::vector<T>& Items() const { return items_; }
-  bool operator==(const TValueList&) const = default;
+  bool operator==(const ValueList&) const = default;
 
  private:
   // Only "index < Count" is tested; a negative index reaches the storage and fails there.
@@ -53,11 +53,11 @@ class TValueList {
   std::vector<T> items_;
 };
 
-using TIntList = TValueList<int32_t>;
-using TDoubleList = TValueList<double>;
+using TIntList = ValueList<int32_t>;
+using TDoubleList = ValueList<double>;
 
 // A list of strings: every index outside 0 .. Count - 1 is an error.
-class TStringList {
+class StringList {
  public:
   int32_t Add(std::string value) {
     items_.push_back(std::move(value));
@@ -75,9 +75,7 @@ class TStringList {
   void Clear() { items_.clear(); }
   void Delete(int32_t index) { items_.erase(items_.begin() + Checked(index)); }
 
-  void InsertRange(int32_t at, int32_t n, const std::string& value) {
-    items_.insert(items_.begin() + at, n, value);
-  }
+  void InsertRange(int32_t at, int32_t n, const std::string& value) { items_.insert(items_.begin() + at, n, value); }
   void Reserve(int32_t n) { items_.reserve(static_cast<size_t>(n)); }
   void DeleteRange(int32_t at, int32_t n) { items_.erase(items_.begin() + at, items_.begin() + at + n); }
   void ReplaceRange(int32_t at, int32_t n, const std::vector<std::string>& with) {
@@ -86,7 +84,7 @@ class TStringList {
   }
 
   const std::vector<std::string>& Items() const { return items_; }
-  bool operator==(const TStringList&) const = default;
+  bool operator==(const StringList&) const = default;
 
  private:
   int32_t Checked(int32_t index) const {

@@ -149,8 +149,7 @@ double ParseDouble(const std::string& text) {
     if (ch == decimalSeparator) ch = '.';
   double value = 0.0;
   const auto result = std::from_chars(c.data(), c.data() + c.size(), value);
-  if (result.ec != std::errc())
-    throw ConversionError(NotANumberMessage(text));
+  if (result.ec != std::errc()) throw ConversionError(NotANumberMessage(text));
   return value;
 }
 

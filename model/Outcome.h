@@ -57,7 +57,7 @@ class Outcome {
 template <class T>
 class Result : public Outcome {
  public:
-  Result(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor): returned by value
+  Result(T value) : value_(std::move(value)) {}             // NOLINT(google-explicit-constructor): returned by value
   Result(Outcome refusal) : Outcome(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)
 
   bool HasValue() const { return value_.has_value(); }

@@ -86,9 +86,9 @@ std::string Utf8Left(const std::string& text, size_t maxChars) {
 
 char32_t FoldCase(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 32;
-  if (c >= 0x0410 && c <= 0x042F) return c + 32;   // А..Я
-  if (c >= 0x0400 && c <= 0x040F) return c + 80;   // Ѐ..Џ (Ё, Ђ, Є, І, Ї, Ў ...)
-  if (c == 0x0490) return 0x0491;                  // Ґ
+  if (c >= 0x0410 && c <= 0x042F) return c + 32;  // А..Я
+  if (c >= 0x0400 && c <= 0x040F) return c + 80;  // Ѐ..Џ (Ё, Ђ, Є, І, Ї, Ў ...)
+  if (c == 0x0490) return 0x0491;                 // Ґ
   return c;
 }
 

@@ -13,9 +13,9 @@
 
 #include "CommandGuard.h"
 #include "LeastSquaresCommands.h"
-#include "SettingsFile.h"
 #include "NumberColumns.h"
 #include "NumberText.h"
+#include "SettingsFile.h"
 
 namespace korvado {
 
@@ -26,7 +26,7 @@ const QString kSigmaKey = QStringLiteral("SigmaPerSetup");
 
 }  // namespace
 
-TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* parent)
+AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* parent)
     : QDockWidget(QStringLiteral("Оценка точности"), parent), state_(state), settings_(settings) {
   setObjectName(QStringLiteral("AccuracyView"));
   state_.SigmaPerSetup = settings_.ReadPositiveDouble(kSettingsSection, kSigmaKey, 0.5);
@@ -71,9 +71,9 @@ TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* p
   scroll->setWidget(body);
   setWidget(scroll);
 
-  ConnectCommand(SigmaEdit, &QLineEdit::editingFinished, this, &TAccuracyView::SigmaEditFinished);
-  ConnectCommand(btnCopyPoints, &QPushButton::clicked, this, &TAccuracyView::btnCopyPointsClick);
-  ConnectCommand(btnCopySections, &QPushButton::clicked, this, &TAccuracyView::btnCopySectionsClick);
+  ConnectCommand(SigmaEdit, &QLineEdit::editingFinished, this, &AccuracyView::SigmaEditFinished);
+  ConnectCommand(btnCopyPoints, &QPushButton::clicked, this, &AccuracyView::btnCopyPointsClick);
+  ConnectCommand(btnCopySections, &QPushButton::clicked, this, &AccuracyView::btnCopySectionsClick);
   connect(SectionsTable, &QTableView::clicked, this,
           [this](const QModelIndex& index) { RunGuarded([&] { SectionsTableClick(index); }); });
   // Filled as it becomes visible: a hidden view is not kept up to date.
@@ -82,7 +82,7 @@ TAccuracyView::TAccuracyView(AppState& state, SettingsFile& settings, QWidget* p
   });
 }
 
-QTableView* TAccuracyView::NewTable(TextTableModel* model) {
+QTableView* AccuracyView::NewTable(TextTableModel* model) {
   auto* table = new QTableView(this);
   table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -96,7 +96,7 @@ QTableView* TAccuracyView::NewTable(TextTableModel* model) {
   return table;
 }
 
-void TAccuracyView::Refresh() {
+void AccuracyView::Refresh() {
   const AccuracyTables tables = CurrentAccuracyTables(state_);
   SummaryLabel->setText(QString::fromStdString(tables.summary));
   shownNet_ = tables.net;
@@ -105,7 +105,7 @@ void TAccuracyView::Refresh() {
   for (QTableView* table : {PointsTable, SectionsTable}) table->resizeColumnsToContents();
 }
 
-void TAccuracyView::SigmaEditFinished() {
+void AccuracyView::SigmaEditFinished() {
   if (!SetSigmaPerSetup(state_, SigmaEdit->text().toStdString())) {
     SigmaEdit->setText(QString::fromStdString(FormatGeneral(state_.SigmaPerSetup)));
     return;
@@ -115,11 +115,11 @@ void TAccuracyView::SigmaEditFinished() {
   emit sigmaChanged();
 }
 
-void TAccuracyView::btnCopyPointsClick() { CopyTable(*PointsTable, *points_, true); }
+void AccuracyView::btnCopyPointsClick() { CopyTable(*PointsTable, *points_, true); }
 
-void TAccuracyView::btnCopySectionsClick() { CopyTable(*SectionsTable, *sections_, true); }
+void AccuracyView::btnCopySectionsClick() { CopyTable(*SectionsTable, *sections_, true); }
 
-void TAccuracyView::CopyTable(const QTableView& table, const TextTableModel& model, bool whole) {
+void AccuracyView::CopyTable(const QTableView& table, const TextTableModel& model, bool whole) {
   std::vector<std::vector<std::string>> rows;
   const QModelIndexList selected = table.selectionModel()->selectedIndexes();
   if (whole || selected.isEmpty()) {
@@ -128,7 +128,8 @@ void TAccuracyView::CopyTable(const QTableView& table, const TextTableModel& mod
   } else {
     // The selected cells row by row, in table order.
     std::map<int, std::map<int, std::string>> cells;
-    for (const QModelIndex& index : selected) cells[index.row()][index.column()] = model.Rows()[index.row()][index.column()];
+    for (const QModelIndex& index : selected)
+      cells[index.row()][index.column()] = model.Rows()[index.row()][index.column()];
     for (const auto& [row, columns] : cells) {
       rows.emplace_back();
       for (const auto& [column, text] : columns) rows.back().push_back(text);
@@ -137,7 +138,7 @@ void TAccuracyView::CopyTable(const QTableView& table, const TextTableModel& mod
   QApplication::clipboard()->setText(QString::fromStdString(AccuracyCopyText(rows)));
 }
 
-bool TAccuracyView::eventFilter(QObject* watched, QEvent* event) {
+bool AccuracyView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
     if (watched == PointsTable) CopyTable(*PointsTable, *points_, false);
     if (watched == SectionsTable) CopyTable(*SectionsTable, *sections_, false);
@@ -146,7 +147,7 @@ bool TAccuracyView::eventFilter(QObject* watched, QEvent* event) {
   return QDockWidget::eventFilter(watched, event);
 }
 
-void TAccuracyView::SectionsTableClick(const QModelIndex& index) {
+void AccuracyView::SectionsTableClick(const QModelIndex& index) {
   if (!index.isValid() || shownNet_ < 0) return;
   emit sectionChosen(shownNet_, index.row());
 }

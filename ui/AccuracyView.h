@@ -17,11 +17,11 @@ namespace korvado {
 
 class SettingsFile;
 
-class TAccuracyView : public QDockWidget {
+class AccuracyView : public QDockWidget {
   Q_OBJECT
  public:
   // Reads [Adjustment] SigmaPerSetup from the settings file into the state.
-  TAccuracyView(AppState& state, SettingsFile& settings, QWidget* parent);
+  AccuracyView(AppState& state, SettingsFile& settings, QWidget* parent);
 
   QLineEdit* SigmaEdit;
   QPushButton* btnLeastSquares;

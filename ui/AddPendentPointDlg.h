@@ -39,7 +39,7 @@ class TAddPendentPointDlg : public QDialog {
   void FindPPListViewEdited(QTreeWidgetItem* item, int column);
 
  protected:
-  void showEvent(QShowEvent* event) override;  // FormShow
+  void showEvent(QShowEvent* event) override;                  // FormShow
   bool eventFilter(QObject* watched, QEvent* event) override;  // EditFindPPKeyDown
   void done(int result) override;
 

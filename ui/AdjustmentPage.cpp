@@ -20,7 +20,7 @@ constexpr int kSigmaColumn = 4;
 
 }  // namespace
 
-TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+AdjustmentPage::AdjustmentPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
   EquateListView = new QTreeWidget(this);
   EquateListView->setRootIsDecorated(false);
   EquateListView->header()->setStretchLastSection(false);
@@ -41,7 +41,8 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(par
   btnLeastSquares->setMinimumWidth(1);
   auto* buttons = new QHBoxLayout(Panel3);
   buttons->setContentsMargins(4, 4, 4, 4);
-  for (QPushButton* button : {btnUpDateSeries, btnInputAltitude, btnEquate, btnLeastSquares}) buttons->addWidget(button);
+  for (QPushButton* button : {btnUpDateSeries, btnInputAltitude, btnEquate, btnLeastSquares})
+    buttons->addWidget(button);
   buttons->addStretch(1);
 
   auto* layout = new QVBoxLayout(this);
@@ -49,48 +50,49 @@ TAdjustmentPage::TAdjustmentPage(AppState& state, QWidget* parent) : QWidget(par
   layout->addWidget(EquateListView, 1);
   layout->addWidget(Panel3);
 
-  ConnectCommand(btnUpDateSeries, &QPushButton::clicked, this, &TAdjustmentPage::btnUpDateSeriesClick);
-  ConnectCommand(btnInputAltitude, &QPushButton::clicked, this, &TAdjustmentPage::btnInputAltitudeClick);
-  ConnectCommand(btnEquate, &QPushButton::clicked, this, &TAdjustmentPage::btnEquateClick);
-  ConnectCommand(btnLeastSquares, &QPushButton::clicked, this, &TAdjustmentPage::btnLeastSquaresClick);
+  ConnectCommand(btnUpDateSeries, &QPushButton::clicked, this, &AdjustmentPage::btnUpDateSeriesClick);
+  ConnectCommand(btnInputAltitude, &QPushButton::clicked, this, &AdjustmentPage::btnInputAltitudeClick);
+  ConnectCommand(btnEquate, &QPushButton::clicked, this, &AdjustmentPage::btnEquateClick);
+  ConnectCommand(btnLeastSquares, &QPushButton::clicked, this, &AdjustmentPage::btnLeastSquaresClick);
 }
 
-TOriginAltitudeForm& TAdjustmentPage::OriginAltitudeForm() {
+TOriginAltitudeForm& AdjustmentPage::OriginAltitudeForm() {
   if (!originAltitudeForm_) originAltitudeForm_ = new TOriginAltitudeForm(window());
   return *originAltitudeForm_;
 }
 
 // The point table starts again at zero; the benchmark elevations are asked for at once.
-void TAdjustmentPage::btnUpDateSeriesClick() {
+void AdjustmentPage::btnUpDateSeriesClick() {
   if (!RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })) return;
   btnInputAltitudeClick();
 }
 
-void TAdjustmentPage::btnInputAltitudeClick() {
+void AdjustmentPage::btnInputAltitudeClick() {
   const StepRecorder step(state_, "ввод отметок исходных пунктов");
   const std::optional<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
   if (!content) return;
   TOriginAltitudeForm& dialog = OriginAltitudeForm();
-  dialog.FormShow(*content, [this](const std::vector<AltitudeRow>& rows) { return ApplyOriginAltitudes(state_, rows); });
+  dialog.FormShow(*content,
+                  [this](const std::vector<AltitudeRow>& rows) { return ApplyOriginAltitudes(state_, rows); });
   if (dialog.exec() != QDialog::Accepted) CancelOriginAltitudes(state_);
 }
 
 // A loop over its tolerance points at a blunder, but the surveyor may still
 // want the adjustment: it is said in the status bar and the adjustment goes on.
-void TAdjustmentPage::WarnOfFailingLoops() {
+void AdjustmentPage::WarnOfFailingLoops() {
   if (const std::string warning = FailingLoopsWarning(state_); !warning.empty())
     emit statusMessage(QString::fromStdString(warning));
 }
 
-void TAdjustmentPage::btnEquateClick() {
+void AdjustmentPage::btnEquateClick() {
   WarnOfFailingLoops();
   const StepRecorder step(state_, "уравнивание сети");
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 
-void TAdjustmentPage::ShowClosedData() { EquateListView->clear(); }
+void AdjustmentPage::ShowClosedData() { EquateListView->clear(); }
 
-void TAdjustmentPage::btnLeastSquaresClick() {
+void AdjustmentPage::btnLeastSquaresClick() {
   WarnOfFailingLoops();
   const StepRecorder step(state_, "уравнивание по МНК");
   const std::optional<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
@@ -99,7 +101,7 @@ void TAdjustmentPage::btnLeastSquaresClick() {
   emit leastSquaresShown();
 }
 
-void TAdjustmentPage::FillEquateRows(const std::vector<EquateRow>& rows) {
+void AdjustmentPage::FillEquateRows(const std::vector<EquateRow>& rows) {
   EquateListView->clear();
   for (const EquateRow& row : rows) {
     auto* item = new QTreeWidgetItem(EquateListView);
@@ -110,7 +112,7 @@ void TAdjustmentPage::FillEquateRows(const std::vector<EquateRow>& rows) {
   }
 }
 
-void TAdjustmentPage::ShowEquateView(const EquateView& view) {
+void AdjustmentPage::ShowEquateView(const EquateView& view) {
   FillEquateRows(view.rows);
   EquateListView->setColumnHidden(kSigmaColumn, true);
   QTreeWidgetItem* header = EquateListView->headerItem();
@@ -118,7 +120,7 @@ void TAdjustmentPage::ShowEquateView(const EquateView& view) {
   header->setText(3, QString::fromStdString(view.errorCaption));
 }
 
-void TAdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
+void AdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
   FillEquateRows(view.rows);
   for (int r = 0; r < EquateListView->topLevelItemCount() && r < static_cast<int>(view.sigmas.size()); ++r) {
     QTreeWidgetItem* item = EquateListView->topLevelItem(r);

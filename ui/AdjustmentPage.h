@@ -9,17 +9,17 @@
 #include <QWidget>
 
 #include "AdjustmentCommands.h"
-#include "LeastSquaresCommands.h"
 #include "AppState.h"
+#include "LeastSquaresCommands.h"
 
 namespace korvado {
 
 class TOriginAltitudeForm;
 
-class TAdjustmentPage : public QWidget {
+class AdjustmentPage : public QWidget {
   Q_OBJECT
  public:
-  explicit TAdjustmentPage(AppState& state, QWidget* parent = nullptr);
+  explicit AdjustmentPage(AppState& state, QWidget* parent = nullptr);
 
   // No data: no point table shown.
   void ShowClosedData();

@@ -52,7 +52,8 @@ void Autosave::Tick() {
     WriteRecoveryCopy(state_, folder_.toStdString(), id_.toStdString(), QCoreApplication::applicationPid());
     written_ = true;
   } catch (const std::exception& error) {
-    emit Failed(QStringLiteral("Не удалось записать копию для восстановления: %1").arg(QString::fromUtf8(error.what())));
+    emit Failed(
+        QStringLiteral("Не удалось записать копию для восстановления: %1").arg(QString::fromUtf8(error.what())));
   }
 }
 

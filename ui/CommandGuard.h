@@ -21,9 +21,9 @@ void RunGuarded(Command&& command) {
 
 // Connects a signal to a handler without arguments, inside the guard.
 template <class Sender, class Signal, class Receiver>
-QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, Receiver* receiver,
-                                       void (Receiver::*handler)()) {
-  return QObject::connect(sender, signal, receiver, [receiver, handler] { RunGuarded([&] { (receiver->*handler)(); }); });
+QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, Receiver* receiver, void (Receiver::*handler)()) {
+  return QObject::connect(sender, signal, receiver,
+                          [receiver, handler] { RunGuarded([&] { (receiver->*handler)(); }); });
 }
 
 }  // namespace korvado

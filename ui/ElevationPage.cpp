@@ -15,8 +15,8 @@
 
 namespace korvado {
 
-TElevationPage::TElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
-                               QWidget* parent)
+ElevationPage::ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
+                             QWidget* parent)
     : QWidget(parent), state_(state) {
   Splitter3 = new QSplitter(Qt::Horizontal, this);
   Splitter3->setChildrenCollapsible(false);
@@ -64,16 +64,16 @@ TElevationPage::TElevationPage(AppState& state, QAction* acSelectAltitudeTable, 
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(action);
   }
-  ConnectCommand(btnUpDateTree, &QPushButton::clicked, this, &TElevationPage::btnUpDateTreeClick);
-  ConnectCommand(AltitudeTree, &QTreeWidget::currentItemChanged, this, &TElevationPage::AltitudeTreeChange);
-  ConnectCommand(btnNetReport, &QPushButton::clicked, this, &TElevationPage::btnNetReportClick);
-  ConnectCommand(acSelectAltitudeTable, &QAction::triggered, this, &TElevationPage::acSelectAltitudeTableExecute);
-  ConnectCommand(acCopyFromAltitudeTable, &QAction::triggered, this, &TElevationPage::acCopyFromAltitudeTableExecute);
-  connect(AltitudeStrGrid, &QTableWidget::cellClicked, this, &TElevationPage::tableClicked);
+  ConnectCommand(btnUpDateTree, &QPushButton::clicked, this, &ElevationPage::btnUpDateTreeClick);
+  ConnectCommand(AltitudeTree, &QTreeWidget::currentItemChanged, this, &ElevationPage::AltitudeTreeChange);
+  ConnectCommand(btnNetReport, &QPushButton::clicked, this, &ElevationPage::btnNetReportClick);
+  ConnectCommand(acSelectAltitudeTable, &QAction::triggered, this, &ElevationPage::acSelectAltitudeTableExecute);
+  ConnectCommand(acCopyFromAltitudeTable, &QAction::triggered, this, &ElevationPage::acCopyFromAltitudeTableExecute);
+  connect(AltitudeStrGrid, &QTableWidget::cellClicked, this, &ElevationPage::tableClicked);
 }
 
 // The tree shows the nets as they are now; it is not rebuilt by itself when they change.
-void TElevationPage::btnUpDateTreeClick() {
+void ElevationPage::btnUpDateTreeClick() {
   AltitudeTree->clear();
   for (const TreeNetNode& net : korvado::AltitudeTree(state_)) {
     auto* netNode = new QTreeWidgetItem(AltitudeTree, {QString::fromStdString(net.caption)});
@@ -87,14 +87,14 @@ void TElevationPage::btnUpDateTreeClick() {
   AltitudeTree->setFocus();
 }
 
-void TElevationPage::AltitudeTreeChange() {
+void ElevationPage::AltitudeTreeChange() {
   const NodePlace place = PlaceOf(AltitudeTree->currentItem());
   ShowRows(AltitudeTableForNode(state_, place.net, place.section));
 }
 
 // The report comes from the net's own sections, so a tree left stale by later
 // edits cannot mix in other sections; the selection still ends on the last section node.
-void TElevationPage::btnNetReportClick() {
+void ElevationPage::btnNetReportClick() {
   QTreeWidgetItem* netNode = AltitudeTree->currentItem();
   const NodePlace place = PlaceOf(netNode);
   if (place.net < 0 || place.section >= 0) return;
@@ -109,7 +109,7 @@ void TElevationPage::btnNetReportClick() {
   ShowRows(std::move(*report));
 }
 
-void TElevationPage::acSelectAltitudeTableExecute() {
+void ElevationPage::acSelectAltitudeTableExecute() {
   AltitudeStrGrid->clearSelection();
   const int rows = AltitudeStrGrid->rowCount();
   const int columns = AltitudeStrGrid->columnCount();
@@ -117,7 +117,7 @@ void TElevationPage::acSelectAltitudeTableExecute() {
   AltitudeStrGrid->setRangeSelected(QTableWidgetSelectionRange(0, 0, rows - 1, columns - 1), true);
 }
 
-void TElevationPage::acCopyFromAltitudeTableExecute() {
+void ElevationPage::acCopyFromAltitudeTableExecute() {
   const QList<QTableWidgetSelectionRange> ranges = AltitudeStrGrid->selectedRanges();
   QTableWidgetSelectionRange block;
   if (!ranges.isEmpty()) {
@@ -135,7 +135,7 @@ void TElevationPage::acCopyFromAltitudeTableExecute() {
 }
 
 // The tree is refilled first when it does not match the nets (or is not built yet).
-void TElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& sections) {
+void ElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& sections) {
   const TNetList& nets = state_.Nets;
   if (net < 0 || net >= nets.NetCount() || sections.empty()) return;
   const bool stale = AltitudeTree->topLevelItemCount() != nets.NetCount() ||
@@ -149,14 +149,14 @@ void TElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& secti
     if (QTreeWidgetItem* node = netNode->child(s)) node->setSelected(true);
 }
 
-TElevationPage::NodePlace TElevationPage::PlaceOf(QTreeWidgetItem* node) const {
+ElevationPage::NodePlace ElevationPage::PlaceOf(QTreeWidgetItem* node) const {
   if (!node) return {};
   if (QTreeWidgetItem* parent = node->parent())
     return {AltitudeTree->indexOfTopLevelItem(parent), parent->indexOfChild(node)};
   return {AltitudeTree->indexOfTopLevelItem(node), -1};
 }
 
-void TElevationPage::ShowRows(std::vector<ElevationRow> rows) {
+void ElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   shownRows_ = std::move(rows);
   AltitudeStrGrid->clearContents();
   AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));

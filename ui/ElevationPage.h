@@ -16,12 +16,12 @@
 
 namespace korvado {
 
-class TElevationPage : public QWidget {
+class ElevationPage : public QWidget {
   Q_OBJECT
  public:
   // Takes the main window's actions acSelectAltitudeTable and acCopyFromAltitudeTable into ToolBar2.
-  TElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
-                 QWidget* parent = nullptr);
+  ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QAction* acCopyFromAltitudeTable,
+                QWidget* parent = nullptr);
 
   QSplitter* Splitter3;
   QTreeWidget* AltitudeTree;

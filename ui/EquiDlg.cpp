@@ -137,8 +137,7 @@ void TEquiDlg::btnAddClick() {
 }
 
 void TEquiDlg::showEvent(QShowEvent* event) {
-  if (QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  if (QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().center() - rect().center());
   QDialog::showEvent(event);
 }
 

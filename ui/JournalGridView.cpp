@@ -25,7 +25,7 @@ bool IsTypedChar(const QString& text) {
 
 }  // namespace
 
-TCellEditor::TCellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent)
+CellEditor::CellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent)
     : QLineEdit(parent), grid_(grid), column_(index.column()) {
   setFrame(false);
   const int limit = CellTextLimit(grid, column_);
@@ -33,12 +33,12 @@ TCellEditor::TCellEditor(JournalGrid grid, const QModelIndex& index, QWidget* pa
   setReadOnly(IsComputedCell(grid, index.row(), column_));
 }
 
-bool TCellEditor::Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed) {
+bool CellEditor::Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed) {
   if (!IsTypedChar(typed)) return true;
   return CellAcceptsChar(grid, column, keptText.toStdString(), FirstChar(typed));
 }
 
-void TCellEditor::keyPressEvent(QKeyEvent* event) {
+void CellEditor::keyPressEvent(QKeyEvent* event) {
   QString kept = text();
   if (hasSelectedText()) kept.remove(selectionStart(), selectedText().size());
   if (!Accepts(grid_, column_, kept, event->text())) {
@@ -48,17 +48,17 @@ void TCellEditor::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-TCellDelegate::TCellDelegate(JournalGrid grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
+CellDelegate::CellDelegate(JournalGrid grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}
 
-QWidget* TCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
-  auto* editor = new TCellEditor(grid_, index, parent);
+QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const {
+  auto* editor = new CellEditor(grid_, index, parent);
   emit editorCreated(editor, index);
   return editor;
 }
 
-void TCellDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
+void CellDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const {}
 
-bool TCellDelegate::eventFilter(QObject* object, QEvent* event) {
+bool CellDelegate::eventFilter(QObject* object, QEvent* event) {
   // A message box about the text being typed takes the focus for a moment;
   // the edit goes on when the box closes.
   if (event->type() == QEvent::FocusOut) {
@@ -68,10 +68,10 @@ bool TCellDelegate::eventFilter(QObject* object, QEvent* event) {
   return QStyledItemDelegate::eventFilter(object, event);
 }
 
-TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent) : QTableView(parent), grid_(grid) {
-  auto* delegate = new TCellDelegate(grid, this);
+JournalGridView::JournalGridView(JournalGrid grid, QWidget* parent) : QTableView(parent), grid_(grid) {
+  auto* delegate = new CellDelegate(grid, this);
   setItemDelegate(delegate);
-  connect(delegate, &TCellDelegate::editorCreated, this, &TJournalGridView::EditorCreated);
+  connect(delegate, &CellDelegate::editorCreated, this, &JournalGridView::EditorCreated);
   setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
   setSelectionMode(ContiguousSelection);
   setSelectionBehavior(SelectItems);
@@ -87,21 +87,22 @@ TJournalGridView::TJournalGridView(JournalGrid grid, QWidget* parent) : QTableVi
   horizontalHeader()->setMinimumSectionSize(8);
 }
 
-void TJournalGridView::SelectCell(int row, int column) {
+void JournalGridView::SelectCell(int row, int column) {
   const QModelIndex index = model()->index(row, column);
   if (!index.isValid()) return;
   selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
   scrollTo(index);
 }
 
-void TJournalGridView::EditorCreated(TCellEditor* editor, const QModelIndex& index) {
+void JournalGridView::EditorCreated(CellEditor* editor, const QModelIndex& index) {
   editor_ = editor;
   editIndex_ = index;
   originalText_ = index.data().toString();
-  connect(editor, &QLineEdit::textEdited, this, [this, index](const QString& text) { emit cellTextEdited(index, text); });
+  connect(editor, &QLineEdit::textEdited, this,
+          [this, index](const QString& text) { emit cellTextEdited(index, text); });
 }
 
-void TJournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+void JournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
   EditEnd how = EditEnd::Elsewhere;
   if (hint == QAbstractItemDelegate::SubmitModelCache && !movingCurrent_) how = EditEnd::Enter;
   if (hint == QAbstractItemDelegate::RevertModelCache) how = EditEnd::Escape;
@@ -116,14 +117,14 @@ void TJournalGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEd
   if (index.isValid()) emit editFinished(index, how);
 }
 
-void TJournalGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+void JournalGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
   movingCurrent_ = true;
   QTableView::currentChanged(current, previous);
   movingCurrent_ = false;
   if (current != previous) emit currentCellChanged();
 }
 
-void TJournalGridView::keyPressEvent(QKeyEvent* event) {
+void JournalGridView::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   // The vertical keys neither end an edit nor move the cursor while one is open.
   if (IsEditing() && (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
@@ -136,7 +137,7 @@ void TJournalGridView::keyPressEvent(QKeyEvent* event) {
   }
   // A key the cell refuses neither opens the editor nor searches the column.
   if (!IsEditing() && currentIndex().isValid() && IsTypedChar(event->text()) &&
-      !TCellEditor::Accepts(grid_, currentIndex().column(), QString(), event->text())) {
+      !CellEditor::Accepts(grid_, currentIndex().column(), QString(), event->text())) {
     event->accept();
     return;
   }

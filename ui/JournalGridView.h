@@ -14,10 +14,10 @@
 
 namespace korvado {
 
-class TCellEditor : public QLineEdit {
+class CellEditor : public QLineEdit {
   Q_OBJECT
  public:
-  TCellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent);
+  CellEditor(JournalGrid grid, const QModelIndex& index, QWidget* parent);
 
   // Whether the typed text would be taken by the cell's column (Enter and Backspace always are).
   static bool Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed);
@@ -30,17 +30,17 @@ class TCellEditor : public QLineEdit {
   int column_;
 };
 
-class TCellDelegate : public QStyledItemDelegate {
+class CellDelegate : public QStyledItemDelegate {
   Q_OBJECT
  public:
-  TCellDelegate(JournalGrid grid, QObject* parent);
+  CellDelegate(JournalGrid grid, QObject* parent);
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   // Cells are written key by key; closing the editor writes nothing more.
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
  signals:
   // Before the editor receives the key that opened it, so that no keystroke is missed.
-  void editorCreated(korvado::TCellEditor* editor, const QModelIndex& index) const;
+  void editorCreated(korvado::CellEditor* editor, const QModelIndex& index) const;
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
@@ -49,16 +49,16 @@ class TCellDelegate : public QStyledItemDelegate {
   JournalGrid grid_;
 };
 
-class TJournalGridView : public QTableView {
+class JournalGridView : public QTableView {
   Q_OBJECT
  public:
   enum class EditEnd { Enter, Escape, Elsewhere };
 
-  TJournalGridView(JournalGrid grid, QWidget* parent = nullptr);
+  JournalGridView(JournalGrid grid, QWidget* parent = nullptr);
 
   JournalGrid Grid() const { return grid_; }
   bool IsEditing() const { return state() == EditingState; }
-  TCellEditor* Editor() const { return editor_; }
+  CellEditor* Editor() const { return editor_; }
   // The cell's text when its editor opened.
   const QString& OriginalText() const { return originalText_; }
   // The editor's text when it closed, for editFinished.
@@ -72,7 +72,7 @@ class TJournalGridView : public QTableView {
 
  signals:
   void cellTextEdited(const QModelIndex& index, const QString& text);
-  void editFinished(const QModelIndex& index, korvado::TJournalGridView::EditEnd how);
+  void editFinished(const QModelIndex& index, korvado::JournalGridView::EditEnd how);
   void currentCellChanged();
 
  protected:
@@ -81,10 +81,10 @@ class TJournalGridView : public QTableView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void EditorCreated(TCellEditor* editor, const QModelIndex& index);
+  void EditorCreated(CellEditor* editor, const QModelIndex& index);
 
   JournalGrid grid_;
-  QPointer<TCellEditor> editor_;
+  QPointer<CellEditor> editor_;
   QModelIndex editIndex_;
   QString originalText_;
   QString finishedText_;

@@ -19,7 +19,7 @@ namespace korvado {
 
 namespace {
 
-using EditEnd = TJournalGridView::EditEnd;
+using EditEnd = JournalGridView::EditEnd;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
 
@@ -36,14 +36,14 @@ bool WriteWhileTyping(Write&& write) {
 
 }  // namespace
 
-TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent)
+JournalPage::JournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent)
     : QWidget(parent),
       state_(state),
       acInputMode_(acInputMode),
       acTechTableKor_(acTechTableKor),
-      mainModel_(new TMainGridModel(state.Journal, this)),
-      detailModel_(new TReadingGridModel(state.Journal, ReadingLayout::Precise, this)),
-      techModel_(new TReadingGridModel(state.Journal, ReadingLayout::Technical, this)) {
+      mainModel_(new MainGridModel(state.Journal, this)),
+      detailModel_(new ReadingGridModel(state.Journal, ReadingLayout::Precise, this)),
+      techModel_(new ReadingGridModel(state.Journal, ReadingLayout::Technical, this)) {
   Splitter1 = new QSplitter(Qt::Horizontal, this);
   Splitter1->setChildrenCollapsible(false);
   MainStringGrid = MakeGrid(JournalGrid::Main, mainModel_, Splitter1);
@@ -61,7 +61,7 @@ TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTec
   DetailStringGrid->setObjectName("DetailStringGrid");
   TechStringGrid = MakeGrid(JournalGrid::Technical, techModel_, PanelDT);
   TechStringGrid->setObjectName("TechStringGrid");
-  for (TJournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
+  for (JournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
     panelLayout->addWidget(grid);
   }
   Splitter1->addWidget(MainStringGrid);
@@ -74,43 +74,41 @@ TJournalPage::TJournalPage(AppState& state, QAction* acInputMode, QAction* acTec
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(Splitter1);
 
-  connect(MainStringGrid, &TJournalGridView::cellTextEdited, this, &TJournalPage::MainStringGridSetEditText);
-  connect(MainStringGrid, &TJournalGridView::editFinished, this, &TJournalPage::MainStringGridEditDone);
-  ConnectCommand(MainStringGrid, &TJournalGridView::currentCellChanged, this, &TJournalPage::MainStringGridClick);
+  connect(MainStringGrid, &JournalGridView::cellTextEdited, this, &JournalPage::MainStringGridSetEditText);
+  connect(MainStringGrid, &JournalGridView::editFinished, this, &JournalPage::MainStringGridEditDone);
+  ConnectCommand(MainStringGrid, &JournalGridView::currentCellChanged, this, &JournalPage::MainStringGridClick);
   MainStringGrid->SetKeyDownHandler([this](int key) { return MainStringGridKeyDown(key); });
-  for (TJournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
-    connect(grid, &TJournalGridView::cellTextEdited, this,
+  for (JournalGridView* grid : {DetailStringGrid, TechStringGrid}) {
+    connect(grid, &JournalGridView::cellTextEdited, this,
             [this, grid](const QModelIndex& index, const QString& text) { ReadingGridSetEditText(grid, index, text); });
-    connect(grid, &TJournalGridView::editFinished, this,
+    connect(grid, &JournalGridView::editFinished, this,
             [this, grid](const QModelIndex& index, EditEnd how) { ReadingGridEditDone(grid, index, how); });
     grid->SetKeyDownHandler([this, grid](int key) { return ReadingGridKeyDown(grid, key); });
   }
   ShowData(false);
 }
 
-TJournalGridView* TJournalPage::MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent) {
-  auto* view = new TJournalGridView(grid, parent);
+JournalGridView* JournalPage::MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent) {
+  auto* view = new JournalGridView(grid, parent);
   view->setModel(model);
   return view;
 }
 
-int32_t TJournalPage::CurrentRecord() const {
+int32_t JournalPage::CurrentRecord() const {
   const QModelIndex current = MainStringGrid->currentIndex();
   if (!current.isValid() || current.row() >= state_.Journal.RecordCount()) return -1;
   return current.row();
 }
 
-void TJournalPage::SelectMainCell(int32_t record, int column) { MainStringGrid->SelectCell(record, column); }
+void JournalPage::SelectMainCell(int32_t record, int column) { MainStringGrid->SelectCell(record, column); }
 
-TJournalGridView* TJournalPage::ReadingGrid() const {
+JournalGridView* JournalPage::ReadingGrid() const {
   return acTechTableKor_->isChecked() ? TechStringGrid : DetailStringGrid;
 }
 
-TReadingGridModel* TJournalPage::ReadingModel() const {
-  return acTechTableKor_->isChecked() ? techModel_ : detailModel_;
-}
+ReadingGridModel* JournalPage::ReadingModel() const { return acTechTableKor_->isChecked() ? techModel_ : detailModel_; }
 
-void TJournalPage::ShowData(bool open) {
+void JournalPage::ShowData(bool open) {
   dataShown_ = open;
   MainStringGrid->setVisible(open);
   PanelDT->setVisible(open);
@@ -119,19 +117,19 @@ void TJournalPage::ShowData(bool open) {
   if (open) ApplyPanelDtWidth();
 }
 
-void TJournalPage::ShowOpenData() {
+void JournalPage::ShowOpenData() {
   ShowData(true);
   RefillMainGrid();
   SelectMainCell(0, 0);
   MainStringGridClick();
 }
 
-void TJournalPage::SetPanelDtWidth(int width) {
+void JournalPage::SetPanelDtWidth(int width) {
   panelDtWidth_ = width;
   ApplyPanelDtWidth();
 }
 
-void TJournalPage::ApplyPanelDtWidth() {
+void JournalPage::ApplyPanelDtWidth() {
   const int total = Splitter1->width() - Splitter1->handleWidth();
   if (total > panelDtWidth_) Splitter1->setSizes({total - panelDtWidth_, panelDtWidth_});
 }
@@ -151,22 +149,26 @@ constexpr int kMinColumnWidth = 20;
 constexpr int kNameChars = 10;
 constexpr int kNoteChars = 16;
 
-int TitleWidth(const TJournalGridView* grid, int column) {
-  return grid->horizontalHeader()->sectionSizeHint(column);
-}
+int TitleWidth(const JournalGridView* grid, int column) { return grid->horizontalHeader()->sectionSizeHint(column); }
 
-int DefaultColumnWidth(const TJournalGridView* grid, int column) {
+int DefaultColumnWidth(const JournalGridView* grid, int column) {
   QString widest;
   if (grid->Grid() == JournalGrid::Main) {
-    if (column == kMainSetups) widest = WidestSetups();
-    else if (column == kMainHeight) widest = WidestHeight();
-    else widest = QString(column == kMainNote ? kNoteChars : kNameChars, QLatin1Char('W'));
+    if (column == kMainSetups)
+      widest = WidestSetups();
+    else if (column == kMainHeight)
+      widest = WidestHeight();
+    else
+      widest = QString(column == kMainNote ? kNoteChars : kNameChars, QLatin1Char('W'));
   } else {
     const int heightColumn = grid->Grid() == JournalGrid::Detail ? ReadingHeightColumn(ReadingLayout::Precise)
                                                                  : ReadingHeightColumn(ReadingLayout::Technical);
-    if (column == 0) widest = QString(kNameChars, QLatin1Char('W'));
-    else if (column == heightColumn) widest = WidestHeight();
-    else widest = WidestReading();
+    if (column == 0)
+      widest = QString(kNameChars, QLatin1Char('W'));
+    else if (column == heightColumn)
+      widest = WidestHeight();
+    else
+      widest = WidestReading();
   }
   return std::max(TitleWidth(grid, column), CellWidthFor(grid, widest));
 }
@@ -176,7 +178,7 @@ int ScreenWidth() {
   return screen ? screen->availableGeometry().width() : 4096;
 }
 
-int SumOfColumns(const TJournalGridView* grid) {
+int SumOfColumns(const JournalGridView* grid) {
   int sum = grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth();
   for (int c = 0; c < grid->model()->columnCount(); ++c) sum += grid->columnWidth(c);
   return sum;
@@ -184,43 +186,45 @@ int SumOfColumns(const TJournalGridView* grid) {
 
 }  // namespace
 
-void TJournalPage::RestoreColumnWidths(const SettingsFile& ini) {
+void JournalPage::RestoreColumnWidths(const SettingsFile& ini) {
   const int widest = ScreenWidth();
-  for (TJournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
+  for (JournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
     for (int c = 0; c < grid->model()->columnCount(); ++c)
-      grid->setColumnWidth(c, ini.ReadBounded(kColumnSection, ColumnKey(grid->Grid(), c),
-                                              DefaultColumnWidth(grid, c), kMinColumnWidth, widest));
+      grid->setColumnWidth(c, ini.ReadBounded(kColumnSection, ColumnKey(grid->Grid(), c), DefaultColumnWidth(grid, c),
+                                              kMinColumnWidth, widest));
   const int readings = std::max(SumOfColumns(DetailStringGrid), SumOfColumns(TechStringGrid));
   SetPanelDtWidth(ini.ReadBounded(kColumnSection, QStringLiteral("dtWidth"), readings, kMinColumnWidth, widest));
 }
 
-void TJournalPage::SaveColumnWidths(SettingsFile& ini) const {
-  for (TJournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
+void JournalPage::SaveColumnWidths(SettingsFile& ini) const {
+  for (JournalGridView* grid : {MainStringGrid, DetailStringGrid, TechStringGrid})
     for (int c = 0; c < grid->model()->columnCount(); ++c)
       ini.WriteInteger(kColumnSection, ColumnKey(grid->Grid(), c), grid->columnWidth(c));
   ini.WriteInteger(kColumnSection, QStringLiteral("dtWidth"), PanelDtWidth());
 }
 
-int TJournalPage::ColumnsWidth() const { return SumOfColumns(MainStringGrid) + Splitter1->handleWidth() + panelDtWidth_; }
+int JournalPage::ColumnsWidth() const {
+  return SumOfColumns(MainStringGrid) + Splitter1->handleWidth() + panelDtWidth_;
+}
 
-void TJournalPage::showEvent(QShowEvent* event) {
+void JournalPage::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   ApplyPanelDtWidth();
 }
 
-void TJournalPage::RefillMainGrid() { mainModel_->Refill(); }
+void JournalPage::RefillMainGrid() { mainModel_->Refill(); }
 
-void TJournalPage::MainStringGridClick() {
+void JournalPage::MainStringGridClick() {
   const int32_t record = CurrentRecord();
   ReadingModel()->Refresh(record);
 }
 
-void TJournalPage::acAddExecute() {
+void JournalPage::acAddExecute() {
   if (!MainStringGrid->hasFocus()) return;
   AddRecordAtEnd();
 }
 
-void TJournalPage::AddRecordAtEnd() {
+void JournalPage::AddRecordAtEnd() {
   const StepRecorder step(state_, StepName("добавление записи", state_.Journal.RecordCount() + 1));
   const int32_t record = AppendJournalRecord(state_);
   if (record < 0) return;
@@ -230,7 +234,7 @@ void TJournalPage::AddRecordAtEnd() {
   MainStringGridClick();
 }
 
-void TJournalPage::acInsertExecute() {
+void JournalPage::acInsertExecute() {
   if (!MainStringGrid->hasFocus()) return;
   const StepRecorder step(state_, StepName("вставка записи", CurrentRecord() + 1));
   const int32_t record = InsertJournalRecord(state_, CurrentRecord());
@@ -242,7 +246,7 @@ void TJournalPage::acInsertExecute() {
   MainStringGridClick();
 }
 
-void TJournalPage::acDeleteRecExecute() {
+void JournalPage::acDeleteRecExecute() {
   if (!MainStringGrid->hasFocus() || !CanDeleteJournalRecord(state_)) return;
   if (QMessageBox::question(this, ApplicationTitle(), QString::fromUtf8(kDeleteRecordQuestion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
@@ -254,16 +258,16 @@ void TJournalPage::acDeleteRecExecute() {
   MainStringGridClick();
 }
 
-bool TJournalPage::ConfirmHeightRecompute(bool technical) {
+bool JournalPage::ConfirmHeightRecompute(bool technical) {
   const QString formula = technical ? QStringLiteral("технического нивелирования (по основной шкале)")
                                     : QStringLiteral("высокоточного нивелирования (по двум шкалам)");
   const QString text = QStringLiteral("Превышения всех штативов и записей журнала будут пересчитаны по формуле ") +
                        formula + QStringLiteral(" и изменятся. Продолжить?");
-  return QMessageBox::question(this, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(this, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+         QMessageBox::Yes;
 }
 
-void TJournalPage::acTechTableKorExecute() {
+void JournalPage::acTechTableKorExecute() {
   const bool technical = acTechTableKor_->isChecked();
   if (TechModeSwitchChangesHeights(state_, technical) && !ConfirmHeightRecompute(technical)) {
     acTechTableKor_->setChecked(!technical);
@@ -276,23 +280,24 @@ void TJournalPage::acTechTableKorExecute() {
   MainStringGridClick();
 }
 
-void TJournalPage::MainStringGridSetEditText(const QModelIndex& index, const QString& text) {
+void JournalPage::MainStringGridSetEditText(const QModelIndex& index, const QString& text) {
   RunGuarded([&] {
     if (!WriteWhileTyping([&] { return WriteMainCell(state_, index.row(), index.column(), Utf8(text)); })) {
-      if (TCellEditor* editor = MainStringGrid->Editor())
+      if (CellEditor* editor = MainStringGrid->Editor())
         editor->setText(QString::fromStdString(MainGridText(state_.Journal, index.row(), index.column())));
     }
     MainStringGridClick();
   });
 }
 
-void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIndex& index, const QString& text) {
+void JournalPage::ReadingGridSetEditText(JournalGridView* grid, const QModelIndex& index, const QString& text) {
   RunGuarded([&] {
-    auto* model = static_cast<TReadingGridModel*>(grid->model());
+    auto* model = static_cast<ReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
-    if (!WriteWhileTyping(
-            [&] { return WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text)); })) {
-      if (TCellEditor* editor = grid->Editor())
+    if (!WriteWhileTyping([&] {
+          return WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text));
+        })) {
+      if (CellEditor* editor = grid->Editor())
         editor->setText(QString::fromStdString(ReadingGridText(state_.Journal, record, model->Layout(), index.row(),
                                                                index.column(), HeightForm::General)));
       return;
@@ -302,21 +307,24 @@ void TJournalPage::ReadingGridSetEditText(TJournalGridView* grid, const QModelIn
   });
 }
 
-void TJournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
+void JournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
-    if (how == EditEnd::Escape) WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
+    if (how == EditEnd::Escape)
+      WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
     // The cell was written key by key; its finished edit is one step.
     CommitStep(state_, StepName("правка записи", index.row() + 1));
     RefillMainGrid();
     MainStringGridClick();
-    if (how != EditEnd::Escape) CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()));
-    if (how == EditEnd::Enter && acInputMode_->isChecked()) FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
+    if (how != EditEnd::Escape)
+      CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()));
+    if (how == EditEnd::Enter && acInputMode_->isChecked())
+      FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
   });
 }
 
-void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex& index, EditEnd how) {
+void JournalPage::ReadingGridEditDone(JournalGridView* grid, const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
-    auto* model = static_cast<TReadingGridModel*>(grid->model());
+    auto* model = static_cast<ReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
     if (how == EditEnd::Escape)
       WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
@@ -329,7 +337,7 @@ void TJournalPage::ReadingGridEditDone(TJournalGridView* grid, const QModelIndex
   });
 }
 
-void TJournalPage::FollowEntryPath(const EntryTarget& target) {
+void JournalPage::FollowEntryPath(const EntryTarget& target) {
   switch (target.kind) {
     case EntryTarget::Stay:
       return;
@@ -348,13 +356,13 @@ void TJournalPage::FollowEntryPath(const EntryTarget& target) {
   }
 }
 
-bool TJournalPage::MainStringGridKeyDown(int key) {
+bool JournalPage::MainStringGridKeyDown(int key) {
   if (key != Qt::Key_Right || MainStringGrid->currentIndex().column() != kMainNote) return false;
   ReadingGrid()->setFocus();
   return true;
 }
 
-bool TJournalPage::ReadingGridKeyDown(TJournalGridView* grid, int key) {
+bool JournalPage::ReadingGridKeyDown(JournalGridView* grid, int key) {
   if (key != Qt::Key_Left || grid->currentIndex().column() != 0) return false;
   MainStringGrid->setFocus();
   return true;

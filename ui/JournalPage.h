@@ -17,27 +17,27 @@
 
 namespace korvado {
 
-class TJournalPage : public QWidget {
+class JournalPage : public QWidget {
   Q_OBJECT
  public:
   // acInputMode and acTechTableKor are the main window's checkable actions.
-  TJournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent = nullptr);
+  JournalPage(AppState& state, QAction* acInputMode, QAction* acTechTableKor, QWidget* parent = nullptr);
 
-  TJournalGridView* MainStringGrid;
-  TJournalGridView* DetailStringGrid;
-  TJournalGridView* TechStringGrid;
+  JournalGridView* MainStringGrid;
+  JournalGridView* DetailStringGrid;
+  JournalGridView* TechStringGrid;
   QWidget* PanelDT;
   QSplitter* Splitter1;
 
-  TMainGridModel* MainModel() const { return mainModel_; }
-  TReadingGridModel* DetailModel() const { return detailModel_; }
-  TReadingGridModel* TechModel() const { return techModel_; }
+  MainGridModel* MainModel() const { return mainModel_; }
+  ReadingGridModel* DetailModel() const { return detailModel_; }
+  ReadingGridModel* TechModel() const { return techModel_; }
 
   // The record of the main grid's current row; -1 when there is none.
   int32_t CurrentRecord() const;
   void SelectMainCell(int32_t record, int column);
   // The reading grid in use: TechStringGrid while the technical table is on.
-  TJournalGridView* ReadingGrid() const;
+  JournalGridView* ReadingGrid() const;
 
   // Shows the grids of open data (the reading grid by the technical table's
   // state), or hides them all while no data are open.
@@ -77,16 +77,16 @@ class TJournalPage : public QWidget {
   void showEvent(QShowEvent* event) override;
 
  private:
-  TJournalGridView* MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent);
-  TReadingGridModel* ReadingModel() const;
+  JournalGridView* MakeGrid(JournalGrid grid, QAbstractItemModel* model, QWidget* parent);
+  ReadingGridModel* ReadingModel() const;
   void ApplyPanelDtWidth();
 
   void MainStringGridSetEditText(const QModelIndex& index, const QString& text);
-  void ReadingGridSetEditText(TJournalGridView* grid, const QModelIndex& index, const QString& text);
-  void MainStringGridEditDone(const QModelIndex& index, TJournalGridView::EditEnd how);
-  void ReadingGridEditDone(TJournalGridView* grid, const QModelIndex& index, TJournalGridView::EditEnd how);
+  void ReadingGridSetEditText(JournalGridView* grid, const QModelIndex& index, const QString& text);
+  void MainStringGridEditDone(const QModelIndex& index, JournalGridView::EditEnd how);
+  void ReadingGridEditDone(JournalGridView* grid, const QModelIndex& index, JournalGridView::EditEnd how);
   bool MainStringGridKeyDown(int key);
-  bool ReadingGridKeyDown(TJournalGridView* grid, int key);
+  bool ReadingGridKeyDown(JournalGridView* grid, int key);
   void FollowEntryPath(const EntryTarget& target);
   // Switching the table recomputes the heights: asked first, No keeps the table.
   bool ConfirmHeightRecompute(bool technical);
@@ -94,9 +94,9 @@ class TJournalPage : public QWidget {
   AppState& state_;
   QAction* acInputMode_;
   QAction* acTechTableKor_;
-  TMainGridModel* mainModel_;
-  TReadingGridModel* detailModel_;
-  TReadingGridModel* techModel_;
+  MainGridModel* mainModel_;
+  ReadingGridModel* detailModel_;
+  ReadingGridModel* techModel_;
   bool dataShown_ = false;
   int panelDtWidth_ = 220;
 };

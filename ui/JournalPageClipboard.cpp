@@ -10,7 +10,7 @@
 
 namespace korvado {
 
-void TJournalPage::acPasteDataFromClipbrdExcelExecute() {
+void JournalPage::acPasteDataFromClipbrdExcelExecute() {
   const std::string text = QGuiApplication::clipboard()->text().toStdString();
   const StepRecorder step(state_, "вставка из буфера обмена");
   const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, CurrentRecord());
@@ -22,7 +22,7 @@ void TJournalPage::acPasteDataFromClipbrdExcelExecute() {
 }
 
 // Present but disabled; enabling the action is all the command needs.
-void TJournalPage::acCopyDataToClipbrdExcelExecute() {
+void JournalPage::acCopyDataToClipbrdExcelExecute() {
   const QModelIndexList rows = MainStringGrid->selectionModel()->selectedIndexes();
   int32_t first = CurrentRecord();
   int32_t last = first;

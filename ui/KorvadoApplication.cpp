@@ -48,8 +48,8 @@ bool KorvadoApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void ShowUnhandledError(const std::exception& error) {
-  QWidget* parent = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
-                                                       : QApplication::activeWindow();
+  QWidget* parent =
+      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
   QMessageBox::critical(parent, ApplicationTitle(), QString::fromStdString(error.what()), QMessageBox::Ok);
 }
 
@@ -75,8 +75,7 @@ void ApplyLocaleSeparators(const QLocale& locale) {
   // The number text knows "." and ","; any other mark falls back to ".".
   const char separator = decimal == QStringLiteral(",") ? ',' : '.';
   // The C locale groups no digits, though Qt names "," as its group mark.
-  QString group = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) ||
-                          locale.language() == QLocale::C
+  QString group = locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) || locale.language() == QLocale::C
                       ? QString()
                       : locale.groupSeparator();
   if (group == decimal) group.clear();

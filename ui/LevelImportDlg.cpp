@@ -20,14 +20,35 @@ namespace korvado {
 
 namespace {
 
-enum Column { kTick, kStart, kEnd, kMethod, kStations, kHeight, kBackSights, kForeSights, kImbalance, kFailed,
-              kIntermediate, kReason, kColumnCount };
+enum Column {
+  kTick,
+  kStart,
+  kEnd,
+  kMethod,
+  kStations,
+  kHeight,
+  kBackSights,
+  kForeSights,
+  kImbalance,
+  kFailed,
+  kIntermediate,
+  kReason,
+  kColumnCount
+};
 
 // Two-line titles keep the columns narrow enough for the reason to be seen whole.
-const char* const kHeaders[kColumnCount] = {
-    "",          "Начало",        "Конец",           "Метод",          "Стан-\nций",
-    "Превышение,\nмм", "Задние\nплечи, м", "Передние\nплечи, м", "Нера-\nвенство, м", "Не прошли\nконтроль",
-    "Проме-\nжуточных", "Почему не импортируется"};
+const char* const kHeaders[kColumnCount] = {"",
+                                            "Начало",
+                                            "Конец",
+                                            "Метод",
+                                            "Стан-\nций",
+                                            "Превышение,\nмм",
+                                            "Задние\nплечи, м",
+                                            "Передние\nплечи, м",
+                                            "Нера-\nвенство, м",
+                                            "Не прошли\nконтроль",
+                                            "Проме-\nжуточных",
+                                            "Почему не импортируется"};
 
 QString HeightText(const std::optional<double>& height) {
   if (!height) return QStringLiteral("—");
@@ -86,18 +107,30 @@ class LevelImportModel : public QAbstractTableModel {
   static QVariant Text(const LevelLinePreview& line, int column) {
     auto metres = [](double m) { return QString::fromStdString(FormatFixed(1, m)); };
     switch (column) {
-      case kStart: return QString::fromStdString(line.Start);
-      case kEnd: return QString::fromStdString(line.End);
-      case kMethod: return QString::fromStdString(line.Method);
-      case kStations: return line.Stations;
-      case kHeight: return HeightText(line.Height);
-      case kBackSights: return metres(line.BackSights);
-      case kForeSights: return metres(line.ForeSights);
-      case kImbalance: return metres(line.BackSights - line.ForeSights);
-      case kFailed: return line.FailedChecks;
-      case kIntermediate: return line.IntermediateSights;
-      case kReason: return QString::fromStdString(line.Refusal);
-      default: return {};
+      case kStart:
+        return QString::fromStdString(line.Start);
+      case kEnd:
+        return QString::fromStdString(line.End);
+      case kMethod:
+        return QString::fromStdString(line.Method);
+      case kStations:
+        return line.Stations;
+      case kHeight:
+        return HeightText(line.Height);
+      case kBackSights:
+        return metres(line.BackSights);
+      case kForeSights:
+        return metres(line.ForeSights);
+      case kImbalance:
+        return metres(line.BackSights - line.ForeSights);
+      case kFailed:
+        return line.FailedChecks;
+      case kIntermediate:
+        return line.IntermediateSights;
+      case kReason:
+        return QString::fromStdString(line.Refusal);
+      default:
+        return {};
     }
   }
 

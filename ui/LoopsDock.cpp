@@ -86,7 +86,8 @@ void LoopsDock::ShowTolerance() {
   const QSignalBlocker quiet(CoefficientEdit);
   CoefficientEdit->setValue(tolerance.Coefficient());
   CoefficientEdit->setEnabled(tolerance.levelClass == ToleranceClass::Custom);
-  FormulaLabel->setText(QStringLiteral("Допуск: ") + QString::fromStdString(ToleranceFormulaText(tolerance.Coefficient())));
+  FormulaLabel->setText(QStringLiteral("Допуск: ") +
+                        QString::fromStdString(ToleranceFormulaText(tolerance.Coefficient())));
 }
 
 void LoopsDock::btnComputeLoopsClick() {
@@ -130,7 +131,7 @@ void LoopsDock::ReadSettings() {
 void LoopsDock::WriteSettings() {
   SettingsFile& ini = host_.Settings();
   ini.WriteString(kToleranceSection, QStringLiteral("Class"),
-                QString::fromStdString(ToleranceClassKey(state_.LoopTolerance.levelClass)));
+                  QString::fromStdString(ToleranceClassKey(state_.LoopTolerance.levelClass)));
   ini.WriteDouble(kToleranceSection, QStringLiteral("Coefficient"), state_.LoopTolerance.customCoefficient);
 }
 

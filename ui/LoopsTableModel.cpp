@@ -33,8 +33,8 @@ QVariant LoopsTableModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole && index.column() != 1 && index.column() != 2 && index.column() != 7)
     return int(kNumberAlignment);
   if (role != Qt::DisplayRole) return {};
-  const std::string* cells[] = {&row->number, &row->kind,    &row->points, &row->setups,
-                                &row->misclosure, &row->allowed, &row->ratio, &row->verdict};
+  const std::string* cells[] = {&row->number,     &row->kind,    &row->points, &row->setups,
+                                &row->misclosure, &row->allowed, &row->ratio,  &row->verdict};
   return QString::fromStdString(*cells[index.column()]);
 }
 

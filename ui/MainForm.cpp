@@ -163,47 +163,47 @@ void TMainForm::CreateStatusBar() {
 void TMainForm::CreatePages() {
   PageControl1 = new QTabWidget(this);
   PageControl1->setTabPosition(QTabWidget::South);
-  JournalPage = new TJournalPage(state_, acInputMode, acTechTableKor, PageControl1);
-  NetSystemPage = new TNetSystemPage(state_, *this, PageControl1);
-  AdjustmentPage = new TAdjustmentPage(state_, PageControl1);
-  ElevationPage = new TElevationPage(state_, acSelectAltitudeTable, acCopyFromAltitudeTable, PageControl1);
+  journalPage = new JournalPage(state_, acInputMode, acTechTableKor, PageControl1);
+  netSystemPage = new NetSystemPage(state_, *this, PageControl1);
+  adjustmentPage = new AdjustmentPage(state_, PageControl1);
+  elevationPage = new ElevationPage(state_, acSelectAltitudeTable, acCopyFromAltitudeTable, PageControl1);
   // A click in the elevation table refreshes the reading grid, as a click in the main grid does.
-  ConnectCommand(ElevationPage, &TElevationPage::tableClicked, JournalPage, &TJournalPage::MainStringGridClick);
-  PageControl1->addTab(JournalPage, QStringLiteral("Исходные данные"));
-  PageControl1->addTab(NetSystemPage, QStringLiteral("Система нивелирных ходов"));
-  PageControl1->addTab(AdjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
-  PageControl1->addTab(ElevationPage, QStringLiteral("Отметки точек"));
+  ConnectCommand(elevationPage, &ElevationPage::tableClicked, journalPage, &JournalPage::MainStringGridClick);
+  PageControl1->addTab(journalPage, QStringLiteral("Исходные данные"));
+  PageControl1->addTab(netSystemPage, QStringLiteral("Система нивелирных ходов"));
+  PageControl1->addTab(adjustmentPage, QStringLiteral("Уравнивание нивелирной сети"));
+  PageControl1->addTab(elevationPage, QStringLiteral("Отметки точек"));
   setCentralWidget(PageControl1);
 }
 
 void TMainForm::CreateAccuracyView() {
-  AccuracyView = new TAccuracyView(state_, Settings(), this);
-  addDockWidget(Qt::BottomDockWidgetArea, AccuracyView);
-  AccuracyView->hide();
+  accuracyView = new AccuracyView(state_, Settings(), this);
+  addDockWidget(Qt::BottomDockWidgetArea, accuracyView);
+  accuracyView->hide();
   acLeastSquares = MakeAction(this, "Уравнять по &МНК");
-  ConnectCommand(acLeastSquares, &QAction::triggered, AdjustmentPage, &TAdjustmentPage::btnLeastSquaresClick);
-  ConnectCommand(AccuracyView->btnLeastSquares, &QPushButton::clicked, AdjustmentPage,
-                 &TAdjustmentPage::btnLeastSquaresClick);
-  connect(AdjustmentPage, &TAdjustmentPage::leastSquaresShown, this, [this] {
-    PageControl1->setCurrentWidget(AdjustmentPage);
+  ConnectCommand(acLeastSquares, &QAction::triggered, adjustmentPage, &AdjustmentPage::btnLeastSquaresClick);
+  ConnectCommand(accuracyView->btnLeastSquares, &QPushButton::clicked, adjustmentPage,
+                 &AdjustmentPage::btnLeastSquaresClick);
+  connect(adjustmentPage, &AdjustmentPage::leastSquaresShown, this, [this] {
+    PageControl1->setCurrentWidget(adjustmentPage);
     // A hidden view refreshes as it becomes visible.
-    if (AccuracyView->isVisible()) AccuracyView->Refresh();
-    AccuracyView->show();
-    AccuracyView->raise();
+    if (accuracyView->isVisible()) accuracyView->Refresh();
+    accuracyView->show();
+    accuracyView->raise();
   });
-  connect(AccuracyView, &TAccuracyView::sectionChosen, this, [this](int32_t net, int32_t section) {
-    PageControl1->setCurrentWidget(ElevationPage);
-    ElevationPage->ShowSections(net, {section});
+  connect(accuracyView, &AccuracyView::sectionChosen, this, [this](int32_t net, int32_t section) {
+    PageControl1->setCurrentWidget(elevationPage);
+    elevationPage->ShowSections(net, {section});
   });
   // After the window has taken the new current net; a hidden view waits until it is shown.
   const auto refreshShown = [this] {
-    if (AccuracyView->isVisible()) AccuracyView->Refresh();
+    if (accuracyView->isVisible()) accuracyView->Refresh();
   };
-  connect(ComboBox1, &QComboBox::activated, AccuracyView, refreshShown, Qt::QueuedConnection);
-  connect(PageControl1, &QTabWidget::currentChanged, AccuracyView, refreshShown, Qt::QueuedConnection);
+  connect(ComboBox1, &QComboBox::activated, accuracyView, refreshShown, Qt::QueuedConnection);
+  connect(PageControl1, &QTabWidget::currentChanged, accuracyView, refreshShown, Qt::QueuedConnection);
   netMenu_->addSeparator();
   netMenu_->addAction(acLeastSquares);
-  netMenu_->addAction(AccuracyView->toggleViewAction());
+  netMenu_->addAction(accuracyView->toggleViewAction());
 }
 
 // Panes that sit beside the pages, each shown from the «Сеть» menu.
@@ -212,30 +212,29 @@ void TMainForm::CreatePanes() {
   addDockWidget(Qt::BottomDockWidgetArea, LoopsPane);
   LoopsPane->hide();
   netMenu_->addAction(LoopsPane->toggleViewAction());
-  connect(AdjustmentPage, &TAdjustmentPage::statusMessage, this,
+  connect(adjustmentPage, &AdjustmentPage::statusMessage, this,
           [this](const QString& text) { statusBar()->showMessage(text, kPassingRemarkMilliseconds); });
   DiagramPage = new NetDiagramPage(state_, Settings(), PageControl1);
   PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
   connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
     RunGuarded([&] {
-      ElevationPage->ShowSections(net, sections);
+      elevationPage->ShowSections(net, sections);
       DiagramPage->HighlightLoop(net, sections);
     });
   });
-  ConnectCommand(AdjustmentPage, &TAdjustmentPage::leastSquaresShown, DiagramPage,
+  ConnectCommand(adjustmentPage, &AdjustmentPage::leastSquaresShown, DiagramPage,
                  &NetDiagramPage::RedrawWithLeastSquares);
-  ConnectCommand(AccuracyView, &TAccuracyView::sigmaChanged, DiagramPage, &NetDiagramPage::RedrawWithLeastSquares);
-  connect(DiagramPage, &NetDiagramPage::SectionClicked, this, [this](int net, int section) {
-    RunGuarded([&] { SelectSectionOnPages(net, section); });
-  });
+  ConnectCommand(accuracyView, &AccuracyView::sigmaChanged, DiagramPage, &NetDiagramPage::RedrawWithLeastSquares);
+  connect(DiagramPage, &NetDiagramPage::SectionClicked, this,
+          [this](int net, int section) { RunGuarded([&] { SelectSectionOnPages(net, section); }); });
 }
 
 // A section clicked on the diagram: its elevations on «Отметки точек», and
 // on the construction page the active section when the net is the current one.
 void TMainForm::SelectSectionOnPages(int net, int section) {
-  ElevationPage->ShowSections(net, {section});
+  elevationPage->ShowSections(net, {section});
   if (net != state_.CurrentNetIndex) return;
-  NetSystemPage->ShowActiveSection(section);
+  netSystemPage->ShowActiveSection(section);
 }
 
 void TMainForm::ConnectActions() {
@@ -248,18 +247,18 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acPrintReport, &QAction::triggered, this, &TMainForm::acPrintReportExecute);
   ConnectCommand(acExportReportPdf, &QAction::triggered, this, &TMainForm::acExportReportPdfExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
-  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, JournalPage,
-                 &TJournalPage::acPasteDataFromClipbrdExcelExecute);
-  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, JournalPage,
-                 &TJournalPage::acCopyDataToClipbrdExcelExecute);
+  ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, journalPage,
+                 &JournalPage::acPasteDataFromClipbrdExcelExecute);
+  ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, journalPage,
+                 &JournalPage::acCopyDataToClipbrdExcelExecute);
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
   ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);
-  ConnectCommand(acTechTableKor, &QAction::triggered, JournalPage, &TJournalPage::acTechTableKorExecute);
-  ConnectCommand(acAdd, &QAction::triggered, JournalPage, &TJournalPage::acAddExecute);
-  ConnectCommand(acInsert, &QAction::triggered, JournalPage, &TJournalPage::acInsertExecute);
-  ConnectCommand(acDeleteRec, &QAction::triggered, JournalPage, &TJournalPage::acDeleteRecExecute);
+  ConnectCommand(acTechTableKor, &QAction::triggered, journalPage, &JournalPage::acTechTableKorExecute);
+  ConnectCommand(acAdd, &QAction::triggered, journalPage, &JournalPage::acAddExecute);
+  ConnectCommand(acInsert, &QAction::triggered, journalPage, &JournalPage::acInsertExecute);
+  ConnectCommand(acDeleteRec, &QAction::triggered, journalPage, &JournalPage::acDeleteRecExecute);
   ConnectCommand(ComboBox1, &QComboBox::activated, this, &TMainForm::ComboBox1Click);
 }
 
@@ -269,7 +268,7 @@ void TMainForm::ApplySettings() {
   RestoreWindowSize(this, ini, window, kDefaultSize);
   if (ini.ReadBool(window, QStringLiteral("Maximized"), false)) setWindowState(Qt::WindowMaximized);
 
-  JournalPage->RestoreColumnWidths(ini);
+  journalPage->RestoreColumnWidths(ini);
 
   // Qt's tool bars lay out their own buttons, so these positions are kept and
   // written back as read.
@@ -290,7 +289,7 @@ void TMainForm::WriteSettings() {
     ini.WriteInteger(window, QStringLiteral("WindowWidth"), width());
     ini.WriteInteger(window, QStringLiteral("WindowHeight"), height());
   }
-  JournalPage->SaveColumnWidths(ini);
+  journalPage->SaveColumnWidths(ini);
   const QString bar = QStringLiteral("ControlBar");
   ini.WriteInteger(bar, QStringLiteral("Band1Left"), toolBar1Position_.x());
   ini.WriteInteger(bar, QStringLiteral("Band1Top"), toolBar1Position_.y());
@@ -306,7 +305,7 @@ void TMainForm::AddExitSettingsWriter(std::function<void(SettingsFile&)> writer)
 void TMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (!firstShow_) {
-    RunGuarded([this] { JournalPage->MainStringGridClick(); });
+    RunGuarded([this] { journalPage->MainStringGridClick(); });
     return;
   }
   firstShow_ = false;

@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QStringList>
 #include <QTabWidget>
@@ -18,21 +18,21 @@
 #include <vector>
 
 #include "AppState.h"
-#include "PageHost.h"
 #include "FileCommands.h"
+#include "PageHost.h"
 #include "SettingsFile.h"
 
 namespace korvado {
 
-class TJournalPage;
-class TNetSystemPage;
-class TAdjustmentPage;
-class TElevationPage;
+class JournalPage;
+class NetSystemPage;
+class AdjustmentPage;
+class ElevationPage;
 class TNetNameDlg;
 class TTypePointDlg;
 class TAboutBox;
 class TNetsBrowser;
-class TAccuracyView;
+class AccuracyView;
 class LoopsDock;
 class NetDiagramPage;
 class Autosave;
@@ -100,11 +100,11 @@ class TMainForm : public QMainWindow, public PageHost {
   QLabel* StatusPanel1;
   QLabel* StatusPanel2;
   QTabWidget* PageControl1;
-  TJournalPage* JournalPage;
-  TNetSystemPage* NetSystemPage;
-  TAdjustmentPage* AdjustmentPage;
-  TElevationPage* ElevationPage;
-  TAccuracyView* AccuracyView;
+  JournalPage* journalPage;
+  NetSystemPage* netSystemPage;
+  AdjustmentPage* adjustmentPage;
+  ElevationPage* elevationPage;
+  AccuracyView* accuracyView;
   LoopsDock* LoopsPane;
   NetDiagramPage* DiagramPage;
 
@@ -180,7 +180,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
   TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
-  Autosave* autosave_ = nullptr;        // a child of this window
+  Autosave* autosave_ = nullptr;         // a child of this window
 };
 
 }  // namespace korvado

@@ -35,9 +35,8 @@ void TMainForm::CreateEditMenu() {
   acUndo->setEnabled(true);
   acRedo->setEnabled(true);
   // On the elevations page Ctrl+Z copies its table; undo stays in the menu there.
-  connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-    acUndo->setShortcut(PageControl1->currentWidget() == ElevationPage ? QKeySequence() : kUndoKey);
-  });
+  connect(PageControl1, &QTabWidget::currentChanged, this,
+          [this] { acUndo->setShortcut(PageControl1->currentWidget() == elevationPage ? QKeySequence() : kUndoKey); });
   ConnectCommand(acUndo, &QAction::triggered, this, &TMainForm::acUndoExecute);
   ConnectCommand(acRedo, &QAction::triggered, this, &TMainForm::acRedoExecute);
 }
@@ -53,19 +52,19 @@ void TMainForm::ShowUndoNames() {
 }
 
 void TMainForm::acUndoExecute() {
-  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (journalPage->MainStringGrid->IsEditing()) return;
   if (state_.History.Undo(state_)) ShowUndoneData();
 }
 
 void TMainForm::acRedoExecute() {
-  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (journalPage->MainStringGrid->IsEditing()) return;
   if (state_.History.Redo(state_)) ShowUndoneData();
 }
 
 // Every page is shown anew from the data put back; the journal keeps its
 // current cell where the record is still there.
 void TMainForm::ShowUndoneData() {
-  const QModelIndex cell = JournalPage->MainStringGrid->currentIndex();
+  const QModelIndex cell = journalPage->MainStringGrid->currentIndex();
   const int32_t net = state_.CurrentNetIndex;
   const int32_t section = state_.ActiveSectionIndex;
   ShowClosedData();
@@ -73,11 +72,11 @@ void TMainForm::ShowUndoneData() {
   state_.CurrentNetIndex = net;
   state_.ActiveSectionIndex = section;
   RefillNetSelector();
-  NetSystemPage->RefreshActiveSectionView();
+  netSystemPage->RefreshActiveSectionView();
   const int32_t records = state_.Journal.RecordCount();
   if (cell.isValid() && records > 0) {
-    JournalPage->SelectMainCell(std::min(cell.row(), records - 1), cell.column());
-    JournalPage->MainStringGridClick();
+    journalPage->SelectMainCell(std::min(cell.row(), records - 1), cell.column());
+    journalPage->MainStringGridClick();
   }
 }
 

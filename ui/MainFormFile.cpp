@@ -11,8 +11,8 @@
 #include "Autosave.h"
 #include "CommandGuard.h"
 #include "ExampleFile.h"
-#include "FileDialogs.h"
 #include "FileCommands.h"
+#include "FileDialogs.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
 #include "MainForm.h"
@@ -33,9 +33,8 @@ QString AskDataFilePath(QWidget* parent, SettingsFile& ini, const char* title, Q
 
 bool TMainForm::SaveChangesFirst() {
   if (!NeedsSaveQuestion(state_)) return true;
-  const auto answer =
-      QMessageBox::question(this, ApplicationTitle(), QStringLiteral("Сохранить изменения?"),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  const auto answer = QMessageBox::question(this, ApplicationTitle(), QStringLiteral("Сохранить изменения?"),
+                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
   if (answer == QMessageBox::No) return true;
   if (answer != QMessageBox::Yes) return false;
   return SaveData();
@@ -65,9 +64,10 @@ bool TMainForm::WriteWithBackup(const std::function<void(const SaveOptions&)>& w
   try {
     write(options);
   } catch (const BackupError& error) {
-    const auto answer = QMessageBox::warning(
-        this, ApplicationTitle(), QString::fromUtf8(error.what()) + QStringLiteral("\nСохранить файл без резервной копии?"),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::warning(this, ApplicationTitle(),
+                             QString::fromUtf8(error.what()) + QStringLiteral("\nСохранить файл без резервной копии?"),
+                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) return false;
     options.Backup = false;
     write(options);
@@ -82,7 +82,7 @@ void TMainForm::acSaveExecute() { SaveData(); }
 void TMainForm::acSaveAsExecute() { SaveDataAs(); }
 
 void TMainForm::acNewExecute() {
-  if (JournalPage->IsEditing()) return;
+  if (journalPage->IsEditing()) return;
   if (!SaveChangesFirst()) return;
   NewData(state_);
   autosave_->Discard();
@@ -131,7 +131,9 @@ void TMainForm::StartAutosave() {
   connect(autosave_, &Autosave::Failed, this, [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
-void TMainForm::OfferRecovery() { autosave_->OfferRecovery(this, [this] { ShowOpenedFile(); }); }
+void TMainForm::OfferRecovery() {
+  autosave_->OfferRecovery(this, [this] { ShowOpenedFile(); });
+}
 
 void TMainForm::ShowOpenedFile() {
   ShowClosedData();
@@ -150,15 +152,15 @@ void TMainForm::ShowClosedData() {
   PageControl1->setFocus();
   ComboBox1->clear();
   acTechTableKor->setChecked(false);
-  JournalPage->ShowData(false);
-  NetSystemPage->ShowClosedData();
-  AdjustmentPage->ShowClosedData();
+  journalPage->ShowData(false);
+  netSystemPage->ShowClosedData();
+  adjustmentPage->ShowClosedData();
   ShowFileName();
 }
 
 void TMainForm::ShowOpenData() {
   acTechTableKor->setChecked(state_.Journal.TechMode);
-  JournalPage->ShowOpenData();
+  journalPage->ShowOpenData();
   ShowFileName();
 }
 

@@ -22,12 +22,12 @@ const char* const kLevelFileFilters = "Leica GSI (*.gsi *.txt);;DiNi M5 (*.dat *
 }  // namespace
 
 void TMainForm::acImportLevelExecute() {
-  if (JournalPage->MainStringGrid->IsEditing()) return;
+  if (journalPage->MainStringGrid->IsEditing()) return;
   const QString path = AskFilePath(this, Settings(), QStringLiteral("Импорт измерений цифрового нивелира"),
                                    QString::fromUtf8(kLevelFileFilters), QFileDialog::AcceptOpen);
   if (path.isEmpty()) return;
   const LevelImport import = PrepareLevelImport(state_, path.toStdString());
-  const int32_t current = JournalPage->CurrentRecord();
+  const int32_t current = journalPage->CurrentRecord();
   const bool hadData = state_.Journal.RecordCount() > 0;
   LevelImportDlg dialog(this, import, QFileInfo(path).fileName(), hadData && current >= 0);
   if (dialog.exec() != QDialog::Accepted) return;
@@ -38,10 +38,10 @@ void TMainForm::acImportLevelExecute() {
   if (!hadData) {
     ShowOpenData();
   } else {
-    JournalPage->RefillMainGrid();
+    journalPage->RefillMainGrid();
   }
-  JournalPage->SelectMainCell(inserted->First, 0);
-  JournalPage->MainStringGridClick();
+  journalPage->SelectMainCell(inserted->First, 0);
+  journalPage->MainStringGridClick();
 }
 
 }  // namespace korvado

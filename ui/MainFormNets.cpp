@@ -4,8 +4,8 @@
 
 #include "AdjustmentCommands.h"
 #include "MainForm.h"
-#include "NetsBrowser.h"
 #include "NetSystemPage.h"
+#include "NetsBrowser.h"
 #include "RecordStep.h"
 
 namespace korvado {
@@ -27,14 +27,14 @@ void TMainForm::SelectNet(int32_t index) {
 // counter and its runs follow, since the counter counts the sections of that net.
 void TMainForm::ComboBox1Click() {
   state_.CurrentNetIndex = ComboBox1->currentIndex();
-  NetSystemPage->RefreshActiveSectionView();
+  netSystemPage->RefreshActiveSectionView();
 }
 
 // The runs of every net take the journal's values again. The run list of the
 // active section is shown anew so that it does not go on showing the old values.
 void TMainForm::acUpDateNetsExecute() {
   RecordStep(state_, "обновление данных сетей", [this] { UpdateNetsFromJournal(state_); });
-  NetSystemPage->RefreshActiveSectionView();
+  netSystemPage->RefreshActiveSectionView();
 }
 
 // The browser is created once and kept, so its copy buffer and captions last
@@ -44,7 +44,7 @@ void TMainForm::acNetsBrowserExecute() {
   if (!netsBrowser_) netsBrowser_ = new TNetsBrowser(state_, *this, this);
   netsBrowser_->exec();
   RefillNetSelector();
-  NetSystemPage->RefreshActiveSectionView();
+  netSystemPage->RefreshActiveSectionView();
 }
 
 }  // namespace korvado

@@ -26,8 +26,9 @@ void TMainForm::acPrintReportExecute() {
 void TMainForm::acExportReportPdfExecute() {
   const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
   if (!statement) return;
-  const QString path = AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"),
-                                   QStringLiteral("Документ PDF (*.pdf)"), QFileDialog::AcceptSave, QStringLiteral("pdf"));
+  const QString path =
+      AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
+                  QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   SaveReportPdf(*statement, path.toStdString());
 }

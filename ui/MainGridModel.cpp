@@ -12,13 +12,12 @@ const char* const kTitles[kMainColumnCount] = {"Задн. точка", "Пере
 
 }  // namespace
 
-TMainGridModel::TMainGridModel(const TKorData& journal, QObject* parent)
-    : TRowCountTableModel(parent), journal_(journal) {}
+MainGridModel::MainGridModel(const TKorData& journal, QObject* parent)
+    : RowCountTableModel(parent), journal_(journal) {}
 
+int MainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMainColumnCount; }
 
-int TMainGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMainColumnCount; }
-
-QVariant TMainGridModel::data(const QModelIndex& index, int role) const {
+QVariant MainGridModel::data(const QModelIndex& index, int role) const {
   if (role == Qt::TextAlignmentRole) {
     const bool number = index.column() == kMainSetups || index.column() == kMainHeight;
     return QVariant::fromValue(number ? kNumberAlignment : Qt::AlignLeft | Qt::AlignVCenter);
@@ -29,25 +28,24 @@ QVariant TMainGridModel::data(const QModelIndex& index, int role) const {
   return QString::fromStdString(MainGridText(journal_, record, index.column(), form));
 }
 
-QVariant TMainGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMainColumnCount)
-    return {};
+QVariant MainGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMainColumnCount) return {};
   return QString::fromUtf8(kTitles[section]);
 }
 
-Qt::ItemFlags TMainGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags MainGridModel::flags(const QModelIndex& index) const {
   if (!index.isValid()) return Qt::NoItemFlags;
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
 
-void TMainGridModel::Refill() {
+void MainGridModel::Refill() {
   typedHeightRecord_ = -1;
   if (journal_.RecordCount() == 0) return;
   ResizeTo(journal_.RecordCount());
   emit dataChanged(index(0, 0), index(rows_ - 1, kMainColumnCount - 1));
 }
 
-void TMainGridModel::ShowTypedHeight(int32_t record) {
+void MainGridModel::ShowTypedHeight(int32_t record) {
   typedHeightRecord_ = record;
   if (record >= 0 && record < rows_) emit dataChanged(index(record, kMainHeight), index(record, kMainHeight));
 }

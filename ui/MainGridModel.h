@@ -3,16 +3,15 @@
 // items; each cell's text is computed when it is painted, so a refill of a
 // large journal costs only the rows on screen.
 
-#include "RowCountTableModel.h"
-
 #include "KorData.h"
+#include "RowCountTableModel.h"
 
 namespace korvado {
 
-class TMainGridModel : public TRowCountTableModel {
+class MainGridModel : public RowCountTableModel {
   Q_OBJECT
  public:
-  TMainGridModel(const TKorData& journal, QObject* parent = nullptr);
+  MainGridModel(const TKorData& journal, QObject* parent = nullptr);
 
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;

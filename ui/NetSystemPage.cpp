@@ -15,8 +15,8 @@
 #include "NetNameDlg.h"
 #include "NumberColumns.h"
 #include "PageHost.h"
-#include "TypePointDlg.h"
 #include "RecordStep.h"
+#include "TypePointDlg.h"
 
 namespace korvado {
 
@@ -26,7 +26,7 @@ QString FromUtf8(const std::string& text) { return QString::fromStdString(text);
 
 }  // namespace
 
-TNetSystemPage::TNetSystemPage(AppState& state, PageHost& host, QWidget* parent)
+NetSystemPage::NetSystemPage(AppState& state, PageHost& host, QWidget* parent)
     : QWidget(parent), state_(state), host_(host) {
   BuildSearchPanel();
   BuildButtonPanel();
@@ -37,7 +37,7 @@ TNetSystemPage::TNetSystemPage(AppState& state, PageHost& host, QWidget* parent)
   ConnectHandlers();
 }
 
-void TNetSystemPage::BuildSearchPanel() {
+void NetSystemPage::BuildSearchPanel() {
   Panel2 = new QWidget(this);
   Splitter2 = new QSplitter(Qt::Vertical, Panel2);
   Splitter2->setChildrenCollapsible(false);
@@ -88,7 +88,7 @@ void TNetSystemPage::BuildSearchPanel() {
   leftLayout->addWidget(Splitter2);
 }
 
-void TNetSystemPage::BuildButtonPanel() {
+void NetSystemPage::BuildButtonPanel() {
   Panel1 = new QWidget(this);
   Panel1->setFixedWidth(241);
   btnAddNet = new QPushButton(QStringLiteral("Добавить сеть"), Panel1);
@@ -116,7 +116,7 @@ void TNetSystemPage::BuildButtonPanel() {
   Edit1 = new QLineEdit(Panel1);
   Edit1->setReadOnly(true);
   Edit1->setFixedWidth(60);
-  UpDown1 = new TUpDown(Panel1);
+  UpDown1 = new UpDown(Panel1);
   // 0 stands for "no active section"; a click steps to a section that exists.
   UpDown1->SetMin(0);
   // The handler bounds the position by the section count of the net current
@@ -144,31 +144,29 @@ void TNetSystemPage::BuildButtonPanel() {
   layout->setRowStretch(7, 1);
 }
 
-void TNetSystemPage::ConnectHandlers() {
-  ConnectCommand(btnFind, &QPushButton::clicked, this, &TNetSystemPage::btnFindClick);
+void NetSystemPage::ConnectHandlers() {
+  ConnectCommand(btnFind, &QPushButton::clicked, this, &NetSystemPage::btnFindClick);
   // Enter in the search box runs the search.
   connect(EditFindBP, &QLineEdit::returnPressed, btnFind, &QPushButton::click);
-  ConnectCommand(FindStringGrid, &QTableWidget::cellDoubleClicked, this, &TNetSystemPage::FindStringGridDblClick);
-  ConnectCommand(btnAddNet, &QPushButton::clicked, this, &TNetSystemPage::btnAddNetClick);
-  ConnectCommand(btnAddNetSection, &QPushButton::clicked, this, &TNetSystemPage::btnAddNetSectionClick);
-  ConnectCommand(btnAddNetDTSection, &QPushButton::clicked, this, &TNetSystemPage::btnAddNetDTSectionClick);
-  ConnectCommand(UpDown1, &TUpDown::clicked, this, &TNetSystemPage::UpDown1Click);
-  ConnectCommand(AddEquiSecSpeedButton, &QToolButton::clicked, this, &TNetSystemPage::AddEquiSecSpeedButtonClick);
-  ConnectCommand(EquiSecSpeedButton, &QToolButton::clicked, this, &TNetSystemPage::EquiSecSpeedButtonClick);
-  ConnectCommand(AddEquiSpeedButton, &QToolButton::clicked, this, &TNetSystemPage::AddEquiSpeedButtonClick);
-  ConnectCommand(EquiSpeedButton, &QToolButton::clicked, this, &TNetSystemPage::EquiSpeedButtonClick);
+  ConnectCommand(FindStringGrid, &QTableWidget::cellDoubleClicked, this, &NetSystemPage::FindStringGridDblClick);
+  ConnectCommand(btnAddNet, &QPushButton::clicked, this, &NetSystemPage::btnAddNetClick);
+  ConnectCommand(btnAddNetSection, &QPushButton::clicked, this, &NetSystemPage::btnAddNetSectionClick);
+  ConnectCommand(btnAddNetDTSection, &QPushButton::clicked, this, &NetSystemPage::btnAddNetDTSectionClick);
+  ConnectCommand(UpDown1, &UpDown::clicked, this, &NetSystemPage::UpDown1Click);
+  ConnectCommand(AddEquiSecSpeedButton, &QToolButton::clicked, this, &NetSystemPage::AddEquiSecSpeedButtonClick);
+  ConnectCommand(EquiSecSpeedButton, &QToolButton::clicked, this, &NetSystemPage::EquiSecSpeedButtonClick);
+  ConnectCommand(AddEquiSpeedButton, &QToolButton::clicked, this, &NetSystemPage::AddEquiSpeedButtonClick);
+  ConnectCommand(EquiSpeedButton, &QToolButton::clicked, this, &NetSystemPage::EquiSpeedButtonClick);
 }
 
-TEquiDlg& TNetSystemPage::EquiDlg() {
+TEquiDlg& NetSystemPage::EquiDlg() {
   if (!equiDlg_) equiDlg_ = new TEquiDlg(window());
   return *equiDlg_;
 }
 
-void TNetSystemPage::TakeSelectedRow() {
-  page_.CurrentRow = page_.Rows.empty() ? -1 : FindStringGrid->currentRow();
-}
+void NetSystemPage::TakeSelectedRow() { page_.CurrentRow = page_.Rows.empty() ? -1 : FindStringGrid->currentRow(); }
 
-void TNetSystemPage::ShowSearch() {
+void NetSystemPage::ShowSearch() {
   EditFindBP->setText(FromUtf8(page_.FindText));
   FindStringGrid->clearContents();
   // With nothing found the grid keeps one empty row, as a string grid does.
@@ -177,24 +175,25 @@ void TNetSystemPage::ShowSearch() {
     const SearchRow& row = page_.Rows[r];
     const std::string cells[] = {row.ForePoint, row.SetupsText, row.HeightText, row.Note};
     for (int c = 0; c < 4; ++c)
-      FindStringGrid->setItem(r, c, c == 1 || c == 2 ? NumberItem(FromUtf8(cells[c])) : new QTableWidgetItem(FromUtf8(cells[c])));
+      FindStringGrid->setItem(
+          r, c, c == 1 || c == 2 ? NumberItem(FromUtf8(cells[c])) : new QTableWidgetItem(FromUtf8(cells[c])));
   }
   if (page_.CurrentRow >= 0) FindStringGrid->setCurrentCell(page_.CurrentRow, 0);
   if (page_.FocusResults) FindStringGrid->setFocus();
 }
 
-void TNetSystemPage::ShowAddedRun() {
+void NetSystemPage::ShowAddedRun() {
   RefreshActiveSectionView();
   ShowSearch();
 }
 
-void TNetSystemPage::btnFindClick() {
+void NetSystemPage::btnFindClick() {
   page_.FindText = EditFindBP->text().toStdString();
   FindRuns(state_, page_);
   ShowSearch();
 }
 
-void TNetSystemPage::btnAddNetClick() {
+void NetSystemPage::btnAddNetClick() {
   const StepRecorder step(state_, "создание сети");
   TakeSelectedRow();
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
@@ -207,7 +206,7 @@ void TNetSystemPage::btnAddNetClick() {
   host_.RefillNetSelector();
 }
 
-void TNetSystemPage::btnAddNetSectionClick() {
+void NetSystemPage::btnAddNetSectionClick() {
   const StepRecorder step(state_, "добавление звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
@@ -217,7 +216,7 @@ void TNetSystemPage::btnAddNetSectionClick() {
   if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
 }
 
-void TNetSystemPage::btnAddNetDTSectionClick() {
+void NetSystemPage::btnAddNetDTSectionClick() {
   const StepRecorder step(state_, "добавление хода в звено");
   EquiSpeedButton->hide();
   TakeSelectedRow();
@@ -227,7 +226,7 @@ void TNetSystemPage::btnAddNetDTSectionClick() {
   if (types && AppendRunFromPick(state_, page_, types->ForeType)) ShowAddedRun();
 }
 
-void TNetSystemPage::FindStringGridDblClick() {
+void NetSystemPage::FindStringGridDblClick() {
   switch (DoubleClickCommand(state_)) {
     case PickCommand::AddSection:
       btnAddNetSectionClick();
@@ -241,26 +240,26 @@ void TNetSystemPage::FindStringGridDblClick() {
 }
 
 // Chooses the active section and shows its runs.
-void TNetSystemPage::UpDown1Click() {
+void NetSystemPage::UpDown1Click() {
   StepActiveSectionCounter(state_, UpDown1->Position());
   RefreshActiveSectionView();
 }
 
-void TNetSystemPage::ShowActiveSection(int32_t section) {
+void NetSystemPage::ShowActiveSection(int32_t section) {
   UpDown1->SetPosition(StepActiveSectionCounter(state_, section + 1));
   RefreshActiveSectionView();
 }
 
-void TNetSystemPage::ShowActiveSectionCounter() {
+void NetSystemPage::ShowActiveSectionCounter() {
   UpDown1->SetPosition(HasActiveSection(state_) ? state_.ActiveSectionIndex + 1 : 0);
   if (UpDown1->Position() == 0) Edit1->clear();
 }
 
-void TNetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); }
+void NetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); }
 
-void TNetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
+void NetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
 
-void TNetSystemPage::EquiSecSpeedButtonClick() {
+void NetSystemPage::EquiSecSpeedButtonClick() {
   const StepRecorder step(state_, "добавление эквивалентного звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
@@ -273,7 +272,7 @@ void TNetSystemPage::EquiSecSpeedButtonClick() {
   if (types && AddEquiSection(state_, page_, equi.Result(), *types)) ShowAddedRun();
 }
 
-void TNetSystemPage::EquiSpeedButtonClick() {
+void NetSystemPage::EquiSpeedButtonClick() {
   const StepRecorder step(state_, "добавление эквивалентного хода");
   EquiSpeedButton->hide();
   TakeSelectedRow();
@@ -286,7 +285,7 @@ void TNetSystemPage::EquiSpeedButtonClick() {
   if (types && AppendEquiRun(state_, page_, equi.Result(), types->ForeType)) ShowAddedRun();
 }
 
-void TNetSystemPage::RefreshActiveSectionView() {
+void NetSystemPage::RefreshActiveSectionView() {
   ShowActiveSectionCounter();
   DetSecListView->clear();
   for (const SectionRunRow& row : ActiveSectionRows(state_)) {
@@ -301,13 +300,13 @@ void TNetSystemPage::RefreshActiveSectionView() {
   }
 }
 
-void TNetSystemPage::ShowClosedData() {
+void NetSystemPage::ShowClosedData() {
   EditFindBP->clear();
   btnFindClick();
   RefreshActiveSectionView();
 }
 
-void TNetSystemPage::ContinueSearch() {
+void NetSystemPage::ContinueSearch() {
   korvado::ContinueSearch(state_, page_);
   ShowSearch();
 }

@@ -25,10 +25,10 @@ namespace korvado {
 class PageHost;
 class TEquiDlg;
 
-class TNetSystemPage : public QWidget {
+class NetSystemPage : public QWidget {
   Q_OBJECT
  public:
-  TNetSystemPage(AppState& state, PageHost& host, QWidget* parent = nullptr);
+  NetSystemPage(AppState& state, PageHost& host, QWidget* parent = nullptr);
 
   // No data: an empty search and no runs.
   void ShowClosedData();
@@ -55,7 +55,7 @@ class TNetSystemPage : public QWidget {
   QToolButton* EquiSpeedButton;
   QLabel* LabelActiveSection;
   QLineEdit* Edit1;
-  TUpDown* UpDown1;
+  UpDown* UpDown1;
 
  public slots:
   void btnFindClick();

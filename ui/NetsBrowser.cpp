@@ -28,7 +28,7 @@ struct ListColumn {
 };
 
 constexpr ListColumn kListColumnLayout[] = {
-    {60, Qt::AlignLeft},   {95, Qt::AlignLeft},  {95, Qt::AlignLeft},
+    {60, Qt::AlignLeft},  {95, Qt::AlignLeft},  {95, Qt::AlignLeft},
     {95, Qt::AlignRight}, {95, Qt::AlignRight}, {80, Qt::AlignRight},
 };
 
@@ -43,7 +43,7 @@ int TitleWidth(const QTreeWidget& list, const QString& title) {
 
 TNetsBrowser::TNetsBrowser(AppState& state, PageHost& host, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                         Qt::WindowCloseButtonHint),
+                          Qt::WindowCloseButtonHint),
       host_(host),
       state_(state) {
   setWindowTitle(QString::fromUtf8(kBrowserCaption));

@@ -89,8 +89,8 @@ class TNetsBrowser : public QDialog {
   void acNetsLevelExecute();
 
  protected:
-  void showEvent(QShowEvent* event) override;  // FormShow
-  void hideEvent(QHideEvent* event) override;  // FormHide
+  void showEvent(QShowEvent* event) override;                  // FormShow
+  void hideEvent(QHideEvent* event) override;                  // FormHide
   bool eventFilter(QObject* watched, QEvent* event) override;  // ListView1KeyDown
 
  private:

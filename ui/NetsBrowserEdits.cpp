@@ -36,30 +36,45 @@ void TNetsBrowser::acRenameNetExecute() {
 
 void TNetsBrowser::acCopyNetExecute() { BrowserCopyNet(state_, browser_); }
 
-void TNetsBrowser::acPasteNetExecute() { ShowEdit(RecordStep(state_, "вставка сети", [&] { return BrowserPasteNet(state_, browser_); })); }
+void TNetsBrowser::acPasteNetExecute() {
+  ShowEdit(RecordStep(state_, "вставка сети", [&] { return BrowserPasteNet(state_, browser_); }));
+}
 
-void TNetsBrowser::acDelNetExecute() { ShowEdit(RecordStep(state_, "удаление сети", [&] { return BrowserDeleteNet(state_, browser_); })); }
+void TNetsBrowser::acDelNetExecute() {
+  ShowEdit(RecordStep(state_, "удаление сети", [&] { return BrowserDeleteNet(state_, browser_); }));
+}
 
 void TNetsBrowser::acCopySecExecute() { BrowserCopySection(state_, browser_); }
 
-void TNetsBrowser::acPasteSecExecute() { ShowEdit(RecordStep(state_, "вставка звена", [&] { return BrowserPasteSection(state_, browser_); })); }
+void TNetsBrowser::acPasteSecExecute() {
+  ShowEdit(RecordStep(state_, "вставка звена", [&] { return BrowserPasteSection(state_, browser_); }));
+}
 
-void TNetsBrowser::acDelSectionExecute() { ShowEdit(RecordStep(state_, "удаление звена", [&] { return BrowserDeleteSection(state_, browser_); })); }
+void TNetsBrowser::acDelSectionExecute() {
+  ShowEdit(RecordStep(state_, "удаление звена", [&] { return BrowserDeleteSection(state_, browser_); }));
+}
 
 void TNetsBrowser::acCopyDetSecExecute() { BrowserCopyRun(state_, browser_); }
 
-void TNetsBrowser::acPasteDetSecExecute() { ShowEdit(RecordStep(state_, "вставка хода", [&] { return BrowserPasteRun(state_, browser_); })); }
+void TNetsBrowser::acPasteDetSecExecute() {
+  ShowEdit(RecordStep(state_, "вставка хода", [&] { return BrowserPasteRun(state_, browser_); }));
+}
 
-void TNetsBrowser::acDelDetSectionExecute() { ShowEdit(RecordStep(state_, "удаление хода", [&] { return BrowserDeleteRun(state_, browser_); })); }
+void TNetsBrowser::acDelDetSectionExecute() {
+  ShowEdit(RecordStep(state_, "удаление хода", [&] { return BrowserDeleteRun(state_, browser_); }));
+}
 
-void TNetsBrowser::acDelPendentPointExecute() { ShowEdit(RecordStep(state_, "удаление висячей точки", [&] { return BrowserDeletePendentRun(state_, browser_); })); }
+void TNetsBrowser::acDelPendentPointExecute() {
+  ShowEdit(RecordStep(state_, "удаление висячей точки", [&] { return BrowserDeletePendentRun(state_, browser_); }));
+}
 
 void TNetsBrowser::acAddPendentPointExecute() {
   // Only a section can take a pendent point.
   if (!EnabledActions(state_, browser_).AddPendentPoint) return;
   if (!pendentDlg_) pendentDlg_ = new TAddPendentPointDlg(state_, browser_, this);
   if (pendentDlg_->exec() != QDialog::Accepted) return;
-  ShowEdit(RecordStep(state_, "добавление висячей точки", [&] { return AddPendentPoint(state_, browser_, pendentDlg_->Dialog()); }));
+  ShowEdit(RecordStep(state_, "добавление висячей точки",
+                      [&] { return AddPendentPoint(state_, browser_, pendentDlg_->Dialog()); }));
 }
 
 }  // namespace korvado

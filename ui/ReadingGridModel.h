@@ -2,16 +2,15 @@
 // DetailStringGrid and TechStringGrid over the journal: the setups of one
 // record, a back row and a fore row per setup.
 
-#include "RowCountTableModel.h"
-
 #include "JournalGridText.h"
+#include "RowCountTableModel.h"
 
 namespace korvado {
 
-class TReadingGridModel : public TRowCountTableModel {
+class ReadingGridModel : public RowCountTableModel {
   Q_OBJECT
  public:
-  TReadingGridModel(const TKorData& journal, ReadingLayout layout, QObject* parent = nullptr);
+  ReadingGridModel(const TKorData& journal, ReadingLayout layout, QObject* parent = nullptr);
 
   int columnCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;

@@ -2,7 +2,7 @@
 
 namespace korvado {
 
-void TRowCountTableModel::ResizeTo(int rows) {
+void RowCountTableModel::ResizeTo(int rows) {
   if (rows > rows_) {
     beginInsertRows(QModelIndex(), rows_, rows - 1);
     rows_ = rows;

@@ -6,7 +6,7 @@
 
 namespace korvado {
 
-class TRowCountTableModel : public QAbstractTableModel {
+class RowCountTableModel : public QAbstractTableModel {
   Q_OBJECT
  public:
   using QAbstractTableModel::QAbstractTableModel;

@@ -22,8 +22,7 @@ int SettingsFile::ReadInteger(const QString& section, const QString& key, int de
   return ok ? value : defaultValue;
 }
 
-int SettingsFile::ReadBounded(const QString& section, const QString& key, int defaultValue, int low,
-                              int high) const {
+int SettingsFile::ReadBounded(const QString& section, const QString& key, int defaultValue, int low, int high) const {
   return std::clamp(ReadInteger(section, key, defaultValue), low, std::max(low, high));
 }
 

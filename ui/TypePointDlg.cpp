@@ -6,8 +6,8 @@ namespace {
 
 QComboBox* PointTypeSelector(QWidget* parent) {
   auto* box = new QComboBox(parent);
-  box->addItems({QStringLiteral("Жесткая точка"), QStringLiteral("Узловая точка"),
-                 QStringLiteral("Промежуточная точка")});
+  box->addItems(
+      {QStringLiteral("Жесткая точка"), QStringLiteral("Узловая точка"), QStringLiteral("Промежуточная точка")});
   box->setCurrentIndex(-1);
   return box;
 }

@@ -5,7 +5,7 @@
 
 namespace korvado {
 
-TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
+UpDown::UpDown(QWidget* parent) : QWidget(parent) {
   UpButton = new QToolButton(this);
   UpButton->setArrowType(Qt::UpArrow);
   DownButton = new QToolButton(this);
@@ -21,27 +21,27 @@ TUpDown::TUpDown(QWidget* parent) : QWidget(parent) {
   connect(DownButton, &QToolButton::clicked, this, [this] { Step(-1); });
 }
 
-void TUpDown::SetAssociate(QLineEdit* edit) {
+void UpDown::SetAssociate(QLineEdit* edit) {
   associate_ = edit;
   SetPosition(position_);
 }
 
-void TUpDown::SetMin(int value) {
+void UpDown::SetMin(int value) {
   min_ = value;
   SetPosition(position_);
 }
 
-void TUpDown::SetMax(int value) {
+void UpDown::SetMax(int value) {
   max_ = value;
   SetPosition(position_);
 }
 
-void TUpDown::SetPosition(int value) {
+void UpDown::SetPosition(int value) {
   position_ = std::max(min_, std::min(value, std::max(min_, max_)));
   if (associate_) associate_->setText(QString::number(position_));
 }
 
-void TUpDown::Step(int delta) {
+void UpDown::Step(int delta) {
   SetPosition(position_ + delta);
   emit clicked();
 }

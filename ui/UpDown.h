@@ -9,10 +9,10 @@
 
 namespace korvado {
 
-class TUpDown : public QWidget {
+class UpDown : public QWidget {
   Q_OBJECT
  public:
-  explicit TUpDown(QWidget* parent = nullptr);
+  explicit UpDown(QWidget* parent = nullptr);
 
   void SetAssociate(QLineEdit* edit);
   int Min() const { return min_; }

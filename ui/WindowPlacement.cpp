@@ -26,9 +26,9 @@ QSize MinimumOf(const QWidget* window) { return kMinWindowSize.expandedTo(window
 
 void RestoreWindowSize(QWidget* window, const SettingsFile& ini, const QString& section, QSize defaultSize) {
   const QRect available = AvailableScreenArea(window);
-  const QSize wanted(ini.ReadBounded(section, QStringLiteral("WindowWidth"), defaultSize.width(), 0, available.width()),
-                     ini.ReadBounded(section, QStringLiteral("WindowHeight"), defaultSize.height(), 0,
-                                     available.height()));
+  const QSize wanted(
+      ini.ReadBounded(section, QStringLiteral("WindowWidth"), defaultSize.width(), 0, available.width()),
+      ini.ReadBounded(section, QStringLiteral("WindowHeight"), defaultSize.height(), 0, available.height()));
   // Qt keeps a window no smaller than its layout's minimum.
   const QRect place = PlaceInside(wanted, MinimumOf(window), available);
   window->resize(place.size());

@@ -1,10 +1,8 @@
-#include "AdjustmentCommands.h"
-
 #include <gtest/gtest.h>
 
-#include "LocaleSeparatorTest.h"
-
 #include "../processing/AdjustmentNets.h"
+#include "AdjustmentCommands.h"
+#include "LocaleSeparatorTest.h"
 #include "MessageRecorder.h"
 
 namespace korvado {
@@ -12,9 +10,9 @@ namespace {
 
 // The journal and a net A -> K -> B with benchmarks A and B, as the user leaves it
 // after building the net: no point table yet.
-struct AdjustmentPage {
+struct adjustmentPage {
   AppState state;
-  AdjustmentPage() {
+  adjustmentPage() {
     state.Journal.AddRecord("A", "K", 2, "");
     state.Journal.HeightDiffs.SetItem(0, 4.0);
     state.Journal.AddRecord("K", "B", 2, "");
@@ -30,7 +28,7 @@ struct AdjustmentPage {
 class AdjustmentCommands : public LocaleSeparatorTest {
  protected:
   MessageRecorder messages;
-  AdjustmentPage page;
+  adjustmentPage page;
 };
 
 TEST_P(AdjustmentCommands, ZeroElevationsThenBenchmarksThenTwoSweeps) {
@@ -45,9 +43,8 @@ TEST_P(AdjustmentCommands, ZeroElevationsThenBenchmarksThenTwoSweeps) {
 
   const auto first = EquateCurrentNet(page.state);
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->rows, (std::vector<EquateRow>{{kFixedPoint, "A", "100"},
-                                                 {kNodalPoint, "K", Dec("103.95")},
-                                                 {kFixedPoint, "B", "110"}}));
+  EXPECT_EQ(first->rows, (std::vector<EquateRow>{
+                             {kFixedPoint, "A", "100"}, {kNodalPoint, "K", Dec("103.95")}, {kFixedPoint, "B", "110"}}));
   EXPECT_EQ(first->iterationCaption, "Итерация: 1");
   EXPECT_EQ(first->errorCaption, Dec("СКО: 0.05 мм"));
 

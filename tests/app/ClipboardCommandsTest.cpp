@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "ClipboardCommands.h"
+#include "LocaleSeparatorTest.h"
 #include "MessageRecorder.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
-#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {
@@ -91,7 +91,8 @@ TEST_P(ClipboardCommandWithSeparator, RecordsLandBeforeTheCurrentOneInClipboardO
 TEST_P(ClipboardCommandWithSeparator, SetupCountsAreRoundedAsTheJournalNeedsThem) {
   AppState state = StateWithRecords(1);
   const std::string text = SheetRecord("a", "b", "1\t2", "1\t2", Dec("2.5")) +
-                           SheetRecord("c", "d", "1\t2", "1\t2", Dec("3.5")) + SheetRecord("e", "f", "1\t2", "1\t2", "0");
+                           SheetRecord("c", "d", "1\t2", "1\t2", Dec("3.5")) +
+                           SheetRecord("e", "f", "1\t2", "1\t2", "0");
   EXPECT_EQ(PasteJournalFromClipboardText(state, text, 0).Pasted, 3);
   EXPECT_EQ(state.Journal.SetupCounts.GetItem(0), 2);
   EXPECT_EQ(state.Journal.SetupCounts.GetItem(1), 4);
@@ -126,9 +127,10 @@ TEST_P(ClipboardCommandWithSeparator, CopyTextOfTheExampleRecord) {
 
 TEST_P(ClipboardCommandWithSeparator, CopiedBlockEvaluatedBySpreadsheetPastesBack) {
   AppState state = StateWithRecords(1);
-  ASSERT_EQ(PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", Dec("1000.5\t7000"), Dec("500\t6500.5"), "1"), 0)
-                .Pasted,
-            1);
+  ASSERT_EQ(
+      PasteJournalFromClipboardText(state, SheetRecord("Rp1", "Rp2", Dec("1000.5\t7000"), Dec("500\t6500.5"), "1"), 0)
+          .Pasted,
+      1);
   // What a sheet shows in columns 2 to 4 once the one-term formulas are evaluated.
   std::string sheet;
   for (char c : JournalCopyText(state, 0, 0))
@@ -223,8 +225,8 @@ TEST(ClipboardPasteAndNets, NetsKeepNamingTheSameRecordsAfterAPaste) {
   const int32_t n = state.Nets.AddNet("Сеть");
   state.Nets.NetAt(n).AddSection("P2", "P3", 0, 0, 0.0, 1.0, MakeJournalRef(1, false));
   state.Nets.NetAt(n).AppendRun(0, "P4", 0, 0.0, 1.0, MakeJournalRef(2, true));
-  const std::string text = SheetRecord("A", "B", "1000\t7000", "500\t6500", "1") +
-                           SheetRecord("C", "D", "1000\t7000", "500\t6500", "1");
+  const std::string text =
+      SheetRecord("A", "B", "1000\t7000", "500\t6500", "1") + SheetRecord("C", "D", "1000\t7000", "500\t6500", "1");
   ASSERT_EQ(PasteJournalFromClipboardText(state, text, 1).Pasted, 2);
   const TIndexLists& refs = state.Nets.NetAt(n).SectionTables.TableAt(0).RunRefs;
   EXPECT_EQ(refs.ListAt(0).GetItem(0), MakeJournalRef(3, false));

@@ -1,10 +1,8 @@
-#include "ElevationCommands.h"
-
 #include <gtest/gtest.h>
 
-#include "LocaleSeparatorTest.h"
-
 #include "../processing/AdjustmentNets.h"
+#include "ElevationCommands.h"
+#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {
@@ -31,8 +29,7 @@ TEST_P(ElevationCommands, SectionNodeShowsItsTableAndNetOrMissingNodesShowOneEmp
 
 TEST_P(ElevationCommands, SelectedBlockIsCopiedWithTabsAndCrLf) {
   const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0);
-  EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 2, 1),
-            Dec("A\t100.00\r\nX\t101.01\r\nB\t103.03"));
+  EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 2, 1), Dec("A\t100.00\r\nX\t101.01\r\nB\t103.03"));
   EXPECT_EQ(AltitudeTableCopyText(rows, 1, 1, 2, 1), Dec("101.01\r\n103.03"));
   EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 99, 99), AltitudeTableCopyText(rows, 0, 0, 2, 1));
 }

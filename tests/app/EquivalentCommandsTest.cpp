@@ -1,7 +1,6 @@
-#include "EquivalentCommands.h"
-
 #include <gtest/gtest.h>
 
+#include "EquivalentCommands.h"
 #include "MessageRecorder.h"
 #include "NetTestData.h"
 #include "SeparatorScope.h"

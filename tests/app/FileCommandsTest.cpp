@@ -100,7 +100,8 @@ TEST(FileCommands, AFileNamedAtStartThatIsMissingIsReportedAndNothingChanges) {
     OpenNamedDataFile(state, missing);
     ADD_FAILURE() << "a missing file must be reported";
   } catch (const FileIOError& error) {
-    EXPECT_EQ(std::string(error.what()), "Не удалось открыть файл данных \"" + missing + "\": " + std::string(kFileNotFound));
+    EXPECT_EQ(std::string(error.what()),
+              "Не удалось открыть файл данных \"" + missing + "\": " + std::string(kFileNotFound));
   }
   ExpectBusyState(state, "open.kor");
 
@@ -239,7 +240,8 @@ TEST(FileCommands, FullDiskDuringSaveKeepsTheOldFileByteForByte) {
   rlimit small = saved;
   small.rlim_cur = 100;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  ExpectFailedSave(path, "недостаточно места на диске", path, oldBytes, [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
+  ExpectFailedSave(path, "недостаточно места на диске", path, oldBytes,
+                   [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
   setrlimit(RLIMIT_FSIZE, &saved);
   signal(SIGXFSZ, previousHandler);
   EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"job.kor"}));
@@ -268,7 +270,8 @@ TEST(FileCommands, SaveIntoAReadOnlyFolderFailsAndKeepsTheOldFile) {
   chmod(path.c_str(), 0644);
   chmod(folder.Path().c_str(), 0555);
   const int result = RunWithoutRootRights([&] {
-    ExpectFailedSave(path, "нет прав на запись", path, oldBytes, [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
+    ExpectFailedSave(path, "нет прав на запись", path, oldBytes,
+                     [](AppState& s) { SaveDataFile(s, SaveOptions{false}); });
     return ::testing::Test::HasFailure() ? 1 : 0;
   });
   EXPECT_EQ(result, 0) << "see the failures above (a child process reports them)";

@@ -1,6 +1,6 @@
-#include "InputModePath.h"
-
 #include <gtest/gtest.h>
+
+#include "InputModePath.h"
 
 namespace korvado {
 namespace {

@@ -1,7 +1,6 @@
-#include "JournalCommands.h"
-
 #include <gtest/gtest.h>
 
+#include "JournalCommands.h"
 #include "MessageRecorder.h"
 #include "ModelErrors.h"
 #include "SeparatorScope.h"
@@ -22,8 +21,7 @@ void TypeMain(AppState& state, int column, const std::string& text) {
 }
 
 void TypeReading(AppState& state, ReadingLayout layout, int32_t row, int column, const std::string& text) {
-  for (size_t n = 1; n <= Utf8CharCount(text); ++n)
-    WriteReadingCell(state, 0, layout, row, column, Utf8Left(text, n));
+  for (size_t n = 1; n <= Utf8CharCount(text); ++n) WriteReadingCell(state, 0, layout, row, column, Utf8Left(text, n));
 }
 
 TEST(JournalCommands, TypingTwelveSetupsGrowsTheRecordKeyByKey) {

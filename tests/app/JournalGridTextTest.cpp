@@ -1,7 +1,6 @@
-#include "JournalGridText.h"
-
 #include <gtest/gtest.h>
 
+#include "JournalGridText.h"
 #include "MessageRecorder.h"
 #include "SeparatorScope.h"
 

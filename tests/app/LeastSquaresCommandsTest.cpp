@@ -1,13 +1,11 @@
-#include "LeastSquaresCommands.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "../processing/AdjustmentNets.h"
+#include "LeastSquaresCommands.h"
 #include "LocaleSeparatorTest.h"
 #include "MessageRecorder.h"
-
-#include "../processing/AdjustmentNets.h"
 
 namespace korvado {
 namespace {
@@ -40,8 +38,8 @@ TEST_P(LeastSquaresCommands, AdjustWritesHeightsAndKeepsTheResultWhileTheNetIsUn
 
   AccuracyTables tables = CurrentAccuracyTables(state);
   ASSERT_EQ(tables.sections.size(), 2u);
-  EXPECT_EQ(tables.sections[0], (std::vector<std::string>{"A", "K", "2", "4", Dec("-0.05"), Dec("0.50"),
-                                                           Dec("-0.10"), ""}));
+  EXPECT_EQ(tables.sections[0],
+            (std::vector<std::string>{"A", "K", "2", "4", Dec("-0.05"), Dec("0.50"), Dec("-0.10"), ""}));
   EXPECT_EQ(tables.points[1], (std::vector<std::string>{"K", "Узловая точка", Dec("103.95"), Dec("0.05")}));
 
   EXPECT_FALSE(SetSigmaPerSetup(state, "abc"));

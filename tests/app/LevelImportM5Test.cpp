@@ -29,9 +29,9 @@ TEST(LevelImportM5, LinesReadingsNamesAndUnitsReachTheJournal) {
 
   EXPECT_EQ(ImportTicked(precise, dini)->Count, 2);
   const TKorData& j = precise.Journal;
-  ExpectSetups(j, 0,
-               {{"RP10", "X1", 28000, 22000, 27999.6, 22000.8, 299.97},
-                {"X1", "RP11", 31000, 25000.4, 31002, 25002, 299.99}});
+  ExpectSetups(
+      j, 0,
+      {{"RP10", "X1", 28000, 22000, 27999.6, 22000.8, 299.97}, {"X1", "RP11", 31000, 25000.4, 31002, 25002, 299.99}});
   EXPECT_DOUBLE_EQ(j.HeightDiffs.GetItem(0), 599.96);
   EXPECT_EQ(j.BackPoints[1] + ">" + j.ForePoints[1], "RP12>RP13");
   EXPECT_EQ(j.HeightDiffs.GetItem(1), InvalidHeight);
@@ -62,7 +62,8 @@ TEST(LevelImportM5, BadInputIsRefusedNamingTheLine) {
   };
   const std::vector<Case> cases = {
       {start + back.substr(0, 90) + "\n", "Строка 2 файла нивелира: строка обрезана"},
-      {start + SampleRowWith(3, 52, "         1.2x3") + "\n", "Строка 2 файла нивелира: значение «1.2x3» не является числом"},
+      {start + SampleRowWith(3, 52, "         1.2x3") + "\n",
+       "Строка 2 файла нивелира: значение «1.2x3» не является числом"},
       {start + SampleRowWith(3, 52, "         #####") + "\n", "отсчёт отмечен прибором как недействительный"},
       {start + SampleRowWith(3, 67, "yd") + "\n", "единица «yd» не означает ни метры, ни футы"},
       {start + back + "Adr 3 Rf 1.1\n", "Строка 3 файла нивелира: строка не в формате M5"},

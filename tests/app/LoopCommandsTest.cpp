@@ -1,8 +1,7 @@
-#include "LoopCommands.h"
-
 #include <gtest/gtest.h>
 
 #include "LocaleSeparatorTest.h"
+#include "LoopCommands.h"
 #include "LoopNets.h"
 
 namespace korvado {
@@ -39,10 +38,14 @@ TEST_P(LoopCommands, RowsVerdictsCopyAndTheWarningFollowTheClass) {
   EXPECT_TRUE(line.passed);
   EXPECT_EQ(view.failedCount, 1);
 
-  EXPECT_EQ(LoopsText(view), "Допуск: f_доп = " + Dec("0.1") + "·√n мм, n — число штативов\n"
-                             "№\tВид\tТочки\tn\tf, мм\tf_доп, мм\t|f|/f_доп\tОценка\n"
-                             "1\tполигон\tK – L – A – K\t6\t" + Dec("0.25\t0.24\t1.02") + "\tпревышает допуск\n"
-                             "2\tлиния\tA – C\t1\t" + Dec("-0.03\t0.10\t0.30") + "\tв допуске\n");
+  EXPECT_EQ(LoopsText(view), "Допуск: f_доп = " + Dec("0.1") +
+                                 "·√n мм, n — число штативов\n"
+                                 "№\tВид\tТочки\tn\tf, мм\tf_доп, мм\t|f|/f_доп\tОценка\n"
+                                 "1\tполигон\tK – L – A – K\t6\t" +
+                                 Dec("0.25\t0.24\t1.02") +
+                                 "\tпревышает допуск\n"
+                                 "2\tлиния\tA – C\t1\t" +
+                                 Dec("-0.03\t0.10\t0.30") + "\tв допуске\n");
   const std::string warning = FailingLoopsWarning(state);
   EXPECT_NE(warning.find("невязки 1 из 2"), std::string::npos) << warning;
   EXPECT_NE(warning.find(view.formula), std::string::npos);

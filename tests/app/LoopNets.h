@@ -16,8 +16,8 @@ inline TKorNet& AddTriangleNet(AppState& state) {
   net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.00, 2, 2);
   net.AddSection("L", "A", kNodalPoint, kFixedPoint, -2.75, 2, 3);
   net.AddSection("A", "C", kFixedPoint, kFixedPoint, 0.47, 1, 4);
-  for (const auto& [name, type, h] : {std::tuple{"A", kFixedPoint, 10.0}, {"K", kNodalPoint, 0.0},
-                                      {"L", kNodalPoint, 0.0}, {"C", kFixedPoint, 10.5}})
+  for (const auto& [name, type, h] :
+       {std::tuple{"A", kFixedPoint, 10.0}, {"K", kNodalPoint, 0.0}, {"L", kNodalPoint, 0.0}, {"C", kFixedPoint, 10.5}})
     net.AddPoint(name, type, h);
   state.CurrentNetIndex = state.Nets.NetCount() - 1;
   return net;

@@ -1,9 +1,8 @@
-#include "NetConstructionCommands.h"
-
 #include <gtest/gtest.h>
 
 #include "ActiveSectionView.h"
 #include "MessageRecorder.h"
+#include "NetConstructionCommands.h"
 #include "NetTestData.h"
 #include "SeparatorScope.h"
 

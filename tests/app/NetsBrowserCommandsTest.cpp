@@ -1,9 +1,8 @@
-#include "NetsBrowserCommands.h"
-
 #include <gtest/gtest.h>
 
 #include "MessageRecorder.h"
 #include "NetTestData.h"
+#include "NetsBrowserCommands.h"
 
 namespace korvado {
 

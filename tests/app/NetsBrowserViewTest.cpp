@@ -1,8 +1,7 @@
-#include "NetsBrowserView.h"
-
 #include <gtest/gtest.h>
 
 #include "NetTestData.h"
+#include "NetsBrowserView.h"
 #include "SeparatorScope.h"
 
 namespace korvado {

@@ -1,9 +1,8 @@
-#include "PendentPointCommands.h"
-
 #include <gtest/gtest.h>
 
 #include "MessageRecorder.h"
 #include "NetTestData.h"
+#include "PendentPointCommands.h"
 #include "SeparatorScope.h"
 
 namespace korvado {

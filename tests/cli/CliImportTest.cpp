@@ -37,11 +37,15 @@ TEST(CliImport, AppendsImportableLinesAndReportsEveryLine) {
   // Into that file again, technical lines refused there; and a technical journal takes all three.
   TKorData journal;
   TNetList nets;
-  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--into", folder.File("new.kor"), "--out", folder.File("two.kor")},
-                out, err), 0) << err;
+  ASSERT_EQ(
+      RunImport({"import", kSamples + "/dini.dat", "--into", folder.File("new.kor"), "--out", folder.File("two.kor")},
+                out, err),
+      0)
+      << err;
   ReadDataFile(folder.File("two.kor"), journal, nets);
   EXPECT_EQ(journal.RecordCount(), 4);
-  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--out", folder.File("tech.kor"), "--technical"}, out, err), 0);
+  ASSERT_EQ(RunImport({"import", kSamples + "/dini.dat", "--out", folder.File("tech.kor"), "--technical"}, out, err),
+            0);
   ReadDataFile(folder.File("tech.kor"), journal, nets);
   EXPECT_TRUE(journal.TechMode);
   EXPECT_EQ(journal.RecordCount(), 3);

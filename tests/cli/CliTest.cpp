@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
-#include <iterator>
 #include <fstream>
+#include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -29,8 +29,9 @@ struct CliResult {
 class KorvadoCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("korvado-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                          "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = fs::temp_directory_path() /
+              ("korvado-cli-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
@@ -114,10 +115,10 @@ TEST_F(KorvadoCli, CheckAndResaveKeepGoodFilesAndRefuseDamagedOnes) {
 
   const std::string damaged = WriteDamagedFile();
   for (const auto& args : std::vector<std::vector<std::string>>{{"check", damaged},
-                                                                 {"dump", damaged},
-                                                                 {"resave", damaged, Path("out.kor")},
-                                                                 {"adjust", damaged, "--net", "0"},
-                                                                 {"report", damaged, "--net", "0"}}) {
+                                                                {"dump", damaged},
+                                                                {"resave", damaged, Path("out.kor")},
+                                                                {"adjust", damaged, "--net", "0"},
+                                                                {"report", damaged, "--net", "0"}}) {
     const CliResult result = Run(args);
     EXPECT_EQ(result.status, 2) << args[0];
     EXPECT_TRUE(result.out.empty()) << args[0];
@@ -145,8 +146,8 @@ TEST_F(KorvadoCli, ValuesThatAreNotFiniteNumbersFailCheckAndEveryComputation) {
   EXPECT_NE(check.err.find("запись № 1 (A --> K): превышение — не число"), std::string::npos) << check.err;
   EXPECT_NE(check.err.find("звено 1  [A --> K]: превышение — плюс бесконечность"), std::string::npos) << check.err;
   for (const auto& args : std::vector<std::vector<std::string>>{{"adjust", path, "--net", "0"},
-                                                                 {"report", path, "--net", "0"},
-                                                                 {"report", path, "--net", "0", "--section", "0"}}) {
+                                                                {"report", path, "--net", "0"},
+                                                                {"report", path, "--net", "0", "--section", "0"}}) {
     const CliResult result = Run(args);
     EXPECT_EQ(result.status, 2) << args[0];
     EXPECT_NE(result.err.find("не является конечным числом"), std::string::npos) << result.err;
@@ -164,7 +165,7 @@ TEST_F(KorvadoCli, WritingCommandsKeepTheReplacedFileAsBackupUnlessTold) {
   ASSERT_EQ(Run({"resave", good, out}).status, 0);
   EXPECT_EQ(bytes(out + ".bak"), "прежний");
   const std::string resaved = bytes(out);
-  const std::vector<std::string> adjust{"adjust", good, "--net", "0", "--rebuild-points", "--fixed", "A=100",
+  const std::vector<std::string> adjust{"adjust",  good,    "--net",  "0", "--rebuild-points", "--fixed", "A=100",
                                         "--fixed", "B=110", "--save", out};
   ASSERT_EQ(Run(adjust).status, 0);
   EXPECT_EQ(bytes(out + ".bak"), resaved);
@@ -197,8 +198,8 @@ TEST_F(KorvadoCli, AdjustRunsTheSweepsOfTheAdjustmentPage) {
   const auto reread = nlohmann::json::parse(Run({"dump", saved}).out);
   EXPECT_EQ(reread["nets"][0]["points"], points);
 
-  const CliResult comma = Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed",
-                               "B=110", "--decimal-separator", ","});
+  const CliResult comma = Run({"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110",
+                               "--decimal-separator", ","});
   EXPECT_EQ(nlohmann::json::parse(comma.out)["sweeps"][0]["muText"], "0,05");
 }
 
@@ -290,9 +291,9 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
       Run({"report", file, "--net", "0", "--pdf", adjusted, "--lsq", "--sigma-setup", "0.2", "--class", "iv"});
   ASSERT_EQ(lsq.status, 0) << lsq.err;
   const std::string lsqText = CommandOutput("pdftotext '" + adjusted + "' -");
-  for (const char* word : {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест",
-                           "v, мм", "wᵢ", "СКО, мм", "IV класс", "f_доп = 5·√n",
-                           "σ = "})  // the diagram's label at an adjusted point
+  for (const char* word :
+       {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест", "v, мм", "wᵢ",
+        "СКО, мм", "IV класс", "f_доп = 5·√n", "σ = "})  // the diagram's label at an adjusted point
     EXPECT_NE(lsqText.find(word), std::string::npos) << word;
   EXPECT_EQ(Run({"report", file, "--net", "0", "--lsq"}).status, 2) << "--lsq writes a statement only";
   EXPECT_EQ(Run({"report", file, "--net", "0", "--pdf", pdf, "--sigma-setup", "0.2"}).status, 2);
@@ -328,11 +329,11 @@ class FullDiskBuffer : public std::streambuf {
 
 TEST_F(KorvadoCli, EveryCommandWhoseOutputCannotBeWrittenFails) {
   const std::string file = WriteAdjustmentNet();
-  for (const auto& args : std::vector<std::vector<std::string>>{{"dump", file},
-                                                                 {"check", file},
-                                                                 {"adjust", file, "--net", "0", "--rebuild-points",
-                                                                  "--fixed", "A=100", "--fixed", "B=110"},
-                                                                 {"dump", "--help"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"dump", file},
+           {"check", file},
+           {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110"},
+           {"dump", "--help"}}) {
     FullDiskBuffer full;
     std::ostream out(&full);
     std::ostringstream err;
@@ -350,7 +351,8 @@ TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
   const auto json = nlohmann::ordered_json::parse(result.out);
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections"}));
   EXPECT_TRUE(json["dof"].is_number_float());
   EXPECT_EQ(json["dof"].get<double>(), 1.0);
   // Both sections take half the misclosure of 0.1; K is the weighted mean.
@@ -434,7 +436,8 @@ TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
   EXPECT_EQ(line["passed"], true);
   std::vector<std::string> keys;
   for (const auto& item : line.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys, (std::vector<std::string>{"kind", "points", "sections", "setups", "misclosure", "allowed", "passed"}));
+  EXPECT_EQ(keys,
+            (std::vector<std::string>{"kind", "points", "sections", "setups", "misclosure", "allowed", "passed"}));
 
   // k = 0.05 allows exactly 0.10 over 4 setups; k = 0.04 allows 0.08.
   const std::vector<std::pair<std::vector<std::string>, bool>> limits = {
@@ -485,7 +488,8 @@ TEST_F(KorvadoCli, DiagramWritesOnePathPerSectionAndEveryName) {
   const std::string points = Path("points.kor");
   Run({"lsq", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110", "--save", points});
   ASSERT_EQ(Run({"diagram", points, "--net", "0", "--svg", svg, "--lsq", "--sigma-setup", "0.01"}).status, 0);
-  const std::string marked((std::istreambuf_iterator<char>(std::ifstream(svg).rdbuf())), std::istreambuf_iterator<char>());
+  const std::string marked((std::istreambuf_iterator<char>(std::ifstream(svg).rdbuf())),
+                           std::istreambuf_iterator<char>());
   EXPECT_NE(marked.find("suspect\" id="), std::string::npos);
   EXPECT_EQ(marked.find("suspect\" id="), marked.rfind("suspect\" id="));
   EXPECT_NE(marked.find("K — узловая точка, отметка 103.95, σ = "), std::string::npos);

@@ -83,9 +83,7 @@ TEST(DataFileDamage, CountsLargerThanTheFileAreReadBeyondEndOfFile) {
   ExpectRefused(bytes, kReadBeyondEndOfFile);
 }
 
-TEST(DataFileDamage, TrailingBytesAreRefused) {
-  ExpectRefused(SampleFile() + '\0', "лишние данные (1 байт)");
-}
+TEST(DataFileDamage, TrailingBytesAreRefused) { ExpectRefused(SampleFile() + '\0', "лишние данные (1 байт)"); }
 
 TEST(DataFileDamage, SetupRangesMustBeSoundAndCoverEverySetup) {
   const int32_t r = 3;

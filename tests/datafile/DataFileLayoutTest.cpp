@@ -60,13 +60,13 @@ TEST(DataFileLayout, NumbersAreLittleEndianAndNamesAreWindows1251) {
   j.AddRecord("Рп1", "Ёж", 300, "Ночь");
   j.HeightDiffs.SetItem(0, 1.5);
   const std::string bytes = WriteDataBytes(j, TNetList());
-  EXPECT_EQ(bytes.substr(1, 4), Bytes({0x01, 0x00, 0x2C, 0x01}));                // R = 1, S = 300
-  EXPECT_EQ(bytes.substr(5, 4), Bytes({0x03, 0xD0, 0xEF, 0x31}));                // "Рп1"
-  EXPECT_EQ(bytes.substr(26, 3), Bytes({0x02, 0xA8, 0xE6}));                     // "Ёж"
-  EXPECT_EQ(bytes.substr(47, 2), Bytes({0x2C, 0x01}));                           // 300 setups
-  EXPECT_EQ(bytes.substr(49, 8), Bytes({0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));         // 1.5
-  EXPECT_EQ(bytes.substr(57, 5), Bytes({0x04, 0xCD, 0xEE, 0xF7, 0xFC}));         // "Ночь"
-  EXPECT_EQ(bytes.substr(88, 4), Bytes({0x00, 0x00, 0x2B, 0x01}));               // setups 0 .. 299
+  EXPECT_EQ(bytes.substr(1, 4), Bytes({0x01, 0x00, 0x2C, 0x01}));         // R = 1, S = 300
+  EXPECT_EQ(bytes.substr(5, 4), Bytes({0x03, 0xD0, 0xEF, 0x31}));         // "Рп1"
+  EXPECT_EQ(bytes.substr(26, 3), Bytes({0x02, 0xA8, 0xE6}));              // "Ёж"
+  EXPECT_EQ(bytes.substr(47, 2), Bytes({0x2C, 0x01}));                    // 300 setups
+  EXPECT_EQ(bytes.substr(49, 8), Bytes({0, 0, 0, 0, 0, 0, 0xF8, 0x3F}));  // 1.5
+  EXPECT_EQ(bytes.substr(57, 5), Bytes({0x04, 0xCD, 0xEE, 0xF7, 0xFC}));  // "Ночь"
+  EXPECT_EQ(bytes.substr(88, 4), Bytes({0x00, 0x00, 0x2B, 0x01}));        // setups 0 .. 299
   EXPECT_EQ(bytes.size(), 5 + 87 + 300 * 103 + 2u);
 }
 
@@ -126,18 +126,18 @@ TEST(DataFileLayout, NetRecordsHoldEveryFieldInOrder) {
   const std::string bytes = WriteDataBytes(TKorData(), nets);
   const std::string expected = Bytes({0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00})  // empty journal, N = 1
                                + Field("\xCD", 30) + Bytes({0x01, 0x00})          // name, T = 1
-                               + Field("A", 20) + Field("B", 20) + Bytes({0x00, 0x01})
-                               + Bytes({0, 0, 0, 0, 0, 0, 0x04, 0x40})             // height sum 2.5
-                               + Bytes({0, 0, 0, 0, 0, 0, 0x10, 0x40})             // setups sum 4.0
-                               + Bytes({0x01, 0x00})                               // K = 1
-                               + Field("A", 20) + Field("B", 20) + Bytes({0x00, 0x01})
-                               + Bytes({0, 0, 0, 0, 0, 0, 0x04, 0x40}) + Bytes({0, 0, 0, 0, 0, 0, 0x10, 0x40})
-                               + Bytes({0x02, 0xF9, 0xFF, 0xFF, 0xFF, 0x09, 0x00, 0x00, 0x00})  // m = 2: -7, 9
-                               + Bytes({0x01, 0x00})                                           // P = 1
-                               + Bytes({0x02}) + Field("B", 20) + Field("C", 20) + Bytes({0x03, 0x00})
-                               + Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0xBF})                         // -1.0
-                               + Bytes({0x01, 0x05, 0x00, 0x00, 0x00})                         // m = 1: 5
-                               + Bytes({0x01, 0x00})                                           // Q = 1
+                               + Field("A", 20) + Field("B", 20) + Bytes({0x00, 0x01}) +
+                               Bytes({0, 0, 0, 0, 0, 0, 0x04, 0x40})    // height sum 2.5
+                               + Bytes({0, 0, 0, 0, 0, 0, 0x10, 0x40})  // setups sum 4.0
+                               + Bytes({0x01, 0x00})                    // K = 1
+                               + Field("A", 20) + Field("B", 20) + Bytes({0x00, 0x01}) +
+                               Bytes({0, 0, 0, 0, 0, 0, 0x04, 0x40}) + Bytes({0, 0, 0, 0, 0, 0, 0x10, 0x40}) +
+                               Bytes({0x02, 0xF9, 0xFF, 0xFF, 0xFF, 0x09, 0x00, 0x00, 0x00})  // m = 2: -7, 9
+                               + Bytes({0x01, 0x00})                                          // P = 1
+                               + Bytes({0x02}) + Field("B", 20) + Field("C", 20) + Bytes({0x03, 0x00}) +
+                               Bytes({0, 0, 0, 0, 0, 0, 0xF0, 0xBF})    // -1.0
+                               + Bytes({0x01, 0x05, 0x00, 0x00, 0x00})  // m = 1: 5
+                               + Bytes({0x01, 0x00})                    // Q = 1
                                + Field("A", 20) + Bytes({0x00}) + Bytes({0, 0, 0, 0, 0, 0, 0x24, 0x40});
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(bytes.size(), 7 + 35 + 64 + 65 + 4 + 58 + 30u);

@@ -37,8 +37,8 @@ TEST(FileReplace, MissingOrUnreadableFileIsNamedInTheMessage) {
   EXPECT_EQ(ReadFailure(folder.Path().string()),
             "Не удалось открыть файл данных \"" + folder.Path().string() + "\": нет доступа к файлу");
   WriteBytes(folder.File("пусто.kor"), "");
-  EXPECT_EQ(ReadFailure(folder.File("пусто.kor")),
-            "Не удалось открыть файл данных \"" + folder.File("пусто.kor") + "\": " + std::string(kReadBeyondEndOfFile));
+  EXPECT_EQ(ReadFailure(folder.File("пусто.kor")), "Не удалось открыть файл данных \"" + folder.File("пусто.kor") +
+                                                       "\": " + std::string(kReadBeyondEndOfFile));
 }
 
 TEST(FileReplace, SavingOverAFileReplacesItAndKeepsItsPermissions) {

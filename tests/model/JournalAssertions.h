@@ -16,9 +16,9 @@ inline ::testing::AssertionResult JournalIsConsistent(const TKorData& j) {
   for (int32_t n : {j.BackPoints.Count(), j.SetupCounts.Count(), j.HeightDiffs.Count(), j.Notes.Count(),
                     j.FirstSetup.Count(), j.LastSetup.Count()})
     if (n != records) return ::testing::AssertionFailure() << "record column of length " << n;
-  for (int32_t n : {j.SetupBackPoints.Count(), j.ForeMainReading.Count(), j.BackMainReading.Count(),
-                    j.ForeAuxReading.Count(), j.BackAuxReading.Count(), j.SetupHeightDiffs.Count(),
-                    j.SetupNotes.Count()})
+  for (int32_t n :
+       {j.SetupBackPoints.Count(), j.ForeMainReading.Count(), j.BackMainReading.Count(), j.ForeAuxReading.Count(),
+        j.BackAuxReading.Count(), j.SetupHeightDiffs.Count(), j.SetupNotes.Count()})
     if (n != setups) return ::testing::AssertionFailure() << "setup column of length " << n;
   std::vector<int> owner(setups, -1);
   for (int32_t i = 0; i < records; ++i) {

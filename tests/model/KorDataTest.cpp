@@ -39,8 +39,10 @@ TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
   journal.AddRecord("Rp1", "Rp2", 3, "ход 3");
   EXPECT_EQ(journal.FirstSetup.GetItem(2), 5);
   EXPECT_EQ(journal.LastSetup.GetItem(2), 7);
-  EXPECT_EQ(journal.SetupBackPoints.Items(), (std::vector<std::string>{"A0", "X1", "A1", "X1", "X2", "Rp1", "X1", "X2"}));
-  EXPECT_EQ(journal.SetupForePoints.Items(), (std::vector<std::string>{"X1", "B0", "X1", "X2", "B1", "X1", "X2", "Rp2"}));
+  EXPECT_EQ(journal.SetupBackPoints.Items(),
+            (std::vector<std::string>{"A0", "X1", "A1", "X1", "X2", "Rp1", "X1", "X2"}));
+  EXPECT_EQ(journal.SetupForePoints.Items(),
+            (std::vector<std::string>{"X1", "B0", "X1", "X2", "B1", "X1", "X2", "Rp2"}));
   EXPECT_TRUE(JournalIsConsistent(journal));
   EXPECT_TRUE(messages.Silent());
 }

@@ -58,7 +58,7 @@ TEST(TypedLists, NegativeIndexRaisesTheListIndexError) {
 }
 
 TEST(TypedLists, StringListsRejectEveryIndexOutsideTheList) {
-  TStringList names;
+  StringList names;
   names.Add("Rp1");
   EXPECT_THROW(names.Get(1), ListIndexError);
   EXPECT_THROW(names.Set(-1, "x"), ListIndexError);

@@ -26,7 +26,8 @@ TEST(Utf8Text, CaseIsIgnoredForLatinAndCyrillicLetters) {
 TEST(Windows1251, CyrillicTextRoundTripsThroughItsSingleBytes) {
   const std::string name = "Рп-Ёё№1";
   const std::string bytes = EncodeWindows1251(name);
-  EXPECT_EQ(bytes, std::string("\xD0\xEF-\xA8\xB8\xB9" "1"));
+  EXPECT_EQ(bytes, std::string("\xD0\xEF-\xA8\xB8\xB9"
+                               "1"));
   EXPECT_EQ(DecodeWindows1251(bytes), name);
   std::string all;
   for (int b = 0; b < 256; ++b) all += static_cast<char>(b);

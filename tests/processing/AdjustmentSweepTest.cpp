@@ -1,11 +1,10 @@
-#include "AdjustmentSweep.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <map>
 
 #include "AdjustmentNets.h"
+#include "AdjustmentSweep.h"
 #include "PointTable.h"
 
 namespace korvado {
@@ -53,8 +52,8 @@ TEST(AdjustmentSweep, OnlyNodalPointsMoveAndAPointOnNoSectionKeepsItsElevation) 
   TKorNet net;
   AddOneRunSection(net, "A", "M", 1.0, 1, kFixedPoint, kIntermediatePoint);
   AddOneRunSection(net, "M", "B", 1.0, 1, kIntermediatePoint, kFixedPoint);
-  AddPoints(net, {{"A", kFixedPoint, 10}, {"M", kIntermediatePoint, 0}, {"B", kFixedPoint, 13},
-                  {"Lonely", kNodalPoint, 42}});
+  AddPoints(
+      net, {{"A", kFixedPoint, 10}, {"M", kIntermediatePoint, 0}, {"B", kFixedPoint, 13}, {"Lonely", kNodalPoint, 42}});
   // Misclosures 1 + 10 - 0 = 11 and 1 + 0 - 13 = -12: Q = 265, r = 2 - 4 + 2 = 0.
   EXPECT_EQ(AdjustOnce(net).Value(), 0.0);
   EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{10, 0, 13, 42}));
@@ -120,8 +119,14 @@ std::map<std::string, double> LeastSquaresHeights(const TKorNet& net) {
     double rhs = net.SectionHeights.GetItem(s);
     const std::string& start = net.SectionStarts[s];
     const std::string& end = net.SectionEnds[s];
-    if (column.count(end)) terms.push_back({column[end], 1.0}); else rhs -= known[end];
-    if (column.count(start)) terms.push_back({column[start], -1.0}); else rhs += known[start];
+    if (column.count(end))
+      terms.push_back({column[end], 1.0});
+    else
+      rhs -= known[end];
+    if (column.count(start))
+      terms.push_back({column[start], -1.0});
+    else
+      rhs += known[start];
     for (auto [i, ci] : terms) {
       for (auto [j, cj] : terms) a[i][j] += w * ci * cj;
       a[i][u] += w * ci * rhs;
@@ -184,7 +189,6 @@ TEST(AdjustmentSweep, MisclosuresTakeTheExactlySpelledPointBeforeACaseTwin) {
   EXPECT_DOUBLE_EQ(Elevation(net, "U1"), 101.0);
   EXPECT_DOUBLE_EQ(Elevation(net, "u1"), 105.0);
   EXPECT_EQ(error, 0.0) << "the net closes exactly";
-
 }
 
 TEST(AdjustmentSweep, SectionWithoutSetupsIsRefusedAndNothingChanges) {

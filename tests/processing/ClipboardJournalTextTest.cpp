@@ -5,9 +5,9 @@
 
 #include "ClipboardJournalText.h"
 #include "KorData.h"
+#include "LocaleSeparatorTest.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
-#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {

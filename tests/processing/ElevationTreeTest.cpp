@@ -1,6 +1,6 @@
-#include "ElevationTree.h"
-
 #include <gtest/gtest.h>
+
+#include "ElevationTree.h"
 
 namespace korvado {
 namespace {
@@ -14,7 +14,9 @@ TEST(ElevationTree, NetsCarryTheirSectionsNumberedWithTheirEnds) {
 
   const std::vector<TreeNetNode> tree = ElevationTree(nets);
   ASSERT_EQ(tree.size(), 2u);
-  EXPECT_EQ(tree[0], (TreeNetNode{"Северная", kNetIcon, {{"1  [Rp1 --> N2]", kSectionIcon}, {"2  [N2 --> Rp3]", kSectionIcon}}}));
+  EXPECT_EQ(
+      tree[0],
+      (TreeNetNode{"Северная", kNetIcon, {{"1  [Rp1 --> N2]", kSectionIcon}, {"2  [N2 --> Rp3]", kSectionIcon}}}));
   EXPECT_EQ(tree[1], (TreeNetNode{"Пустая", kNetIcon, {}}));
   EXPECT_EQ(kNetIcon, 3);
   EXPECT_EQ(kSectionIcon, 4);

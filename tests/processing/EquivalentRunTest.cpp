@@ -1,6 +1,6 @@
-#include "EquivalentRun.h"
-
 #include <gtest/gtest.h>
+
+#include "EquivalentRun.h"
 
 namespace korvado {
 namespace {

@@ -1,10 +1,8 @@
-#include "FixedElevations.h"
-
 #include <gtest/gtest.h>
 
-#include "LocaleSeparatorTest.h"
-
 #include "AdjustmentNets.h"
+#include "FixedElevations.h"
+#include "LocaleSeparatorTest.h"
 
 namespace korvado {
 namespace {
@@ -33,10 +31,11 @@ TEST_P(FixedElevations, ANetWithoutFixedPointsShowsOneEmptyRowAndAnEmptyRowChang
 TEST_P(FixedElevations, MatchedRowsAreStoredAndAnyPointCanBeSetByItsExactName) {
   TKorNet net;
   AddPoints(net, {{"Rp1", kFixedPoint, 0}, {"K", kNodalPoint, 0}, {"rp1", kFixedPoint, 0}});
-  EXPECT_TRUE(ApplyFixedElevations(
-      net, {{"Rp1", Dec("120.25")}, {"K", Dec("99.5")}, {"RP1", "oops"}, {"Unknown", "1"}, {"Rp1", Dec("5")}})
-                  .Notices()
-                  .empty());
+  EXPECT_TRUE(
+      ApplyFixedElevations(
+          net, {{"Rp1", Dec("120.25")}, {"K", Dec("99.5")}, {"RP1", "oops"}, {"Unknown", "1"}, {"Rp1", Dec("5")}})
+          .Notices()
+          .empty());
   // The last row naming Rp1 wins; "RP1" matches nothing, so its text is never read.
   EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{5.0, 99.5, 0.0}));
 }

@@ -1,11 +1,10 @@
-#include "HeightCatalogue.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 
 #include "AdjustmentNets.h"
+#include "HeightCatalogue.h"
 #include "LocaleSeparatorTest.h"
 #include "NaturalOrder.h"
 
@@ -14,9 +13,9 @@ namespace {
 
 TEST(NaturalOrder, DigitRunsCompareAsNumbersAndTheOrderIsTotal) {
   // Names equal but for case or leading zeros follow each other, ordered by their bytes.
-  const std::vector<std::string> sorted = {"1",    "2",     "10",    "A",     "a",
-                                           "Rp",   "Rp1",   "Rp02",  "Rp2",   "rp2",
-                                           "Rp10", "Rp10a", "Rp10b", "Rp100", "Rp99999999999999999999",
+  const std::vector<std::string> sorted = {"1",       "2",       "10",    "A",     "a",
+                                           "Rp",      "Rp1",     "Rp02",  "Rp2",   "rp2",
+                                           "Rp10",    "Rp10a",   "Rp10b", "Rp100", "Rp99999999999999999999",
                                            "Репер 3", "репер 20"};
   // Any shuffle sorts back to the same list: the comparison is a strict total order.
   std::mt19937 random(7);
@@ -43,11 +42,11 @@ TEST_P(HeightCatalogueTest, EveryPointOnceInNaturalOrderWithTheSectionTablesElev
   testnets::AddPoints(net, {{"Rp10", kFixedPoint, 100.00}, {"N2", kNodalPoint, 103.03}, {"Rp2", kFixedPoint, 103.50}});
 
   EXPECT_EQ(HeightCatalogue(net), (std::vector<CatalogueEntry>{{"N2", kNodalPoint, Dec("103.03"), false},
-                                                                {"P", kIntermediatePoint, Dec("102.27"), true},
-                                                                {"Rp2", kFixedPoint, Dec("103.50"), false},
-                                                                {"Rp10", kFixedPoint, Dec("100.00"), false},
-                                                                {"X", kIntermediatePoint, Dec("101.01"), false},
-                                                                {"Y", kIntermediatePoint, Dec("102.02"), false}}));
+                                                               {"P", kIntermediatePoint, Dec("102.27"), true},
+                                                               {"Rp2", kFixedPoint, Dec("103.50"), false},
+                                                               {"Rp10", kFixedPoint, Dec("100.00"), false},
+                                                               {"X", kIntermediatePoint, Dec("101.01"), false},
+                                                               {"Y", kIntermediatePoint, Dec("102.02"), false}}));
   EXPECT_TRUE(HeightCatalogue(TKorNet{}).empty());
 }
 

@@ -1,9 +1,8 @@
-#include "JournalRefRenumbering.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "JournalRefRenumbering.h"
 #include "NetUpdate.h"
 #include "OutcomeTexts.h"
 
@@ -90,8 +89,8 @@ TEST(JournalRefRenumbering, ReferencesBeyondAnyJournalStayAsTheyAre) {
   refs.Add(std::numeric_limits<int32_t>::min());
   RenumberRefsAfterInsert(data.nets, 0);
   RenumberRefsAfterDelete(data.nets, 0);
-  EXPECT_EQ(data.RunRefs(1, 0), (std::vector<int32_t>{2, -4, std::numeric_limits<int32_t>::max(),
-                                                      std::numeric_limits<int32_t>::min()}));
+  EXPECT_EQ(data.RunRefs(1, 0),
+            (std::vector<int32_t>{2, -4, std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::min()}));
 }
 
 }  // namespace

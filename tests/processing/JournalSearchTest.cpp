@@ -1,7 +1,6 @@
-#include "JournalSearch.h"
-
 #include <gtest/gtest.h>
 
+#include "JournalSearch.h"
 #include "SeparatorScope.h"
 
 namespace korvado {

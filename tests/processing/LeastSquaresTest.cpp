@@ -1,5 +1,3 @@
-#include "LeastSquares.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +8,7 @@
 #include "AdjustmentNets.h"
 #include "AdjustmentSweep.h"
 #include "ChiSquareQuantile.h"
+#include "LeastSquares.h"
 #include "PointTable.h"
 
 namespace korvado {
@@ -59,8 +58,14 @@ DenseSolution SolveDense(const TKorNet& net) {
     const std::string& end = net.SectionEnds[s];
     p[s] = 1.0 / net.SectionSetups.GetItem(s);
     l[s] = net.SectionHeights.GetItem(s);
-    if (known.count(start)) l[s] += known[start]; else a[s][column[start]] -= 1.0;
-    if (known.count(end)) l[s] -= known[end]; else a[s][column[end]] += 1.0;
+    if (known.count(start))
+      l[s] += known[start];
+    else
+      a[s][column[start]] -= 1.0;
+    if (known.count(end))
+      l[s] -= known[end];
+    else
+      a[s][column[end]] += 1.0;
   }
   // [N | I] -> [I | N⁻¹]
   std::vector<std::vector<double>> m(u, std::vector<double>(2 * u, 0.0));
@@ -114,10 +119,13 @@ TKorNet RandomNet(unsigned seed) {
   auto type = [](int k) { return k < 3 ? kFixedPoint : kNodalPoint; };
   TKorNet net;
   net.Name = "Случайная";
-  auto add = [&](int from, int to) { AddOneRunSection(net, name(from), name(to), height(random), setups(random), type(from), type(to)); };
+  auto add = [&](int from, int to) {
+    AddOneRunSection(net, name(from), name(to), height(random), setups(random), type(from), type(to));
+  };
   for (int k = 1; k < points; ++k) add(std::uniform_int_distribution<int>(0, k - 1)(random), k);
   for (int extra = 0; extra < points / 2; ++extra)
-    add(std::uniform_int_distribution<int>(0, points - 1)(random), std::uniform_int_distribution<int>(0, points - 1)(random));
+    add(std::uniform_int_distribution<int>(0, points - 1)(random),
+        std::uniform_int_distribution<int>(0, points - 1)(random));
   add(0, 1);
   add(points - 1, points - 1);
   AddOneRunSection(net, name(points - 1), "Open", height(random), setups(random), kNodalPoint, kIntermediatePoint);
@@ -154,7 +162,8 @@ TEST(LeastSquares, RandomNetsMatchTheDenseTextbookSolution) {
     // The redundancy numbers share out the degrees of freedom.
     EXPECT_NEAR(redundancySum, result.dof, 1e-9);
     // The closed section's misclosure is all residual; the open end is not controlled.
-    EXPECT_NEAR(result.sections[net.SectionCount() - 2].residual, -net.SectionHeights.GetItem(net.SectionCount() - 2), 1e-12);
+    EXPECT_NEAR(result.sections[net.SectionCount() - 2].residual, -net.SectionHeights.GetItem(net.SectionCount() - 2),
+                1e-12);
     EXPECT_TRUE(result.sections.back().uncontrolled);
     EXPECT_FALSE(result.sections.back().w);
   }
@@ -168,7 +177,8 @@ TEST(LeastSquares, RepeatedSweepsReachTheSameHeightsAndError) {
   const LeastSquaresResult result = Adjusted(net);
   std::optional<double> error;
   for (int sweep = 0; sweep < 400; ++sweep) error = AdjustOnce(net).Value();
-  for (int32_t p = 0; p < net.PointCount(); ++p) EXPECT_NEAR(net.PointElevations.GetItem(p), result.elevations[p], 1e-9);
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    EXPECT_NEAR(net.PointElevations.GetItem(p), result.elevations[p], 1e-9);
   ASSERT_TRUE(error && result.sigma0);
   EXPECT_NEAR(*error, *result.sigma0, 1e-9);
 }
@@ -181,9 +191,12 @@ TEST(LeastSquares, RepeatedSweepsReachTheSameHeightsAndError) {
 // on observation 6.
 TEST(LeastSquares, PublishedLevellingSampleIsReproduced) {
   TKorNet net;
-  const struct { const char* from; const char* to; double h; } legs[] = {
-      {"1a", "4", -1.225}, {"4", "3", -0.848}, {"3", "2", 1.342},  {"2", "1a", 0.720},
-      {"1a", "2", -0.724}, {"2", "3", -1.335}, {"3", "4", 0.842},  {"4", "1a", 1.231}};
+  const struct {
+    const char* from;
+    const char* to;
+    double h;
+  } legs[] = {{"1a", "4", -1.225}, {"4", "3", -0.848}, {"3", "2", 1.342}, {"2", "1a", 0.720},
+              {"1a", "2", -0.724}, {"2", "3", -1.335}, {"3", "4", 0.842}, {"4", "1a", 1.231}};
   for (const auto& leg : legs)
     AddOneRunSection(net, leg.from, leg.to, leg.h, 1, leg.from == std::string("1a") ? kFixedPoint : kNodalPoint,
                      leg.to == std::string("1a") ? kFixedPoint : kNodalPoint);
@@ -258,10 +271,13 @@ TEST(LeastSquares, BlunderIsFlaggedAndANetWithoutRedundancyTestsNothing) {
 }
 
 TEST(LeastSquares, ChiSquareQuantilesMatchPublishedTables) {
-  const struct { double p; int dof; double x; } table[] = {
-      {0.025, 1, 0.000982069}, {0.975, 1, 5.023886}, {0.025, 2, 0.0506356}, {0.975, 2, 7.377759},
-      {0.025, 10, 3.246973},   {0.975, 10, 20.483177}, {0.025, 30, 16.790772}, {0.975, 30, 46.979242},
-      {0.025, 100, 74.221927}, {0.975, 100, 129.561197}};
+  const struct {
+    double p;
+    int dof;
+    double x;
+  } table[] = {{0.025, 1, 0.000982069}, {0.975, 1, 5.023886},    {0.025, 2, 0.0506356},  {0.975, 2, 7.377759},
+               {0.025, 10, 3.246973},   {0.975, 10, 20.483177},  {0.025, 30, 16.790772}, {0.975, 30, 46.979242},
+               {0.025, 100, 74.221927}, {0.975, 100, 129.561197}};
   for (const auto& row : table) EXPECT_NEAR(ChiSquareQuantile(row.p, row.dof), row.x, row.x * 2e-6) << row.dof;
   // Far beyond the tables: finite, ordered, near the normal approximation.
   const double low = ChiSquareQuantile(0.025, 60000), high = ChiSquareQuantile(0.975, 60000);
@@ -277,16 +293,23 @@ TEST(LeastSquares, UnadjustableNetsAreRefusedByBothAdjustments) {
     void (*spoil)(TKorNet&);
     const char* says;
   } cases[] = {
-      {"no benchmark", [](TKorNet& net) { net.PointTypes.SetItem(0, kNodalPoint); net.PointTypes.SetItem(2, kNodalPoint); },
+      {"no benchmark",
+       [](TKorNet& net) {
+         net.PointTypes.SetItem(0, kNodalPoint);
+         net.PointTypes.SetItem(2, kNodalPoint);
+       },
        "нет ни одной жесткой точки"},
-      {"island", [](TKorNet& net) {
+      {"island",
+       [](TKorNet& net) {
          AddOneRunSection(net, "U1", "U2", 1.0, 2);
          AddOneRunSection(net, "U2", "U3", 1.0, 2);
          AddPoints(net, {{"U1", kNodalPoint, 0}, {"U2", kNodalPoint, 0}, {"U3", kIntermediatePoint, 0}});
-       }, "до точек «U1», «U2», «U3»"},
+       },
+       "до точек «U1», «U2», «U3»"},
       {"no setups", [](TKorNet& net) { net.SectionSetups.SetItem(1, -1.0); }, "больше нуля"},
       {"height NaN", [](TKorNet& net) { net.SectionHeights.SetItem(0, std::nan("")); }, "превышение"},
-      {"benchmark inf", [](TKorNet& net) { net.PointElevations.SetItem(2, std::numeric_limits<double>::infinity()); }, "B"},
+      {"benchmark inf", [](TKorNet& net) { net.PointElevations.SetItem(2, std::numeric_limits<double>::infinity()); },
+       "B"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -1,11 +1,10 @@
-#include "LoopBasis.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 
 #include "AdjustmentNets.h"
+#include "LoopBasis.h"
 #include "Tolerance.h"
 
 namespace korvado {
@@ -89,20 +88,36 @@ TEST(LoopBasis, SmallNetsGiveTheLoopsAndLinesASurveyorExpects) {
       {"two parallel sections and a self-closing one",
        {{"A", "K", 1.00, 4}, {"A", "K", 1.03, 5}, {"K", "K", 0.02, 2}},
        {{"A", B, 100}, {"K", N, 0}},
-       2, 0, {0.02, 0.03}, {2, 9}},
+       2,
+       0,
+       {0.02, 0.03},
+       {2, 9}},
       {"figure-eight through a nodal point",
-       {{"A", "K", 1.00, 2}, {"K", "L", 2.00, 2}, {"L", "A", -3.01, 2}, {"K", "M", 0.50, 3}, {"M", "P", 0.50, 3},
+       {{"A", "K", 1.00, 2},
+        {"K", "L", 2.00, 2},
+        {"L", "A", -3.01, 2},
+        {"K", "M", 0.50, 3},
+        {"M", "P", 0.50, 3},
         {"P", "K", -0.98, 3}},
        {{"A", B, 100}, {"K", N, 0}, {"L", N, 0}, {"M", N, 0}, {"P", N, 0}},
-       2, 0, {-0.01, 0.02}, {6, 9}},
+       2,
+       0,
+       {-0.01, 0.02},
+       {6, 9}},
       {"a single chain between two benchmarks",
        {{"A", "K", 1.00, 2}, {"K", "L", 2.00, 3}, {"L", "C", 3.00, 4}},
        {{"A", B, 100}, {"K", N, 0}, {"L", N, 0}, {"C", B, 106.05}},
-       0, 1, {-0.05}, {9}},
+       0,
+       1,
+       {-0.05},
+       {9}},
       {"two parts with two and three benchmarks",
        {{"A", "K", 1.00, 1}, {"K", "C", 1.00, 1}, {"D", "M", 0.50, 1}, {"M", "E", 0.50, 1}, {"M", "F", 0.25, 4}},
        {{"A", B, 10}, {"K", N, 0}, {"C", B, 12.02}, {"D", B, 20}, {"M", N, 0}, {"E", B, 21}, {"F", B, 20.75}},
-       0, 3, {-0.02, 0, 0}, {2, 2, 5}},
+       0,
+       3,
+       {-0.02, 0, 0},
+       {2, 2, 5}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -125,7 +140,7 @@ TEST(LoopBasis, LinesStartAtTheFirstBenchmarkOfEachPartAndTakeTheFewestSetups) {
   TKorNet net;
   AddOneRunSection(net, "A", "K", 1.00, 10);  // the long way
   AddOneRunSection(net, "K", "C", 1.00, 10);
-  AddOneRunSection(net, "A", "C", 2.01, 3);   // the short way
+  AddOneRunSection(net, "A", "C", 2.01, 3);  // the short way
   AddPoints(net, {{"A", B, 0}, {"K", N, 0}, {"C", B, 2.00}});
   const LoopsAndLines result = FindLoopsAndLines(net);
   ExpectSound(net, result);
@@ -177,8 +192,7 @@ TEST(LoopBasis, RandomNetsAlwaysGiveAnIndependentCompleteSet) {
       const int b = s < points - 1 ? s + 1 : any(random);
       AddOneRunSection(net, "P" + std::to_string(a), "P" + std::to_string(b), 0.01 * any(random), setups(random));
     }
-    for (int p = 0; p < points; ++p)
-      net.AddPoint("P" + std::to_string(p), p % 4 == 0 ? B : N, p * 1.5);
+    for (int p = 0; p < points; ++p) net.AddPoint("P" + std::to_string(p), p % 4 == 0 ? B : N, p * 1.5);
     SCOPED_TRACE(trial);
     ExpectSound(net, FindLoopsAndLines(net));
   }
@@ -196,7 +210,7 @@ TEST(Tolerance, CoefficientsAndVerdictsAtTheLimit) {
                                          {10, 4, -20.00, true},
                                          {10, 4, 20.01, false},
                                          {5, 9, 0.1 + 0.2 + 14.7, true},  // 15 with binary noise
-                                         {5, 2, 7.07, true},             // 7.0710...
+                                         {5, 2, 7.07, true},              // 7.0710...
                                          {5, 2, 7.08, false},
                                          {10, 0, 0.00, true},
                                          {10, 0, 0.01, false}}) {

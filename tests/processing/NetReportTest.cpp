@@ -1,10 +1,8 @@
-#include "NetReport.h"
-
 #include <gtest/gtest.h>
 
-#include "LocaleSeparatorTest.h"
-
 #include "AdjustmentNets.h"
+#include "LocaleSeparatorTest.h"
+#include "NetReport.h"
 
 namespace korvado {
 namespace {

@@ -1,9 +1,8 @@
-#include "NetUpdate.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "NetUpdate.h"
 #include "OutcomeTexts.h"
 
 namespace korvado {

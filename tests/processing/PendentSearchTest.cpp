@@ -1,7 +1,6 @@
-#include "PendentSearch.h"
-
 #include <gtest/gtest.h>
 
+#include "PendentSearch.h"
 #include "SeparatorScope.h"
 
 namespace korvado {

@@ -1,8 +1,7 @@
-#include "PointTable.h"
-
 #include <gtest/gtest.h>
 
 #include "AdjustmentNets.h"
+#include "PointTable.h"
 
 namespace korvado {
 namespace {

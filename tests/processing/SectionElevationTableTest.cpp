@@ -1,10 +1,8 @@
-#include "SectionElevationTable.h"
-
 #include <gtest/gtest.h>
 
-#include "LocaleSeparatorTest.h"
-
 #include "AdjustmentNets.h"
+#include "LocaleSeparatorTest.h"
+#include "SectionElevationTable.h"
 
 namespace korvado {
 namespace {

@@ -1,6 +1,6 @@
-#include "SelectionText.h"
-
 #include <gtest/gtest.h>
+
+#include "SelectionText.h"
 
 namespace korvado {
 namespace {

@@ -27,9 +27,8 @@ inline std::string SeparatorCaseName(const ::testing::TestParamInfo<SeparatorCas
   return info.param.decimal == '.' ? "Point" : "Comma";
 }
 
-#define KORVADO_WITH_BOTH_SEPARATORS(Fixture)                                                          \
-  INSTANTIATE_TEST_SUITE_P(Separators, Fixture,                                                        \
-                           ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}), \
+#define KORVADO_WITH_BOTH_SEPARATORS(Fixture)                                                                        \
+  INSTANTIATE_TEST_SUITE_P(Separators, Fixture, ::testing::Values(SeparatorCase{'.', ","}, SeparatorCase{',', " "}), \
                            SeparatorCaseName)
 
 }  // namespace korvado

@@ -14,11 +14,7 @@ inline std::vector<std::string> NoticeTexts(const Outcome& outcome, Notice::Kind
     if (notice.kind == kind) texts.push_back(notice.text);
   return texts;
 }
-inline std::vector<std::string> Warnings(const Outcome& outcome) {
-  return NoticeTexts(outcome, Notice::Kind::Warning);
-}
-inline std::vector<std::string> Refusals(const Outcome& outcome) {
-  return NoticeTexts(outcome, Notice::Kind::Refusal);
-}
+inline std::vector<std::string> Warnings(const Outcome& outcome) { return NoticeTexts(outcome, Notice::Kind::Warning); }
+inline std::vector<std::string> Refusals(const Outcome& outcome) { return NoticeTexts(outcome, Notice::Kind::Refusal); }
 
 }  // namespace korvado

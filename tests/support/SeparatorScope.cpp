@@ -4,9 +4,7 @@
 
 namespace korvado {
 
-SeparatorScope::SeparatorScope(char decimal, const std::string& thousands) {
-  SetNumberSeparators(decimal, thousands);
-}
+SeparatorScope::SeparatorScope(char decimal, const std::string& thousands) { SetNumberSeparators(decimal, thousands); }
 
 SeparatorScope::~SeparatorScope() { SetNumberSeparators('.', ","); }
 

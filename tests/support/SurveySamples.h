@@ -18,8 +18,8 @@ inline TKorData SampleJournal(bool techMode = false) {
   j.AddRecord("Б2", "Рп9", 1, "");
   j.InsertRecord(0, "Рп1", "Рп7", 3, "повторный ход");
   for (int32_t s = 0; s < j.SetupTotal(); ++s)
-    j.SetSetupData(s, j.SetupBackPoints[s], j.SetupForePoints[s], 1520.0 + s, 1403.5 - s, 6305.0 + s,
-                   6188.5 - s, s % 2 ? "ветер" : "");
+    j.SetSetupData(s, j.SetupBackPoints[s], j.SetupForePoints[s], 1520.0 + s, 1403.5 - s, 6305.0 + s, 6188.5 - s,
+                   s % 2 ? "ветер" : "");
   for (int32_t i = 0; i < j.RecordCount(); ++i) j.RecalcRecordHeight(i);
   return j;
 }

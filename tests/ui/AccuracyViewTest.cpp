@@ -3,11 +3,12 @@
 // copied to the clipboard, a section row leading to «Отметки точек», and a
 // refusal that changes nothing.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QSettings>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
 #include "AccuracyView.h"
@@ -21,7 +22,7 @@
 namespace korvado {
 namespace {
 
-class AccuracyView : public LocaleSeparatorTest {
+class accuracyView : public LocaleSeparatorTest {
  protected:
   void SetUp() override {
     form = ShowMainForm();
@@ -40,9 +41,9 @@ class AccuracyView : public LocaleSeparatorTest {
   std::unique_ptr<TMainForm> form;
 };
 
-TEST_P(AccuracyView, LeastSquaresFillsTheListAndTheViewWhoseTablesCopyAndLeadToTheSection) {
-  TAdjustmentPage* page = form->AdjustmentPage;
-  TAccuracyView* view = form->AccuracyView;
+TEST_P(accuracyView, LeastSquaresFillsTheListAndTheViewWhoseTablesCopyAndLeadToTheSection) {
+  AdjustmentPage* page = form->adjustmentPage;
+  AccuracyView* view = form->accuracyView;
   EXPECT_FALSE(view->isVisible());
   QTest::mouseClick(page->btnLeastSquares, Qt::LeftButton);
   EXPECT_TRUE(form->State().Changed);
@@ -70,7 +71,8 @@ TEST_P(AccuracyView, LeastSquaresFillsTheListAndTheViewWhoseTablesCopyAndLeadToT
   view->SectionsTable->setFocus();
   view->SectionsTable->selectRow(1);
   PressKey(Qt::Key_C, Qt::ControlModifier);
-  EXPECT_TRUE(QApplication::clipboard()->text().startsWith("K\tB\t2\t")) << QApplication::clipboard()->text().toStdString();
+  EXPECT_TRUE(QApplication::clipboard()->text().startsWith("K\tB\t2\t"))
+      << QApplication::clipboard()->text().toStdString();
   EXPECT_FALSE(QApplication::clipboard()->text().contains("\n"));
   QTest::mouseClick(view->btnCopySections, Qt::LeftButton);
   EXPECT_EQ(QApplication::clipboard()->text().count("\r\n"), 2) << "the header and two sections";
@@ -78,27 +80,26 @@ TEST_P(AccuracyView, LeastSquaresFillsTheListAndTheViewWhoseTablesCopyAndLeadToT
   const QModelIndex second = view->SectionsTable->model()->index(1, 0);
   QTest::mouseClick(view->SectionsTable->viewport(), Qt::LeftButton, {},
                     view->SectionsTable->visualRect(second).center());
-  EXPECT_EQ(form->PageControl1->currentWidget(), form->ElevationPage);
-  QTreeWidgetItem* current = form->ElevationPage->AltitudeTree->currentItem();
+  EXPECT_EQ(form->PageControl1->currentWidget(), form->elevationPage);
+  QTreeWidgetItem* current = form->elevationPage->AltitudeTree->currentItem();
   ASSERT_TRUE(current && current->parent());
   EXPECT_EQ(current->parent()->indexOfChild(current), 1);
 }
 
-TEST_P(AccuracyView, RefusalIsShownAndChangesNothing) {
+TEST_P(accuracyView, RefusalIsShownAndChangesNothing) {
   TKorNet& net = form->State().Nets.NetAt(0);
   net.PointTypes.SetItem(0, kNodalPoint);
   net.PointTypes.SetItem(2, kNodalPoint);
   form->State().History.Reset(form->State());  // as if the file held them
-  const BoxesSeen boxes =
-      AnswerMessageBoxes([&] { QTest::mouseClick(form->AdjustmentPage->btnLeastSquares, Qt::LeftButton); },
-                         QMessageBox::Ok);
+  const BoxesSeen boxes = AnswerMessageBoxes(
+      [&] { QTest::mouseClick(form->adjustmentPage->btnLeastSquares, Qt::LeftButton); }, QMessageBox::Ok);
   EXPECT_EQ(boxes.count, 1);
   EXPECT_TRUE(boxes.text.contains("жесткой точки")) << boxes.text.toStdString();
   EXPECT_FALSE(form->State().Changed);
   EXPECT_EQ(net.PointElevations.GetItem(1), 0.0);
 }
 
-KORVADO_WITH_BOTH_SEPARATORS(AccuracyView);
+KORVADO_WITH_BOTH_SEPARATORS(accuracyView);
 
 }  // namespace
 }  // namespace korvado

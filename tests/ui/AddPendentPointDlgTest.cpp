@@ -1,8 +1,9 @@
 // Attaching a pendent point from the nets browser, through the dialog's own
 // edit field, search button, result list and buttons.
 
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "../app/NetTestData.h"
 #include "AddPendentPointDlg.h"

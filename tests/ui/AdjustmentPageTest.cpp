@@ -2,14 +2,15 @@
 // elevations, the benchmark dialog typed into, sweeps, refusals, and the net
 // update from the journal.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
-#include "LocaleSeparatorTest.h"
 #include "AdjustmentPage.h"
+#include "LocaleSeparatorTest.h"
 #include "MainForm.h"
 #include "OriginAltitudeForm.h"
 #include "UiTestSupport.h"
@@ -74,11 +75,11 @@ void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {
 
 void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-class AdjustmentPage : public LocaleSeparatorTest {
+class adjustmentPage : public LocaleSeparatorTest {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->AdjustmentPage;
+    page = form->adjustmentPage;
     form->PageControl1->setCurrentWidget(page);
   }
   void TearDown() override { CloseWithoutQuestion(*form); }
@@ -110,10 +111,10 @@ class AdjustmentPage : public LocaleSeparatorTest {
 
   WorkingFolder folder;
   std::unique_ptr<TMainForm> form;
-  TAdjustmentPage* page = nullptr;
+  AdjustmentPage* page = nullptr;
 };
 
-TEST_P(AdjustmentPage, TwoBenchmarksCarryTheirElevationToTheNodalPointInOneSweep) {
+TEST_P(adjustmentPage, TwoBenchmarksCarryTheirElevationToTheNodalPointInOneSweep) {
   ChooseTwoBenchmarkNet();
   const DialogSeen dialog = ZeroElevationsWithBenchmarks("100", "110");
   ASSERT_EQ(dialog.shown, 1) << "the dialog follows the zero elevations at once";
@@ -144,18 +145,18 @@ TEST_P(AdjustmentPage, TwoBenchmarksCarryTheirElevationToTheNodalPointInOneSweep
   EXPECT_EQ(Caption(3).toStdString(), Dec("СКО: 0.05 мм"));
 }
 
-TEST_P(AdjustmentPage, BenchmarkInputShowsTheCurrentElevationsAndRestartsTheIterationCount) {
+TEST_P(adjustmentPage, BenchmarkInputShowsTheCurrentElevationsAndRestartsTheIterationCount) {
   ChooseTwoBenchmarkNet();
   ZeroElevationsWithBenchmarks("100", "110");
   Click(page->btnEquate);
   Click(page->btnEquate);
   ASSERT_EQ(Caption(2), "Итерация: 2");
 
-  const DialogSeen cancelled =
-      AnswerOriginAltitudeForm([&] { Click(page->btnInputAltitude); }, [&](TOriginAltitudeForm& dialog) {
-        TypeCell(dialog.StringGrid1, 0, 1, "5");
-        QTest::keyClick(dialog.StringGrid1, Qt::Key_Escape);
-      });
+  const DialogSeen cancelled = AnswerOriginAltitudeForm([&] { Click(page->btnInputAltitude); },
+                                                        [&](TOriginAltitudeForm& dialog) {
+                                                          TypeCell(dialog.StringGrid1, 0, 1, "5");
+                                                          QTest::keyClick(dialog.StringGrid1, Qt::Key_Escape);
+                                                        });
   const std::vector<AltitudeRow> entered{{"A", "100"}, {"B", "110"}};
   EXPECT_EQ(cancelled.rows, entered);
   EXPECT_FALSE(cancelled.leftOpen) << "Escape cancels the dialog";
@@ -166,47 +167,51 @@ TEST_P(AdjustmentPage, BenchmarkInputShowsTheCurrentElevationsAndRestartsTheIter
   EXPECT_EQ(Shown(1, 1).toStdString(), Dec("103.95")) << "the adjusted point kept its elevation";
 
   // The name of a nodal point typed over a benchmark's gives it a starting value.
-  AnswerOriginAltitudeForm([&] { Click(page->btnInputAltitude); }, [&](TOriginAltitudeForm& dialog) {
-    TypeCell(dialog.StringGrid1, 1, 0, "K");
-    TypeCell(dialog.StringGrid1, 1, 1, "50");
-    Click(dialog.btnOk);
-  });
+  AnswerOriginAltitudeForm([&] { Click(page->btnInputAltitude); },
+                           [&](TOriginAltitudeForm& dialog) {
+                             TypeCell(dialog.StringGrid1, 1, 0, "K");
+                             TypeCell(dialog.StringGrid1, 1, 1, "50");
+                             Click(dialog.btnOk);
+                           });
   EXPECT_EQ(Elevation(Net(), "K"), 50.0);
   EXPECT_EQ(Elevation(Net(), "B"), 110.0);
 }
 
-TEST_P(AdjustmentPage, AnElevationTypedAtOnceAfterAClickOnItsCellIsKept) {
+TEST_P(adjustmentPage, AnElevationTypedAtOnceAfterAClickOnItsCellIsKept) {
   ChooseTwoBenchmarkNet();
-  AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); }, [&](TOriginAltitudeForm& dialog) {
-    // The dialog opens with the first elevation selected; the click lands on it.
-    for (int row : {0, 1}) {
-      QTableWidget* grid = dialog.StringGrid1;
-      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
-      TypeKeys(row == 0 ? "100" : "110");
-      PressKey(Qt::Key_Return);
-    }
-    Click(dialog.btnOk);
-  });
+  AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); },
+                           [&](TOriginAltitudeForm& dialog) {
+                             // The dialog opens with the first elevation selected; the click lands on it.
+                             for (int row : {0, 1}) {
+                               QTableWidget* grid = dialog.StringGrid1;
+                               QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                                 grid->visualRect(grid->model()->index(row, 1)).center());
+                               TypeKeys(row == 0 ? "100" : "110");
+                               PressKey(Qt::Key_Return);
+                             }
+                             Click(dialog.btnOk);
+                           });
   EXPECT_EQ(Elevation(Net(), "A"), 100.0) << "no keystroke lost to the click";
   EXPECT_EQ(Elevation(Net(), "B"), 110.0);
 }
 
-TEST_P(AdjustmentPage, ElevationThatIsNotANumberIsRefusedWithItsRowAndNothingIsStored) {
+TEST_P(adjustmentPage, ElevationThatIsNotANumberIsRefusedWithItsRowAndNothingIsStored) {
   ChooseTwoBenchmarkNet();
   BoxesSeen boxes;
   bool openAfterRefusal = false;
   QString keptText;
   const DialogSeen dialog =
-      AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); }, [&](TOriginAltitudeForm& form) {
-        TypeCell(form.StringGrid1, 0, 1, "100");
-        TypeCell(form.StringGrid1, 1, 1, "11o");
-        boxes = AnswerMessageBoxes([&] { Click(form.btnOk); }, QMessageBox::Ok);
-        openAfterRefusal = form.isVisible();
-        keptText = form.StringGrid1->item(0, 1)->text();
-        EXPECT_EQ(Elevation(Net(), "A"), 0.0) << "the valid row is not stored either";
-        TypeCell(form.StringGrid1, 1, 1, "110");
-        Click(form.btnOk);
-      });
+      AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); },
+                               [&](TOriginAltitudeForm& form) {
+                                 TypeCell(form.StringGrid1, 0, 1, "100");
+                                 TypeCell(form.StringGrid1, 1, 1, "11o");
+                                 boxes = AnswerMessageBoxes([&] { Click(form.btnOk); }, QMessageBox::Ok);
+                                 openAfterRefusal = form.isVisible();
+                                 keptText = form.StringGrid1->item(0, 1)->text();
+                                 EXPECT_EQ(Elevation(Net(), "A"), 0.0) << "the valid row is not stored either";
+                                 TypeCell(form.StringGrid1, 1, 1, "110");
+                                 Click(form.btnOk);
+                               });
   EXPECT_EQ(boxes.count, 1);
   EXPECT_TRUE(boxes.text.contains("Строка 2")) << boxes.text.toStdString();
   EXPECT_TRUE(boxes.text.contains("11o")) << boxes.text.toStdString();
@@ -217,13 +222,13 @@ TEST_P(AdjustmentPage, ElevationThatIsNotANumberIsRefusedWithItsRowAndNothingIsS
   EXPECT_EQ(Elevation(Net(), "B"), 110.0);
 }
 
-TEST_P(AdjustmentPage, WithoutACurrentNetEveryButtonSaysSoAndNothingOpens) {
+TEST_P(adjustmentPage, WithoutACurrentNetEveryButtonSaysSoAndNothingOpens) {
   ASSERT_FALSE(State().HasCurrentNet());
   for (QPushButton* button : {page->btnUpDateSeries, page->btnInputAltitude, page->btnEquate}) {
     BoxesSeen boxes;
-    const DialogSeen dialog = AnswerOriginAltitudeForm(
-        [&] { boxes = AnswerMessageBoxes([&] { Click(button); }, QMessageBox::Ok); },
-        [](TOriginAltitudeForm& form) { form.reject(); });
+    const DialogSeen dialog =
+        AnswerOriginAltitudeForm([&] { boxes = AnswerMessageBoxes([&] { Click(button); }, QMessageBox::Ok); },
+                                 [](TOriginAltitudeForm& form) { form.reject(); });
     EXPECT_EQ(boxes.count, 1) << button->text().toStdString();
     EXPECT_EQ(boxes.text.toStdString(), kNoCurrentNetMessage);
     EXPECT_EQ(dialog.shown, 0) << button->text().toStdString();
@@ -233,7 +238,7 @@ TEST_P(AdjustmentPage, WithoutACurrentNetEveryButtonSaysSoAndNothingOpens) {
   EXPECT_EQ(State().IterationCounter, 0);
 }
 
-TEST_P(AdjustmentPage, SweepOverSectionsChangedSinceTheZeroElevationsIsRefused) {
+TEST_P(adjustmentPage, SweepOverSectionsChangedSinceTheZeroElevationsIsRefused) {
   ChooseTwoBenchmarkNet();
   ZeroElevationsWithBenchmarks("100", "110");
   Click(page->btnEquate);
@@ -245,7 +250,7 @@ TEST_P(AdjustmentPage, SweepOverSectionsChangedSinceTheZeroElevationsIsRefused) 
   EXPECT_EQ(State().IterationCounter, 1);
 }
 
-TEST_P(AdjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
+TEST_P(adjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
   TKorData& journal = State().Journal;
   ASSERT_EQ(journal.RecordCount(), 1);
   journal.AddRecord("X", "Y", 4, "");
@@ -272,7 +277,7 @@ TEST_P(AdjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
   EXPECT_EQ(net.SectionTables.TableAt(1).RunHeights.GetItem(0), 0.5);
 }
 
-KORVADO_WITH_BOTH_SEPARATORS(AdjustmentPage);
+KORVADO_WITH_BOTH_SEPARATORS(adjustmentPage);
 
 }  // namespace
 }  // namespace korvado

@@ -1,13 +1,13 @@
 // The net-name dialog, the point-type dialog and the About box.
 
-#include <QApplication>
-#include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
 
 #include "AboutBox.h"
 #include "AddPendentPointDlg.h"
@@ -124,7 +124,7 @@ TEST_F(Dialogs, NoWindowShowsTheNamesTheCodeGivesItsControls) {
                         &form->TypePointDlg(),
                         &form->NetNameDlg(),
                         new TEquiDlg(form.get()),
-                        &form->AdjustmentPage->OriginAltitudeForm(),
+                        &form->adjustmentPage->OriginAltitudeForm(),
                         new TNetsBrowser(form->State(), *form, form.get()),
                         new TAddPendentPointDlg(form->State(), browserState, form.get())};
   // Designer-style names: btnOk, acCopySec, TypePointDlg, ComboBox1, index.

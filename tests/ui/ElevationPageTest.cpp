@@ -2,26 +2,27 @@
 // nets and sections, the elevations along a section with its pendent points,
 // the net report, and the table copied for a spreadsheet.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
 #include <cctype>
-#include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
-#include "LocaleSeparatorTest.h"
 #include "ElevationPage.h"
+#include "LocaleSeparatorTest.h"
 #include "MainForm.h"
 #include "UiTestSupport.h"
 
 namespace korvado {
 namespace {
 
-class ElevationPage : public LocaleSeparatorTest {
+class elevationPage : public LocaleSeparatorTest {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->ElevationPage;
+    page = form->elevationPage;
     form->PageControl1->setCurrentWidget(page);
     BuildNet();
   }
@@ -81,10 +82,10 @@ class ElevationPage : public LocaleSeparatorTest {
 
   WorkingFolder folder;
   std::unique_ptr<TMainForm> form;
-  TElevationPage* page = nullptr;
+  ElevationPage* page = nullptr;
 };
 
-TEST_P(ElevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSection) {
+TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSection) {
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
   ASSERT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
   EXPECT_EQ(NetNode()->text(0), "Сеть 1");
@@ -114,7 +115,7 @@ TEST_P(ElevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSecti
   EXPECT_EQ(Grid(), std::vector<std::string>{"|"});
 }
 
-TEST_P(ElevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNode) {
+TEST_P(elevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNode) {
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
   ClickNode(SectionNode(0));
   QTest::mouseClick(page->btnNetReport, Qt::LeftButton);
@@ -128,7 +129,7 @@ TEST_P(ElevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNod
   EXPECT_EQ(page->AltitudeTree->currentItem(), SectionNode(1));
 }
 
-TEST_P(ElevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetweenRows) {
+TEST_P(elevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetweenRows) {
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
   ClickNode(SectionNode(0));
   QTableWidget* grid = page->AltitudeStrGrid;
@@ -159,7 +160,7 @@ TEST_P(ElevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetwe
   EXPECT_TRUE(copied.endsWith(QString::fromStdString(Dec("C\t104.03"))));
 }
 
-KORVADO_WITH_BOTH_SEPARATORS(ElevationPage);
+KORVADO_WITH_BOTH_SEPARATORS(elevationPage);
 
 }  // namespace
 }  // namespace korvado

@@ -5,6 +5,8 @@
 // corrected afterwards. The elevations are checked against a least-squares
 // solution worked out here on its own, from the readings.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
@@ -12,7 +14,6 @@
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -121,10 +122,8 @@ Leg Merged(const ObservedRun& first, const ObservedRun& secondReversed) {
 }
 
 std::vector<Section> NetSections(const std::vector<ObservedRun>& j) {
-  return {{{Forward(j[0]), Forward(j[1])}},
-          {{Merged(j[2], j[3])}},
-          {{Forward(j[4]), Forward(j[5])}},
-          {{Forward(j[6])}}};
+  return {
+      {{Forward(j[0]), Forward(j[1])}}, {{Merged(j[2], j[3])}}, {{Forward(j[4]), Forward(j[5])}}, {{Forward(j[6])}}};
 }
 
 using Heights = std::map<std::string, double>;
@@ -146,8 +145,14 @@ Heights LeastSquares(const std::vector<Section>& sections, const Heights& fixed)
     // To - From = h, the known ends moved to the right-hand side.
     std::vector<double> row(u + 1, 0.0);
     double rhs = s.Height();
-    if (fixed.count(s.From())) rhs += fixed.at(s.From()); else row[column(s.From())] -= 1.0;
-    if (fixed.count(s.To())) rhs -= fixed.at(s.To()); else row[column(s.To())] += 1.0;
+    if (fixed.count(s.From()))
+      rhs += fixed.at(s.From());
+    else
+      row[column(s.From())] -= 1.0;
+    if (fixed.count(s.To()))
+      rhs -= fixed.at(s.To());
+    else
+      row[column(s.To())] += 1.0;
     row[u] = rhs;
     const double p = 1.0 / s.Setups();
     for (size_t a = 0; a < u; ++a)
@@ -206,9 +211,9 @@ std::string NetsText(const TNetList& nets) {
     const TKorNet& net = nets.NetAt(i);
     out << "net " << net.Name << '\n';
     for (int32_t s = 0; s < net.SectionCount(); ++s) {
-      out << " section " << net.SectionStarts[s] << ' ' << net.SectionEnds[s] << ' '
-          << net.SectionStartTypes.GetItem(s) << ' ' << net.SectionEndTypes.GetItem(s) << ' '
-          << net.SectionHeights.GetItem(s) << ' ' << net.SectionSetups.GetItem(s) << '\n';
+      out << " section " << net.SectionStarts[s] << ' ' << net.SectionEnds[s] << ' ' << net.SectionStartTypes.GetItem(s)
+          << ' ' << net.SectionEndTypes.GetItem(s) << ' ' << net.SectionHeights.GetItem(s) << ' '
+          << net.SectionSetups.GetItem(s) << '\n';
       const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
       for (int32_t r = 0; r < table.RunCount(); ++r) {
         out << "  run " << table.RunBackPoints[r] << ' ' << table.RunForePoints[r] << ' '
@@ -219,8 +224,8 @@ std::string NetsText(const TNetList& nets) {
       }
     }
     for (int32_t p = 0; p < net.PointCount(); ++p)
-      out << " point " << net.PointNames[p] << ' ' << net.PointTypes.GetItem(p) << ' '
-          << net.PointElevations.GetItem(p) << '\n';
+      out << " point " << net.PointNames[p] << ' ' << net.PointTypes.GetItem(p) << ' ' << net.PointElevations.GetItem(p)
+          << '\n';
   }
   return out.str();
 }
@@ -272,7 +277,7 @@ class EndToEnd : public ::testing::Test {
   // each closed by Enter; the cursor walks by itself.
   void KeyInJournal(const std::vector<ObservedRun>& runs) {
     ShowPage(0);
-    TJournalPage* page = form->JournalPage;
+    JournalPage* page = form->journalPage;
     form->acInputMode->trigger();
     ASSERT_TRUE(form->acInputMode->isChecked());
     ClickCell(page->MainStringGrid, 0, kMainBack);
@@ -300,7 +305,7 @@ class EndToEnd : public ::testing::Test {
       EXPECT_EQ(journal.ForePoints[r], runs[r].fore);
       EXPECT_EQ(journal.SetupCounts.GetItem(r), static_cast<int32_t>(runs[r].setups.size()));
       EXPECT_NEAR(journal.HeightDiffs.GetItem(r), RunHeight(runs[r]), 1e-9);
-      const QString shown = form->JournalPage->MainStringGrid->model()->index(r, kMainHeight).data().toString();
+      const QString shown = form->journalPage->MainStringGrid->model()->index(r, kMainHeight).data().toString();
       EXPECT_EQ(shown.trimmed(), Q(Fixed2(RunHeight(runs[r]))));
     }
   }
@@ -323,17 +328,17 @@ class EndToEnd : public ::testing::Test {
     const BoxesSeen closing = AnswerMessageBoxes([&] { form->acCloseData->trigger(); }, QMessageBox::Cancel);
     EXPECT_EQ(closing.count, 0) << "saved data are closed without a question";
     EXPECT_EQ(State().Journal.RecordCount(), 0);
-    EXPECT_FALSE(form->JournalPage->DataShown());
+    EXPECT_FALSE(form->journalPage->DataShown());
     AnswerFileDialog([&] { form->acOpen->trigger(); }, path);
     EXPECT_EQ(form->StatusPanel2->text(), path);
     EXPECT_TRUE(State().Journal == journal) << "the journal comes back as it was saved";
     EXPECT_EQ(NetsText(State().Nets), nets) << "the nets come back as they were saved";
-    EXPECT_TRUE(form->JournalPage->DataShown());
+    EXPECT_TRUE(form->journalPage->DataShown());
   }
 
   // Page "Система нивелирных ходов".
   void Search(const QString& point) {
-    TNetSystemPage* page = form->NetSystemPage;
+    NetSystemPage* page = form->netSystemPage;
     page->EditFindBP->setFocus();
     page->EditFindBP->selectAll();
     TypeInto(page->EditFindBP, point);
@@ -341,14 +346,14 @@ class EndToEnd : public ::testing::Test {
   }
   // The first result row that leads to `fore`.
   int RowTo(const QString& fore) {
-    const QTableWidget* grid = form->NetSystemPage->FindStringGrid;
+    const QTableWidget* grid = form->netSystemPage->FindStringGrid;
     for (int r = 0; r < grid->rowCount(); ++r)
       if (grid->item(r, 0) && grid->item(r, 0)->text() == fore) return r;
     ADD_FAILURE() << "no run to " << fore.toStdString() << " among " << GridRows(*grid).join(" / ").toStdString();
     return 0;
   }
   void DoubleClickRunTo(const QString& fore, std::vector<ModalScript::Step> steps) {
-    QTableWidget* grid = form->NetSystemPage->FindStringGrid;
+    QTableWidget* grid = form->netSystemPage->FindStringGrid;
     const int row = RowTo(fore);
     Answer(std::move(steps), [&] { DoubleClickRow(*grid, row); });
   }
@@ -356,7 +361,7 @@ class EndToEnd : public ::testing::Test {
   // Rp1 -> p1 -> U1 | U1 => U2 (merged) | U2 -> p2 -> U1 | U2 -> Rp2.
   void BuildNet(const std::vector<ObservedRun>& runs) {
     ShowPage(1);
-    TNetSystemPage* page = form->NetSystemPage;
+    NetSystemPage* page = form->netSystemPage;
     Search("Rp1");
     ClickCell(page->FindStringGrid, RowTo("p1"), 0);
     Answer({NameNet("Объект 7"), ChooseTypes(kFixedPoint, kIntermediatePoint)}, [&] { Click(page->btnAddNet); });
@@ -414,7 +419,7 @@ class EndToEnd : public ::testing::Test {
   // changing. Returns the number of sweeps.
   int Adjust() {
     ShowPage(2);
-    TAdjustmentPage* page = form->AdjustmentPage;
+    AdjustmentPage* page = form->adjustmentPage;
     Answer({[](QWidget* window) {
              auto* dialog = qobject_cast<TOriginAltitudeForm*>(window);
              ASSERT_NE(dialog, nullptr) << "expected the benchmark dialog";
@@ -447,7 +452,7 @@ class EndToEnd : public ::testing::Test {
 
   QStringList EquateRows() {
     QStringList rows;
-    const QTreeWidget* list = form->AdjustmentPage->EquateListView;
+    const QTreeWidget* list = form->adjustmentPage->EquateListView;
     for (int r = 0; r < list->topLevelItemCount(); ++r)
       rows << list->topLevelItem(r)->text(0) + "|" + list->topLevelItem(r)->text(1);
     return rows;
@@ -457,7 +462,7 @@ class EndToEnd : public ::testing::Test {
   void ExpectAdjustment(const std::vector<ObservedRun>& runs, int sweeps) {
     const std::vector<Section> sections = NetSections(runs);
     const Heights solution = LeastSquares(sections, {{"Rp1", kRp1}, {"Rp2", kRp2}});
-    const QTreeWidget* list = form->AdjustmentPage->EquateListView;
+    const QTreeWidget* list = form->adjustmentPage->EquateListView;
     ASSERT_EQ(list->topLevelItemCount(), 4);
     const char* const order[] = {"Rp1", "U1", "U2", "Rp2"};
     for (int r = 0; r < 4; ++r) {
@@ -470,8 +475,7 @@ class EndToEnd : public ::testing::Test {
     EXPECT_EQ(list->topLevelItem(0)->text(1), "50");
     EXPECT_EQ(list->topLevelItem(3)->text(1), "62,34");
     EXPECT_EQ(list->headerItem()->text(2), "Итерация: " + QString::number(sweeps));
-    EXPECT_EQ(list->headerItem()->text(3),
-              "СКО: " + Q(Fixed2(UnitWeightError(sections, solution, 2))) + " мм");
+    EXPECT_EQ(list->headerItem()->text(3), "СКО: " + Q(Fixed2(UnitWeightError(sections, solution, 2))) + " мм");
   }
 
   std::vector<std::pair<std::string, double>> ExpectedReport(const std::vector<ObservedRun>& runs) {
@@ -485,7 +489,7 @@ class EndToEnd : public ::testing::Test {
 
   QStringList ElevationGrid() {
     QStringList rows;
-    const QTableWidget* grid = form->ElevationPage->AltitudeStrGrid;
+    const QTableWidget* grid = form->elevationPage->AltitudeStrGrid;
     for (int r = 0; r < grid->rowCount(); ++r)
       rows << (grid->item(r, 0) ? grid->item(r, 0)->text() : QString()) + "|" +
                   (grid->item(r, 1) ? grid->item(r, 1)->text() : QString());
@@ -516,7 +520,7 @@ TEST_F(EndToEnd, FromTheJournalToTheAdjustedElevationsCopiedForASpreadsheet) {
 
   // Page "Отметки точек": the tree, the first section point by point, the net report.
   ShowPage(3);
-  TElevationPage* page = form->ElevationPage;
+  ElevationPage* page = form->elevationPage;
   Click(page->btnUpDateTree);
   QTreeWidget* tree = page->AltitudeTree;
   ASSERT_EQ(tree->topLevelItemCount(), 1);
@@ -561,7 +565,7 @@ TEST_F(EndToEnd, AReadingCorrectedAfterwardsReachesTheNetAndTheNewAdjustment) {
 
   // The second setup of the repeated U2 - U1 run: the fore staff's main scale read 2501, not 2497.
   ShowPage(0);
-  TJournalPage* journal = form->JournalPage;
+  JournalPage* journal = form->journalPage;
   ClickCell(journal->MainStringGrid, 3, kMainBack);
   ASSERT_EQ(journal->DetailStringGrid->model()->rowCount(), 6);
   ClickCell(journal->DetailStringGrid, 3, 1);

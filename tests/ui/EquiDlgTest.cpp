@@ -1,8 +1,9 @@
 // The merge of repeated runs into one equivalent run: the buttons
 // "Эквивалентные штативы" of the net-construction page and the dialog TEquiDlg.
 
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 #include <optional>
 
 #include "EquiDlg.h"
@@ -23,16 +24,14 @@ class EquiDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->NetSystemPage;
+    page = form->netSystemPage;
     form->PageControl1->setCurrentWidget(page);
     separators.emplace(',', " ");
   }
   void TearDown() override { CloseWithoutQuestion(*form); }
 
   AppState& State() { return form->State(); }
-  const TKorNetDetailTable& Table(int32_t section) {
-    return State().Nets.NetAt(0).SectionTables.TableAt(section);
-  }
+  const TKorNetDetailTable& Table(int32_t section) { return State().Nets.NetAt(0).SectionTables.TableAt(section); }
 
   // A current net whose active section ends at `end`, a point of the given type.
   void NetEndingAt(const std::string& end, int32_t endType) {
@@ -56,7 +55,7 @@ class EquiDlgTest : public ::testing::Test {
   }
 
   std::unique_ptr<TMainForm> form;
-  TNetSystemPage* page = nullptr;
+  NetSystemPage* page = nullptr;
   std::optional<SeparatorScope> separators;
 };
 
@@ -142,8 +141,7 @@ TEST_F(EquiDlgTest, ThreeRunsOfTwoSetupsAppendedToTheActiveSectionFromItsEnd) {
   EXPECT_NEAR(section.RunSetups.GetItem(1), 2.0 / 3.0, 1e-15);
   EXPECT_EQ(section.RunRefs.ListAt(1).Items(), (std::vector<int32_t>{1, 2, 3}));
   EXPECT_EQ(section.RunRefs.ListAt(0).Items(), std::vector<int32_t>{99}) << "other runs keep one reference";
-  EXPECT_EQ(ListRows(*page->DetSecListView),
-            QStringList({"Rp|Q|2|0,50", "Q|B|0,666666666666667|1,01"}));
+  EXPECT_EQ(ListRows(*page->DetSecListView), QStringList({"Rp|Q|2|0,50", "Q|B|0,666666666666667|1,01"}));
 }
 
 TEST_F(EquiDlgTest, CancelOrAnOldMergeAddsNothing) {

@@ -1,10 +1,10 @@
 // The journal grids typed into as a surveyor types: keystroke write-through,
 // key filters, formats, the edit-finished behaviour and input mode.
 
-#include <QApplication>
-#include <QClipboard>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTableView>
 #include <QTreeView>
 
@@ -21,34 +21,34 @@ class JournalGrids : public ::testing::Test {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->JournalPage;
+    page = form->journalPage;
   }
   void TearDown() override { CloseWithoutQuestion(*form); }
 
   const TKorData& Journal() { return form->State().Journal; }
-  static QString Cell(TJournalGridView* grid, int row, int column) {
+  static QString Cell(JournalGridView* grid, int row, int column) {
     return grid->model()->index(row, column).data().toString();
   }
   QString Main(int row, int column) { return Cell(page->MainStringGrid, row, column); }
   QString Detail(int row, int column) { return Cell(page->DetailStringGrid, row, column); }
   QString Tech(int row, int column) { return Cell(page->TechStringGrid, row, column); }
   // Rows as the grid shows them, title row included.
-  static int ShownRows(TJournalGridView* grid) { return grid->model()->rowCount() + 1; }
+  static int ShownRows(JournalGridView* grid) { return grid->model()->rowCount() + 1; }
 
-  static void StartAt(TJournalGridView* grid, int row, int column) {
+  static void StartAt(JournalGridView* grid, int row, int column) {
     grid->setFocus();
     grid->SelectCell(row, column);
   }
-  static void TypeCell(TJournalGridView* grid, int row, int column, const QString& text) {
+  static void TypeCell(JournalGridView* grid, int row, int column, const QString& text) {
     StartAt(grid, row, column);
     TypeKeys(text);
     PressKey(Qt::Key_Return);
   }
-  static QString EditorText(TJournalGridView* grid) { return grid->Editor() ? grid->Editor()->text() : QString(); }
+  static QString EditorText(JournalGridView* grid) { return grid->Editor() ? grid->Editor()->text() : QString(); }
 
   WorkingFolder folder;
   std::unique_ptr<TMainForm> form;
-  TJournalPage* page = nullptr;
+  JournalPage* page = nullptr;
 };
 
 TEST_F(JournalGrids, TwelveSetupsTypedKeyByKeyGrowTheReadingGrid) {

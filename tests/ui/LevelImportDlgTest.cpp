@@ -1,12 +1,13 @@
 // Import of a digital level's file through the File menu: the file dialog,
 // the preview and the journal the main window shows afterwards.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "JournalGridView.h"
 #include "JournalPage.h"
@@ -72,7 +73,7 @@ TEST(LevelImportDlg, FileMenuPreviewTicksAndPlaceReachTheJournal) {
   ASSERT_EQ(state.Journal.RecordCount(), 2);
   EXPECT_EQ(state.Journal.BackPoints[0] + ">" + state.Journal.ForePoints[0], "RP10>RP11");
   EXPECT_EQ(state.Journal.BackPoints[1], "Rp1");
-  EXPECT_EQ(form->JournalPage->MainStringGrid->model()->index(0, 3).data().toString().trimmed(), "599.96");
+  EXPECT_EQ(form->journalPage->MainStringGrid->model()->index(0, 3).data().toString().trimmed(), "599.96");
   CloseWithoutQuestion(*form);
 }
 

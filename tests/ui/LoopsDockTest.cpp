@@ -2,12 +2,13 @@
 // red, a row's sections shown on the tree, the copy, the warning before a
 // sweep, and the class kept in Korvado.ini.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QStatusBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "../app/LoopNets.h"
 #include "AdjustmentPage.h"
@@ -51,9 +52,10 @@ TEST(LoopsDock, ClassRowsSelectionCopyWarningAndSettings) {
     // The triangle's sections become the selection on «Отметки точек».
     QTest::mouseClick(dock.LoopsGrid->viewport(), Qt::LeftButton, {},
                       dock.LoopsGrid->visualRect(model.index(0, 1)).center());
-    QTreeWidget* tree = form->ElevationPage->AltitudeTree;
+    QTreeWidget* tree = form->elevationPage->AltitudeTree;
     QStringList selected;
-    for (QTreeWidgetItem* item : tree->selectedItems()) selected << QString::number(tree->topLevelItem(0)->indexOfChild(item));
+    for (QTreeWidgetItem* item : tree->selectedItems())
+      selected << QString::number(tree->topLevelItem(0)->indexOfChild(item));
     selected.sort();
     EXPECT_EQ(selected, QStringList({"0", "1", "2"}));
 
@@ -62,9 +64,10 @@ TEST(LoopsDock, ClassRowsSelectionCopyWarningAndSettings) {
     EXPECT_TRUE(QApplication::clipboard()->text().contains("\t0.25\t0.24\t1.02\tпревышает допуск\n"));
 
     // The sweep still runs; the failing loop is a warning in the status bar.
-    form->AdjustmentPage->btnEquate->click();
-    EXPECT_TRUE(form->statusBar()->currentMessage().contains("невязки 1 из 2")) << form->statusBar()->currentMessage().toStdString();
-    EXPECT_EQ(form->AdjustmentPage->EquateListView->topLevelItemCount(), 4);
+    form->adjustmentPage->btnEquate->click();
+    EXPECT_TRUE(form->statusBar()->currentMessage().contains("невязки 1 из 2"))
+        << form->statusBar()->currentMessage().toStdString();
+    EXPECT_EQ(form->adjustmentPage->EquateListView->topLevelItemCount(), 4);
     CloseWithoutQuestion(*form);
   }
   QFile ini(folder.Path("Korvado.ini"));

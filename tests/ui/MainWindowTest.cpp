@@ -1,16 +1,17 @@
 // The main window as a surveyor meets it: its frame, the settings file, the
 // file commands with their dialogs and question, and the error handler.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMenuBar>
 #include <QHeaderView>
+#include <QMenuBar>
 #include <QSettings>
-#include <QTabBar>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
@@ -99,7 +100,8 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
     EXPECT_EQ(a.action->text(), QString::fromUtf8(a.caption));
     EXPECT_EQ(a.action->shortcut(), a.shortcut) << a.caption;
   }
-  EXPECT_EQ(form->acCopyFromAltitudeTable->shortcuts(), QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Z")}));
+  EXPECT_EQ(form->acCopyFromAltitudeTable->shortcuts(),
+            QList<QKeySequence>({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Z")}));
   EXPECT_FALSE(form->acCopyDataToClipbrdExcel->isEnabled());
   EXPECT_TRUE(form->acTechTableKor->isCheckable() && !form->acTechTableKor->isChecked());
   EXPECT_TRUE(form->acInputMode->isCheckable() && !form->acInputMode->isChecked());
@@ -116,10 +118,10 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
   EXPECT_FALSE(form->ComboBox1->isEditable());
   EXPECT_EQ(form->StatusPanel1->width(), 70);
   EXPECT_TRUE(form->StatusPanel1->text().isEmpty());
-  EXPECT_FALSE(form->NetSystemPage->EquiSpeedButton->isVisible());
-  EXPECT_EQ(form->NetSystemPage->Edit1->text(), "") << "no active section yet";
-  EXPECT_EQ(form->AdjustmentPage->btnEquate->text(), "Одна итерация уравнивания");
-  EXPECT_EQ(form->ElevationPage->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
+  EXPECT_FALSE(form->netSystemPage->EquiSpeedButton->isVisible());
+  EXPECT_EQ(form->netSystemPage->Edit1->text(), "") << "no active section yet";
+  EXPECT_EQ(form->adjustmentPage->btnEquate->text(), "Одна итерация уравнивания");
+  EXPECT_EQ(form->elevationPage->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
   CloseWithoutQuestion(*form);
 }
 
@@ -131,11 +133,11 @@ TEST_F(MainWindow, FirstStartUsesTheDefaultsAndWritesThemAtExit) {
   const QSize shown = QSize(1024, 720).boundedTo(screen.size() - frame);
   EXPECT_EQ(form->size(), shown);
   EXPECT_TRUE(screen.contains(form->frameGeometry()));
-  TJournalPage* page = form->JournalPage;
+  JournalPage* page = form->journalPage;
   EXPECT_LE(page->ColumnsWidth(), 1024 - 8) << "every journal column shows in the default window";
   EXPECT_LE(form->PageControl1->tabBar()->sizeHint().width(), 1024) << "and so do the four tabs";
   // Every column shows its title whole, and each number column its widest number.
-  for (TJournalGridView* grid : {page->MainStringGrid, page->DetailStringGrid, page->TechStringGrid})
+  for (JournalGridView* grid : {page->MainStringGrid, page->DetailStringGrid, page->TechStringGrid})
     for (int c = 0; c < grid->model()->columnCount(); ++c)
       EXPECT_GE(grid->columnWidth(c), grid->horizontalHeader()->sectionSizeHint(c)) << c;
   EXPECT_GE(page->MainStringGrid->columnWidth(kMainHeight), CellWidthFor(page->MainStringGrid, WidestHeight()));
@@ -170,12 +172,12 @@ TEST_F(MainWindow, StoredSettingsApplyAndTheBrowsersSectionStaysUntouched) {
   auto form = Start();
   EXPECT_EQ(form->width(), 640);
   EXPECT_EQ(form->height(), 420);
-  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(0), 90);
-  const int defaultWidth = form->JournalPage->MainStringGrid->columnWidth(1);
+  EXPECT_EQ(form->journalPage->MainStringGrid->columnWidth(0), 90);
+  const int defaultWidth = form->journalPage->MainStringGrid->columnWidth(1);
   EXPECT_GE(defaultWidth, 40) << "a value that is not a number gives the default";
-  EXPECT_EQ(form->JournalPage->DetailStringGrid->columnWidth(1), 70);
-  EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), 110);
-  EXPECT_EQ(form->JournalPage->PanelDT->width(), 260);
+  EXPECT_EQ(form->journalPage->DetailStringGrid->columnWidth(1), 70);
+  EXPECT_EQ(form->journalPage->TechStringGrid->columnWidth(1), 110);
+  EXPECT_EQ(form->journalPage->PanelDT->width(), 260);
   int written = 0;
   form->AddExitSettingsWriter([&](SettingsFile& ini) {
     ++written;
@@ -201,10 +203,10 @@ TEST_F(MainWindow, StoredSizesThatCannotBeShownAreBroughtInsideTheScreen) {
   EXPECT_EQ(form->frameGeometry().width(), screen.width());
   EXPECT_EQ(form->height(), lowest);
   EXPECT_TRUE(screen.contains(form->frameGeometry()));
-  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(0), 20);
-  EXPECT_EQ(form->JournalPage->MainStringGrid->columnWidth(3), 20);
-  EXPECT_EQ(form->JournalPage->TechStringGrid->columnWidth(1), screen.width());
-  EXPECT_EQ(form->JournalPage->PanelDtWidth(), 20);
+  EXPECT_EQ(form->journalPage->MainStringGrid->columnWidth(0), 20);
+  EXPECT_EQ(form->journalPage->MainStringGrid->columnWidth(3), 20);
+  EXPECT_EQ(form->journalPage->TechStringGrid->columnWidth(1), screen.width());
+  EXPECT_EQ(form->journalPage->PanelDtWidth(), 20);
   auto* browser = new TNetsBrowser(form->State(), *form, form.get());
   EXPECT_LE(browser->width(), screen.width());
   EXPECT_EQ(browser->height(), std::max(kMinWindowSize.height(), browser->minimumSizeHint().height()));
@@ -269,20 +271,20 @@ TEST_F(MainWindow, OpeningATechnicalFileShowsTheTechnicalTable) {
   EXPECT_EQ(where, QDir::currentPath());
   EXPECT_TRUE(form->State().Journal.TechMode);
   EXPECT_TRUE(form->acTechTableKor->isChecked());
-  EXPECT_TRUE(form->JournalPage->TechStringGrid->isVisible());
-  EXPECT_FALSE(form->JournalPage->DetailStringGrid->isVisible());
+  EXPECT_TRUE(form->journalPage->TechStringGrid->isVisible());
+  EXPECT_FALSE(form->journalPage->DetailStringGrid->isVisible());
   EXPECT_EQ(form->StatusPanel2->text(), path);
 
   form->acNew->trigger();
   EXPECT_FALSE(form->State().Journal.TechMode);
   EXPECT_FALSE(form->acTechTableKor->isChecked());
-  EXPECT_TRUE(form->JournalPage->DetailStringGrid->isVisible());
+  EXPECT_TRUE(form->journalPage->DetailStringGrid->isVisible());
   CloseWithoutQuestion(*form);
 }
 
 TEST_F(MainWindow, UnsavedChangesAreAskedAboutBeforeNewData) {
   auto form = Start();
-  TJournalPage* page = form->JournalPage;
+  JournalPage* page = form->journalPage;
   page->MainStringGrid->setFocus();
   page->SelectMainCell(0, 0);
   TypeKeys("Z");
@@ -303,8 +305,8 @@ TEST_F(MainWindow, UnsavedChangesAreAskedAboutBeforeNewData) {
 
 TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   auto form = Start();
-  form->JournalPage->MainStringGrid->setFocus();
-  form->JournalPage->SelectMainCell(0, 1);
+  form->journalPage->MainStringGrid->setFocus();
+  form->journalPage->SelectMainCell(0, 1);
   TypeKeys("N9");
   PressKey(Qt::Key_Return);
   QTRY_VERIFY(form->isWindowModified());
@@ -318,11 +320,11 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   EXPECT_FALSE(form->State().Changed);
 
   form->acCloseData->trigger();
-  EXPECT_FALSE(form->JournalPage->MainStringGrid->isVisible());
+  EXPECT_FALSE(form->journalPage->MainStringGrid->isVisible());
   EXPECT_EQ(form->State().Journal.RecordCount(), 0);
   form->OpenFile(folder.Path("job.kor"));
   EXPECT_EQ(form->State().Journal.ForePoints[0], "N9");
-  EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
+  EXPECT_TRUE(form->journalPage->MainStringGrid->isVisible());
   CloseWithoutQuestion(*form);
 }
 
@@ -344,15 +346,15 @@ TEST_F(MainWindow, ADamagedFileIsRefusedAndTheOpenDataStay) {
   WriteText(path, TechnicalDataFile().left(60));
   auto form = Start();
   form->State().Journal.ForePoints.Set(0, "Keep");
-  const BoxesSeen seen = AnswerMessageBoxes(
-      [&] { AnswerFileDialog([&] { form->acOpen->trigger(); }, path); }, QMessageBox::Ok);
+  const BoxesSeen seen =
+      AnswerMessageBoxes([&] { AnswerFileDialog([&] { form->acOpen->trigger(); }, path); }, QMessageBox::Ok);
   EXPECT_EQ(seen.count, 1);
   EXPECT_EQ(seen.title, "Korvado 1.02");
   EXPECT_FALSE(seen.text.isEmpty());
   EXPECT_EQ(form->State().Journal.ForePoints[0], "Keep");
   EXPECT_FALSE(form->State().Journal.TechMode);
   EXPECT_TRUE(form->StatusPanel2->text().isEmpty());
-  EXPECT_TRUE(form->JournalPage->MainStringGrid->isVisible());
+  EXPECT_TRUE(form->journalPage->MainStringGrid->isVisible());
   CloseWithoutQuestion(*form);
 }
 
@@ -366,8 +368,8 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
     EXPECT_EQ(form.StatusPanel2->text(), folder.Path("tech.kor")) << "the full path, though the name was short";
     EXPECT_EQ(form.State().Journal.RecordCount(), 1);
     EXPECT_TRUE(form.State().Journal.TechMode);
-    EXPECT_TRUE(form.JournalPage->TechStringGrid->isVisible());
-    EXPECT_EQ(form.JournalPage->MainStringGrid->model()->index(0, 1).data().toString(), "Rp2");
+    EXPECT_TRUE(form.journalPage->TechStringGrid->isVisible());
+    EXPECT_EQ(form.journalPage->MainStringGrid->model()->index(0, 1).data().toString(), "Rp2");
     CloseWithoutQuestion(form);
   }
 
@@ -383,7 +385,7 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
     EXPECT_EQ(form.State().Journal.RecordCount(), 1);
     EXPECT_FALSE(form.State().Journal.TechMode);
     EXPECT_TRUE(form.StatusPanel2->text().isEmpty());
-    EXPECT_TRUE(form.JournalPage->MainStringGrid->isVisible());
+    EXPECT_TRUE(form.journalPage->MainStringGrid->isVisible());
     CloseWithoutQuestion(form);
   }
 

@@ -1,12 +1,13 @@
 #include "NetConstructionSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "NetNameDlg.h"
 #include "TypePointDlg.h"

@@ -1,11 +1,12 @@
 // «Схема сети» over real widgets: the items on the scene, a click on a
 // section, a loop chosen in «Невязки», fitting and the export.
 
+#include <gtest/gtest.h>
+
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "../app/LoopNets.h"
 #include "AccuracyView.h"
@@ -48,7 +49,8 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
     if (item->type() == QGraphicsEllipseItem::Type) ++ellipses;
     if (item->type() == QGraphicsPolygonItem::Type && !item->parentItem()) ++triangles;
     if (item->type() == QGraphicsLineItem::Type) ++lines;
-    if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item); text && !item->parentItem()) names << text->text();
+    if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item); text && !item->parentItem())
+      names << text->text();
   }
   names.sort();
   EXPECT_EQ(paths, 5);
@@ -63,7 +65,7 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   QGraphicsPathItem* parallel = page.Scene->SectionItem(4);
   const QPointF onCurve = parallel->path().pointAtPercent(0.3);
   QTest::mouseClick(page.DiagramBox->viewport(), Qt::LeftButton, {}, page.DiagramBox->mapFromScene(onCurve));
-  QTreeWidget* tree = form->ElevationPage->AltitudeTree;
+  QTreeWidget* tree = form->elevationPage->AltitudeTree;
   ASSERT_NE(tree->currentItem(), nullptr);
   EXPECT_EQ(tree->topLevelItem(0)->indexOfChild(tree->currentItem()), 4);
   EXPECT_EQ(form->State().ActiveSectionIndex, 4);
@@ -82,8 +84,9 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   EXPECT_EQ(sections, (std::vector<int32_t>{1, 4}));
 
   page.btnFitDiagram->click();
-  EXPECT_TRUE(page.DiagramBox->mapToScene(page.DiagramBox->viewport()->rect()).boundingRect().contains(
-      page.Scene->itemsBoundingRect()));
+  EXPECT_TRUE(page.DiagramBox->mapToScene(page.DiagramBox->viewport()->rect())
+                  .boundingRect()
+                  .contains(page.Scene->itemsBoundingRect()));
 
   page.ExportDiagram(folder.Path("net.svg"));
   QFile svg(folder.Path("net.svg"));
@@ -116,10 +119,10 @@ TEST(NetDiagramPage, LeastSquaresRedrawsTheShownNet) {
       if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) sigmas += text->text().startsWith("σ = ");
     return std::pair{thick, sigmas};
   };
-  form->AdjustmentPage->btnLeastSquares->click();
+  form->adjustmentPage->btnLeastSquares->click();
   EXPECT_EQ(drawn(), (std::pair{std::vector<int32_t>{}, 2})) << "0.5 per setup: no blunder";
-  form->AccuracyView->SigmaEdit->setText("0.01");
-  emit form->AccuracyView->SigmaEdit->editingFinished();
+  form->accuracyView->SigmaEdit->setText("0.01");
+  emit form->accuracyView->SigmaEdit->editingFinished();
   EXPECT_EQ(drawn(), (std::pair{std::vector<int32_t>{form->State().LastLeastSquares->result.suspectSection}, 2}));
   EXPECT_GE(form->State().LastLeastSquares->result.suspectSection, 0);
   EXPECT_EQ(page.DiagramBox->transform(), zoom);

@@ -1,9 +1,10 @@
 // The page "Система нивелирных ходов" through its real widgets: the search,
 // the walk of a line by double clicks, the buttons and the active-section counter.
 
+#include <gtest/gtest.h>
+
 #include <QTest>
 #include <optional>
-#include <gtest/gtest.h>
 
 #include "MainForm.h"
 #include "NetConstructionCommands.h"
@@ -23,7 +24,7 @@ class NetSystemPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->NetSystemPage;
+    page = form->netSystemPage;
     form->PageControl1->setCurrentWidget(page);
     // After the application took the locale's separators.
     separators.emplace('.', " ");
@@ -66,7 +67,7 @@ class NetSystemPageTest : public ::testing::Test {
   }
 
   std::unique_ptr<TMainForm> form;
-  TNetSystemPage* page = nullptr;
+  NetSystemPage* page = nullptr;
   std::optional<SeparatorScope> separators;
 };
 
@@ -80,8 +81,7 @@ TEST_F(NetSystemPageTest, SearchListsTheRunsAtThePointReadFromIt) {
     SetJournal(State(), {{"A", "B", 2, 1.25}, {"K", "A", 3, -0.40}});
     Search(QStringLiteral("A"));
     const QString s(separator);
-    EXPECT_EQ(GridRows(*page->FindStringGrid),
-              QStringList({"B|2|1" + s + "25|", "K|3|0" + s + "40|"}));
+    EXPECT_EQ(GridRows(*page->FindStringGrid), QStringList({"B|2|1" + s + "25|", "K|3|0" + s + "40|"}));
     EXPECT_EQ(State().SearchHits.Items(), (std::vector<int32_t>{1, -2}));
     EXPECT_EQ(page->FindStringGrid->currentRow(), 0);
 
@@ -112,15 +112,15 @@ TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNoda
 
   // p1 is intermediate: the double click extends the section; the back type is the section's end.
   const int answered = Answer({[](QWidget* window) {
-                              auto* dialog = qobject_cast<TTypePointDlg*>(window);
-                              ASSERT_NE(dialog, nullptr);
-                              EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Задняя точка: p1"));
-                              EXPECT_EQ(dialog->Label2->text(), QStringLiteral("Передняя точка: N1"));
-                              EXPECT_FALSE(dialog->ComboBox1->isEnabled());
-                              EXPECT_EQ(dialog->ComboBox1->currentIndex(), kIntermediatePoint);
-                              ChooseTypes(-1, kNodalPoint)(window);
-                            }},
-                           [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
+                                auto* dialog = qobject_cast<TTypePointDlg*>(window);
+                                ASSERT_NE(dialog, nullptr);
+                                EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Задняя точка: p1"));
+                                EXPECT_EQ(dialog->Label2->text(), QStringLiteral("Передняя точка: N1"));
+                                EXPECT_FALSE(dialog->ComboBox1->isEnabled());
+                                EXPECT_EQ(dialog->ComboBox1->currentIndex(), kIntermediatePoint);
+                                ChooseTypes(-1, kNodalPoint)(window);
+                              }},
+                              [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
   EXPECT_EQ(answered, 1);
   EXPECT_EQ(Net(0).SectionCount(), 1);
   EXPECT_EQ(Table(0, 0).RunCount(), 2);
@@ -133,12 +133,12 @@ TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNoda
 
   // N1 is nodal: the double click starts a new section there, its back type to be chosen.
   Answer({[](QWidget* window) {
-            auto* dialog = qobject_cast<TTypePointDlg*>(window);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_TRUE(dialog->ComboBox1->isEnabled());
-            EXPECT_EQ(dialog->ComboBox1->currentIndex(), kNodalPoint) << "N1 is already nodal in this net";
-            ChooseTypes(-1, kIntermediatePoint)(window);
-          }},
+           auto* dialog = qobject_cast<TTypePointDlg*>(window);
+           ASSERT_NE(dialog, nullptr);
+           EXPECT_TRUE(dialog->ComboBox1->isEnabled());
+           EXPECT_EQ(dialog->ComboBox1->currentIndex(), kNodalPoint) << "N1 is already nodal in this net";
+           ChooseTypes(-1, kIntermediatePoint)(window);
+         }},
          [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
   ASSERT_EQ(Net(0).SectionCount(), 2);
   EXPECT_EQ(State().ActiveSectionIndex, 1);
@@ -163,11 +163,11 @@ TEST_F(NetSystemPageTest, AddRunTakesItsBackPointFromTheActiveSectionNotFromTheS
   Search(QStringLiteral("X"));
   page->EquiSpeedButton->show();
   Answer({[](QWidget* window) {
-            auto* dialog = qobject_cast<TTypePointDlg*>(window);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Задняя точка: p1"));
-            ChooseTypes(-1, kNodalPoint)(window);
-          }},
+           auto* dialog = qobject_cast<TTypePointDlg*>(window);
+           ASSERT_NE(dialog, nullptr);
+           EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Задняя точка: p1"));
+           ChooseTypes(-1, kNodalPoint)(window);
+         }},
          [&] { page->btnAddNetDTSection->click(); });
   EXPECT_TRUE(page->EquiSpeedButton->isHidden()) << "the run button hides its merge button";
   ASSERT_EQ(Table(0, 0).RunCount(), 2);
@@ -220,7 +220,8 @@ TEST_F(NetSystemPageTest, WithoutCurrentNetOrActiveSectionTheCommandsSayWhatIsMi
     const QString text = Message([&] { button->click(); });
     EXPECT_TRUE(text.startsWith(QStringLiteral("Сеть не выбрана."))) << text.toStdString();
   }
-  EXPECT_TRUE(Message([&] { DoubleClickRow(*page->FindStringGrid, 0); }).startsWith(QStringLiteral("Сеть не выбрана.")));
+  EXPECT_TRUE(
+      Message([&] { DoubleClickRow(*page->FindStringGrid, 0); }).startsWith(QStringLiteral("Сеть не выбрана.")));
   EXPECT_EQ(State().Nets.NetCount(), 0);
 
   // The type dialog cancelled after the name: an empty net, in the selector, with no active section.

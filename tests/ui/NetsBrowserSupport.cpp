@@ -1,8 +1,9 @@
 #include "NetsBrowserSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "KorIcons.h"
 #include "MainForm.h"

@@ -3,13 +3,14 @@
 // driving a modal window from inside its own event loop, clicking the rows of
 // trees and lists, and reading back their texts and icons.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace korvado {

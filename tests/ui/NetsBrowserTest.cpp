@@ -1,10 +1,11 @@
 // The nets browser through its real widgets: opened from the main window,
 // clicked in its tree and list, commanded from its menus.
 
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QSettings>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "../app/NetTestData.h"
 #include "MainForm.h"
@@ -70,13 +71,20 @@ QStringList TreeTexts(const QTreeWidget& tree) {
 
 // The names of the browser's commands that are on offer.
 QStringList OfferedCommands(const TNetsBrowser& b) {
-  const std::pair<const char*, QAction*> commands[] = {
-      {"AddNet", b.acAddNet},         {"RenameNet", b.acRenameNet},     {"CopyNet", b.acCopyNet},
-      {"PasteNet", b.acPasteNet},     {"DelNet", b.acDelNet},           {"CopySec", b.acCopySec},
-      {"PasteSec", b.acPasteSec},     {"DelSection", b.acDelSection},   {"CopyDetSec", b.acCopyDetSec},
-      {"PasteDetSec", b.acPasteDetSec}, {"DelDetSection", b.acDelDetSection},
-      {"AddPendentPoint", b.acAddPendentPoint}, {"DelPendentPoint", b.acDelPendentPoint},
-      {"NetsLevel", b.acNetsLevel}};
+  const std::pair<const char*, QAction*> commands[] = {{"AddNet", b.acAddNet},
+                                                       {"RenameNet", b.acRenameNet},
+                                                       {"CopyNet", b.acCopyNet},
+                                                       {"PasteNet", b.acPasteNet},
+                                                       {"DelNet", b.acDelNet},
+                                                       {"CopySec", b.acCopySec},
+                                                       {"PasteSec", b.acPasteSec},
+                                                       {"DelSection", b.acDelSection},
+                                                       {"CopyDetSec", b.acCopyDetSec},
+                                                       {"PasteDetSec", b.acPasteDetSec},
+                                                       {"DelDetSection", b.acDelDetSection},
+                                                       {"AddPendentPoint", b.acAddPendentPoint},
+                                                       {"DelPendentPoint", b.acDelPendentPoint},
+                                                       {"NetsLevel", b.acNetsLevel}};
   QStringList offered;
   for (const auto& [name, action] : commands)
     if (action->isEnabled()) offered << name;
@@ -109,9 +117,8 @@ TEST(NetsBrowser, ASectionListsItsRunsThenItsPendentRunsNumberedAfresh) {
       EXPECT_EQ(ColumnIcons(*b.ListView1, 2), std::vector<int>({2, 2, 1, 2, 2}))
           << "a pendent point is shown as an intermediate point";
       EXPECT_EQ(ColumnTexts(*b.ListView1, 3), QStringList({"2", "2", "2", "2", "1"}));
-      EXPECT_EQ(ColumnTexts(*b.ListView1, 4),
-                QStringList({"0" + sep + "10", "0" + sep + "20", "0" + sep + "30", "0" + sep + "50",
-                             "-0" + sep + "25"}));
+      EXPECT_EQ(ColumnTexts(*b.ListView1, 4), QStringList({"0" + sep + "10", "0" + sep + "20", "0" + sep + "30",
+                                                           "0" + sep + "50", "-0" + sep + "25"}));
       EXPECT_EQ(ColumnTexts(*b.ListView1, 5), QStringList({"101", "-102", "103", "7", "-8"}))
           << "a reversed run shows a negative index";
       EXPECT_EQ(b.ComboBox1->currentText(), "Север");
@@ -178,8 +185,8 @@ TEST(NetsBrowser, CommandsAreOfferedOnlyWhereTheyApply) {
     ClickTreeNode(*b.NetsTree, kNorthSection);
     EXPECT_EQ(OfferedCommands(b), QStringList({"AddNet", "AddPendentPoint", "NetsLevel"}));
     ClickRow(*b.ListView1, 1);
-    EXPECT_EQ(OfferedCommands(b), QStringList({"AddNet", "CopyDetSec", "PasteDetSec", "DelDetSection",
-                                               "AddPendentPoint", "NetsLevel"}));
+    EXPECT_EQ(OfferedCommands(b),
+              QStringList({"AddNet", "CopyDetSec", "PasteDetSec", "DelDetSection", "AddPendentPoint", "NetsLevel"}));
     ClickRow(*b.ListView1, 4);
     EXPECT_EQ(OfferedCommands(b),
               QStringList({"AddNet", "DelDetSection", "AddPendentPoint", "DelPendentPoint", "NetsLevel"}));
@@ -385,31 +392,35 @@ TEST(NetsBrowser, RenamingAndAddingNetsGoThroughTheNameDialog) {
   BrowserScene scene;
   ASSERT_TRUE(WithBrowser(*scene.form, [&](TNetsBrowser& b) {
     ClickTreeNode(*b.NetsTree, kSouthNode);
-    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acRenameNet->trigger(); }, [](TNetNameDlg& dialog) {
-      EXPECT_EQ(dialog.windowTitle(), "Переименовать сеть");
-      EXPECT_EQ(dialog.edNameNet->text(), "Юг");
-      dialog.edNameNet->setFocus();
-      dialog.edNameNet->selectAll();
-      TypeKeys("Восток");
-      dialog.btnOk->click();
-    }));
+    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acRenameNet->trigger(); },
+                                        [](TNetNameDlg& dialog) {
+                                          EXPECT_EQ(dialog.windowTitle(), "Переименовать сеть");
+                                          EXPECT_EQ(dialog.edNameNet->text(), "Юг");
+                                          dialog.edNameNet->setFocus();
+                                          dialog.edNameNet->selectAll();
+                                          TypeKeys("Восток");
+                                          dialog.btnOk->click();
+                                        }));
     EXPECT_EQ(TreeTexts(*b.NetsTree)[kSouthNode], "Восток");
     EXPECT_EQ(b.windowTitle(), "Броузер сетей: Восток");
     EXPECT_EQ(scene.MainSelector(), QStringList({"Север", "Восток"}));
 
-    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acAddNet->trigger(); }, [](TNetNameDlg& dialog) {
-      EXPECT_EQ(dialog.windowTitle(), "Новая сеть");
-      EXPECT_EQ(dialog.edNameNet->text(), "Восток") << "the field keeps its last text";
-      dialog.btnCancel->click();
-    }));
+    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acAddNet->trigger(); },
+                                        [](TNetNameDlg& dialog) {
+                                          EXPECT_EQ(dialog.windowTitle(), "Новая сеть");
+                                          EXPECT_EQ(dialog.edNameNet->text(), "Восток")
+                                              << "the field keeps its last text";
+                                          dialog.btnCancel->click();
+                                        }));
     EXPECT_EQ(scene.State().Nets.NetCount(), 2);
 
-    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acAddNet->trigger(); }, [](TNetNameDlg& dialog) {
-      dialog.edNameNet->setFocus();
-      dialog.edNameNet->selectAll();
-      TypeKeys("Запад");
-      dialog.btnOk->click();
-    }));
+    ASSERT_TRUE(WhileModal<TNetNameDlg>([&] { b.acAddNet->trigger(); },
+                                        [](TNetNameDlg& dialog) {
+                                          dialog.edNameNet->setFocus();
+                                          dialog.edNameNet->selectAll();
+                                          TypeKeys("Запад");
+                                          dialog.btnOk->click();
+                                        }));
     EXPECT_EQ(TreeTexts(*b.NetsTree).last(), "Запад");
     EXPECT_EQ(SelectedTexts(*b.NetsTree), QStringList({"Запад"}));
     EXPECT_EQ(b.ListView1->topLevelItemCount(), 0);

@@ -1,6 +1,8 @@
 // A program killed with unsaved changes: the next start offers its recovery
 // copy, and a program still running keeps its copy to itself.
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "Autosave.h"
 #include "JournalCommands.h"
@@ -90,7 +91,8 @@ TEST(Recovery, KilledProgramsChangesAreOfferedAtTheNextStart) {
   child.kill();
   ASSERT_TRUE(child.waitForFinished(10000));
   TMainForm form;
-  const RecoveryBox box = AnswerRecovery([&] { form.Start({QStringLiteral("korvado")}); }, QStringLiteral("Восстановить"));
+  const RecoveryBox box =
+      AnswerRecovery([&] { form.Start({QStringLiteral("korvado")}); }, QStringLiteral("Восстановить"));
   EXPECT_EQ(box.count, 1);
   EXPECT_TRUE(box.text.contains(QStringLiteral("новые данные"))) << box.text.toStdString();
   EXPECT_EQ(form.State().Journal.Notes[0], "до сбоя");

@@ -1,12 +1,13 @@
 // «Файл → Печать отчёта...» and «Файл → Экспорт отчёта в PDF...» over the
 // current net: the preview window opens, the PDF file is written.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
 #include "MainForm.h"

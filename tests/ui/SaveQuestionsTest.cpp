@@ -1,9 +1,10 @@
 // The questions of a save that could lose someone's work: a file changed by
 // another program since it was opened, and a backup that cannot be written.
 
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 #include "DataFile.h"
 #include "MainForm.h"
@@ -58,7 +59,7 @@ TEST_F(SaveQuestions, FileChangedByAnotherProgramIsOverwrittenOnlyWhenTheUserSay
   EXPECT_EQ(seen.count, 1);
   EXPECT_FALSE(form->State().Changed);
   EXPECT_EQ(Bytes(path + ".bak"), QByteArray("чужая версия"));  // even that is kept
-  EXPECT_EQ(Save(QMessageBox::Yes).count, 0);                  // the file is this program's own again
+  EXPECT_EQ(Save(QMessageBox::Yes).count, 0);                   // the file is this program's own again
 }
 
 TEST_F(SaveQuestions, BackupThatCannotBeWrittenStopsTheSaveUnlessTheUserSaysGoOn) {

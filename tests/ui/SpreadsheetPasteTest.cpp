@@ -1,8 +1,9 @@
 // The journal's paste from a spreadsheet, through the menu command and the real grids.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QClipboard>
-#include <gtest/gtest.h>
 
 #include "JournalGridView.h"
 #include "JournalPage.h"
@@ -16,7 +17,7 @@ class SpreadsheetPaste : public ::testing::Test {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    page = form->JournalPage;
+    page = form->journalPage;
     for (int k = 0; k < 5; ++k) page->AddRecordAtEnd();  // records 0..5
     page->MainStringGrid->setFocus();
     page->SelectMainCell(4, 0);
@@ -28,13 +29,14 @@ class SpreadsheetPaste : public ::testing::Test {
   }
 
   std::unique_ptr<TMainForm> form;
-  TJournalPage* page = nullptr;
+  JournalPage* page = nullptr;
 };
 
 TEST_F(SpreadsheetPaste, RecordsLandBeforeTheCurrentOneAndTheGridsFollow) {
   // As a spreadsheet on this platform copies: LF line ends, one after the last row too.
-  QApplication::clipboard()->setText(QStringLiteral("Rp1\t1000\t7000\nRp2\t500\t6500\nx\t1\n"
-                                                    "Рп3\t1500\t7500\nРп4\t1400\t7405\nx\t2\n"));
+  QApplication::clipboard()->setText(
+      QStringLiteral("Rp1\t1000\t7000\nRp2\t500\t6500\nx\t1\n"
+                     "Рп3\t1500\t7500\nРп4\t1400\t7405\nx\t2\n"));
   const int before = form->State().Journal.RecordCount();
   form->acPasteDataFromClipbrdExcel->trigger();
   const TKorData& journal = form->State().Journal;
@@ -51,8 +53,7 @@ TEST_F(SpreadsheetPaste, RecordsLandBeforeTheCurrentOneAndTheGridsFollow) {
 TEST_F(SpreadsheetPaste, ABadCellInsertsNothingAndSaysWhere) {
   QApplication::clipboard()->setText(QStringLiteral("Rp1\t1000\t7000\nRp2\tабв\t6500\nx\t1\n"));
   const int before = form->State().Journal.RecordCount();
-  const BoxesSeen boxes =
-      AnswerMessageBoxes([&] { form->acPasteDataFromClipbrdExcel->trigger(); }, QMessageBox::Ok);
+  const BoxesSeen boxes = AnswerMessageBoxes([&] { form->acPasteDataFromClipbrdExcel->trigger(); }, QMessageBox::Ok);
   EXPECT_EQ(boxes.count, 1);
   EXPECT_TRUE(boxes.text.contains(QStringLiteral("абв"))) << boxes.text.toStdString();
   EXPECT_EQ(form->State().Journal.RecordCount(), before);

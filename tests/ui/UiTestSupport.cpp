@@ -1,13 +1,14 @@
 #include "UiTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "KorvadoApplication.h"
 #include "MainForm.h"

@@ -2,12 +2,13 @@
 // in the menu, Ctrl+Z and Ctrl+Y take it back and again, and on the
 // elevations page Ctrl+Z still copies the table.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "ElevationPage.h"
 #include "JournalGridView.h"
@@ -35,7 +36,9 @@ QStringList EditMenuTexts(TMainForm& form) {
 }
 
 // A key as the window system delivers it, shortcuts first.
-void Shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(QApplication::focusWidget(), key, modifiers); }
+void Shortcut(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
 
 TEST(UndoMenu, CellEditIsOneStepUndoneAndRedoneByKeys) {
   WorkingFolder folder;
@@ -44,15 +47,14 @@ TEST(UndoMenu, CellEditIsOneStepUndoneAndRedoneByKeys) {
   EXPECT_EQ(form->menuBar()->actions().value(1)->text(), QStringLiteral("&Правка"));
   EXPECT_EQ(EditMenuTexts(*form), (QStringList{"Отменить (недоступно)", "Повторить (недоступно)"}));
 
-  TJournalGridView* grid = form->JournalPage->MainStringGrid;
+  JournalGridView* grid = form->journalPage->MainStringGrid;
   grid->setFocus();
   grid->SelectCell(0, kMainNote);
   TypeKeys("bench 12");
   PressKey(Qt::Key_Return);
   const TKorData& journal = form->State().Journal;
   ASSERT_EQ(journal.Notes[0], "bench 12");
-  EXPECT_EQ(EditMenuTexts(*form),
-            (QStringList{"Отменить: правка записи 1", "Повторить (недоступно)"}));
+  EXPECT_EQ(EditMenuTexts(*form), (QStringList{"Отменить: правка записи 1", "Повторить (недоступно)"}));
 
   Shortcut(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(journal.Notes[0], "");
@@ -68,8 +70,8 @@ TEST(UndoMenu, CellEditIsOneStepUndoneAndRedoneByKeys) {
   EXPECT_TRUE(form->State().Changed);
 
   // On the elevations page Ctrl+Z copies its table (its own tests see the copy) and undoes nothing.
-  form->PageControl1->setCurrentWidget(form->ElevationPage);
-  form->ElevationPage->AltitudeStrGrid->setFocus();
+  form->PageControl1->setCurrentWidget(form->elevationPage);
+  form->elevationPage->AltitudeStrGrid->setFocus();
   Shortcut(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(journal.Notes[0], "bench 12");
   CloseWithoutQuestion(*form);

@@ -52,7 +52,9 @@ const std::vector<SampleRun>& SampleRuns() {
       {"1", "U1", "", {{33315, 17070, 93963, 77718}, {7578, 12602, 68227, 73250}}},
       {"U1", "Rp2", "", {{4936, 27053, 65588, 87701}, {21910, 44348, 82562, 104999}}},
       {"Rp3", "U1", "", {{6052, 18105, 66704, 78754}, {12453, 22966, 73105, 83614}}},
-      {"U1", "Rp2", "повторно",
+      {"U1",
+       "Rp2",
+       "повторно",
        {{39717, 55780, 100366, 116428}, {15312, 30151, 75962, 90799}, {39986, 53635, 100634, 114287}}},
   };
   return runs;
@@ -128,8 +130,8 @@ void BuildSampleNet(AppState& state) {
 }
 
 void AdjustTwice(TMainForm& form) {
-  form.AdjustmentPage->btnEquate->click();
-  form.AdjustmentPage->btnEquate->click();
+  form.adjustmentPage->btnEquate->click();
+  form.adjustmentPage->btnEquate->click();
 }
 
 void ShowSampleNet(TMainForm& form) {
@@ -198,15 +200,15 @@ void ShowPage(TMainForm& form, const QString& view, const QString& file) {
   if (view == "netsystem") {
     // The first section built; the search has gone on from U1 and rests on a run to Rp2.
     form.State().ActiveSectionIndex = 0;
-    form.NetSystemPage->RefreshActiveSectionView();
-    form.NetSystemPage->ContinueSearch();
+    form.netSystemPage->RefreshActiveSectionView();
+    form.netSystemPage->ContinueSearch();
   }
   if (view == "adjustment" || view == "elevation" || view == "report") AdjustTwice(form);
   if (view == "elevation" || view == "report") {
-    form.ElevationPage->btnUpDateTree->click();
-    QTreeWidgetItem* net = form.ElevationPage->AltitudeTree->topLevelItem(0);
-    form.ElevationPage->AltitudeTree->setCurrentItem(view == "report" ? net : net->child(0));
-    if (view == "report") form.ElevationPage->btnNetReport->click();
+    form.elevationPage->btnUpDateTree->click();
+    QTreeWidgetItem* net = form.elevationPage->AltitudeTree->topLevelItem(0);
+    form.elevationPage->AltitudeTree->setCurrentItem(view == "report" ? net : net->child(0));
+    if (view == "report") form.elevationPage->btnNetReport->click();
   }
   SaveLater(&form, file);
 }
@@ -244,9 +246,9 @@ void ShowNetsBrowser(TMainForm& form, const QString& file) {
 
 void ShowView(TMainForm& form, const QString& view, const QString& file) {
   FillSampleJournal(form.State());
-  form.JournalPage->RefillMainGrid();
-  form.JournalPage->SelectMainCell(0, 0);
-  form.JournalPage->MainStringGridClick();
+  form.journalPage->RefillMainGrid();
+  form.journalPage->SelectMainCell(0, 0);
+  form.journalPage->MainStringGridClick();
   if (QStringList{"journal", "netsystem", "adjustment", "elevation", "report"}.contains(view)) {
     ShowPage(form, view, file);
   } else if (view == "netname") {
@@ -265,12 +267,12 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     ShowSampleNet(form);
     form.PageControl1->setCurrentIndex(2);
     PictureNextModal(form, file);
-    form.AdjustmentPage->btnInputAltitude->click();
+    form.adjustmentPage->btnInputAltitude->click();
   } else if (view == "leastsquares") {
     // Least squares with its accuracy view docked below the page.
     ShowSampleNet(form);
     form.PageControl1->setCurrentIndex(2);
-    form.AdjustmentPage->btnLeastSquares->click();
+    form.adjustmentPage->btnLeastSquares->click();
     SaveLater(&form, file);
   } else if (view == "diagram") {
     // The net drawn, then adjusted by least squares: its loops with the
@@ -280,8 +282,8 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     form.SelectNet(form.State().CurrentNetIndex);
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     form.DiagramPage->btnDrawNet->click();
-    form.AdjustmentPage->btnLeastSquares->click();
-    form.AccuracyView->hide();
+    form.adjustmentPage->btnLeastSquares->click();
+    form.accuracyView->hide();
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     SaveLater(&form, file);
   } else if (view == "jobfile") {

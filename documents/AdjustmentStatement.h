@@ -1,0 +1,60 @@
+#pragma once
+// The adjustment statement and catalogue of heights of one net, as a report
+// document: title block, summary, benchmarks, the net diagram, sections,
+// loops and lines, catalogue. The parts of the least-squares adjustment and
+// of the loops appear only when their figures exist.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "AppState.h"
+#include "LoopCommands.h"
+#include "NetDiagram.h"
+#include "ReportDocument.h"
+
+namespace korvado {
+
+inline constexpr const char* kTitlePart = "Общие сведения";
+inline constexpr const char* kSummaryPart = "Сводка";
+inline constexpr const char* kBenchmarksPart = "Исходные реперы";
+inline constexpr const char* kDiagramPart = "Схема сети";
+inline constexpr const char* kSectionsPart = "Звенья";
+inline constexpr const char* kLoopsPart = "Невязки полигонов и линий";
+inline constexpr const char* kCataloguePart = "Каталог высот";
+
+struct ReportStamp {
+  std::string fileName;   // empty for data never saved
+  std::string createdAt;  // as the title block shows it
+};
+
+// Now, in local time, for the title block.
+ReportStamp StampNow(const AppState& state);
+
+// A diagram of more points is left out of the report: drawn on one sheet its
+// names could not be read, and laying it out would hold the report up.
+inline constexpr size_t kReportDiagramPointLimit = 1200;
+
+// What the statement tells besides the net itself; a part whose figures are
+// missing is left out.
+struct StatementResults {
+  uint64_t sweeps = 0;                               // run in this session, 0 when unknown
+  const LeastSquaresResult* leastSquares = nullptr;  // only a result that belongs to the net as it is
+  const LoopsView* loops = nullptr;
+  std::shared_ptr<const NetDiagram> diagram;
+  size_t diagramPoints = 0;  // of a diagram too large to include
+};
+
+ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results);
+
+// The statement of the current net (which must exist) with every result the
+// state holds for it: the sweeps, the least-squares result while still valid,
+// the loops against the state's tolerance and the diagram.
+ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp);
+
+// «Печать отчёта» and «Экспорт отчёта в PDF»: the statement of the current
+// net, stamped now, or nothing after a message when no net is selected.
+std::optional<ReportDocument> CurrentNetStatement(const AppState& state);
+
+}  // namespace korvado

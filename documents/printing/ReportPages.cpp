@@ -1,0 +1,362 @@
+#include "ReportPages.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <numeric>
+#include <vector>
+
+#include "DiagramPainter.h"
+#include "FileReplace.h"
+
+namespace korvado {
+
+namespace {
+
+constexpr double kBodyPoints = 9.0;
+constexpr double kHeadingPoints = 12.0;
+constexpr double kTitlePoints = 15.0;
+constexpr int kPdfDpi = 300;
+const QColor kHeaderShade(232, 232, 232);
+// A name of the diagram (11 units high) comes out at about 9 points.
+constexpr double kDiagramMillimetresPerUnit = 0.3;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QFont Font(double points, bool bold, QPaintDevice& device) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  // Measured and painted in the device's own resolution.
+  return QFont(font, &device);
+}
+
+// One piece of the page flow: a line of text, a table row, a paragraph.
+struct Block {
+  double height = 0.0;
+  std::function<void(QPainter&, double top)> paint;
+  // A table row carries its table's header, painted again at the top of a new page.
+  const Block* header = nullptr;
+  // A heading stays with the block that follows it.
+  bool keepWithNext = false;
+  double spaceBefore = 0.0;
+};
+
+// Where each block lands: page and top.
+struct Placement {
+  const Block* block;
+  int page;
+  double top;
+};
+
+class PageFlow {
+ public:
+  explicit PageFlow(QPaintDevice& device)
+      : device_(device),
+        width_(device.width()),
+        body_(Font(kBodyPoints, false, device)),
+        bold_(Font(kBodyPoints, true, device)),
+        italic_(Font(kBodyPoints, false, device)),
+        heading_(Font(kHeadingPoints, true, device)),
+        title_(Font(kTitlePoints, true, device)),
+        metrics_(body_, &device),
+        padding_(metrics_.averageCharWidth() * 0.6),
+        rowHeight_(metrics_.height() * 1.3),
+        pageHeight_(device.height() - FooterHeight()),
+        dotsPerMillimetre_(device.logicalDpiX() / 25.4) {
+    italic_.setItalic(true);
+  }
+
+  double FooterHeight() const { return metrics_.height() * 2.0; }
+  // The height a page has for blocks, above its footer.
+  double PageHeight() const { return pageHeight_; }
+  const QFont& BodyFont() const { return body_; }
+
+  void AddDocument(const ReportDocument& document) {
+    AddLine(document.title, title_, 0.0, true);
+    for (const ReportPart& part : document.parts) AddPart(part);
+  }
+
+  // A block that does not fit starts a new page, a table row there after
+  // its header; a heading never ends a page.
+  std::vector<Placement> Place() const {
+    std::vector<Placement> placements;
+    int page = 0;
+    double y = 0.0;
+    for (size_t k = 0; k < blocks_.size(); ++k) {
+      const Block& block = *blocks_[k];
+      double needed = block.spaceBefore + block.height;
+      if (block.keepWithNext && k + 1 < blocks_.size()) needed += blocks_[k + 1]->spaceBefore + blocks_[k + 1]->height;
+      if (y > 0.0 && y + needed > pageHeight_) {
+        ++page;
+        y = 0.0;
+        if (block.header) {
+          placements.push_back({block.header, page, y});
+          y += block.header->height;
+        }
+      } else if (y > 0.0) {
+        y += block.spaceBefore;
+      }
+      placements.push_back({&block, page, y});
+      y += block.height;
+    }
+    return placements;
+  }
+
+ private:
+  Block& NewBlock(std::unique_ptr<Block> block) {
+    blocks_.push_back(std::move(block));
+    return *blocks_.back();
+  }
+
+  void AddLine(const std::string& text, const QFont& font, double spaceBefore, bool keepWithNext) {
+    auto block = std::make_unique<Block>();
+    const QString line = Text(text);
+    block->height = QFontMetricsF(font, &device_).height() * 1.4;
+    block->spaceBefore = spaceBefore;
+    block->keepWithNext = keepWithNext;
+    block->paint = [line, font, this](QPainter& painter, double top) {
+      painter.setFont(font);
+      painter.drawText(QRectF(0, top, width_, 1e6), Qt::AlignLeft | Qt::AlignTop, line);
+    };
+    NewBlock(std::move(block));
+  }
+
+  void AddParagraph(const std::string& text) {
+    auto block = std::make_unique<Block>();
+    const QString paragraph = Text(text);
+    const QRectF bounds =
+        QFontMetricsF(italic_, &device_).boundingRect(QRectF(0, 0, width_, 1e6), Qt::TextWordWrap, paragraph);
+    block->height = bounds.height() + metrics_.height() * 0.3;
+    block->spaceBefore = metrics_.height() * 0.3;
+    block->paint = [paragraph, this](QPainter& painter, double top) {
+      painter.setFont(italic_);
+      painter.drawText(QRectF(0, top, width_, 1e6), Qt::TextWordWrap, paragraph);
+    };
+    NewBlock(std::move(block));
+  }
+
+  void AddFacts(const std::vector<std::pair<std::string, std::string>>& facts) {
+    double labelWidth = 0.0;
+    for (const auto& fact : facts)
+      labelWidth = std::max(labelWidth, metrics_.horizontalAdvance(Text(fact.first + ":")));
+    labelWidth += 2 * padding_;
+    for (const auto& [label, value] : facts) {
+      auto block = std::make_unique<Block>();
+      const QString labelText = Text(label + ":");
+      const QString valueText = Text(value);
+      const QRectF valueBounds = QFontMetricsF(bold_, &device_)
+                                     .boundingRect(QRectF(0, 0, width_ - labelWidth, 1e6), Qt::TextWordWrap, valueText);
+      block->height = std::max(rowHeight_, valueBounds.height() + rowHeight_ - metrics_.height());
+      block->paint = [=, this](QPainter& painter, double top) {
+        painter.setFont(body_);
+        painter.drawText(QRectF(0, top, labelWidth, rowHeight_), Qt::AlignLeft | Qt::AlignTop, labelText);
+        painter.setFont(bold_);
+        painter.drawText(QRectF(labelWidth, top, width_ - labelWidth, 1e6), Qt::TextWordWrap, valueText);
+      };
+      NewBlock(std::move(block));
+    }
+  }
+
+  // Column widths from the widest text. When the page is too narrow the
+  // titles break between their words, then the wrapping columns give way,
+  // then every column shrinks in proportion.
+  std::vector<double> ColumnWidths(const ReportTable& table) const {
+    const QFontMetricsF boldMetrics(bold_, &device_);
+    auto widestWord = [](const QFontMetricsF& metrics, const std::string& text) {
+      double widest = 0.0;
+      for (const QString& word : Text(text).split(QLatin1Char(' ')))
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+      return widest;
+    };
+    const size_t count = table.columns.size();
+    // Per column: the widest cell, the title whole and its widest word, the widest word of a wrapping cell.
+    std::vector<double> cells(count, 0.0), titles, titleWords, cellWords(count, 0.0);
+    for (const ReportColumn& column : table.columns) {
+      titles.push_back(boldMetrics.horizontalAdvance(Text(column.title)));
+      titleWords.push_back(widestWord(boldMetrics, column.title));
+    }
+    for (const std::vector<std::string>& row : table.rows)
+      for (size_t c = 0; c < row.size() && c < count; ++c) {
+        cells[c] = std::max(cells[c], metrics_.horizontalAdvance(Text(row[c])));
+        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, row[c]));
+      }
+    // Room for the cell padding, plus slack so that rounding never elides a text that fits.
+    const double slack = 3 * padding_;
+    auto widthsUnder = [&](const std::vector<double>& heads) {
+      std::vector<double> widths;
+      for (size_t c = 0; c < count; ++c) widths.push_back(std::max(cells[c], heads[c]) + slack);
+      return widths;
+    };
+    std::vector<double> widths = widthsUnder(titles);
+    auto total = [&widths] { return std::accumulate(widths.begin(), widths.end(), 0.0); };
+    if (total() > width_) widths = widthsUnder(titleWords);
+    double wrapping = 0.0;
+    for (size_t c = 0; c < count; ++c)
+      if (table.columns[c].wrap) wrapping += widths[c];
+    const double room = width_ - (total() - wrapping);
+    if (wrapping > 0.0 && room < wrapping)
+      for (size_t c = 0; c < count; ++c)
+        if (table.columns[c].wrap)
+          widths[c] =
+              std::max(widths[c] * std::max(room, 0.0) / wrapping, std::max(cellWords[c], titleWords[c]) + slack);
+    const double scale = width_ / total();
+    if (scale < 1.0)
+      for (double& width : widths) width *= scale;
+    return widths;
+  }
+
+  void AddRow(const std::vector<QString>& cells, const std::vector<double>& widths, double rowWidth,
+              const std::vector<bool>& numeric, const std::vector<bool>& wrap, bool header, const Block* headerBlock) {
+    auto block = std::make_unique<Block>();
+    // A wrapped cell (and a title broken between words) makes its row as tall as its lines.
+    double height = rowHeight_;
+    const QFontMetricsF fontMetrics(header ? bold_ : body_, &device_);
+    for (size_t c = 0; c < widths.size() && c < cells.size(); ++c) {
+      if (!wrap[c] && !header) continue;
+      const QRectF bounds(0, 0, widths[c] - 2 * padding_, 1e6);
+      height = std::max(height, fontMetrics.boundingRect(bounds, Qt::TextWordWrap, cells[c]).height() + rowHeight_ -
+                                    metrics_.height());
+    }
+    block->height = height;
+    block->header = headerBlock;
+    block->paint = [=, this](QPainter& painter, double top) {
+      const QRectF row(0, top, rowWidth, height);
+      if (header) painter.fillRect(row, kHeaderShade);
+      painter.setFont(header ? bold_ : body_);
+      double left = 0.0;
+      for (size_t c = 0; c < widths.size(); ++c) {
+        const QRectF cell(left + padding_, top, widths[c] - 2 * padding_, height);
+        const Qt::Alignment align = (numeric[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+        const QString text = c < cells.size() ? cells[c] : QString();
+        if (wrap[c] || header)
+          painter.drawText(cell, align | Qt::TextWordWrap, text);
+        else
+          painter.drawText(cell, align, painter.fontMetrics().elidedText(text, Qt::ElideRight, int(cell.width())));
+        painter.drawLine(QPointF(left, top), QPointF(left, top + height));
+        left += widths[c];
+      }
+      painter.drawLine(QPointF(left, top), QPointF(left, top + height));
+      painter.drawLine(row.topLeft(), row.topRight());
+      painter.drawLine(row.bottomLeft(), row.bottomRight());
+    };
+    NewBlock(std::move(block));
+  }
+
+  void AddTable(const ReportTable& table) {
+    const std::vector<double> widths = ColumnWidths(table);
+    std::vector<bool> numeric, wrap;
+    std::vector<QString> titles;
+    for (const ReportColumn& column : table.columns) {
+      numeric.push_back(column.numeric);
+      wrap.push_back(column.wrap);
+      titles.push_back(Text(column.title));
+    }
+    double rowWidth = 0.0;
+    for (double width : widths) rowWidth += width;
+    AddRow(titles, widths, rowWidth, numeric, wrap, true, nullptr);
+    Block* header = blocks_.back().get();
+    header->keepWithNext = true;
+    header->spaceBefore = metrics_.height() * 0.3;
+    for (const std::vector<std::string>& row : table.rows) {
+      std::vector<QString> cells;
+      for (const std::string& cell : row) cells.push_back(Text(cell));
+      AddRow(cells, widths, rowWidth, numeric, wrap, false, header);
+    }
+  }
+
+  // The diagram as large as the page allows, but never larger than its
+  // drawing units at kDiagramMillimetresPerUnit, so a small net is not blown up.
+  void AddDiagram(const std::shared_ptr<const NetDiagram>& diagram) {
+    auto block = std::make_unique<Block>();
+    const QSizeF extent = DiagramExtent(*diagram);
+    const double scale = std::min({width_ / extent.width(), pageHeight_ * 0.85 / extent.height(),
+                                   kDiagramMillimetresPerUnit * dotsPerMillimetre_});
+    block->height = extent.height() * scale;
+    block->spaceBefore = metrics_.height() * 0.3;
+    block->paint = [diagram, scale, this](QPainter& painter, double top) {
+      PaintNetDiagram(painter, *diagram, QPointF(0, top), scale);
+    };
+    NewBlock(std::move(block));
+  }
+
+  void AddPart(const ReportPart& part) {
+    AddLine(part.heading, heading_, metrics_.height(), true);
+    AddFacts(part.facts);
+    if (part.diagram) AddDiagram(part.diagram);
+    if (part.table) AddTable(*part.table);
+    for (const std::string& note : part.notes) AddParagraph(note);
+  }
+
+  QPaintDevice& device_;
+  double width_;
+  QFont body_, bold_, italic_, heading_, title_;
+  QFontMetricsF metrics_;
+  double padding_;
+  double rowHeight_;
+  double pageHeight_;
+  double dotsPerMillimetre_;
+  std::vector<std::unique_ptr<Block>> blocks_;
+};
+
+}  // namespace
+
+QPageLayout ReportPageLayout() {
+  constexpr double kMarginMillimetres = 15.0;
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                     QMarginsF(kMarginMillimetres, kMarginMillimetres, kMarginMillimetres, kMarginMillimetres),
+                     QPageLayout::Millimeter);
+}
+
+int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) {
+  PageFlow flow(device);
+  flow.AddDocument(document);
+  const std::vector<Placement> placements = flow.Place();
+  const int pages = placements.empty() ? 1 : placements.back().page + 1;
+
+  QPainter painter(&device);
+  painter.setPen(QPen(Qt::black, 0));
+  int page = 0;
+  auto paintFooter = [&] {
+    painter.setFont(flow.BodyFont());
+    painter.drawText(QRectF(0, flow.PageHeight(), device.width(), flow.FooterHeight()),
+                     Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
+  };
+  for (const Placement& placement : placements) {
+    while (placement.page > page) {
+      paintFooter();
+      device.newPage();
+      ++page;
+    }
+    placement.block->paint(painter, placement.top);
+  }
+  paintFooter();
+  return pages;
+}
+
+QByteArray ReportPdf(const ReportDocument& document) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter pdf(&buffer);
+    pdf.setResolution(kPdfDpi);
+    pdf.setPageLayout(ReportPageLayout());
+    pdf.setTitle(QString::fromStdString(document.title));
+    pdf.setCreator(QStringLiteral("Korvado"));
+    PaintReportPages(document, pdf);
+  }
+  return bytes;
+}
+
+void SaveReportPdf(const ReportDocument& document, const std::string& path) {
+  ReplaceFileContents(path, ReportPdf(document).toStdString());
+}
+
+}  // namespace korvado
