@@ -15,6 +15,7 @@
 #include "PointIndex.h"
 #include "SectionCaption.h"
 #include "SectionElevationTable.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -271,8 +272,9 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
   return AdjustmentStatement(net, stamp, results);
 }
 
-std::optional<ReportDocument> CurrentNetStatement(const AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<ReportDocument> CurrentNetStatement(const AppState& state) {
+  if (!state.HasCurrentNet()) return Outcome::Refusal(kNoCurrentNetMessage);
+  if (Outcome unsound = RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex)); unsound.Refused()) return unsound;
   return CurrentNetStatement(state, StampNow(state));
 }
 

@@ -10,6 +10,7 @@
 #include "CommandGuard.h"
 #include "DiagramSvg.h"
 #include "FileDialogs.h"
+#include "ImageFile.h"
 #include "ModelErrors.h"
 
 namespace korvado {
@@ -98,7 +99,7 @@ void NetDiagramPage::ExportDiagram(const QString& path) const {
     painter.setRenderHint(QPainter::Antialiasing);
     Scene->render(&painter, QRectF(image.rect()), area);
   }
-  if (!image.save(path, "PNG")) throw FileIOError("Не удалось записать рисунок «" + path.toStdString() + "».");
+  SaveImagePng(image, path.toStdString());
 }
 
 void NetDiagramPage::HighlightLoop(int net, const std::vector<int32_t>& sections) {

@@ -6,8 +6,10 @@
 #include "AdjustmentInput.h"
 #include "BenchmarkReach.h"
 #include "ChiSquareQuantile.h"
+#include "NumberText.h"
 #include "PointIndex.h"
 #include "SparseSelectedInverse.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -129,11 +131,23 @@ std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& in
   return result;
 }
 
+// The first figure of the result that is not a finite number, named; empty when all are.
+std::string NonFiniteFigure(const LeastSquaresResult& result) {
+  if (result.sigma0 && !std::isfinite(*result.sigma0)) return "σ₀";
+  if (result.chi2 && !std::isfinite(result.chi2->value)) return "χ²";
+  for (const std::optional<double>& sigma : result.sigmas)
+    if (sigma && !std::isfinite(*sigma)) return "СКО отметки";
+  for (const LeastSquaresSection& section : result.sections)
+    if (!std::isfinite(section.residual) || (section.w && !std::isfinite(*section.w))) return "поправка звена";
+  return {};
+}
+
 }  // namespace
 
 Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope) {
-  if (!(sigmaPerSetup > 0.0) || !std::isfinite(sigmaPerSetup))
-    return Outcome::Refusal("СКО превышения на один штатив должна быть положительным числом.");
+  if (!IsSaneValue(ValueKind::SigmaPerSetup, sigmaPerSetup))
+    return Outcome::Refusal("СКО превышения на один штатив " + FormatGeneral(sigmaPerSetup) +
+                            " мм вне разумных пределов (" + SaneRangeText(ValueKind::SigmaPerSetup) + " мм).");
   const PointIndex index = BuildPointIndex(net.PointNames);
   if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
   std::optional<LeastSquaresResult> result = Solve(net, index, scope);
@@ -145,6 +159,9 @@ Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigma
                             "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
                             "точек сети.");
   EvaluateLeastSquares(*result, sigmaPerSetup);
+  if (const std::string figure = NonFiniteFigure(*result); !figure.empty())
+    return Outcome::Refusal("Уравнивание сети «" + net.Name + "» по МНК отклонено: " + figure +
+                            " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
   return std::move(*result);
 }
 
