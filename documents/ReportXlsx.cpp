@@ -101,7 +101,7 @@ class XlsxBuilder {
     worksheet_freeze_panes(worksheet, row + 1, 0);
     ++row;
     for (size_t r = 0; r < table.rows.size(); ++r, ++row) {
-      const bool strong = std::find(table.strongRows.begin(), table.strongRows.end(), r) != table.strongRows.end();
+      const bool strong = table.IsStrong(r);
       const std::vector<std::string>& cells = table.rows[r];
       for (size_t c = 0; c < cells.size() && c < table.columns.size(); ++c) {
         WriteCell(worksheet, row, static_cast<lxw_col_t>(c), cells[c], table.columns[c].numeric, strong);
