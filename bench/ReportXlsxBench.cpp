@@ -23,7 +23,8 @@ void BM_StatementWorkbook(benchmark::State& state) {
 BENCHMARK(BM_StatementWorkbook)->Unit(benchmark::kMillisecond);
 
 void BM_StatementWorkbookAfterReopening(benchmark::State& state) {
-  AppState reopened = AdjustedChainNet();
+  AppState reopened;
+  AdjustChainNet(reopened);
   reopened.LastLeastSquares.reset();
   for (auto _ : state) benchmark::DoNotOptimize(ReportXlsx(CurrentNetWorkbook(reopened, kStamp, {})));
 }

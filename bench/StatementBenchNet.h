@@ -28,13 +28,17 @@ inline TKorNet ChainNet() {
   return net;
 }
 
-// The net as the window holds it after «Уравнять по МНК».
+// The chain as the current net of `state`, adjusted by «Уравнять по МНК».
+inline void AdjustChainNet(AppState& state) {
+  state.Nets.NetAt(state.Nets.AddNet("Сеть")) = ChainNet();
+  state.CurrentNetIndex = 0;
+  (void)AdjustCurrentNetByLeastSquares(state);
+}
+
 inline const AppState& AdjustedChainNet() {
   static const AppState state = [] {
     AppState adjusted;
-    adjusted.Nets.NetAt(adjusted.Nets.AddNet("Сеть")) = ChainNet();
-    adjusted.CurrentNetIndex = 0;
-    (void)AdjustCurrentNetByLeastSquares(adjusted);
+    AdjustChainNet(adjusted);
     return adjusted;
   }();
   return state;

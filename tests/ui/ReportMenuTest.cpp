@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTimer>
