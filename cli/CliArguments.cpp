@@ -10,10 +10,9 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net",         "section", "sweeps",      "save", "decimal-separator",
-                                             "fixed",       "pdf",     "html",        "into", "out",
-                                             "sigma-setup", "class",   "coefficient", "svg",  "xlsx",
-                                             "heights"};
+const std::set<std::string> kValueOptions = {"net",         "section", "sweeps", "save",   "decimal-separator", "fixed",
+                                             "pdf",         "html",    "into",   "out",    "sigma-setup",       "class",
+                                             "coefficient", "svg",     "xlsx",   "heights"};
 
 // --object, --computed-by, …: the fields of the title block.
 bool IsValueOption(const std::string& name) {

@@ -10,8 +10,8 @@
 #include "CliArguments.h"
 #include "CliHelp.h"
 #include "DataFileMessages.h"
-#include "DocumentArguments.h"
 #include "DiagramSvg.h"
+#include "DocumentArguments.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
@@ -170,8 +170,7 @@ bool WritesStatement(const CliArguments& arguments) {
 // --lsq, the least-squares figures. Heights that are not adjusted go out
 // only with --draft, stamped.
 int WriteStatement(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("section"))
-    throw UsageError("--section cannot be combined with --pdf, --html or --xlsx");
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf, --html or --xlsx");
   const DocumentOptions options = DocumentOptionsOf(arguments);
   state.LoopTolerance = ToleranceOption(arguments);
   if (arguments.leastSquares)

@@ -1,8 +1,8 @@
 #include "AdjustmentStatement.h"
 
 #include <algorithm>
-#include <ctime>
 #include <cmath>
+#include <ctime>
 #include <iterator>
 #include <numeric>
 #include <unordered_set>
@@ -294,7 +294,11 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
                                    StatementDiagram diagram) {
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const LoopsView loops = CurrentNetLoops(state);
-  StatementResults results{state.IterationCounter, KeptLeastSquares(state, state.CurrentNetIndex), &loops, nullptr, 0,
+  StatementResults results{state.IterationCounter,
+                           KeptLeastSquares(state, state.CurrentNetIndex),
+                           &loops,
+                           nullptr,
+                           0,
                            HeightsAdjusted(state, state.CurrentNetIndex)};
   if (net.SectionCount() > 0 && diagram == StatementDiagram::kIncluded) {
     const size_t points = DiagramPointCount(net);

@@ -51,9 +51,9 @@ std::string ReportHtml(const ReportDocument& document) {
                      "table { border-collapse: collapse; }\nth { background: #e8e8e8; }\n"
                      "thead { display: table-header-group; }\ntr { page-break-inside: avoid; }\n"
                      ".diagram svg { max-width: 100%; height: auto; }\ntr.strong { font-weight: bold; }\n"
-      // Fixed, the stamp is printed on every page.
-      ".stamp { color: #c80000; font-weight: bold; font-size: 12pt; }\n"
-      "@media print { .stamp { position: fixed; top: 0; right: 0; } }\n</style>\n</head>\n<body>\n<h1>" +
+                     // Fixed, the stamp is printed on every page.
+                     ".stamp { color: #c80000; font-weight: bold; font-size: 12pt; }\n"
+                     "@media print { .stamp { position: fixed; top: 0; right: 0; } }\n</style>\n</head>\n<body>\n<h1>" +
                      EscapeMarkup(document.title) + "</h1>\n";
   if (!document.stamp.empty()) html += "<p class=\"stamp\">" + EscapeMarkup(document.stamp) + "</p>\n";
   for (const ReportPart& part : document.parts) AppendPart(html, part);

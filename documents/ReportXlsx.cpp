@@ -47,8 +47,9 @@ class TemporaryFile {
   TemporaryFile() {
     path_ = (std::filesystem::temp_directory_path() / "korvado-xlsx-XXXXXX").string();
     const int descriptor = mkstemp(path_.data());
-    if (descriptor < 0) throw FileIOError("Не удалось создать временный файл для книги Excel в «" +
-                                          std::filesystem::temp_directory_path().string() + "»");
+    if (descriptor < 0)
+      throw FileIOError("Не удалось создать временный файл для книги Excel в «" +
+                        std::filesystem::temp_directory_path().string() + "»");
     close(descriptor);
   }
   ~TemporaryFile() { unlink(path_.c_str()); }

@@ -54,7 +54,8 @@ void WriteDocumentOptions(SettingsFile& settings, const std::string& dataFile, c
                          QString::fromStdString(options.title.*field.member));
   }
   if (!path.isEmpty()) settings.WriteString(job, kFileKey, path);
-  settings.WriteBool(kPersonSection, QStringLiteral("HeightsInMillimetres"), options.heights == HeightUnit::kMillimetres);
+  settings.WriteBool(kPersonSection, QStringLiteral("HeightsInMillimetres"),
+                     options.heights == HeightUnit::kMillimetres);
   settings.WriteBool(kPersonSection, QStringLiteral("SectionsByMisclosure"), options.sectionsByMisclosure);
 }
 

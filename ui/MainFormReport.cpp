@@ -13,6 +13,7 @@
 #include "FileDialogs.h"
 #include "LeastSquaresCommands.h"
 #include "MainForm.h"
+#include "ModelErrors.h"
 #include "ReportPages.h"
 #include "StatementWorkbook.h"
 
@@ -22,8 +23,8 @@ std::optional<DocumentOptions> TMainForm::AskDocumentOptions() {
   if (!RequireCurrentNet(state_)) return std::nullopt;
   if (!HeightsAdjusted(state_, state_.CurrentNetIndex)) {
     const QString question = QString::fromStdString(UnadjustedQuestion(state_.Nets.NetAt(state_.CurrentNetIndex)));
-    if (QMessageBox::question(this, QString::fromUtf8(kUnadjustedStamp), question,
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+    if (QMessageBox::question(this, QString::fromUtf8(kUnadjustedStamp), question, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
       return std::nullopt;
   }
   DocumentOptions preset = ReadDocumentOptions(Settings(), state_.CurrentFileName);
@@ -31,7 +32,14 @@ std::optional<DocumentOptions> TMainForm::AskDocumentOptions() {
     preset.title.computedOn = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString();
   DocumentDlg dialog(this);
   const std::optional<DocumentOptions> options = dialog.Ask(preset);
-  if (options) WriteDocumentOptions(Settings(), state_.CurrentFileName, *options);
+  if (!options) return std::nullopt;
+  // Not remembering the fields is no reason to withhold the document.
+  try {
+    WriteDocumentOptions(Settings(), state_.CurrentFileName, *options);
+  } catch (const FileIOError& error) {
+    QMessageBox::warning(this, QStringLiteral("Сведения для документа"),
+                         QString::fromStdString(error.what()) + QStringLiteral(": сведения не запомнены."));
+  }
   return options;
 }
 
@@ -52,8 +60,9 @@ void TMainForm::acPrintReportExecute() {
 void TMainForm::acExportReportPdfExecute() {
   const std::optional<DocumentOptions> options = AskDocumentOptions();
   if (!options) return;
-  const QString path = AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"),
-                                   QStringLiteral("Документ PDF (*.pdf)"), QFileDialog::AcceptSave, QStringLiteral("pdf"));
+  const QString path =
+      AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
+                  QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   SaveReportPdf(CurrentNetStatement(state_, StampNow(state_), *options), path.toStdString());
 }
@@ -61,8 +70,9 @@ void TMainForm::acExportReportPdfExecute() {
 void TMainForm::acExportXlsxExecute() {
   const std::optional<DocumentOptions> options = AskDocumentOptions();
   if (!options) return;
-  const QString path = AskFilePath(this, Settings(), QStringLiteral("Экспорт в Excel"),
-                                   QStringLiteral("Книга Excel (*.xlsx)"), QFileDialog::AcceptSave, QStringLiteral("xlsx"));
+  const QString path =
+      AskFilePath(this, Settings(), QStringLiteral("Экспорт в Excel"), QStringLiteral("Книга Excel (*.xlsx)"),
+                  QFileDialog::AcceptSave, QStringLiteral("xlsx"));
   if (path.isEmpty()) return;
   SaveReportXlsx(CurrentNetWorkbook(state_, StampNow(state_), *options), path.toStdString());
 }

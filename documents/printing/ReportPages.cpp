@@ -362,7 +362,8 @@ int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) 
   auto paintFooter = [&] {
     const QRectF footer(0, flow.PageHeight(), device.width(), flow.FooterHeight());
     painter.setFont(flow.BodyFont());
-    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
     if (stamp.isEmpty()) return;
     QFont bold = flow.BodyFont();
     bold.setBold(true);

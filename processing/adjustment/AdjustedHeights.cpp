@@ -14,9 +14,8 @@ bool HeightsEqualLeastSquares(const TKorNet& net) {
   // A margin for the last bit of a height written back and read again.
   constexpr double kRoundingMargin = 1e-9;
   for (size_t p = 0; p < adjusted->elevations.size(); ++p)
-    if (adjusted->unknown[p] &&
-        !(std::abs(net.PointElevations.GetItem(static_cast<int32_t>(p)) - adjusted->elevations[p]) <=
-          kAdjustedHeightTolerance + kRoundingMargin))
+    if (adjusted->unknown[p] && !(std::abs(net.PointElevations.GetItem(static_cast<int32_t>(p)) -
+                                           adjusted->elevations[p]) <= kAdjustedHeightTolerance + kRoundingMargin))
       return false;
   return true;
 }

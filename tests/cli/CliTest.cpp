@@ -265,7 +265,8 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("не уравнены"), std::string::npos) << refused.err;
   EXPECT_FALSE(fs::exists(pdf));
-  const CliResult result = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html, "--draft", "--heights", "mm"});
+  const CliResult result =
+      Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html, "--draft", "--heights", "mm"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
 
@@ -325,7 +326,8 @@ TEST_F(KorvadoCli, ReportTakesTheTitleBlockAndWritesTheWorkbook) {
            "Иванов И. И.", "--checked-on", "09.12.2026", "--heights", "m", "--sections-by-w"});
   ASSERT_EQ(result.status, 0) << result.err;
   const std::string page = CommandOutput("cat '" + html + "'");
-  for (const char* text : {"Пос. Озёрный", "Иванов И. И.", "09.12.2026", "Отметка, м<", "<td align=\"right\">0.1000</td>"})
+  for (const char* text :
+       {"Пос. Озёрный", "Иванов И. И.", "09.12.2026", "Отметка, м<", "<td align=\"right\">0.1000</td>"})
     EXPECT_NE(page.find(text), std::string::npos) << text;
   EXPECT_EQ(page.find("Отметки не уравнены"), std::string::npos) << "adjusted by the sweep";
   EXPECT_EQ(CommandOutput("head -c 2 '" + xlsx + "'"), "PK");

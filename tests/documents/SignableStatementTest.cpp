@@ -60,8 +60,7 @@ TEST(SignableStatement, OnlyAdjustedHeightsGoOutWithoutTheStamp) {
     c.prepare(fixture.state);
     EXPECT_EQ(HeightsAdjusted(fixture.state, 0), c.adjusted) << c.name;
     const std::string stamp = c.adjusted ? "" : kUnadjustedStamp;
-    const ReportDocument statement =
-        CurrentNetStatement(fixture.state, {"", ""}, {}, StatementDiagram::kLeftOut);
+    const ReportDocument statement = CurrentNetStatement(fixture.state, {"", ""}, {}, StatementDiagram::kLeftOut);
     EXPECT_EQ(statement.stamp, stamp) << c.name;
     EXPECT_EQ(ReportHtml(statement).find(kUnadjustedStamp) != std::string::npos, !c.adjusted) << c.name;
     EXPECT_EQ(CurrentNetWorkbook(fixture.state, {"", ""}, {}).stamp, stamp) << c.name;
@@ -144,31 +143,6 @@ TEST(SignableStatement, TheSuspectSectionStandsOutAndLeadsByW) {
     EXPECT_NE(ReportHtml(statement).find("<tr class=\"strong\"><td align=\"right\">" + std::to_string(suspect + 1)),
               std::string::npos);
   }
-}
-
-// The title block's fields appear where they are filled in; the signatures
-// always have their lines.
-TEST(SignableStatement, TitleBlockAndSignatures) {
-  LoopNetState fixture;
-  LeastSquares(fixture.state);
-  DocumentOptions options;
-  options.title.object = "Пос. Озёрный";
-  options.title.instrument = "Н-3 № 1234";
-  options.title.computedBy = "Иванов И. И.";
-  options.title.computedOn = "08.12.2026";
-  const ReportDocument statement =
-      CurrentNetStatement(fixture.state, {"job.kor", "08.12.2026 10:00"}, options, StatementDiagram::kLeftOut);
-  const auto& title = statement.Part(kTitlePart)->facts;
-  ASSERT_GE(title.size(), 3u);
-  EXPECT_EQ(title[0], (std::pair<std::string, std::string>{"Объект", "Пос. Озёрный"}));
-  EXPECT_EQ(title[1], (std::pair<std::string, std::string>{"Нивелир", "Н-3 № 1234"}));
-  EXPECT_EQ(title[2].first, "Файл");
-  const auto& signatures = statement.Part(kSignaturesPart)->facts;
-  ASSERT_EQ(signatures.size(), 2u);
-  EXPECT_EQ(signatures[0].first, "Вычислил");
-  EXPECT_NE(signatures[0].second.find("____  Иванов И. И.   08.12.2026"), std::string::npos) << signatures[0].second;
-  EXPECT_EQ(signatures[1].first, "Проверил");
-  EXPECT_NE(signatures[1].second.find("20___ г."), std::string::npos) << "a date line to fill in by hand";
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 // The workbook of a statement read back from its file: the cells, not the bytes.
 
-#include "ReportXlsx.h"
-
 #include <gtest/gtest.h>
 
 #include "LeastSquaresCommands.h"
 #include "LoopNetState.h"
 #include "NumberText.h"
+#include "ReportXlsx.h"
 #include "SeparatorScope.h"
 #include "StatementWorkbook.h"
 #include "TempFolder.h"

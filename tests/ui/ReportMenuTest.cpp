@@ -2,6 +2,8 @@
 // «Экспорт отчёта в PDF...» and «Экспорт в Excel (.xlsx)...». Each asks about
 // heights that are not adjusted, then for the title block, then for a file.
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -9,7 +11,6 @@
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "../processing/AdjustmentNets.h"
 #include "DocumentDlg.h"

@@ -294,9 +294,17 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     PictureNextModal(form, file, [](QWidget* box) {
       auto* dialog = qobject_cast<DocumentDlg*>(box);
       if (!dialog) return;
-      const char* values[] = {"Пос. Озёрный, нивелирная сеть", "IV класс", "Н-3 № 12345", "Сидоров С. С.",
-                              "12.10.2026–20.10.2026", "Иванов И. И.", "08.12.2026", "Петров П. П.", ""};
-      for (size_t k = 0; k < dialog->TitleEdits.size(); ++k) dialog->TitleEdits[k]->setText(QString::fromUtf8(values[k]));
+      const char* values[] = {"Пос. Озёрный, нивелирная сеть",
+                              "IV класс",
+                              "Н-3 № 12345",
+                              "Сидоров С. С.",
+                              "12.10.2026–20.10.2026",
+                              "Иванов И. И.",
+                              "08.12.2026",
+                              "Петров П. П.",
+                              ""};
+      for (size_t k = 0; k < dialog->TitleEdits.size(); ++k)
+        dialog->TitleEdits[k]->setText(QString::fromUtf8(values[k]));
     });
     form.acExportReportPdf->trigger();
   } else if (view == "jobfile") {
