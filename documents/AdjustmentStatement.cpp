@@ -320,7 +320,8 @@ std::string UnadjustedQuestion(const TKorNet& net) {
 }
 
 std::string UnadjustedRefusal(const TKorNet& net) {
-  return "отметки сети «" + net.Name + "» не уравнены (МНК даёт другие отметки). Уравняйте сеть (--lsq или lsq " +
+  return "отметки сети «" + net.Name +
+         "» не уравнены: они не совпадают с уравненными по МНК. Уравняйте сеть (--lsq или lsq " +
          "--save) или дайте --draft: тогда на каждой странице будет надпись «" + kUnadjustedStamp + "»";
 }
 
