@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include "ElevationPage.h"
 #include "LoopsDock.h"
 #include "MainForm.h"
+#include "ModelErrors.h"
 #include "NetDiagramPage.h"
 #include "NetSystemPage.h"
 #include "SeparatorScope.h"
@@ -96,6 +98,13 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   const QImage png(folder.Path("net.png"));
   ASSERT_FALSE(png.isNull());
   EXPECT_GT(png.width(), 100);
+  // The picture replaces a file whole and keeps its mode, as every other save does.
+  QFile::setPermissions(folder.Path("net.png"), QFile::ReadOwner | QFile::WriteOwner);
+  page.ExportDiagram(folder.Path("net.png"));
+  EXPECT_EQ(QFile::permissions(folder.Path("net.png")) & 0x7777, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_FALSE(QImage(folder.Path("net.png")).isNull());
+  EXPECT_THROW(page.ExportDiagram(folder.Path("no-such-folder/net.png")), FileIOError);
+  EXPECT_TRUE(QDir(folder.Path("")).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty()) << "no litter left";
   CloseWithoutQuestion(*form);
 }
 
