@@ -197,7 +197,7 @@ int WriteStatement(AppState& state, const CliArguments& arguments) {
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;
-    SaveReportPdf(*statement, arguments.options.at("pdf"));
+    SaveReportPdf(statement, arguments.options.at("pdf"));
   }
   return 0;
 }

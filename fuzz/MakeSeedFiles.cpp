@@ -202,7 +202,7 @@ void SaveLevelFiles(const std::string& samples, const std::string& folder) {
   const std::string m5 = ReadWhole(samples + "/dini.dat");
   const std::string gsi = ReadWhole(samples + "/line-bffb-bf.gsi");
   // "RP10" as "Рп10" in Windows-1251: two bytes each, as wide as the Latin letters.
-  Write(folder + "/cp1251.dat", Replaced(m5, "RP10", "\xD0\xEF10"));
+  Write(folder + "/cp1251.dat", Replaced(m5, "RP10", "\xD0\xEF" "10"));
   Write(folder + "/bom.gsi", "\xEF\xBB\xBF" + gsi);
   Write(folder + "/cr-cr-lf.gsi", Replaced(Replaced(gsi, "\r\n", "\n"), "\n", "\r\r\n"));
   // Each value replaced by one of the same width, so that every column stays in place.

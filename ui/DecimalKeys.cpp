@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QWidget>
 
 namespace korvado {
