@@ -93,14 +93,18 @@ void SaveAbsurdSetups(const std::string& folder, const TKorData& journal) {
   Save(folder, "absurd-setups.kor", journal, nets);
 }
 
+// The writer puts blanks for control characters, so the bytes are damaged
+// after writing: "~" becomes TAB, "^" becomes ESC.
 void SaveControlCharNames(const std::string& folder, TKorData journal) {
-  journal.BackPoints.Set(0, std::string("Rp\t1"));
-  journal.SetupNotes.Set(0, std::string("\x1b[31m"));
+  journal.BackPoints.Set(0, std::string("Rp~1"));
+  journal.SetupNotes.Set(0, std::string("^[31m"));
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet(std::string("Сеть\x01")));
-  net.AddSection("Rp\t1", "K\x1f", 0, 1, 1.0, 2.0, 1);
-  net.AddPoint("Rp\t1", 0, 100.0);
-  Save(folder, "control-chars.kor", journal, nets);
+  TKorNet& net = nets.NetAt(nets.AddNet(std::string("Сеть^")));
+  net.AddSection("Rp~1", "K^", 0, 1, 1.0, 2.0, 1);
+  net.AddPoint("Rp~1", 0, 100.0);
+  std::string bytes = WriteDataBytes(journal, nets);
+  for (char& c : bytes) c = c == '~' ? '\t' : c == '^' ? '\x1b' : c;
+  std::ofstream(folder + "/control-chars.kor", std::ios::binary) << bytes;
 }
 
 void SaveCraftedFiles(const std::string& folder, const TKorData& journal) {
