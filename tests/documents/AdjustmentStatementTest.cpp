@@ -238,7 +238,8 @@ TEST(AdjustmentStatement, NoStatementWithoutACurrentNetOrOfANetNoComputationTake
   EXPECT_NE(StatementRefusal(state).RefusalText().find("звено 1  [A --> K]: число штативов — -4"), std::string::npos)
       << StatementRefusal(state).RefusalText();
   state.Nets.NetAt(0).SectionSetups.SetItem(0, 4.0);
-  EXPECT_TRUE(StatementRefusal(state).Ok());
+  state.Nets.NetAt(0).SectionTables.TableAt(0).RunSetups.SetItem(0, 4.0);  // the section's one run
+  EXPECT_TRUE(StatementRefusal(state).Ok()) << StatementRefusal(state).RefusalText();
 }
 
 }  // namespace
