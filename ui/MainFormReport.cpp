@@ -2,10 +2,14 @@
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
+#include <memory>
 
 #include "AdjustmentStatement.h"
+#include "BackgroundTask.h"
 #include "FileDialogs.h"
 #include "MainForm.h"
+#include "PassingRemark.h"
 #include "ReportPages.h"
 
 namespace korvado {
@@ -30,7 +34,18 @@ void TMainForm::acExportReportPdfExecute() {
       AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
                   QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
-  SaveReportPdf(*statement, path.toStdString());
+  // Shaping the text of thousands of rows takes seconds: the document, a
+  // value of its own, is laid out on pages off the window's thread.
+  auto document = std::make_shared<const ReportDocument>(*statement);
+  BackgroundTask::Of(*this).Run<bool>(
+      QStringLiteral("Экспорт отчёта в PDF"),
+      [document, file = path.toStdString()](const TaskProgress&) {
+        SaveReportPdf(*document, file);
+        return true;
+      },
+      [this, path](bool&&) {
+        statusBar()->showMessage(QStringLiteral("Отчёт записан в «%1».").arg(path), kPassingRemarkMilliseconds);
+      });
 }
 
 }  // namespace korvado

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "../processing/AdjustmentNets.h"
+#include "BackgroundTask.h"
 #include "MainForm.h"
 #include "UiTestSupport.h"
 
@@ -44,6 +45,7 @@ TEST(ReportMenu, PreviewOpensAndExportWritesThePdfOfTheCurrentNet) {
   QString title;
   AnswerFileDialog([&] { form->acExportReportPdf->trigger(); }, path, &title);
   EXPECT_EQ(title, "Экспорт отчёта в PDF");
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(60000));
   QFile pdf(path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
