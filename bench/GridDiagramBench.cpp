@@ -53,8 +53,8 @@ void BM_LayoutAndDrawing(benchmark::State& bench) {
   bench::OffscreenApplication();
   AppState state = LargeNet();
   SettingsFile settings(QDir::temp().filePath(QStringLiteral("korvado-bench.ini")));  // read, never written
-  QStatusBar bar;
-  BackgroundTask tasks(&bar);
+  QStatusBar status;
+  BackgroundTask tasks(&status);
   NetDiagramPage page(state, settings, tasks);
   page.resize(1000, 700);
   page.show();
@@ -70,8 +70,8 @@ void BM_PanFrame(benchmark::State& bench) {
   bench::OffscreenApplication();
   AppState state = LargeNet();
   SettingsFile settings(QDir::temp().filePath(QStringLiteral("korvado-bench.ini")));  // read, never written
-  QStatusBar bar;
-  BackgroundTask tasks(&bar);
+  QStatusBar status;
+  BackgroundTask tasks(&status);
   NetDiagramPage page(state, settings, tasks);
   page.resize(1000, 700);
   page.show();

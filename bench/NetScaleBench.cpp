@@ -79,7 +79,7 @@ void Report(benchmark::State& state, const Sample& sample) {
 // korvado-cli in-process, its output kept in memory.
 void RunCommandLine(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  if (RunCli(args, out, err) != 0) throw std::runtime_error(err.str());
+  if (cli::RunCli(args, out, err) != 0) throw std::runtime_error(err.str());
   benchmark::DoNotOptimize(out.str().size());
 }
 

@@ -22,7 +22,7 @@ constexpr int kProgressSteps = 1000;
 
 }  // namespace
 
-struct BackgroundTask::Run {
+struct BackgroundTask::Job {
   QString caption;
   std::atomic<bool> stop{false};
   std::atomic<int> done{0};  // in kProgressSteps
@@ -61,7 +61,7 @@ BackgroundTask::~BackgroundTask() {
 void BackgroundTask::Start(const QString& caption, std::function<void(const TaskProgress&)> work,
                            std::function<void()> done) {
   if (running_) running_->stop = true;
-  auto run = std::make_shared<Run>();
+  auto run = std::make_shared<Job>();
   run->caption = caption;
   run->deliver = std::move(done);
   const bool wasBusy = Busy();
@@ -87,7 +87,7 @@ void BackgroundTask::Start(const QString& caption, std::function<void(const Task
   });
 }
 
-void BackgroundTask::Finish(const std::shared_ptr<Run>& run, const std::optional<std::string>& failure,
+void BackgroundTask::Finish(const std::shared_ptr<Job>& run, const std::optional<std::string>& failure,
                             bool cancelled) {
   if (run != running_) return;  // superseded: a newer run is on its way
   running_.reset();

@@ -58,13 +58,13 @@ class BackgroundTask : public QObject {
   void busyChanged(bool busy);
 
  private:
-  struct Run;
+  struct Job;
   void Start(const QString& caption, std::function<void(const TaskProgress&)> work, std::function<void()> done);
-  void Finish(const std::shared_ptr<Run>& run, const std::optional<std::string>& failure, bool cancelled);
+  void Finish(const std::shared_ptr<Job>& run, const std::optional<std::string>& failure, bool cancelled);
   void ShowProgress();
 
   QThreadPool pool_;
-  std::shared_ptr<Run> running_;
+  std::shared_ptr<Job> running_;
   QTimer poll_;
   QLabel* caption_;
   QProgressBar* bar_;
