@@ -6,7 +6,6 @@
 
 #include "AdjustmentInput.h"
 #include "BenchmarkReach.h"
-#include "NonFiniteValues.h"
 #include "PointIndex.h"
 #include "SectionElevationTable.h"
 
@@ -69,13 +68,6 @@ double UnitWeightError(double squares, int32_t redundancy) {
   return std::sqrt(squares / redundancy);
 }
 
-// The values the plan does not cover: every setup count positive, every value finite.
-bool ValuesSweepable(const TKorNet& net) {
-  for (int32_t s = 0; s < net.SectionCount(); ++s)
-    if (!(net.SectionSetups.GetItem(s) > 0.0)) return false;
-  return NonFiniteNetValues(net).empty();
-}
-
 }  // namespace
 
 Result<double> AdjustOnce(TKorNet& net) {
@@ -84,9 +76,9 @@ Result<double> AdjustOnce(TKorNet& net) {
 }
 
 Result<double> AdjustOnce(TKorNet& net, SweepPlan& plan) {
-  if (!plan.Fits(net)) plan = PlanSweep(net);
+  if (!plan.forSweep || !plan.Fits(net)) plan = PlanSweep(net);
   // The refusal's own text, in its own order, only once something is wrong.
-  if (!plan.sweepable || !ValuesSweepable(net)) {
+  if (!plan.sweepable || !ValuesAdjustable(net)) {
     Outcome refusal = AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames));
     if (refusal.Refused()) return refusal;
   }

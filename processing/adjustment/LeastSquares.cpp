@@ -4,15 +4,16 @@
 #include <cmath>
 
 #include "AdjustmentInput.h"
-#include "BenchmarkReach.h"
 #include "ChiSquareQuantile.h"
 #include "LeastSquaresWorkspace.h"
 #include "PointIndex.h"
 #include "SparseSelectedInverse.h"
+#include "SweepPlan.h"
 
 namespace korvado {
 
 struct LeastSquaresWorkspace::Analysis {
+  SweepPlan shape;
   uint64_t pattern = 0;
   SparseFactor factor;
 };
@@ -40,9 +41,10 @@ struct Unknowns {
 };
 
 // Every first row of a name that ends a section and is not a fixed point.
-Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
+Unknowns NumberUnknowns(const TKorNet& net, const SweepPlan& shape) {
   Unknowns unknowns{std::vector<int32_t>(static_cast<size_t>(net.PointCount()), kNotUnknown), {}};
-  const std::vector<char> onSection = RowsEndingSections(net, index);
+  std::vector<char> onSection(static_cast<size_t>(net.PointCount()), 0);
+  for (int32_t s = 0; s < net.SectionCount(); ++s) onSection[shape.sectionStart[s]] = onSection[shape.sectionEnd[s]] = 1;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (onSection[p] && net.PointTypes.GetItem(p) != kFixedPoint) {
       unknowns.ofRow[p] = static_cast<int32_t>(unknowns.rows.size());
@@ -51,12 +53,12 @@ Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
   return unknowns;
 }
 
-std::vector<Observation> BuildObservations(const TKorNet& net, const PointIndex& index, const Unknowns& unknowns) {
+std::vector<Observation> BuildObservations(const TKorNet& net, const SweepPlan& shape, const Unknowns& unknowns) {
   std::vector<Observation> observations;
   observations.reserve(static_cast<size_t>(net.SectionCount()));
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const int32_t start = FindInIndex(index, net.SectionStarts[s]);
-    const int32_t end = FindInIndex(index, net.SectionEnds[s]);
+    const int32_t start = shape.sectionStart[s];
+    const int32_t end = shape.sectionEnd[s];
     const double setups = net.SectionSetups.GetItem(s);
     Observation o{unknowns.ofRow[start], unknowns.ofRow[end], setups, 1.0 / setups, net.SectionHeights.GetItem(s)};
     // A section closed on its own point observes nothing but its misclosure.
@@ -168,10 +170,10 @@ double Cofactor(const SparseSelectedInverse& q, const Observation& o) {
 }
 
 // None when the normal equations cannot be factored.
-std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& index, LeastSquaresScope scope,
+std::optional<LeastSquaresResult> Solve(const TKorNet& net, const SweepPlan& shape, LeastSquaresScope scope,
                                         LeastSquaresWorkspace* workspace) {
-  const Unknowns unknowns = NumberUnknowns(net, index);
-  std::vector<Observation> observations = BuildObservations(net, index, unknowns);
+  const Unknowns unknowns = NumberUnknowns(net, shape);
+  std::vector<Observation> observations = BuildObservations(net, shape, unknowns);
   const auto count = static_cast<int32_t>(unknowns.rows.size());
   const std::vector<double> carried = CarriedHeights(observations, count);
   ReduceByCarriedHeights(observations, carried);
@@ -213,9 +215,16 @@ Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, Leas
                                   LeastSquaresWorkspace* workspace) {
   if (!(sigmaPerSetup > 0.0) || !std::isfinite(sigmaPerSetup))
     return Outcome::Refusal("СКО превышения на один штатив должна быть положительным числом.");
-  const PointIndex index = BuildPointIndex(net.PointNames);
-  if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
-  std::optional<LeastSquaresResult> result = Solve(net, index, scope, workspace);
+  // The shape (which rows each section joins) is kept with the analysis; the
+  // refusal's own text is worked out only once something is wrong.
+  SweepPlan planned;
+  SweepPlan& shape = workspace ? workspace->analysis->shape : planned;
+  if (!shape.Fits(net)) shape = PlanSweep(net, false);
+  if (!shape.sweepable || !ValuesAdjustable(net)) {
+    if (Outcome refusal = AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames)); refusal.Refused())
+      return refusal;
+  }
+  std::optional<LeastSquaresResult> result = Solve(net, shape, scope, workspace);
   bool finite = result.has_value();
   for (size_t p = 0; finite && p < result->elevations.size(); ++p)
     finite = !result->unknown[p] || std::isfinite(result->elevations[p]);

@@ -5,6 +5,7 @@
 
 #include "AdjustmentSweep.h"
 #include "BenchmarkReach.h"
+#include "NonFiniteValues.h"
 #include "PointIndex.h"
 
 namespace korvado {
@@ -30,7 +31,7 @@ bool SweepPlan::Fits(const TKorNet& net) const {
   return points == net.PointCount() && sections == net.SectionCount() && shape == NetShapeFingerprint(net);
 }
 
-SweepPlan PlanSweep(const TKorNet& net) {
+SweepPlan PlanSweep(const TKorNet& net, bool forSweep) {
   SweepPlan plan;
   plan.shape = NetShapeFingerprint(net);
   plan.points = net.PointCount();
@@ -46,6 +47,10 @@ SweepPlan PlanSweep(const TKorNet& net) {
   }
   plan.sweepable = endsFound && net.SectionCount() > 0 && NoBenchmarkRefusal(net, index).empty();
   if (!plan.sweepable) return plan;
+  plan.sectionStart = starts;
+  plan.sectionEnd = ends;
+  plan.forSweep = forSweep;
+  if (!forSweep) return plan;
   for (int32_t p = 0; p < net.PointCount(); ++p) plan.firstRow.push_back(FindInIndex(index, net.PointNames[p]));
   // A section closing on its own point tells nothing about that point's
   // height (only its misclosure enters the error), so it carries nothing to it.
@@ -66,6 +71,12 @@ SweepPlan PlanSweep(const TKorNet& net) {
     plan.misclosureEnd.push_back(tolerant.Find(net.SectionEnds[s]));
   }
   return plan;
+}
+
+bool ValuesAdjustable(const TKorNet& net) {
+  for (int32_t s = 0; s < net.SectionCount(); ++s)
+    if (!(net.SectionSetups.GetItem(s) > 0.0)) return false;
+  return NonFiniteNetValues(net).empty();
 }
 
 }  // namespace korvado
