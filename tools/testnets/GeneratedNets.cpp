@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <set>
 
 #include "PointTable.h"
 
@@ -74,12 +75,18 @@ void BuildGrid(Builder& builder, int32_t points) {
     if (builder.made.net.SectionCount() < SectionTarget(points) && k % columns) builder.AddSection(k, k + columns);
 }
 
+// A random tree, then sections between random pairs not yet joined: two
+// points are joined once, as a net whose repeated runs were merged.
 void BuildRandom(Builder& builder, int32_t points) {
-  for (int32_t k = 1; k < points; ++k) builder.AddSection(builder.Below(k), k);
-  while (builder.made.net.SectionCount() < SectionTarget(points)) {
-    const int32_t from = builder.Any(), to = builder.Any();
-    if (from != to) builder.AddSection(from, to);
-  }
+  std::set<std::pair<int32_t, int32_t>> joined;
+  const auto join = [&](int32_t from, int32_t to) {
+    if (from == to || !joined.insert({std::min(from, to), std::max(from, to)}).second) return;
+    builder.AddSection(from, to);
+  };
+  for (int32_t k = 1; k < points; ++k) join(builder.Below(k), k);
+  const int64_t pairs = static_cast<int64_t>(points) * (points - 1) / 2;
+  const auto target = static_cast<int32_t>(std::min<int64_t>(SectionTarget(points), pairs));
+  while (builder.made.net.SectionCount() < target) join(builder.Any(), builder.Any());
 }
 
 }  // namespace
