@@ -50,7 +50,7 @@ for set in $sets; do
   if agreement=$("$testnets" compare "$shape" "$points" "$base.json" "$base.dump"); then :; else failed=1; fi
   ours=$(median_ms "$cli" lsq "$base.kor" --net 0)
   theirs=$(median_ms cavern -q -s -o "$base.3d" "$base.svx")
-  ratio=$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.1f", b > 0 ? a / b : 0 }')
+  ratio=$(awk -v a="$theirs" -v b="$ours" 'BEGIN { printf "%.1f", (b > 0 ? a / b : 0) }')
   printf '%-7s %6s %14s %14s %8s  %s\n' "$shape" "$points" "$ours" "$theirs" "$ratio" "$agreement"
 done
 exit $failed
