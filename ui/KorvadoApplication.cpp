@@ -8,6 +8,7 @@
 #include <clocale>
 #include <memory>
 
+#include "BundledFonts.h"
 #include "MessageService.h"
 #include "NumberText.h"
 #include "QtMessageService.h"
@@ -30,6 +31,7 @@ KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(ar
   dialogFont.setPointSize(8);
   setFont(dialogFont);
   InstallRussianTranslation(*this);
+  RegisterBundledFonts();
   SetMessageService(&messageService);
   KeepQtSettingsUnwritten();
 }
