@@ -1,7 +1,8 @@
 ; The Korvado installer: a per-user install (no administrator rights) into the user's programs folder, a
 ; Start-menu entry, .kor files opened by a double click, and an uninstaller.
 ; makensis -DVERSION=1.02 -DSOURCE=<the portable folder> -DOUTFILE=<installer.exe> korvado.nsi
-Unicode true
+; A 64-bit installer for a 64-bit program (it also runs where only 64-bit Windows programs do, as under Wine64).
+Target amd64-unicode
 !include "MUI2.nsh"
 
 Name "Korvado ${VERSION}"
