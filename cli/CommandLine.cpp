@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
 namespace korvado::cli {
@@ -36,7 +36,9 @@ void UseUtf8Console() { ::SetConsoleOutputCP(CP_UTF8); }
 
 #else
 
-std::vector<std::string> Utf8Arguments(int argc, char** argv) { return std::vector<std::string>(argv + 1, argv + argc); }
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
 
 void UseUtf8Console() {}
 

@@ -62,6 +62,20 @@ bool BadName(DWORD error) { return error == ERROR_INVALID_NAME || error == ERROR
   FailWrite(path, ErrnoFor(error) == EIO ? WriteErrorText(static_cast<int>(error)) : WriteErrorText(ErrnoFor(error)));
 }
 
+// The name as the wide file functions take it. Past MAX_PATH they need the
+// extended form \\?\ of the full name; shorter names stay as they are, so
+// that a device name (NUL, CON) keeps meaning the device.
+std::wstring SystemName(const fs::path& name) {
+  if (name.native().size() < MAX_PATH - 12) return name.native();
+  std::error_code ignored;
+  fs::path full = fs::absolute(name, ignored).lexically_normal();
+  full.make_preferred();
+  const std::wstring& text = full.native();
+  if (text.starts_with(LR"(\\?\)")) return text;
+  if (text.starts_with(LR"(\\)")) return LR"(\\?\UNC\)" + text.substr(2);
+  return LR"(\\?\)" + text;
+}
+
 class Handle {
  public:
   explicit Handle(HANDLE handle) : handle_(handle) {}
@@ -93,11 +107,11 @@ class Handle {
 // other program holds: asked before anything is written, so that the answer
 // names the real reason. Returns whether there is a file to replace.
 bool CheckExistingTarget(const fs::path& target, const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesW(target.c_str());
+  const DWORD attributes = ::GetFileAttributesW(SystemName(target).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return false;
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) FailWrite(path, WriteErrorText(EISDIR));
   if (attributes & FILE_ATTRIBUTE_READONLY) FailWrite(path, WriteErrorText(EACCES));
-  const Handle probe(::CreateFileW(target.c_str(), GENERIC_WRITE | DELETE,
+  const Handle probe(::CreateFileW(SystemName(target).c_str(), GENERIC_WRITE | DELETE,
                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                    FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!probe.valid()) FailWrite(path, ::GetLastError());
@@ -109,8 +123,8 @@ class TemporaryFile {
  public:
   TemporaryFile(fs::path name, const std::string& path) : name_(std::move(name)), path_(path) {
     // A temporary a killed save left is simply overwritten.
-    handle_.emplace(::CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
+    handle_.emplace(::CreateFileW(SystemName(name_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!handle_->valid()) {
       const DWORD error = ::GetLastError();
       if (error == ERROR_PATH_NOT_FOUND) FailMissingFolder(path_, name_);
@@ -119,7 +133,7 @@ class TemporaryFile {
   }
   ~TemporaryFile() {
     handle_.reset();
-    if (!moved_) ::DeleteFileW(name_.c_str());
+    if (!moved_) ::DeleteFileW(SystemName(name_).c_str());
   }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -129,7 +143,8 @@ class TemporaryFile {
     while (done < bytes.size()) {
       const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
       DWORD written = 0;
-      if (!::WriteFile(handle_->get(), bytes.data() + done, chunk, &written, nullptr)) FailWrite(path_, ::GetLastError());
+      if (!::WriteFile(handle_->get(), bytes.data() + done, chunk, &written, nullptr))
+        FailWrite(path_, ::GetLastError());
       done += written;
     }
     if (!::FlushFileBuffers(handle_->get())) FailWrite(path_, ::GetLastError());
@@ -140,12 +155,13 @@ class TemporaryFile {
   // (its security, its creation time); a new file, or a file system that
   // cannot replace, takes the move.
   void Replace(const fs::path& target, bool existing) {
-    if (existing && ::ReplaceFileW(target.c_str(), name_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                   nullptr, nullptr)) {
+    if (existing && ::ReplaceFileW(SystemName(target).c_str(), SystemName(name_).c_str(), nullptr,
+                                   REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
       moved_ = true;
       return;
     }
-    if (!::MoveFileExW(name_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (!::MoveFileExW(SystemName(name_).c_str(), SystemName(target).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
       FailWrite(path_, ::GetLastError());
     moved_ = true;
   }
@@ -161,8 +177,9 @@ class TemporaryFile {
 
 FileContents ReadFileContents(const std::string& path) {
   const fs::path name = PathFromUtf8(path);
-  const Handle file(::CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const Handle file(::CreateFileW(SystemName(name).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) FailRead(path, ::GetLastError());
   // A device (CON, NUL, a serial port) or a pipe is no data file.
   if (::GetFileType(file.get()) != FILE_TYPE_DISK) FailRead(path, kNotARegularFile);

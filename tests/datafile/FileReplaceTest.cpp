@@ -27,12 +27,6 @@ TEST(FileReplace, MissingOrUnreadableFileIsNamedInTheMessage) {
                                                        "\": " + std::string(kReadBeyondEndOfFile));
 }
 
-
-
-
-
-
-
 TEST(FileReplace, ANameNearTheLengthLimitStillSaves) {
   TempFolder folder;
   const std::string name = std::string(251, 'n') + ".kor";

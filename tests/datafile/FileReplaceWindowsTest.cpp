@@ -1,9 +1,8 @@
 // Reading and replacing on Windows: a file another program holds, a read-only
 // file, a device name, names Windows refuses, and what a killed save left.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "DataFile.h"
 #include "DataFileMessages.h"

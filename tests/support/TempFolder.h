@@ -41,7 +41,8 @@ class TempFolder {
   // The names of everything in the folder, to show that no temporary file was left behind.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(Utf8FromPath(entry.path().filename()));
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(Utf8FromPath(entry.path().filename()));
     return names;
   }
 
