@@ -47,8 +47,10 @@ nice cmake --build "$build" -j "$(nproc)"
 
 if [[ "$run_tests" == 1 ]]; then
   step "tests under Wine"
-  # One Wine server for all the test programs, so that each does not start its own.
-  WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}" wineserver -p 600 || true
+  # Wine's prefix is made once (about 30 s), before the test programs start in parallel; one Wine server then
+  # serves them all, so that each does not start its own.
+  "$here/wine-run.sh" wineboot --init
+  WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}" wineserver -p 600
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$(nproc)"
 fi
 

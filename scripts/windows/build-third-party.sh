@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Windows libraries Korvado links, from Debian's own source packages, into the cache folder:
-#   $CACHE/qt    Qt (qtbase; qtcharts with KORVADO_WINDOWS_WITH_CHARTS=1)
-#   $CACHE/deps  Graphviz, GoogleTest, Google Benchmark, libxlsxwriter
-# Each part is built once: a stamp names the source version and the recipe revision, and a part whose stamp is
-# present is skipped. Usage: build-third-party.sh [part...]   (parts: qtbase qtcharts graphviz googletest
-# benchmark xlsxwriter; none = all that the program needs).
+# Builds the Windows libraries Korvado links, from Debian's own source packages, into the cache folder
+# ${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}:
+#   qt/    Qt 6 (qtbase; qtcharts too with KORVADO_WINDOWS_WITH_CHARTS=1), with Qt's Russian strings
+#   deps/  Graphviz (static, with tre for its regular expressions), GoogleTest, Google Benchmark, libxlsxwriter,
+#          and the host's header-only Eigen and nlohmann-json with their CMake package files
+# Each part is built once: a stamp names the source version and the recipe revision, a part whose stamp is present
+# is skipped, and a build stopped half way goes on from its build tree.
+# Usage: build-third-party.sh [part...]  (parts: qtbase qtcharts headers tre graphviz googletest benchmark
+# xlsxwriter; none = all the program needs). KORVADO_WINDOWS_JOBS sets the parallel jobs.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cache="${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}"
@@ -23,16 +26,20 @@ log() { echo "== windows third-party: $*"; }
 source_version() { apt-cache showsrc "$1" | awk '/^Version:/ { print $2; exit }'; }
 
 # Downloads (once) and unpacks a Debian source package with its patches into $cache/work/NAME; prints the folder.
+# A folder unpacked before is kept with its build tree, so that a build stopped half way goes on where it was.
 unpack_source() {
-  local package="$1" version dsc
+  local package="$1" version dsc folder="$cache/work/$1"
   version="$(source_version "$package")"
   dsc="$cache/src/${package}_${version#*:}.dsc"
   if [[ ! -f "$dsc" ]]; then
     (cd "$cache/src" && apt-get source --download-only "$package" >&2)
   fi
-  rm -rf "$cache/work/$package"
-  dpkg-source --no-check -x "$dsc" "$cache/work/$package" >&2
-  echo "$cache/work/$package"
+  if [[ "$(cat "$folder/.korvado-unpacked" 2>/dev/null)" != "$version" ]]; then
+    rm -rf "$folder"
+    dpkg-source --no-check -x "$dsc" "$folder" >&2
+    echo "$version" > "$folder/.korvado-unpacked"
+  fi
+  echo "$folder"
 }
 
 # stamp NAME REVISION: the file whose presence says the part is built.
@@ -109,7 +116,8 @@ adapt_graphviz() {
   sed -i -e 's/^add_subdirectory(\(windows\|cmd\|tests\))/#&/' "$src/CMakeLists.txt"
   printf 'add_subdirectory(core)\nadd_subdirectory(dot_layout)\nadd_subdirectory(neato_layout)\n' \
     > "$src/plugin/CMakeLists.txt"
-  grep -rl '__declspec(dll' "$src/lib" "$src/plugin" | xargs sed -i 's/__declspec(dll\(im\|ex\)port)/extern/g'
+  local exporting; exporting="$(grep -rl '__declspec(dll' "$src/lib" "$src/plugin" || true)"
+  if [[ -n "$exporting" ]]; then echo "$exporting" | xargs sed -i 's/__declspec(dll\(im\|ex\)port)/extern/g'; fi
   sed -i 's/add_library(\([a-z_]*\) SHARED/add_library(\1 STATIC/' "$src"/lib/*/CMakeLists.txt "$src"/plugin/*/CMakeLists.txt
   # The Windows branch installs an expat DLL this build does not use.
   sed -i 's/^# Include DLLs with this library on Windows$/&\nset(EXPAT_RUNTIME_LIBRARIES)/' "$src/lib/gvc/CMakeLists.txt"
