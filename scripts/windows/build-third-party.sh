@@ -214,6 +214,7 @@ build_xlsxwriter() {
   local src; src="$(unpack_source libxlsxwriter)"
   cmake_cross "$src" "$src/build" "$deps_prefix" -DBUILD_SHARED_LIBS=ON -DBUILD_TESTS=OFF -DBUILD_EXAMPLES=OFF \
     -DZLIB_INCLUDE_DIR="/usr/$triplet/include" -DZLIB_LIBRARY="/usr/$triplet/lib/libz.a"
+  sed -i 's/ -lz$//' "$deps_prefix/lib/pkgconfig/xlsxwriter.pc"  # zlib is inside the DLL
   rm -rf "$src"
   touch "$stamp"
 }

@@ -154,7 +154,7 @@ TEST(FileCommands, DamagedFileIsRefusedAndWhatWasOpenStaysOpen) {
   FillBusyState(state, "open.kor");
   for (size_t length = 0; length < valid.size(); ++length) {
     SCOPED_TRACE(length);
-    std::filesystem::remove(path);  // a truncated rewrite would make ext4 flush every time
+    std::filesystem::remove(PathFromUtf8(path));  // a truncated rewrite would make ext4 flush every time
     WriteBytes(path, valid.substr(0, length));
     try {
       OpenDataFile(state, path);
@@ -220,7 +220,7 @@ TEST(FileCommands, SaveIntoAPlaceThatCannotHoldAFileFailsAndKeepsTheOldFile) {
   const std::string oldBytes = WriteDataBytes(SampleJournal(), TNetList());
   WriteBytes(oldFile, oldBytes);
   WriteBytes(folder.File("plain"), "x");
-  std::filesystem::create_directory(folder.File("folder.kor"));
+  std::filesystem::create_directory(PathFromUtf8(folder.File("folder.kor")));
   const std::string underFile = folder.File("plain") + "/new.kor";
   const std::string onFolder = folder.File("folder.kor");
   ExpectFailedSave(underFile, "часть пути не является папкой", oldFile, oldBytes,

@@ -38,7 +38,7 @@ TEST(FileReplace, ANameNearTheLengthLimitStillSaves) {
 TEST(FileReplace, FailedSavesNameTheReasonAndLeaveNoTrace) {
   TempFolder folder;
   WriteBytes(folder.File("plain"), "not a folder");
-  std::filesystem::create_directory(folder.File("folder.kor"));
+  std::filesystem::create_directory(PathFromUtf8(folder.File("folder.kor")));
   const struct {
     std::string path;
     std::string reason;
@@ -56,7 +56,7 @@ TEST(FileReplace, FailedSavesNameTheReasonAndLeaveNoTrace) {
                 "Не удалось сохранить файл \"" + c.path + "\": " + c.reason + ". Файл на диске не изменён.");
     }
   }
-  EXPECT_TRUE(std::filesystem::is_directory(folder.File("folder.kor")));
+  EXPECT_TRUE(std::filesystem::is_directory(PathFromUtf8(folder.File("folder.kor"))));
   EXPECT_EQ(folder.Entries().size(), 2u);
 }
 
