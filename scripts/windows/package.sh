@@ -21,15 +21,18 @@ mkdir -p "$folder"
 imported_dlls() { "$triplet-objdump" -p "$1" | awk '/DLL Name:/ { print $3 }'; }
 find_dll() {
   local dir
-  for dir in "${dll_dirs[@]}"; do [[ -f "$dir/$1" ]] && { echo "$dir/$1"; return; }; done
+  for dir in "${dll_dirs[@]}"; do
+    if [[ -f "$dir/$1" ]]; then echo "$dir/$1"; return 0; fi
+  done
+  return 0
 }
 copy_with_dlls() {
   local file="$1" target="$2" dll found
   cp "$file" "$target/"
   for dll in $(imported_dlls "$file"); do
-    [[ -f "$folder/$dll" ]] && continue
+    if [[ -f "$folder/$dll" ]]; then continue; fi
     found="$(find_dll "$dll")"
-    [[ -n "$found" ]] && copy_with_dlls "$found" "$folder"
+    if [[ -n "$found" ]]; then copy_with_dlls "$found" "$folder"; fi
   done
 }
 
@@ -40,7 +43,7 @@ for kind in platforms styles imageformats printsupport; do
   [[ -d "$cache/qt/plugins/$kind" ]] || continue
   mkdir -p "$folder/plugins/$kind"
   for plugin in "$cache/qt/plugins/$kind"/*.dll; do
-    [[ "$plugin" == *d.dll && -f "${plugin%d.dll}.dll" ]] && continue
+    if [[ "$plugin" == *d.dll && -f "${plugin%d.dll}.dll" ]]; then continue; fi  # a debug twin
     copy_with_dlls "$plugin" "$folder/plugins/$kind"
   done
 done
@@ -52,7 +55,7 @@ cp "$root/packaging/windows/korvado.ico" "$folder/"
 # The guide, with Windows line ends so that Notepad shows it as it is.
 sed 's/$/\r/' "$root/README.md" > "$folder/Руководство пользователя.md"
 if [[ -d "$build/fonts" ]]; then cp -r "$build/fonts" "$folder/"; fi
-"$triplet-strip" --strip-unneeded "$folder"/*.exe "$folder"/*.dll "$folder"/plugins/*/*.dll
+find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triplet-strip" --strip-unneeded {} +
 
 (cd "$out" && rm -f "$name.zip" && zip -qr9 "$name.zip" "$name")
 
