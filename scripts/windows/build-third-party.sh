@@ -129,7 +129,8 @@ adapt_graphviz() {
 merge_graphviz_archives() {
   local build="$1" script="$cache/work/graphviz-merge.mri"
   { echo "CREATE $deps_prefix/lib/libgvc.a"
-    find "$build" -name '*.a' -printf 'ADDLIB %p\n'
+    # vmalloc would bring its own malloc and free into the program: only Graphviz's programs use it.
+    find "$build" -name '*.a' ! -path '*/lib/vmalloc/*' -printf 'ADDLIB %p\n'
     echo "ADDLIB $deps_prefix/lib/libtre.a"
     echo SAVE; echo END; } > "$script"
   rm -f "$deps_prefix"/lib/lib{gvc,cgraph,cdt,pathplan,xdot,gvplugin_*}.a
@@ -152,7 +153,7 @@ PC
 }
 
 build_graphviz() {
-  local stamp; stamp="$(stamp_file graphviz graphviz 1)"
+  local stamp; stamp="$(stamp_file graphviz graphviz 2)"
   [[ -f "$stamp" ]] && { log "graphviz present"; return; }
   build_tre
   log "graphviz"
