@@ -27,14 +27,15 @@ export KORVADO_WINDOWS_CACHE="$cache"
 
 step() { echo "== windows: $*"; }
 
-step "packages"
-bash "$here/install-packages.sh"
-
-step "third-party libraries (cache: $cache)"
 if [[ "$cached_only" == 1 ]] && ! ls "$cache"/stamps/qtbase-* >/dev/null 2>&1; then
   echo "No Qt for Windows in $cache: run scripts/build-windows.sh once without --cached-only." >&2
   exit 3
 fi
+
+step "packages"
+bash "$here/install-packages.sh"
+
+step "third-party libraries (cache: $cache)"
 bash "$here/build-third-party.sh"
 
 step "configure and build ($build)"
