@@ -54,6 +54,8 @@ cp "$root/docs/example.kor" "$folder/"
 cp "$root/packaging/windows/korvado.ico" "$folder/"
 # The guide, with Windows line ends so that Notepad shows it as it is.
 sed 's/$/\r/' "$root/README.md" > "$folder/Руководство пользователя.md"
+mkdir -p "$folder/docs"
+cp -r "$root/docs/screenshots" "$folder/docs/"  # the guide's pictures, where its links look for them
 if [[ -d "$build/fonts" ]]; then cp -r "$build/fonts" "$folder/"; fi
 find "$folder" \( -name '*.exe' -o -name '*.dll' \) -exec "$triplet-strip" --strip-unneeded {} +
 
