@@ -7,6 +7,9 @@
 #include "CommandLine.h"
 
 int main(int argc, char** argv) {
+  // The results are written in many small pieces: buffered by the stream
+  // itself rather than handed to the C library piece by piece.
+  std::ios::sync_with_stdio(false);
   korvado::cli::UseUtf8Console();
   const std::vector<std::string> args = korvado::cli::Utf8Arguments(argc, argv);
   const int status = korvado::cli::RunCli(args, std::cout, std::cerr);
