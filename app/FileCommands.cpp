@@ -8,6 +8,7 @@
 #include "MessageService.h"
 #include "ModelErrors.h"
 #include "UnsoundValues.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -51,7 +52,7 @@ void NewData(AppState& state) {
 
 bool OpenDataFile(AppState& state, const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
+  if (!std::filesystem::exists(PathFromUtf8(path), error)) return false;
   TKorData journal;
   TNetList nets;
   ReadDataFile(path, journal, nets);

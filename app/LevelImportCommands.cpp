@@ -9,6 +9,7 @@
 #include "LevelFileReader.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -20,11 +21,11 @@ namespace {
 // the rest of it is read: a stray large file must not fill the memory.
 std::string ReadLevelFileBytes(const std::string& path) {
   std::error_code error;
-  if (std::filesystem::exists(std::filesystem::u8path(path), error) &&
-      !std::filesystem::is_regular_file(std::filesystem::u8path(path), error))
+  if (std::filesystem::exists(PathFromUtf8(path), error) &&
+      !std::filesystem::is_regular_file(PathFromUtf8(path), error))
     throw FileIOError("Файл нивелира " + path +
                       " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();

@@ -262,7 +262,11 @@ ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSqua
 ReportStamp StampNow(const AppState& state) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
   return {state.CurrentFileName, text};

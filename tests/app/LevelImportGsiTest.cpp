@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "LevelFileReader.h"
 #include "LevelImportSupport.h"
@@ -164,10 +166,12 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
   EXPECT_THROW(PrepareLevelImport(state, LevelSample("no-such-file.gsi")), FileIOError);
   // Neither a folder nor a pipe is opened (a pipe would wait for a writer for ever).
   const TempFolder folder;
+  EXPECT_THROW(PrepareLevelImport(state, folder.Utf8()), FileIOError);
+#ifndef _WIN32
   const std::string pipe = folder.File("pipe.gsi");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  for (const std::string& path : {folder.Path().string(), pipe})
-    EXPECT_THROW(PrepareLevelImport(state, path), FileIOError) << path;
+  EXPECT_THROW(PrepareLevelImport(state, pipe), FileIOError);
+#endif
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   AppState state;
   NewData(state);
   SaveDataFileAs(state, path);
-  EXPECT_FALSE(std::filesystem::exists(BackupPath(path)));  // nothing was replaced
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(BackupPath(path))));  // nothing was replaced
 
   const std::string first = ReadBytes(path);
   AddRecordAndSave(state);
@@ -42,8 +42,8 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   EXPECT_EQ(ReadBytes(BackupPath(path)), first);  // no backup asked for
 
   // A backup that cannot be written stops the save: the file and the changes stay.
-  std::filesystem::remove(BackupPath(path));
-  std::filesystem::create_directory(BackupPath(path));
+  std::filesystem::remove(PathFromUtf8(BackupPath(path)));
+  std::filesystem::create_directory(PathFromUtf8(BackupPath(path)));
   const std::string third = ReadBytes(path);
   state.Journal.AddRecord("Рп3", "Рп4", 1, "");
   state.MarkChanged();
@@ -97,7 +97,8 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
 
   // The same bytes written again with a new time: nothing to lose.
   WriteBytes(path, original);
-  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::hours(1));
+  std::filesystem::last_write_time(PathFromUtf8(path),
+                                   std::filesystem::last_write_time(PathFromUtf8(path)) + std::chrono::hours(1));
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
 
   std::string sameSize = original;
@@ -110,7 +111,7 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
   // After this program's own save the file on disk is its own again.
   SaveDataFile(state, SaveOptions{false});
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
-  std::filesystem::remove(path);
+  std::filesystem::remove(PathFromUtf8(path));
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
 }
 

@@ -17,6 +17,7 @@
 #include "NumberText.h"
 #include "OffscreenGui.h"
 #include "ReportPages.h"
+#include "Utf8Path.h"
 
 namespace korvado::cli {
 namespace {
@@ -275,6 +276,11 @@ std::string CommandOutput(const std::string& command) {
   return text;
 }
 
+std::string FileText(const std::string& path) {
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 std::vector<std::vector<std::string>> WordsOfLines(const std::string& text) {
   std::vector<std::vector<std::string>> lines;
   std::istringstream in(text);
@@ -309,11 +315,17 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   const CliResult refused = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
   EXPECT_EQ(refused.status, 2);
   EXPECT_NE(refused.err.find("не уравнены"), std::string::npos) << refused.err;
-  EXPECT_FALSE(fs::exists(pdf));
+  EXPECT_FALSE(fs::exists(PathFromUtf8(pdf)));
   const CliResult result =
       Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html, "--draft", "--heights", "mm"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
+  EXPECT_NE(FileText(html).find("<td>Rp41</td>"), std::string::npos);
+  EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
+  ASSERT_EQ(FileText(pdf).substr(0, 5), "%PDF-");
+#ifdef _WIN32
+  GTEST_SKIP() << "the PDF is read back with poppler-utils, which are Linux programs";
+#endif
 
   const std::string info = CommandOutput("pdfinfo '" + pdf + "'");
   const size_t at = info.find("Pages:");
@@ -338,9 +350,6 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   size_t headers = 0;
   for (size_t found = text.find("Точка"); found != std::string::npos; found = text.find("Точка", found + 1)) ++headers;
   EXPECT_GE(headers, 2u) << "the catalogue's header is repeated on the pages it runs onto";
-
-  EXPECT_NE(CommandOutput("cat '" + html + "'").find("<td>Rp41</td>"), std::string::npos);
-  EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
 
   // The line Rp1–Rp41 and the diagram (its section labels "(n, h)") always; the
   // least-squares figures only with --lsq.
@@ -370,12 +379,12 @@ TEST_F(KorvadoCli, ReportTakesTheTitleBlockAndWritesTheWorkbook) {
       Run({"report", file, "--net", "0", "--html", html, "--xlsx", xlsx, "--object", "Пос. Озёрный", "--computed-by",
            "Иванов И. И.", "--checked-on", "09.12.2026", "--heights", "m", "--sections-by-w"});
   ASSERT_EQ(result.status, 0) << result.err;
-  const std::string page = CommandOutput("cat '" + html + "'");
+  const std::string page = FileText(html);
   for (const char* text :
        {"Пос. Озёрный", "Иванов И. И.", "09.12.2026", "Отметка, м<", "<td align=\"right\">0.1000</td>"})
     EXPECT_NE(page.find(text), std::string::npos) << text;
   EXPECT_EQ(page.find("Отметки не уравнены"), std::string::npos) << "adjusted by the sweep";
-  EXPECT_EQ(CommandOutput("head -c 2 '" + xlsx + "'"), "PK");
+  EXPECT_EQ(FileText(xlsx).substr(0, 2), "PK");
 
   for (const std::vector<std::string>& wrong :
        {std::vector<std::string>{"report", file, "--net", "0", "--xlsx", xlsx, "--heights", "cm"},
@@ -388,6 +397,9 @@ TEST_F(KorvadoCli, ReportTakesTheTitleBlockAndWritesTheWorkbook) {
 // However many rows bring a table to the foot of a page, the notes under it
 // go onto the page of its last row.
 TEST_F(KorvadoCli, NotesStayOnThePageOfTheirTablesLastRow) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the PDF is read back with poppler-utils, which are Linux programs";
+#endif
   const OffscreenGui gui;
   std::set<int> pageCounts;
   for (int rows = 40; rows <= 72; rows += 2) {
