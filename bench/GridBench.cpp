@@ -42,7 +42,7 @@ TMainForm& Window() {
     return std::make_unique<QApplication>(argc, argv);
   }();
   static std::unique_ptr<TMainForm> form = [] {
-    auto f = std::make_unique<TMainForm>();
+    auto f = std::make_unique<TMainForm>(QDir(folder.path()).filePath(QStringLiteral("Korvado.ini")));
     f->show();
     QCoreApplication::processEvents();
     return f;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "CommandLineSettings.h"
+
 namespace korvado::cli {
 
 struct CliArguments {
@@ -22,6 +24,8 @@ struct CliArguments {
   // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
   bool noBackup = false;
   bool help = false;
+  // Korvado.ini's choices, for what no option gives.
+  CommandLineSettings stored;
 };
 
 // Raises UsageError for an unknown option or a missing value.

@@ -4,10 +4,11 @@
 #include <iostream>
 
 #include "CliCommands.h"
+#include "CommandLineSettings.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  const int status = korvado::cli::RunCli(args, std::cout, std::cerr);
+  const int status = korvado::cli::RunCli(args, std::cout, std::cerr, korvado::ReadCommandLineSettings());
   // Some file systems report a failed write only when the file is closed.
   const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout) && ::close(STDOUT_FILENO) == 0;
   if (status == 0 && !written) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "CommandGuard.h"
 #include "DiagramSvg.h"
@@ -64,6 +65,7 @@ void NetDiagramPage::DrawCurrentNet() {
   diagram_ = BuildNetDiagram(state_, state_.CurrentNetIndex);
   shownNet_ = state_.CurrentNetIndex;
   Scene->Show(*diagram_);
+  DiagramBox->setSceneRect(QRectF());
   btnExportDiagram->setEnabled(true);
   QString caption = QStringLiteral("%1: точек %2, звеньев %3. Красным — звенья полигонов и линий сверх допуска.")
                         .arg(QString::fromStdString(diagram_->title))
@@ -74,7 +76,10 @@ void NetDiagramPage::DrawCurrentNet() {
   DiagramCaption->setText(caption);
 }
 
-void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio); }
+void NetDiagramPage::btnFitDiagramClick() {
+  DiagramBox->setSceneRect(QRectF());  // the drawing's own extent again
+  DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio);
+}
 
 void NetDiagramPage::btnExportDiagramClick() {
   if (!diagram_) return;
@@ -99,6 +104,25 @@ void NetDiagramPage::ExportDiagram(const QString& path) const {
     Scene->render(&painter, QRectF(image.rect()), area);
   }
   if (!image.save(path, "PNG")) throw FileIOError("Не удалось записать рисунок «" + path.toStdString() + "».");
+}
+
+void NetDiagramPage::ShowSection(int net, int32_t section) {
+  if (!state_.HasCurrentNet() || net != state_.CurrentNetIndex) return;
+  if (!diagram_ || shownNet_ != net) DrawCurrentNet();
+  QGraphicsPathItem* item = Scene->SectionItem(section);
+  if (!item) return;
+  Scene->clearSelection();
+  item->setSelected(true);
+  // A square around the section, some sections wide, so that its neighbours are seen too.
+  constexpr double kNeighbourhood = 3.0;
+  constexpr double kSmallest = 150.0;  // drawing units: a short section is not blown up to fill the page
+  const QRectF bounds = item->sceneBoundingRect();
+  const double side = kNeighbourhood * std::max({bounds.width(), bounds.height(), kSmallest / kNeighbourhood});
+  const QRectF area(bounds.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+  // A section at the edge of the net is centred too: the view may scroll past the drawing.
+  DiagramBox->setSceneRect(Scene->sceneRect().united(area.adjusted(-side, -side, side, side)));
+  DiagramBox->fitInView(area, Qt::KeepAspectRatio);
+  DiagramBox->centerOn(bounds.center());
 }
 
 void NetDiagramPage::HighlightLoop(int net, const std::vector<int32_t>& sections) {

@@ -54,6 +54,9 @@ class NetDiagramPage : public QWidget {
   void btnExportDiagramClick();
   // The sections of a loop chosen in «Невязки», when it is of the net shown.
   void HighlightLoop(int net, const std::vector<int32_t>& sections);
+  // Centres the diagram of the current net `net` on a section, zoomed in to
+  // its neighbourhood, and selects it; draws the net first when needed.
+  void ShowSection(int net, int32_t section);
   // Draws the shown net again, at the same zoom, when it is the current one:
   // least squares has just adjusted it or its a-priori σ changed, and the
   // suspect section and the points' σ follow.

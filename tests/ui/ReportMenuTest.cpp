@@ -1,10 +1,12 @@
 // «Файл → Печать отчёта...» and «Файл → Экспорт отчёта в PDF...» over the
-// current net: the preview window opens, the PDF file is written.
+// current net: the preview window opens, the PDF file is written, and the
+// windows' own fonts come out of the painting as they went in.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -47,6 +49,28 @@ TEST(ReportMenu, PreviewOpensAndExportWritesThePdfOfTheCurrentNet) {
   QFile pdf(path);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5) == "%PDF-");
+  CloseWithoutQuestion(*form);
+}
+
+// The report's diagram names its points in a font of the same pixel size as
+// the menus' font; the page's font must not take the menus' place.
+TEST(ReportMenu, PaintingTheReportWithItsDiagramLeavesTheMenusFontAsItWas) {
+  auto form = ShowMainForm();
+  testnets::BuildTwoRunSectionNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  form->RefillNetSelector();
+  form->State().CurrentNetIndex = 0;
+  const QFont menuFont = QApplication::font("QMenu");
+  // A font asked for afresh, as a menu opened later asks for it.
+  const auto freshMenuFont = [&] { return QFontInfo(QFont(menuFont.family(), menuFont.pointSize())); };
+  const QFontInfo before = freshMenuFont();
+
+  const QTemporaryDir folder;
+  AnswerFileDialog([&] { form->acExportReportPdf->trigger(); }, QDir(folder.path()).filePath("net.pdf"));
+  ASSERT_TRUE(QFile::exists(QDir(folder.path()).filePath("net.pdf")));
+
+  const QFontInfo after = freshMenuFont();
+  EXPECT_EQ(after.pointSizeF(), before.pointSizeF());
+  EXPECT_EQ(after.pixelSize(), before.pixelSize());
   CloseWithoutQuestion(*form);
 }
 
