@@ -65,9 +65,8 @@ void ShowSpread(EquiDialog& dialog, const std::vector<RunObservation>& runs) {
   const Tolerance& tolerance = dialog.LevelTolerance;
   const double allowed = AllowedMisclosure(tolerance.Coefficient(), spread->setups);
   dialog.SpreadWithinTolerance = WithinTolerance(spread->discrepancy, allowed);
-  dialog.SpreadLabel = "Расхождение " + FormatFixed(2, spread->discrepancy) + " мм, допуск " +
-                       FormatFixed(2, allowed) + " мм (" + ToleranceClassName(tolerance.levelClass) +
-                       ", n = " + FormatGeneral(spread->setups) +
+  dialog.SpreadLabel = "Расхождение " + FormatFixed(2, spread->discrepancy) + " мм, допуск " + FormatFixed(2, allowed) +
+                       " мм (" + ToleranceClassName(tolerance.levelClass) + ", n = " + FormatGeneral(spread->setups) +
                        "): " + (dialog.SpreadWithinTolerance ? "в допуске" : "превышает допуск");
 }
 

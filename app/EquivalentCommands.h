@@ -56,8 +56,8 @@ struct EquiDialog {
   std::string SpreadLabel;
   bool SpreadWithinTolerance = true;
   Tolerance LevelTolerance;  // the class chosen for the misclosures
-  int32_t PickedRef = 0;       // the run picked in the search grid
-  bool Merged = false;         // a merge was made in this showing
+  int32_t PickedRef = 0;     // the run picked in the search grid
+  bool Merged = false;       // a merge was made in this showing
 };
 
 // Checked before the dialog is shown, so that nothing is merged in vain.

@@ -5,16 +5,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include "AdjustmentPage.h"
