@@ -17,6 +17,7 @@
 #include "AccuracyView.h"
 #include "AdjustmentPage.h"
 #include "AttentionColours.h"
+#include "BackgroundTask.h"
 #include "ElevationPage.h"
 #include "LeastSquaresCommands.h"
 #include "LocaleSeparatorTest.h"
@@ -160,6 +161,9 @@ TEST_P(accuracyView, TheSuspectSectionIsColouredSortsFirstByItsSizeOfWAndIsShown
   QTest::mouseClick(view->btnShowOnDiagram, Qt::LeftButton);
   NetDiagramPage* diagram = form->DiagramPage;
   ASSERT_EQ(form->PageControl1->currentWidget(), diagram);
+  // Drawn in the background first.
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !diagram->Scene->selectedItems().isEmpty(); }));
   const QList<QGraphicsItem*> selected = diagram->Scene->selectedItems();
   ASSERT_EQ(selected.size(), 1);
   EXPECT_EQ(NetDiagramScene::SectionOf(selected.front()), 3);
