@@ -95,6 +95,7 @@ void NetDiagramPage::Show(NetDiagram diagram, int32_t net, bool fit) {
   shownNet_ = net;
   fitWhenShown_ = fit;
   btnExportDiagram->setEnabled(false);
+  DiagramBox->setSceneRect(QRectF());  // the new drawing's own extent, whatever a section asked for before
   Scene->Show(diagram_);
 }
 
