@@ -218,10 +218,19 @@ TEST(NetDiagram, NewHeightsKeepThePlacesAndANewSectionLaysTheNetOutAgain) {
   net.PointElevations.SetItem(1, 12.0);
   const NetDiagram redrawn = BuildNetDiagram(state, 0, &given);
   EXPECT_EQ(redrawn.layout.graph, first.layout.graph);
-  for (size_t p = 0; p < redrawn.points.size(); ++p) EXPECT_EQ(redrawn.points[p].at, given.positions[p]) << p;
+  // The same picture at the places given: every point where it was against the first one, the
+  // pendent point hung from its own point as before.
+  const auto against = [](const NetDiagram& d, LayoutPosition p) {
+    return LayoutPosition{p.x - d.points[0].at.x, p.y - d.points[0].at.y};
+  };
+  for (size_t p = 0; p < redrawn.points.size(); ++p) {
+    EXPECT_NEAR(against(redrawn, redrawn.points[p].at).x, against(first, first.points[p].at).x, 1e-9) << p;
+    EXPECT_NEAR(against(redrawn, redrawn.points[p].at).y, against(first, first.points[p].at).y, 1e-9) << p;
+  }
+  EXPECT_EQ(redrawn.points[0].at.x, given.positions[0].x) << "the places given, not laid out again";
   EXPECT_EQ(redrawn.sections[1].label, "(2, 2.50)");
   EXPECT_EQ(redrawn.points[1].tooltip, "K — узловая точка, отметка 12.00");
-  EXPECT_EQ(redrawn.spurs[0].from.x, (given.positions[0].x + given.positions[1].x) / 2);
+  EXPECT_NEAR(against(redrawn, redrawn.spurs[0].from).x, against(first, first.spurs[0].from).x, 1e-9);
 
   net.AddSection("K", "C", kNodalPoint, kFixedPoint, 0.1, 1, 9);
   const NetDiagram grown = BuildNetDiagram(state, 0, &given);

@@ -187,6 +187,7 @@ TEST(ReportMenu, PaintingTheReportWithItsDiagramLeavesTheMenusFontAsItWas) {
   Answer([&] { form->acPrintReport->trigger(); }, print);
   DocumentAnswers pdf{.path = folder.Path("net.pdf")};
   Answer([&] { form->acExportReportPdf->trigger(); }, pdf);
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(60000));
   ASSERT_TRUE(StartsWith(pdf.path, "%PDF-"));
   expectMenuFontWhole("after");
   CloseWithoutQuestion(*form);
