@@ -13,7 +13,7 @@ void WriteBackupCopy(const std::string& path) {
   // Only a file has a previous version; a folder or device under the name is the save's own failure.
   if (!std::filesystem::is_regular_file(path, error)) return;
   try {
-    ReplaceFileContents(BackupPath(path), std::string(ReadFileContents(path).View()));
+    ReplaceFileContents(BackupPath(path), std::string(ReadFileContents(path).View()), path);
   } catch (const FileIOError& failure) {
     throw BackupError("Не удалось сохранить резервную копию «" + BackupPath(path) + "».\n" + failure.what());
   }

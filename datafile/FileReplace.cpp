@@ -185,7 +185,8 @@ uint64_t RegularFileSize(int fd, const std::string& path) {
   if (S_ISDIR(info.st_mode)) FailRead(path, EISDIR);
   if (!S_ISREG(info.st_mode)) FailRead(path, kNotARegularFile);
   const auto size = static_cast<uint64_t>(info.st_size);
-  if (size > kMaxDataFileBytes) FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
+  if (size > kLargestDataFileBytes)
+    FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
   return size;
 }
 
@@ -206,7 +207,7 @@ FileContents ReadFileContents(const std::string& path) {
   FileContents contents{Allocate(capacity, path), 0};
   for (;;) {
     if (contents.size == capacity) {  // the file grew while it was read
-      if (capacity > kMaxDataFileBytes) FailRead(path, "файл длиннее любого файла данных");
+      if (capacity > kLargestDataFileBytes) FailRead(path, "файл длиннее любого файла данных");
       capacity *= 2;
       auto larger = Allocate(capacity, path);
       std::memcpy(larger.get(), contents.data.get(), contents.size);
@@ -221,12 +222,17 @@ FileContents ReadFileContents(const std::string& path) {
   return contents;
 }
 
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
+void ReplaceFileContents(const std::string& path, const std::string& bytes, const std::string& attributesOf) {
   const fs::path target = ResolveTarget(path);
-  const std::optional<struct stat> existing = CheckExistingTarget(target, path);
+  std::optional<struct stat> attributes = CheckExistingTarget(target, path);
+  if (!attributesOf.empty()) {
+    struct stat model {};
+    if (::stat(attributesOf.c_str(), &model) != 0) FailWrite(path, errno);
+    attributes = model;
+  }
   const fs::path temporaryName = TemporaryNameFor(target);
   const auto fill = [&](TemporaryFile& temp) {
-    CarryOverAttributes(temp.fd(), existing);
+    CarryOverAttributes(temp.fd(), attributes);
     WriteAll(temp.fd(), bytes, path);
   };
   std::optional<TemporaryFile> temp;

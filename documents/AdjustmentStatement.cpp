@@ -19,6 +19,7 @@
 #include "SectionCaption.h"
 #include "SectionElevationTable.h"
 #include "StatementTitle.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -308,6 +309,11 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
       results.diagramPoints = points;
   }
   return AdjustmentStatement(net, stamp, results, options);
+}
+
+Outcome StatementRefusal(const AppState& state) {
+  if (!state.HasCurrentNet()) return Outcome::Refusal(kNoCurrentNetMessage);
+  return RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex));
 }
 
 std::string UnadjustedQuestion(const TKorNet& net) {

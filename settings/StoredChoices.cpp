@@ -1,5 +1,7 @@
 #include "StoredChoices.h"
 
+#include "ValueRanges.h"
+
 namespace korvado {
 
 namespace {
@@ -10,7 +12,9 @@ const QString kTolerance = QStringLiteral("Tolerance");
 }  // namespace
 
 double ReadSigmaPerSetup(const SettingsFile& ini) {
-  return ini.ReadPositiveDouble(kAdjustment, QStringLiteral("SigmaPerSetup"), 0.5);
+  // A value no survey has (1e-320 from a hand-edited file) gives way to the default.
+  const double sigma = ini.ReadPositiveDouble(kAdjustment, QStringLiteral("SigmaPerSetup"), 0.5);
+  return IsSaneValue(ValueKind::SigmaPerSetup, sigma) ? sigma : 0.5;
 }
 
 void WriteSigmaPerSetup(SettingsFile& ini, double sigma) {

@@ -8,7 +8,7 @@
 
 namespace korvado {
 
-// [Adjustment] SigmaPerSetup: a positive finite number, else 0.5.
+// [Adjustment] SigmaPerSetup: a sane σ of one setup (ValueRanges), else 0.5.
 double ReadSigmaPerSetup(const SettingsFile& ini);
 void WriteSigmaPerSetup(SettingsFile& ini, double sigma);
 

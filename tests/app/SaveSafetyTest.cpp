@@ -3,6 +3,8 @@
 // and the recovery copies.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -59,6 +61,29 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   EXPECT_FALSE(state.Changed);
   EXPECT_NE(ReadBytes(path), third);
   EXPECT_NE(second, third);
+}
+
+TEST(SaveSafety, BackupIsAsPrivateAsTheFileItCopies) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  AppState state;
+  NewData(state);
+  SaveDataFileAs(state, path);
+  for (const auto mode : {std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                          std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                              std::filesystem::perms::owner_write | std::filesystem::perms::group_write}) {
+    std::filesystem::permissions(path, mode);
+    AddRecordAndSave(state);
+    EXPECT_EQ(std::filesystem::status(BackupPath(path)).permissions(), mode)
+        << "an older backup of another mode takes the file's too";
+  }
+  if (geteuid() != 0) return;  // only root may give the copy to another user
+  ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+  AddRecordAndSave(state);
+  struct stat copy {};
+  ASSERT_EQ(stat(BackupPath(path).c_str(), &copy), 0);
+  EXPECT_EQ(copy.st_uid, 65534u);
+  EXPECT_EQ(copy.st_gid, 65534u);
 }
 
 TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {

@@ -100,14 +100,14 @@ TEST(FileReplace, AFileLongerThanAnyDataFileIsRefusedUnread) {
   // A sparse file of that length needs a file system that allows it; tmpfs does.
   const std::string path = "/dev/shm/korvado-too-long-" + std::to_string(getpid()) + ".kor";
   WriteBytes(path, "");
-  if (truncate(path.c_str(), static_cast<off_t>(kMaxDataFileBytes + 1)) != 0) {
+  if (truncate(path.c_str(), static_cast<off_t>(kLargestDataFileBytes + 1)) != 0) {
     std::filesystem::remove(path);
-    GTEST_SKIP() << "no file system here holds a sparse file of " << kMaxDataFileBytes + 1 << " bytes";
+    GTEST_SKIP() << "no file system here holds a sparse file of " << kLargestDataFileBytes + 1 << " bytes";
   }
   const std::string failure = ReadFailure(path);
   std::filesystem::remove(path);
   EXPECT_EQ(failure, OpenFailedMessage(path, "файл длиннее любого файла данных (" +
-                                                 std::to_string(kMaxDataFileBytes + 1) + " байт)"));
+                                                 std::to_string(kLargestDataFileBytes + 1) + " байт)"));
 }
 
 TEST(FileReplace, ReplacedFileKeepsItsOwnerAndGroup) {
