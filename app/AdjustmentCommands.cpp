@@ -12,7 +12,8 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
   std::vector<EquateRow> rows;
   rows.reserve(static_cast<size_t>(net.PointCount()));
   for (int32_t p = 0; p < net.PointCount(); ++p)
-    rows.push_back({net.PointTypes.GetItem(p), net.PointNames[p], FormatGeneral(net.PointElevations.GetItem(p))});
+    rows.push_back({net.PointTypes.GetItem(p), net.PointNames[p], FormatFixed(2, net.PointElevations.GetItem(p)),
+                    FormatGeneral(net.PointElevations.GetItem(p))});
   return rows;
 }
 

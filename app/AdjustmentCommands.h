@@ -16,9 +16,10 @@ namespace korvado {
 
 // One line of EquateListView.
 struct EquateRow {
-  int32_t icon = 0;       // the point's type
-  std::string caption;    // the point's name
-  std::string elevation;  // general number format
+  int32_t icon = 0;           // the point's type
+  std::string caption;        // the point's name
+  std::string elevation;      // two decimals, as elevations are shown everywhere
+  std::string fullElevation;  // the value as stored, shortest exact form, for a tooltip
   bool operator==(const EquateRow&) const = default;
 };
 

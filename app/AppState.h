@@ -20,6 +20,9 @@ struct AppState {
   TKorData Journal;
   TNetList Nets;
   std::string CurrentFileName;
+  // Unnamed data read from a file the user should not overwrite (the
+  // example): that file's name, for the title; empty otherwise.
+  std::string CopiedFileName;
   // The current file as last read or written, to notice changes by others.
   FileStamp CurrentFileStamp;
   int32_t CurrentNetIndex = -1;

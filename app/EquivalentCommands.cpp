@@ -55,6 +55,21 @@ void AddFurtherRefs(TKorNetDetailTable& table, int32_t run, const std::vector<in
   for (size_t k = 1; k < refs.size(); ++k) entry.Add(refs[k]);
 }
 
+// How far the merged runs disagree, checked as «Невязки» checks a loop: the
+// two runs furthest apart close one.
+void ShowSpread(EquiDialog& dialog, const std::vector<RunObservation>& runs) {
+  dialog.SpreadLabel.clear();
+  dialog.SpreadWithinTolerance = true;
+  const std::optional<RunsSpread> spread = SpreadOfRuns(runs);
+  if (!spread) return;
+  const Tolerance& tolerance = dialog.LevelTolerance;
+  const double allowed = AllowedMisclosure(tolerance.Coefficient(), spread->setups);
+  dialog.SpreadWithinTolerance = WithinTolerance(spread->discrepancy, allowed);
+  dialog.SpreadLabel = "Расхождение " + FormatFixed(2, spread->discrepancy) + " мм, допуск " + FormatFixed(2, allowed) +
+                       " мм (" + ToleranceClassName(tolerance.levelClass) + ", n = " + FormatGeneral(spread->setups) +
+                       "): " + (dialog.SpreadWithinTolerance ? "в допуске" : "превышает допуск");
+}
+
 }  // namespace
 
 bool CanMergeForNewSection(const AppState& state, const ConstructionPage& page) {
@@ -67,6 +82,7 @@ bool CanMergeForActiveSection(const AppState& state, const ConstructionPage& pag
 
 EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page) {
   EquiDialog dialog;
+  dialog.LevelTolerance = state.LoopTolerance;
   const int32_t picked = page.CurrentRow;
   if (picked < 0 || picked >= static_cast<int32_t>(page.Rows.size())) return dialog;
   dialog.PickedRef = state.SearchHits.GetItem(picked);
@@ -109,6 +125,7 @@ bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
   result.EquiWeightSum = merged->weightSum;
   result.Refs = MergedRefs(dialog);
   dialog.ResultLabel = EquiResultLabel(result);
+  ShowSpread(dialog, runs);
 
   dialog.Upper.erase(dialog.Upper.begin() + selected);
   dialog.UpperRow = std::clamp(selected, 0, std::max(0, static_cast<int32_t>(dialog.Upper.size()) - 1));

@@ -16,6 +16,7 @@
 #include "AppState.h"
 #include "NetConstructionCommands.h"
 #include "PointTypeQuestion.h"
+#include "Tolerance.h"
 
 namespace korvado {
 
@@ -50,8 +51,13 @@ struct EquiDialog {
   std::vector<EquiRow> Lower;  // "Объединенные звенья"
   int32_t UpperRow = 0;        // the selected row of the upper grid
   std::string ResultLabel;     // lbEquiSection
-  int32_t PickedRef = 0;       // the run picked in the search grid
-  bool Merged = false;         // a merge was made in this showing
+  // How far the merged runs disagree against the class's tolerance, empty
+  // below two runs: "Расхождение 2.00 мм, допуск 14.14 мм (Техническое, n = 2): в допуске".
+  std::string SpreadLabel;
+  bool SpreadWithinTolerance = true;
+  Tolerance LevelTolerance;  // the class chosen for the misclosures
+  int32_t PickedRef = 0;     // the run picked in the search grid
+  bool Merged = false;       // a merge was made in this showing
 };
 
 // Checked before the dialog is shown, so that nothing is merged in vain.

@@ -39,6 +39,7 @@ void CloseData(AppState& state) {
   state.Nets.Clear();
   state.ResetPositions();
   state.CurrentFileName.clear();
+  state.CopiedFileName.clear();
   state.CurrentFileStamp = {};
   state.Changed = false;
   state.History.Reset(state);
@@ -61,6 +62,7 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.ResetPositions();
   if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = path;
+  state.CopiedFileName.clear();
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.Reset(state);
@@ -75,13 +77,28 @@ void OpenNamedDataFile(AppState& state, const std::string& path) {
 void OpenDataFileAsCopy(AppState& state, const std::string& path) {
   OpenNamedDataFile(state, path);
   state.CurrentFileName.clear();
+  state.CopiedFileName = FileNameOf(path);
   state.CurrentFileStamp = {};
+}
+
+std::string FileNameOf(const std::string& path) {
+  // Either separator: a path typed on Windows keeps its backslashes.
+  const size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string DataTitleName(const AppState& state) {
+  if (!state.CurrentFileName.empty()) return FileNameOf(state.CurrentFileName);
+  if (!state.CopiedFileName.empty()) return state.CopiedFileName;
+  const bool closed = state.Journal.RecordCount() == 0 && state.Nets.NetCount() == 0;
+  return closed ? std::string() : "Безымянный";
 }
 
 void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options) {
   if (options.Backup) WriteBackupCopy(path);
   WriteDataFile(path, state.Journal, state.Nets);
   state.CurrentFileName = path;
+  state.CopiedFileName.clear();
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.MarkSaved();

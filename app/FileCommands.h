@@ -26,6 +26,13 @@ bool OpenDataFile(AppState& state, const std::string& path);
 // is. A missing file raises FileIOError, as for OpenNamedDataFile.
 void OpenDataFileAsCopy(AppState& state, const std::string& path);
 
+// The last part of a path, after its last "/" or "\\".
+std::string FileNameOf(const std::string& path);
+// What the window's title calls the open data: the file's name; for unnamed
+// data read as a copy, the copied file's name; else «Безымянный», or
+// nothing after the data were closed.
+std::string DataTitleName(const AppState& state);
+
 // A file named when the program starts (a double click in a file manager): as
 // OpenDataFile, but a missing file raises FileIOError too, since no dialog has
 // checked that it is there and the user must be told.

@@ -97,14 +97,18 @@ AccuracyTables CurrentAccuracyTables(const AppState& state) {
   tables.summary = "Сеть «" + net.Name + "»: " + MethodCaption(result) +
                    ", σ₀ априори = " + FormatGeneral(result.sigma0Apriori) + " мм на штатив, " + ResultCaption(result) +
                    ", критическое значение w = " + FormatFixed(2, kCriticalW) + ".";
-  for (int32_t p = 0; p < net.PointCount(); ++p)
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
     tables.points.push_back({net.PointNames[p], PointTypeName(net.PointTypes.GetItem(p)),
-                             FormatGeneral(result.elevations[p]), OptionalFixed(2, result.sigmas[p])});
+                             FormatFixed(2, result.elevations[p]), OptionalFixed(2, result.sigmas[p])});
+    tables.fullElevations.push_back(FormatGeneral(result.elevations[p]));
+  }
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const LeastSquaresSection& section = result.sections[s];
     tables.sections.push_back({net.SectionStarts[s], net.SectionEnds[s], FormatGeneral(section.setups),
                                FormatGeneral(net.SectionHeights.GetItem(s)), FormatFixed(2, section.residual),
                                FormatFixed(2, section.redundancy), OptionalFixed(2, section.w), SectionMark(section)});
+    tables.absoluteW.push_back(section.w ? std::fabs(*section.w) : -1.0);
+    tables.suspect.push_back(section.suspect);
   }
   return tables;
 }

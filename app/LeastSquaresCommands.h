@@ -43,13 +43,18 @@ bool SetSigmaPerSetup(AppState& state, const std::string& text);
 // The two tables of «Оценка точности», as text cells, and a line above them.
 struct AccuracyTables {
   std::string summary;
-  std::vector<std::vector<std::string>> points;    // name, type, elevation, σ
+  std::vector<std::vector<std::string>> points;    // name, type, elevation (two decimals), σ
+  std::vector<std::string> fullElevations;         // per point, its elevation as stored
   std::vector<std::vector<std::string>> sections;  // start, end, n, h, v, rᵢ, wᵢ, mark
+  std::vector<double> absoluteW;                   // per section, |wᵢ|; −1 where wᵢ is not defined
+  std::vector<bool> suspect;                       // per section, suspected of a blunder
   int32_t net = -1;                                // the net the sections belong to
 };
 
 std::vector<std::string> AccuracyPointHeader();
 std::vector<std::string> AccuracySectionHeader();
+// The column of wᵢ in the sections table.
+inline constexpr int kAccuracyWColumn = 6;
 
 // The kept result while it belongs to the current net and the net is
 // unchanged since; otherwise only a summary saying what to do.

@@ -160,6 +160,24 @@ bool AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice
   return true;
 }
 
+bool AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types) {
+  // Everything that could refuse the section is checked before the net exists.
+  if (!CheckStorableText(name) || !TakePick(state, page, page.SearchedPoint) || !CheckPointType(types.BackType) ||
+      !CheckPointType(types.ForeType))
+    return false;
+  const int32_t previousNet = state.CurrentNetIndex;
+  const int32_t previousSection = state.ActiveSectionIndex;
+  const bool previouslyChanged = state.Changed;
+  const int32_t net = CreateNetForPick(state, name);
+  if (net < 0) return false;
+  if (AddSectionFromPick(state, page, types)) return true;
+  state.Nets.DeleteNet(net);
+  state.CurrentNetIndex = previousNet;
+  state.ActiveSectionIndex = previousSection;
+  state.Changed = previouslyChanged;
+  return false;
+}
+
 bool AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType) {
   std::string back;
   int32_t backType = 0;

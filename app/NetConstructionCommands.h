@@ -4,8 +4,8 @@
 // AppState, shows it, asks the dialogs and calls these commands with the
 // answers.
 //
-// "Добавить сеть":   PrepareAddNet, ask the name ("Новая сеть"), CreateNetForPick,
-//                    ask the types, AddSectionFromPick.
+// "Добавить сеть":   PrepareAddNet, ask the name ("Новая сеть"), ask the
+//                    types, AddNetFromPick (a cancel creates nothing).
 // "Добавить звено":  PrepareAddSection, ask the types, AddSectionFromPick.
 // "Добавить штатив": PrepareAddRun, ask the fore type, AppendRunFromPick.
 // Double click:      DoubleClickCommand names which of the last two to run.
@@ -55,6 +55,9 @@ std::optional<PointTypeQuestion> PrepareAddRun(const AppState& state, const Cons
 // Returns its index, or -1 when the net list is full. The window appends the
 // name to its net selector and selects it.
 int32_t CreateNetForPick(AppState& state, const std::string& name);
+// A net named `name` whose first section is the selected run, both made
+// current; all or nothing: after a message nothing has changed.
+bool AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types);
 // The selected run as a new section of the current net, which becomes active.
 bool AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types);
 // The selected run appended to the active section; its back point is the section's end.

@@ -100,6 +100,7 @@ void RestoreRecoveryCopy(AppState& state, const std::string& folder, const Recov
   state.ResetPositions();
   if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
   state.CurrentFileName = record.OwnerFile;
+  state.CopiedFileName.clear();
   state.CurrentFileStamp = record.OwnerStamp;
   state.Changed = true;
   state.History.Reset(state, false);

@@ -37,7 +37,7 @@ TMainForm& Window() {
   if (!form) {
     QDir::setCurrent(folder.path());
     bench::OffscreenApplication();
-    form = new TMainForm;
+    form = new TMainForm(QDir(folder.path()).filePath(QStringLiteral("Korvado.ini")));
     bench::Gui().teardown.push_back([] {
       delete form;
       form = nullptr;

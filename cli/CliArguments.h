@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "CommandLineSettings.h"
+
 namespace korvado::cli {
 
 struct CliArguments {
@@ -25,6 +27,8 @@ struct CliArguments {
   bool draft = false;
   bool sectionsByMisclosure = false;
   bool help = false;
+  // Korvado.ini's choices, for what no option gives.
+  CommandLineSettings stored;
 };
 
 // Raises UsageError for an unknown option or a missing value.

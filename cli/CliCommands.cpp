@@ -88,7 +88,7 @@ int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
 
 SaveOptions SaveOptionsOf(const CliArguments& arguments) {
   SaveOptions options;
-  options.Backup = !arguments.noBackup;
+  options.Backup = !arguments.noBackup && arguments.stored.backup;
   return options;
 }
 
@@ -165,7 +165,10 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
 
 // The current net by least squares with --sigma-setup; a refusal ends the command.
 void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  if (arguments.options.count("sigma-setup"))
+    SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+  else
+    state.SigmaPerSetup = arguments.stored.sigmaPerSetup;
   if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
 }
 
@@ -243,6 +246,7 @@ Tolerance ToleranceOption(const CliArguments& arguments) {
   };
   Tolerance tolerance;
   const std::optional<std::string> coefficient = option("coefficient");
+  if (!option("class") && !coefficient) return arguments.stored.tolerance;
   const std::string className = option("class").value_or(coefficient ? "custom" : "tech");
   const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(className);
   if (!levelClass) throw UsageError("--class must be tech, iv or custom, not '" + className + "'");
@@ -313,11 +317,14 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+           const CommandLineSettings& stored) {
   CliMessageService messages(err);
   ScopedMessageService scope(&messages);
   try {
-    const int status = Dispatch(ParseCliArguments(args), out, err);
+    CliArguments arguments = ParseCliArguments(args);
+    arguments.stored = stored;
+    const int status = Dispatch(arguments, out, err);
     // A full disk or a closed pipe must not pass for a complete output.
     if (!out.flush()) throw FileIOError(kOutputFailedMessage);
     return status;

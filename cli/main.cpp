@@ -5,6 +5,7 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
+#include "CommandLineSettings.h"
 
 int main(int argc, char** argv) {
   // The results are written in many small pieces: buffered by the stream
@@ -12,7 +13,7 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   korvado::cli::UseUtf8Console();
   const std::vector<std::string> args = korvado::cli::Utf8Arguments(argc, argv);
-  const int status = korvado::cli::RunCli(args, std::cout, std::cerr);
+  const int status = korvado::cli::RunCli(args, std::cout, std::cerr, korvado::ReadCommandLineSettings());
   // Some file systems report a failed write only when the file is closed.
   const bool written = std::fflush(stdout) == 0 && !std::ferror(stdout) && ::close(STDOUT_FILENO) == 0;
   if (status == 0 && !written) {

@@ -96,6 +96,53 @@ LayoutPosition Along(LayoutPosition a, LayoutPosition b, double t) {
   return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
 
+LayoutPosition OnCurve(const SectionCurve& c, double t) {
+  const double u = 1.0 - t;
+  const double k0 = u * u * u, k1 = 3 * u * u * t, k2 = 3 * u * t * t, k3 = t * t * t;
+  return {k0 * c.start.x + k1 * c.control1.x + k2 * c.control2.x + k3 * c.end.x,
+          k0 * c.start.y + k1 * c.control1.y + k2 * c.control2.y + k3 * c.end.y};
+}
+
+// A pendent run of a section, the share of the section's setups up to the point it hangs from.
+struct Spur {
+  int32_t section;
+  double share;
+  int32_t pendent;
+};
+
+// The spur is drawn from the point the pendent point hangs from. An end of
+// the section is on the diagram, and the layout placed the pendent point
+// beside it. A point inside the section lies on its line, by setups; the
+// pendent point goes square off the line from there, as far and to the side
+// the layout put it from the nearer end.
+void HangSpur(NetDiagram& diagram, const Spur& spur) {
+  const DiagramSection& section = diagram.sections[static_cast<size_t>(spur.section)];
+  const SectionCurve curve = CurveOf(diagram, section);
+  const LayoutPosition from = OnCurve(curve, spur.share);
+  diagram.spurs.push_back({from, spur.pendent});
+  const double dx = curve.end.x - curve.start.x, dy = curve.end.y - curve.start.y;
+  const double length = std::hypot(dx, dy);
+  if (spur.share <= 0.0 || spur.share >= 1.0 || length <= 0.0) return;
+  LayoutPosition& pendent = diagram.points[static_cast<size_t>(spur.pendent)].at;
+  const LayoutPosition anchor = spur.share < 0.5 ? curve.start : curve.end;
+  const double ox = pendent.x - anchor.x, oy = pendent.y - anchor.y;
+  const double side = dx * oy - dy * ox < 0 ? -1.0 : 1.0;
+  const double reach = std::max(std::hypot(ox, oy), 0.25 * length);
+  pendent = {from.x - dy / length * reach * side, from.y + dx / length * reach * side};
+}
+
+// The drawing starts at 0, 0 again after the pendent points moved; its size follows.
+void FitToOrigin(NetDiagram& diagram) {
+  double left = 0.0, top = 0.0;
+  for (const DiagramPoint& point : diagram.points) left = std::min(left, point.at.x), top = std::min(top, point.at.y);
+  for (DiagramPoint& point : diagram.points) point.at = {point.at.x - left, point.at.y - top};
+  for (DiagramSpur& spur : diagram.spurs) spur.from = {spur.from.x - left, spur.from.y - top};
+  for (const DiagramPoint& point : diagram.points) {
+    diagram.width = std::max(diagram.width, point.at.x);
+    diagram.height = std::max(diagram.height, point.at.y);
+  }
+}
+
 }  // namespace
 
 SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section) {
@@ -152,19 +199,16 @@ NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const Lea
          false, false});
     edges.push_back({from, to});
   }
-  // Spurs hang from the section's start in the layout and are drawn from their own point.
-  struct Spur {
-    int32_t section;
-    double share;
-    int32_t pendent;
-  };
+  // A spur is laid out from the end of its section nearer to the point it hangs from.
   std::vector<Spur> spurs;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
+    const DiagramSection& section = diagram.sections[static_cast<size_t>(s)];
     for (int32_t p = 0; p < table.PendentCount(); ++p) {
       const int32_t pendent = builder.Point(table.PendentForePoints[p], kIntermediatePoint, true);
-      spurs.push_back({s, ShareAlong(table, table.PendentBackPoints[p]), pendent});
-      edges.push_back({diagram.sections[static_cast<size_t>(s)].from, pendent});
+      const double share = ShareAlong(table, table.PendentBackPoints[p]);
+      spurs.push_back({s, share, pendent});
+      edges.push_back({share < 0.5 ? section.from : section.to, pendent});
     }
   }
   diagram.layout.graph = GraphKey(diagram.points.size(), edges);
@@ -173,17 +217,9 @@ NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const Lea
   else
     diagram.layout.positions = LayOutGraph(diagram.points.size(), edges, kLayoutEdgeLength, progress);
   const std::vector<LayoutPosition>& at = diagram.layout.positions;
-  for (size_t p = 0; p < at.size(); ++p) {
-    diagram.points[p].at = at[p];
-    diagram.width = std::max(diagram.width, at[p].x);
-    diagram.height = std::max(diagram.height, at[p].y);
-  }
-  for (const Spur& spur : spurs) {
-    const DiagramSection& section = diagram.sections[static_cast<size_t>(spur.section)];
-    const LayoutPosition a = diagram.points[static_cast<size_t>(section.from)].at;
-    const LayoutPosition b = diagram.points[static_cast<size_t>(section.to)].at;
-    diagram.spurs.push_back({{a.x + spur.share * (b.x - a.x), a.y + spur.share * (b.y - a.y)}, spur.pendent});
-  }
+  for (size_t p = 0; p < at.size(); ++p) diagram.points[p].at = at[p];
+  for (const Spur& spur : spurs) HangSpur(diagram, spur);
+  FitToOrigin(diagram);
   for (size_t k = 0; k < loops.closures.size(); ++k)
     if (!loops.passed[k])
       for (const SectionStep& step : loops.closures[k].sections)

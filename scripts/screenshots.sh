@@ -12,7 +12,7 @@ out="$PWD/docs/screenshots"
 mkdir -p "$out"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cd "$work"  # the program keeps Korvado.ini in its working directory
+cd "$work"  # the screenshot tool keeps Korvado.ini in its working directory
 # The program's first-start window and column widths; the browser a little smaller.
 cat > Korvado.ini <<'INI'
 [NetsBrowser]

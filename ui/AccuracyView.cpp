@@ -16,23 +16,14 @@
 #include "NumberColumns.h"
 #include "NumberText.h"
 #include "SettingsFile.h"
-#include "ValueRanges.h"
+#include "StoredChoices.h"
 
 namespace korvado {
-
-namespace {
-
-const QString kSettingsSection = QStringLiteral("Adjustment");
-const QString kSigmaKey = QStringLiteral("SigmaPerSetup");
-
-}  // namespace
 
 AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* parent)
     : QDockWidget(QStringLiteral("Оценка точности"), parent), state_(state), settings_(settings) {
   setObjectName(QStringLiteral("AccuracyView"));
-  // A value no survey has (1e-320 from a hand-edited file) gives way to the default.
-  const double sigma = settings_.ReadPositiveDouble(kSettingsSection, kSigmaKey, 0.5);
-  state_.SigmaPerSetup = IsSaneValue(ValueKind::SigmaPerSetup, sigma) ? sigma : 0.5;
+  state_.SigmaPerSetup = ReadSigmaPerSetup(settings_);
 
   auto* body = new QWidget(this);
   auto* bar = new QHBoxLayout;
@@ -42,10 +33,13 @@ AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* par
   btnLeastSquares = new QPushButton(QStringLiteral("Уравнять по МНК"), body);
   btnCopyPoints = new QPushButton(QStringLiteral("Копировать точки"), body);
   btnCopySections = new QPushButton(QStringLiteral("Копировать звенья"), body);
+  btnShowOnDiagram = new QPushButton(QStringLiteral("Показать на схеме"), body);
+  btnShowOnDiagram->setToolTip(QStringLiteral("Выбранное звено, а если не выбрано — звено с возможной грубой ошибкой"));
   bar->addWidget(new QLabel(QStringLiteral("СКО на штатив, мм:"), body));
   bar->addWidget(SigmaEdit);
   bar->addWidget(btnLeastSquares);
   bar->addStretch(1);
+  bar->addWidget(btnShowOnDiagram);
   bar->addWidget(btnCopyPoints);
   bar->addWidget(btnCopySections);
 
@@ -55,8 +49,14 @@ AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* par
   points_ = new TextTableModel(AccuracyPointHeader(), {false, false, true, true}, this);
   sections_ = new TextTableModel(AccuracySectionHeader(), {false, false, true, true, true, true, true, false}, this);
   auto* tables = new QSplitter(Qt::Horizontal, body);
+  sortedSections_ = new QSortFilterProxyModel(this);
+  sortedSections_->setSourceModel(sections_);
+  sortedSections_->setSortRole(TextTableModel::kSortRole);
   PointsTable = NewTable(points_);
-  SectionsTable = NewTable(sections_);
+  SectionsTable = NewTable(sortedSections_);
+  // Unsorted until a header is clicked: the sections in the net's order.
+  SectionsTable->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  SectionsTable->setSortingEnabled(true);
   tables->addWidget(PointsTable);
   tables->addWidget(SectionsTable);
   tables->setStretchFactor(0, 2);
@@ -77,6 +77,7 @@ AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* par
   ConnectCommand(SigmaEdit, &QLineEdit::editingFinished, this, &AccuracyView::SigmaEditFinished);
   ConnectCommand(btnCopyPoints, &QPushButton::clicked, this, &AccuracyView::btnCopyPointsClick);
   ConnectCommand(btnCopySections, &QPushButton::clicked, this, &AccuracyView::btnCopySectionsClick);
+  ConnectCommand(btnShowOnDiagram, &QPushButton::clicked, this, &AccuracyView::btnShowOnDiagramClick);
   connect(SectionsTable, &QTableView::clicked, this,
           [this](const QModelIndex& index) { RunGuarded([&] { SectionsTableClick(index); }); });
   // Filled as it becomes visible: a hidden view is not kept up to date.
@@ -85,7 +86,7 @@ AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* par
   });
 }
 
-QTableView* AccuracyView::NewTable(TextTableModel* model) {
+QTableView* AccuracyView::NewTable(QAbstractItemModel* model) {
   auto* table = new QTableView(this);
   table->setModel(model);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -104,8 +105,15 @@ void AccuracyView::Refresh() {
   SummaryLabel->setText(QString::fromStdString(tables.summary));
   shownNet_ = tables.net;
   points_->SetRows(tables.points);
+  points_->SetToolTips(2, tables.fullElevations);
   sections_->SetRows(tables.sections);
+  sections_->SetMarkedRows(tables.suspect);
+  sections_->SetSortKeys(kAccuracyWColumn, tables.absoluteW);
+  btnShowOnDiagram->setEnabled(!tables.sections.empty());
   for (QTableView* table : {PointsTable, SectionsTable}) table->resizeColumnsToContents();
+  // Only the rows in sight were measured: the widest figures must fit as well.
+  FitNumberColumns(PointsTable, {{2, WidestElevation()}});
+  FitNumberColumns(SectionsTable, {{2, WidestSetups()}, {3, WidestHeight()}});
 }
 
 void AccuracyView::SigmaEditFinished() {
@@ -113,29 +121,33 @@ void AccuracyView::SigmaEditFinished() {
     SigmaEdit->setText(QString::fromStdString(FormatGeneral(state_.SigmaPerSetup)));
     return;
   }
-  settings_.WriteDouble(kSettingsSection, kSigmaKey, state_.SigmaPerSetup);
+  WriteSigmaPerSetup(settings_, state_.SigmaPerSetup);
   Refresh();
   emit sigmaChanged();
 }
 
-void AccuracyView::btnCopyPointsClick() { CopyTable(*PointsTable, *points_, true); }
+void AccuracyView::btnCopyPointsClick() { CopyTable(*PointsTable, points_->Header(), true); }
 
-void AccuracyView::btnCopySectionsClick() { CopyTable(*SectionsTable, *sections_, true); }
+void AccuracyView::btnCopySectionsClick() { CopyTable(*SectionsTable, sections_->Header(), true); }
 
-void AccuracyView::CopyTable(const QTableView& table, const TextTableModel& model, bool whole) {
+void AccuracyView::CopyTable(const QTableView& table, const std::vector<std::string>& header, bool whole) {
+  const QAbstractItemModel& shown = *table.model();
+  const auto text = [&](int row, int column) { return shown.index(row, column).data().toString().toStdString(); };
   std::vector<std::vector<std::string>> rows;
   const QModelIndexList selected = table.selectionModel()->selectedIndexes();
   if (whole || selected.isEmpty()) {
-    rows.push_back(model.Header());
-    rows.insert(rows.end(), model.Rows().begin(), model.Rows().end());
+    rows.push_back(header);
+    for (int r = 0; r < shown.rowCount(); ++r) {
+      rows.emplace_back();
+      for (int c = 0; c < shown.columnCount(); ++c) rows.back().push_back(text(r, c));
+    }
   } else {
-    // The selected cells row by row, in table order.
+    // The selected cells row by row, in the order shown.
     std::map<int, std::map<int, std::string>> cells;
-    for (const QModelIndex& index : selected)
-      cells[index.row()][index.column()] = model.Rows()[index.row()][index.column()];
+    for (const QModelIndex& index : selected) cells[index.row()][index.column()] = text(index.row(), index.column());
     for (const auto& [row, columns] : cells) {
       rows.emplace_back();
-      for (const auto& [column, text] : columns) rows.back().push_back(text);
+      for (const auto& [column, cell] : columns) rows.back().push_back(cell);
     }
   }
   QApplication::clipboard()->setText(QString::fromStdString(AccuracyCopyText(rows)));
@@ -143,16 +155,33 @@ void AccuracyView::CopyTable(const QTableView& table, const TextTableModel& mode
 
 bool AccuracyView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    if (watched == PointsTable) CopyTable(*PointsTable, *points_, false);
-    if (watched == SectionsTable) CopyTable(*SectionsTable, *sections_, false);
+    if (watched == PointsTable) CopyTable(*PointsTable, points_->Header(), false);
+    if (watched == SectionsTable) CopyTable(*SectionsTable, sections_->Header(), false);
     return watched == PointsTable || watched == SectionsTable;
   }
   return QDockWidget::eventFilter(watched, event);
 }
 
+int32_t AccuracyView::SectionOfRow(const QModelIndex& index) const {
+  return index.isValid() ? sortedSections_->mapToSource(index).row() : -1;
+}
+
 void AccuracyView::SectionsTableClick(const QModelIndex& index) {
-  if (!index.isValid() || shownNet_ < 0) return;
-  emit sectionChosen(shownNet_, index.row());
+  const int32_t section = SectionOfRow(index);
+  if (section < 0 || shownNet_ < 0) return;
+  emit sectionChosen(shownNet_, section);
+}
+
+void AccuracyView::btnShowOnDiagramClick() {
+  if (shownNet_ < 0) return;
+  int32_t section = SectionOfRow(SectionsTable->currentIndex());
+  if (section < 0) {
+    const std::vector<bool> suspect = CurrentAccuracyTables(state_).suspect;
+    const auto found = std::find(suspect.begin(), suspect.end(), true);
+    if (found == suspect.end()) return;
+    section = static_cast<int32_t>(found - suspect.begin());
+  }
+  emit sectionToShow(shownNet_, section);
 }
 
 }  // namespace korvado

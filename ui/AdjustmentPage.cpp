@@ -30,7 +30,7 @@ AdjustmentPage::AdjustmentPage(AppState& state, QWidget* parent) : QWidget(paren
   for (int c = 0; c <= kSigmaColumn; ++c) EquateListView->setColumnWidth(c, 100);
   EquateListView->setColumnHidden(kSigmaColumn, true);
   AlignNumbers(EquateListView->headerItem(), {1});
-  FitNumberColumns(EquateListView, {{1, WidestAdjustedElevation()}});
+  FitNumberColumns(EquateListView, {{1, WidestElevation()}});
 
   Panel3 = new QWidget(this);
   btnUpDateSeries = new QPushButton(QStringLiteral("Создание нулевых отметок"), Panel3);
@@ -90,7 +90,14 @@ void AdjustmentPage::btnEquateClick() {
   if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
 }
 
-void AdjustmentPage::ShowClosedData() { EquateListView->clear(); }
+// The captions of the last sweep or least squares go with the list they headed.
+void AdjustmentPage::ShowClosedData() {
+  EquateListView->clear();
+  EquateListView->setColumnHidden(kSigmaColumn, true);
+  QTreeWidgetItem* header = EquateListView->headerItem();
+  header->setText(2, QString());
+  header->setText(3, QString());
+}
 
 void AdjustmentPage::btnLeastSquaresClick() {
   WarnOfFailingLoops();
@@ -108,6 +115,7 @@ void AdjustmentPage::FillEquateRows(const std::vector<EquateRow>& rows) {
     item->setIcon(0, KorIcon(row.icon));
     item->setText(0, QString::fromStdString(row.caption));
     item->setText(1, QString::fromStdString(row.elevation));
+    item->setToolTip(1, QString::fromStdString(row.fullElevation));
     AlignNumbers(item, {1});
   }
 }
@@ -118,6 +126,13 @@ void AdjustmentPage::ShowEquateView(const EquateView& view) {
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.iterationCaption));
   header->setText(3, QString::fromStdString(view.errorCaption));
+  ShowCaptionsWhole();
+}
+
+// The captions of the sweep or of least squares are read whole, however large the figures.
+void AdjustmentPage::ShowCaptionsWhole() {
+  for (int c : {2, 3, kSigmaColumn})
+    if (!EquateListView->isColumnHidden(c)) EquateListView->resizeColumnToContents(c);
 }
 
 void AdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
@@ -131,7 +146,7 @@ void AdjustmentPage::ShowLeastSquaresView(const LeastSquaresListView& view) {
   QTreeWidgetItem* header = EquateListView->headerItem();
   header->setText(2, QString::fromStdString(view.methodCaption));
   header->setText(3, QString::fromStdString(view.resultCaption));
-  for (int c : {2, 3, kSigmaColumn}) EquateListView->resizeColumnToContents(c);
+  ShowCaptionsWhole();
 }
 
 }  // namespace korvado

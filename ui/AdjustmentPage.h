@@ -21,7 +21,7 @@ class AdjustmentPage : public QWidget {
  public:
   explicit AdjustmentPage(AppState& state, QWidget* parent = nullptr);
 
-  // No data: no point table shown.
+  // No point table shown, nor the captions of a sweep or of least squares.
   void ShowClosedData();
 
   QTreeWidget* EquateListView;
@@ -52,6 +52,7 @@ class AdjustmentPage : public QWidget {
   void ShowEquateView(const EquateView& view);
   void ShowLeastSquaresView(const LeastSquaresListView& view);
   void FillEquateRows(const std::vector<EquateRow>& rows);
+  void ShowCaptionsWhole();
 
   AppState& state_;
   QPointer<TOriginAltitudeForm> originAltitudeForm_;

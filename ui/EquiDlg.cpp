@@ -1,12 +1,13 @@
 #include "EquiDlg.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "AttentionColours.h"
 #include "CommandGuard.h"
 #include "GridHeaderFit.h"
 #include "NumberColumns.h"
@@ -91,6 +92,8 @@ void TEquiDlg::FormCreate() {
 
   btnAdd = new QPushButton(QStringLiteral("Добавить"), this);
   lbEquiSection = new QLabel(this);
+  lbSpread = new QLabel(this);
+  lbSpread->setWordWrap(true);
   OKBtn = new QPushButton(QStringLiteral("OK"), this);
   OKBtn->setDefault(true);
   CancelBtn = new QPushButton(QStringLiteral("Отмена"), this);
@@ -102,6 +105,7 @@ void TEquiDlg::FormCreate() {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(3, 3, 3, 6);
   layout->addWidget(Splitter1, 1);
+  layout->addWidget(lbSpread);
   layout->addLayout(buttons);
 
   ConnectCommand(btnAdd, &QPushButton::clicked, this, &TEquiDlg::btnAddClick);
@@ -118,6 +122,7 @@ bool TEquiDlg::Execute(EquiDialog dialog) {
 
 void TEquiDlg::FormShow() {
   lbEquiSection->clear();
+  ShowSpread();
   ShowGrids();
 }
 
@@ -133,7 +138,17 @@ void TEquiDlg::btnAddClick() {
   dialog_.UpperRow = std::max(0, EquiStringGrid1->currentRow());
   if (!EquiAddSelected(dialog_, result_)) return;
   lbEquiSection->setText(QString::fromStdString(dialog_.ResultLabel));
+  ShowSpread();
   ShowGrids();
+}
+
+void TEquiDlg::ShowSpread() {
+  lbSpread->setText(QString::fromStdString(dialog_.SpreadLabel));
+  QPalette palette = lbSpread->palette();
+  palette.setColor(QPalette::WindowText, dialog_.SpreadWithinTolerance
+                                             ? QApplication::palette().color(QPalette::WindowText)
+                                             : kAttentionText);
+  lbSpread->setPalette(palette);
 }
 
 void TEquiDlg::showEvent(QShowEvent* event) {

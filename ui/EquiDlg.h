@@ -2,7 +2,8 @@
 // The merge dialog: runs levelled more than once between the same two points
 // are moved one by one from the upper grid to the lower one, and the lower
 // grid's runs are merged into one equivalent run at every move. The merge
-// result outlives the dialog's showings; the page reads it after OK.
+// result outlives the dialog's showings; the page reads it after OK. Under
+// the grids: how far the merged runs disagree against the class's tolerance.
 
 #include <QDialog>
 #include <QLabel>
@@ -26,6 +27,8 @@ class TEquiDlg : public QDialog {
   QTableWidget* EquiStringGrid2;
   QPushButton* btnAdd;
   QLabel* lbEquiSection;
+  // How far the merged runs disagree, against the tolerance of the class chosen in «Невязки».
+  QLabel* lbSpread;
   QPushButton* OKBtn;
   QPushButton* CancelBtn;
 
@@ -44,6 +47,7 @@ class TEquiDlg : public QDialog {
   void FormCreate();
   void FormShow();
   void ShowGrids();
+  void ShowSpread();
 
   EquiDialog dialog_;
   EquiResult result_;

@@ -2,17 +2,18 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace korvado {
 
-QString ExampleDataFilePath() {
-#ifdef Q_OS_WIN
-  // The Windows package keeps everything in the program's own folder.
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("example.kor"));
-#else
-  // bin/korvado and share/korvado/example.kor under one prefix, installed or built.
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/korvado/example.kor"));
-#endif
+QString ExampleDataFilePath() { return ExampleDataFilePath(QCoreApplication::applicationDirPath()); }
+
+QString ExampleDataFilePath(const QString& programFolder) {
+  const QDir folder(programFolder);
+  const QString installed = QDir::cleanPath(folder.filePath(QStringLiteral(KORVADO_EXAMPLE_FROM_PROGRAM)));
+  for (const QString& path : {folder.filePath(QStringLiteral("example.kor")), installed})
+    if (QFileInfo(path).isFile()) return path;
+  return installed;
 }
 
 }  // namespace korvado

@@ -1,12 +1,16 @@
 #pragma once
-// Where the worked example of the user's guide lies: installed beside the
-// program's shared data, and copied there in the build tree too.
+// Where the worked example of the user's guide lies, found from the
+// program's own folder wherever the program is installed: beside it (a
+// Windows or portable install) or under share/korvado of its prefix (a Unix
+// install, and the build tree).
 
 #include <QString>
 
 namespace korvado {
 
-// The example's path; it may not exist when the program was moved on its own.
+// The example's path; when it is nowhere, where it should have been, for the message.
 QString ExampleDataFilePath();
+// The same for a program in programFolder.
+QString ExampleDataFilePath(const QString& programFolder);
 
 }  // namespace korvado

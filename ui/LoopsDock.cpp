@@ -12,12 +12,12 @@
 #include "NumberColumns.h"
 #include "PageHost.h"
 #include "SettingsFile.h"
+#include "StoredChoices.h"
 
 namespace korvado {
 
 namespace {
 
-const QString kToleranceSection = QStringLiteral("Tolerance");
 constexpr ToleranceClass kClasses[] = {ToleranceClass::Technical, ToleranceClass::FourthClass, ToleranceClass::Custom};
 
 }  // namespace
@@ -122,19 +122,8 @@ void LoopsDock::RowChange() {
   emit LoopSelected(shown_.net, row ? row->sections : std::vector<int32_t>{});
 }
 
-void LoopsDock::ReadSettings() {
-  const SettingsFile& ini = host_.Settings();
-  const std::optional<ToleranceClass> levelClass =
-      ToleranceClassFromKey(ini.ReadString(kToleranceSection, QStringLiteral("Class")).toStdString());
-  state_.LoopTolerance = {levelClass.value_or(ToleranceClass::Technical),
-                          ini.ReadPositiveDouble(kToleranceSection, QStringLiteral("Coefficient"), 10.0)};
-}
+void LoopsDock::ReadSettings() { state_.LoopTolerance = ReadTolerance(host_.Settings()); }
 
-void LoopsDock::WriteSettings() {
-  SettingsFile& ini = host_.Settings();
-  ini.WriteString(kToleranceSection, QStringLiteral("Class"),
-                  QString::fromStdString(ToleranceClassKey(state_.LoopTolerance.levelClass)));
-  ini.WriteDouble(kToleranceSection, QStringLiteral("Coefficient"), state_.LoopTolerance.customCoefficient);
-}
+void LoopsDock::WriteSettings() { WriteTolerance(host_.Settings(), state_.LoopTolerance); }
 
 }  // namespace korvado

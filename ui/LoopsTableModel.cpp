@@ -1,8 +1,8 @@
 #include "LoopsTableModel.h"
 
 #include <QBrush>
-#include <QColor>
 
+#include "AttentionColours.h"
 #include "NumberColumns.h"
 
 namespace korvado {
@@ -28,8 +28,8 @@ int LoopsTableModel::columnCount(const QModelIndex& parent) const {
 QVariant LoopsTableModel::data(const QModelIndex& index, int role) const {
   const LoopRow* row = RowAt(index.row());
   if (!row) return {};
-  if (role == Qt::ForegroundRole) return row->passed ? QVariant() : QBrush(QColor(200, 0, 0));
-  if (role == Qt::BackgroundRole) return row->passed ? QVariant() : QBrush(QColor(255, 228, 228));
+  if (role == Qt::ForegroundRole) return row->passed ? QVariant() : QBrush(kAttentionText);
+  if (role == Qt::BackgroundRole) return row->passed ? QVariant() : QBrush(kAttentionBackground);
   if (role == Qt::TextAlignmentRole && index.column() != 1 && index.column() != 2 && index.column() != 7)
     return int(kNumberAlignment);
   if (role != Qt::DisplayRole) return {};

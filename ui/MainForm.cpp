@@ -35,10 +35,10 @@ constexpr QSize kDefaultSize(1024, 720);
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
+TMainForm::TMainForm(const QString& settingsPath, QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(ApplicationTitle() + QStringLiteral("[*]"));
   setWindowIcon(ProgramIcon());
-  settings_ = std::make_unique<SettingsFile>(SettingsPathInWorkingDirectory());
+  settings_ = std::make_unique<SettingsFile>(settingsPath);
   CreateActions();
   CreateMenus();
   CreateToolBars();
@@ -226,6 +226,13 @@ void TMainForm::CreatePanes() {
   ConnectCommand(adjustmentPage, &AdjustmentPage::leastSquaresShown, DiagramPage,
                  &NetDiagramPage::RedrawWithLeastSquares);
   ConnectCommand(accuracyView, &AccuracyView::sigmaChanged, DiagramPage, &NetDiagramPage::RedrawWithLeastSquares);
+  connect(accuracyView, &AccuracyView::sectionToShow, this, [this](int32_t net, int32_t section) {
+    RunGuarded([&] {
+      // The page first, so that the view has its size when it zooms.
+      PageControl1->setCurrentWidget(DiagramPage);
+      DiagramPage->ShowSection(net, section);
+    });
+  });
   connect(DiagramPage, &NetDiagramPage::SectionClicked, this,
           [this](int net, int section) { RunGuarded([&] { SelectSectionOnPages(net, section); }); });
 }

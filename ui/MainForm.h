@@ -42,8 +42,8 @@ class Autosave;
 class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
  public:
-  // Reads Korvado.ini from the current working directory.
-  explicit TMainForm(QWidget* parent = nullptr);
+  // Reads and writes the settings file at settingsPath (LocateSettingsFile).
+  explicit TMainForm(const QString& settingsPath, QWidget* parent = nullptr);
   ~TMainForm() override;
 
   AppState& State() { return state_; }

@@ -17,6 +17,7 @@
 #include "KorvadoApplication.h"
 #include "MainForm.h"
 #include "NetSystemPage.h"
+#include "StoredChoices.h"
 
 namespace korvado {
 
@@ -60,7 +61,7 @@ bool TMainForm::SaveDataAs() {
 
 bool TMainForm::WriteWithBackup(const std::function<void(const SaveOptions&)>& write) {
   SaveOptions options;
-  options.Backup = settings_->ReadBool(QStringLiteral("Save"), QStringLiteral("Backup"), true);
+  options.Backup = ReadBackupChoice(*settings_);
   try {
     write(options);
   } catch (const BackupError& error) {
@@ -167,10 +168,10 @@ void TMainForm::ShowOpenData() {
 void TMainForm::ShowFileName() {
   const QString path = QString::fromStdString(state_.CurrentFileName);
   StatusPanel2->setText(path);
-  // Qt puts the unsaved-changes mark where "[*]" stands.
-  const QString file = QFileInfo(path).fileName();
-  setWindowTitle(file.isEmpty() ? ApplicationTitle() + QStringLiteral("[*]")
-                                : file + QStringLiteral("[*] — ") + ApplicationTitle());
+  // Qt puts the unsaved-changes mark where "[*]" stands: after the data's name.
+  const QString name = QString::fromStdString(DataTitleName(state_));
+  setWindowTitle(name.isEmpty() ? ApplicationTitle() + QStringLiteral("[*]")
+                                : name + QStringLiteral("[*] — ") + ApplicationTitle());
   ShowChangedMark();
 }
 

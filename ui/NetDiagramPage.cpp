@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "BackgroundTask.h"
 #include "CommandGuard.h"
@@ -95,6 +96,7 @@ void NetDiagramPage::Show(NetDiagram diagram, int32_t net, bool fit) {
   shownNet_ = net;
   fitWhenShown_ = fit;
   btnExportDiagram->setEnabled(false);
+  DiagramBox->setSceneRect(QRectF());  // the new drawing's own extent, whatever a section asked for before
   Scene->Show(diagram_);
 }
 
@@ -108,9 +110,13 @@ void NetDiagramPage::SceneShown() {
     caption += QStringLiteral(" По МНК: толстым красным — звено с возможной грубой ошибкой, σ — СКО отметки.");
   DiagramCaption->setText(caption);
   if (fitWhenShown_) btnFitDiagramClick();
+  if (sectionToShow_ >= 0) FocusSection();
 }
 
-void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio); }
+void NetDiagramPage::btnFitDiagramClick() {
+  DiagramBox->setSceneRect(QRectF());  // the drawing's own extent again
+  DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio);
+}
 
 void NetDiagramPage::btnExportDiagramClick() {
   if (!diagram_) return;
@@ -135,6 +141,33 @@ void NetDiagramPage::ExportDiagram(const QString& path) const {
     Scene->render(&painter, QRectF(image.rect()), area);
   }
   SaveImagePng(image, path.toStdString());
+}
+
+void NetDiagramPage::ShowSection(int net, int32_t section) {
+  if (!state_.HasCurrentNet() || net != state_.CurrentNetIndex) return;
+  sectionToShow_ = section;
+  // A drawing on its way, or one still filling the scene, shows it once there.
+  if (pendingNet_ == net) return;
+  if (!diagram_ || shownNet_ != net) return DrawCurrentNet(false);
+  if (Scene->SectionItem(section)) FocusSection();
+}
+
+void NetDiagramPage::FocusSection() {
+  QGraphicsPathItem* item = Scene->SectionItem(sectionToShow_);
+  sectionToShow_ = -1;
+  if (!item) return;
+  Scene->clearSelection();
+  item->setSelected(true);
+  // A square around the section, some sections wide, so that its neighbours are seen too.
+  constexpr double kNeighbourhood = 3.0;
+  constexpr double kSmallest = 150.0;  // drawing units: a short section is not blown up to fill the page
+  const QRectF bounds = item->sceneBoundingRect();
+  const double side = kNeighbourhood * std::max({bounds.width(), bounds.height(), kSmallest / kNeighbourhood});
+  const QRectF area(bounds.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+  // A section at the edge of the net is centred too: the view may scroll past the drawing.
+  DiagramBox->setSceneRect(Scene->sceneRect().united(area.adjusted(-side, -side, side, side)));
+  DiagramBox->fitInView(area, Qt::KeepAspectRatio);
+  DiagramBox->centerOn(bounds.center());
 }
 
 void NetDiagramPage::HighlightLoop(int net, const std::vector<int32_t>& sections) {

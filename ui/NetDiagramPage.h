@@ -57,6 +57,9 @@ class NetDiagramPage : public QWidget {
   void btnExportDiagramClick();
   // The sections of a loop chosen in «Невязки», when it is of the net shown.
   void HighlightLoop(int net, const std::vector<int32_t>& sections);
+  // Centres the diagram of the current net `net` on a section, zoomed in to
+  // its neighbourhood, and selects it; draws the net first when needed.
+  void ShowSection(int net, int32_t section);
   // Draws the shown net again, at the same zoom, when it is the current one:
   // least squares has just adjusted it or its a-priori σ changed, and the
   // suspect section and the points' σ follow.
@@ -72,6 +75,8 @@ class NetDiagramPage : public QWidget {
   void Show(NetDiagram diagram, int32_t net, bool fit);
   // The scene holds the whole diagram: the caption, the export, the fit.
   void SceneShown();
+  // Selects sectionToShow_ and centres and zooms the view on it.
+  void FocusSection();
 
   AppState& state_;
   SettingsFile& settings_;
@@ -82,6 +87,8 @@ class NetDiagramPage : public QWidget {
   int32_t pendingNet_ = -1;
   bool pendingFit_ = false;
   bool fitWhenShown_ = false;
+  // The section «Показать на схеме» asked for, -1 when none.
+  int32_t sectionToShow_ = -1;
 };
 
 }  // namespace korvado

@@ -199,10 +199,11 @@ void NetSystemPage::btnAddNetClick() {
   const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!question) return;
   const std::optional<std::string> name = host_.NetNameDlg().AskName(QStringLiteral("Новая сеть"));
-  if (!name || CreateNetForPick(state_, *name) < 0) return;
-  // The net exists from here on, even when the types are not given.
+  if (!name) return;
+  // A cancel here too leaves no net behind.
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
+  if (!types || !AddNetFromPick(state_, page_, *name, *types)) return;
+  ShowAddedRun();
   host_.RefillNetSelector();
 }
 

@@ -27,7 +27,6 @@ QString WidestSetups() { return FromUtf8(FormatGeneral(65535.99)); }
 // Height differences in millimetres, as the journal's "%11.2n" holds them.
 QString WidestHeight() { return FromUtf8(FormatGrouped(-999999.99)); }
 QString WidestElevation() { return FromUtf8(FormatFixed(2, -9999999.99)); }
-QString WidestAdjustedElevation() { return FromUtf8(FormatGeneral(-1000000.12345678)); }
 QString WidestReading() { return FromUtf8(FormatGeneral(-99999.99)); }
 QString WidestRecordRef() { return QStringLiteral("-65535"); }
 

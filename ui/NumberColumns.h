@@ -17,8 +17,6 @@ inline constexpr Qt::Alignment kNumberAlignment = Qt::AlignRight | Qt::AlignVCen
 QString WidestSetups();
 QString WidestHeight();
 QString WidestElevation();
-// An elevation while the adjustment runs: the shortest exact form, up to 15 digits.
-QString WidestAdjustedElevation();
 QString WidestReading();
 QString WidestRecordRef();
 

@@ -1,10 +1,11 @@
 #include "KorvadoApplication.h"
 #include "MainForm.h"
+#include "SettingsLocation.h"
 
 int main(int argc, char** argv) {
   korvado::KorvadoApplication app(argc, argv);
   korvado::ApplyLocaleSeparators();
-  korvado::TMainForm form;
+  korvado::TMainForm form(korvado::LocateSettingsFile());
   form.Start(app.arguments());
   return app.exec();
 }

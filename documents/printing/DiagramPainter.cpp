@@ -1,7 +1,8 @@
 #include "DiagramPainter.h"
 
-#include <QFont>
 #include <cmath>
+
+#include "PageFont.h"
 
 namespace korvado {
 
@@ -9,12 +10,6 @@ namespace {
 
 // As in the SVG file: room around the points for names and closing sections.
 constexpr double kMargin = 40.0;
-
-QFont DiagramFont(int pixels) {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(pixels);
-  return font;
-}
 
 void PaintSection(QPainter& painter, const NetDiagram& diagram, const DiagramSection& section) {
   const SectionCurve curve = CurveOf(diagram, section);
@@ -78,18 +73,18 @@ void PaintNetDiagram(QPainter& painter, const NetDiagram& diagram, QPointF origi
   for (const DiagramSpur& spur : diagram.spurs)
     painter.drawLine(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at));
   for (const DiagramSection& section : diagram.sections) PaintSection(painter, diagram, section);
-  painter.setFont(DiagramFont(8));
+  painter.setFont(PagePixelFont(8));
   painter.setPen(kDiagramLabel);
   for (const DiagramSection& section : diagram.sections) {
     const QPointF middle = DiagramAt(CurveOf(diagram, section).middle);
     painter.drawText(middle + QPointF(4, -4), QString::fromStdString(section.label));
   }
   for (const DiagramPoint& point : diagram.points) PaintMarker(painter, point);
-  painter.setFont(DiagramFont(11));
+  painter.setFont(PagePixelFont(11));
   painter.setPen(Qt::black);
   for (const DiagramPoint& point : diagram.points)
     painter.drawText(DiagramAt(point.at) + QPointF(8, -7), QString::fromStdString(point.name));
-  painter.setFont(DiagramFont(8));
+  painter.setFont(PagePixelFont(8));
   painter.setPen(kDiagramBenchmark);
   for (const DiagramPoint& point : diagram.points)
     if (!point.sigma.empty())

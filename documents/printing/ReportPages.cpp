@@ -14,6 +14,7 @@
 
 #include "DiagramPainter.h"
 #include "FileReplace.h"
+#include "PageFont.h"
 
 namespace korvado {
 
@@ -30,13 +31,8 @@ constexpr double kDiagramMillimetresPerUnit = 0.3;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
-QFont Font(double points, bool bold, QPaintDevice& device) {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  // Measured and painted in the device's own resolution.
-  return QFont(font, &device);
-}
+// Measured and painted in the device's own resolution.
+QFont Font(double points, bool bold, QPaintDevice& device) { return QFont(PagePointFont(points, bold), &device); }
 
 // One piece of the page flow: a line of text, a table row, a paragraph.
 struct Block {

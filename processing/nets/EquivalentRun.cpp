@@ -1,5 +1,6 @@
 #include "EquivalentRun.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "NumberText.h"
@@ -23,6 +24,13 @@ std::optional<EquivalentRun> MergeRuns(const std::vector<RunObservation>& runs) 
   merged.height = RoundHalfEven(2, weightedHeights / weightSum);
   merged.weightSum = weightSum;
   return merged;
+}
+
+std::optional<RunsSpread> SpreadOfRuns(const std::vector<RunObservation>& runs) {
+  if (runs.size() < 2) return std::nullopt;
+  const auto byHeight = [](const RunObservation& a, const RunObservation& b) { return a.height < b.height; };
+  const auto [lowest, highest] = std::minmax_element(runs.begin(), runs.end(), byHeight);
+  return RunsSpread{RoundHalfEven(2, highest->height - lowest->height), lowest->setups + highest->setups};
 }
 
 }  // namespace korvado

@@ -25,4 +25,13 @@ struct EquivalentRun {
 // of setups, whose weight would be infinite) gives no result.
 std::optional<EquivalentRun> MergeRuns(const std::vector<RunObservation>& runs);
 
+// How far the runs disagree: the highest height minus the lowest, and the
+// setups of those two runs, which together close a loop of that misclosure.
+struct RunsSpread {
+  double discrepancy = 0.0;
+  double setups = 0.0;
+};
+// Fewer than two runs disagree with nothing.
+std::optional<RunsSpread> SpreadOfRuns(const std::vector<RunObservation>& runs);
+
 }  // namespace korvado

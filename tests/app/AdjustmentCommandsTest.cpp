@@ -43,8 +43,9 @@ TEST_P(AdjustmentCommands, ZeroElevationsThenBenchmarksThenTwoSweeps) {
 
   const auto first = EquateCurrentNet(page.state);
   ASSERT_TRUE(first);
-  EXPECT_EQ(first->rows, (std::vector<EquateRow>{
-                             {kFixedPoint, "A", "100"}, {kNodalPoint, "K", Dec("103.95")}, {kFixedPoint, "B", "110"}}));
+  EXPECT_EQ(first->rows, (std::vector<EquateRow>{{kFixedPoint, "A", Dec("100.00"), "100"},
+                                                 {kNodalPoint, "K", Dec("103.95"), Dec("103.95")},
+                                                 {kFixedPoint, "B", Dec("110.00"), "110"}}));
   EXPECT_EQ(first->iterationCaption, "Итерация: 1");
   EXPECT_EQ(first->errorCaption, Dec("СКО: 0.05 мм"));
 

@@ -60,6 +60,47 @@ TEST(EquivalentSetups, TwoRunsOfFourAndSixSetupsMergeToTwoPointFour) {
   }
 }
 
+// The two runs furthest apart close a loop: its misclosure against k·√n of the
+// class chosen for the misclosures, n their setups together.
+TEST(EquivalentSetups, TheRunsDisagreementIsShownAgainstTheClassTolerance) {
+  const struct {
+    ToleranceClass levelClass;
+    std::vector<double> heights;  // A -> B, 2 setups each
+    std::string label;            // after the last merge
+    bool within;
+  } cases[] = {
+      {ToleranceClass::Technical,
+       {10.00, 10.30},
+       "Расхождение 0.30 мм, допуск 20.00 мм (Техническое, n = 4): в допуске",
+       true},
+      // Not 1.00 − 31.00 in the order merged: the highest minus the lowest.
+      {ToleranceClass::FourthClass,
+       {1.00, 31.00, 20.00},
+       "Расхождение 30.00 мм, допуск 10.00 мм (IV класс, n = 4): превышает допуск",
+       false},
+      // Exactly at the limit passes, as in «Невязки».
+      {ToleranceClass::FourthClass,
+       {0.00, -10.00},
+       "Расхождение 10.00 мм, допуск 10.00 мм (IV класс, n = 4): в допуске",
+       true},
+  };
+  SeparatorScope scope('.', " ");
+  for (const auto& c : cases) {
+    AppState state;
+    for (const double height : c.heights) AddJournalRun(state.Journal, "A", "B", 2, height);
+    state.LoopTolerance.levelClass = c.levelClass;
+    ConstructionPage page = SearchedAt(state, "A", 0);
+    EquiDialog dialog = OpenEquiDialog(state, page);
+    EquiResult result;
+    ASSERT_TRUE(EquiAddSelected(dialog, result));
+    EXPECT_EQ(dialog.SpreadLabel, "") << "one run disagrees with nothing";
+    EXPECT_TRUE(dialog.SpreadWithinTolerance);
+    MergeAll(dialog, result);
+    EXPECT_EQ(dialog.SpreadLabel, c.label);
+    EXPECT_EQ(dialog.SpreadWithinTolerance, c.within) << c.label;
+  }
+}
+
 TEST(EquivalentSetups, ThreeRunsOfTwoSetupsShowTwoThirdsToFifteenDigits) {
   for (const char separator : {'.', ','}) {
     SeparatorScope scope(separator, " ");

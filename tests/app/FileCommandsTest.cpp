@@ -197,6 +197,30 @@ TEST(FileCommands, SaveAsNamesTheFileAndSaveWritesThere) {
   EXPECT_EQ(entries, (std::vector<std::string>{"нивелирование.kor", "нивелирование.kor.bak"}));
 }
 
+// The window's title names the data: their file, the example they were read
+// from as unnamed data, «Безымянный» for new data, nothing once closed.
+TEST(FileCommands, TheTitleNamesTheDataWhetherSavedCopiedNewOrClosed) {
+  TempFolder folder;
+  const std::string example = folder.File("example.kor");
+  AppState state;
+  NewData(state);
+  EXPECT_EQ(DataTitleName(state), "Безымянный");
+  SaveDataFileAs(state, example);
+  EXPECT_EQ(DataTitleName(state), "example.kor");
+
+  OpenDataFileAsCopy(state, example);
+  EXPECT_EQ(state.CurrentFileName, "") << "a save asks for a name";
+  EXPECT_EQ(DataTitleName(state), "example.kor");
+  SaveDataFileAs(state, folder.File("мой участок.kor"));
+  EXPECT_EQ(DataTitleName(state), "мой участок.kor");
+  OpenDataFileAsCopy(state, example);
+  NewData(state);
+  EXPECT_EQ(DataTitleName(state), "Безымянный") << "new data are not the example any more";
+  CloseData(state);
+  EXPECT_EQ(DataTitleName(state), "");
+  EXPECT_EQ(FileNameOf("C:\\Работа\\ход 2.kor"), "ход 2.kor");
+}
+
 // A failed save: the exception names the file and the reason, the old file
 // keeps its bytes, and the state keeps its file name and its unsaved changes.
 void ExpectFailedSave(const std::string& target, const std::string& reason, const std::string& oldFile,

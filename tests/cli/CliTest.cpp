@@ -609,6 +609,35 @@ TEST_F(KorvadoCli, LoopsPrintsTheLinesAgainstTheClassTolerance) {
   EXPECT_NE(bare.err.find("Создание нулевых отметок"), std::string::npos);
 }
 
+// What the windows keep in Korvado.ini is what the command line does when
+// no option says otherwise; an option still wins.
+TEST_F(KorvadoCli, TheSettingsFileGivesTheDefaultsOfTheCommandLine) {
+  const std::string adjusted = WriteAdjustedNet();
+  CommandLineSettings stored;
+  stored.tolerance = {ToleranceClass::Custom, 0.04};  // allows 0.08 over 4 setups, the line closes to 0.1
+  stored.sigmaPerSetup = 0.2;
+  stored.backup = false;
+  const auto run = [&](const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int status = RunCli(args, out, err, stored);
+    EXPECT_EQ(status, 0) << err.str();
+    return out.str();
+  };
+  const auto loops = nlohmann::json::parse(run({"loops", adjusted, "--net", "0"}));
+  EXPECT_EQ(loops["coefficient"], 0.04);
+  EXPECT_EQ(loops["loops"][0]["passed"], false);
+  EXPECT_EQ(nlohmann::json::parse(run({"loops", adjusted, "--net", "0", "--class", "tech"}))["loops"][0]["passed"],
+            true);
+
+  EXPECT_EQ(nlohmann::json::parse(run({"lsq", adjusted, "--net", "0"}))["sigma0Apriori"], 0.2);
+  EXPECT_EQ(nlohmann::json::parse(run({"lsq", adjusted, "--net", "0", "--sigma-setup", "0.3"}))["sigma0Apriori"], 0.3);
+
+  const std::string out = Path("out.kor");
+  std::ofstream(out, std::ios::binary) << "прежний";
+  run({"resave", adjusted, out});
+  EXPECT_FALSE(fs::exists(out + ".bak")) << "the windows' choice of no backup";
+}
+
 TEST_F(KorvadoCli, DiagramWritesOnePathPerSectionAndEveryName) {
   const std::string file = WriteAdjustmentNet();
   const std::string svg = Path("net.svg");

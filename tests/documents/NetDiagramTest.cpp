@@ -69,6 +69,53 @@ TEST(NetDiagram, PointsSectionsSpursAndFailingLoopsAreAllThere) {
           5.0);
 }
 
+// Each spur starts at the point its pendent point hangs from: an end of the
+// section, or a point inside it, from which the pendent point stands square off the line.
+TEST(NetDiagram, APendentPointHangsFromThePointItWasLevelledFrom) {
+  AppState state;
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
+  net.AddSection("A", "X", kFixedPoint, kIntermediatePoint, 0.50, 1, 1);
+  net.AppendRun(0, "K", kNodalPoint, 0.50, 3, 2);  // X lies a quarter of the way by setups
+  net.AddSection("K", "B", kNodalPoint, kFixedPoint, 0.50, 2, 3);
+  TKorNetDetailTable& first = net.SectionTables.TableAt(0);
+  first.AddPendentRun(2, "X", "P", 1, 0.3, 4);
+  first.AddPendentRun(2, "K", "Q", 1, 0.3, 5);
+  first.AddPendentRun(2, "A", "R", 1, 0.3, 6);
+  const NetDiagram diagram = BuildNetDiagram(state, 0);
+  const auto at = [&](const std::string& name) {
+    for (const DiagramPoint& p : diagram.points)
+      if (p.name == name) return p.at;
+    ADD_FAILURE() << name;
+    return LayoutPosition{};
+  };
+  const auto distance = [](LayoutPosition p, LayoutPosition q) { return std::hypot(p.x - q.x, p.y - q.y); };
+  const LayoutPosition a = at("A"), k = at("K"), b = at("B");
+  ASSERT_EQ(diagram.spurs.size(), 3u);
+  const LayoutPosition x = diagram.spurs[0].from;
+  EXPECT_NEAR(x.x, a.x + 0.25 * (k.x - a.x), 1e-9);
+  EXPECT_NEAR(x.y, a.y + 0.25 * (k.y - a.y), 1e-9);
+  EXPECT_EQ(diagram.spurs[1].from, k);
+  EXPECT_EQ(diagram.spurs[2].from, a);
+
+  const LayoutPosition p = at("P");
+  const double along = ((p.x - x.x) * (k.x - a.x) + (p.y - x.y) * (k.y - a.y)) / distance(a, k);
+  EXPECT_NEAR(along, 0.0, 1e-6) << "square off the line";
+  EXPECT_GT(distance(p, x), 10.0);
+  EXPECT_LT(distance(p, x), std::min(distance(p, a), distance(p, k)));
+  // The others lie nearer the end they hang from than any other point of the net.
+  for (const auto& [pendent, end] : {std::pair{"Q", k}, {"R", a}}) {
+    const double own = distance(at(pendent), end);
+    for (const LayoutPosition other : {a, k, b})
+      if (!(other == end)) EXPECT_LT(own, distance(at(pendent), other)) << pendent;
+  }
+  for (const DiagramPoint& point : diagram.points) {
+    EXPECT_GE(point.at.x, 0.0);
+    EXPECT_GE(point.at.y, 0.0);
+    EXPECT_LE(point.at.x, diagram.width);
+    EXPECT_LE(point.at.y, diagram.height);
+  }
+}
+
 TEST(NetDiagram, TheSameNetAlwaysGetsTheSameLayout) {
   const AppState state = DiagramState();
   const NetDiagram first = BuildNetDiagram(state, 0);
@@ -171,10 +218,19 @@ TEST(NetDiagram, NewHeightsKeepThePlacesAndANewSectionLaysTheNetOutAgain) {
   net.PointElevations.SetItem(1, 12.0);
   const NetDiagram redrawn = BuildNetDiagram(state, 0, &given);
   EXPECT_EQ(redrawn.layout.graph, first.layout.graph);
-  for (size_t p = 0; p < redrawn.points.size(); ++p) EXPECT_EQ(redrawn.points[p].at, given.positions[p]) << p;
+  // The same picture at the places given: every point where it was against the first one, the
+  // pendent point hung from its own point as before.
+  const auto against = [](const NetDiagram& d, LayoutPosition p) {
+    return LayoutPosition{p.x - d.points[0].at.x, p.y - d.points[0].at.y};
+  };
+  for (size_t p = 0; p < redrawn.points.size(); ++p) {
+    EXPECT_NEAR(against(redrawn, redrawn.points[p].at).x, against(first, first.points[p].at).x, 1e-9) << p;
+    EXPECT_NEAR(against(redrawn, redrawn.points[p].at).y, against(first, first.points[p].at).y, 1e-9) << p;
+  }
+  EXPECT_EQ(redrawn.points[0].at.x, given.positions[0].x) << "the places given, not laid out again";
   EXPECT_EQ(redrawn.sections[1].label, "(2, 2.50)");
   EXPECT_EQ(redrawn.points[1].tooltip, "K — узловая точка, отметка 12.00");
-  EXPECT_EQ(redrawn.spurs[0].from.x, (given.positions[0].x + given.positions[1].x) / 2);
+  EXPECT_NEAR(against(redrawn, redrawn.spurs[0].from).x, against(first, first.spurs[0].from).x, 1e-9);
 
   net.AddSection("K", "C", kNodalPoint, kFixedPoint, 0.1, 1, 9);
   const NetDiagram grown = BuildNetDiagram(state, 0, &given);

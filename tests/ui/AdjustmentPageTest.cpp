@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QTest>
 #include <QTimer>
 
@@ -12,6 +13,7 @@
 #include "AdjustmentPage.h"
 #include "LocaleSeparatorTest.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 #include "UiTestSupport.h"
 
@@ -132,7 +134,7 @@ TEST_P(adjustmentPage, TwoBenchmarksCarryTheirElevationToTheNodalPointInOneSweep
   EXPECT_EQ(Shown(1, 0), "K");
   EXPECT_EQ(Shown(2, 0), "B");
   EXPECT_EQ(Shown(1, 1).toStdString(), Dec("103.95"));
-  EXPECT_EQ(Shown(0, 1), "100");
+  EXPECT_EQ(Shown(0, 1).toStdString(), Dec("100.00"));
   EXPECT_FALSE(page->EquateListView->topLevelItem(1)->icon(0).isNull()) << "a point shows its type's icon";
   EXPECT_EQ(Caption(0), "Название точки");
   EXPECT_EQ(Caption(1), "Отметка");
@@ -275,6 +277,42 @@ TEST_P(adjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
   EXPECT_EQ(missing.count, 1);
   EXPECT_TRUE(missing.text.contains("Сеть 1")) << missing.text.toStdString();
   EXPECT_EQ(net.SectionTables.TableAt(1).RunHeights.GetItem(0), 0.5);
+}
+
+// Elevations of any size are shown as everywhere else, to two decimals, the
+// full value in the tooltip; the captions above them are read whole; and an
+// undone sweep takes its captions along.
+TEST_P(adjustmentPage, ElevationsShowTwoDecimalsCaptionsShowWholeAndUndoClearsThem) {
+  TKorNet& net = State().Nets.NetAt(State().Nets.AddNet("Сеть 1"));
+  // K is carried from three benchmarks, a third of a hundredth apart: 152318.39666…
+  AddOneRunSection(net, "A", "K", 5.00, 2, kFixedPoint, kNodalPoint);
+  AddOneRunSection(net, "K", "B", 5.00, 2, kNodalPoint, kFixedPoint);
+  AddOneRunSection(net, "K", "C", 15.01, 2, kNodalPoint, kFixedPoint);
+  form->RefillNetSelector();
+  form->SelectNet(0);
+  AnswerOriginAltitudeForm([&] { Click(page->btnUpDateSeries); },
+                           [&](TOriginAltitudeForm& dialog) {
+                             TypeCell(dialog.StringGrid1, 0, 1, QString::fromStdString(Dec("152313.4")));
+                             TypeCell(dialog.StringGrid1, 1, 1, QString::fromStdString(Dec("152323.4")));
+                             TypeCell(dialog.StringGrid1, 2, 1, QString::fromStdString(Dec("152333.4")));
+                             Click(dialog.btnOk);
+                           });
+  State().Changed = false;
+  State().History.Reset(State());
+  Click(page->btnEquate);
+  ASSERT_EQ(page->EquateListView->topLevelItemCount(), 4);
+  QTreeWidgetItem* k = page->EquateListView->topLevelItem(1);
+  EXPECT_EQ(k->text(1).toStdString(), Dec("152318.40"));
+  EXPECT_EQ(k->toolTip(1).toStdString(), Dec("152318.396666667"));
+  EXPECT_EQ(page->EquateListView->topLevelItem(0)->text(1).toStdString(), Dec("152313.40"));
+  QHeaderView* header = page->EquateListView->header();
+  for (int c : {1, 2, 3}) EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << "caption " << c;
+  EXPECT_GE(header->sectionSize(1), CellWidthFor(page->EquateListView, k->text(1)));
+
+  form->acUndo->trigger();
+  EXPECT_EQ(page->EquateListView->topLevelItemCount(), 0);
+  EXPECT_EQ(Caption(2), "") << "no sweep caption over an empty list";
+  EXPECT_EQ(Caption(3), "");
 }
 
 KORVADO_WITH_BOTH_SEPARATORS(adjustmentPage);

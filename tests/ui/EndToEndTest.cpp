@@ -454,7 +454,7 @@ class EndToEnd : public ::testing::Test {
     QStringList rows;
     const QTreeWidget* list = form->adjustmentPage->EquateListView;
     for (int r = 0; r < list->topLevelItemCount(); ++r)
-      rows << list->topLevelItem(r)->text(0) + "|" + list->topLevelItem(r)->text(1);
+      rows << list->topLevelItem(r)->text(0) + "|" + list->topLevelItem(r)->toolTip(1);
     return rows;
   }
 
@@ -468,11 +468,13 @@ class EndToEnd : public ::testing::Test {
     for (int r = 0; r < 4; ++r) {
       SCOPED_TRACE(order[r]);
       EXPECT_EQ(list->topLevelItem(r)->text(0), order[r]);
-      const double shown = ParseDouble(list->topLevelItem(r)->text(1).toStdString());
+      // Two decimals shown, the full value in the tooltip.
+      const double shown = ParseDouble(list->topLevelItem(r)->toolTip(1).toStdString());
       EXPECT_NEAR(shown, solution.at(order[r]), 1e-6);
       EXPECT_NEAR(Net().PointElevations.GetItem(r), shown, 1e-12) << "the list shows what the net holds";
+      EXPECT_EQ(list->topLevelItem(r)->text(1), Q(Fixed2(shown)));
     }
-    EXPECT_EQ(list->topLevelItem(0)->text(1), "50");
+    EXPECT_EQ(list->topLevelItem(0)->text(1), "50,00");
     EXPECT_EQ(list->topLevelItem(3)->text(1), "62,34");
     EXPECT_EQ(list->headerItem()->text(2), "Итерация: " + QString::number(sweeps));
     EXPECT_EQ(list->headerItem()->text(3), "СКО: " + Q(Fixed2(UnitWeightError(sections, solution, 2))) + " мм");

@@ -83,9 +83,14 @@ TEST_F(EquiDlgTest, TwoRunsOfFourAndSixSetupsMergeInto2Comma4SetupsAnd10Comma12)
 
            dialog.btnAdd->click();
            EXPECT_EQ(dialog.lbEquiSection->text(), QStringLiteral("A --> B:  4 шт.   10 мм"));
+           EXPECT_TRUE(dialog.lbSpread->text().isEmpty());
            EXPECT_TRUE(dialog.OKBtn->isEnabled());
            dialog.btnAdd->click();
            EXPECT_EQ(dialog.lbEquiSection->text(), QStringLiteral("A --> B:  2,4 шт.   10,12 мм"));
+           // Before OK: how far the two runs disagree, against the technical class's 10·√10.
+           EXPECT_EQ(dialog.lbSpread->text(),
+                     QStringLiteral("Расхождение 0,30 мм, допуск 31,62 мм (Техническое, n = 10): в допуске"));
+           EXPECT_TRUE(dialog.lbSpread->isVisible());
            EXPECT_EQ(GridRows(*dialog.EquiStringGrid1), QStringList({"||||"}));
            EXPECT_EQ(GridRows(*dialog.EquiStringGrid2), QStringList({"A|B|4|10,00|", "A|B|6|10,30|"}));
            dialog.btnAdd->click();  // nothing left to move

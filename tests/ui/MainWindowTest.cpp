@@ -5,16 +5,22 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
+#include "ExampleFile.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
 #include "MainForm.h"
@@ -23,6 +29,8 @@
 #include "NumberColumns.h"
 #include "NumberText.h"
 #include "SeparatorScope.h"
+#include "SettingsFile.h"
+#include "SettingsLocation.h"
 #include "UiTestSupport.h"
 #include "WindowPlacement.h"
 
@@ -71,7 +79,7 @@ class MainWindow : public ::testing::Test {
 
 TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
   auto form = Start();
-  EXPECT_EQ(form->windowTitle(), "Korvado 1.02[*]");
+  EXPECT_EQ(form->windowTitle(), "Безымянный[*] — Korvado 1.02");
   const struct {
     QAction* action;
     const char* caption;
@@ -162,6 +170,64 @@ TEST_F(MainWindow, FirstStartUsesTheDefaultsAndWritesThemAtExit) {
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band1Top"), "2");
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band2Left"), "11");
   EXPECT_EQ(IniValue(Ini(), "ControlBar/Band2Top"), "28");
+}
+
+// Started from a desktop icon or a file manager the working folder is any
+// folder: the settings live in the user's configuration folder, a file beside
+// the program makes a portable install, an old file in the working folder is
+// taken over once.
+TEST_F(MainWindow, TheSettingsFileIsTheUsersWhereverTheProgramStarts) {
+  const QTemporaryDir root;
+  const QDir top(root.path());
+  const QString program = top.filePath("program"), config = top.filePath("config/Korvado");
+  const QString working = folder.Path("");
+  ASSERT_TRUE(QDir().mkpath(program));
+  const QString stored = QDir(config).filePath("Korvado.ini");
+  EXPECT_EQ(LocateSettingsFile(program, config, working), stored);
+  EXPECT_FALSE(QFile::exists(stored)) << "nothing to take over";
+  SettingsFile(stored).WriteInteger("WindowState", "WindowWidth", 700);
+  EXPECT_EQ(IniValue(stored, "WindowState/WindowWidth"), "700") << "the first write makes the folder";
+
+  const QString fresh = top.filePath("other/Korvado");
+  WriteText(Ini(), "[Adjustment]\nSigmaPerSetup=0.7\n");
+  EXPECT_EQ(LocateSettingsFile(program, fresh, working), QDir(fresh).filePath("Korvado.ini"));
+  EXPECT_EQ(IniValue(QDir(fresh).filePath("Korvado.ini"), "Adjustment/SigmaPerSetup"), "0.7");
+  WriteText(Ini(), "[Adjustment]\nSigmaPerSetup=0.9\n");
+  LocateSettingsFile(program, fresh, working);
+  EXPECT_EQ(IniValue(QDir(fresh).filePath("Korvado.ini"), "Adjustment/SigmaPerSetup"), "0.7") << "once, not again";
+
+  WriteText(QDir(program).filePath("Korvado.ini"), "");
+  EXPECT_EQ(LocateSettingsFile(program, config, working), QDir(program).filePath("Korvado.ini")) << "portable";
+
+  // The user's folder is the one Qt gives the program Korvado for its configuration.
+  const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", top.filePath("xdg").toUtf8());
+  // Other tests leave their settings beside the test program, which then counts as portable.
+  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("Korvado.ini");
+  EXPECT_EQ(LocateSettingsFile(), QFile::exists(beside) ? beside : top.filePath("xdg/Korvado/Korvado.ini"));
+  EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), top.filePath("xdg/Korvado"));
+  qputenv("XDG_CONFIG_HOME", home);
+}
+
+// «Справка → Открыть пример» looks from the program's own folder: beside it
+// (a Windows or portable install) or in the data folder of its prefix.
+TEST_F(MainWindow, TheExampleIsFoundWhereverTheProgramIsInstalled) {
+  const QTemporaryDir root;
+  const QDir top(root.path());
+  const struct {
+    const char* program;
+    const char* example;
+  } installs[] = {{"usr/bin", "usr/share/korvado/example.kor"}, {"Korvado", "Korvado/example.kor"}};
+  for (const auto& install : installs) {
+    ASSERT_TRUE(QDir().mkpath(top.filePath(install.program)));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(top.filePath(install.example)).path()));
+    WriteText(top.filePath(install.example), "kor");
+    EXPECT_EQ(QFileInfo(ExampleDataFilePath(top.filePath(install.program))).canonicalFilePath(),
+              QFileInfo(top.filePath(install.example)).canonicalFilePath())
+        << install.program;
+  }
+  ASSERT_TRUE(top.mkdir("alone"));
+  EXPECT_FALSE(QFile::exists(ExampleDataFilePath(top.filePath("alone"))));
 }
 
 TEST_F(MainWindow, StoredSettingsApplyAndTheBrowsersSectionStaysUntouched) {
@@ -309,7 +375,12 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   form->journalPage->SelectMainCell(0, 1);
   TypeKeys("N9");
   PressKey(Qt::Key_Return);
-  QTRY_VERIFY(form->isWindowModified());
+  // The mark follows when the event loop next waits, as it does while the program runs.
+  QEventLoop idle;
+  QTimer::singleShot(20, &idle, &QEventLoop::quit);
+  idle.exec();
+  ASSERT_TRUE(form->isWindowModified());
+  EXPECT_EQ(form->windowHandle()->title(), "Безымянный* — Korvado 1.02") << "the mark goes with the data's name";
   QString title;
   AnswerFileDialog([&] { form->acSave->trigger(); }, folder.Path("job"), &title);
   EXPECT_EQ(title, "Сохранить как") << "Save without a file name asks for one";
@@ -322,6 +393,7 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   form->acCloseData->trigger();
   EXPECT_FALSE(form->journalPage->MainStringGrid->isVisible());
   EXPECT_EQ(form->State().Journal.RecordCount(), 0);
+  EXPECT_EQ(form->windowTitle(), "Korvado 1.02[*]") << "no data, no name";
   form->OpenFile(folder.Path("job.kor"));
   EXPECT_EQ(form->State().Journal.ForePoints[0], "N9");
   EXPECT_TRUE(form->journalPage->MainStringGrid->isVisible());
@@ -361,7 +433,7 @@ TEST_F(MainWindow, ADamagedFileIsRefusedAndTheOpenDataStay) {
 TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
   WriteText(folder.Path("tech.kor"), TechnicalDataFile());
   {
-    TMainForm form;
+    TMainForm form(WorkingFolderSettings());
     const BoxesSeen seen = AnswerMessageBoxes([&] { form.Start({"korvado", "tech.kor"}); }, QMessageBox::Ok);
     EXPECT_EQ(seen.count, 0) << seen.text.toStdString();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
@@ -375,7 +447,7 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
 
   WriteText(folder.Path("bad.kor"), TechnicalDataFile().left(60));
   for (const QString& name : {folder.Path("bad.kor"), folder.Path("нет такого.kor")}) {
-    TMainForm form;
+    TMainForm form(WorkingFolderSettings());
     const BoxesSeen seen = AnswerMessageBoxes([&] { form.Start({"korvado", name}); }, QMessageBox::Ok);
     EXPECT_EQ(seen.count, 1) << "a file that cannot be read is reported";
     EXPECT_EQ(seen.title, "Korvado 1.02");
@@ -389,7 +461,7 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
     CloseWithoutQuestion(form);
   }
 
-  TMainForm form;
+  TMainForm form(WorkingFolderSettings());
   form.Start({"korvado"});
   EXPECT_EQ(form.State().Journal.ForePoints[0], "Rp2") << "without a name, new data";
   EXPECT_TRUE(form.StatusPanel2->text().isEmpty());

@@ -155,6 +155,23 @@ TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNoda
   EXPECT_EQ(page->EditFindBP->text(), QStringLiteral("Rp2"));
 }
 
+TEST_F(NetSystemPageTest, CancellingEitherDialogOfANewNetCreatesNothingAndChangesNothing) {
+  SetJournal(State(), kLine);
+  State().Changed = false;
+  State().History.Reset(State());  // as if the journal came from a file
+  Search(QStringLiteral("Rp1"));
+  const std::vector<std::vector<ModalScript::Step>> cancels = {{CancelDialog()},
+                                                               {NameNet(QStringLiteral("Линия 1")), CancelDialog()}};
+  for (const std::vector<ModalScript::Step>& steps : cancels) {
+    EXPECT_EQ(Answer(steps, [&] { page->btnAddNet->click(); }), static_cast<int>(steps.size()));
+    EXPECT_EQ(State().Nets.NetCount(), 0);
+    EXPECT_EQ(form->ComboBox1->count(), 0);
+    EXPECT_FALSE(State().Changed);
+    EXPECT_FALSE(form->isWindowModified());
+    EXPECT_FALSE(State().History.CanUndo()) << "no step for what did not happen";
+  }
+}
+
 TEST_F(NetSystemPageTest, AddRunTakesItsBackPointFromTheActiveSectionNotFromTheSearchBox) {
   SetJournal(State(), {{"Rp1", "p1", 2, 1.00}, {"X", "p2", 3, 0.50}});
   Search(QStringLiteral("Rp1"));
@@ -224,12 +241,11 @@ TEST_F(NetSystemPageTest, WithoutCurrentNetOrActiveSectionTheCommandsSayWhatIsMi
       Message([&] { DoubleClickRow(*page->FindStringGrid, 0); }).startsWith(QStringLiteral("Сеть не выбрана.")));
   EXPECT_EQ(State().Nets.NetCount(), 0);
 
-  // The type dialog cancelled after the name: an empty net, in the selector, with no active section.
-  Answer({NameNet(QStringLiteral("Пустая")), CancelDialog()}, [&] { page->btnAddNet->click(); });
+  // An empty net, current, with no active section.
+  State().Nets.AddNet("Пустая");
+  form->RefillNetSelector();
+  form->SelectNet(0);
   ASSERT_EQ(State().Nets.NetCount(), 1);
-  EXPECT_EQ(Net(0).SectionCount(), 0);
-  EXPECT_EQ(form->ComboBox1->count(), 1);
-  EXPECT_EQ(form->ComboBox1->currentText(), QStringLiteral("Пустая"));
   const QString noSection = Message([&] { page->btnAddNetDTSection->click(); });
   EXPECT_TRUE(noSection.startsWith(QStringLiteral("Активное звено не выбрано."))) << noSection.toStdString();
   EXPECT_EQ(Net(0).SectionCount(), 0);

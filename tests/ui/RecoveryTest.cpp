@@ -54,7 +54,7 @@ RecoveryBox AnswerRecovery(const std::function<void()>& action, const QString& a
 TEST(Recovery, ChildEditsAndWaits) {
   if (!qEnvironmentVariableIsSet(kChildVariable)) GTEST_SKIP() << "runs only as the killed program";
   EnsureApplication();
-  TMainForm form;
+  TMainForm form(WorkingFolderSettings());
   form.Start({QStringLiteral("korvado")});
   AppState& state = form.State();
   RecordStep(state, "правка записи 1", [&] { return WriteMainCell(state, 0, kMainNote, "до сбоя"); });
@@ -90,7 +90,7 @@ TEST(Recovery, KilledProgramsChangesAreOfferedAtTheNextStart) {
 
   child.kill();
   ASSERT_TRUE(child.waitForFinished(10000));
-  TMainForm form;
+  TMainForm form(WorkingFolderSettings());
   const RecoveryBox box =
       AnswerRecovery([&] { form.Start({QStringLiteral("korvado")}); }, QStringLiteral("Восстановить"));
   EXPECT_EQ(box.count, 1);

@@ -1,12 +1,14 @@
 // The File menu's document commands over the current net: «Печать отчёта...»,
 // «Экспорт отчёта в PDF...» and «Экспорт в Excel (.xlsx)...». Each asks about
 // heights that are not adjusted, then for the title block, then for a file.
+// Painting the pages leaves the windows' own fonts as they were.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QTemporaryDir>
@@ -161,6 +163,33 @@ TEST(ReportMenu, AsksAboutUnadjustedHeightsAndRemembersTheTitleBlock) {
     EXPECT_EQ(seen.dialogs, 1);
     EXPECT_TRUE(seen.fileDialogTitle.isEmpty()) << "cancelled in the dialog";
   }
+  CloseWithoutQuestion(*form);
+}
+
+// The report's diagram names its points in a font of the same pixel size as
+// the menus' font; the page's font must not take the menus' place.
+TEST(ReportMenu, PaintingTheReportWithItsDiagramLeavesTheMenusFontAsItWas) {
+  const WorkingFolder folder;
+  auto form = ShowMainForm();
+  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  form->RefillNetSelector();
+  form->State().CurrentNetIndex = 0;
+  ASSERT_TRUE(AdjustCurrentNetByLeastSquares(form->State()));
+  const QFont menuFont = QApplication::font("QMenu");
+  // A font asked for afresh, as a menu opened later asks for it, is the size it was asked for.
+  const auto expectMenuFontWhole = [&](const char* when) {
+    const QFontInfo fresh(QFont(menuFont.family(), menuFont.pointSize()));
+    EXPECT_NEAR(fresh.pointSizeF(), menuFont.pointSizeF(), 0.5) << when;
+  };
+  expectMenuFontWhole("before");
+  // The preview paints at the printer's resolution, the export at the PDF's.
+  DocumentAnswers print;
+  Answer([&] { form->acPrintReport->trigger(); }, print);
+  DocumentAnswers pdf{.path = folder.Path("net.pdf")};
+  Answer([&] { form->acExportReportPdf->trigger(); }, pdf);
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(60000));
+  ASSERT_TRUE(StartsWith(pdf.path, "%PDF-"));
+  expectMenuFontWhole("after");
   CloseWithoutQuestion(*form);
 }
 

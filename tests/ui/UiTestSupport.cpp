@@ -125,9 +125,11 @@ void AnswerFileDialog(const std::function<void()>& action, const QString& path, 
   }
 }
 
+QString WorkingFolderSettings() { return QDir::current().filePath(QStringLiteral("Korvado.ini")); }
+
 std::unique_ptr<TMainForm> ShowMainForm() {
   EnsureApplication();
-  auto form = std::make_unique<TMainForm>();
+  auto form = std::make_unique<TMainForm>(WorkingFolderSettings());
   form->show();
   EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
   return form;

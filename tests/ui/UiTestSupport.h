@@ -55,7 +55,9 @@ BoxesSeen AnswerMessageBoxes(const std::function<void()>& action, QMessageBox::S
 void AnswerFileDialog(const std::function<void()>& action, const QString& path, QString* title = nullptr,
                       QStringList* filters = nullptr, QString* folder = nullptr);
 
-// A main window shown and active, in a fresh working folder.
+// Korvado.ini in the current folder: each test's own settings file, never the user's.
+QString WorkingFolderSettings();
+// A main window shown and active, its settings file WorkingFolderSettings().
 std::unique_ptr<TMainForm> ShowMainForm();
 // Closes a main window whose data need not be saved (no question).
 void CloseWithoutQuestion(TMainForm& form);

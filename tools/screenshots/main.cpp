@@ -3,6 +3,7 @@
 // A developer's tool beside the program, so that the shipped program has no
 // hidden mode.
 
+#include <QDir>
 #include <cstdio>
 
 #include "KorvadoApplication.h"
@@ -16,7 +17,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   korvado::ApplyLocaleSeparators();
-  korvado::TMainForm form;
+  // The pictures start from the settings of the folder they are taken in, not the user's.
+  korvado::TMainForm form(QDir::current().filePath(QStringLiteral("Korvado.ini")));
   form.Start({app.arguments().constFirst()});
   korvado::StartScreenshot(form, app.arguments().at(1), app.arguments().at(2));
   return app.exec();

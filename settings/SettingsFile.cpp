@@ -1,6 +1,5 @@
 #include "SettingsFile.h"
 
-#include <QDir>
 #include <algorithm>
 #include <cmath>
 
@@ -63,7 +62,5 @@ void SettingsFile::WriteBool(const QString& section, const QString& key, bool va
   // QSettings would write true/false; the file keeps 1 and 0.
   WriteInteger(section, key, value ? 1 : 0);
 }
-
-QString SettingsPathInWorkingDirectory() { return QDir::current().filePath(QStringLiteral("Korvado.ini")); }
 
 }  // namespace korvado

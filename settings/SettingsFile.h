@@ -37,7 +37,4 @@ class SettingsFile {
   QSettings settings_;
 };
 
-// Korvado.ini in the process's current working directory.
-QString SettingsPathInWorkingDirectory();
-
 }  // namespace korvado
