@@ -1,9 +1,8 @@
 #include "LevelImportCommands.h"
 
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
+#include "FileBytes.h"
 #include "JournalRecordEdits.h"
 #include "LevelFileReader.h"
 #include "ModelErrors.h"
@@ -12,26 +11,6 @@
 namespace korvado {
 
 namespace {
-
-// A pipe or a device is refused before it is opened: opening a pipe would
-// wait for a writer, reading a device would not end.
-std::string ReadWholeFile(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::exists(std::filesystem::u8path(path), error) &&
-      !std::filesystem::is_regular_file(std::filesystem::u8path(path), error))
-    throw FileIOError("Файл нивелира " + path +
-                      " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
-  if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) throw FileIOError("Не удалось прочитать файл нивелира " + path);
-  std::string bytes(static_cast<size_t>(size), '\0');
-  in.seekg(0);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!in) throw FileIOError("Не удалось прочитать файл нивелира " + path);
-  return bytes;
-}
 
 std::string LineRefusal(size_t index, const LevelLinePreview& line) {
   return "Ход " + std::to_string(index + 1) + " (" + line.Start + " — " + line.End +
@@ -60,7 +39,7 @@ void FillSetups(TKorData& journal, int32_t record, const ImportedRecord& importe
 }  // namespace
 
 LevelImport PrepareLevelImport(const AppState& state, const std::string& path) {
-  return PrepareLevelImportFromBytes(state, ReadWholeFile(path));
+  return PrepareLevelImportFromBytes(state, ReadWholeFile(path, "нивелира"));
 }
 
 LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes) {

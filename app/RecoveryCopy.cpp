@@ -97,7 +97,7 @@ void RestoreRecoveryCopy(AppState& state, const std::string& folder, const Recov
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
   state.ResetPositions();
-  if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
+  state.SelectFirstNet();
   state.CurrentFileName = record.OwnerFile;
   state.CurrentFileStamp = record.OwnerStamp;
   state.Changed = true;
