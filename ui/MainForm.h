@@ -85,6 +85,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acCopyDataToClipbrdExcel;
   QAction* acPasteDataFromClipbrdExcel;
   QAction* acNetsBrowser;
+  QAction* acBuildNetFromJournal;
   QAction* acSelectAltitudeTable;
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
@@ -119,6 +120,7 @@ class TMainForm : public QMainWindow, public PageHost {
   void acExportReportPdfExecute();
   void acUpDateNetsExecute();
   void acNetsBrowserExecute();
+  void acBuildNetFromJournalExecute();
   void acOpenExampleExecute();
   void acAboutExecute();
   void acImportLevelExecute();

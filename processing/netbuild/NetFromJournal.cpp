@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -73,11 +74,14 @@ class NetBuilder {
   }
 
  private:
-  int32_t PointId(const std::string& name) {
+  // The names stay in the journal, which does not change while the net is built.
+  int32_t PointId(std::string_view name) {
     const auto [at, added] = ids_.try_emplace(name, static_cast<int32_t>(names_.size()));
     if (added) names_.push_back(name);
     return at->second;
   }
+
+  std::string Name(int32_t point) const { return std::string(names_[point]); }
 
   double RecordHeight(int32_t record) const { return RoundHalfEven(2, journal_.HeightDiffs.GetItem(record)); }
 
@@ -97,7 +101,7 @@ class NetBuilder {
   std::vector<std::string> NamesOf(std::vector<int32_t> points) const {
     std::sort(points.begin(), points.end());
     std::vector<std::string> names;
-    for (int32_t p : points) names.push_back(names_[p]);
+    for (int32_t p : points) names.push_back(Name(p));
     return names;
   }
 
@@ -145,7 +149,7 @@ class NetBuilder {
         std::vector<int32_t> extra;
         for (size_t k = kMaxReferenceCount; k < pair.runs.size(); ++k) extra.push_back(pair.runs[k].record);
         pair.runs.resize(kMaxReferenceCount);
-        Leave(extra, {names_[pair.a], names_[pair.b]}, TooManyRepeatsReason());
+        Leave(extra, {Name(pair.a), Name(pair.b)}, TooManyRepeatsReason());
       }
       std::vector<RunObservation> runs;
       for (const Observation& run : pair.runs)
@@ -164,7 +168,7 @@ class NetBuilder {
   }
 
   void CheckRepeats(PointPair& pair, const std::vector<RunObservation>& runs) {
-    RepeatedRuns repeated{names_[pair.a], names_[pair.b], {}, pair.height, pair.setups};
+    RepeatedRuns repeated{Name(pair.a), Name(pair.b), {}, pair.height, pair.setups};
     double lowest = runs[0].height, highest = runs[0].height, setups = 0.0;
     for (const RunObservation& run : runs) {
       lowest = std::min(lowest, run.height);
@@ -172,14 +176,14 @@ class NetBuilder {
       setups += run.setups;
     }
     for (const Observation& run : pair.runs) repeated.records.push_back(run.record + 1);
-    repeated.discrepancy = highest - lowest;
+    repeated.discrepancy = RoundHalfEven(2, highest - lowest);
     repeated.allowed = AllowedMisclosure(request_.toleranceCoefficient, setups);
     repeated.passed = WithinTolerance(repeated.discrepancy, repeated.allowed);
     const auto& kept = request_.keptRepeats;
     repeated.used = repeated.passed || std::find(kept.begin(), kept.end(), repeated.records.front()) != kept.end();
     if (!repeated.used) {
       pair.state = PointPair::State::Dropped;
-      Leave(RecordsOf({static_cast<int32_t>(&pair - pairs_.data())}), {names_[pair.a], names_[pair.b]},
+      Leave(RecordsOf({static_cast<int32_t>(&pair - pairs_.data())}), {Name(pair.a), Name(pair.b)},
             kOverToleranceReason);
     }
     plan_.repeated.push_back(std::move(repeated));
@@ -307,7 +311,7 @@ class NetBuilder {
   NetRun RunOf(int32_t pair, int32_t from) const {
     const PointPair& p = pairs_[pair];
     const bool along = p.a == from;
-    NetRun run{names_[from], names_[Other(pair, from)], TypeOf(from), TypeOf(Other(pair, from)),
+    NetRun run{Name(from), Name(Other(pair, from)), TypeOf(from), TypeOf(Other(pair, from)),
                along ? p.height : -p.height, p.setups, {}};
     for (const Observation& o : p.runs) run.refs.push_back(MakeJournalRef(o.record, o.reversed == along));
     return run;
@@ -348,7 +352,7 @@ class NetBuilder {
       } else if (pairs.size() > 1) {
         const int32_t from = *root;
         points.erase(root);
-        Leave(RecordsOf(pairs), NamesOf(points), std::string(kDanglingChainReason) + " от точки " + names_[from]);
+        Leave(RecordsOf(pairs), NamesOf(points), kDanglingChainReason + (" от точки " + Name(from)));
       } else {
         AddPendent(pairs.front(), *root);
       }
@@ -363,13 +367,13 @@ class NetBuilder {
     const int32_t section = firstSection_[from];
     const double height = first.reversed ? -RecordHeight(first.record) : RecordHeight(first.record);
     plan_.net.SectionTables.TableAt(section).AppendPendent(
-        {TypeOf(from), names_[from], names_[point], journal_.SetupCounts.GetItem(first.record),
+        {TypeOf(from), Name(from), Name(point), journal_.SetupCounts.GetItem(first.record),
          along ? height : -height, {MakeJournalRef(first.record, first.reversed == along)}});
-    plan_.pendent.push_back({section, names_[from], names_[point], first.record + 1});
+    plan_.pendent.push_back({section, Name(from), Name(point), first.record + 1});
     if (p.runs.size() > 1) {
       std::vector<int32_t> others;
       for (size_t k = 1; k < p.runs.size(); ++k) others.push_back(p.runs[k].record);
-      Leave(others, {names_[from], names_[point]}, RepeatedSpurReason(first.record + 1));
+      Leave(others, {Name(from), Name(point)}, RepeatedSpurReason(first.record + 1));
     }
   }
 
@@ -390,8 +394,8 @@ class NetBuilder {
   const TKorData& journal_;
   const NetBuildRequest& request_;
   NetPlan plan_;
-  std::vector<std::string> names_;
-  std::unordered_map<std::string, int32_t> ids_;
+  std::vector<std::string_view> names_;
+  std::unordered_map<std::string_view, int32_t> ids_;
   std::vector<char> benchmark_;
   std::vector<PointPair> pairs_;
   std::vector<std::vector<int32_t>> incident_;
