@@ -11,6 +11,7 @@
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "RecordStep.h"
+#include "Tolerance.h"
 #include "Utf8Text.h"
 #include "Windows1251.h"
 
@@ -131,6 +132,12 @@ Result<std::vector<std::string>> FillBenchmarks(std::vector<BenchmarkRow>& rows,
 
 Result<std::vector<std::string>> FillBenchmarksFromFile(std::vector<BenchmarkRow>& rows, const std::string& path) {
   return FillBenchmarks(rows, ReadWholeFile(path, "каталога отметок"));
+}
+
+std::string RepeatedRunsToleranceText(const AppState& state) {
+  const Tolerance& tolerance = state.LoopTolerance;
+  return "Допуск расхождения повторных ходов: " + ToleranceClassName(tolerance.levelClass) + ", " +
+         ToleranceFormulaText(tolerance.Coefficient());
 }
 
 Result<NetPlan> PlanNet(const AppState& state, const NetFromJournalChoice& choice) {

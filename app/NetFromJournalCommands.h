@@ -47,6 +47,10 @@ Result<std::vector<std::string>> FillBenchmarks(std::vector<BenchmarkRow>& rows,
 // The same from a catalogue file; raises FileIOError when it cannot be read.
 Result<std::vector<std::string>> FillBenchmarksFromFile(std::vector<BenchmarkRow>& rows, const std::string& path);
 
+// "Допуск расхождения повторных ходов: Техническое, f_доп = 10·√n мм, …":
+// the class of the misclosure view, which the repeated runs are checked against.
+std::string RepeatedRunsToleranceText(const AppState& state);
+
 // The net the choice makes with the tolerance of the misclosure view.
 // Refused: no records, a ticked row whose elevation is not a number, a name
 // the file cannot hold.
