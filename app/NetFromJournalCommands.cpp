@@ -25,7 +25,8 @@ std::unordered_map<std::string, double> KnownBenchmarks(const TNetList& nets) {
   for (int32_t n = 0; n < nets.NetCount(); ++n) {
     const TKorNet& net = nets.NetAt(n);
     for (int32_t p = 0; p < net.PointCount(); ++p)
-      if (net.PointTypes.GetItem(p) == kFixedPoint) known.try_emplace(net.PointNames[p], net.PointElevations.GetItem(p));
+      if (net.PointTypes.GetItem(p) == kFixedPoint)
+        known.try_emplace(net.PointNames[p], net.PointElevations.GetItem(p));
   }
   return known;
 }
@@ -159,9 +160,7 @@ Result<NetPlan> PlanNet(const AppState& state, const NetFromJournalChoice& choic
 std::vector<std::string> PlanSectionHeader() {
   return {"№", "Начало", "Конец", "Штативов сети", "Число штативов", "Превышение"};
 }
-std::vector<std::string> PlanRepeatedHeader() {
-  return {"Начало", "Конец", "Записи", "Расхождение", "Допуск", "Итог"};
-}
+std::vector<std::string> PlanRepeatedHeader() { return {"Начало", "Конец", "Записи", "Расхождение", "Допуск", "Итог"}; }
 std::vector<std::string> PlanPendentHeader() { return {"Звено", "От точки", "Висячая точка", "Запись"}; }
 std::vector<std::string> PlanLeftOutHeader() { return {"Записи", "Точки", "Причина"}; }
 
@@ -184,14 +183,17 @@ NetPlanView ViewOfPlan(const NetPlan& plan) {
   for (int32_t s = 0; s < net.SectionCount(); ++s)
     view.sections.push_back({std::to_string(s + 1), net.SectionStarts[s], net.SectionEnds[s],
                              std::to_string(net.SectionTables.TableAt(s).RunCount()),
-                             FormatGeneral(net.SectionSetups.GetItem(s)), FormatFixed(2, net.SectionHeights.GetItem(s))});
+                             FormatGeneral(net.SectionSetups.GetItem(s)),
+                             FormatFixed(2, net.SectionHeights.GetItem(s))});
   for (const RepeatedRuns& runs : plan.repeated)
     view.repeated.push_back({runs.start, runs.end, RecordNumbersText(runs.records), FormatFixed(2, runs.discrepancy),
                              FormatFixed(2, runs.allowed),
-                             runs.passed ? "в допуске" : runs.used ? "превышает допуск, оставлено" : "превышает допуск"});
+                             runs.passed ? "в допуске"
+                             : runs.used ? "превышает допуск, оставлено"
+                                         : "превышает допуск"});
   for (const PendentPlacement& pendent : plan.pendent)
-    view.pendent.push_back({std::to_string(pendent.section + 1), pendent.from, pendent.point,
-                            std::to_string(pendent.record)});
+    view.pendent.push_back(
+        {std::to_string(pendent.section + 1), pendent.from, pendent.point, std::to_string(pendent.record)});
   for (const LeftOutPart& part : plan.leftOut)
     view.leftOut.push_back({RecordNumbersText(part.records), Joined(part.points, ", "), part.reason});
   return view;
@@ -199,7 +201,8 @@ NetPlanView ViewOfPlan(const NetPlan& plan) {
 
 Outcome PlanRefusal(const NetPlan& plan) {
   if (plan.net.SectionCount() == 0)
-    return Outcome::Refusal("Сеть не построена: ни одна запись журнала не вошла в звено. Причины — в списке «Не вошли».");
+    return Outcome::Refusal(
+        "Сеть не построена: ни одна запись журнала не вошла в звено. Причины — в списке «Не вошли».");
   return plan.pointTable;
 }
 

@@ -78,8 +78,8 @@ Json PlanJson(const NetPlan& plan, int32_t index) {
   Json leftOut = Json::array();
   for (const LeftOutPart& part : plan.leftOut)
     leftOut.push_back({{"records", part.records}, {"points", part.points}, {"reason", part.reason}});
-  return {{"net", index}, {"sections", sections}, {"equivalent", equivalent}, {"pendent", pendent},
-          {"leftOut", leftOut}};
+  return {
+      {"net", index}, {"sections", sections}, {"equivalent", equivalent}, {"pendent", pendent}, {"leftOut", leftOut}};
 }
 
 }  // namespace

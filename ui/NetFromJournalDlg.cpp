@@ -138,7 +138,8 @@ QWidget* NetFromJournalDlg::BuildTargetBox() {
   edNetName->setMaxLength(30);
   rbReplaceNet = new QRadioButton(QStringLiteral("Заменить звенья сети:"), box);
   cbNets = new QComboBox(box);
-  for (int32_t n = 0; n < state_.Nets.NetCount(); ++n) cbNets->addItem(QString::fromStdString(state_.Nets.NetAt(n).Name));
+  for (int32_t n = 0; n < state_.Nets.NetCount(); ++n)
+    cbNets->addItem(QString::fromStdString(state_.Nets.NetAt(n).Name));
   if (state_.HasCurrentNet()) cbNets->setCurrentIndex(state_.CurrentNetIndex);
   rbReplaceNet->setEnabled(state_.Nets.NetCount() > 0);
   cbNets->setEnabled(false);
@@ -178,8 +179,9 @@ QWidget* NetFromJournalDlg::BuildPreviewPage() {
   ConnectCommand(btnBuild, &QPushButton::clicked, this, &NetFromJournalDlg::btnBuildClick);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   // Queued: the tick's own click is still being handled while it reports the change.
-  connect(Preview, &NetPlanPreview::KeptRepeatsChanged, this, [this] { RunGuarded([this] { Replan(); }); },
-          Qt::QueuedConnection);
+  connect(
+      Preview, &NetPlanPreview::KeptRepeatsChanged, this, [this] { RunGuarded([this] { Replan(); }); },
+      Qt::QueuedConnection);
   return page;
 }
 

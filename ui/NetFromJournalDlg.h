@@ -5,10 +5,10 @@
 // the data only through BuildPlannedNet after it is accepted.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>

@@ -84,10 +84,10 @@ NetPlanPreview::NetPlanPreview(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(lbPlanSummary);
   layout->addWidget(PlanTabs, 1);
-  connect(repeated_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex&, const QModelIndex&,
-                                                                    const QList<int>& roles) {
-    if (roles.contains(Qt::CheckStateRole)) emit KeptRepeatsChanged();
-  });
+  connect(repeated_, &QAbstractItemModel::dataChanged, this,
+          [this](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+            if (roles.contains(Qt::CheckStateRole)) emit KeptRepeatsChanged();
+          });
 }
 
 QTableView* NetPlanPreview::AddTable(QAbstractItemModel* model, const QString& title) {

@@ -233,7 +233,8 @@ class NetBuilder {
     for (int32_t p = 0; p < static_cast<int32_t>(pairs_.size()); ++p) {
       if (seen[p] || pairs_[p].state != PointPair::State::Used) continue;
       std::vector<int32_t> points, pairs;
-      Reach(p, PointPair::State::Used, [](int32_t) { return false; }, points, pairs, seen);
+      Reach(
+          p, PointPair::State::Used, [](int32_t) { return false; }, points, pairs, seen);
       if (std::any_of(points.begin(), points.end(), [&](int32_t point) { return benchmark_[point]; })) continue;
       for (int32_t pair : pairs) pairs_[pair].state = PointPair::State::Dropped;
       for (int32_t point : points) degree_[point] = 0;
@@ -311,8 +312,13 @@ class NetBuilder {
   NetRun RunOf(int32_t pair, int32_t from) const {
     const PointPair& p = pairs_[pair];
     const bool along = p.a == from;
-    NetRun run{Name(from), Name(Other(pair, from)), TypeOf(from), TypeOf(Other(pair, from)),
-               along ? p.height : -p.height, p.setups, {}};
+    NetRun run{Name(from),
+               Name(Other(pair, from)),
+               TypeOf(from),
+               TypeOf(Other(pair, from)),
+               along ? p.height : -p.height,
+               p.setups,
+               {}};
     for (const Observation& o : p.runs) run.refs.push_back(MakeJournalRef(o.record, o.reversed == along));
     return run;
   }
@@ -366,9 +372,12 @@ class NetBuilder {
     const int32_t point = Other(pair, from);
     const int32_t section = firstSection_[from];
     const double height = first.reversed ? -RecordHeight(first.record) : RecordHeight(first.record);
-    plan_.net.SectionTables.TableAt(section).AppendPendent(
-        {TypeOf(from), Name(from), Name(point), journal_.SetupCounts.GetItem(first.record),
-         along ? height : -height, {MakeJournalRef(first.record, first.reversed == along)}});
+    plan_.net.SectionTables.TableAt(section).AppendPendent({TypeOf(from),
+                                                            Name(from),
+                                                            Name(point),
+                                                            journal_.SetupCounts.GetItem(first.record),
+                                                            along ? height : -height,
+                                                            {MakeJournalRef(first.record, first.reversed == along)}});
     plan_.pendent.push_back({section, Name(from), Name(point), first.record + 1});
     if (p.runs.size() > 1) {
       std::vector<int32_t> others;
@@ -385,8 +394,10 @@ class NetBuilder {
     for (const KnownHeight& known : request_.benchmarks) {
       const auto found = ids_.find(known.name);
       if (found == ids_.end()) continue;
-      if (firstSection_[found->second] < 0) alone.push_back(found->second);
-      else SetPointElevation(net, known.name, known.elevation);
+      if (firstSection_[found->second] < 0)
+        alone.push_back(found->second);
+      else
+        SetPointElevation(net, known.name, known.elevation);
     }
     if (!alone.empty()) Leave({}, NamesOf(alone), kBenchmarkAloneReason);
   }

@@ -59,9 +59,9 @@ class HandWalk {
     ShowPendentDialog(dialog);
     dialog.FindText = Fore(ref);
     FindPendentRuns(state_, browser, dialog);
-    dialog.SelectedRow = static_cast<int32_t>(
-        std::find(dialog.PendentHits.Items().begin(), dialog.PendentHits.Items().end(), ref) -
-        dialog.PendentHits.Items().begin());
+    dialog.SelectedRow =
+        static_cast<int32_t>(std::find(dialog.PendentHits.Items().begin(), dialog.PendentHits.Items().end(), ref) -
+                             dialog.PendentHits.Items().begin());
     ASSERT_TRUE(AddPendentPoint(state_, browser, dialog));
   }
   // «Создание нулевых отметок», then the benchmarks' elevations.
@@ -169,27 +169,58 @@ std::vector<BenchmarkRow> TickedRows(const AppState& state, const std::vector<Al
 
 const GraphCase kGraphCases[] = {
     {"a loop through two benchmarks: two sections, each from the end the journal meets first",
-     {{"Rp1", "A", 4, 1.00}, {"A", "B", 3, 0.50}, {"B", "Rp2", 5, -0.20}, {"Rp2", "C", 2, 0.30}, {"C", "Rp1", 6, -1.62}},
+     {{"Rp1", "A", 4, 1.00},
+      {"A", "B", 3, 0.50},
+      {"B", "Rp2", 5, -0.20},
+      {"Rp2", "C", 2, 0.30},
+      {"C", "Rp1", 6, -1.62}},
      {{"Rp1", "100"}, {"Rp2", "101.25"}},
-     [](HandWalk& w) { w.Net(1, {0, 2}); w.Run(2, 2); w.Run(3, 0); w.Section(-5, {0, 2}); w.Run(-4, 0); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 2});
+       w.Run(2, 2);
+       w.Run(3, 0);
+       w.Section(-5, {0, 2});
+       w.Run(-4, 0);
+     },
      {}},
     {"a Y junction: the point of three neighbours is a nodal end",
      {{"Rp1", "A", 2, 0.40}, {"A", "K", 3, 0.61}, {"Rp2", "K", 4, -0.35}, {"K", "Rp3", 2, 0.12}},
      {{"Rp1", "50"}, {"Rp2", "51.3"}, {"Rp3", "51.1"}},
-     [](HandWalk& w) { w.Net(1, {0, 2}); w.Run(2, 1); w.Section(-3, {1, 0}); w.Section(4, {1, 0}); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 2});
+       w.Run(2, 1);
+       w.Section(-3, {1, 0});
+       w.Section(4, {1, 0});
+     },
      {}},
     {"a line levelled forward and back becomes one equivalent run",
      {{"Rp1", "A", 4, 1.20}, {"A", "Rp1", 4, -1.25}, {"A", "Rp2", 3, 0.50}},
      {{"Rp1", "10"}, {"Rp2", "11.7"}},
-     [](HandWalk& w) { w.EmptyNet(1); w.EquiSection({1, -2}, {0, 2}); w.Run(3, 0); },
+     [](HandWalk& w) {
+       w.EmptyNet(1);
+       w.EquiSection({1, -2}, {0, 2});
+       w.Run(3, 0);
+     },
      {}},
     {"repeated runs over the tolerance are left out, and the spur they leave hangs as a pendent point",
-     {{"Rp1", "A", 4, 1.20}, {"A", "Rp1", 4, -31.20}, {"A", "Rp2", 3, 0.50}, {"Rp1", "B", 2, 0.80}, {"B", "Rp2", 2, 0.91}},
+     {{"Rp1", "A", 4, 1.20},
+      {"A", "Rp1", 4, -31.20},
+      {"A", "Rp2", 3, 0.50},
+      {"Rp1", "B", 2, 0.80},
+      {"B", "Rp2", 2, 0.91}},
      {{"Rp1", "10"}, {"Rp2", "11.7"}},
-     [](HandWalk& w) { w.Net(4, {0, 2}); w.Run(5, 0); w.Pendent(0, -3); },
+     [](HandWalk& w) {
+       w.Net(4, {0, 2});
+       w.Run(5, 0);
+       w.Pendent(0, -3);
+     },
      {{1, 2}}},
     {"repeated runs over the tolerance that the surveyor keeps are merged all the same",
-     {{"Rp1", "A", 4, 1.20}, {"A", "Rp1", 4, -31.20}, {"A", "Rp2", 3, 0.50}, {"Rp1", "B", 2, 0.80}, {"B", "Rp2", 2, 0.91}},
+     {{"Rp1", "A", 4, 1.20},
+      {"A", "Rp1", 4, -31.20},
+      {"A", "Rp2", 3, 0.50},
+      {"Rp1", "B", 2, 0.80},
+      {"B", "Rp2", 2, 0.91}},
      {{"Rp1", "10"}, {"Rp2", "11.7"}},
      [](HandWalk& w) {
        w.EmptyNet(1);
@@ -203,22 +234,38 @@ const GraphCase kGraphCases[] = {
     {"a spur of one run is a pendent point, a spur of two runs is left out",
      {{"Rp1", "A", 2, 0.30}, {"A", "Rp2", 2, 0.20}, {"A", "P", 1, 0.05}, {"Rp2", "Q", 1, 0.10}, {"Q", "S", 1, 0.10}},
      {{"Rp1", "7"}, {"Rp2", "7.52"}},
-     [](HandWalk& w) { w.Net(1, {0, 2}); w.Run(2, 0); w.Pendent(0, 3); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 2});
+       w.Run(2, 0);
+       w.Pendent(0, 3);
+     },
      {{4, 5}}},
     {"a part that no benchmark reaches is left out with its points",
      {{"Rp1", "A", 4, 1.00}, {"X", "Y", 1, 0.1}, {"A", "Rp2", 3, 0.50}, {"Y", "Z", 1, 0.1}, {"Z", "X", 1, -0.2}},
      {{"Rp1", "100"}, {"Rp2", "101.5"}},
-     [](HandWalk& w) { w.Net(1, {0, 2}); w.Run(3, 0); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 2});
+       w.Run(3, 0);
+     },
      {{2, 4, 5}}},
     {"a chain that comes back to its only end is a section closing on that point",
      {{"Rp1", "K", 2, 1.00}, {"K", "A", 3, 0.40}, {"A", "B", 3, 0.20}, {"B", "K", 3, -0.55}, {"K", "Rp2", 2, 1.10}},
      {{"Rp1", "20"}, {"Rp2", "22.12"}},
-     [](HandWalk& w) { w.Net(1, {0, 1}); w.Section(2, {1, 2}); w.Run(3, 2); w.Run(4, 1); w.Section(5, {1, 0}); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 1});
+       w.Section(2, {1, 2});
+       w.Run(3, 2);
+       w.Run(4, 1);
+       w.Section(5, {1, 0});
+     },
      {}},
     {"records with «Ошибка» or without setups stay out",
      {{"Rp1", "A", 2, 0.50}, {"A", "Rp2", 2, InvalidHeight}, {"A", "Rp2", 2, 0.70}, {"Rp2", "C", 0, 0.1}},
      {{"Rp1", "3"}, {"Rp2", "4.2"}},
-     [](HandWalk& w) { w.Net(1, {0, 2}); w.Run(3, 0); },
+     [](HandWalk& w) {
+       w.Net(1, {0, 2});
+       w.Run(3, 0);
+     },
      {{2}, {4}}},
 };
 

@@ -42,8 +42,8 @@ TEST(CliBuildNet, BuildsIntoACopyAndRefusesBadBenchmarksWithoutWritingIt) {
   WriteBytes(folder.File("rp.csv"), "Пункт;Отметка\nRp1;100\nRp9;7\n");
   std::string out, err;
   ASSERT_EQ(RunBuildNet({"build-net", survey, "--name", "Сеть", "--benchmarks", folder.File("rp.csv"), "--fixed",
-                 "Rp2=101.5", "--out", folder.File("net.kor")},
-                out, err),
+                         "Rp2=101.5", "--out", folder.File("net.kor")},
+                        out, err),
             0)
       << err;
   EXPECT_NE(err.find("Rp9"), std::string::npos) << "a catalogue name not in the records is named: " << err;
@@ -68,12 +68,12 @@ TEST(CliBuildNet, BuildsIntoACopyAndRefusesBadBenchmarksWithoutWritingIt) {
   // A catalogue line that cannot be read, a benchmark not in the records: exit 2, no file.
   WriteBytes(folder.File("bad.csv"), "Rp1;100\nRp2;сто\n");
   EXPECT_EQ(RunBuildNet({"build-net", survey, "--name", "Сеть", "--benchmarks", folder.File("bad.csv"), "--out",
-                 folder.File("bad.kor")},
-                out, err),
+                         folder.File("bad.kor")},
+                        out, err),
             2);
   EXPECT_NE(err.find("Строка 2"), std::string::npos) << err;
-  EXPECT_EQ(RunBuildNet({"build-net", survey, "--name", "Сеть", "--fixed", "Rp7=1", "--out", folder.File("bad.kor")}, out,
-                err),
+  EXPECT_EQ(RunBuildNet({"build-net", survey, "--name", "Сеть", "--fixed", "Rp7=1", "--out", folder.File("bad.kor")},
+                        out, err),
             2);
   EXPECT_NE(err.find("Rp7"), std::string::npos) << err;
   EXPECT_FALSE(std::filesystem::exists(folder.File("bad.kor")));
