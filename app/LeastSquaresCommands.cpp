@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "AdjustedHeights.h"
 #include "CurrentNet.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
@@ -108,6 +109,11 @@ const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index)
                     state.LastLeastSquares->net == index &&
                     state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(index));
   return kept ? &state.LastLeastSquares->result : nullptr;
+}
+
+bool HeightsAdjusted(const AppState& state, int32_t index) {
+  if (KeptLeastSquares(state, index)) return true;
+  return index >= 0 && index < state.Nets.NetCount() && HeightsEqualLeastSquares(state.Nets.NetAt(index));
 }
 
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows) { return SelectedCellsText(rows); }

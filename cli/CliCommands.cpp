@@ -11,6 +11,7 @@
 #include "CliHelp.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
+#include "DocumentArguments.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
@@ -27,6 +28,7 @@
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
+#include "StatementWorkbook.h"
 
 namespace korvado::cli {
 
@@ -158,17 +160,29 @@ void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) 
   if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
 }
 
-// The adjustment statement of the selected net as a web page and/or a PDF
-// file, with its loops against the class given and, after --lsq, the
-// least-squares figures.
+bool WritesStatement(const CliArguments& arguments) {
+  return arguments.options.count("pdf") || arguments.options.count("html") || arguments.options.count("xlsx");
+}
+
+// The adjustment statement of the selected net as a web page, a PDF file
+// and/or a workbook, with its loops against the class given and, after
+// --lsq, the least-squares figures. Heights that are not adjusted go out
+// only with --draft, stamped.
 int WriteStatement(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf, --html or --xlsx");
+  const DocumentOptions options = DocumentOptionsOf(arguments);
   state.LoopTolerance = ToleranceOption(arguments);
   if (arguments.leastSquares)
     AdjustByLeastSquaresOption(state, arguments);
   else if (arguments.options.count("sigma-setup"))
     throw UsageError("--sigma-setup goes with --lsq");
-  const ReportDocument statement = CurrentNetStatement(state, StampNow(state));
+  if (!arguments.draft && !HeightsAdjusted(state, state.CurrentNetIndex))
+    throw KorvadoError(UnadjustedRefusal(state.Nets.NetAt(state.CurrentNetIndex)));
+  const ReportStamp stamp = StampNow(state);
+  if (arguments.options.count("xlsx"))
+    SaveReportXlsx(CurrentNetWorkbook(state, stamp, options), arguments.options.at("xlsx"));
+  if (!arguments.options.count("html") && !arguments.options.count("pdf")) return 0;
+  const ReportDocument statement = CurrentNetStatement(state, stamp, options);
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;
@@ -192,8 +206,9 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
-  if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
-  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf or --html");
+  if (WritesStatement(arguments)) return WriteStatement(state, arguments);
+  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf, --html or --xlsx");
+  if (arguments.draft) throw UsageError("--draft goes with --pdf, --html or --xlsx");
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {

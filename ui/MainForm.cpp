@@ -68,6 +68,7 @@ void TMainForm::CreateActions() {
   acCloseData = MakeAction(this, "Зак&рыть");
   acPrintReport = MakeAction(this, "&Печать отчёта...", QKeySequence(Qt::CTRL | Qt::Key_P));
   acExportReportPdf = MakeAction(this, "&Экспорт отчёта в PDF...");
+  acExportXlsx = MakeAction(this, "Экспорт в Excel (.&xlsx)...");
   acExit = MakeAction(this, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
   acTechTableKor = MakeAction(this, "Таблица для те&хнического нивелирования");
   acTechTableKor->setCheckable(true);
@@ -113,7 +114,7 @@ void TMainForm::CreateMenus() {
   fileMenu->addSeparator();
   fileMenu->addAction(acCloseData);
   fileMenu->addSeparator();
-  fileMenu->addActions({acPrintReport, acExportReportPdf});
+  fileMenu->addActions({acPrintReport, acExportReportPdf, acExportXlsx});
   fileMenu->addSeparator();
   fileMenu->addAction(acExit);
 
@@ -259,6 +260,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
   ConnectCommand(acPrintReport, &QAction::triggered, this, &TMainForm::acPrintReportExecute);
   ConnectCommand(acExportReportPdf, &QAction::triggered, this, &TMainForm::acExportReportPdfExecute);
+  ConnectCommand(acExportXlsx, &QAction::triggered, this, &TMainForm::acExportXlsxExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
   ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, journalPage,
                  &JournalPage::acPasteDataFromClipbrdExcelExecute);
