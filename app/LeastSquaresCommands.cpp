@@ -4,6 +4,7 @@
 
 #include "AdjustedHeights.h"
 #include "CurrentNet.h"
+#include "LeastSquaresWorkspace.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
@@ -45,7 +46,11 @@ std::string SectionMark(const LeastSquaresSection& section) {
 std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
   if (!RequireCurrentNet(state)) return std::nullopt;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
+  // The analysis of the last adjustment's shape serves the next one of the
+  // same shape, whichever state it comes from; another shape is analysed again.
+  static LeastSquaresWorkspace workspace;
+  Result<LeastSquaresResult> outcome =
+      AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
   if (!ShowOutcome(outcome)) return std::nullopt;
   WriteAdjustedElevations(net, *outcome);
   state.MarkChanged();

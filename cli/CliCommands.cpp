@@ -18,6 +18,7 @@
 #include "FileReplace.h"
 #include "BuildNetCommand.h"
 #include "ImportCommand.h"
+#include "JsonStream.h"
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
@@ -121,16 +122,15 @@ void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
 }
 
-// A value as an element nested `depth` levels deep in the printed document.
-std::string Nested(const Json& value, int depth) {
-  std::string text = value.dump(2);
-  const std::string indent(static_cast<size_t>(2 * depth), ' ');
-  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) text.insert(at + 1, indent);
-  return indent + text;
-}
-
 Json SweepJson(const AppState& state, double mu) {
   return {{"iteration", state.IterationCounter}, {"mu", mu}, {"muText", FormatFixed(2, mu)}};
+}
+
+// One sweep of the current net; a refusal ends the command.
+Json Sweep(AppState& state) {
+  const std::optional<double> mu = AdjustCurrentNet(state);
+  if (!mu) throw KorvadoError("the adjustment sweep was refused");
+  return SweepJson(state, *mu);
 }
 
 int Adjust(const CliArguments& arguments, std::ostream& out) {
@@ -142,15 +142,16 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   // Each sweep is printed as it ends, so that a long run needs no more memory
   // than a short one. A net the sweep refuses is refused at the first sweep,
   // before anything is printed.
-  for (int k = 0; k < sweeps; ++k) {
-    const std::optional<double> mu = AdjustCurrentNet(state);
-    if (!mu) throw KorvadoError("the adjustment sweep was refused");
-    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, *mu), 2);
-  }
-  out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
+  std::optional<Json> first;
+  if (sweeps > 0) first = Sweep(state);
+  JsonObjectStream document(out);
+  document.ArrayMember("sweeps", static_cast<size_t>(sweeps),
+                       [&](size_t k) { return k == 0 ? std::move(*first) : Sweep(state); });
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  const std::string points = Nested(PointsJson(state.Nets.NetAt(state.CurrentNetIndex)), 1);
-  out << ",\n  \"points\": " << points.substr(2) << "\n}\n";
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  document.ArrayMember("points", static_cast<size_t>(net.PointCount()),
+                       [&](size_t p) { return PointJson(net, static_cast<int32_t>(p)); });
+  document.End();
   return 0;
 }
 
@@ -198,7 +199,7 @@ int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   ApplyOriginOptions(state, arguments);
   AdjustByLeastSquaresOption(state, arguments);
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
+  WriteLeastSquaresJson(out, state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result);
   return 0;
 }
 
@@ -232,7 +233,7 @@ int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   const LoopsView view = CurrentNetLoops(state);
   if (!view.refusal.empty()) throw KorvadoError(view.refusal);
   for (const std::string& warning : view.warnings) err << "korvado-cli: " << warning << "\n";
-  out << LoopsJson(view).dump(2) << "\n";
+  WriteLoopsJson(out, view);
   return 0;
 }
 

@@ -10,6 +10,7 @@
 #include "AccuracyView.h"
 #include "AdjustmentPage.h"
 #include "Autosave.h"
+#include "BackgroundTask.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
 #include "JournalPage.h"
@@ -21,6 +22,7 @@
 #include "NetDiagramPage.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
+#include "PassingRemark.h"
 #include "TypePointDlg.h"
 #include "WindowPlacement.h"
 
@@ -30,8 +32,6 @@ namespace {
 
 // Room for the four page tabs and every column of the journal grids.
 constexpr QSize kDefaultSize(1024, 720);
-// How long a passing remark stays in the status bar.
-constexpr int kPassingRemarkMilliseconds = 20000;
 
 }  // namespace
 
@@ -228,7 +228,7 @@ void TMainForm::CreatePanes() {
   netMenu_->addAction(LoopsPane->toggleViewAction());
   connect(adjustmentPage, &AdjustmentPage::statusMessage, this,
           [this](const QString& text) { statusBar()->showMessage(text, kPassingRemarkMilliseconds); });
-  DiagramPage = new NetDiagramPage(state_, Settings(), PageControl1);
+  DiagramPage = new NetDiagramPage(state_, Settings(), BackgroundTask::Of(*this), PageControl1);
   PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
   connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
     RunGuarded([&] {

@@ -5,8 +5,11 @@
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStatusBar>
+#include <memory>
 
 #include "AdjustmentStatement.h"
+#include "BackgroundTask.h"
 #include "CurrentNet.h"
 #include "DocumentDlg.h"
 #include "DocumentSettings.h"
@@ -14,6 +17,7 @@
 #include "LeastSquaresCommands.h"
 #include "MainForm.h"
 #include "ModelErrors.h"
+#include "PassingRemark.h"
 #include "ReportPages.h"
 #include "StatementWorkbook.h"
 
@@ -64,7 +68,18 @@ void TMainForm::acExportReportPdfExecute() {
       AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
                   QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
-  SaveReportPdf(CurrentNetStatement(state_, StampNow(state_), *options), path.toStdString());
+  // Shaping the text of thousands of rows takes seconds: the document, a
+  // value of its own, is laid out on pages off the window's thread.
+  auto document = std::make_shared<const ReportDocument>(CurrentNetStatement(state_, StampNow(state_), *options));
+  BackgroundTask::Of(*this).Run<bool>(
+      QStringLiteral("Экспорт отчёта в PDF"),
+      [document, file = path.toStdString()](const TaskProgress&) {
+        SaveReportPdf(*document, file);
+        return true;
+      },
+      [this, path](bool&&) {
+        statusBar()->showMessage(QStringLiteral("Отчёт записан в «%1».").arg(path), kPassingRemarkMilliseconds);
+      });
 }
 
 void TMainForm::acExportXlsxExecute() {

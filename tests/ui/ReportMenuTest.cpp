@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "../processing/AdjustmentNets.h"
+#include "BackgroundTask.h"
 #include "DocumentDlg.h"
 #include "FileCommands.h"
 #include "LeastSquaresCommands.h"
@@ -100,6 +101,7 @@ TEST(ReportMenu, PreviewOpensAndExportsWriteTheDocumentsOfTheCurrentNet) {
 
   DocumentAnswers pdf{.path = folder.Path("net.pdf")};
   Answer([&] { form->acExportReportPdf->trigger(); }, pdf);
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(60000)) << "the PDF is written in the background";
   EXPECT_EQ(pdf.fileDialogTitle, "Экспорт отчёта в PDF");
   EXPECT_TRUE(StartsWith(pdf.path, "%PDF-"));
 

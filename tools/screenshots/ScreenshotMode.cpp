@@ -13,6 +13,7 @@
 #include "AccuracyView.h"
 #include "AdjustmentCommands.h"
 #include "AdjustmentPage.h"
+#include "BackgroundTask.h"
 #include "DocumentDlg.h"
 #include "ElevationPage.h"
 #include "EquiDlg.h"
@@ -303,6 +304,7 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     form.DiagramPage->btnDrawNet->click();
     form.adjustmentPage->btnLeastSquares->click();
+    BackgroundTask::Of(form).WaitIdle(60000);
     form.accuracyView->hide();
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     SaveLater(&form, file);
