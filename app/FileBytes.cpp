@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "ModelErrors.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -11,11 +12,11 @@ namespace korvado {
 // wait for a writer, reading a device would not end.
 std::string ReadWholeFile(const std::string& path, const std::string& kind) {
   std::error_code error;
-  if (std::filesystem::exists(std::filesystem::u8path(path), error) &&
-      !std::filesystem::is_regular_file(std::filesystem::u8path(path), error))
+  if (std::filesystem::exists(PathFromUtf8(path), error) &&
+      !std::filesystem::is_regular_file(PathFromUtf8(path), error))
     throw FileIOError("Файл " + kind + " " + path +
                       " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
-  std::ifstream in(std::filesystem::u8path(path), std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   if (!in) throw FileIOError("Не удалось открыть файл " + kind + " " + path);
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
