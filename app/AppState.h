@@ -51,6 +51,13 @@ struct AppState {
     SearchHits.Clear();
     IterationCounter = 0;
   }
+  // Opened data start at the first net and its first section, so that the
+  // construction commands have a section to add to at once.
+  void SelectFirstNet() {
+    if (Nets.NetCount() == 0) return;
+    CurrentNetIndex = 0;
+    if (Nets.NetAt(0).SectionCount() > 0) ActiveSectionIndex = 0;
+  }
   bool HasCurrentNet() const { return CurrentNetIndex >= 0 && CurrentNetIndex < Nets.NetCount(); }
 };
 

@@ -60,7 +60,7 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
   state.ResetPositions();
-  if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
+  state.SelectFirstNet();
   state.CurrentFileName = path;
   state.CopiedFileName.clear();
   state.CurrentFileStamp = StampFile(path);

@@ -98,7 +98,7 @@ void RestoreRecoveryCopy(AppState& state, const std::string& folder, const Recov
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
   state.ResetPositions();
-  if (state.Nets.NetCount() > 0) state.CurrentNetIndex = 0;
+  state.SelectFirstNet();
   state.CurrentFileName = record.OwnerFile;
   state.CopiedFileName.clear();
   state.CurrentFileStamp = record.OwnerStamp;

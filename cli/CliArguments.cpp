@@ -1,5 +1,7 @@
 #include "CliArguments.h"
 
+#include <cmath>
+#include <optional>
 #include <set>
 
 #include "DocumentOptions.h"
@@ -12,7 +14,8 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"net",         "section", "sweeps", "save",   "decimal-separator", "fixed",
                                              "pdf",         "html",    "into",   "out",    "sigma-setup",       "class",
-                                             "coefficient", "svg",     "xlsx",   "heights"};
+                                             "coefficient", "svg",     "xlsx",   "heights",
+                                             "name",        "records", "benchmarks"};
 
 // --object, --computed-by, …: the fields of the title block.
 bool IsValueOption(const std::string& name) {
@@ -75,6 +78,32 @@ int OptionIndex(const CliArguments& arguments, const std::string& name, int fall
   } catch (const ConversionError&) {
   }
   throw UsageError("--" + name + " needs a number from 0, not '" + found->second + "'");
+}
+
+Tolerance ToleranceOption(const CliArguments& arguments) {
+  const auto option = [&](const char* name) {
+    const auto found = arguments.options.find(name);
+    return found == arguments.options.end() ? std::optional<std::string>() : found->second;
+  };
+  Tolerance tolerance;
+  const std::optional<std::string> coefficient = option("coefficient");
+  if (!option("class") && !coefficient) return arguments.stored.tolerance;
+  const std::string className = option("class").value_or(coefficient ? "custom" : "tech");
+  const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(className);
+  if (!levelClass) throw UsageError("--class must be tech, iv or custom, not '" + className + "'");
+  tolerance.levelClass = *levelClass;
+  if ((*levelClass == ToleranceClass::Custom) != coefficient.has_value())
+    throw UsageError("--coefficient K goes with --class custom, and only with it");
+  if (coefficient) {
+    try {
+      tolerance.customCoefficient = ParseDouble(*coefficient);
+    } catch (const ConversionError&) {
+      tolerance.customCoefficient = -1;
+    }
+    if (!(tolerance.customCoefficient > 0) || !std::isfinite(tolerance.customCoefficient))
+      throw UsageError("--coefficient needs a positive number, not '" + *coefficient + "'");
+  }
+  return tolerance;
 }
 
 }  // namespace korvado::cli

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CommandLineSettings.h"
+#include "Tolerance.h"
 
 namespace korvado::cli {
 
@@ -41,6 +42,9 @@ class UsageError : public std::runtime_error {
 
 // Raises UsageError unless the command was given exactly count file names.
 void RequirePositional(const CliArguments& arguments, size_t count);
+
+// --class and --coefficient: the class whose tolerance loops and repeated runs are checked against.
+Tolerance ToleranceOption(const CliArguments& arguments);
 
 // The option as a non-negative integer; raises UsageError naming the option otherwise.
 int OptionIndex(const CliArguments& arguments, const std::string& name, int fallback);

@@ -17,6 +17,7 @@
 #include "ElevationCommands.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
+#include "BuildNetCommand.h"
 #include "ImportCommand.h"
 #include "JsonStream.h"
 #include "LeastSquaresCommands.h"
@@ -172,8 +173,6 @@ void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) 
   if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
 }
 
-Tolerance ToleranceOption(const CliArguments& arguments);
-
 bool WritesStatement(const CliArguments& arguments) {
   return arguments.options.count("pdf") || arguments.options.count("html") || arguments.options.count("xlsx");
 }
@@ -239,32 +238,6 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   return 0;
 }
 
-Tolerance ToleranceOption(const CliArguments& arguments) {
-  const auto option = [&](const char* name) {
-    const auto found = arguments.options.find(name);
-    return found == arguments.options.end() ? std::optional<std::string>() : found->second;
-  };
-  Tolerance tolerance;
-  const std::optional<std::string> coefficient = option("coefficient");
-  if (!option("class") && !coefficient) return arguments.stored.tolerance;
-  const std::string className = option("class").value_or(coefficient ? "custom" : "tech");
-  const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(className);
-  if (!levelClass) throw UsageError("--class must be tech, iv or custom, not '" + className + "'");
-  tolerance.levelClass = *levelClass;
-  if ((*levelClass == ToleranceClass::Custom) != coefficient.has_value())
-    throw UsageError("--coefficient K goes with --class custom, and only with it");
-  if (coefficient) {
-    try {
-      tolerance.customCoefficient = ParseDouble(*coefficient);
-    } catch (const ConversionError&) {
-      tolerance.customCoefficient = -1;
-    }
-    if (!(tolerance.customCoefficient > 0) || !std::isfinite(tolerance.customCoefficient))
-      throw UsageError("--coefficient needs a positive number, not '" + *coefficient + "'");
-  }
-  return tolerance;
-}
-
 int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
@@ -312,6 +285,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "loops") return Loops(arguments, out, err);
   if (arguments.command == "diagram") return Diagram(arguments);
   if (arguments.command == "import") return ImportCommand(arguments, out, err);
+  if (arguments.command == "build-net") return BuildNetCommand(arguments, out, err);
   return Report(arguments, out);
 }
 

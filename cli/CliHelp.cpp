@@ -73,6 +73,17 @@ const std::map<std::string, std::string> kCommandHelp = {
      "cannot take are left out. Prints JSON: every line with its start and end point, method,\n"
      "stations, height difference (mm), whether it was imported and why not. An OUT.kor that existed\n"
      "is kept as OUT.kor.bak unless --no-backup is given.\n"},
+    {"build-net",
+     "usage: korvado-cli build-net FILE --name NAME [--records A-B] [--benchmarks CATALOGUE]\n"
+     "                             [--fixed NAME=VALUE]... [--class tech|iv|custom] [--coefficient K]\n"
+     "                             --out OUT.kor [--no-backup] [--decimal-separator C]\n"
+     "Builds a net named NAME from the journal records A to B (from 1; all by default) into a copy\n"
+     "OUT.kor: runs levelled more than once are merged when their discrepancy is within k*sqrt(n) mm\n"
+     "(k as for loops), chains of runs between benchmarks and junctions become sections, one-run\n"
+     "spurs pendent points. Benchmarks are the points named in CATALOGUE (a text or CSV file: name\n"
+     "and elevation per line) and by --fixed. Prints JSON: the net's index, its sections, the merged\n"
+     "runs, the pendent points and the records left out with the reason. A catalogue line that\n"
+     "cannot be read or a --fixed name not in the records ends the command with no output file.\n"},
 };
 
 }  // namespace
@@ -93,7 +104,8 @@ std::string HelpText(const std::string& command) {
          "  report FILE --net N   the elevation table of a section or the net report\n"
          "  loops FILE --net N    loop and line misclosures against the tolerance\n"
          "  diagram FILE --net N --svg OUT.svg [--lsq]   the net diagram as SVG\n"
-         "  import IN --out OUT   a digital level's file into a journal\n\n"
+         "  import IN --out OUT   a digital level's file into a journal\n"
+         "  build-net FILE --name NAME --out OUT   a net built from the journal\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <set>
 
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
@@ -98,6 +99,13 @@ int32_t JournalPage::CurrentRecord() const {
   const QModelIndex current = MainStringGrid->currentIndex();
   if (!current.isValid() || current.row() >= state_.Journal.RecordCount()) return -1;
   return current.row();
+}
+
+std::vector<int32_t> JournalPage::SelectedRecords() const {
+  std::set<int32_t> rows;
+  for (const QModelIndex& index : MainStringGrid->selectionModel()->selectedIndexes())
+    if (index.row() < state_.Journal.RecordCount()) rows.insert(index.row());
+  return {rows.begin(), rows.end()};
 }
 
 void JournalPage::SelectMainCell(int32_t record, int column) { MainStringGrid->SelectCell(record, column); }

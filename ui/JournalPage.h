@@ -35,6 +35,8 @@ class JournalPage : public QWidget {
 
   // The record of the main grid's current row; -1 when there is none.
   int32_t CurrentRecord() const;
+  // The records with a selected cell in the main grid, in journal order.
+  std::vector<int32_t> SelectedRecords() const;
   void SelectMainCell(int32_t record, int column);
   // The reading grid in use: TechStringGrid while the technical table is on.
   JournalGridView* ReadingGrid() const;

@@ -84,6 +84,7 @@ void TMainForm::CreateActions() {
   acPasteDataFromClipbrdExcel = MakeAction(this, "Вс&тавить данные из Excel через буфер обмена");
   acNetsBrowser = MakeAction(this, "Бр&оузер сетей");
   acNetsBrowser->setIcon(KorIcon(kNetIcon));
+  acBuildNetFromJournal = MakeAction(this, "Построить сеть по &журналу...");
   acSelectAltitudeTable = MakeAction(this, "Выделить всю таблицу", QKeySequence(Qt::CTRL | Qt::Key_A));
   acSelectAltitudeTable->setIcon(SelectAllIcon());
   acSelectAltitudeTable->setToolTip(QStringLiteral("Выделить всю таблицу (Ctrl+A)"));
@@ -95,6 +96,11 @@ void TMainForm::CreateActions() {
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
   acImportLevel = MakeAction(this, "&Импорт измерений цифрового нивелира...");
+  // Short captions for the tool bar, where the way from a level's file to the
+  // statement is one click a step.
+  acBuildNetFromJournal->setIconText(QStringLiteral("Сеть по журналу"));
+  acImportLevel->setIconText(QStringLiteral("Импорт"));
+  acExportReportPdf->setIconText(QStringLiteral("PDF"));
 }
 
 void TMainForm::CreateMenus() {
@@ -124,6 +130,7 @@ void TMainForm::CreateMenus() {
   dataMenu->addActions({acCopyDataToClipbrdExcel, acPasteDataFromClipbrdExcel});
 
   netMenu_ = menuBar()->addMenu(QStringLiteral("С&еть"));
+  netMenu_->addAction(acBuildNetFromJournal);
   netMenu_->addAction(acNetsBrowser);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Справка"));
   help->addAction(acOpenExample);
@@ -140,11 +147,15 @@ void TMainForm::CreateToolBars() {
   ToolBar3->addAction(acOpen);
   ToolBar3->addSeparator();
   ToolBar3->addAction(acSave);
+  ToolBar3->addSeparator();
+  ToolBar3->addAction(acImportLevel);
+  ToolBar3->addAction(acExportReportPdf);
 
   ToolBar1 = addToolBar(QStringLiteral("Сеть"));
   ToolBar1->setObjectName("ToolBar1");
   ToolBar1->setIconSize(QSize(16, 16));
   ToolBar1->addAction(acNetsBrowser);
+  ToolBar1->addAction(acBuildNetFromJournal);
   ToolBar1->addSeparator();
   ComboBox1 = new QComboBox(ToolBar1);
   ComboBox1->setEditable(false);
@@ -202,6 +213,8 @@ void TMainForm::CreateAccuracyView() {
   };
   connect(ComboBox1, &QComboBox::activated, accuracyView, refreshShown, Qt::QueuedConnection);
   connect(PageControl1, &QTabWidget::currentChanged, accuracyView, refreshShown, Qt::QueuedConnection);
+  acLeastSquares->setIconText(QStringLiteral("МНК"));
+  ToolBar1->addAction(acLeastSquares);
   netMenu_->addSeparator();
   netMenu_->addAction(acLeastSquares);
   netMenu_->addAction(accuracyView->toggleViewAction());
@@ -261,6 +274,8 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acCopyDataToClipbrdExcel, &QAction::triggered, journalPage,
                  &JournalPage::acCopyDataToClipbrdExcelExecute);
   ConnectCommand(acNetsBrowser, &QAction::triggered, this, &TMainForm::acNetsBrowserExecute);
+  ConnectCommand(acBuildNetFromJournal, &QAction::triggered, this, &TMainForm::acBuildNetFromJournalExecute);
+  connect(netSystemPage->btnBuildNet, &QPushButton::clicked, acBuildNetFromJournal, &QAction::trigger);
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
   ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);

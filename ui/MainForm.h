@@ -88,6 +88,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acCopyDataToClipbrdExcel;
   QAction* acPasteDataFromClipbrdExcel;
   QAction* acNetsBrowser;
+  QAction* acBuildNetFromJournal;
   QAction* acSelectAltitudeTable;
   QAction* acCopyFromAltitudeTable;
   QAction* acOpenExample;
@@ -123,6 +124,7 @@ class TMainForm : public QMainWindow, public PageHost {
   void acExportXlsxExecute();
   void acUpDateNetsExecute();
   void acNetsBrowserExecute();
+  void acBuildNetFromJournalExecute();
   void acOpenExampleExecute();
   void acAboutExecute();
   void acImportLevelExecute();

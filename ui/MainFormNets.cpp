@@ -3,10 +3,14 @@
 #include <QSignalBlocker>
 
 #include "AdjustmentCommands.h"
+#include "AdjustmentPage.h"
+#include "JournalPage.h"
 #include "MainForm.h"
+#include "NetFromJournalDlg.h"
 #include "NetSystemPage.h"
 #include "NetsBrowser.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -45,6 +49,21 @@ void TMainForm::acNetsBrowserExecute() {
   netsBrowser_->exec();
   RefillNetSelector();
   netSystemPage->RefreshActiveSectionView();
+}
+
+// The dialog and its preview change nothing; the net goes in as one step,
+// becomes the current net and its first section the active one, and is
+// adjusted by least squares at once unless the surveyor unticked it.
+void TMainForm::acBuildNetFromJournalExecute() {
+  if (journalPage->IsEditing()) return;
+  NetFromJournalDlg dialog(this, state_, Settings(), journalPage->SelectedRecords());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const Result<int32_t> net = BuildPlannedNet(state_, dialog.Plan(), dialog.Into());
+  if (!ShowOutcome(net)) return;
+  RefillNetSelector();
+  netSystemPage->ShowActiveSection(0);
+  PageControl1->setCurrentWidget(netSystemPage);
+  if (dialog.AdjustAfterBuild()) adjustmentPage->btnLeastSquaresClick();
 }
 
 }  // namespace korvado

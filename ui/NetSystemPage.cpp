@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -112,6 +113,9 @@ void NetSystemPage::BuildButtonPanel() {
   EquiSecSpeedButton = equivalentButton();
   AddEquiSpeedButton = glyphButton();
   EquiSpeedButton = equivalentButton();
+  btnBuildNet = new QPushButton(QStringLiteral("Построить сеть по журналу..."), Panel1);
+  btnBuildNet->setToolTip(QStringLiteral("Вся сеть из записей журнала за один раз: звенья, эквивалентные штативы, "
+                                         "висячие точки и отметки реперов"));
   LabelActiveSection = new QLabel(QStringLiteral("Активное звено"), Panel1);
   Edit1 = new QLineEdit(Panel1);
   Edit1->setReadOnly(true);
@@ -141,10 +145,51 @@ void NetSystemPage::BuildButtonPanel() {
   layout->addWidget(EquiSpeedButton, 4, 0);
   layout->addWidget(LabelActiveSection, 5, 0);
   layout->addLayout(counter, 6, 0);
-  layout->setRowStretch(7, 1);
+  layout->addWidget(btnBuildNet, 7, 0, 1, 2);
+  layout->setRowStretch(8, 1);
+}
+
+void NetSystemPage::AssignShortcuts() {
+  const auto assign = [](QAbstractButton* button, const QKeySequence& key) {
+    button->setShortcut(key);
+    button->setToolTip(button->text() + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + ")");
+  };
+  assign(btnAddNet, QKeySequence(Qt::CTRL | Qt::Key_1));
+  assign(btnAddNetSection, QKeySequence(Qt::CTRL | Qt::Key_2));
+  assign(btnAddNetDTSection, QKeySequence(Qt::CTRL | Qt::Key_3));
+  acEquivalentRuns = new QAction(QStringLiteral("Эквивалентные штативы"), this);
+  acEquivalentRuns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
+  acEquivalentRuns->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  addAction(acEquivalentRuns);
+  const QString equivalentTip = QStringLiteral("Эквивалентные штативы (%1)")
+                                    .arg(acEquivalentRuns->shortcut().toString(QKeySequence::NativeText));
+  for (QToolButton* button : {AddEquiSecSpeedButton, EquiSecSpeedButton, AddEquiSpeedButton, EquiSpeedButton})
+    button->setToolTip(equivalentTip);
+}
+
+// Enter on a row of the search grid picks it as a double click does.
+bool NetSystemPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == FindStringGrid && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && static_cast<QKeyEvent*>(event)->modifiers() == 0) {
+      RunGuarded([this] { FindStringGridDblClick(); });
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void NetSystemPage::acEquivalentRunsExecute() {
+  if (DoubleClickCommand(state_) == PickCommand::AddRun)
+    EquiSpeedButtonClick();
+  else
+    EquiSecSpeedButtonClick();
 }
 
 void NetSystemPage::ConnectHandlers() {
+  AssignShortcuts();
+  FindStringGrid->installEventFilter(this);
+  ConnectCommand(acEquivalentRuns, &QAction::triggered, this, &NetSystemPage::acEquivalentRunsExecute);
   ConnectCommand(btnFind, &QPushButton::clicked, this, &NetSystemPage::btnFindClick);
   // Enter in the search box runs the search.
   connect(EditFindBP, &QLineEdit::returnPressed, btnFind, &QPushButton::click);

@@ -4,6 +4,7 @@
 // Each handler is a slot named after its control; the window only shows what
 // the app layer computes.
 
+#include <QAction>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -56,6 +57,11 @@ class NetSystemPage : public QWidget {
   QLabel* LabelActiveSection;
   QLineEdit* Edit1;
   UpDown* UpDown1;
+  // «Построить сеть по журналу...»: the main window's action of the same name.
+  QPushButton* btnBuildNet;
+  // «Эквивалентные штативы» from the keyboard: for a new section or for the
+  // active one, as a double click chooses.
+  QAction* acEquivalentRuns;
 
  public slots:
   void btnFindClick();
@@ -70,6 +76,7 @@ class NetSystemPage : public QWidget {
   void EquiSecSpeedButtonClick();
   void AddEquiSpeedButtonClick();
   void EquiSpeedButtonClick();
+  void acEquivalentRunsExecute();
   // Shared with the equivalent-setups commands.
   void RefreshActiveSectionView();
   void ContinueSearch();
@@ -78,6 +85,9 @@ class NetSystemPage : public QWidget {
   void BuildSearchPanel();
   void BuildButtonPanel();
   void ConnectHandlers();
+  // The keys of the four commands, also shown in their tooltips.
+  void AssignShortcuts();
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // The merge dialog, created on first use and kept.
   TEquiDlg& EquiDlg();

@@ -1,5 +1,6 @@
 #include "PointTable.h"
 
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -39,8 +40,14 @@ Outcome RebuildPoints(TKorNet& net) {
     return Outcome::Refusal("В сети «" + net.Name + "» " + std::to_string(points.size()) +
                             " точек, а файл вмещает не больше " + std::to_string(kFormatCountLimit) +
                             ". Разделите сеть на части; нулевые отметки не созданы.");
+  std::unordered_map<std::string, double> benchmarks;
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (net.PointTypes.GetItem(p) == kFixedPoint) benchmarks.try_emplace(net.PointNames[p], net.PointElevations.GetItem(p));
   net.ClearPoints();
-  for (const NewPoint& point : points) net.AddPoint(point.name, point.type, 0.0);
+  for (const NewPoint& point : points) {
+    const auto kept = point.type == kFixedPoint ? benchmarks.find(point.name) : benchmarks.end();
+    net.AddPoint(point.name, point.type, kept == benchmarks.end() ? 0.0 : kept->second);
+  }
   return {};
 }
 

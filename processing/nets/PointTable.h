@@ -10,9 +10,11 @@
 
 namespace korvado {
 
-// Rebuilds the point table from the sections with every elevation 0. A net
-// without sections, or with more points than the file can hold, is refused
-// and keeps its table.
+// Rebuilds the point table from the sections. A point that was a fixed point
+// and still is keeps its elevation, so that the benchmarks need not be typed
+// again after every change of the sections; every other point starts at 0.
+// A net without sections, or with more points than the file can hold, is
+// refused and keeps its table.
 Outcome RebuildPoints(TKorNet& net);
 
 // Sets the elevation of the first point named exactly `name`; false when there is none.

@@ -131,7 +131,7 @@ TEST(FileCommands, OpeningReplacesTheDataAndMakesTheFirstNetCurrent) {
   EXPECT_EQ(state.CurrentFileName, withNets);
   EXPECT_FALSE(state.Changed);
   EXPECT_EQ(state.CurrentNetIndex, 0);
-  EXPECT_EQ(state.ActiveSectionIndex, -1);
+  EXPECT_EQ(state.ActiveSectionIndex, 0) << "the first net's first section, ready for «Добавить штатив»";
   EXPECT_EQ(state.SearchHits.Count(), 0);
   EXPECT_EQ(state.IterationCounter, 0);
 

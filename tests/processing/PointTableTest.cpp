@@ -11,18 +11,21 @@ using testnets::AddPoints;
 
 std::vector<std::string> Names(const TKorNet& net) { return net.PointNames.Items(); }
 
-TEST(PointTable, PointsAreListedInOrderOfFirstAppearanceWithZeroElevations) {
+TEST(PointTable, PointsAreListedInOrderOfFirstAppearanceAndOnlyBenchmarksKeepTheirElevations) {
   TKorNet net;
   AddOneRunSection(net, "A", "B", 1.0, 1, kFixedPoint, kFixedPoint);
   AddOneRunSection(net, "B", "K", 1.0, 1, kFixedPoint, kNodalPoint);
   AddOneRunSection(net, "K", "A", 1.0, 1, kNodalPoint, kFixedPoint);
   AddOneRunSection(net, "A", "L", 1.0, 1, kFixedPoint, kIntermediatePoint);
-  AddPoints(net, {{"old", kNodalPoint, 55.0}});
+  // A stays a benchmark; B was adjusted as a nodal point; K was a benchmark
+  // and is nodal now; "old" is no longer in the net.
+  AddPoints(net, {{"old", kFixedPoint, 55.0}, {"A", kFixedPoint, 101.5}, {"B", kNodalPoint, 7.0},
+                  {"K", kFixedPoint, 44.0}});
 
   EXPECT_TRUE(RebuildPoints(net).Notices().empty());
   EXPECT_EQ(Names(net), (std::vector<std::string>{"A", "B", "K", "L"}));
   EXPECT_EQ(net.PointTypes.Items(), (std::vector<int32_t>{0, 0, 1, 2}));
-  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{0, 0, 0, 0}));
+  EXPECT_EQ(net.PointElevations.Items(), (std::vector<double>{101.5, 0, 0, 0}));
 }
 
 TEST(PointTable, TheTypeOfAPointsFirstAppearanceWins) {

@@ -93,7 +93,7 @@ TEST_F(NetSystemPageTest, SearchListsTheRunsAtThePointReadFromIt) {
   }
 }
 
-TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNodalPoint) {
+TEST_F(NetSystemPageTest, DoubleClicksEnterAndKeysWalkALineRunByRunAndStartASectionAtTheNodalPoint) {
   SetJournal(State(), kLine);
   Search(QStringLiteral("Rp1"));
   Answer({NameNet(QStringLiteral("Линия 1")), ChooseTypes(kFixedPoint, kIntermediatePoint)},
@@ -139,13 +139,25 @@ TEST_F(NetSystemPageTest, DoubleClicksWalkALineRunByRunAndStartASectionAtTheNoda
            EXPECT_EQ(dialog->ComboBox1->currentIndex(), kNodalPoint) << "N1 is already nodal in this net";
            ChooseTypes(-1, kIntermediatePoint)(window);
          }},
-         [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
+         // Enter on the row does what the double click does.
+         [&] { QTest::keyClick(page->FindStringGrid, Qt::Key_Return); });
   ASSERT_EQ(Net(0).SectionCount(), 2);
   EXPECT_EQ(State().ActiveSectionIndex, 1);
   EXPECT_EQ(ListRows(*page->DetSecListView), QStringList({"N1|p2|2|-0.30"}));
 
-  Answer({ChooseTypes(-1, kFixedPoint)},
-         [&] { DoubleClickRow(*page->FindStringGrid, page->FindStringGrid->currentRow()); });
+  // «Добавить штатив» from the keyboard, the key shown in its tooltip.
+  EXPECT_TRUE(page->btnAddNetDTSection->toolTip().contains(QKeySequence(Qt::CTRL | Qt::Key_3).toString(
+      QKeySequence::NativeText)));
+  // Shortcuts reach the active window; offscreen, a closed dialog does not hand activation back.
+  form->activateWindow();
+  ASSERT_TRUE(WaitUntilActive(form.get()));
+  // A button's key presses it as a click does, a moment later.
+  EXPECT_EQ(Answer({ChooseTypes(-1, kFixedPoint)},
+                   [&] {
+                     QTest::keyClick(page->FindStringGrid, Qt::Key_3, Qt::ControlModifier);
+                     EXPECT_TRUE(QTest::qWaitFor([&] { return Table(0, 1).RunCount() == 2; }));
+                   }),
+            1);
   EXPECT_EQ(Table(0, 1).RunCount(), 2);
   EXPECT_EQ(Net(0).SectionStarts[1], "N1");
   EXPECT_EQ(Net(0).SectionEnds[1], "Rp2");

@@ -1,6 +1,7 @@
 #include "ScreenshotMode.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QHeaderView>
 #include <QScreen>
@@ -23,6 +24,7 @@
 #include "MainForm.h"
 #include "NetConstructionCommands.h"
 #include "NetDiagramPage.h"
+#include "NetFromJournalDlg.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
 #include "NetsBrowser.h"
@@ -246,6 +248,21 @@ void ShowNetsBrowser(TMainForm& form, const QString& file) {
   form.acNetsBrowser->trigger();
 }
 
+// «Построить сеть по журналу...» with the benchmarks pasted as from a
+// spreadsheet, and with `preview` its preview «Новая сеть».
+void ShowBuildNet(TMainForm& form, const QString& file, bool preview) {
+  QStringList lines;
+  for (const AltitudeRow& row : SampleBenchmarks()) lines << QString::fromStdString(row.name + "\t" + row.elevation);
+  QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+  PictureNextModal(form, file, [preview](QWidget* box) {
+    auto* dialog = qobject_cast<NetFromJournalDlg*>(box);
+    if (!dialog) return;
+    dialog->btnPasteHeights->click();
+    if (preview) dialog->btnNext->click();
+  });
+  form.acBuildNetFromJournal->trigger();
+}
+
 void ShowView(TMainForm& form, const QString& view, const QString& file) {
   FillSampleJournal(form.State());
   form.journalPage->RefillMainGrid();
@@ -262,6 +279,8 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     ShowEquiDialog(form, file);
   } else if (view == "netsbrowser") {
     ShowNetsBrowser(form, file);
+  } else if (view == "buildnet" || view == "buildnetpreview") {
+    ShowBuildNet(form, file, view == "buildnetpreview");
   } else if (view == "about") {
     PictureNextModal(form, file);
     form.acAbout->trigger();
