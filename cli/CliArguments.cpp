@@ -11,7 +11,8 @@ namespace {
 
 const std::set<std::string> kValueOptions = {"net",         "section", "sweeps",      "save", "decimal-separator",
                                              "fixed",       "pdf",     "html",        "into", "out",
-                                             "sigma-setup", "class",   "coefficient", "svg"};
+                                             "sigma-setup", "class",   "coefficient", "svg",
+                                             "new",         "reference", "object",   "cycle"};
 
 }  // namespace
 
@@ -36,6 +37,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       const std::string& value = args[++i];
       if (name == "fixed")
         parsed.fixed.push_back(value);
+      else if (name == "cycle")
+        parsed.cycles.push_back(value);
       else
         parsed.options[name] = value;
     } else if (parsed.command.empty()) {

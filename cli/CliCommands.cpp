@@ -26,6 +26,7 @@
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
+#include "SettlementCommand.h"
 
 namespace korvado::cli {
 
@@ -279,6 +280,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "loops") return Loops(arguments, out, err);
   if (arguments.command == "diagram") return Diagram(arguments);
   if (arguments.command == "import") return ImportCommand(arguments, out);
+  if (arguments.command == "settlement") return SettlementCommand(arguments, out, err);
   return Report(arguments, out);
 }
 

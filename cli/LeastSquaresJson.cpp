@@ -13,6 +13,16 @@ Json ChiSquareJson(const std::optional<ChiSquareTest>& chi2) {
   return {{"value", chi2->value}, {"lower", chi2->lower}, {"upper", chi2->upper}, {"passed", chi2->passed}};
 }
 
+const char* RoleKey(PointRole role) {
+  switch (role) {
+    case PointRole::kFixed: return "fixed";
+    case PointRole::kNodal: return "nodal";
+    case PointRole::kIntermediate: return "intermediate";
+    case PointRole::kPendent: return "pendent";
+  }
+  return "";
+}
+
 }  // namespace
 
 Json LeastSquaresJson(const TKorNet& net, const LeastSquaresResult& result) {
@@ -34,13 +44,20 @@ Json LeastSquaresJson(const TKorNet& net, const LeastSquaresResult& result) {
                         {"w", OrNull(section.w)},
                         {"suspect", section.suspect}});
   }
+  Json allPoints = Json::array();
+  for (const PointHeight& point : result.everyPoint)
+    allPoints.push_back({{"name", point.name},
+                         {"role", RoleKey(point.role)},
+                         {"elevation", point.height},
+                         {"sigma", OrNull(point.sigma)}});
   return {{"dof", static_cast<double>(result.dof)},
           {"sigma0Apriori", result.sigma0Apriori},
           {"sigma0", OrNull(result.sigma0)},
           {"chi2", ChiSquareJson(result.chi2)},
           {"criticalW", kCriticalW},
           {"points", points},
-          {"sections", sections}};
+          {"sections", sections},
+          {"allPoints", allPoints}};
 }
 
 }  // namespace korvado::cli

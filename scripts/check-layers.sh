@@ -15,11 +15,12 @@ declare -A allowed=(
   [processing/loops]="processing/loops processing/nets model"
   [processing/levelimport]="processing/levelimport datafile model"
   [processing/adjustment]="processing/adjustment processing/elevations processing/nets model"
-  [app]="app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment datafile model"
-  [documents]="documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment datafile model"
+  [processing/monitoring]="processing/monitoring processing/adjustment processing/nets model"
+  [app]="app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/monitoring datafile model"
+  [documents]="documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/monitoring datafile model"
   [documents/printing]="documents/printing documents app datafile model"
   [ui]="ui documents/printing documents app model"
-  [cli]="cli documents/printing documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment datafile model"
+  [cli]="cli documents/printing documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/monitoring datafile model"
 )
 qt_free="model datafile processing app documents cli"
 

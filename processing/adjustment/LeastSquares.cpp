@@ -144,6 +144,11 @@ Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigma
     return Outcome::Refusal("Уравнивание сети «" + net.Name +
                             "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
                             "точек сети.");
+  if (scope == LeastSquaresScope::kWithAccuracy) {
+    Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net);
+    if (!everyPoint.HasValue()) return Outcome(everyPoint);
+    result->everyPoint = std::move(*everyPoint);
+  }
   EvaluateLeastSquares(*result, sigmaPerSetup);
   return std::move(*result);
 }
@@ -169,6 +174,7 @@ void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {
       result.sigmas[p] = sigma0 * std::sqrt(result.cofactors[p]);
     else if (result.fixed[p])
       result.sigmas[p] = 0.0;
+  for (PointHeight& point : result.everyPoint) point.sigma = sigma0 * std::sqrt(point.cofactor);
   result.suspectSection = -1;
   double largest = kCriticalW;
   for (size_t s = 0; s < result.sections.size(); ++s) {
