@@ -94,6 +94,11 @@ AccuracyTables CurrentAccuracyTables(const AppState& state) {
   for (int32_t p = 0; p < net.PointCount(); ++p)
     tables.points.push_back({net.PointNames[p], PointTypeName(net.PointTypes.GetItem(p)),
                              FormatGeneral(result.elevations[p]), OptionalFixed(2, result.sigmas[p])});
+  // The points inside the sections and the pendent points follow the point table.
+  for (const PointHeight& point : result.everyPoint)
+    if (point.role == PointRole::kIntermediate || point.role == PointRole::kPendent)
+      tables.points.push_back({point.name, point.role == PointRole::kPendent ? kPendentTypeName : kPointTypeNames[kIntermediatePoint],
+                               FormatGeneral(point.height), OptionalFixed(2, point.sigma)});
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const LeastSquaresSection& section = result.sections[s];
     tables.sections.push_back({net.SectionStarts[s], net.SectionEnds[s], FormatGeneral(section.setups),

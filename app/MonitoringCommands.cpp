@@ -84,6 +84,12 @@ Result<std::vector<std::string>> CyclePointNames(const AppState& state, size_t c
   return Outcome::Refusal("В файле «" + chosen.file + "» нет сети «" + chosen.net + "».");
 }
 
+std::vector<std::vector<std::string>> ProjectCycleRows(const MonitoringProject& project) {
+  std::vector<std::vector<std::string>> rows;
+  for (const ProjectCycle& cycle : project.cycles) rows.push_back({CycleDateRussian(cycle.day), cycle.file, cycle.net});
+  return rows;
+}
+
 Outcome AddProjectCycle(AppState& state, const std::string& file, const std::string& net, const std::string& date) {
   if (!state.Monitoring.Project) return Outcome::Refusal(kNoProject);
   const std::optional<int32_t> day = ParseCycleDate(date);

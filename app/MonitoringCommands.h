@@ -24,6 +24,9 @@ Result<std::vector<std::string>> NetNamesInFile(const std::string& path);
 // Names of the points of a cycle's net, in natural order, to choose the reference benchmarks from.
 Result<std::vector<std::string>> CyclePointNames(const AppState& state, size_t cycle);
 
+// The cycles as the dialog lists them: date (ДД.ММ.ГГГГ), file, net.
+std::vector<std::vector<std::string>> ProjectCycleRows(const MonitoringProject& project);
+
 // Refused: no open project, a file that does not hold the net, a date not YYYY-MM-DD.
 Outcome AddProjectCycle(AppState& state, const std::string& file, const std::string& net, const std::string& date);
 Outcome RemoveProjectCycle(AppState& state, size_t cycle);

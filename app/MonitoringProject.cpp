@@ -70,7 +70,7 @@ std::string ProjectJson(const MonitoringProject& project) {
 
 Result<MonitoringProject> ParseProjectJson(std::string_view text) {
   const Json json = Json::parse(text, nullptr, false);
-  if (json.is_discarded() || !json.is_object() || json.value("format", "") != kFormat)
+  if (json.is_discarded() || !json.is_object() || !json.contains("format") || json.at("format") != kFormat)
     return Outcome::Refusal("Это не файл проекта мониторинга Korvado.");
   try {
     if (Field<int>(json, "version", "") > kVersion)

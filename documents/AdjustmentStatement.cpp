@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ctime>
 #include <iterator>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "AdjustmentCommands.h"
@@ -200,29 +201,33 @@ std::string TypeText(const CatalogueEntry& entry) {
   }
 }
 
-// σ of a point the least-squares adjustment gave one: benchmarks and nodal points.
-std::string CatalogueSigma(const LeastSquaresResult& result, const PointIndex& rows, const std::string& name) {
-  const int32_t row = FindInIndex(rows, name);
-  if (row < 0 || static_cast<size_t>(row) >= result.sigmas.size() || !result.sigmas[static_cast<size_t>(row)])
-    return {};
-  return FormatFixed(2, *result.sigmas[static_cast<size_t>(row)]);
+// σ of every point the runs reach, by name; a name the point table repeats keeps its first.
+std::unordered_map<std::string, std::string> CatalogueSigmas(const LeastSquaresResult& result) {
+  std::unordered_map<std::string, std::string> sigmas;
+  for (const PointHeight& point : result.everyPoint)
+    if (point.sigma) sigmas.emplace(point.name, FormatFixed(2, *point.sigma));
+  return sigmas;
 }
 
 ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSquares) {
   ReportTable table{{{"№", true}, {"Точка", false}, {"Тип", false}, {"Отметка, мм", true}}, {}};
   if (leastSquares) table.columns.push_back({"СКО, мм", true});
-  const PointIndex rows = BuildPointIndex(net.PointNames);
+  const std::unordered_map<std::string, std::string> sigmas =
+      leastSquares ? CatalogueSigmas(*leastSquares) : std::unordered_map<std::string, std::string>();
   int32_t number = 0;
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
     table.rows.push_back({std::to_string(++number), entry.name, TypeText(entry), entry.elevation});
-    if (leastSquares) table.rows.back().push_back(CatalogueSigma(*leastSquares, rows, entry.name));
+    if (leastSquares) {
+      const auto sigma = sigmas.find(entry.name);
+      table.rows.back().push_back(sigma == sigmas.end() ? std::string() : sigma->second);
+    }
   }
   ReportPart part = NewPart(kCataloguePart);
   part.table = std::move(table);
   if (leastSquares)
     part.notes.push_back(
-        "СКО — средняя квадратическая ошибка отметки после уравнивания по МНК; у реперов 0, у точек "
-        "внутри звеньев не вычисляется.");
+        "СКО — средняя квадратическая ошибка отметки после уравнивания по МНК, в котором каждый ход — "
+        "отдельное измерение (вес 1/n), а каждая точка — неизвестная; у реперов 0.");
   return part;
 }
 

@@ -103,8 +103,9 @@ void LayOutLines(const Chart& chart, const Frame& frame, ChartDrawing& drawing) 
   for (size_t s = 0; s < chart.series.size(); ++s) {
     const int colour = static_cast<int>(s);
     ChartPolyline line, upper, lower;
+    bool banded = false;
     auto flush = [&] {
-      if (upper.size() > 1) {
+      if (upper.size() > 1 && banded) {
         ChartPolyline band = upper;
         band.insert(band.end(), lower.rbegin(), lower.rend());
         drawing.bands.push_back({band, colour});
@@ -113,12 +114,14 @@ void LayOutLines(const Chart& chart, const Frame& frame, ChartDrawing& drawing) 
       line.clear();
       upper.clear();
       lower.clear();
+      banded = false;
     };
     for (const ChartPoint& p : chart.series[s].points) {
       if (!std::isfinite(p.y)) {
         flush();
         continue;
       }
+      banded = banded || p.band > 0.0;
       line.emplace_back(frame.X(p.x), frame.Y(p.y));
       upper.emplace_back(frame.X(p.x), frame.Y(p.y + p.band));
       lower.emplace_back(frame.X(p.x), frame.Y(p.y - p.band));

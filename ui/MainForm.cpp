@@ -94,6 +94,7 @@ void TMainForm::CreateActions() {
   acOpenExample = MakeAction(this, "Открыть &пример");
   acAbout = MakeAction(this, "О &программе...");
   acImportLevel = MakeAction(this, "&Импорт измерений цифрового нивелира...");
+  acMonitoringProject = MakeAction(this, "Проект &мониторинга...");
 }
 
 void TMainForm::CreateMenus() {
@@ -108,6 +109,8 @@ void TMainForm::CreateMenus() {
   fileMenu->addAction(acCloseData);
   fileMenu->addSeparator();
   fileMenu->addActions({acPrintReport, acExportReportPdf});
+  fileMenu->addSeparator();
+  fileMenu->addAction(acMonitoringProject);
   fileMenu->addSeparator();
   fileMenu->addAction(acExit);
 
@@ -255,6 +258,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
   ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);
+  ConnectCommand(acMonitoringProject, &QAction::triggered, this, &TMainForm::acMonitoringProjectExecute);
   ConnectCommand(acTechTableKor, &QAction::triggered, journalPage, &JournalPage::acTechTableKorExecute);
   ConnectCommand(acAdd, &QAction::triggered, journalPage, &JournalPage::acAddExecute);
   ConnectCommand(acInsert, &QAction::triggered, journalPage, &JournalPage::acInsertExecute);

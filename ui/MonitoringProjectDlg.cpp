@@ -10,7 +10,6 @@
 #include <set>
 
 #include "CommandGuard.h"
-#include "CycleDateText.h"
 #include "FileDialogs.h"
 #include "MonitoringCommands.h"
 #include "OutcomeBox.h"
@@ -98,14 +97,11 @@ void MonitoringProjectDlg::ShowProject() {
   }
   const MonitoringProject& project = *state_.Monitoring.Project;
   ObjectEdit->setText(Text(project.object));
-  CyclesGrid->setRowCount(static_cast<int>(project.cycles.size()));
-  for (size_t c = 0; c < project.cycles.size(); ++c) {
-    const ProjectCycle& cycle = project.cycles[c];
-    const int row = static_cast<int>(c);
-    CyclesGrid->setItem(row, 0, new QTableWidgetItem(Text(CycleDateRussian(cycle.day))));
-    CyclesGrid->setItem(row, 1, new QTableWidgetItem(Text(cycle.file)));
-    CyclesGrid->setItem(row, 2, new QTableWidgetItem(Text(cycle.net)));
-  }
+  const std::vector<std::vector<std::string>> rows = ProjectCycleRows(project);
+  CyclesGrid->setRowCount(static_cast<int>(rows.size()));
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (size_t c = 0; c < rows[r].size(); ++c)
+      CyclesGrid->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(Text(rows[r][c])));
   CyclesGrid->resizeColumnsToContents();
   FillReferenceList();
 }

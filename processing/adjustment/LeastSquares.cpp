@@ -144,13 +144,21 @@ Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigma
     return Outcome::Refusal("Уравнивание сети «" + net.Name +
                             "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
                             "точек сети.");
+  // The points inside the sections add to the figures; what stops them
+  // (a pendent point off the net) must not cost the adjustment by sections.
+  std::string everyPointRefusal;
   if (scope == LeastSquaresScope::kWithAccuracy) {
     Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net);
-    if (!everyPoint.HasValue()) return Outcome(everyPoint);
-    result->everyPoint = std::move(*everyPoint);
+    if (everyPoint.HasValue())
+      result->everyPoint = std::move(*everyPoint);
+    else
+      everyPointRefusal = everyPoint.RefusalText();
   }
   EvaluateLeastSquares(*result, sigmaPerSetup);
-  return std::move(*result);
+  Result<LeastSquaresResult> adjusted(std::move(*result));
+  if (!everyPointRefusal.empty())
+    adjusted.Warn("СКО точек внутри звеньев и висячих точек не вычислены: " + everyPointRefusal);
+  return adjusted;
 }
 
 void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {

@@ -26,6 +26,12 @@ Result<CycleAdjustment> AdjustCycle(const TKorNet& net, const std::vector<std::s
       if (net.PointNames[p] == name && net.PointTypes.GetItem(p) == kFixedPoint) elevation = net.PointElevations.GetItem(p);
     cycle.referenceElevations.push_back(elevation);
   }
+  std::vector<char> observed(static_cast<size_t>(network->PointCount()), 0);
+  for (const LevellingObservation& o : network->observations) observed[o.from] = observed[o.to] = 1;
+  for (size_t r = 0; r < reference.size(); ++r)
+    if (!observed[cycle.reference[r]])
+      return Outcome::Refusal("Исходный репер «" + reference[r] + "» есть в списке точек сети «" + net.Name +
+                              "», но ни один ход сети его не касается.");
   std::vector<std::optional<double>> held(static_cast<size_t>(network->PointCount()));
   if (!cycle.reference.empty()) held[cycle.reference[0]] = 0.0;
   Result<LevellingSolution> solution = LevellingSolution::Solve(*network, held);

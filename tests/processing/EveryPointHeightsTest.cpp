@@ -103,7 +103,8 @@ TEST(EveryPointHeights, AgreesWithSectionAdjustmentProportionalShareAndDenseSolu
   TKorNet adjusted = net;
   WriteAdjustedElevations(adjusted, *sections);
   for (const ElevationRow& row : SectionElevationTable(adjusted, 2)) {
-    if (points.count(row.name)) EXPECT_NEAR(std::stod(row.elevation), points.at(row.name).height, 0.005) << row.name;
+    if (!points.count(row.name)) continue;
+    EXPECT_NEAR(std::stod(row.elevation), points.at(row.name).height, 0.005) << row.name;
   }
   // The pendent point hangs off its adjusted base.
   EXPECT_NEAR(points.at("P1").height, points.at("m2").height + 0.444, 1e-12);
