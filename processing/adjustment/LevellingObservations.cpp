@@ -56,7 +56,7 @@ Outcome AddSectionRuns(const TKorNet& net, int32_t s, LevellingNetworkBuilder& b
     const double height = net.SectionHeights.GetItem(s);
     const double setups = net.SectionSetups.GetItem(s);
     if (!Usable(height, setups)) return Outcome::Refusal(BadRunRefusal(net, s, "итог звена", setups));
-    if (from != end) builder.Observe(from, end, height, setups);
+    builder.Observe(from, end, height, setups);
     return {};
   }
   for (int32_t j = 0; j < table.RunCount(); ++j) {

@@ -68,6 +68,8 @@ Result<LevellingSolution> LevellingSolution::Solve(const LevellingNetwork& netwo
   entries.reserve(network.observations.size() * 3);
   Eigen::VectorXd rhs = Eigen::VectorXd::Zero(unknowns);
   for (const LevellingObservation& o : network.observations) {
+    // A run closed on its own point observes nothing but its misclosure.
+    if (o.from == o.to) continue;
     const double weight = 1.0 / o.setups;
     const int32_t from = solution.unknownOf_[o.from];
     const int32_t to = solution.unknownOf_[o.to];

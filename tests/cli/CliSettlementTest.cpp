@@ -20,7 +20,7 @@ struct CliRun {
   std::string err;
 };
 
-CliRun Run(const std::vector<std::string>& args) {
+CliRun RunCommand(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   const int status = RunCli(args, out, err);
   return {status, out.str(), err.str()};
@@ -59,13 +59,13 @@ class CliSettlement : public ::testing::Test {
 
 TEST_F(CliSettlement, NewProjectIsWrittenAndPrintedWithGapsAndTheMovedBenchmark) {
   const std::string project = folder.File("дом.kmon");
-  const CliRun created = Run(NewProject(
+  const CliRun created = RunCommand(NewProject(
       project, {Cycle("c3.kor", "2026-07-09"), Cycle("c1.kor", "2026-01-10"), Cycle("c2.kor", "2026-03-11")}));
   ASSERT_EQ(created.status, 0) << created.err;
   ASSERT_TRUE(std::filesystem::exists(project));
   EXPECT_NE(ReadBytes(project).find("\"file\": \"c1.kor\""), std::string::npos);
 
-  const CliRun shown = Run({"settlement", project, "--html", folder.File("в.html"), "--pdf", folder.File("в.pdf")});
+  const CliRun shown = RunCommand({"settlement", project, "--html", folder.File("в.html"), "--pdf", folder.File("в.pdf")});
   ASSERT_EQ(shown.status, 0) << shown.err;
   EXPECT_EQ(shown.out, created.out);
   const auto json = nlohmann::json::parse(shown.out);
@@ -106,7 +106,7 @@ TEST_F(CliSettlement, BadInputIsRefusedWithExitTwoAndNothingWritten) {
       {"settlement", folder.File("нет.kmon")},
   };
   for (const std::vector<std::string>& args : cases) {
-    const CliRun run = Run(args);
+    const CliRun run = RunCommand(args);
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_TRUE(run.out.empty()) << args.back();
     EXPECT_FALSE(run.err.empty()) << args.back();

@@ -14,7 +14,8 @@ namespace korvado {
 namespace {
 
 // Benchmarks Rp1 and Rp2 and nodal K joined by three sections of several runs
-// (one an equivalent run with a fractional count), a fourth closing a loop,
+// (one an equivalent run with a fractional count), a fourth closing a loop, a
+// run closed on K itself,
 // and a pendent point off an intermediate point.
 TKorNet MultiRunNet() {
   TKorNet net;
@@ -28,6 +29,7 @@ TKorNet MultiRunNet() {
   net.AppendRun(2, "m5", kIntermediatePoint, 0.150, 2, 7);
   net.AppendRun(2, "Rp1", kFixedPoint, -2.570, 3, 8);
   net.AddSection("Rp2", "Rp1", kFixedPoint, kFixedPoint, -2.205, 6, 9);
+  net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.35, 4, 11);  // a loop of one run: only its misclosure
   net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "m2", "P1", 2, 0.444, 10);
   RebuildPoints(net);
   SetPointElevation(net, "Rp1", 150.000);
@@ -87,9 +89,11 @@ TEST(EveryPointHeights, AgreesWithSectionAdjustmentProportionalShareAndDenseSolu
   const auto points = ByName(*every);
   ASSERT_EQ(points.size(), 9u);  // Rp1 Rp2 K m1..m5 P1
 
-  // Nodal and fixed heights are those of the adjustment by sections.
-  for (int32_t p = 0; p < net.PointCount(); ++p)
+  // Nodal and fixed heights and their cofactors are those of the adjustment by sections.
+  for (int32_t p = 0; p < net.PointCount(); ++p) {
     EXPECT_NEAR(points.at(net.PointNames[p]).height, sections->elevations[p], 1e-9) << net.PointNames[p];
+    EXPECT_NEAR(points.at(net.PointNames[p]).cofactor, sections->cofactors[p], 1e-12) << net.PointNames[p];
+  }
   EXPECT_EQ(points.at("Rp1").role, PointRole::kFixed);
   EXPECT_EQ(points.at("P1").role, PointRole::kPendent);
   EXPECT_EQ(points.at("m3").role, PointRole::kIntermediate);
