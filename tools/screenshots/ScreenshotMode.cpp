@@ -291,6 +291,7 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
   } else if (view == "settlements") {
     // A house's twelve marks over six cycles, the soft corner's marks selected for the plot.
     SettlementView* settlements = ShowSampleSettlements(form);
+    if (!settlements) return QCoreApplication::exit(1);
     settlements->SettlementGrid->setSelectionMode(QAbstractItemView::MultiSelection);
     for (int row : {3, 4, 5, 6}) settlements->SettlementGrid->selectRow(row);
     SaveLater(settlements, file);

@@ -1,6 +1,7 @@
 #include "SettlementSample.h"
 
 #include <QDir>
+#include <cstdio>
 #include <cmath>
 #include <random>
 
@@ -25,7 +26,7 @@ double Height(const std::string& name, int cycle) {
   if (name == "Rp2") return 150987.20;
   if (name == "Rp3") return 151402.80;
   if (name == "Rp4") return 150811.90 + (cycle == 5 ? 2.4 : 0.0);
-  const int mark = std::stoi(name.substr(2));
+  const int mark = std::stoi(name.substr(std::string("Мк").size()));
   const double soft = std::exp(-std::pow((mark - 5.5) / 2.2, 2));
   return 151100.0 + 40.0 * mark - (1.0 + 7.0 * soft) * std::log1p(cycle * 1.3);
 }
@@ -54,9 +55,9 @@ TKorNet CycleNet(int cycle, std::mt19937& random) {
 
 }  // namespace
 
-SettlementView* ShowSampleSettlements(TMainForm& form) {
+SettlementView* ShowSampleSettlements(TMainForm& form) try {
   AppState& state = form.State();
-  std::mt19937 random(2025);
+  std::mt19937 random(11);
   const QDir folder = QDir::current();
   (void)CreateProject(state, folder.filePath("Садовая 12").toStdString(), "Жилой дом, ул. Садовая, 12");
   for (int c = 0; c < 6; ++c) {
@@ -74,6 +75,9 @@ SettlementView* ShowSampleSettlements(TMainForm& form) {
   view->show();
   view->ShowResults();
   return view;
+} catch (const std::exception& error) {
+  std::fprintf(stderr, "korvado-screenshots: %s\n", error.what());
+  return nullptr;
 }
 
 }  // namespace korvado
