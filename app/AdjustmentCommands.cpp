@@ -38,9 +38,21 @@ bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows)
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
 
+namespace {
+
+// The shape of the net last swept, for the next sweep: it is checked against
+// the net's shape on every use and planned again when it does not fit, so
+// one plan serves whichever net and state comes next.
+SweepPlan& KeptSweepPlan() {
+  static SweepPlan plan;
+  return plan;
+}
+
+}  // namespace
+
 std::optional<double> AdjustCurrentNet(AppState& state) {
   if (!RequireCurrentNet(state)) return std::nullopt;
-  const Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex));
+  const Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
   if (!ShowOutcome(error)) return std::nullopt;
   state.MarkChanged();
   ++state.IterationCounter;

@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "AdjustedHeights.h"
 #include "CurrentNet.h"
+#include "LeastSquaresWorkspace.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
@@ -44,7 +46,11 @@ std::string SectionMark(const LeastSquaresSection& section) {
 std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
   if (!RequireCurrentNet(state)) return std::nullopt;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
+  // The analysis of the last adjustment's shape serves the next one of the
+  // same shape, whichever state it comes from; another shape is analysed again.
+  static LeastSquaresWorkspace workspace;
+  Result<LeastSquaresResult> outcome =
+      AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
   if (!ShowOutcome(outcome)) return std::nullopt;
   WriteAdjustedElevations(net, *outcome);
   state.MarkChanged();
@@ -113,6 +119,11 @@ const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index)
                     state.LastLeastSquares->net == index &&
                     state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(index));
   return kept ? &state.LastLeastSquares->result : nullptr;
+}
+
+bool HeightsAdjusted(const AppState& state, int32_t index) {
+  if (KeptLeastSquares(state, index)) return true;
+  return index >= 0 && index < state.Nets.NetCount() && HeightsEqualLeastSquares(state.Nets.NetAt(index));
 }
 
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows) { return SelectedCellsText(rows); }

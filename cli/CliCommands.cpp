@@ -11,11 +11,13 @@
 #include "CliHelp.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
+#include "DocumentArguments.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
 #include "ImportCommand.h"
+#include "JsonStream.h"
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
@@ -27,6 +29,7 @@
 #include "ReportHtml.h"
 #include "ReportPages.h"
 #include "SettlementCommand.h"
+#include "StatementWorkbook.h"
 
 namespace korvado::cli {
 
@@ -119,16 +122,15 @@ void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
 }
 
-// A value as an element nested `depth` levels deep in the printed document.
-std::string Nested(const Json& value, int depth) {
-  std::string text = value.dump(2);
-  const std::string indent(static_cast<size_t>(2 * depth), ' ');
-  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) text.insert(at + 1, indent);
-  return indent + text;
-}
-
 Json SweepJson(const AppState& state, double mu) {
   return {{"iteration", state.IterationCounter}, {"mu", mu}, {"muText", FormatFixed(2, mu)}};
+}
+
+// One sweep of the current net; a refusal ends the command.
+Json Sweep(AppState& state) {
+  const std::optional<double> mu = AdjustCurrentNet(state);
+  if (!mu) throw KorvadoError("the adjustment sweep was refused");
+  return SweepJson(state, *mu);
 }
 
 int Adjust(const CliArguments& arguments, std::ostream& out) {
@@ -140,15 +142,16 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   // Each sweep is printed as it ends, so that a long run needs no more memory
   // than a short one. A net the sweep refuses is refused at the first sweep,
   // before anything is printed.
-  for (int k = 0; k < sweeps; ++k) {
-    const std::optional<double> mu = AdjustCurrentNet(state);
-    if (!mu) throw KorvadoError("the adjustment sweep was refused");
-    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, *mu), 2);
-  }
-  out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
+  std::optional<Json> first;
+  if (sweeps > 0) first = Sweep(state);
+  JsonObjectStream document(out);
+  document.ArrayMember("sweeps", static_cast<size_t>(sweeps),
+                       [&](size_t k) { return k == 0 ? std::move(*first) : Sweep(state); });
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  const std::string points = Nested(PointsJson(state.Nets.NetAt(state.CurrentNetIndex)), 1);
-  out << ",\n  \"points\": " << points.substr(2) << "\n}\n";
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  document.ArrayMember("points", static_cast<size_t>(net.PointCount()),
+                       [&](size_t p) { return PointJson(net, static_cast<int32_t>(p)); });
+  document.End();
   return 0;
 }
 
@@ -160,17 +163,29 @@ void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) 
 
 Tolerance ToleranceOption(const CliArguments& arguments);
 
-// The adjustment statement of the selected net as a web page and/or a PDF
-// file, with its loops against the class given and, after --lsq, the
-// least-squares figures.
+bool WritesStatement(const CliArguments& arguments) {
+  return arguments.options.count("pdf") || arguments.options.count("html") || arguments.options.count("xlsx");
+}
+
+// The adjustment statement of the selected net as a web page, a PDF file
+// and/or a workbook, with its loops against the class given and, after
+// --lsq, the least-squares figures. Heights that are not adjusted go out
+// only with --draft, stamped.
 int WriteStatement(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf, --html or --xlsx");
+  const DocumentOptions options = DocumentOptionsOf(arguments);
   state.LoopTolerance = ToleranceOption(arguments);
   if (arguments.leastSquares)
     AdjustByLeastSquaresOption(state, arguments);
   else if (arguments.options.count("sigma-setup"))
     throw UsageError("--sigma-setup goes with --lsq");
-  const ReportDocument statement = CurrentNetStatement(state, StampNow(state));
+  if (!arguments.draft && !HeightsAdjusted(state, state.CurrentNetIndex))
+    throw KorvadoError(UnadjustedRefusal(state.Nets.NetAt(state.CurrentNetIndex)));
+  const ReportStamp stamp = StampNow(state);
+  if (arguments.options.count("xlsx"))
+    SaveReportXlsx(CurrentNetWorkbook(state, stamp, options), arguments.options.at("xlsx"));
+  if (!arguments.options.count("html") && !arguments.options.count("pdf")) return 0;
+  const ReportDocument statement = CurrentNetStatement(state, stamp, options);
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;
@@ -186,7 +201,7 @@ int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   ApplyOriginOptions(state, arguments);
   AdjustByLeastSquaresOption(state, arguments);
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
+  WriteLeastSquaresJson(out, state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result);
   return 0;
 }
 
@@ -194,8 +209,9 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
-  if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
-  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf or --html");
+  if (WritesStatement(arguments)) return WriteStatement(state, arguments);
+  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf, --html or --xlsx");
+  if (arguments.draft) throw UsageError("--draft goes with --pdf, --html or --xlsx");
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {
@@ -244,7 +260,7 @@ int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   const LoopsView view = CurrentNetLoops(state);
   if (!view.refusal.empty()) throw KorvadoError(view.refusal);
   for (const std::string& warning : view.warnings) err << "korvado-cli: " << warning << "\n";
-  out << LoopsJson(view).dump(2) << "\n";
+  WriteLoopsJson(out, view);
   return 0;
 }
 

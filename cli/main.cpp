@@ -6,6 +6,9 @@
 #include "CliCommands.h"
 
 int main(int argc, char** argv) {
+  // The results are written in many small pieces: buffered by the stream
+  // itself rather than handed to the C library piece by piece.
+  std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
   const int status = korvado::cli::RunCli(args, std::cout, std::cerr);
   // Some file systems report a failed write only when the file is closed.

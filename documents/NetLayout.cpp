@@ -7,16 +7,21 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 #include "ModelErrors.h"
+#include "PivotLayout.h"
 
 namespace korvado {
 
 namespace {
 
 // neato's stress majorization draws small nets best but grows quadratically;
-// sfdp's multilevel force layout keeps large nets within a second or two.
+// sfdp's multilevel force layout draws mid-sized nets well within a second,
+// but takes seconds at ten thousand points and most of a minute at the
+// format's limit, where pivot scaling takes a fraction of a second.
 constexpr size_t kNeatoLimit = 300;
+constexpr size_t kSfdpLimit = 3000;
 
 char* Text(const char* text) { return const_cast<char*>(text); }
 
@@ -57,13 +62,11 @@ void Normalise(std::vector<LayoutPosition>& positions, const std::vector<std::pa
   for (LayoutPosition& p : positions) p = {(p.x - left) * scale, (top - p.y) * scale};  // Graphviz's y runs up
 }
 
-}  // namespace
-
-std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges,
-                                        double edgeLength) {
+std::vector<LayoutPosition> GraphvizLayout(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges) {
   std::vector<LayoutPosition> positions(count);
-  if (count == 0) return positions;
-  if (count == 1) return positions;
+  // Graphviz keeps global state: one layout at a time, whichever thread asks.
+  static std::mutex graphviz;
+  const std::lock_guard<std::mutex> lock(graphviz);
   GVC_t* const context = LayoutContext();
   const std::unique_ptr<Agraph_t, GraphDeleter> graph(agopen(Text("net"), Agundirected, nullptr),
                                                       GraphDeleter{context});
@@ -89,6 +92,17 @@ std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pai
     throw KorvadoError(std::string("Не удалось построить схему сети: библиотека Graphviz не выполнила раскладку ") +
                        engine + ".");
   for (size_t v = 0; v < count; ++v) positions[v] = {ND_coord(nodes[v]).x, ND_coord(nodes[v]).y};
+  return positions;
+}
+
+}  // namespace
+
+std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges,
+                                        double edgeLength, const TaskProgress& progress) {
+  if (count <= 1) return std::vector<LayoutPosition>(count);
+  std::vector<LayoutPosition> positions =
+      count <= kSfdpLimit ? GraphvizLayout(count, edges) : PivotLayout(count, edges, progress);
+  progress.Step(1.0);
   Normalise(positions, edges, edgeLength);
   return positions;
 }

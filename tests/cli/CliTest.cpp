@@ -8,12 +8,15 @@
 #include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 #include "CliCommands.h"
 #include "DataFile.h"
 #include "HeightCatalogue.h"
 #include "NumberText.h"
+#include "OffscreenGui.h"
+#include "ReportPages.h"
 
 namespace korvado::cli {
 namespace {
@@ -248,14 +251,22 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
     const std::string end = (k == 40 ? "Rp" : "N") + std::to_string(k + 1);
     net.AddSection(start, "I" + std::to_string(k), k == 1 ? 0 : 1, 2, 1.25, 2.0, 1);
     net.AppendRun(static_cast<uint16_t>(k - 1), end, k == 40 ? 0 : 1, 1.26, 3.0, 1);
-    net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k);
+    // N20 0.3 mm off the adjusted chain.
+    net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k + (k == 20 ? 0.3 : 0.0));
   }
   net.AddPoint("Rp41", 0, 202.5);
   const std::string file = Path("chain.kor");
   WriteDataFile(file, journal, nets);
   const std::string pdf = Path("chain.pdf");
   const std::string html = Path("chain.html");
-  const CliResult result = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
+  // The chain's heights were never adjusted: no statement without --draft,
+  // and with it every page says so.
+  const CliResult refused = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("не уравнены"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(pdf));
+  const CliResult result =
+      Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html, "--draft", "--heights", "mm"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
 
@@ -267,6 +278,11 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
   for (int page = 1; page <= pages; ++page)
     EXPECT_NE(text.find("стр. " + std::to_string(page) + " из " + std::to_string(pages)), std::string::npos) << page;
+  size_t stamps = 0;
+  for (size_t found = text.find("Отметки не уравнены"); found != std::string::npos;
+       found = text.find("Отметки не уравнены", found + 1))
+    ++stamps;
+  EXPECT_EQ(stamps, static_cast<size_t>(pages) + 1) << "under the title and at the foot of every page";
   const auto lines = WordsOfLines(text);
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
     const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::vector<std::string>& words) {
@@ -295,8 +311,66 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
        {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест", "v, мм", "wᵢ",
         "СКО, мм", "IV класс", "f_доп = 5·√n", "σ = "})  // the diagram's label at an adjusted point
     EXPECT_NE(lsqText.find(word), std::string::npos) << word;
+  EXPECT_EQ(lsqText.find("Отметки не уравнены"), std::string::npos);
   EXPECT_EQ(Run({"report", file, "--net", "0", "--lsq"}).status, 2) << "--lsq writes a statement only";
   EXPECT_EQ(Run({"report", file, "--net", "0", "--pdf", pdf, "--sigma-setup", "0.2"}).status, 2);
+}
+
+// The options of a signed document: the title block, the unit, the workbook;
+// and what does not go together.
+TEST_F(KorvadoCli, ReportTakesTheTitleBlockAndWritesTheWorkbook) {
+  const std::string file = WriteAdjustedNet();
+  const std::string html = Path("net.html"), xlsx = Path("net.xlsx");
+  const CliResult result =
+      Run({"report", file, "--net", "0", "--html", html, "--xlsx", xlsx, "--object", "Пос. Озёрный", "--computed-by",
+           "Иванов И. И.", "--checked-on", "09.12.2026", "--heights", "m", "--sections-by-w"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string page = CommandOutput("cat '" + html + "'");
+  for (const char* text :
+       {"Пос. Озёрный", "Иванов И. И.", "09.12.2026", "Отметка, м<", "<td align=\"right\">0.1000</td>"})
+    EXPECT_NE(page.find(text), std::string::npos) << text;
+  EXPECT_EQ(page.find("Отметки не уравнены"), std::string::npos) << "adjusted by the sweep";
+  EXPECT_EQ(CommandOutput("head -c 2 '" + xlsx + "'"), "PK");
+
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"report", file, "--net", "0", "--xlsx", xlsx, "--heights", "cm"},
+        {"report", file, "--net", "0", "--draft"},
+        {"report", file, "--net", "0", "--xlsx", xlsx, "--section", "0"},
+        {"report", file, "--net", "0", "--xlsx", xlsx, "--observer"}})
+    EXPECT_EQ(Run(wrong).status, 2) << wrong.back();
+}
+
+// However many rows bring a table to the foot of a page, the notes under it
+// go onto the page of its last row.
+TEST_F(KorvadoCli, NotesStayOnThePageOfTheirTablesLastRow) {
+  const OffscreenGui gui;
+  std::set<int> pageCounts;
+  for (int rows = 40; rows <= 72; rows += 2) {
+    ReportDocument document;
+    document.title = "Ведомость";
+    ReportPart part;
+    part.heading = "Звенья";
+    part.table = ReportTable{{{"№", true}, {"Точка", false}}, {}, {}};
+    for (int r = 1; r <= rows; ++r) part.table->rows.push_back({std::to_string(r), "Строка" + std::to_string(r)});
+    part.notes = {"Первое примечание к таблице звеньев.", "Второе примечание к таблице звеньев."};
+    document.parts.push_back(part);
+    const std::string pdf = Path("notes.pdf");
+    SaveReportPdf(document, pdf);
+    std::vector<std::string> pages;
+    std::istringstream text(CommandOutput("pdftotext '" + pdf + "' -"));
+    for (std::string page; std::getline(text, page, '\f');) pages.push_back(page);
+    pageCounts.insert(static_cast<int>(pages.size()));
+    auto pageOf = [&](const std::string& words) {
+      for (size_t p = 0; p < pages.size(); ++p)
+        if (pages[p].find(words) != std::string::npos) return static_cast<int>(p);
+      return -1;
+    };
+    const int last = pageOf("Строка" + std::to_string(rows));
+    EXPECT_GE(last, 0) << rows;
+    EXPECT_EQ(pageOf("Первое примечание"), last) << rows;
+    EXPECT_EQ(pageOf("Второе примечание"), last) << rows;
+  }
+  EXPECT_EQ(pageCounts.size(), 2u) << "some tables fill one page, some run onto a second";
 }
 
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {

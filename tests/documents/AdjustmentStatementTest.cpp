@@ -53,10 +53,12 @@ std::vector<std::string> Column(const ReportTable& table, size_t column) {
 
 TEST(AdjustmentStatement, PartsHoldTheNetsFiguresInOrder) {
   SeparatorScope separator(',', " ");
-  const ReportDocument document =
-      AdjustmentStatement(StatementNet(), {"/data/job.kor", "08.12.2026 10:15"}, {3, nullptr, nullptr, nullptr, 0});
-  EXPECT_EQ(Headings(document),
-            (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kSectionsPart, kCataloguePart}));
+  DocumentOptions millimetres;
+  millimetres.heights = HeightUnit::kMillimetres;
+  const ReportDocument document = AdjustmentStatement(StatementNet(), {"/data/job.kor", "08.12.2026 10:15"},
+                                                      {3, nullptr, nullptr, nullptr, 0}, millimetres);
+  EXPECT_EQ(Headings(document), (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kSectionsPart,
+                                                          kCataloguePart, kSignaturesPart}));
   EXPECT_EQ(document.Part(kTitlePart)->facts[0].second, "/data/job.kor");
   EXPECT_EQ(document.Part(kTitlePart)->facts[2].second, "08.12.2026 10:15");
 
@@ -83,7 +85,9 @@ TEST(AdjustmentStatement, PartsHoldTheNetsFiguresInOrder) {
 
 TEST(AdjustmentStatement, WebPageEscapesNamesAndRepeatsTableHeaders) {
   SeparatorScope separator('.', ",");
-  const std::string html = ReportHtml(AdjustmentStatement(StatementNet(), {"", ""}, {}));
+  DocumentOptions millimetres;
+  millimetres.heights = HeightUnit::kMillimetres;
+  const std::string html = ReportHtml(AdjustmentStatement(StatementNet(), {"", ""}, {}, millimetres));
   EXPECT_NE(html.find("Сеть &lt;1&gt; &amp; 2"), std::string::npos);
   EXPECT_EQ(html.find("<1>"), std::string::npos);
   EXPECT_NE(html.find("<thead><tr><th align=\"right\">№</th><th>Точка</th>"), std::string::npos);
@@ -122,7 +126,7 @@ TEST(AdjustmentStatement, EachPartAppearsExactlyWhenItsFiguresExist) {
     if (withDiagram) expected.push_back(kDiagramPart);
     expected.push_back(kSectionsPart);
     if (withLoops) expected.push_back(kLoopsPart);
-    expected.push_back(kCataloguePart);
+    expected.insert(expected.end(), {kCataloguePart, kSignaturesPart});
     EXPECT_EQ(Headings(document), expected) << mask;
     EXPECT_EQ(TableOf(document, kSectionsPart).columns.size(), withLsq ? 10u : 7u) << mask;
     EXPECT_EQ(TableOf(document, kSectionsPart).rows[0].size(), withLsq ? 10u : 7u) << mask;
@@ -144,7 +148,7 @@ TEST(AdjustmentStatement, EachPartAppearsExactlyWhenItsFiguresExist) {
   other.sections.pop_back();
   const ReportDocument document = AdjustmentStatement(net, {"", ""}, {0, &other, &empty, nullptr, 5000});
   EXPECT_EQ(Headings(document), (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kDiagramPart,
-                                                          kSectionsPart, kCataloguePart}));
+                                                          kSectionsPart, kCataloguePart, kSignaturesPart}));
   EXPECT_EQ(TableOf(document, kSectionsPart).columns.size(), 7u);
   const ReportPart& left = *document.Part(kDiagramPart);
   EXPECT_FALSE(left.diagram);
@@ -172,8 +176,8 @@ TEST(AdjustmentStatement, LeastSquaresAndLoopFiguresMatchTheirViewsUntilTheNetCh
   EXPECT_EQ(Fact(summary, "Возможна грубая ошибка"), "звено " + SectionCaption(state.Nets.NetAt(0), 2));
 
   const ReportTable& sections = TableOf(document, kSectionsPart);
-  EXPECT_EQ(Column(sections, 7), Column(ReportTable{{}, accuracy.sections}, 4));  // v
-  EXPECT_EQ(Column(sections, 8), Column(ReportTable{{}, accuracy.sections}, 6));  // w
+  EXPECT_EQ(Column(sections, 7), Column(ReportTable{{}, accuracy.sections, {}}, 4));  // v
+  EXPECT_EQ(Column(sections, 8), Column(ReportTable{{}, accuracy.sections, {}}, 6));  // w
   EXPECT_EQ(Column(sections, 9), (std::vector<std::string>{"", "", kSuspectMark}));
   // Catalogue in natural order K, Rp2, Rp10, X: the σ the accuracy view shows,
   // 0 at the benchmarks, the point inside a section (listed after the table's rows) too.
@@ -225,13 +229,6 @@ TEST(AdjustmentStatement, AHugeNetsDiagramIsLeftOutWithALineSayingSo) {
   EXPECT_FALSE(part->diagram);
   ASSERT_EQ(part->notes.size(), 1u);
   EXPECT_NE(part->notes[0].find(std::to_string(kReportDiagramPointLimit + 1) + " точек"), std::string::npos);
-}
-
-TEST(AdjustmentStatement, WithoutACurrentNetThereIsNoStatement) {
-  MessageRecorder messages;
-  AppState state;
-  EXPECT_FALSE(CurrentNetStatement(state));
-  EXPECT_EQ(messages.errors.size(), 1u);
 }
 
 }  // namespace
