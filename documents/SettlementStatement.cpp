@@ -43,7 +43,7 @@ ReportPart TitlePart(const MonitoringResult& result, const ReportStamp& stamp) {
 
 ReportPart CyclesPart(const MonitoringResult& result) {
   ReportTable table{{{"№", true}, {"Дата", false}, {"Файл", false, true}, {"Сеть", false}, {"σ₀, мм", true}, {"r", true}},
-                    {}};
+                    {}, {}};
   for (size_t c = 0; c < result.cycles.size(); ++c) {
     const CycleSummary& cycle = result.cycles[c];
     table.rows.push_back({std::to_string(c + 1), CycleDateRussian(cycle.day), cycle.file, cycle.net,
@@ -57,7 +57,7 @@ ReportPart CyclesPart(const MonitoringResult& result) {
 }
 
 ReportPart StabilityPart(const MonitoringResult& result) {
-  ReportTable table{{{"Цикл", true}, {"Дата", false}, {"T", true}, {"F₀.₉₅", true}, {"Вывод", false, true}}, {}};
+  ReportTable table{{{"Цикл", true}, {"Дата", false}, {"T", true}, {"F₀.₉₅", true}, {"Вывод", false, true}}, {}, {}};
   for (size_t c = 1; c < result.cycles.size(); ++c) {
     const std::optional<CongruenceResult>& test = result.analysis.stability[c];
     table.rows.push_back({std::to_string(c + 1), CycleDateRussian(result.cycles[c].day),
@@ -73,7 +73,7 @@ ReportPart StabilityPart(const MonitoringResult& result) {
 }
 
 ReportPart ReferenceShiftsPart(const MonitoringResult& result) {
-  ReportTable table{{{"Цикл", true}, {"Репер", false}, {"Отметка, мм", true}, {"d, мм", true}, {"Состояние", false}}, {}};
+  ReportTable table{{{"Цикл", true}, {"Репер", false}, {"Отметка, мм", true}, {"d, мм", true}, {"Состояние", false}}, {}, {}};
   for (size_t c = 1; c < result.cycles.size(); ++c) {
     const std::optional<CongruenceResult>& test = result.analysis.stability[c];
     if (!test) continue;
@@ -99,7 +99,7 @@ ReportPart MarksPart(const MonitoringResult& result) {
                      {"σ, мм", true},
                      {"Значима", false},
                      {"Скорость, мм/год", true}},
-                    {}};
+                    {}, {}};
   for (size_t m = 0; m < result.analysis.marks.size(); ++m) {
     const MarkSeries& mark = result.analysis.marks[m];
     size_t observed = 0;
@@ -128,7 +128,7 @@ ReportPart MarkCyclesPart(const MonitoringResult& result) {
                      {"σ общей, мм", true},
                      {"Значима", false},
                      {"мм/сут", true}},
-                    {}};
+                    {}, {}};
   for (const MarkSeries& mark : result.analysis.marks)
     for (size_t c = 0; c < result.cycles.size(); ++c) {
       if (!mark.heights[c]) continue;
