@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "NetReport.h"
-#include "NonFiniteValues.h"
 #include "SelectionText.h"
 #include "ShowOutcome.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -25,12 +25,12 @@ std::vector<TreeNetNode> AltitudeTree(const AppState& state) { return ElevationT
 
 std::vector<ElevationRow> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section) {
   if (!IsNet(state, net) || section < 0 || section >= state.Nets.NetAt(net).SectionCount()) return {ElevationRow{}};
-  if (!ShowOutcome(RefuseNonFiniteNet(state.Nets.NetAt(net)))) return {ElevationRow{}};
+  if (!ShowOutcome(RefuseUnsoundNet(state.Nets.NetAt(net)))) return {ElevationRow{}};
   return SectionElevationTable(state.Nets.NetAt(net), section);
 }
 
 std::optional<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net) {
-  if (!IsNet(state, net) || !ShowOutcome(RefuseNonFiniteNet(state.Nets.NetAt(net)))) return std::nullopt;
+  if (!IsNet(state, net) || !ShowOutcome(RefuseUnsoundNet(state.Nets.NetAt(net)))) return std::nullopt;
   return NetReport(state.Nets.NetAt(net));
 }
 

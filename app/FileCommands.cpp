@@ -7,18 +7,28 @@
 #include "FileStamp.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
-#include "NonFiniteValues.h"
+#include "UnsoundValues.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
 namespace {
 
 // Once per opening, naming the first: every computation names its own when it refuses.
-void WarnOfNonFiniteValues(const AppState& state) {
-  const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
-  if (found.empty()) return;
-  ReportWarning("В файле есть значения, которые не являются конечными числами (всего " + std::to_string(found.size()) +
-                "), первое: " + found.front() + ". Вычисления с ними будут отклонены; исправьте эти значения.");
+void WarnOfUnsoundValues(const AppState& state) {
+  const std::vector<std::string> values = UnsoundValues(state.Journal, state.Nets);
+  const std::vector<std::string> names = NamesWithControlChars(state.Journal, state.Nets);
+  if (values.empty() && names.empty()) return;
+  std::string text;
+  if (!values.empty())
+    text = "В файле есть значения, которые не являются числами или лежат вне разумных пределов (всего " +
+           std::to_string(values.size()) + "), первое: " + values.front() +
+           ". Вычисления с ними будут отклонены; исправьте эти значения.";
+  if (!names.empty())
+    text += std::string(text.empty() ? "" : "\n") + "В файле есть имена с управляющими символами (всего " +
+            std::to_string(names.size()) + "), первое: " + names.front() +
+            ". В отчетах, копиях и при сохранении эти символы заменяются пробелами.";
+  ReportWarning(text);
 }
 
 }  // namespace
@@ -42,7 +52,7 @@ void NewData(AppState& state) {
 
 bool OpenDataFile(AppState& state, const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
+  if (!std::filesystem::exists(PathFromUtf8(path), error)) return false;
   TKorData journal;
   TNetList nets;
   ReadDataFile(path, journal, nets);
@@ -54,7 +64,7 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.Reset(state);
-  WarnOfNonFiniteValues(state);
+  WarnOfUnsoundValues(state);
   return true;
 }
 

@@ -10,6 +10,7 @@
 #include "NumberText.h"
 #include "StorableText.h"
 #include "Utf8Text.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -30,7 +31,7 @@ bool IsTextColumn(JournalGrid grid, int column) {
   return column == 0 || column == ReadingHeightColumn(LayoutOf(grid));
 }
 
-double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseDouble(text); }
+double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseSaneValue(ValueKind::Reading, text); }
 
 // The file counts a record's setups in 16 bits: a count outside 1..65535 is
 // refused whole rather than cut to its low bits. A cleared cell means one setup.
@@ -51,6 +52,11 @@ uint16_t SetupCountOf(const std::string& text) {
 
 }  // namespace
 
+char32_t CellCharFor(JournalGrid grid, int column, char32_t c) {
+  const bool reading = grid != JournalGrid::Main && IsNumberColumn(grid, column);
+  return reading && (c == U'.' || c == U',') ? static_cast<char32_t>(DecimalSeparatorChar()) : c;
+}
+
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c) {
   if (grid == JournalGrid::Main && column == kMainHeight) return c == kEnterChar;
   if (c == kEnterChar || c == kBackspaceChar) return true;
@@ -67,7 +73,7 @@ bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, 
 void CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
   if (text.empty()) return;
   if (grid == JournalGrid::Main && column == kMainSetups) SetupCountOf(text);
-  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) ParseDouble(text);
+  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) ParseSaneValue(ValueKind::Reading, text);
 }
 
 int CellTextLimit(JournalGrid grid, int column) {

@@ -27,7 +27,11 @@ inline constexpr const char* kSetupCountRangeMessage = "Число штатив�
 // Whether a typed character may go into a cell. keptText is the cell's text
 // without the part the character would replace.
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c);
-// Raises ConversionError when a number cell's text is no number, or a setup
+// The character a typed one stands for in a cell: in a reading cell "." and ","
+// both mean the locale's decimal separator (keyboards give either), so that
+// 1804.5 never becomes 18045. Any other character stands for itself.
+char32_t CellCharFor(JournalGrid grid, int column, char32_t c);
+// Raises ConversionError when a number cell's text is no number, a reading outside its sane range, or a setup
 // count outside 1..65535 (text "0" first says it must be above zero). While a number
 // is being typed the write-through skips such text without a message; when the
 // edit ends, this says once what is wrong.
@@ -46,7 +50,7 @@ bool WriteMainCell(AppState& state, int32_t record, int column, const std::strin
 
 // Write-through of a reading-grid cell: every setup of the record is written
 // again from the grid (the other cells as stored, this one as typed) and the
-// heights are recomputed. A reading that is not a number raises ConversionError
+// heights are recomputed. A reading that is not a number, or out of range, raises ConversionError
 // before anything is written. Returns false as WriteMainCell does.
 bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
                       const std::string& text);

@@ -5,10 +5,12 @@
 #include "AdjustedHeights.h"
 #include "CurrentNet.h"
 #include "LeastSquaresWorkspace.h"
+#include "ModelErrors.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
 #include "ShowOutcome.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -62,15 +64,13 @@ std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& sta
 }
 
 bool SetSigmaPerSetup(AppState& state, const std::string& text) {
-  const std::string refusal = "СКО превышения на один штатив «" + text +
-                              "» — не положительное число. Введите, например, " + FormatGeneral(0.5) + ".";
   double sigma = 0.0;
   try {
-    sigma = ParseDouble(text);
-  } catch (const std::exception&) {
-    sigma = 0.0;
+    sigma = ParseSaneValue(ValueKind::SigmaPerSetup, text);
+  } catch (const ConversionError& error) {
+    return ShowOutcome(Outcome::Refusal("СКО превышения на один штатив: " + std::string(error.what()) + "." +
+                                        " Введите, например, " + FormatGeneral(0.5) + " мм."));
   }
-  if (!(sigma > 0.0) || !std::isfinite(sigma)) return ShowOutcome(Outcome::Refusal(refusal));
   state.SigmaPerSetup = sigma;
   if (state.LastLeastSquares) EvaluateLeastSquares(state.LastLeastSquares->result, sigma);
   return true;

@@ -9,6 +9,7 @@
 #include "AdjustmentStatement.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
+#include "ControlChars.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
 #include "DocumentArguments.h"
@@ -23,13 +24,13 @@
 #include "LoopsJson.h"
 #include "MessageService.h"
 #include "ModelErrors.h"
-#include "NonFiniteValues.h"
 #include "NumberText.h"
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
 #include "SettlementCommand.h"
 #include "StatementWorkbook.h"
+#include "UnsoundValues.h"
 
 namespace korvado::cli {
 
@@ -77,9 +78,11 @@ int Dump(const CliArguments& arguments, std::ostream& out) {
 int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   RequirePositional(arguments, 1);
   const AppState state = OpenState(arguments.positional[0]);
-  const std::vector<std::string> notFinite = NonFiniteValues(state.Journal, state.Nets);
-  for (const std::string& place : notFinite) err << "korvado-cli: не конечное число: " << place << "\n";
-  if (!notFinite.empty()) return 2;
+  const std::vector<std::string> values = UnsoundValues(state.Journal, state.Nets);
+  const std::vector<std::string> names = NamesWithControlChars(state.Journal, state.Nets);
+  for (const std::string& place : values) err << "korvado-cli: значение не годится: " << place << "\n";
+  for (const std::string& place : names) err << "korvado-cli: имя с управляющим символом: " << place << "\n";
+  if (!values.empty() || !names.empty()) return 2;
   out << "ok\n";
   return 0;
 }
@@ -105,12 +108,18 @@ AltitudeRow FixedRow(const std::string& text) {
 }
 
 // A fixed point the net does not have (a typo, another letter case) would
-// leave the real benchmark at zero; names are compared exactly, as the sweep does.
-void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) {
+// leave the real benchmark at zero; names are compared exactly, as the sweep
+// does. A point that is not a benchmark would be adjusted over the value
+// given: the flag says "fixed", so it is refused rather than quietly ignored.
+void RequireNetBenchmarks(const TKorNet& net, const std::vector<AltitudeRow>& rows) {
   const std::vector<std::string>& names = net.PointNames.Items();
-  for (const AltitudeRow& row : rows)
-    if (std::find(names.begin(), names.end(), row.name) == names.end())
-      throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
+  for (const AltitudeRow& row : rows) {
+    const auto found = std::find(names.begin(), names.end(), row.name);
+    if (found == names.end()) throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
+    if (net.PointTypes.GetItem(static_cast<int32_t>(found - names.begin())) != kFixedPoint)
+      throw UsageError("--fixed: точка «" + row.name +
+                       "» — не жесткая точка; отметку задают только реперам, а эту точку определяет уравнивание");
+  }
 }
 
 // --rebuild-points, then the --fixed elevations, into the current net.
@@ -118,7 +127,7 @@ void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   std::vector<AltitudeRow> rows;
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
   if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
-  RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
+  RequireNetBenchmarks(state.Nets.NetAt(state.CurrentNetIndex), rows);
   if (!rows.empty()) ApplyOriginAltitudes(state, rows);
 }
 
@@ -179,6 +188,7 @@ int WriteStatement(AppState& state, const CliArguments& arguments) {
     AdjustByLeastSquaresOption(state, arguments);
   else if (arguments.options.count("sigma-setup"))
     throw UsageError("--sigma-setup goes with --lsq");
+  if (const Outcome refusal = StatementRefusal(state); refusal.Refused()) throw KorvadoError(refusal.RefusalText());
   if (!arguments.draft && !HeightsAdjusted(state, state.CurrentNetIndex))
     throw KorvadoError(UnadjustedRefusal(state.Nets.NetAt(state.CurrentNetIndex)));
   const ReportStamp stamp = StampNow(state);
@@ -223,7 +233,7 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   } else {
     rows = *AltitudeNetReport(state, state.CurrentNetIndex);
   }
-  for (const ElevationRow& row : rows) out << row.name << '\t' << row.elevation << '\n';
+  for (const ElevationRow& row : rows) out << WithoutControlChars(row.name) << '\t' << row.elevation << '\n';
   return 0;
 }
 
@@ -269,6 +279,9 @@ int Diagram(const CliArguments& arguments) {
   if (!arguments.options.count("svg")) throw UsageError("--svg OUT.svg is required");
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
+  // The diagram shows the loops and labels the sections with their figures: it computes as the others do.
+  if (const Outcome unsound = RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex)); unsound.Refused())
+    throw KorvadoError(unsound.RefusalText());
   if (arguments.leastSquares) AdjustByLeastSquaresOption(state, arguments);
   SaveDiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex), arguments.options.at("svg"));
   return 0;
@@ -295,7 +308,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "lsq") return LeastSquares(arguments, out);
   if (arguments.command == "loops") return Loops(arguments, out, err);
   if (arguments.command == "diagram") return Diagram(arguments);
-  if (arguments.command == "import") return ImportCommand(arguments, out);
+  if (arguments.command == "import") return ImportCommand(arguments, out, err);
   if (arguments.command == "settlement") return SettlementCommand(arguments, out, err);
   return Report(arguments, out);
 }

@@ -14,8 +14,9 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"check",
      "usage: korvado-cli check FILE\n"
      "Checks the data file as the program does when opening it. Prints \"ok\" and exits 0, or prints\n"
-     "what is wrong on standard error and exits 2. Values that are not finite numbers (NaN,\n"
-     "infinity) are listed there one per line.\n"},
+     "what is wrong on standard error and exits 2. Values that make no sense (NaN, infinity,\n"
+     "setups that are not positive, readings and heights beyond any survey) and names holding\n"
+     "control characters are listed there one per line.\n"},
     {"resave",
      "usage: korvado-cli resave IN OUT [--no-backup]\n"
      "Reads IN and writes its data to OUT; OUT is replaced only after a complete write. An OUT\n"

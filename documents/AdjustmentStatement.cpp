@@ -20,6 +20,7 @@
 #include "SectionCaption.h"
 #include "SectionElevationTable.h"
 #include "StatementTitle.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -266,7 +267,11 @@ ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSqua
 ReportStamp StampNow(const AppState& state) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
   return {state.CurrentFileName, text};
@@ -313,6 +318,11 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
       results.diagramPoints = points;
   }
   return AdjustmentStatement(net, stamp, results, options);
+}
+
+Outcome StatementRefusal(const AppState& state) {
+  if (!state.HasCurrentNet()) return Outcome::Refusal(kNoCurrentNetMessage);
+  return RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex));
 }
 
 std::string UnadjustedQuestion(const TKorNet& net) {

@@ -13,6 +13,7 @@
 #include "DocumentOptions.h"
 #include "LoopCommands.h"
 #include "NetDiagram.h"
+#include "Outcome.h"
 #include "ReportDocument.h"
 
 namespace korvado {
@@ -48,7 +49,7 @@ struct StatementResults {
   const LeastSquaresResult* leastSquares = nullptr;  // only a result that belongs to the net as it is
   const LoopsView* loops = nullptr;
   std::shared_ptr<const NetDiagram> diagram;
-  size_t diagramPoints = 0;  // of a diagram too large to include
+  size_t diagramPoints = 0;     // of a diagram too large to include
   bool heightsAdjusted = true;  // otherwise every page carries kUnadjustedStamp
 };
 
@@ -64,6 +65,10 @@ enum class StatementDiagram { kIncluded, kLeftOut };
 // heights are adjusted (HeightsAdjusted).
 ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp, const DocumentOptions& options = {},
                                    StatementDiagram diagram = StatementDiagram::kIncluded);
+
+// Why no statement of the current net can be made: none is selected, or the
+// net holds a value no computation takes (naming it). Nothing when one can.
+Outcome StatementRefusal(const AppState& state);
 
 // The question the window asks before a document of heights that are not
 // adjusted; its answer «Да» goes on with the stamped document.

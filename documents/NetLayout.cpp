@@ -25,11 +25,24 @@ constexpr size_t kSfdpLimit = 3000;
 
 char* Text(const char* text) { return const_cast<char*>(text); }
 
+#ifdef KORVADO_GRAPHVIZ_BUILTIN_PLUGINS
+// The Windows build links Graphviz statically: its layout plugins are in the
+// program, not loaded from a plugin folder.
+extern "C" gvplugin_library_t gvplugin_neato_layout_LTX_library;
+const lt_symlist_t kBuiltinPlugins[] = {
+    {"gvplugin_neato_layout_LTX_library", &gvplugin_neato_layout_LTX_library},
+    {nullptr, nullptr},
+};
+GVC_t* NewContext() { return gvContextPlugins(kBuiltinPlugins, 0); }
+#else
+GVC_t* NewContext() { return gvContext(); }
+#endif
+
 // One context for the life of the process: the text-size plugin keeps
 // pointers into the context's font table from one layout to the next, and
 // freeing the context leaves them dangling.
 GVC_t* LayoutContext() {
-  static GVC_t* const context = gvContext();
+  static GVC_t* const context = NewContext();
   return context;
 }
 struct GraphDeleter {
@@ -86,7 +99,9 @@ std::vector<LayoutPosition> GraphvizLayout(size_t count, const std::vector<std::
   const char* engine = count <= kNeatoLimit ? "neato" : "sfdp";
   // sfdp draws its start from the C library's generators, which go on from
   // wherever the last layout left them: seed them so each layout starts alike.
-  srand48(20240611);
+#ifndef _WIN32
+  srand48(20240611);  // Windows has no drand48: Graphviz draws from rand() there
+#endif
   srand(20240611);
   if (gvLayout(context, graph.get(), engine) != 0)
     throw KorvadoError(std::string("Не удалось построить схему сети: библиотека Graphviz не выполнила раскладку ") +

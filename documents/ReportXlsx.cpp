@@ -1,8 +1,13 @@
 #include "ReportXlsx.h"
 
+#include <xlsxwriter.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <stdlib.h>
 #include <unistd.h>
-#include <xlsxwriter.h>
+#endif
 
 #include <algorithm>
 #include <filesystem>
@@ -12,6 +17,7 @@
 #include "FileReplace.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
+#include "Utf8Path.h"
 #include "Utf8Text.h"
 
 namespace korvado {
@@ -41,24 +47,42 @@ std::optional<ShownNumber> NumberIn(const std::string& text) {
 }
 
 // A removed-on-exit file in the temporary folder for libxlsxwriter to write,
-// which takes only a file name.
+// which takes only a narrow file name, opened in the system's own encoding.
 class TemporaryFile {
  public:
   TemporaryFile() {
-    path_ = (std::filesystem::temp_directory_path() / "korvado-xlsx-XXXXXX").string();
-    const int descriptor = mkstemp(path_.data());
-    if (descriptor < 0)
-      throw FileIOError("Не удалось создать временный файл для книги Excel в «" +
-                        std::filesystem::temp_directory_path().string() + "»");
+#ifdef _WIN32
+    wchar_t folder[MAX_PATH + 1];
+    wchar_t name[MAX_PATH + 1];
+    const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH || ::GetTempFileNameW(folder, L"kvx", 0, name) == 0) Fail();
+    path_ = name;
+#else
+    std::string pattern = (std::filesystem::temp_directory_path() / "korvado-xlsx-XXXXXX").string();
+    const int descriptor = mkstemp(pattern.data());
+    if (descriptor < 0) Fail();
     close(descriptor);
+    path_ = pattern;
+#endif
   }
-  ~TemporaryFile() { unlink(path_.c_str()); }
+  ~TemporaryFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
-  const std::string& Path() const { return path_; }
+  // The name as libxlsxwriter opens it, and as the program's own file functions take it.
+  std::string NarrowName() const { return path_.string(); }
+  std::string Utf8Name() const { return Utf8FromPath(path_); }
 
  private:
-  std::string path_;
+  [[noreturn]] static void Fail() {
+    std::error_code ignored;
+    throw FileIOError("Не удалось создать временный файл для книги Excel в «" +
+                      Utf8FromPath(std::filesystem::temp_directory_path(ignored)) + "»");
+  }
+
+  std::filesystem::path path_;
 };
 
 class XlsxBuilder {
@@ -178,11 +202,11 @@ class XlsxBuilder {
 std::string ReportXlsx(const ReportWorkbook& workbook) {
   const TemporaryFile file;
   {
-    XlsxBuilder builder(file.Path());
+    XlsxBuilder builder(file.NarrowName());
     for (const WorkbookSheet& sheet : workbook.sheets) builder.AddSheet(sheet, workbook.stamp);
-    builder.Close(file.Path());
+    builder.Close(file.Utf8Name());
   }
-  return std::string(ReadFileContents(file.Path()).View());
+  return std::string(ReadFileContents(file.Utf8Name()).View());
 }
 
 void SaveReportXlsx(const ReportWorkbook& workbook, const std::string& path) {

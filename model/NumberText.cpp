@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -42,6 +43,8 @@ std::string TidyExponent(const std::string& text) {
 }
 
 std::string NotANumberMessage(const std::string& text) { return "«" + text + "» не является числом"; }
+
+char OtherSeparator() { return decimalSeparator == ',' ? '.' : ','; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -141,9 +144,18 @@ uint8_t CountDecimals(const std::string& text) {
   return static_cast<uint8_t>(Utf8CharCount(text.substr(position + 1)));
 }
 
+std::string SeparatorHint(const std::string& text) {
+  // A number written with the other separator is neither read ten times
+  // larger nor passed over: the message says which separator to use.
+  std::string swapped = Trimmed(text);
+  std::replace(swapped.begin(), swapped.end(), OtherSeparator(), decimalSeparator);
+  if (swapped == Trimmed(text) || !IsDecimalNumber(swapped)) return {};
+  return ": десятичный разделитель — «" + std::string(1, decimalSeparator) + "»";
+}
+
 double ParseDouble(const std::string& text) {
   const std::string t = Trimmed(text);
-  if (!IsDecimalNumber(t)) throw ConversionError(NotANumberMessage(text));
+  if (!IsDecimalNumber(t)) throw ConversionError(NotANumberMessage(text) + SeparatorHint(text));
   std::string c = t[0] == '+' ? t.substr(1) : t;
   for (char& ch : c)
     if (ch == decimalSeparator) ch = '.';

@@ -26,7 +26,11 @@ std::string FormatGrouped(double x);
 // Characters after the first decimal separator; 0 without one.
 uint8_t CountDecimals(const std::string& text);
 
-// Parsing with the locale's decimal separator and no grouping; bad text raises ConversionError.
+// Parsing with the locale's decimal separator and no grouping; bad text raises
+// ConversionError, which names the separator to use when the text is a number
+// written with the other one.
+// What follows "«text» не является числом" for such text: ": десятичный разделитель — «,»"; empty otherwise.
+std::string SeparatorHint(const std::string& text);
 double ParseDouble(const std::string& text);
 int32_t ParseInteger(const std::string& text);
 

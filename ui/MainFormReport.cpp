@@ -19,12 +19,13 @@
 #include "ModelErrors.h"
 #include "PassingRemark.h"
 #include "ReportPages.h"
+#include "ShowOutcome.h"
 #include "StatementWorkbook.h"
 
 namespace korvado {
 
 std::optional<DocumentOptions> TMainForm::AskDocumentOptions() {
-  if (!RequireCurrentNet(state_)) return std::nullopt;
+  if (!ShowOutcome(StatementRefusal(state_))) return std::nullopt;
   if (!HeightsAdjusted(state_, state_.CurrentNetIndex)) {
     const QString question = QString::fromStdString(UnadjustedQuestion(state_.Nets.NetAt(state_.CurrentNetIndex)));
     if (QMessageBox::question(this, QString::fromUtf8(kUnadjustedStamp), question, QMessageBox::Yes | QMessageBox::No,

@@ -68,6 +68,13 @@ double UnitWeightError(double squares, int32_t redundancy) {
   return std::sqrt(squares / redundancy);
 }
 
+// The first result of a sweep that is not a finite number, named; empty when all are.
+std::string NonFiniteFigure(const TKorNet& net, double error) {
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (!std::isfinite(net.PointElevations.GetItem(p))) return "отметка точки «" + net.PointNames[p] + "»";
+  return std::isfinite(error) ? std::string() : "СКО";
+}
+
 }  // namespace
 
 Result<double> AdjustOnce(TKorNet& net) {
@@ -82,8 +89,16 @@ Result<double> AdjustOnce(TKorNet& net, SweepPlan& plan) {
     Outcome refusal = AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames));
     if (refusal.Refused()) return refusal;
   }
+  // The input is sane, so the results are finite; should one not be, the
+  // sweep is undone rather than leave it in the point table.
+  const std::vector<double> before = net.PointElevations.Items();
   RelaxNodalPoints(net, plan);
-  return UnitWeightError(WeightedSquaredMisclosures(net, plan), plan.redundancy);
+  const double error = UnitWeightError(WeightedSquaredMisclosures(net, plan), plan.redundancy);
+  const std::string figure = NonFiniteFigure(net, error);
+  if (figure.empty()) return error;
+  for (int32_t p = 0; p < net.PointCount(); ++p) net.PointElevations.SetItem(p, before[static_cast<size_t>(p)]);
+  return Outcome::Refusal("Итерация уравнивания сети «" + net.Name + "» отклонена: " + figure +
+                          " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
 }
 
 std::optional<double> CurrentUnitWeightError(const TKorNet& net) {

@@ -6,9 +6,11 @@
 #include "AdjustmentInput.h"
 #include "ChiSquareQuantile.h"
 #include "LeastSquaresWorkspace.h"
+#include "NumberText.h"
 #include "PointIndex.h"
 #include "SparseSelectedInverse.h"
 #include "SweepPlan.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -44,7 +46,8 @@ struct Unknowns {
 Unknowns NumberUnknowns(const TKorNet& net, const SweepPlan& shape) {
   Unknowns unknowns{std::vector<int32_t>(static_cast<size_t>(net.PointCount()), kNotUnknown), {}};
   std::vector<char> onSection(static_cast<size_t>(net.PointCount()), 0);
-  for (int32_t s = 0; s < net.SectionCount(); ++s) onSection[shape.sectionStart[s]] = onSection[shape.sectionEnd[s]] = 1;
+  for (int32_t s = 0; s < net.SectionCount(); ++s)
+    onSection[shape.sectionStart[s]] = onSection[shape.sectionEnd[s]] = 1;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (onSection[p] && net.PointTypes.GetItem(p) != kFixedPoint) {
       unknowns.ofRow[p] = static_cast<int32_t>(unknowns.rows.size());
@@ -210,11 +213,23 @@ std::optional<LeastSquaresResult> Solve(const TKorNet& net, const SweepPlan& sha
   return result;
 }
 
+// The first figure of the result that is not a finite number, named; empty when all are.
+std::string NonFiniteFigure(const LeastSquaresResult& result) {
+  if (result.sigma0 && !std::isfinite(*result.sigma0)) return "σ₀";
+  if (result.chi2 && !std::isfinite(result.chi2->value)) return "χ²";
+  for (const std::optional<double>& sigma : result.sigmas)
+    if (sigma && !std::isfinite(*sigma)) return "СКО отметки";
+  for (const LeastSquaresSection& section : result.sections)
+    if (!std::isfinite(section.residual) || (section.w && !std::isfinite(*section.w))) return "поправка звена";
+  return {};
+}
+
 // The adjustment, its analysis kept in the workspace when there is one.
 Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope,
                                   LeastSquaresWorkspace* workspace) {
-  if (!(sigmaPerSetup > 0.0) || !std::isfinite(sigmaPerSetup))
-    return Outcome::Refusal("СКО превышения на один штатив должна быть положительным числом.");
+  if (!IsSaneValue(ValueKind::SigmaPerSetup, sigmaPerSetup))
+    return Outcome::Refusal("СКО превышения на один штатив " + FormatGeneral(sigmaPerSetup) +
+                            " мм вне разумных пределов (" + SaneRangeText(ValueKind::SigmaPerSetup) + " мм).");
   // The shape (which rows each section joins) is kept with the analysis; the
   // refusal's own text is worked out only once something is wrong.
   SweepPlan planned;
@@ -243,6 +258,9 @@ Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, Leas
       everyPointRefusal = everyPoint.RefusalText();
   }
   EvaluateLeastSquares(*result, sigmaPerSetup);
+  if (const std::string figure = NonFiniteFigure(*result); !figure.empty())
+    return Outcome::Refusal("Уравнивание сети «" + net.Name + "» по МНК отклонено: " + figure +
+                            " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
   Result<LeastSquaresResult> adjusted(std::move(*result));
   if (!everyPointRefusal.empty())
     adjusted.Warn("СКО точек внутри звеньев и висячих точек не вычислены: " + everyPointRefusal);

@@ -5,8 +5,8 @@
 
 #include "AdjustmentSweep.h"
 #include "BenchmarkReach.h"
-#include "NonFiniteValues.h"
 #include "PointIndex.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -73,10 +73,6 @@ SweepPlan PlanSweep(const TKorNet& net, bool forSweep) {
   return plan;
 }
 
-bool ValuesAdjustable(const TKorNet& net) {
-  for (int32_t s = 0; s < net.SectionCount(); ++s)
-    if (!(net.SectionSetups.GetItem(s) > 0.0)) return false;
-  return NonFiniteNetValues(net).empty();
-}
+bool ValuesAdjustable(const TKorNet& net) { return UnsoundNetValues(net).empty(); }
 
 }  // namespace korvado

@@ -44,7 +44,7 @@ uint64_t NetShapeFingerprint(const TKorNet& net);
 // forSweep: with the touches and misclosure rows, besides the section ends.
 SweepPlan PlanSweep(const TKorNet& net, bool forSweep = true);
 
-// The values a plan does not cover: every setup count positive, every value finite.
+// The values a plan does not cover: every value one the computations take (UnsoundValues).
 bool ValuesAdjustable(const TKorNet& net);
 
 }  // namespace korvado

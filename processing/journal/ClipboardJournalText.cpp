@@ -1,9 +1,11 @@
 #include "ClipboardJournalText.h"
 
+#include "ControlChars.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
+#include "ValueRanges.h"
 #include "Windows1251.h"
 
 namespace korvado {
@@ -31,13 +33,23 @@ double CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell
   try {
     return ParseDouble(text);
   } catch (const ConversionError&) {
-    const std::string what = text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом.";
+    const std::string what =
+        text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом" + SeparatorHint(text) + ".";
     throw ConversionError(CellPlace(row, cell) + what + kNothingPasted);
   }
 }
 
+double CellReading(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
+  const double reading = CellNumber(rows, row, cell);
+  if (!IsSaneValue(ValueKind::Reading, reading))
+    throw ConversionError(CellPlace(row, cell) + Quoted(rows[row][cell]) + " — вне разумных пределов отсчета (" +
+                          SaneRangeText(ValueKind::Reading) + ")." + kNothingPasted);
+  return reading;
+}
+
 std::string CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
   const std::string name = Utf8Left(rows[row][0], kPointNameChars);
+  if (HasControlChar(name)) throw EncodingError(CellPlace(row, 0) + ControlCharMessage(name) + kNothingPasted);
   if (!CanEncodeWindows1251(name))
     throw EncodingError(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);
   return name;
@@ -53,8 +65,8 @@ uint16_t CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
 }
 
 void AppendRecordLines(const TKorData& journal, int32_t r, const MainGridTextFn& shown, std::string& out) {
-  const std::string back = shown(r, 0);
-  const std::string fore = shown(r, 1);
+  const std::string back = WithoutControlChars(shown(r, 0));
+  const std::string fore = WithoutControlChars(shown(r, 1));
   const int32_t first = journal.FirstSetup.GetItem(r);
   const int32_t last = journal.LastSetup.GetItem(r);
   if (!out.empty()) out += "\r\n";
@@ -103,11 +115,11 @@ std::vector<ClipboardJournalRecord> ParseClipboardJournal(const std::string& tex
   for (size_t b = 0; b + 3 <= rows.size(); b += 3) {
     ClipboardJournalRecord record;
     record.BackPoint = CellPointName(rows, b);
-    record.BackMainReading = CellNumber(rows, b, 1);
-    record.BackAuxReading = CellNumber(rows, b, 2);
+    record.BackMainReading = CellReading(rows, b, 1);
+    record.BackAuxReading = CellReading(rows, b, 2);
     record.ForePoint = CellPointName(rows, b + 1);
-    record.ForeMainReading = CellNumber(rows, b + 1, 1);
-    record.ForeAuxReading = CellNumber(rows, b + 1, 2);
+    record.ForeMainReading = CellReading(rows, b + 1, 1);
+    record.ForeAuxReading = CellReading(rows, b + 1, 2);
     record.SetupCount = CellSetupCount(rows, b + 2);
     records.push_back(std::move(record));
   }

@@ -231,5 +231,18 @@ TEST(AdjustmentStatement, AHugeNetsDiagramIsLeftOutWithALineSayingSo) {
   EXPECT_NE(part->notes[0].find(std::to_string(kReportDiagramPointLimit + 1) + " точек"), std::string::npos);
 }
 
+TEST(AdjustmentStatement, NoStatementWithoutACurrentNetOrOfANetNoComputationTakes) {
+  AppState state;
+  EXPECT_EQ(StatementRefusal(state).RefusalText(), kNoCurrentNetMessage);
+  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
+  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.0, -4.0, 1);
+  state.CurrentNetIndex = 0;
+  EXPECT_NE(StatementRefusal(state).RefusalText().find("звено 1  [A --> K]: число штативов — -4"), std::string::npos)
+      << StatementRefusal(state).RefusalText();
+  state.Nets.NetAt(0).SectionSetups.SetItem(0, 4.0);
+  state.Nets.NetAt(0).SectionTables.TableAt(0).RunSetups.SetItem(0, 4.0);  // the section's one run
+  EXPECT_TRUE(StatementRefusal(state).Ok()) << StatementRefusal(state).RefusalText();
+}
+
 }  // namespace
 }  // namespace korvado

@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "Utf8Path.h"
+
 namespace korvado {
 
 namespace {
@@ -106,7 +108,7 @@ const WorkbookCell* WorkbookSheetContents::At(const std::string& reference) cons
 }
 
 std::map<std::string, std::string> ReadZipParts(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(PathFromUtf8(path), std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   const size_t end = bytes.rfind(std::string("PK\x05\x06", 4));
   if (end == std::string::npos) throw std::runtime_error("zip: no central directory in " + path);

@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 #include "../app/LoopNets.h"
 #include "AccuracyView.h"
@@ -16,6 +18,7 @@
 #include "ElevationPage.h"
 #include "LoopsDock.h"
 #include "MainForm.h"
+#include "ModelErrors.h"
 #include "NetDiagramPage.h"
 #include "NetSystemPage.h"
 #include "SeparatorScope.h"
@@ -99,6 +102,18 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   const QImage png(folder.Path("net.png"));
   ASSERT_FALSE(png.isNull());
   EXPECT_GT(png.width(), 100);
+  // The picture replaces a file whole and keeps its mode, as every other save does.
+  QFile::setPermissions(folder.Path("net.png"), QFile::ReadOwner | QFile::WriteOwner);
+  const std::filesystem::path previous = folder.Path("previous.png").toStdString();
+  std::filesystem::create_hard_link(folder.Path("net.png").toStdString(), previous);
+  page.ExportDiagram(folder.Path("net.png"));
+  EXPECT_FALSE(std::filesystem::equivalent(previous, folder.Path("net.png").toStdString()))
+      << "a new file is put in place whole, never written over the old one";
+  // The owner and the others, not the "user" bits Qt adds for whoever runs the test.
+  EXPECT_EQ(QFile::permissions(folder.Path("net.png")) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_FALSE(QImage(folder.Path("net.png")).isNull());
+  EXPECT_THROW(page.ExportDiagram(folder.Path("no-such-folder/net.png")), FileIOError);
+  EXPECT_TRUE(QDir(folder.Path("")).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty()) << "no litter left";
   CloseWithoutQuestion(*form);
 }
 
