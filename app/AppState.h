@@ -11,6 +11,7 @@
 #include "KorNets.h"
 #include "LeastSquares.h"
 #include "ListClasses.h"
+#include "MonitoringState.h"
 #include "Tolerance.h"
 #include "UndoHistory.h"
 
@@ -41,6 +42,8 @@ struct AppState {
   bool Changed = false;
   // Data-changing commands run through RecordStep so that they can be undone.
   UndoHistory History;
+  // The monitoring project, which lives in its own file beside the data.
+  MonitoringState Monitoring;
 
   void MarkChanged() { Changed = true; }
   // Forgets what belongs to the data on screen rather than to the file (no

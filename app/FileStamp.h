@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvado {
 
@@ -12,6 +13,10 @@ struct FileStamp {
   uintmax_t Size = 0;
   uint64_t Hash = 0;
 };
+
+// FNV-1a of the bytes: stable from run to run, so that a stamp kept in a
+// recovery record or a project file still compares.
+uint64_t HashFileBytes(std::string_view bytes);
 
 // The stamp of the file at path now; Exists is false when there is none.
 FileStamp StampFile(const std::string& path);

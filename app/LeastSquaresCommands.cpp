@@ -102,6 +102,14 @@ AccuracyTables CurrentAccuracyTables(const AppState& state) {
                              FormatFixed(2, result.elevations[p]), OptionalFixed(2, result.sigmas[p])});
     tables.fullElevations.push_back(FormatGeneral(result.elevations[p]));
   }
+  // The points inside the sections and the pendent points follow the point table.
+  for (const PointHeight& point : result.everyPoint) {
+    if (point.role != PointRole::kIntermediate && point.role != PointRole::kPendent) continue;
+    tables.points.push_back({point.name,
+                             point.role == PointRole::kPendent ? kPendentTypeName : kPointTypeNames[kIntermediatePoint],
+                             FormatFixed(2, point.height), OptionalFixed(2, point.sigma)});
+    tables.fullElevations.push_back(FormatGeneral(point.height));
+  }
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const LeastSquaresSection& section = result.sections[s];
     tables.sections.push_back({net.SectionStarts[s], net.SectionEnds[s], FormatGeneral(section.setups),

@@ -15,6 +15,7 @@ namespace korvado {
 
 inline constexpr const char* kSuspectMark = "возможна грубая ошибка";
 inline constexpr const char* kUncontrolledMark = "не контролируется";
+inline constexpr const char* kPendentTypeName = "Висячая точка";
 
 // What EquateListView shows after «Уравнять по МНК».
 struct LeastSquaresListView {

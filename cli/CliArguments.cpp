@@ -15,7 +15,8 @@ namespace {
 const std::set<std::string> kValueOptions = {"net",         "section", "sweeps", "save",   "decimal-separator", "fixed",
                                              "pdf",         "html",    "into",   "out",    "sigma-setup",       "class",
                                              "coefficient", "svg",     "xlsx",   "heights",
-                                             "name",        "records", "benchmarks"};
+                                             "name",        "records", "benchmarks",
+                                             "new",         "reference", "cycle",  "object"};
 
 // --object, --computed-by, …: the fields of the title block.
 bool IsValueOption(const std::string& name) {
@@ -52,6 +53,8 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       const std::string& value = args[++i];
       if (name == "fixed")
         parsed.fixed.push_back(value);
+      else if (name == "cycle")
+        parsed.cycles.push_back(value);
       else
         parsed.options[name] = value;
     } else if (parsed.command.empty()) {

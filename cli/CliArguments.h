@@ -19,6 +19,8 @@ struct CliArguments {
   std::map<std::string, std::string> options;
   // Every value of a repeatable option (--fixed), in order.
   std::vector<std::string> fixed;
+  // Every --cycle FILE:NET:DATE of settlement --new, in order.
+  std::vector<std::string> cycles;
   bool rebuildPoints = false;
   bool technical = false;
   bool leastSquares = false;  // --lsq: adjust by least squares before drawing the diagram or writing the report

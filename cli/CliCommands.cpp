@@ -29,6 +29,7 @@
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
+#include "SettlementCommand.h"
 #include "StatementWorkbook.h"
 #include "UnsoundValues.h"
 
@@ -286,6 +287,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "diagram") return Diagram(arguments);
   if (arguments.command == "import") return ImportCommand(arguments, out, err);
   if (arguments.command == "build-net") return BuildNetCommand(arguments, out, err);
+  if (arguments.command == "settlement") return SettlementCommand(arguments, out, err);
   return Report(arguments, out);
 }
 

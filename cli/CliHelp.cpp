@@ -34,7 +34,9 @@ const std::map<std::string, std::string> kCommandHelp = {
      "Least-squares adjustment of net N (from 0) after the same optional point-table rebuild and fixed\n"
      "elevations as adjust; S is the a-priori standard deviation of one setup (default 0.5). Prints JSON\n"
      "with the degrees of freedom, sigma0, the chi-square test, every point's elevation and sigma and\n"
-     "every section's residual, redundancy number and w. --save writes the adjusted heights.\n"},
+     "every section's residual, redundancy number and w, and allPoints: every point of the net\n"
+     "(benchmarks, nodal, intermediate and pendent points, each run an observation) with its role,\n"
+     "elevation and sigma. --save writes the adjusted heights.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
      "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--xlsx OUT.xlsx]\n"
@@ -65,6 +67,20 @@ const std::map<std::string, std::string> kCommandHelp = {
      "loops and lines over the technical tolerance in red. With --lsq the net is first adjusted by\n"
      "least squares (as lsq, the file is not changed): the suspect section thick red, every adjusted\n"
      "point with its sigma.\n"},
+    {"settlement",
+     "usage: korvado-cli settlement PROJECT [--pdf OUT.pdf] [--html OUT.html]\n"
+     "       korvado-cli settlement --new PROJECT --reference A,B,... --cycle FILE:NET:YYYY-MM-DD...\n"
+     "                              [--object NAME] [--pdf OUT.pdf] [--html OUT.html]\n"
+     "Computes a monitoring project: each cycle's net adjusted with every point an unknown, the\n"
+     "reference benchmarks tested against the first cycle (congruence test, F at 95 %, the benchmark\n"
+     "that explains a failure best declared moved, repeated), the marks' heights in the datum of the\n"
+     "stable benchmarks. Prints JSON: the cycles (date, file, net, sigma0, dof), the stability of every\n"
+     "later cycle (T, critical, passed, moved) and every mark with one entry per cycle in each list\n"
+     "(heights, sigma, settlement since the previous observation, total, significant = |total| > 2\n"
+     "sigma, ratePerDay) and ratePerYear; null where the mark was not observed. --pdf and --html write\n"
+     "«Ведомость осадок». --new writes a project file (cycle files relative to it) after computing it;\n"
+     "a missing file, a net not in it, a bad date, a reference benchmark missing from a cycle or fewer\n"
+     "than two of them: message, exit 2, nothing written.\n"},
     {"import",
      "usage: korvado-cli import IN [--into FILE.kor] --out OUT.kor [--technical] [--no-backup]\n"
      "Reads a digital level's file IN (Leica GSI-8/16 or DiNi M5, recognised by content) and appends\n"
@@ -105,7 +121,8 @@ std::string HelpText(const std::string& command) {
          "  loops FILE --net N    loop and line misclosures against the tolerance\n"
          "  diagram FILE --net N --svg OUT.svg [--lsq]   the net diagram as SVG\n"
          "  import IN --out OUT   a digital level's file into a journal\n"
-         "  build-net FILE --name NAME --out OUT   a net built from the journal\n\n"
+         "  build-net FILE --name NAME --out OUT   a net built from the journal\n"
+         "  settlement PROJECT    settlements of a monitoring project\n\n"
          "Numbers are printed with \".\" unless --decimal-separator gives another character.\n"
          "korvado-cli COMMAND --help describes one command.\n";
 }

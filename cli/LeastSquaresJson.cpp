@@ -15,6 +15,16 @@ Json ChiSquareJson(const std::optional<ChiSquareTest>& chi2) {
   return {{"value", chi2->value}, {"lower", chi2->lower}, {"upper", chi2->upper}, {"passed", chi2->passed}};
 }
 
+const char* RoleKey(PointRole role) {
+  switch (role) {
+    case PointRole::kFixed: return "fixed";
+    case PointRole::kNodal: return "nodal";
+    case PointRole::kIntermediate: return "intermediate";
+    case PointRole::kPendent: return "pendent";
+  }
+  return "";
+}
+
 }  // namespace
 
 void WriteLeastSquaresJson(std::ostream& out, const TKorNet& net, const LeastSquaresResult& result) {
@@ -38,6 +48,10 @@ void WriteLeastSquaresJson(std::ostream& out, const TKorNet& net, const LeastSqu
                 {"setups", section.setups},      {"height", net.SectionHeights.GetItem(s)},
                 {"residual", section.residual},  {"redundancy", section.redundancy},
                 {"w", OrNull(section.w)},        {"suspect", section.suspect}};
+  });
+  document.ArrayMember("allPoints", result.everyPoint.size(), [&](size_t k) {
+    const PointHeight& point = result.everyPoint[k];
+    return Json{{"name", point.name}, {"role", RoleKey(point.role)}, {"elevation", point.height}, {"sigma", OrNull(point.sigma)}};
   });
   document.End();
 }

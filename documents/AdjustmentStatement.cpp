@@ -4,6 +4,7 @@
 #include <cmath>
 #include <ctime>
 #include <iterator>
+#include <unordered_map>
 #include <numeric>
 #include <unordered_set>
 
@@ -224,12 +225,12 @@ std::string TypeText(const CatalogueEntry& entry) {
   }
 }
 
-// σ of a point the least-squares adjustment gave one: benchmarks and nodal points.
-std::string CatalogueSigma(const LeastSquaresResult& result, const PointIndex& rows, const std::string& name) {
-  const int32_t row = FindInIndex(rows, name);
-  if (row < 0 || static_cast<size_t>(row) >= result.sigmas.size() || !result.sigmas[static_cast<size_t>(row)])
-    return {};
-  return FormatFixed(2, *result.sigmas[static_cast<size_t>(row)]);
+// σ of every point the runs reach, by name; a name the point table repeats keeps its first.
+std::unordered_map<std::string, std::string> CatalogueSigmas(const LeastSquaresResult& result) {
+  std::unordered_map<std::string, std::string> sigmas;
+  for (const PointHeight& point : result.everyPoint)
+    if (point.sigma) sigmas.emplace(point.name, FormatFixed(2, *point.sigma));
+  return sigmas;
 }
 
 // The catalogue's elevation (millimetres, two decimals) in the document's unit.
@@ -241,19 +242,23 @@ std::string CatalogueHeight(const std::string& millimetres, HeightUnit unit) {
 ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSquares, HeightUnit unit) {
   ReportTable table{{{"№", true}, {"Точка", false}, {"Тип", false}, {HeightTitle("Отметка", unit), true}}, {}, {}};
   if (leastSquares) table.columns.push_back({"СКО, мм", true});
-  const PointIndex rows = BuildPointIndex(net.PointNames);
+  const std::unordered_map<std::string, std::string> sigmas =
+      leastSquares ? CatalogueSigmas(*leastSquares) : std::unordered_map<std::string, std::string>();
   int32_t number = 0;
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
     table.rows.push_back(
         {std::to_string(++number), entry.name, TypeText(entry), CatalogueHeight(entry.elevation, unit)});
-    if (leastSquares) table.rows.back().push_back(CatalogueSigma(*leastSquares, rows, entry.name));
+    if (leastSquares) {
+      const auto sigma = sigmas.find(entry.name);
+      table.rows.back().push_back(sigma == sigmas.end() ? std::string() : sigma->second);
+    }
   }
   ReportPart part = NewPart(kCataloguePart);
   part.table = std::move(table);
   if (leastSquares)
     part.notes.push_back(
-        "СКО — средняя квадратическая ошибка отметки после уравнивания по МНК; у реперов 0, у точек "
-        "внутри звеньев не вычисляется.");
+        "СКО — средняя квадратическая ошибка отметки после уравнивания по МНК, в котором каждый ход — "
+        "отдельное измерение (вес 1/n), а каждая точка — неизвестная; у реперов 0.");
   return part;
 }
 

@@ -13,6 +13,7 @@
 namespace korvado {
 
 struct NetDiagram;
+struct Chart;
 
 struct ReportColumn {
   std::string title;
@@ -34,6 +35,7 @@ struct ReportPart {
   std::vector<std::pair<std::string, std::string>> facts;
   std::optional<ReportTable> table;
   std::shared_ptr<const NetDiagram> diagram;
+  std::shared_ptr<const Chart> chart;  // a plot, drawn after the diagram
   std::vector<std::string> notes;
 };
 

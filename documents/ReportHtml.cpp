@@ -1,6 +1,8 @@
 #include "ReportHtml.h"
 
+#include "ChartSvg.h"
 #include "DiagramSvg.h"
+#include "FileReplace.h"
 #include "MarkupText.h"
 
 namespace korvado {
@@ -38,6 +40,7 @@ void AppendPart(std::string& html, const ReportPart& part) {
     const size_t start = svg.find("<svg");
     html += "<div class=\"diagram\">\n" + svg.substr(start == std::string::npos ? 0 : start) + "</div>\n";
   }
+  if (part.chart) html += "<div class=\"diagram\">\n" + ChartSvg(*part.chart) + "</div>\n";
   if (part.table) AppendTable(html, *part.table);
   for (const std::string& note : part.notes) html += "<p><i>" + EscapeMarkup(note) + "</i></p>\n";
 }
@@ -59,6 +62,10 @@ std::string ReportHtml(const ReportDocument& document) {
   for (const ReportPart& part : document.parts) AppendPart(html, part);
   html += "</body>\n</html>\n";
   return html;
+}
+
+void SaveReportHtml(const ReportDocument& document, const std::string& path) {
+  ReplaceFileContents(path, ReportHtml(document));
 }
 
 }  // namespace korvado

@@ -10,4 +10,8 @@ namespace korvado {
 
 std::string ReportHtml(const ReportDocument& document);
 
+// Writes the page to path whole, or leaves the file there as it was
+// (FileIOError names the file and the reason).
+void SaveReportHtml(const ReportDocument& document, const std::string& path);
+
 }  // namespace korvado

@@ -17,12 +17,13 @@ declare -A allowed=(
   [processing/levelimport]="processing/levelimport datafile model"
   [processing/adjustment]="processing/adjustment processing/elevations processing/nets model"
   [processing/netbuild]="processing/netbuild processing/loops processing/nets datafile model"
-  [app]="app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild datafile model"
-  [documents]="documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild datafile model"
+  [processing/monitoring]="processing/monitoring processing/adjustment processing/nets model"
+  [app]="app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild processing/monitoring datafile model"
+  [documents]="documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild processing/monitoring datafile model"
   [documents/printing]="documents/printing documents app datafile model"
   [settings]="settings app processing/loops model"
   [ui]="ui settings documents/printing documents app model"
-  [cli]="cli settings documents/printing documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild datafile model"
+  [cli]="cli settings documents/printing documents app processing/journal processing/nets processing/elevations processing/loops processing/levelimport processing/adjustment processing/netbuild processing/monitoring datafile model"
 )
 qt_free="model datafile processing app documents cli"
 

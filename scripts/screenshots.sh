@@ -21,7 +21,7 @@ WindowWidth=760
 WindowHeight=330
 TreeWidth=170
 INI
-for view in journal netsystem netname typepoint equi originaltitude adjustment leastsquares elevation report diagram netsbrowser buildnet buildnetpreview about; do
+for view in journal netsystem netname typepoint equi originaltitude adjustment leastsquares elevation report diagram netsbrowser buildnet buildnetpreview about settlements; do
   LANG=ru_RU.UTF-8 timeout 60 xvfb-run -a -s "-screen 0 1024x768x24" "$program" "$view" "$out/$view.png"
   [ -s "$out/$view.png" ] || { echo "no picture of $view" >&2; exit 1; }
   echo "$out/$view.png"

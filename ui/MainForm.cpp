@@ -101,6 +101,7 @@ void TMainForm::CreateActions() {
   acBuildNetFromJournal->setIconText(QStringLiteral("Сеть по журналу"));
   acImportLevel->setIconText(QStringLiteral("Импорт"));
   acExportReportPdf->setIconText(QStringLiteral("PDF"));
+  acMonitoringProject = MakeAction(this, "Проект &мониторинга...");
 }
 
 void TMainForm::CreateMenus() {
@@ -115,6 +116,8 @@ void TMainForm::CreateMenus() {
   fileMenu->addAction(acCloseData);
   fileMenu->addSeparator();
   fileMenu->addActions({acPrintReport, acExportReportPdf, acExportXlsx});
+  fileMenu->addSeparator();
+  fileMenu->addAction(acMonitoringProject);
   fileMenu->addSeparator();
   fileMenu->addAction(acExit);
 
@@ -279,6 +282,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acOpenExample, &QAction::triggered, this, &TMainForm::acOpenExampleExecute);
   ConnectCommand(acAbout, &QAction::triggered, this, &TMainForm::acAboutExecute);
   ConnectCommand(acImportLevel, &QAction::triggered, this, &TMainForm::acImportLevelExecute);
+  ConnectCommand(acMonitoringProject, &QAction::triggered, this, &TMainForm::acMonitoringProjectExecute);
   ConnectCommand(acTechTableKor, &QAction::triggered, journalPage, &JournalPage::acTechTableKorExecute);
   ConnectCommand(acAdd, &QAction::triggered, journalPage, &JournalPage::acAddExecute);
   ConnectCommand(acInsert, &QAction::triggered, journalPage, &JournalPage::acInsertExecute);

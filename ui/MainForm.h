@@ -38,6 +38,7 @@ class AccuracyView;
 class LoopsDock;
 class NetDiagramPage;
 class Autosave;
+class SettlementView;
 
 class TMainForm : public QMainWindow, public PageHost {
   Q_OBJECT
@@ -52,6 +53,8 @@ class TMainForm : public QMainWindow, public PageHost {
 
   TNetNameDlg& NetNameDlg() override;
   TTypePointDlg& TypePointDlg() override;
+  // The window «Осадки» once the project dialog has opened it, none before.
+  SettlementView* Settlements() const { return settlementView_; }
   // The nets browser once acNetsBrowser has created it, none before.
   TNetsBrowser* NetsBrowser() const { return netsBrowser_; }
 
@@ -95,6 +98,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acAbout;
   QAction* acLeastSquares;
   QAction* acImportLevel;
+  QAction* acMonitoringProject;
   QAction* acUndo;
   QAction* acRedo;
 
@@ -128,6 +132,8 @@ class TMainForm : public QMainWindow, public PageHost {
   void acOpenExampleExecute();
   void acAboutExecute();
   void acImportLevelExecute();
+  // «Проект мониторинга...»: the project dialog, then the window «Осадки».
+  void acMonitoringProjectExecute();
   void ComboBox1Click();
   void acUndoExecute();
   void acRedoExecute();
@@ -190,6 +196,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QPointer<TAboutBox> aboutBox_;
   TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
   Autosave* autosave_ = nullptr;         // a child of this window
+  SettlementView* settlementView_ = nullptr;  // a child of this window, made on first use
 };
 
 }  // namespace korvado

@@ -12,6 +12,7 @@
 #include <numeric>
 #include <vector>
 
+#include "ChartPainter.h"
 #include "DiagramPainter.h"
 #include "FileReplace.h"
 #include "PageFont.h"
@@ -28,6 +29,9 @@ const QColor kHeaderShade(232, 232, 232);
 const QColor kStampColour(200, 0, 0);
 // A name of the diagram (11 units high) comes out at about 9 points.
 constexpr double kDiagramMillimetresPerUnit = 0.3;
+// A plot is laid out 760 units across the page, so that its 11-unit texts come out at about 9 points.
+constexpr double kChartUnitsAcross = 760.0;
+constexpr double kChartAspect = 0.58;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
@@ -313,10 +317,23 @@ class PageFlow {
     NewBlock(std::move(block));
   }
 
+  // A plot across the page, its texts at about the body's size.
+  void AddChart(const std::shared_ptr<const Chart>& chart) {
+    auto block = std::make_unique<Block>();
+    const double units = width_ / kChartUnitsAcross;
+    block->height = std::min(width_ * kChartAspect, pageHeight_ * 0.85);
+    block->spaceBefore = metrics_.height() * 0.3;
+    block->paint = [chart, units, height = block->height, this](QPainter& painter, double top) {
+      PaintChart(painter, *chart, QRectF(0, top, width_, height), units);
+    };
+    NewBlock(std::move(block));
+  }
+
   void AddPart(const ReportPart& part) {
     AddLine(part.heading, heading_, metrics_.height(), true);
     AddFacts(part.facts);
     if (part.diagram) AddDiagram(part.diagram);
+    if (part.chart) AddChart(part.chart);
     if (part.table) AddTable(*part.table);
     if (part.table && !part.notes.empty()) blocks_.back()->keepWithNext = true;
     for (size_t k = 0; k < part.notes.size(); ++k) {

@@ -247,11 +247,24 @@ Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, Leas
     return Outcome::Refusal("Уравнивание сети «" + net.Name +
                             "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
                             "точек сети.");
+  // The points inside the sections add to the figures; what stops them
+  // (a pendent point off the net) must not cost the adjustment by sections.
+  std::string everyPointRefusal;
+  if (scope == LeastSquaresScope::kWithAccuracy) {
+    Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net);
+    if (everyPoint.HasValue())
+      result->everyPoint = std::move(*everyPoint);
+    else
+      everyPointRefusal = everyPoint.RefusalText();
+  }
   EvaluateLeastSquares(*result, sigmaPerSetup);
   if (const std::string figure = NonFiniteFigure(*result); !figure.empty())
     return Outcome::Refusal("Уравнивание сети «" + net.Name + "» по МНК отклонено: " + figure +
                             " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
-  return std::move(*result);
+  Result<LeastSquaresResult> adjusted(std::move(*result));
+  if (!everyPointRefusal.empty())
+    adjusted.Warn("СКО точек внутри звеньев и висячих точек не вычислены: " + everyPointRefusal);
+  return adjusted;
 }
 
 }  // namespace
@@ -286,6 +299,7 @@ void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {
       result.sigmas[p] = sigma0 * std::sqrt(result.cofactors[p]);
     else if (result.fixed[p])
       result.sigmas[p] = 0.0;
+  for (PointHeight& point : result.everyPoint) point.sigma = sigma0 * std::sqrt(point.cofactor);
   result.suspectSection = -1;
   double largest = kCriticalW;
   for (size_t s = 0; s < result.sections.size(); ++s) {

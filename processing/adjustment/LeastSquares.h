@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "EveryPointHeights.h"
 #include "KorNets.h"
 #include "Outcome.h"
 
@@ -53,6 +54,9 @@ struct LeastSquaresResult {
   std::optional<double> sigma0;               // a posteriori, per setup; none when r = 0
   std::optional<ChiSquareTest> chi2;          // none when r = 0
   int32_t suspectSection = -1;                // the largest |w| above the critical value
+  // With the accuracy figures: every point of the net, each run an observation
+  // (the same σ₀ and degrees of freedom, the same heights where both have one).
+  std::vector<PointHeight> everyPoint;
 };
 
 // A result with the net it belongs to and a fingerprint of the net's
@@ -68,8 +72,8 @@ struct LeastSquaresReport {
 // adjustment left it: a sweep, an edit or an undo since changes it.
 uint64_t AdjustmentFingerprint(const TKorNet& net);
 
-// Heights alone skip the accuracy figures (σ of heights, rᵢ, wᵢ), which take
-// a selected inversion of the factor.
+// Heights alone skip the accuracy figures (σ of heights, rᵢ, wᵢ, every point),
+// which take a selected inversion of the factor.
 enum class LeastSquaresScope { kHeightsOnly, kWithAccuracy };
 
 // Adjusts the net read-only. Refused: no sections, a section end missing from

@@ -490,7 +490,8 @@ TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
   EXPECT_EQ(keys,
-            (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections"}));
+            (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections",
+                                      "allPoints"}));
   EXPECT_TRUE(json["dof"].is_number_float());
   EXPECT_EQ(json["dof"].get<double>(), 1.0);
   // Both sections take half the misclosure of 0.1; K is the weighted mean.
@@ -508,6 +509,12 @@ TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
     EXPECT_NEAR(section["w"].get<double>(), -1.0, 1e-9);
     EXPECT_EQ(section["suspect"], false);
   }
+  // Every point, the pendent P off K too: its σ grows by its one setup.
+  ASSERT_EQ(json["allPoints"].size(), 4u);
+  EXPECT_EQ(json["allPoints"][3]["name"], "P");
+  EXPECT_EQ(json["allPoints"][3]["role"], "pendent");
+  EXPECT_NEAR(json["allPoints"][3]["elevation"].get<double>(), 104.45, 1e-9);
+  EXPECT_NEAR(json["allPoints"][3]["sigma"].get<double>(), 0.05 * std::sqrt(2.0), 1e-12);
   const auto reread = nlohmann::json::parse(Run({"dump", saved}).out);
   EXPECT_NEAR(reread["nets"][0]["points"][1]["elevation"].get<double>(), 103.95, 1e-12);
 }

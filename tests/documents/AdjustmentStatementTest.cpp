@@ -179,10 +179,12 @@ TEST(AdjustmentStatement, LeastSquaresAndLoopFiguresMatchTheirViewsUntilTheNetCh
   EXPECT_EQ(Column(sections, 7), Column(ReportTable{{}, accuracy.sections, {}}, 4));  // v
   EXPECT_EQ(Column(sections, 8), Column(ReportTable{{}, accuracy.sections, {}}, 6));  // w
   EXPECT_EQ(Column(sections, 9), (std::vector<std::string>{"", "", kSuspectMark}));
-  // Catalogue in natural order K, Rp2, Rp10, X: σ of the adjusted point, 0 at
-  // the benchmarks, none inside a section.
+  // Catalogue in natural order K, Rp2, Rp10, X: the σ the accuracy view shows,
+  // 0 at the benchmarks, the point inside a section (listed after the table's rows) too.
+  ASSERT_EQ(accuracy.points.size(), 4u);
+  EXPECT_EQ(accuracy.points[3][0], "X");
   EXPECT_EQ(Column(TableOf(document, kCataloguePart), 4),
-            (std::vector<std::string>{accuracy.points[1][3], "0,00", "0,00", ""}));
+            (std::vector<std::string>{accuracy.points[1][3], "0,00", "0,00", accuracy.points[3][3]}));
 
   const LoopsView loops = CurrentNetLoops(state);
   const ReportPart& loopsPart = *document.Part(kLoopsPart);

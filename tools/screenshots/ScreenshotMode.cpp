@@ -29,6 +29,8 @@
 #include "NetSystemPage.h"
 #include "NetsBrowser.h"
 #include "NumberText.h"
+#include "SettlementSample.h"
+#include "SettlementView.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
@@ -308,6 +310,13 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     form.accuracyView->hide();
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     SaveLater(&form, file);
+  } else if (view == "settlements") {
+    // A house's twelve marks over six cycles, the soft corner's marks selected for the plot.
+    SettlementView* settlements = ShowSampleSettlements(form);
+    if (!settlements) return QCoreApplication::exit(1);
+    settlements->SettlementGrid->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (int row : {3, 4, 5, 6}) settlements->SettlementGrid->selectRow(row);
+    SaveLater(settlements, file);
   } else if (view == "document") {
     // «Сведения для документа» before a PDF of the adjusted example.
     ShowSampleNet(form);
