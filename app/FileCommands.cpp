@@ -5,7 +5,6 @@
 #include "DataFile.h"
 #include "DataFileMessages.h"
 #include "FileStamp.h"
-#include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
 
@@ -14,11 +13,12 @@ namespace korvado {
 namespace {
 
 // Once per opening, naming the first: every computation names its own when it refuses.
-void WarnOfNonFiniteValues(const AppState& state) {
+Outcome WarnOfNonFiniteValues(const AppState& state) {
   const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
-  if (found.empty()) return;
-  ReportWarning("В файле есть значения, которые не являются конечными числами (всего " + std::to_string(found.size()) +
-                "), первое: " + found.front() + ". Вычисления с ними будут отклонены; исправьте эти значения.");
+  if (found.empty()) return {};
+  return Outcome::Warning("В файле есть значения, которые не являются конечными числами (всего " +
+                          std::to_string(found.size()) + "), первое: " + found.front() +
+                          ". Вычисления с ними будут отклонены; исправьте эти значения.");
 }
 
 }  // namespace
@@ -36,13 +36,15 @@ void CloseData(AppState& state) {
 
 void NewData(AppState& state) {
   CloseData(state);
-  state.Journal.AddRecord("Rp1", "Rp2", 1, "");
+  // One record in an empty journal is always taken.
+  if (Outcome refused = state.Journal.AddRecord("Rp1", "Rp2", 1, ""); !refused)
+    throw KorvadoError(refused.RefusalText());
   state.History.Reset(state);
 }
 
-bool OpenDataFile(AppState& state, const std::string& path) {
+Outcome OpenDataFile(AppState& state, const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return false;
+  if (!std::filesystem::exists(path, error)) return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
   TKorData journal;
   TNetList nets;
   ReadDataFile(path, journal, nets);
@@ -54,18 +56,20 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.Reset(state);
-  WarnOfNonFiniteValues(state);
-  return true;
+  return WarnOfNonFiniteValues(state);
 }
 
-void OpenNamedDataFile(AppState& state, const std::string& path) {
-  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
+Outcome OpenNamedDataFile(AppState& state, const std::string& path) {
+  Outcome opened = OpenDataFile(state, path);
+  if (!opened) throw FileIOError(opened.RefusalText());
+  return opened;
 }
 
-void OpenDataFileAsCopy(AppState& state, const std::string& path) {
-  OpenNamedDataFile(state, path);
+Outcome OpenDataFileAsCopy(AppState& state, const std::string& path) {
+  Outcome opened = OpenNamedDataFile(state, path);
   state.CurrentFileName.clear();
   state.CurrentFileStamp = {};
+  return opened;
 }
 
 void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options) {

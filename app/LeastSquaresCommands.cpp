@@ -6,7 +6,6 @@
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
-#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -41,33 +40,31 @@ std::string SectionMark(const LeastSquaresSection& section) {
   return {};
 }
 
-std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
-  if (!ShowOutcome(outcome)) return std::nullopt;
+  if (!outcome) return outcome;
+  Outcome notices = outcome;
   WriteAdjustedElevations(net, *outcome);
   state.MarkChanged();
   state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
   const LeastSquaresResult& result = state.LastLeastSquares->result;
   LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
   for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");
-  return view;
+  Result<LeastSquaresListView> shown(std::move(view));
+  shown.Append(notices);
+  return shown;
 }
 
-bool SetSigmaPerSetup(AppState& state, const std::string& text) {
-  const std::string refusal = "СКО превышения на один штатив «" + text +
-                              "» — не положительное число. Введите, например, " + FormatGeneral(0.5) + ".";
-  double sigma = 0.0;
-  try {
-    sigma = ParseDouble(text);
-  } catch (const std::exception&) {
-    sigma = 0.0;
-  }
-  if (!(sigma > 0.0) || !std::isfinite(sigma)) return ShowOutcome(Outcome::Refusal(refusal));
+Outcome SetSigmaPerSetup(AppState& state, const std::string& text) {
+  const double sigma = TryParseDouble(text).value_or(0.0);
+  if (!(sigma > 0.0) || !std::isfinite(sigma))
+    return Outcome::Refusal("СКО превышения на один штатив «" + text +
+                            "» — не положительное число. Введите, например, " + FormatGeneral(0.5) + ".");
   state.SigmaPerSetup = sigma;
   if (state.LastLeastSquares) EvaluateLeastSquares(state.LastLeastSquares->result, sigma);
-  return true;
+  return {};
 }
 
 std::vector<std::string> AccuracyPointHeader() { return {"Точка", "Тип", "Отметка", "СКО, мм"}; }

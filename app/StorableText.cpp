@@ -1,14 +1,12 @@
 #include "StorableText.h"
 
-#include "MessageService.h"
 #include "Windows1251.h"
 
 namespace korvado {
 
-bool CheckStorableText(const std::string& text) {
-  if (CanEncodeWindows1251(text)) return true;
-  ReportError(NotInWindows1251Message(text));
-  return false;
+Outcome CheckStorableText(const std::string& text) {
+  if (CanEncodeWindows1251(text)) return {};
+  return Outcome::Refusal(NotInWindows1251Message(text));
 }
 
 }  // namespace korvado

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "Outcome.h"
+
 namespace korvado {
 
-// False, after a message naming the characters, for text the file cannot hold.
-bool CheckStorableText(const std::string& text);
+// Refused, naming the characters, for text the file cannot hold.
+Outcome CheckStorableText(const std::string& text);
 
 }  // namespace korvado

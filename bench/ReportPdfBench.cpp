@@ -9,6 +9,7 @@
 #include "AdjustmentStatement.h"
 #include "KorNets.h"
 #include "LeastSquaresCommands.h"
+#include "Must.h"
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
@@ -27,11 +28,11 @@ TKorNet ChainNet() {
   for (int k = 1; k <= kSections; ++k) {
     const auto s = static_cast<uint16_t>(k - 1);
     const std::string tag = std::to_string(k);
-    net.AddSection("N" + tag, "A" + tag, type(k), kIntermediatePoint, 0.31 * (k % 7), 2, 0);
-    net.AppendRun(s, "B" + tag, kIntermediatePoint, -0.12 * (k % 5), 3, 0);
-    net.AppendRun(s, "N" + std::to_string(k + 1), type(k + 1), 1.05, 4, 0);
+    Must(net.AddSection("N" + tag, "A" + tag, type(k), kIntermediatePoint, 0.31 * (k % 7), 2, 0));
+    Must(net.AppendRun(s, "B" + tag, kIntermediatePoint, -0.12 * (k % 5), 3, 0));
+    Must(net.AppendRun(s, "N" + std::to_string(k + 1), type(k + 1), 1.05, 4, 0));
   }
-  for (int k = 1; k <= kSections + 1; ++k) net.AddPoint("N" + std::to_string(k), type(k), 1000.0 + 1.1 * k);
+  for (int k = 1; k <= kSections + 1; ++k) Must(net.AddPoint("N" + std::to_string(k), type(k), 1000.0 + 1.1 * k));
   return net;
 }
 
@@ -39,9 +40,9 @@ TKorNet ChainNet() {
 const AppState& State() {
   static const AppState state = [] {
     AppState adjusted;
-    adjusted.Nets.NetAt(adjusted.Nets.AddNet("Сеть")) = ChainNet();
+    adjusted.Nets.NetAt(*adjusted.Nets.AddNet("Сеть")) = ChainNet();
     adjusted.CurrentNetIndex = 0;
-    AdjustCurrentNetByLeastSquares(adjusted);
+    Must(AdjustCurrentNetByLeastSquares(adjusted));
     return adjusted;
   }();
   return state;

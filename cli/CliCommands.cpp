@@ -9,6 +9,7 @@
 #include "AdjustmentStatement.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
+#include "CliOutcome.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
 #include "DumpJson.h"
@@ -19,7 +20,6 @@
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
-#include "MessageService.h"
 #include "ModelErrors.h"
 #include "NonFiniteValues.h"
 #include "NumberText.h"
@@ -33,22 +33,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A refusal reported by a command ends it as an error; a warning goes to the
-// error stream and the command goes on. The commands report only after their
-// operation has finished, so a refusal never leaves anything half done.
-class CliMessageService : public IMessageService {
- public:
-  explicit CliMessageService(std::ostream& err) : err_(err) {}
-  void ShowError(const std::string& text) override { throw KorvadoError(text); }
-  void ShowWarning(const std::string& text, const std::string&) override { err_ << "korvado-cli: " << text << "\n"; }
-
- private:
-  std::ostream& err_;
-};
-
 AppState OpenState(const std::string& path) {
   AppState state;
-  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
+  const Outcome opened = OpenDataFile(state, path);
+  if (!opened) throw FileIOError(opened.RefusalText());
+  Require(opened);
   return state;
 }
 
@@ -113,9 +102,9 @@ void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) 
 void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   std::vector<AltitudeRow> rows;
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
-  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
+  if (arguments.rebuildPoints) Require(RebuildCurrentNetPoints(state));
   RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
-  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+  if (!rows.empty()) Require(ApplyOriginAltitudes(state, rows));
 }
 
 // A value as an element nested `depth` levels deep in the printed document.
@@ -140,9 +129,8 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   // than a short one. A net the sweep refuses is refused at the first sweep,
   // before anything is printed.
   for (int k = 0; k < sweeps; ++k) {
-    const std::optional<double> mu = AdjustCurrentNet(state);
-    if (!mu) throw KorvadoError("the adjustment sweep was refused");
-    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, *mu), 2);
+    const double mu = Take(AdjustCurrentNet(state));
+    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, mu), 2);
   }
   out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
@@ -153,8 +141,8 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
 
 // The current net by least squares with --sigma-setup; a refusal ends the command.
 void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("sigma-setup")) SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
-  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+  if (arguments.options.count("sigma-setup")) Require(SetSigmaPerSetup(state, arguments.options.at("sigma-setup")));
+  Require(AdjustCurrentNetByLeastSquares(state));
 }
 
 Tolerance ToleranceOption(const CliArguments& arguments);
@@ -202,9 +190,9 @@ int Report(const CliArguments& arguments, std::ostream& out) {
     if (section >= net.SectionCount())
       throw UsageError("net " + std::to_string(state.CurrentNetIndex) + " has " + std::to_string(net.SectionCount()) +
                        " sections; there is no section " + std::to_string(section));
-    rows = AltitudeTableForNode(state, state.CurrentNetIndex, section);
+    rows = Take(AltitudeTableForNode(state, state.CurrentNetIndex, section));
   } else {
-    rows = *AltitudeNetReport(state, state.CurrentNetIndex);
+    rows = Take(AltitudeNetReport(state, state.CurrentNetIndex));
   }
   for (const ElevationRow& row : rows) out << row.name << '\t' << row.elevation << '\n';
   return 0;
@@ -285,8 +273,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CliMessageService messages(err);
-  ScopedMessageService scope(&messages);
+  const WarningStream warnings(err);
   try {
     const int status = Dispatch(ParseCliArguments(args), out, err);
     // A full disk or a closed pipe must not pass for a complete output.

@@ -271,8 +271,8 @@ ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& sta
   return AdjustmentStatement(net, stamp, results);
 }
 
-std::optional<ReportDocument> CurrentNetStatement(const AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<ReportDocument> CurrentNetStatement(const AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   return CurrentNetStatement(state, StampNow(state));
 }
 

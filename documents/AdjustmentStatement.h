@@ -54,7 +54,7 @@ ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp,
 ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp);
 
 // «Печать отчёта» and «Экспорт отчёта в PDF»: the statement of the current
-// net, stamped now, or nothing after a message when no net is selected.
-std::optional<ReportDocument> CurrentNetStatement(const AppState& state);
+// net, stamped now; refused when no net is selected.
+Result<ReportDocument> CurrentNetStatement(const AppState& state);
 
 }  // namespace korvado

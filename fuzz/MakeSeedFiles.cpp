@@ -25,7 +25,7 @@ void SaveNonFinite(const std::string& folder, TKorData journal) {
   journal.BackMainReading.SetItem(0, inf);
   journal.SetupHeightDiffs.SetItem(1, -inf);
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Не числа"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Не числа"));
   net.AddSection("Rp1", "Rp2", 0, 0, nan, inf, 1);
   net.SectionTables.TableAt(0).AddPendentRun(2, "Rp2", "P", 1, -inf, 2);
   net.AddPoint("Rp1", 0, inf);
@@ -35,7 +35,7 @@ void SaveNonFinite(const std::string& folder, TKorData journal) {
 
 void SaveOutOfRangeReferences(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Ссылки"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Ссылки"));
   net.AddSection("Rp1", "K", 0, 1, 1.0, 1.0, std::numeric_limits<int32_t>::min());
   net.AppendRun(0, "Rp2", 0, 1.0, 1.0, std::numeric_limits<int32_t>::max());
   net.SectionTables.TableAt(0).AddPendentRun(2, "K", "P", 1, 0.5, journal.RecordCount() + 1);
@@ -45,7 +45,7 @@ void SaveOutOfRangeReferences(const std::string& folder, const TKorData& journal
 
 void SaveCaseTwins(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Близнецы"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Близнецы"));
   net.AddSection("Rp1", "U1", 0, 1, 1.0, 2.0, 1);
   net.AddSection("u1", "Rp2", 1, 0, 2.0, 2.0, 2);
   net.AddSection("U1", "Rp2", 1, 0, 2.0, 2.0, 3);
@@ -59,7 +59,7 @@ void SaveCaseTwins(const std::string& folder, const TKorData& journal) {
 // A second part, C-D-E, with no fixed point in it.
 void SaveDisconnectedNet(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Две части"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Две части"));
   net.AddSection("Rp1", "K", 0, 1, 1.0, 2.0, 1);
   net.AddSection("K", "Rp2", 1, 0, 1.0, 2.0, 2);
   net.AddSection("C", "D", 1, 1, 0.5, 1.0, 3);
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
   journal.InsertRecord(0, "A", "B", 2, "");
   journal.SetSetupData(0, "Rp1", "Rp2", 1500, 1400, 7500, 7405, "");
   journal.RecalcRecordHeight(0);
-  const int32_t n = nets.AddNet("Сеть 1");
+  const int32_t n = *nets.AddNet("Сеть 1");
   TKorNet& net = nets.NetAt(n);
   net.AddSection("Rp1", "Rp2", 0, 1, 4.88, 1.0, 2);
   net.AppendRun(0, "Узел", 0, -1.5, 3.0, -3);

@@ -16,6 +16,7 @@
 #include "NumberColumns.h"
 #include "NumberText.h"
 #include "SettingsFile.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -106,7 +107,7 @@ void AccuracyView::Refresh() {
 }
 
 void AccuracyView::SigmaEditFinished() {
-  if (!SetSigmaPerSetup(state_, SigmaEdit->text().toStdString())) {
+  if (!ShowOutcome(SetSigmaPerSetup(state_, SigmaEdit->text().toStdString()))) {
     SigmaEdit->setText(QString::fromStdString(FormatGeneral(state_.SigmaPerSetup)));
     return;
   }

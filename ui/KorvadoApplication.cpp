@@ -8,17 +8,12 @@
 #include <clocale>
 #include <memory>
 
-#include "MessageService.h"
 #include "NumberText.h"
-#include "QtMessageService.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
 QString ApplicationTitle() { return QStringLiteral("Korvado 1.02"); }
-
-namespace {
-QtMessageService messageService;
-}
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // Qt sets the C library to the user's locale. The program's number text
@@ -30,13 +25,10 @@ KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(ar
   dialogFont.setPointSize(8);
   setFont(dialogFont);
   InstallRussianTranslation(*this);
-  SetMessageService(&messageService);
   KeepQtSettingsUnwritten();
 }
 
-KorvadoApplication::~KorvadoApplication() {
-  if (CurrentMessageService() == &messageService) SetMessageService(nullptr);
-}
+KorvadoApplication::~KorvadoApplication() = default;
 
 bool KorvadoApplication::notify(QObject* receiver, QEvent* event) {
   try {
@@ -48,9 +40,8 @@ bool KorvadoApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void ShowUnhandledError(const std::exception& error) {
-  QWidget* parent =
-      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
-  QMessageBox::critical(parent, ApplicationTitle(), QString::fromStdString(error.what()), QMessageBox::Ok);
+  // The command ended here; what it says is shown as any refusal is.
+  ShowOutcome(Outcome::Refusal(error.what()));
 }
 
 void KeepQtSettingsUnwritten() {

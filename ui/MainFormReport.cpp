@@ -7,12 +7,13 @@
 #include "FileDialogs.h"
 #include "MainForm.h"
 #include "ReportPages.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
 void TMainForm::acPrintReportExecute() {
-  const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
-  if (!statement) return;
+  const Result<ReportDocument> statement = CurrentNetStatement(state_);
+  if (!ShowOutcome(statement)) return;
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(ReportPageLayout());
   printer.setDocName(QString::fromStdString(statement->title));
@@ -24,8 +25,8 @@ void TMainForm::acPrintReportExecute() {
 }
 
 void TMainForm::acExportReportPdfExecute() {
-  const std::optional<ReportDocument> statement = CurrentNetStatement(state_);
-  if (!statement) return;
+  const Result<ReportDocument> statement = CurrentNetStatement(state_);
+  if (!ShowOutcome(statement)) return;
   const QString path =
       AskFilePath(this, Settings(), QStringLiteral("Экспорт отчёта в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
                   QFileDialog::AcceptSave, QStringLiteral("pdf"));

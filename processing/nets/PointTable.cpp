@@ -40,7 +40,7 @@ Outcome RebuildPoints(TKorNet& net) {
                             " точек, а файл вмещает не больше " + std::to_string(kFormatCountLimit) +
                             ". Разделите сеть на части; нулевые отметки не созданы.");
   net.ClearPoints();
-  for (const NewPoint& point : points) net.AddPoint(point.name, point.type, 0.0);
+  for (const NewPoint& point : points) net.AppendPoint({point.name, point.type, 0.0});
   return {};
 }
 

@@ -66,8 +66,8 @@ TEST(LevelImportGsi, LinesReadingsNamesAndUnitsReachTheJournal) {
 
 TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
   AppState state;
-  state.Journal.AddRecord("Rp1", "Rp2", 1, "");
-  state.Journal.AddRecord("Rp2", "Rp3", 1, "");
+  EXPECT_TRUE(state.Journal.AddRecord("Rp1", "Rp2", 1, ""));
+  EXPECT_TRUE(state.Journal.AddRecord("Rp2", "Rp3", 1, ""));
   const LevelImport import = PrepareLevelImport(state, LevelSample("line-bffb-bf.gsi"));
   // A ticked line the journal cannot take refuses the whole import.
   EXPECT_NE(ImportLevelLines(state, import, {true, true}, 1).RefusalText().find("Ход 2 (RP2 — RP3)"),
@@ -83,7 +83,7 @@ TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
 
   // More setups than the data file holds: nothing goes in.
   AppState full;
-  full.Journal.AddRecord("A", "B", 65534, "");
+  EXPECT_TRUE(full.Journal.AddRecord("A", "B", 65534, ""));
   const LevelImport big = PrepareLevelImport(full, LevelSample("line-bffb-bf.gsi"));
   EXPECT_NE(ImportTicked(full, big).RefusalText().find("штативов"), std::string::npos);
   EXPECT_EQ(full.Journal.RecordCount(), 1);

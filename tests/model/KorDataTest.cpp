@@ -2,7 +2,6 @@
 
 #include "JournalAssertions.h"
 #include "KorData.h"
-#include "MessageRecorder.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 
@@ -27,7 +26,6 @@ std::vector<int32_t> Ranges(const TKorData& j) {
 }
 
 TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
-  MessageRecorder messages;
   TKorData journal;
   journal.AddRecord("Rp1", "Rp2", 1, "");
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 0}));
@@ -44,46 +42,38 @@ TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
   EXPECT_EQ(journal.SetupForePoints.Items(),
             (std::vector<std::string>{"X1", "B0", "X1", "X2", "B1", "X1", "X2", "Rp2"}));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, InsertedRecordTakesItsSetupsFromTheEndAndOthersKeepTheirs) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2, 3});
   journal.InsertRecord(0, "N", "M", 2, "");
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{5, 6, 0, 1, 2, 4}));
   EXPECT_EQ(journal.BackPoints[0], "N");
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, InsertOnlyBeforeAnExistingRecord) {
-  MessageRecorder messages;
   TKorData empty;
-  empty.InsertRecord(0, "A", "B", 1, "");
+  EXPECT_EQ(empty.InsertRecord(0, "A", "B", 1, "").RefusalText(), kIndexOutOfRangeMessage);
   TKorData journal = OrderedJournal({1});
   const TKorData before = journal;
-  journal.InsertRecord(1, "A", "B", 1, "");
-  journal.InsertRecord(-1, "A", "B", 1, "");
+  for (int32_t index : {1, -1})
+    EXPECT_EQ(journal.InsertRecord(index, "A", "B", 1, "").RefusalText(), kIndexOutOfRangeMessage);
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>(3, kIndexOutOfRangeMessage));
 }
 
 TEST(Journal, ZeroSetupsAreRefusedEverywhere) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2});
   const TKorData before = journal;
-  journal.AddRecord("A", "B", 0, "");
-  journal.InsertRecord(0, "A", "B", 0, "");
-  journal.SetSetupCount(0, 0);
+  EXPECT_EQ(journal.AddRecord("A", "B", 0, "").RefusalText(), kSetupCountZeroMessage);
+  EXPECT_EQ(journal.InsertRecord(0, "A", "B", 0, "").RefusalText(), kSetupCountZeroMessage);
+  EXPECT_EQ(journal.SetSetupCount(0, 0).RefusalText(), kSetupCountZeroMessage);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>(3, kSetupCountZeroMessage));
 }
 
 TEST(Journal, DeletingARecordShiftsOnlyTheRangesAboveIt) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2, 3, 1});
   journal.DeleteRecord(0);
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 2, 3, 3}));
@@ -96,13 +86,11 @@ TEST(Journal, DeletingARecordShiftsOnlyTheRangesAboveIt) {
   EXPECT_TRUE(JournalIsConsistent(journal));
 
   const TKorData before = journal;
-  journal.DeleteRecord(2);
+  EXPECT_EQ(journal.DeleteRecord(2).RefusalText(), kIndexOutOfRangeMessage);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>{kIndexOutOfRangeMessage});
 }
 
 TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
-  MessageRecorder messages;
   // In the middle of an ordered journal: later ranges move up.
   TKorData journal = OrderedJournal({2, 2, 2});
   journal.SetupBackPoints.Set(1, "Мой");  // a user-named intermediate point is replaced
@@ -120,11 +108,9 @@ TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{4, 6, 0, 1, 2, 3}));
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, FewerSetupsDropTheLastOnesAndKeepTheForePoint) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({4, 2});
   journal.SetupForePoints.Set(0, "Мой");
   journal.SetSetupCount(0, 2);
@@ -136,7 +122,6 @@ TEST(Journal, FewerSetupsDropTheLastOnesAndKeepTheForePoint) {
   const TKorData before = journal;
   journal.SetSetupCount(0, 2);
   EXPECT_EQ(journal, before);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, PreciseModeAveragesBothScalesAndFlagsADisagreement) {
@@ -186,18 +171,15 @@ TEST(Journal, ClearEmptiesEverythingButKeepsTheMode) {
 }
 
 TEST(Journal, TheFileFormatLimitsAreNeverExceeded) {
-  MessageRecorder messages;
   TKorData journal;
   journal.AddRecord("A", "B", 65000, "");
   journal.AddRecord("A", "B", 535, "");
   EXPECT_EQ(journal.SetupTotal(), 65535);
   const TKorData full = journal;
-  journal.AddRecord("A", "B", 1, "");
-  journal.InsertRecord(0, "A", "B", 1, "");
-  journal.SetSetupCount(1, 536);
+  for (const Outcome& refused :
+       {journal.AddRecord("A", "B", 1, ""), journal.InsertRecord(0, "A", "B", 1, ""), journal.SetSetupCount(1, 536)})
+    EXPECT_EQ(refused.RefusalText(), FormatLimitMessage("штативов в журнале"));
   EXPECT_EQ(journal, full);
-  EXPECT_EQ(messages.errors.size(), 3u);
-  EXPECT_EQ(messages.errors[0], FormatLimitMessage("штативов в журнале"));
 }
 
 TEST(JournalReferences, SignCarriesTheDirection) {

@@ -129,7 +129,7 @@ TKorNet RandomNet(unsigned seed) {
   add(0, 1);
   add(points - 1, points - 1);
   AddOneRunSection(net, name(points - 1), "Open", height(random), setups(random), kNodalPoint, kIntermediatePoint);
-  RebuildPoints(net);
+  EXPECT_TRUE(RebuildPoints(net));
   for (int k = 0; k < 3; ++k) SetPointElevation(net, name(k), 100.0 + height(random));
   return net;
 }

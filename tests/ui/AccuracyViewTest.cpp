@@ -26,10 +26,10 @@ class accuracyView : public LocaleSeparatorTest {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    TKorNet& net = form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1"));
+    TKorNet& net = form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1"));
     testnets::AddOneRunSection(net, "A", "K", 4.000, 2, kFixedPoint, kNodalPoint);
     testnets::AddOneRunSection(net, "K", "B", 6.100, 2, kNodalPoint, kFixedPoint);
-    RebuildPoints(net);
+    EXPECT_TRUE(RebuildPoints(net));
     SetPointElevation(net, "A", 100.0);
     SetPointElevation(net, "B", 110.0);
     form->RefillNetSelector();

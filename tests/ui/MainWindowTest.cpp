@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QHeaderView>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
@@ -228,7 +230,7 @@ TEST_F(MainWindow, ExitWhileMaximisedKeepsTheStoredSizeAndOpensMaximisedNextTime
   WriteText(Ini(), "[WindowState]\nWindowWidth=700\nWindowHeight=500\n");
   auto form = Start();
   form->showMaximized();
-  QTRY_VERIFY(form->isMaximized());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
   CloseWithoutQuestion(*form);
   EXPECT_EQ(IniValue(Ini(), "WindowState/Maximized"), "1");
   EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth"), "700");
@@ -309,7 +311,11 @@ TEST_F(MainWindow, SaveAsWritesTheFileAndShowsItsPath) {
   form->journalPage->SelectMainCell(0, 1);
   TypeKeys("N9");
   PressKey(Qt::Key_Return);
-  QTRY_VERIFY(form->isWindowModified());
+  // The mark follows the data when the event loop goes idle, as it does between keystrokes.
+  QEventLoop idle;
+  QTimer::singleShot(100, &idle, &QEventLoop::quit);
+  idle.exec();
+  ASSERT_TRUE(form->isWindowModified()) << "the typed name marks the data unsaved";
   QString title;
   AnswerFileDialog([&] { form->acSave->trigger(); }, folder.Path("job"), &title);
   EXPECT_EQ(title, "Сохранить как") << "Save without a file name asks for one";
@@ -398,8 +404,8 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
 
 TEST_F(MainWindow, NetSelectorChoosesTheCurrentNetAndNothingElse) {
   auto form = Start();
-  form->State().Nets.AddNet("Север");
-  form->State().Nets.AddNet("Юг");
+  ASSERT_TRUE(form->State().Nets.AddNet("Север"));
+  ASSERT_TRUE(form->State().Nets.AddNet("Юг"));
   form->RefillNetSelector();
   EXPECT_EQ(form->ComboBox1->count(), 2);
   EXPECT_EQ(form->ComboBox1->itemText(1), "Юг");

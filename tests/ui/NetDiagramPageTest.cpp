@@ -26,8 +26,8 @@ namespace {
 // and a pendent point P from K.
 void BuildNet(AppState& state) {
   TKorNet& net = testnets::AddTriangleNet(state);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5);
-  net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6);
+  EXPECT_TRUE(net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5));
+  EXPECT_TRUE(net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6));
   state.LoopTolerance = {ToleranceClass::Custom, 0.1};
 }
 

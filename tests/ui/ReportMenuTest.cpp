@@ -21,7 +21,7 @@ TEST(ReportMenu, PreviewOpensAndExportWritesThePdfOfTheCurrentNet) {
   EXPECT_EQ(AnswerMessageBoxes([&] { form->acExportReportPdf->trigger(); }, QMessageBox::Ok).count, 1)
       << "no net yet: a message, no dialog";
 
-  testnets::BuildTwoRunSectionNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  testnets::BuildTwoRunSectionNet(form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1")));
   form->RefillNetSelector();
   form->State().CurrentNetIndex = 0;
 
