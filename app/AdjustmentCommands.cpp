@@ -39,9 +39,21 @@ Outcome ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& ro
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
 
+namespace {
+
+// The shape of the net last swept, for the next sweep: it is checked against
+// the net's shape on every use and planned again when it does not fit, so
+// one plan serves whichever net and state comes next.
+SweepPlan& KeptSweepPlan() {
+  static SweepPlan plan;
+  return plan;
+}
+
+}  // namespace
+
 Result<double> AdjustCurrentNet(AppState& state) {
   if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex));
+  Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
   if (!error) return error;
   state.MarkChanged();
   ++state.IterationCounter;

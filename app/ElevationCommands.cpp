@@ -4,8 +4,8 @@
 
 #include "ModelMessages.h"
 #include "NetReport.h"
-#include "NonFiniteValues.h"
 #include "SelectionText.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -26,13 +26,13 @@ std::vector<TreeNetNode> AltitudeTree(const AppState& state) { return ElevationT
 Result<std::vector<ElevationRow>> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section) {
   const std::vector<ElevationRow> emptyRow{ElevationRow{}};
   if (!IsNet(state, net) || section < 0 || section >= state.Nets.NetAt(net).SectionCount()) return emptyRow;
-  if (Outcome refused = RefuseNonFiniteNet(state.Nets.NetAt(net)); !refused) return refused;
+  if (Outcome refused = RefuseUnsoundNet(state.Nets.NetAt(net)); !refused) return refused;
   return SectionElevationTable(state.Nets.NetAt(net), section);
 }
 
 Result<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net) {
   if (!IsNet(state, net)) return Outcome::Refusal(kIndexOutOfRangeMessage);
-  if (Outcome refused = RefuseNonFiniteNet(state.Nets.NetAt(net)); !refused) return refused;
+  if (Outcome refused = RefuseUnsoundNet(state.Nets.NetAt(net)); !refused) return refused;
   return NetReport(state.Nets.NetAt(net));
 }
 

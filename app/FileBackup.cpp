@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "FileReplace.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -11,9 +12,9 @@ std::string BackupPath(const std::string& path) { return path + ".bak"; }
 void WriteBackupCopy(const std::string& path) {
   std::error_code error;
   // Only a file has a previous version; a folder or device under the name is the save's own failure.
-  if (!std::filesystem::is_regular_file(path, error)) return;
+  if (!std::filesystem::is_regular_file(PathFromUtf8(path), error)) return;
   try {
-    ReplaceFileContents(BackupPath(path), std::string(ReadFileContents(path).View()));
+    ReplaceFileContents(BackupPath(path), std::string(ReadFileContents(path).View()), path);
   } catch (const FileIOError& failure) {
     throw BackupError("Не удалось сохранить резервную копию «" + BackupPath(path) + "».\n" + failure.what());
   }

@@ -18,7 +18,8 @@ class BackupError : public FileIOError {
 std::string BackupPath(const std::string& path);
 
 // Copies the file at path to BackupPath(path), replacing an older backup,
-// when there is a file at path; raises BackupError naming the backup and the reason.
+// when there is a file at path; the copy takes the file's permissions, and its
+// owner and group where the system allows; raises BackupError naming the backup and the reason.
 void WriteBackupCopy(const std::string& path);
 
 }  // namespace korvado

@@ -6,19 +6,28 @@
 #include "DataFileMessages.h"
 #include "FileStamp.h"
 #include "ModelErrors.h"
-#include "NonFiniteValues.h"
+#include "UnsoundValues.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
 namespace {
 
 // Once per opening, naming the first: every computation names its own when it refuses.
-Outcome WarnOfNonFiniteValues(const AppState& state) {
-  const std::vector<std::string> found = NonFiniteValues(state.Journal, state.Nets);
-  if (found.empty()) return {};
-  return Outcome::Warning("В файле есть значения, которые не являются конечными числами (всего " +
-                          std::to_string(found.size()) + "), первое: " + found.front() +
-                          ". Вычисления с ними будут отклонены; исправьте эти значения.");
+Outcome WarnOfUnsoundValues(const AppState& state) {
+  const std::vector<std::string> values = UnsoundValues(state.Journal, state.Nets);
+  const std::vector<std::string> names = NamesWithControlChars(state.Journal, state.Nets);
+  if (values.empty() && names.empty()) return {};
+  std::string text;
+  if (!values.empty())
+    text = "В файле есть значения, которые не являются числами или лежат вне разумных пределов (всего " +
+           std::to_string(values.size()) + "), первое: " + values.front() +
+           ". Вычисления с ними будут отклонены; исправьте эти значения.";
+  if (!names.empty())
+    text += std::string(text.empty() ? "" : "\n") + "В файле есть имена с управляющими символами (всего " +
+            std::to_string(names.size()) + "), первое: " + names.front() +
+            ". В отчетах, копиях и при сохранении эти символы заменяются пробелами.";
+  return Outcome::Warning(text);
 }
 
 }  // namespace
@@ -44,7 +53,8 @@ void NewData(AppState& state) {
 
 Outcome OpenDataFile(AppState& state, const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(path, error)) return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
+  if (!std::filesystem::exists(PathFromUtf8(path), error))
+    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
   TKorData journal;
   TNetList nets;
   ReadDataFile(path, journal, nets);
@@ -56,7 +66,7 @@ Outcome OpenDataFile(AppState& state, const std::string& path) {
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.Reset(state);
-  return WarnOfNonFiniteValues(state);
+  return WarnOfUnsoundValues(state);
 }
 
 Outcome OpenNamedDataFile(AppState& state, const std::string& path) {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "FileReplace.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -19,8 +20,8 @@ uint64_t HashBytes(std::string_view bytes) {
 // The size of the file at path; none when no regular file is there.
 std::optional<uintmax_t> SizeOf(const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!std::filesystem::is_regular_file(PathFromUtf8(path), error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(PathFromUtf8(path), error);
   if (error) return std::nullopt;
   return size;
 }

@@ -9,6 +9,7 @@
 #include "NumberText.h"
 #include "StorableText.h"
 #include "Utf8Text.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -29,9 +30,9 @@ bool IsTextColumn(JournalGrid grid, int column) {
   return column == 0 || column == ReadingHeightColumn(LayoutOf(grid));
 }
 
-// A cleared cell reads as 0.
+// A cleared cell reads as 0; text not yet a sane reading, as nothing.
 std::optional<double> ReadingValue(const std::string& text) {
-  return text.empty() ? std::optional<double>(0.0) : TryParseDouble(text);
+  return text.empty() ? std::optional<double>(0.0) : TryParseSaneValue(ValueKind::Reading, text).Value();
 }
 
 // The file counts a record's setups in 16 bits: a count outside 1..65535 is
@@ -50,6 +51,11 @@ Result<uint16_t> SetupCountOf(const std::string& text) {
 
 }  // namespace
 
+char32_t CellCharFor(JournalGrid grid, int column, char32_t c) {
+  const bool reading = grid != JournalGrid::Main && IsNumberColumn(grid, column);
+  return reading && (c == U'.' || c == U',') ? static_cast<char32_t>(DecimalSeparatorChar()) : c;
+}
+
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c) {
   if (grid == JournalGrid::Main && column == kMainHeight) return c == kEnterChar;
   if (c == kEnterChar || c == kBackspaceChar) return true;
@@ -66,8 +72,7 @@ bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, 
 Outcome CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
   if (text.empty()) return {};
   if (grid == JournalGrid::Main && column == kMainSetups) return SetupCountOf(text);
-  if (grid != JournalGrid::Main && IsNumberColumn(grid, column) && !TryParseDouble(text))
-    return Outcome::Refusal(NotANumberMessage(text));
+  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) return TryParseSaneValue(ValueKind::Reading, text);
   return {};
 }
 

@@ -28,9 +28,14 @@ inline constexpr const char* kLastRecordMessage = "Единственную за
 // Whether a typed character may go into a cell. keptText is the cell's text
 // without the part the character would replace.
 bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, char32_t c);
-// Refuses a number cell's text that is no number, or a setup count outside
-// 1..65535 (text "0" first says it must be above zero). While a number is
-// being typed the write-through skips such text without a refusal; when the
+// The character a typed one stands for in a cell: in a reading cell "." and ","
+// both mean the locale's decimal separator (keyboards give either), so that
+// 1804.5 never becomes 18045. Any other character stands for itself.
+char32_t CellCharFor(JournalGrid grid, int column, char32_t c);
+// Refuses a number cell's text that is no number, a reading outside its sane
+// range, or a setup count outside 1..65535 (text "0" first says it must be
+// above zero). While a number is being typed the write-through skips such
+// text without a refusal; when the
 // edit ends, this says once what is wrong.
 Outcome CheckCellNumber(JournalGrid grid, int column, const std::string& text);
 // The most characters a cell holds (0: no limit of its own); pastes are cut to it.

@@ -2,10 +2,14 @@
 
 #include <cmath>
 
+#include "AdjustedHeights.h"
 #include "CurrentNet.h"
+#include "LeastSquaresWorkspace.h"
+#include "ModelErrors.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -43,7 +47,11 @@ std::string SectionMark(const LeastSquaresSection& section) {
 Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
   if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  Result<LeastSquaresResult> outcome = AdjustByLeastSquares(net, state.SigmaPerSetup);
+  // The analysis of the last adjustment's shape serves the next one of the
+  // same shape, whichever state it comes from; another shape is analysed again.
+  static LeastSquaresWorkspace workspace;
+  Result<LeastSquaresResult> outcome =
+      AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
   if (!outcome) return outcome;
   Outcome notices = outcome;
   WriteAdjustedElevations(net, *outcome);
@@ -58,10 +66,11 @@ Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
 }
 
 Outcome SetSigmaPerSetup(AppState& state, const std::string& text) {
-  const double sigma = TryParseDouble(text).value_or(0.0);
-  if (!(sigma > 0.0) || !std::isfinite(sigma))
-    return Outcome::Refusal("СКО превышения на один штатив «" + text +
-                            "» — не положительное число. Введите, например, " + FormatGeneral(0.5) + ".");
+  const Result<double> parsed = TryParseSaneValue(ValueKind::SigmaPerSetup, text);
+  if (!parsed)
+    return Outcome::Refusal("СКО превышения на один штатив: " + parsed.RefusalText() + "." + " Введите, например, " +
+                            FormatGeneral(0.5) + " мм.");
+  const double sigma = *parsed;
   state.SigmaPerSetup = sigma;
   if (state.LastLeastSquares) EvaluateLeastSquares(state.LastLeastSquares->result, sigma);
   return {};
@@ -105,6 +114,11 @@ const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index)
                     state.LastLeastSquares->net == index &&
                     state.LastLeastSquares->fingerprint == AdjustmentFingerprint(state.Nets.NetAt(index));
   return kept ? &state.LastLeastSquares->result : nullptr;
+}
+
+bool HeightsAdjusted(const AppState& state, int32_t index) {
+  if (KeptLeastSquares(state, index)) return true;
+  return index >= 0 && index < state.Nets.NetCount() && HeightsEqualLeastSquares(state.Nets.NetAt(index));
 }
 
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows) { return SelectedCellsText(rows); }

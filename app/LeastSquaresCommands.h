@@ -59,6 +59,12 @@ AccuracyTables CurrentAccuracyTables(const AppState& state);
 // since; null otherwise.
 const LeastSquaresResult* KeptLeastSquares(const AppState& state, int32_t index);
 
+// Whether net `index` holds adjusted heights: its kept least-squares result
+// is still valid, or its heights equal the least-squares heights
+// (HeightsEqualLeastSquares: a converged sweep, a file saved after least
+// squares and opened again).
+bool HeightsAdjusted(const AppState& state, int32_t index);
+
 // Rows of the accuracy tables as a spreadsheet takes them from the clipboard.
 std::string AccuracyCopyText(const std::vector<std::vector<std::string>>& rows);
 

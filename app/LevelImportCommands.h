@@ -30,6 +30,10 @@ LevelImport PrepareLevelImport(const AppState& state, const std::string& path);
 // The same for a file's content already in memory.
 LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes);
 
+// Why none of the file's lines can go into the journal: the file has none,
+// or each line's reason, one per line.
+std::string NothingImportedMessage(const LevelImport& import);
+
 struct InsertedRecords {
   // The first inserted record, -1 when none was.
   int32_t First = -1;

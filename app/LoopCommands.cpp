@@ -2,7 +2,9 @@
 
 #include <cmath>
 
+#include "ControlChars.h"
 #include "NumberText.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
@@ -50,6 +52,10 @@ LoopsView NetLoops(const TKorNet& net, int32_t index, const Tolerance& tolerance
     view.refusal = "В сети нет звеньев: полигонов и линий нет.";
     return view;
   }
+  if (const Outcome unsound = RefuseUnsoundNet(net); unsound.Refused()) {
+    view.refusal = unsound.RefusalText();
+    return view;
+  }
   view.net = index;
   view.coefficient = tolerance.Coefficient();
   view.className = ToleranceClassName(tolerance.levelClass);
@@ -70,7 +76,7 @@ LoopsView NetLoops(const TKorNet& net, int32_t index, const Tolerance& tolerance
 std::string LoopsText(const LoopsView& view) {
   std::string text = "Допуск: " + view.formula + "\n";
   auto line = [&text](const std::vector<std::string>& cells) {
-    for (size_t c = 0; c < cells.size(); ++c) text += (c ? "\t" : "") + cells[c];
+    for (size_t c = 0; c < cells.size(); ++c) text += (c ? "\t" : "") + WithoutControlChars(cells[c]);
     text += "\n";
   };
   line(LoopColumnTitles());

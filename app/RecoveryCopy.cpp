@@ -9,6 +9,7 @@
 
 #include "DataFile.h"
 #include "FileReplace.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -17,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string InfoPath(const std::string& folder, const std::string& id) {
-  return (fs::path(folder) / (id + ".info")).string();
+  return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(id + ".info"));
 }
 
 std::string InfoText(const AppState& state, int64_t processId) {
@@ -65,12 +66,12 @@ RecoveryRecord RecordFrom(const std::string& id, const std::map<std::string, std
 }  // namespace
 
 std::string RecoveryDataPath(const std::string& folder, const std::string& id) {
-  return (fs::path(folder) / (id + ".kor")).string();
+  return Utf8FromPath(PathFromUtf8(folder) / PathFromUtf8(id + ".kor"));
 }
 
 void WriteRecoveryCopy(const AppState& state, const std::string& folder, const std::string& id, int64_t processId) {
   std::error_code error;
-  fs::create_directories(folder, error);
+  fs::create_directories(PathFromUtf8(folder), error);
   WriteDataFile(RecoveryDataPath(folder, id), state.Journal, state.Nets);
   ReplaceFileContents(InfoPath(folder, id), InfoText(state, processId));
 }
@@ -78,11 +79,11 @@ void WriteRecoveryCopy(const AppState& state, const std::string& folder, const s
 std::vector<RecoveryRecord> ListRecoveryCopies(const std::string& folder) {
   std::vector<RecoveryRecord> records;
   std::error_code error;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(PathFromUtf8(folder), error)) {
     if (entry.path().extension() != ".info") continue;
-    const std::string id = entry.path().stem().string();
+    const std::string id = Utf8FromPath(entry.path().stem());
     const auto fields = ReadInfo(entry.path());
-    if (!fields.count("file") || !fs::is_regular_file(RecoveryDataPath(folder, id), error)) continue;
+    if (!fields.count("file") || !fs::is_regular_file(PathFromUtf8(RecoveryDataPath(folder, id)), error)) continue;
     records.push_back(RecordFrom(id, fields));
   }
   std::sort(records.begin(), records.end(),
@@ -106,8 +107,8 @@ void RestoreRecoveryCopy(AppState& state, const std::string& folder, const Recov
 
 void RemoveRecoveryCopy(const std::string& folder, const std::string& id) {
   std::error_code error;
-  fs::remove(RecoveryDataPath(folder, id), error);
-  fs::remove(InfoPath(folder, id), error);
+  fs::remove(PathFromUtf8(RecoveryDataPath(folder, id)), error);
+  fs::remove(PathFromUtf8(InfoPath(folder, id)), error);
 }
 
 }  // namespace korvado

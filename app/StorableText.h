@@ -8,6 +8,9 @@
 
 namespace korvado {
 
+// Why text cannot be stored (a control character, a character the file's code
+// page has not), empty when it can.
+std::string StorableTextFault(const std::string& text);
 // Refused, naming the characters, for text the file cannot hold.
 Outcome CheckStorableText(const std::string& text);
 

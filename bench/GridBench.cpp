@@ -8,12 +8,12 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <memory>
 
 #include "FileCommands.h"
 #include "JournalPage.h"
 #include "MainForm.h"
 #include "Must.h"
+#include "WindowBenchMain.h"
 
 namespace korvado {
 namespace {
@@ -32,21 +32,19 @@ TKorData LargeJournal() {
 
 // One application and one shown main window for all benchmarks.
 TMainForm& Window() {
-  static int argc = 1;
-  static char name[] = "GridBench";
-  static char* argv[] = {name, nullptr};
   static QTemporaryDir folder;
-  static std::unique_ptr<QApplication> app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  static TMainForm* form = nullptr;
+  if (!form) {
     QDir::setCurrent(folder.path());
-    return std::make_unique<QApplication>(argc, argv);
-  }();
-  static std::unique_ptr<TMainForm> form = [] {
-    auto f = std::make_unique<TMainForm>();
-    f->show();
+    bench::OffscreenApplication();
+    form = new TMainForm;
+    bench::Gui().teardown.push_back([] {
+      delete form;
+      form = nullptr;
+    });
+    form->show();
     QCoreApplication::processEvents();
-    return f;
-  }();
+  }
   return *form;
 }
 
@@ -132,3 +130,5 @@ BENCHMARK(BM_OpenAndShowLargeFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvado
+
+KORVADO_WINDOW_BENCHMARK_MAIN()

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "DocumentOptions.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
 
@@ -9,9 +10,17 @@ namespace korvado::cli {
 
 namespace {
 
-const std::set<std::string> kValueOptions = {"net",         "section", "sweeps",      "save", "decimal-separator",
-                                             "fixed",       "pdf",     "html",        "into", "out",
-                                             "sigma-setup", "class",   "coefficient", "svg"};
+const std::set<std::string> kValueOptions = {"net",         "section", "sweeps", "save",   "decimal-separator", "fixed",
+                                             "pdf",         "html",    "into",   "out",    "sigma-setup",       "class",
+                                             "coefficient", "svg",     "xlsx",   "heights"};
+
+// --object, --computed-by, …: the fields of the title block.
+bool IsValueOption(const std::string& name) {
+  if (kValueOptions.count(name)) return true;
+  for (const TitleField& field : kTitleFields)
+    if (name == field.key) return true;
+  return false;
+}
 
 }  // namespace
 
@@ -29,9 +38,13 @@ CliArguments ParseCliArguments(const std::vector<std::string>& args) {
       parsed.leastSquares = true;
     } else if (arg == "--no-backup") {
       parsed.noBackup = true;
+    } else if (arg == "--draft") {
+      parsed.draft = true;
+    } else if (arg == "--sections-by-w") {
+      parsed.sectionsByMisclosure = true;
     } else if (arg.rfind("--", 0) == 0) {
       const std::string name = arg.substr(2);
-      if (!kValueOptions.count(name)) throw UsageError("unknown option " + arg);
+      if (!IsValueOption(name)) throw UsageError("unknown option " + arg);
       if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
       const std::string& value = args[++i];
       if (name == "fixed")

@@ -21,6 +21,9 @@ struct CliArguments {
   bool leastSquares = false;  // --lsq: adjust by least squares before drawing the diagram or writing the report
   // Writing commands keep the file they replace as NAME.kor.bak unless --no-backup.
   bool noBackup = false;
+  // --draft: a statement of heights that are not adjusted, stamped as such.
+  bool draft = false;
+  bool sectionsByMisclosure = false;
   bool help = false;
 };
 

@@ -10,22 +10,26 @@
 #include "CliArguments.h"
 #include "CliHelp.h"
 #include "CliOutcome.h"
+#include "ControlChars.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
+#include "DocumentArguments.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
 #include "FileCommands.h"
 #include "FileReplace.h"
 #include "ImportCommand.h"
+#include "JsonStream.h"
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
 #include "ModelErrors.h"
-#include "NonFiniteValues.h"
 #include "NumberText.h"
 #include "OffscreenGui.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
+#include "StatementWorkbook.h"
+#include "UnsoundValues.h"
 
 namespace korvado::cli {
 
@@ -62,9 +66,11 @@ int Dump(const CliArguments& arguments, std::ostream& out) {
 int Check(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   RequirePositional(arguments, 1);
   const AppState state = OpenState(arguments.positional[0]);
-  const std::vector<std::string> notFinite = NonFiniteValues(state.Journal, state.Nets);
-  for (const std::string& place : notFinite) err << "korvado-cli: не конечное число: " << place << "\n";
-  if (!notFinite.empty()) return 2;
+  const std::vector<std::string> values = UnsoundValues(state.Journal, state.Nets);
+  const std::vector<std::string> names = NamesWithControlChars(state.Journal, state.Nets);
+  for (const std::string& place : values) err << "korvado-cli: значение не годится: " << place << "\n";
+  for (const std::string& place : names) err << "korvado-cli: имя с управляющим символом: " << place << "\n";
+  if (!values.empty() || !names.empty()) return 2;
   out << "ok\n";
   return 0;
 }
@@ -90,12 +96,18 @@ AltitudeRow FixedRow(const std::string& text) {
 }
 
 // A fixed point the net does not have (a typo, another letter case) would
-// leave the real benchmark at zero; names are compared exactly, as the sweep does.
-void RequireNetPoints(const TKorNet& net, const std::vector<AltitudeRow>& rows) {
+// leave the real benchmark at zero; names are compared exactly, as the sweep
+// does. A point that is not a benchmark would be adjusted over the value
+// given: the flag says "fixed", so it is refused rather than quietly ignored.
+void RequireNetBenchmarks(const TKorNet& net, const std::vector<AltitudeRow>& rows) {
   const std::vector<std::string>& names = net.PointNames.Items();
-  for (const AltitudeRow& row : rows)
-    if (std::find(names.begin(), names.end(), row.name) == names.end())
-      throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
+  for (const AltitudeRow& row : rows) {
+    const auto found = std::find(names.begin(), names.end(), row.name);
+    if (found == names.end()) throw UsageError("--fixed: точки «" + row.name + "» нет в таблице точек сети");
+    if (net.PointTypes.GetItem(static_cast<int32_t>(found - names.begin())) != kFixedPoint)
+      throw UsageError("--fixed: точка «" + row.name +
+                       "» — не жесткая точка; отметку задают только реперам, а эту точку определяет уравнивание");
+  }
 }
 
 // --rebuild-points, then the --fixed elevations, into the current net.
@@ -103,21 +115,16 @@ void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   std::vector<AltitudeRow> rows;
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
   if (arguments.rebuildPoints) Require(RebuildCurrentNetPoints(state));
-  RequireNetPoints(state.Nets.NetAt(state.CurrentNetIndex), rows);
+  RequireNetBenchmarks(state.Nets.NetAt(state.CurrentNetIndex), rows);
   if (!rows.empty()) Require(ApplyOriginAltitudes(state, rows));
-}
-
-// A value as an element nested `depth` levels deep in the printed document.
-std::string Nested(const Json& value, int depth) {
-  std::string text = value.dump(2);
-  const std::string indent(static_cast<size_t>(2 * depth), ' ');
-  for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) text.insert(at + 1, indent);
-  return indent + text;
 }
 
 Json SweepJson(const AppState& state, double mu) {
   return {{"iteration", state.IterationCounter}, {"mu", mu}, {"muText", FormatFixed(2, mu)}};
 }
+
+// One sweep of the current net; a refusal ends the command.
+Json Sweep(AppState& state) { return SweepJson(state, Take(AdjustCurrentNet(state))); }
 
 int Adjust(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
@@ -128,14 +135,16 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
   // Each sweep is printed as it ends, so that a long run needs no more memory
   // than a short one. A net the sweep refuses is refused at the first sweep,
   // before anything is printed.
-  for (int k = 0; k < sweeps; ++k) {
-    const double mu = Take(AdjustCurrentNet(state));
-    out << (k == 0 ? "{\n  \"sweeps\": [\n" : ",\n") << Nested(SweepJson(state, mu), 2);
-  }
-  out << (sweeps == 0 ? "{\n  \"sweeps\": []" : "\n  ]");
+  std::optional<Json> first;
+  if (sweeps > 0) first = Sweep(state);
+  JsonObjectStream document(out);
+  document.ArrayMember("sweeps", static_cast<size_t>(sweeps),
+                       [&](size_t k) { return k == 0 ? std::move(*first) : Sweep(state); });
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  const std::string points = Nested(PointsJson(state.Nets.NetAt(state.CurrentNetIndex)), 1);
-  out << ",\n  \"points\": " << points.substr(2) << "\n}\n";
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  document.ArrayMember("points", static_cast<size_t>(net.PointCount()),
+                       [&](size_t p) { return PointJson(net, static_cast<int32_t>(p)); });
+  document.End();
   return 0;
 }
 
@@ -147,17 +156,30 @@ void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) 
 
 Tolerance ToleranceOption(const CliArguments& arguments);
 
-// The adjustment statement of the selected net as a web page and/or a PDF
-// file, with its loops against the class given and, after --lsq, the
-// least-squares figures.
+bool WritesStatement(const CliArguments& arguments) {
+  return arguments.options.count("pdf") || arguments.options.count("html") || arguments.options.count("xlsx");
+}
+
+// The adjustment statement of the selected net as a web page, a PDF file
+// and/or a workbook, with its loops against the class given and, after
+// --lsq, the least-squares figures. Heights that are not adjusted go out
+// only with --draft, stamped.
 int WriteStatement(AppState& state, const CliArguments& arguments) {
-  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf or --html");
+  if (arguments.options.count("section")) throw UsageError("--section cannot be combined with --pdf, --html or --xlsx");
+  const DocumentOptions options = DocumentOptionsOf(arguments);
   state.LoopTolerance = ToleranceOption(arguments);
   if (arguments.leastSquares)
     AdjustByLeastSquaresOption(state, arguments);
   else if (arguments.options.count("sigma-setup"))
     throw UsageError("--sigma-setup goes with --lsq");
-  const ReportDocument statement = CurrentNetStatement(state, StampNow(state));
+  if (const Outcome refusal = StatementRefusal(state); refusal.Refused()) throw KorvadoError(refusal.RefusalText());
+  if (!arguments.draft && !HeightsAdjusted(state, state.CurrentNetIndex))
+    throw KorvadoError(UnadjustedRefusal(state.Nets.NetAt(state.CurrentNetIndex)));
+  const ReportStamp stamp = StampNow(state);
+  if (arguments.options.count("xlsx"))
+    SaveReportXlsx(CurrentNetWorkbook(state, stamp, options), arguments.options.at("xlsx"));
+  if (!arguments.options.count("html") && !arguments.options.count("pdf")) return 0;
+  const ReportDocument statement = CurrentNetStatement(state, stamp, options);
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;
@@ -173,7 +195,7 @@ int LeastSquares(const CliArguments& arguments, std::ostream& out) {
   ApplyOriginOptions(state, arguments);
   AdjustByLeastSquaresOption(state, arguments);
   if (arguments.options.count("save")) SaveDataFileAs(state, arguments.options.at("save"), SaveOptionsOf(arguments));
-  out << LeastSquaresJson(state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result).dump(2) << "\n";
+  WriteLeastSquaresJson(out, state.Nets.NetAt(state.CurrentNetIndex), state.LastLeastSquares->result);
   return 0;
 }
 
@@ -181,8 +203,9 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
-  if (arguments.options.count("pdf") || arguments.options.count("html")) return WriteStatement(state, arguments);
-  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf or --html");
+  if (WritesStatement(arguments)) return WriteStatement(state, arguments);
+  if (arguments.leastSquares) throw UsageError("--lsq goes with --pdf, --html or --xlsx");
+  if (arguments.draft) throw UsageError("--draft goes with --pdf, --html or --xlsx");
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   std::vector<ElevationRow> rows;
   if (arguments.options.count("section")) {
@@ -194,7 +217,7 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   } else {
     rows = Take(AltitudeNetReport(state, state.CurrentNetIndex));
   }
-  for (const ElevationRow& row : rows) out << row.name << '\t' << row.elevation << '\n';
+  for (const ElevationRow& row : rows) out << WithoutControlChars(row.name) << '\t' << row.elevation << '\n';
   return 0;
 }
 
@@ -231,7 +254,7 @@ int Loops(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   const LoopsView view = CurrentNetLoops(state);
   if (!view.refusal.empty()) throw KorvadoError(view.refusal);
   for (const std::string& warning : view.warnings) err << "korvado-cli: " << warning << "\n";
-  out << LoopsJson(view).dump(2) << "\n";
+  WriteLoopsJson(out, view);
   return 0;
 }
 
@@ -240,6 +263,9 @@ int Diagram(const CliArguments& arguments) {
   if (!arguments.options.count("svg")) throw UsageError("--svg OUT.svg is required");
   AppState state = OpenState(arguments.positional[0]);
   SelectNet(state, arguments);
+  // The diagram shows the loops and labels the sections with their figures: it computes as the others do.
+  if (const Outcome unsound = RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex)); unsound.Refused())
+    throw KorvadoError(unsound.RefusalText());
   if (arguments.leastSquares) AdjustByLeastSquaresOption(state, arguments);
   SaveDiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex), arguments.options.at("svg"));
   return 0;
@@ -266,7 +292,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
   if (arguments.command == "lsq") return LeastSquares(arguments, out);
   if (arguments.command == "loops") return Loops(arguments, out, err);
   if (arguments.command == "diagram") return Diagram(arguments);
-  if (arguments.command == "import") return ImportCommand(arguments, out);
+  if (arguments.command == "import") return ImportCommand(arguments, out, err);
   return Report(arguments, out);
 }
 

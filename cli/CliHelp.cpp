@@ -14,8 +14,9 @@ const std::map<std::string, std::string> kCommandHelp = {
     {"check",
      "usage: korvado-cli check FILE\n"
      "Checks the data file as the program does when opening it. Prints \"ok\" and exits 0, or prints\n"
-     "what is wrong on standard error and exits 2. Values that are not finite numbers (NaN,\n"
-     "infinity) are listed there one per line.\n"},
+     "what is wrong on standard error and exits 2. Values that make no sense (NaN, infinity,\n"
+     "setups that are not positive, readings and heights beyond any survey) and names holding\n"
+     "control characters are listed there one per line.\n"},
     {"resave",
      "usage: korvado-cli resave IN OUT [--no-backup]\n"
      "Reads IN and writes its data to OUT; OUT is replaced only after a complete write. An OUT\n"
@@ -36,13 +37,21 @@ const std::map<std::string, std::string> kCommandHelp = {
      "every section's residual, redundancy number and w. --save writes the adjusted heights.\n"},
     {"report",
      "usage: korvado-cli report FILE --net N [--section S] [--decimal-separator C]\n"
-     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--lsq [--sigma-setup S]]\n"
-     "                          [--class tech|iv|custom] [--coefficient K] [--decimal-separator C]\n"
+     "       korvado-cli report FILE --net N [--pdf OUT.pdf] [--html OUT.html] [--xlsx OUT.xlsx]\n"
+     "                          [--lsq [--sigma-setup S]] [--draft] [--class tech|iv|custom] [--coefficient K]\n"
+     "                          [--heights m|mm] [--sections-by-w] [TITLE OPTIONS] [--decimal-separator C]\n"
      "Prints the elevation table of section S of net N, or without --section the whole net's\n"
-     "report, one \"name<TAB>elevation\" line per row. With --pdf or --html it writes the net's\n"
-     "adjustment statement and catalogue of heights instead, as a PDF file (no display needed)\n"
-     "or a web page: the net diagram, the loops and lines against the class tolerance (as loops)\n"
-     "and, with --lsq, the least-squares adjustment (as lsq) with its residuals and sigmas.\n"},
+     "report, one \"name<TAB>elevation\" line per row. With --pdf, --html or --xlsx it writes the net's\n"
+     "adjustment statement and catalogue of heights instead, as a PDF file (no display needed),\n"
+     "a web page or an Excel workbook (sheets Сводка, Звенья, Невязки, Каталог, Точность): the net\n"
+     "diagram, the loops and lines against the class tolerance (as loops) and, with --lsq, the\n"
+     "least-squares adjustment (as lsq) with its residuals and sigmas.\n"
+     "The heights must be adjusted ones (equal to the least-squares heights within 0.01 mm):\n"
+     "otherwise the command exits 2, unless --draft is given; then every page says\n"
+     "\"Отметки не уравнены\". --heights gives the unit of the heights (default m, 4 decimals;\n"
+     "mm, 2 decimals); --sections-by-w lists the sections by |w| descending.\n"
+     "TITLE OPTIONS, each with a text: --object, --levelling-class, --instrument, --observer,\n"
+     "--survey-dates, --computed-by, --computed-on, --checked-by, --checked-on.\n"},
     {"loops",
      "usage: korvado-cli loops FILE --net N [--class tech|iv|custom] [--coefficient K]\n"
      "Prints JSON with the independent closed loops of net N and the lines from its first benchmark\n"

@@ -81,12 +81,14 @@ Json SectionsJson(const TKorNet& net) {
 
 }  // namespace
 
+Json PointJson(const TKorNet& net, int32_t p) {
+  const NetPoint point = net.PointAt(p);
+  return {{"name", point.name}, {"type", point.type}, {"elevation", point.elevation}};
+}
+
 Json PointsJson(const TKorNet& net) {
   Json points = Json::array();
-  for (int32_t p = 0; p < net.PointCount(); ++p) {
-    const NetPoint point = net.PointAt(p);
-    points.push_back({{"name", point.name}, {"type", point.type}, {"elevation", point.elevation}});
-  }
+  for (int32_t p = 0; p < net.PointCount(); ++p) points.push_back(PointJson(net, p));
   return points;
 }
 

@@ -11,5 +11,7 @@ namespace korvado::cli {
 nlohmann::ordered_json JournalJson(const TKorData& journal);
 nlohmann::ordered_json NetsJson(const TNetList& nets);
 nlohmann::ordered_json PointsJson(const TKorNet& net);
+// Row p of the point table.
+nlohmann::ordered_json PointJson(const TKorNet& net, int32_t p);
 
 }  // namespace korvado::cli

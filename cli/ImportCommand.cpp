@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "CliOutcome.h"
@@ -38,7 +39,7 @@ Json LineJson(const LevelLinePreview& line, bool imported) {
 }  // namespace
 
 // Every line the journal can take goes in; the others are listed with the reason.
-int ImportCommand(const CliArguments& arguments, std::ostream& out) {
+int ImportCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err) {
   RequirePositional(arguments, 1);
   const auto output = arguments.options.find("out");
   if (output == arguments.options.end()) throw UsageError("--out OUT.kor is required");
@@ -46,6 +47,11 @@ int ImportCommand(const CliArguments& arguments, std::ostream& out) {
   const LevelImport import = PrepareLevelImport(state, arguments.positional[0]);
   std::vector<bool> ticked;
   for (const LevelLinePreview& line : import.Lines) ticked.push_back(line.Importable());
+  // Nothing to import is a failure: no file is written and the reasons are said.
+  if (std::find(ticked.begin(), ticked.end(), true) == ticked.end()) {
+    err << "korvado-cli: " << NothingImportedMessage(import) << "\n";
+    return 2;
+  }
   Require(ImportLevelLines(state, import, ticked, -1));
   SaveDataFileAs(state, output->second, SaveOptions{.Backup = !arguments.noBackup});
   Json lines = Json::array();

@@ -7,6 +7,6 @@
 
 namespace korvado::cli {
 
-int ImportCommand(const CliArguments& arguments, std::ostream& out);
+int ImportCommand(const CliArguments& arguments, std::ostream& out, std::ostream& err);
 
 }  // namespace korvado::cli

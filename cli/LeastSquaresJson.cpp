@@ -1,5 +1,7 @@
 #include "LeastSquaresJson.h"
 
+#include "JsonStream.h"
+
 namespace korvado::cli {
 
 namespace {
@@ -15,32 +17,29 @@ Json ChiSquareJson(const std::optional<ChiSquareTest>& chi2) {
 
 }  // namespace
 
-Json LeastSquaresJson(const TKorNet& net, const LeastSquaresResult& result) {
-  Json points = Json::array();
-  for (int32_t p = 0; p < net.PointCount(); ++p)
-    points.push_back({{"name", net.PointNames[p]},
-                      {"type", net.PointTypes.GetItem(p)},
-                      {"elevation", result.elevations[p]},
-                      {"sigma", OrNull(result.sigmas[p])}});
-  Json sections = Json::array();
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const LeastSquaresSection& section = result.sections[s];
-    sections.push_back({{"start", net.SectionStarts[s]},
-                        {"end", net.SectionEnds[s]},
-                        {"setups", section.setups},
-                        {"height", net.SectionHeights.GetItem(s)},
-                        {"residual", section.residual},
-                        {"redundancy", section.redundancy},
-                        {"w", OrNull(section.w)},
-                        {"suspect", section.suspect}});
-  }
-  return {{"dof", static_cast<double>(result.dof)},
-          {"sigma0Apriori", result.sigma0Apriori},
-          {"sigma0", OrNull(result.sigma0)},
-          {"chi2", ChiSquareJson(result.chi2)},
-          {"criticalW", kCriticalW},
-          {"points", points},
-          {"sections", sections}};
+void WriteLeastSquaresJson(std::ostream& out, const TKorNet& net, const LeastSquaresResult& result) {
+  JsonObjectStream document(out);
+  document.Member("dof", static_cast<double>(result.dof));
+  document.Member("sigma0Apriori", result.sigma0Apriori);
+  document.Member("sigma0", OrNull(result.sigma0));
+  document.Member("chi2", ChiSquareJson(result.chi2));
+  document.Member("criticalW", kCriticalW);
+  document.ArrayMember("points", static_cast<size_t>(net.PointCount()), [&](size_t k) {
+    const auto p = static_cast<int32_t>(k);
+    return Json{{"name", net.PointNames[p]},
+                {"type", net.PointTypes.GetItem(p)},
+                {"elevation", result.elevations[k]},
+                {"sigma", OrNull(result.sigmas[k])}};
+  });
+  document.ArrayMember("sections", static_cast<size_t>(net.SectionCount()), [&](size_t k) {
+    const auto s = static_cast<int32_t>(k);
+    const LeastSquaresSection& section = result.sections[k];
+    return Json{{"start", net.SectionStarts[s]}, {"end", net.SectionEnds[s]},
+                {"setups", section.setups},      {"height", net.SectionHeights.GetItem(s)},
+                {"residual", section.residual},  {"redundancy", section.redundancy},
+                {"w", OrNull(section.w)},        {"suspect", section.suspect}};
+  });
+  document.End();
 }
 
 }  // namespace korvado::cli

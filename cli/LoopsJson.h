@@ -1,7 +1,8 @@
 #pragma once
-// The loops and lines of a net against the tolerance, as JSON.
+// The loops and lines of a net against the tolerance, as JSON, written loop
+// by loop.
 
-#include <nlohmann/json.hpp>
+#include <ostream>
 
 #include "LoopCommands.h"
 
@@ -9,6 +10,6 @@ namespace korvado::cli {
 
 // {"coefficient": k, "loops": [{"kind", "points", "sections": [{"index", "forward"}], "setups",
 // "misclosure", "allowed", "passed"}]}, the loops first.
-nlohmann::ordered_json LoopsJson(const LoopsView& view);
+void WriteLoopsJson(std::ostream& out, const LoopsView& view);
 
 }  // namespace korvado::cli

@@ -15,14 +15,12 @@ inline constexpr size_t kSetupBytes = 21 + 21 + 5 * 8 + 21;
 inline constexpr int32_t kMaxFileCount = 0xFFFF;
 inline constexpr int32_t kMaxReferenceCount = 0xFF;
 
-// The largest file the counts can describe: every count at its maximum, every
-// run and pendent run with the most references. Anything longer is not a data
-// file and is refused before it is read into memory.
-inline constexpr uint64_t kMaxRunBytes = 21 + 21 + 1 + 1 + 8 + 8 + 1 + 4 * kMaxReferenceCount;
-inline constexpr uint64_t kMaxPendentBytes = 1 + 21 + 21 + 2 + 8 + 1 + 4 * kMaxReferenceCount;
-inline constexpr uint64_t kMaxSectionBytes = 64 + kMaxFileCount * (kMaxRunBytes + kMaxPendentBytes);
-inline constexpr uint64_t kMaxNetBytes = 31 + 2 + 2 + kMaxFileCount * kMaxSectionBytes + kMaxFileCount * 30;
-inline constexpr uint64_t kMaxDataFileBytes =
-    5 + kMaxFileCount * (kRecordBytes + kSetupBytes) + 2 + kMaxFileCount * kMaxNetBytes;
+// The longest data file the program reads or writes. A journal at its full
+// 65 535 records and 65 535 setups takes 12 MB; a net's runs refer to journal
+// records, each run taking at least 61 bytes, so a net using every record in
+// both directions takes under 9 MB. 256 MiB holds the full journal and two
+// dozen such nets. The counts alone would allow files of petabytes; a longer
+// file is no real data file and is refused before it is read into memory.
+inline constexpr uint64_t kLargestDataFileBytes = 256ull * 1024 * 1024;
 
 }  // namespace korvado

@@ -34,7 +34,9 @@ std::string WriteErrorText(int errorNumber) {
     case EROFS:
       return "диск доступен только для чтения";
     case ENOSPC:
+#ifdef EDQUOT  // no disk quotas in the Windows C library's numbers
     case EDQUOT:
+#endif
     case EFBIG:
       return "недостаточно места на диске";
     case ENOENT:

@@ -1,6 +1,7 @@
 // Writing the data file: the fields in file order, built in memory first so
 // that nothing touches the disk until every name has been encoded.
 
+#include "ControlChars.h"
 #include "DataFile.h"
 #include "DataFileLayout.h"
 #include "DataFileMessages.h"
@@ -38,9 +39,11 @@ class DataWriter {
   void I32(int32_t value) { AppendLittleEndian(out, static_cast<uint32_t>(value)); }
   void F64(double value) { AppendDouble(out, value); }
 
-  // A length byte, the characters cut to capacity, zeros up to the field's end.
+  // A length byte, the characters cut to capacity, zeros up to the field's
+  // end. A control character (only a damaged file brings one) goes out as a blank.
   void Text(const std::string& text, size_t capacity) {
-    const std::string bytes = IsAscii(text) ? text.substr(0, capacity) : EncodeWindows1251(Utf8Left(text, capacity));
+    const std::string bytes =
+        WithoutControlChars(IsAscii(text) ? text.substr(0, capacity) : EncodeWindows1251(Utf8Left(text, capacity)));
     out += static_cast<char>(bytes.size());
     out += bytes;
     out.append(capacity - bytes.size(), '\0');
@@ -142,6 +145,11 @@ std::string WriteDataBytes(const TKorData& journal, const TNetList& nets) {
   WriteJournal(w, journal);
   w.U16(CheckedCount(nets.NetCount(), "сетей"));
   for (int32_t n = 0; n < nets.NetCount(); ++n) WriteNet(w, nets.NetAt(n));
+  // What could not be read back is not written.
+  if (w.out.size() > kLargestDataFileBytes)
+    throw FileIOError("данные заняли бы " + std::to_string(w.out.size()) +
+                      " байт, а файл данных не может быть длиннее " + std::to_string(kLargestDataFileBytes) +
+                      " байт; удалите лишние копии сетей");
   return std::move(w.out);
 }
 

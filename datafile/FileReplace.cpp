@@ -1,193 +1,37 @@
-#include "FileReplace.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <new>
-#include <optional>
 
 #include "DataFileLayout.h"
 #include "DataFileMessages.h"
+#include "FileReplaceParts.h"
 #include "ModelErrors.h"
+#include "Utf8Path.h"
 
-namespace korvado {
+namespace korvado::file_replace {
 
 namespace fs = std::filesystem;
 
-namespace {
+void FailRead(const std::string& path, const std::string& what) { throw FileIOError(OpenFailedMessage(path, what)); }
 
-[[noreturn]] void FailRead(const std::string& path, const std::string& what) {
-  throw FileIOError(OpenFailedMessage(path, what));
-}
-
-[[noreturn]] void FailRead(const std::string& path, int errorNumber) { FailRead(path, ReadErrorText(errorNumber)); }
-
-[[noreturn]] void FailWrite(const std::string& path, const std::string& reason) {
+void FailWrite(const std::string& path, const std::string& reason) {
   throw FileIOError(SaveFailedMessage(path, reason));
-}
-
-[[noreturn]] void FailWrite(const std::string& path, int errorNumber) { FailWrite(path, WriteErrorText(errorNumber)); }
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-// The new contents on their way to the target. Written into an unnamed file
-// where the system has them, so that a save killed half way leaves nothing;
-// otherwise into the target's one temporary name, which the next save removes.
-class TemporaryFile {
- public:
-  TemporaryFile(fs::path name, int fd, bool named) : name_(std::move(name)), fd_(fd), named_(named) {}
-  ~TemporaryFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (named_ && !renamed_) ::unlink(name_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  int fd() const { return fd_; }
-  const fs::path& name() const { return name_; }
-
-  // Gives an unnamed file its name once it is complete; false when the system cannot.
-  bool Link() {
-    if (named_) return true;
-    const std::string self = "/proc/self/fd/" + std::to_string(fd_);
-    named_ = ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name_.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
-             ::linkat(fd_, "", AT_FDCWD, name_.c_str(), AT_EMPTY_PATH) == 0;
-    return named_;
-  }
-  // Returns errno of a failed close, 0 otherwise.
-  int Close() {
-    const int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? 0 : errno;
-  }
-  void Renamed() { renamed_ = true; }
-
- private:
-  fs::path name_;
-  int fd_;
-  bool named_;
-  bool renamed_ = false;
-};
-
-// A symbolic link is followed, so that the file it points to is replaced and
-// the link stays; a link to a file not yet there creates that file.
-fs::path ResolveTarget(const std::string& path) {
-  fs::path target(path);
-  for (int depth = 0; depth < 40; ++depth) {
-    std::error_code error;
-    if (!fs::is_symlink(target, error)) return target;
-    const fs::path next = fs::read_symlink(target, error);
-    if (error) FailWrite(path, error.value());
-    target = next.is_absolute() ? next : target.parent_path() / next;
-  }
-  FailWrite(path, ELOOP);
 }
 
 fs::path FolderOf(const fs::path& target) { return target.has_parent_path() ? target.parent_path() : fs::path("."); }
 
-// A stable name, so that a second save finds what a killed first one left.
-// Names close to the length limit fall back to a hash of the name.
-fs::path TemporaryNameFor(const fs::path& target) {
-  const std::string name = target.filename().string();
-  std::string temporary = "." + name + ".korvado-tmp";
-  const long limit = ::pathconf(FolderOf(target).c_str(), _PC_NAME_MAX);
-  if (temporary.size() > static_cast<size_t>(limit > 0 ? limit : 255)) {
-    uint64_t hash = 14695981039346656037ull;  // FNV-1a
-    for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    temporary = ".korvado-" + std::string(hex) + ".tmp";
-  }
-  return FolderOf(target) / temporary;
+fs::path TemporaryNameFor(const fs::path& target, size_t nameLimit) {
+  const std::string name = Utf8FromPath(target.filename());
+  const fs::path temporary = PathFromUtf8("." + name + ".korvado-tmp");
+  if (temporary.native().size() <= nameLimit) return FolderOf(target) / temporary;
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+  char hex[17];
+  std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+  return FolderOf(target) / (".korvado-" + std::string(hex) + ".tmp");
 }
 
-void CreateNamedTemporary(std::optional<TemporaryFile>& temp, const fs::path& name,
-                          const std::string& pathForMessages) {
-  ::unlink(name.c_str());
-  const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) FailWrite(pathForMessages, errno);
-  temp.emplace(name, fd, true);
-}
-
-void CreateUnnamedTemporary(std::optional<TemporaryFile>& temp, const fs::path& target, const fs::path& name) {
-  const int fd = ::open(FolderOf(target).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-  if (fd >= 0) temp.emplace(name, fd, false);
-}
-
-// Only a regular file may be replaced: a device, a pipe or a socket would lose
-// its nature and whatever reads from it. Returns the file's status when there is one.
-std::optional<struct stat> CheckExistingTarget(const fs::path& target, const std::string& pathForMessages) {
-  struct stat info {};
-  if (::stat(target.c_str(), &info) != 0) return std::nullopt;
-  if (S_ISDIR(info.st_mode)) FailWrite(pathForMessages, EISDIR);
-  if (!S_ISREG(info.st_mode)) FailWrite(pathForMessages, kNotARegularFile);
-  if (::access(target.c_str(), W_OK) != 0) FailWrite(pathForMessages, errno);
-  return info;
-}
-
-// The replacement keeps the owner, group and permissions of the file it
-// replaces, as far as the system lets this user give them away.
-void CarryOverAttributes(int fd, const std::optional<struct stat>& existing) {
-  if (!existing) return;
-  if (::fchown(fd, existing->st_uid, existing->st_gid) != 0)
-    (void)::fchown(fd, static_cast<uid_t>(-1), existing->st_gid);
-  ::fchmod(fd, existing->st_mode & 07777);
-}
-
-void WriteAll(int fd, const std::string& bytes, const std::string& pathForMessages) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) FailWrite(pathForMessages, errno);
-    done += static_cast<size_t>(n);
-  }
-  if (::fsync(fd) != 0) FailWrite(pathForMessages, errno);
-}
-
-// Makes the rename itself durable; a failure here cannot undo the save, so it is not reported.
-void SyncFolder(const fs::path& target) {
-  const int fd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-// Opens without blocking, so that a pipe without a writer is refused, not waited on.
-int OpenForReading(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) FailRead(path, errno);
-  return fd;
-}
-
-// Only a regular file no longer than a data file can be is read whole.
-uint64_t RegularFileSize(int fd, const std::string& path) {
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) FailRead(path, errno);
-  if (S_ISDIR(info.st_mode)) FailRead(path, EISDIR);
-  if (!S_ISREG(info.st_mode)) FailRead(path, kNotARegularFile);
-  const auto size = static_cast<uint64_t>(info.st_size);
-  if (size > kMaxDataFileBytes) FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
-  return size;
-}
+namespace {
 
 std::unique_ptr<char[]> Allocate(size_t capacity, const std::string& path) {
   try {
@@ -199,51 +43,25 @@ std::unique_ptr<char[]> Allocate(size_t capacity, const std::string& path) {
 
 }  // namespace
 
-FileContents ReadFileContents(const std::string& path) {
-  const Descriptor fd(OpenForReading(path));
+FileContents ReadWhole(const std::string& path, uint64_t size,
+                       const std::function<size_t(char* buffer, size_t capacity)>& readSome) {
+  if (size > kLargestDataFileBytes) FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
   // One spare byte lets the read that finds the end use the same buffer.
-  size_t capacity = static_cast<size_t>(RegularFileSize(fd.get(), path)) + 1;
+  size_t capacity = static_cast<size_t>(size) + 1;
   FileContents contents{Allocate(capacity, path), 0};
   for (;;) {
     if (contents.size == capacity) {  // the file grew while it was read
-      if (capacity > kMaxDataFileBytes) FailRead(path, "файл длиннее любого файла данных");
+      if (capacity > kLargestDataFileBytes) FailRead(path, "файл длиннее любого файла данных");
       capacity *= 2;
       auto larger = Allocate(capacity, path);
       std::memcpy(larger.get(), contents.data.get(), contents.size);
       contents.data = std::move(larger);
     }
-    const ssize_t n = ::read(fd.get(), contents.data.get() + contents.size, capacity - contents.size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) FailRead(path, errno);
+    const size_t n = readSome(contents.data.get() + contents.size, capacity - contents.size);
     if (n == 0) break;
-    contents.size += static_cast<size_t>(n);
+    contents.size += n;
   }
   return contents;
 }
 
-void ReplaceFileContents(const std::string& path, const std::string& bytes) {
-  const fs::path target = ResolveTarget(path);
-  const std::optional<struct stat> existing = CheckExistingTarget(target, path);
-  const fs::path temporaryName = TemporaryNameFor(target);
-  const auto fill = [&](TemporaryFile& temp) {
-    CarryOverAttributes(temp.fd(), existing);
-    WriteAll(temp.fd(), bytes, path);
-  };
-  std::optional<TemporaryFile> temp;
-  CreateUnnamedTemporary(temp, target, temporaryName);
-  if (temp) {
-    fill(*temp);
-    ::unlink(temporaryName.c_str());  // what an interrupted save left
-    if (!temp->Link()) temp.reset();
-  }
-  if (!temp) {
-    CreateNamedTemporary(temp, temporaryName, path);
-    fill(*temp);
-  }
-  if (const int error = temp->Close(); error != 0) FailWrite(path, error);
-  if (::rename(temp->name().c_str(), target.c_str()) != 0) FailWrite(path, errno);
-  temp->Renamed();
-  SyncFolder(target);
-}
-
-}  // namespace korvado
+}  // namespace korvado::file_replace

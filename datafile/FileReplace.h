@@ -24,7 +24,9 @@ FileContents ReadFileContents(const std::string& path);
 // no such folder) leaves the file at path as it was, and an interrupted save
 // leaves no partial file behind once the next save has run. Only a regular
 // file is replaced; a symbolic link is followed. FileIOError names the file
-// and the reason.
-void ReplaceFileContents(const std::string& path, const std::string& bytes);
+// and the reason. The new file keeps the owner, group and permissions of the
+// one it replaces, or takes those of the file at attributesOf when given (a
+// copy of a file is as private as the file).
+void ReplaceFileContents(const std::string& path, const std::string& bytes, const std::string& attributesOf = {});
 
 }  // namespace korvado

@@ -1,10 +1,13 @@
 #include "AdjustmentStatement.h"
 
 #include <algorithm>
+#include <cmath>
 #include <ctime>
 #include <iterator>
+#include <numeric>
 #include <unordered_set>
 
+#include "AdjustedHeights.h"
 #include "AdjustmentCommands.h"
 #include "AdjustmentSweep.h"
 #include "CurrentNet.h"
@@ -15,12 +18,12 @@
 #include "PointIndex.h"
 #include "SectionCaption.h"
 #include "SectionElevationTable.h"
+#include "StatementTitle.h"
+#include "UnsoundValues.h"
 
 namespace korvado {
 
 namespace {
-
-constexpr const char* kProgram = "Korvado 1.02";
 
 int32_t CountPoints(const TKorNet& net, int32_t type) {
   int32_t count = 0;
@@ -32,15 +35,6 @@ int32_t CountPoints(const TKorNet& net, int32_t type) {
 ReportPart NewPart(const char* heading) {
   ReportPart part;
   part.heading = heading;
-  return part;
-}
-
-ReportPart TitlePart(const TKorNet& net, const ReportStamp& stamp) {
-  ReportPart part = NewPart(kTitlePart);
-  part.facts = {{"Файл", stamp.fileName.empty() ? "(не сохранен)" : stamp.fileName},
-                {"Сеть", net.Name},
-                {"Дата и время", stamp.createdAt},
-                {"Программа", kProgram}};
   return part;
 }
 
@@ -92,14 +86,14 @@ ReportPart SummaryPart(const TKorNet& net, const StatementResults& results) {
   return part;
 }
 
-ReportPart BenchmarksPart(const TKorNet& net) {
+ReportPart BenchmarksPart(const TKorNet& net, HeightUnit unit) {
   std::vector<int32_t> fixed;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (net.PointTypes.GetItem(p) == kFixedPoint) fixed.push_back(p);
   std::stable_sort(fixed.begin(), fixed.end(),
                    [&](int32_t a, int32_t b) { return NaturalLess(net.PointNames[a], net.PointNames[b]); });
-  ReportTable table{{{"Репер", false}, {"Отметка, мм", true}}, {}};
-  for (int32_t p : fixed) table.rows.push_back({net.PointNames[p], FormatFixed(2, net.PointElevations.GetItem(p))});
+  ReportTable table{{{"Репер", false}, {HeightTitle("Отметка", unit), true}}, {}, {}};
+  for (int32_t p : fixed) table.rows.push_back({net.PointNames[p], HeightText(net.PointElevations.GetItem(p), unit)});
   ReportPart part = NewPart(kBenchmarksPart);
   part.table = std::move(table);
   return part;
@@ -115,7 +109,26 @@ ReportPart DiagramPart(const StatementResults& results) {
   return part;
 }
 
-ReportPart SectionsPart(const TKorNet& net, const LeastSquaresResult* leastSquares) {
+// The key of «Звенья по убыванию |w|»: |wᵢ| where least squares has tested
+// the section, |w| without its figures; a section without one goes last.
+double OrderKey(const std::optional<double>& misclosure, const LeastSquaresSection* section) {
+  const std::optional<double> key = section ? section->w : misclosure;
+  return key ? std::abs(*key) : -1.0;
+}
+
+// Rows of `table` in the order of `order` (indices into its rows), the strong ones followed.
+void Reorder(ReportTable& table, const std::vector<size_t>& order) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<size_t> strong;
+  for (const size_t row : order) {
+    if (table.IsStrong(row)) strong.push_back(rows.size());
+    rows.push_back(std::move(table.rows[row]));
+  }
+  table.rows = std::move(rows);
+  table.strongRows = std::move(strong);
+}
+
+ReportPart SectionsPart(const TKorNet& net, const LeastSquaresResult* leastSquares, bool byMisclosure) {
   ReportTable table{{{"№", true},
                      {"Начало", false},
                      {"Конец", false},
@@ -123,11 +136,13 @@ ReportPart SectionsPart(const TKorNet& net, const LeastSquaresResult* leastSquar
                      {"Штативов", true},
                      {"Превышение, мм", true},
                      {"Невязка, мм", true}},
+                    {},
                     {}};
   if (leastSquares)
     table.columns.insert(table.columns.end(), {{"v, мм", true}, {"wᵢ", true}, {"Контроль", false, true}});
   ReportPart part = NewPart(kSectionsPart);
   const CaseTolerantIndex points(net.PointNames);
+  std::vector<double> keys;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
     const std::optional<double> misclosure = SectionMisclosure(net, s, points);
     std::vector<std::string> row{std::to_string(s + 1),
@@ -137,10 +152,12 @@ ReportPart SectionsPart(const TKorNet& net, const LeastSquaresResult* leastSquar
                                  FormatGeneral(net.SectionSetups.GetItem(s)),
                                  FormatFixed(2, net.SectionHeights.GetItem(s)),
                                  misclosure ? FormatFixed(2, *misclosure) : ""};
-    if (leastSquares) {
-      const LeastSquaresSection& section = leastSquares->sections[static_cast<size_t>(s)];
-      row.insert(row.end(), {FormatFixed(2, section.residual), OptionalFixed(2, section.w), SectionMark(section)});
+    const LeastSquaresSection* section = leastSquares ? &leastSquares->sections[static_cast<size_t>(s)] : nullptr;
+    if (section) {
+      row.insert(row.end(), {FormatFixed(2, section->residual), OptionalFixed(2, section->w), SectionMark(*section)});
+      if (section->suspect) table.strongRows.push_back(static_cast<size_t>(s));
     }
+    keys.push_back(OrderKey(misclosure, section));
     table.rows.push_back(std::move(row));
     if (net.SectionStarts[s] == net.SectionEnds[s])
       part.notes.push_back("Звено " + SectionCaption(net, s) +
@@ -153,7 +170,14 @@ ReportPart SectionsPart(const TKorNet& net, const LeastSquaresResult* leastSquar
     part.notes.insert(part.notes.begin() + 1,
                       "Поправка v — уравненное превышение минус измеренное; wᵢ — нормированная поправка, "
                       "критическое значение " +
-                          FormatFixed(2, kCriticalW) + ".");
+                          FormatFixed(2, kCriticalW) + ". Звено с возможной грубой ошибкой выделено.");
+  if (byMisclosure) {
+    std::vector<size_t> order(keys.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] > keys[b]; });
+    Reorder(table, order);
+    part.notes.push_back(leastSquares ? "Звенья перечислены по убыванию |wᵢ|." : "Звенья перечислены по убыванию |w|.");
+  }
   part.table = std::move(table);
   return part;
 }
@@ -208,13 +232,20 @@ std::string CatalogueSigma(const LeastSquaresResult& result, const PointIndex& r
   return FormatFixed(2, *result.sigmas[static_cast<size_t>(row)]);
 }
 
-ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSquares) {
-  ReportTable table{{{"№", true}, {"Точка", false}, {"Тип", false}, {"Отметка, мм", true}}, {}};
+// The catalogue's elevation (millimetres, two decimals) in the document's unit.
+std::string CatalogueHeight(const std::string& millimetres, HeightUnit unit) {
+  if (millimetres.empty() || unit == HeightUnit::kMillimetres) return millimetres;
+  return HeightText(ParseDouble(millimetres), unit);
+}
+
+ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSquares, HeightUnit unit) {
+  ReportTable table{{{"№", true}, {"Точка", false}, {"Тип", false}, {HeightTitle("Отметка", unit), true}}, {}, {}};
   if (leastSquares) table.columns.push_back({"СКО, мм", true});
   const PointIndex rows = BuildPointIndex(net.PointNames);
   int32_t number = 0;
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
-    table.rows.push_back({std::to_string(++number), entry.name, TypeText(entry), entry.elevation});
+    table.rows.push_back(
+        {std::to_string(++number), entry.name, TypeText(entry), CatalogueHeight(entry.elevation, unit)});
     if (leastSquares) table.rows.back().push_back(CatalogueSigma(*leastSquares, rows, entry.name));
   }
   ReportPart part = NewPart(kCataloguePart);
@@ -231,13 +262,18 @@ ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSqua
 ReportStamp StampNow(const AppState& state) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
   localtime_r(&now, &local);
+#endif
   char text[32];
   std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
   return {state.CurrentFileName, text};
 }
 
-ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results) {
+ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results,
+                                   const DocumentOptions& options) {
   // A result of another shape belongs to another net: better no figures than wrong ones.
   const LeastSquaresResult* leastSquares =
       results.leastSquares && results.leastSquares->sections.size() == static_cast<size_t>(net.SectionCount())
@@ -247,33 +283,56 @@ ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp,
   checked.leastSquares = leastSquares;
   ReportDocument document;
   document.title = "Ведомость уравнивания и каталог высот";
-  document.parts.push_back(TitlePart(net, stamp));
+  if (!results.heightsAdjusted) document.stamp = kUnadjustedStamp;
+  document.parts.push_back(TitlePart(net, stamp, options.title));
   document.parts.push_back(SummaryPart(net, checked));
-  document.parts.push_back(BenchmarksPart(net));
+  document.parts.push_back(BenchmarksPart(net, options.heights));
   if (results.diagram || results.diagramPoints > 0) document.parts.push_back(DiagramPart(results));
-  document.parts.push_back(SectionsPart(net, leastSquares));
+  document.parts.push_back(SectionsPart(net, leastSquares, options.sectionsByMisclosure));
   if (results.loops && !results.loops->rows.empty()) document.parts.push_back(LoopsPart(*results.loops));
-  document.parts.push_back(CataloguePart(net, leastSquares));
+  document.parts.push_back(CataloguePart(net, leastSquares, options.heights));
+  document.parts.push_back(SignaturesPart(options.title));
   return document;
 }
 
-ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp) {
+ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp, const DocumentOptions& options,
+                                   StatementDiagram diagram) {
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const LoopsView loops = CurrentNetLoops(state);
-  StatementResults results{state.IterationCounter, KeptLeastSquares(state, state.CurrentNetIndex), &loops, nullptr, 0};
-  if (net.SectionCount() > 0) {
+  StatementResults results{state.IterationCounter,
+                           KeptLeastSquares(state, state.CurrentNetIndex),
+                           &loops,
+                           nullptr,
+                           0,
+                           HeightsAdjusted(state, state.CurrentNetIndex)};
+  if (net.SectionCount() > 0 && diagram == StatementDiagram::kIncluded) {
     const size_t points = DiagramPointCount(net);
     if (points <= kReportDiagramPointLimit)
       results.diagram = std::make_shared<const NetDiagram>(BuildNetDiagram(net, loops, results.leastSquares));
     else
       results.diagramPoints = points;
   }
-  return AdjustmentStatement(net, stamp, results);
+  return AdjustmentStatement(net, stamp, results, options);
 }
 
-Result<ReportDocument> CurrentNetStatement(const AppState& state) {
-  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  return CurrentNetStatement(state, StampNow(state));
+Outcome StatementRefusal(const AppState& state) {
+  if (!state.HasCurrentNet()) return Outcome::Refusal(kNoCurrentNetMessage);
+  return RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex));
+}
+
+std::string UnadjustedQuestion(const TKorNet& net) {
+  return "Отметки сети «" + net.Name +
+         "» не уравнены: сеть не уравнивалась по МНК, или её отметки отличаются от уравненных больше чем на " +
+         FormatGeneral(kAdjustedHeightTolerance) +
+         " мм, или сеть изменилась после уравнивания. Уравняйте сеть кнопкой «Уравнять по МНК».\n\n"
+         "Продолжить без уравнивания? На каждой странице документа будет надпись «" +
+         kUnadjustedStamp + "».";
+}
+
+std::string UnadjustedRefusal(const TKorNet& net) {
+  return "отметки сети «" + net.Name +
+         "» не уравнены: они не совпадают с уравненными по МНК. Уравняйте сеть (--lsq или lsq " +
+         "--save) или дайте --draft: тогда на каждой странице будет надпись «" + kUnadjustedStamp + "»";
 }
 
 }  // namespace korvado

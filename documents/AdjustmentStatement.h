@@ -10,8 +10,10 @@
 #include <string>
 
 #include "AppState.h"
+#include "DocumentOptions.h"
 #include "LoopCommands.h"
 #include "NetDiagram.h"
+#include "Outcome.h"
 #include "ReportDocument.h"
 
 namespace korvado {
@@ -23,6 +25,10 @@ inline constexpr const char* kDiagramPart = "Схема сети";
 inline constexpr const char* kSectionsPart = "Звенья";
 inline constexpr const char* kLoopsPart = "Невязки полигонов и линий";
 inline constexpr const char* kCataloguePart = "Каталог высот";
+inline constexpr const char* kSignaturesPart = "Подписи";
+
+// What every page of a statement of heights that are not adjusted says.
+inline constexpr const char* kUnadjustedStamp = "Отметки не уравнены";
 
 struct ReportStamp {
   std::string fileName;   // empty for data never saved
@@ -43,18 +49,31 @@ struct StatementResults {
   const LeastSquaresResult* leastSquares = nullptr;  // only a result that belongs to the net as it is
   const LoopsView* loops = nullptr;
   std::shared_ptr<const NetDiagram> diagram;
-  size_t diagramPoints = 0;  // of a diagram too large to include
+  size_t diagramPoints = 0;     // of a diagram too large to include
+  bool heightsAdjusted = true;  // otherwise every page carries kUnadjustedStamp
 };
 
-ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results);
+ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results,
+                                   const DocumentOptions& options = {});
+
+// A spreadsheet has no room for the picture; its layout would only cost time.
+enum class StatementDiagram { kIncluded, kLeftOut };
 
 // The statement of the current net (which must exist) with every result the
 // state holds for it: the sweeps, the least-squares result while still valid,
-// the loops against the state's tolerance and the diagram.
-ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp);
+// the loops against the state's tolerance, the diagram, and whether its
+// heights are adjusted (HeightsAdjusted).
+ReportDocument CurrentNetStatement(const AppState& state, const ReportStamp& stamp, const DocumentOptions& options = {},
+                                   StatementDiagram diagram = StatementDiagram::kIncluded);
 
-// «Печать отчёта» and «Экспорт отчёта в PDF»: the statement of the current
-// net, stamped now; refused when no net is selected.
-Result<ReportDocument> CurrentNetStatement(const AppState& state);
+// Why no statement of the current net can be made: none is selected, or the
+// net holds a value no computation takes (naming it). Nothing when one can.
+Outcome StatementRefusal(const AppState& state);
+
+// The question the window asks before a document of heights that are not
+// adjusted; its answer «Да» goes on with the stamped document.
+std::string UnadjustedQuestion(const TKorNet& net);
+// Why korvado-cli writes no such document without --draft.
+std::string UnadjustedRefusal(const TKorNet& net);
 
 }  // namespace korvado

@@ -1,5 +1,7 @@
 #include "MarkupText.h"
 
+#include "ControlChars.h"
+
 namespace korvado {
 
 std::string EscapeMarkup(const std::string& text) {
@@ -20,7 +22,8 @@ std::string EscapeMarkup(const std::string& text) {
         out += "&quot;";
         break;
       default:
-        out += c;
+        // XML has no place for control characters, not even escaped.
+        out += IsControlChar(static_cast<unsigned char>(c)) ? ' ' : c;
     }
   }
   return out;

@@ -1,5 +1,6 @@
 #pragma once
-// Text placed in HTML or SVG: the characters markup reserves, escaped.
+// Text placed in HTML or SVG: the characters markup reserves, escaped;
+// control characters, which XML cannot hold, become blanks.
 
 #include <string>
 

@@ -80,6 +80,18 @@ void MarkLeastSquares(NetDiagram& diagram, const std::vector<int32_t>& rows, con
   }
 }
 
+// Changes with the number of points and with every join between them.
+uint64_t GraphKey(size_t points, const std::vector<std::pair<int32_t, int32_t>>& edges) {
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a
+  auto mix = [&hash](uint64_t value) {
+    for (int byte = 0; byte < 8; ++byte, value >>= 8) hash = (hash ^ (value & 0xff)) * 1099511628211ull;
+  };
+  mix(points);
+  for (const auto& [a, b] : edges)
+    mix(static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32 | static_cast<uint32_t>(b));
+  return hash;
+}
+
 LayoutPosition Along(LayoutPosition a, LayoutPosition b, double t) {
   return {a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)};
 }
@@ -116,12 +128,15 @@ SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section) {
   return curve;
 }
 
-NetDiagram BuildNetDiagram(const AppState& state, int32_t index) {
+NetDiagram BuildNetDiagram(const AppState& state, int32_t index, const DiagramLayout* reuse,
+                           const TaskProgress& progress) {
   const TKorNet& net = state.Nets.NetAt(index);
-  return BuildNetDiagram(net, NetLoops(net, index, state.LoopTolerance), KeptLeastSquares(state, index));
+  return BuildNetDiagram(net, NetLoops(net, index, state.LoopTolerance), KeptLeastSquares(state, index), reuse,
+                         progress);
 }
 
-NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares) {
+NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares,
+                           const DiagramLayout* reuse, const TaskProgress& progress) {
   DiagramBuilder builder(net);
   NetDiagram& diagram = builder.diagram;
   diagram.title = net.Name;
@@ -152,7 +167,12 @@ NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const Lea
       edges.push_back({diagram.sections[static_cast<size_t>(s)].from, pendent});
     }
   }
-  const std::vector<LayoutPosition> at = LayOutGraph(diagram.points.size(), edges);
+  diagram.layout.graph = GraphKey(diagram.points.size(), edges);
+  if (reuse && reuse->graph == diagram.layout.graph)
+    diagram.layout.positions = reuse->positions;
+  else
+    diagram.layout.positions = LayOutGraph(diagram.points.size(), edges, kLayoutEdgeLength, progress);
+  const std::vector<LayoutPosition>& at = diagram.layout.positions;
   for (size_t p = 0; p < at.size(); ++p) {
     diagram.points[p].at = at[p];
     diagram.width = std::max(diagram.width, at[p].x);

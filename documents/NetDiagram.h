@@ -41,6 +41,14 @@ struct DiagramSpur {
   int32_t pendent = 0;
 };
 
+// Where the points of a diagram lie, with a key of the graph they were laid
+// out for. Heights, labels and marks change often (every adjustment) and
+// never move a point, so a diagram redrawn for them takes its old places.
+struct DiagramLayout {
+  uint64_t graph = 0;
+  std::vector<LayoutPosition> positions;
+};
+
 struct NetDiagram {
   std::string title;
   std::vector<DiagramPoint> points;
@@ -49,6 +57,7 @@ struct NetDiagram {
   double width = 0.0;
   double height = 0.0;
   bool leastSquares = false;  // drawn with a valid least-squares result of the net
+  DiagramLayout layout;
 };
 
 // The line of a section as a cubic Bézier curve, the same for the window
@@ -65,9 +74,13 @@ SectionCurve CurveOf(const NetDiagram& diagram, const DiagramSection& section);
 // Net `index` of the state's list, which must exist; the loops and lines are
 // checked against the state's tolerance. The kept least-squares result marks
 // the diagram only while it belongs to this net and the net is unchanged.
-NetDiagram BuildNetDiagram(const AppState& state, int32_t index);
+// A `reuse` layout of the same graph gives the points their places without
+// laying the net out again.
+NetDiagram BuildNetDiagram(const AppState& state, int32_t index, const DiagramLayout* reuse = nullptr,
+                           const TaskProgress& progress = {});
 // The same from the loops and lines of the net checked already and its valid
 // least-squares result (null when there is none).
-NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares);
+NetDiagram BuildNetDiagram(const TKorNet& net, const LoopsView& loops, const LeastSquaresResult* leastSquares,
+                           const DiagramLayout* reuse = nullptr, const TaskProgress& progress = {});
 
 }  // namespace korvado

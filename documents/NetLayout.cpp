@@ -7,24 +7,42 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 
 #include "ModelErrors.h"
+#include "PivotLayout.h"
 
 namespace korvado {
 
 namespace {
 
 // neato's stress majorization draws small nets best but grows quadratically;
-// sfdp's multilevel force layout keeps large nets within a second or two.
+// sfdp's multilevel force layout draws mid-sized nets well within a second,
+// but takes seconds at ten thousand points and most of a minute at the
+// format's limit, where pivot scaling takes a fraction of a second.
 constexpr size_t kNeatoLimit = 300;
+constexpr size_t kSfdpLimit = 3000;
 
 char* Text(const char* text) { return const_cast<char*>(text); }
+
+#ifdef KORVADO_GRAPHVIZ_BUILTIN_PLUGINS
+// The Windows build links Graphviz statically: its layout plugins are in the
+// program, not loaded from a plugin folder.
+extern "C" gvplugin_library_t gvplugin_neato_layout_LTX_library;
+const lt_symlist_t kBuiltinPlugins[] = {
+    {"gvplugin_neato_layout_LTX_library", &gvplugin_neato_layout_LTX_library},
+    {nullptr, nullptr},
+};
+GVC_t* NewContext() { return gvContextPlugins(kBuiltinPlugins, 0); }
+#else
+GVC_t* NewContext() { return gvContext(); }
+#endif
 
 // One context for the life of the process: the text-size plugin keeps
 // pointers into the context's font table from one layout to the next, and
 // freeing the context leaves them dangling.
 GVC_t* LayoutContext() {
-  static GVC_t* const context = gvContext();
+  static GVC_t* const context = NewContext();
   return context;
 }
 struct GraphDeleter {
@@ -57,13 +75,11 @@ void Normalise(std::vector<LayoutPosition>& positions, const std::vector<std::pa
   for (LayoutPosition& p : positions) p = {(p.x - left) * scale, (top - p.y) * scale};  // Graphviz's y runs up
 }
 
-}  // namespace
-
-std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges,
-                                        double edgeLength) {
+std::vector<LayoutPosition> GraphvizLayout(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges) {
   std::vector<LayoutPosition> positions(count);
-  if (count == 0) return positions;
-  if (count == 1) return positions;
+  // Graphviz keeps global state: one layout at a time, whichever thread asks.
+  static std::mutex graphviz;
+  const std::lock_guard<std::mutex> lock(graphviz);
   GVC_t* const context = LayoutContext();
   const std::unique_ptr<Agraph_t, GraphDeleter> graph(agopen(Text("net"), Agundirected, nullptr),
                                                       GraphDeleter{context});
@@ -83,12 +99,25 @@ std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pai
   const char* engine = count <= kNeatoLimit ? "neato" : "sfdp";
   // sfdp draws its start from the C library's generators, which go on from
   // wherever the last layout left them: seed them so each layout starts alike.
-  srand48(20240611);
+#ifndef _WIN32
+  srand48(20240611);  // Windows has no drand48: Graphviz draws from rand() there
+#endif
   srand(20240611);
   if (gvLayout(context, graph.get(), engine) != 0)
     throw KorvadoError(std::string("Не удалось построить схему сети: библиотека Graphviz не выполнила раскладку ") +
                        engine + ".");
   for (size_t v = 0; v < count; ++v) positions[v] = {ND_coord(nodes[v]).x, ND_coord(nodes[v]).y};
+  return positions;
+}
+
+}  // namespace
+
+std::vector<LayoutPosition> LayOutGraph(size_t count, const std::vector<std::pair<int32_t, int32_t>>& edges,
+                                        double edgeLength, const TaskProgress& progress) {
+  if (count <= 1) return std::vector<LayoutPosition>(count);
+  std::vector<LayoutPosition> positions =
+      count <= kSfdpLimit ? GraphvizLayout(count, edges) : PivotLayout(count, edges, progress);
+  progress.Step(1.0);
   Normalise(positions, edges, edgeLength);
   return positions;
 }

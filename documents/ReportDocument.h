@@ -3,6 +3,7 @@
 // value), at most one table and at most one picture (the net diagram). The writers (web page, PDF, print) only lay it
 // out, so every output says the same thing.
 
+#include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,6 +23,10 @@ struct ReportColumn {
 struct ReportTable {
   std::vector<ReportColumn> columns;
   std::vector<std::vector<std::string>> rows;
+  // Rows set in bold, such as a section suspected of a blunder.
+  std::vector<size_t> strongRows;
+
+  bool IsStrong(size_t row) const;
 };
 
 struct ReportPart {
@@ -34,6 +39,8 @@ struct ReportPart {
 
 struct ReportDocument {
   std::string title;
+  // A warning every page carries when not empty (heights not adjusted).
+  std::string stamp;
   std::vector<ReportPart> parts;
 
   // The part under that heading, or nullptr.

@@ -14,8 +14,9 @@ void AppendTable(std::string& html, const ReportTable& table) {
   for (const ReportColumn& column : table.columns)
     html += "<th" + std::string(Align(column)) + ">" + EscapeMarkup(column.title) + "</th>";
   html += "</tr></thead>\n<tbody>\n";
-  for (const std::vector<std::string>& row : table.rows) {
-    html += "<tr>";
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    const std::vector<std::string>& row = table.rows[r];
+    html += table.IsStrong(r) ? "<tr class=\"strong\">" : "<tr>";
     for (size_t c = 0; c < row.size() && c < table.columns.size(); ++c)
       html += "<td" + std::string(Align(table.columns[c])) + ">" + EscapeMarkup(row[c]) + "</td>";
     html += "</tr>\n";
@@ -49,8 +50,12 @@ std::string ReportHtml(const ReportDocument& document) {
                      "</title>\n<style>\nbody { font-family: sans-serif; font-size: 10pt; }\n"
                      "table { border-collapse: collapse; }\nth { background: #e8e8e8; }\n"
                      "thead { display: table-header-group; }\ntr { page-break-inside: avoid; }\n"
-                     ".diagram svg { max-width: 100%; height: auto; }\n</style>\n</head>\n<body>\n<h1>" +
+                     ".diagram svg { max-width: 100%; height: auto; }\ntr.strong { font-weight: bold; }\n"
+                     // Fixed, the stamp is printed on every page.
+                     ".stamp { color: #c80000; font-weight: bold; font-size: 12pt; }\n"
+                     "@media print { .stamp { position: fixed; top: 0; right: 0; } }\n</style>\n</head>\n<body>\n<h1>" +
                      EscapeMarkup(document.title) + "</h1>\n";
+  if (!document.stamp.empty()) html += "<p class=\"stamp\">" + EscapeMarkup(document.stamp) + "</p>\n";
   for (const ReportPart& part : document.parts) AppendPart(html, part);
   html += "</body>\n</html>\n";
   return html;

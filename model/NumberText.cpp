@@ -1,5 +1,6 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -41,6 +42,8 @@ std::string TidyExponent(const std::string& text) {
   while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
   return mantissa + "E" + sign + exponent;
 }
+
+char OtherSeparator() { return decimalSeparator == ',' ? '.' : ','; }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -140,6 +143,15 @@ uint8_t CountDecimals(const std::string& text) {
   return static_cast<uint8_t>(Utf8CharCount(text.substr(position + 1)));
 }
 
+std::string SeparatorHint(const std::string& text) {
+  // A number written with the other separator is neither read ten times
+  // larger nor passed over: the message says which separator to use.
+  std::string swapped = Trimmed(text);
+  std::replace(swapped.begin(), swapped.end(), OtherSeparator(), decimalSeparator);
+  if (swapped == Trimmed(text) || !IsDecimalNumber(swapped)) return {};
+  return ": десятичный разделитель — «" + std::string(1, decimalSeparator) + "»";
+}
+
 std::optional<double> TryParseDouble(const std::string& text) {
   const std::string t = Trimmed(text);
   if (!IsDecimalNumber(t)) return std::nullopt;
@@ -171,7 +183,7 @@ std::string NotAnIntegerMessage(const std::string& text) { return "«" + text + 
 
 double ParseDouble(const std::string& text) {
   if (const std::optional<double> value = TryParseDouble(text)) return *value;
-  throw ConversionError(NotANumberMessage(text));
+  throw ConversionError(NotANumberMessage(text) + SeparatorHint(text));
 }
 
 int32_t ParseInteger(const std::string& text) {

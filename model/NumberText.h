@@ -29,7 +29,10 @@ uint8_t CountDecimals(const std::string& text);
 
 // Parsing with the locale's decimal separator and no grouping. Text typed or
 // pasted is read with the Try forms (nothing for text that is no number);
-// ParseDouble and ParseInteger raise ConversionError, for text that must be a number.
+// ParseDouble and ParseInteger raise ConversionError, for text that must be a
+// number, naming the separator to use when the text is a number written with the other one.
+// What follows "«text» не является числом" for such text: ": десятичный разделитель — «,»"; empty otherwise.
+std::string SeparatorHint(const std::string& text);
 std::optional<double> TryParseDouble(const std::string& text);
 std::optional<int32_t> TryParseInteger(const std::string& text);
 double ParseDouble(const std::string& text);

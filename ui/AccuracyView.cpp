@@ -17,6 +17,7 @@
 #include "NumberText.h"
 #include "SettingsFile.h"
 #include "ShowOutcome.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -30,7 +31,9 @@ const QString kSigmaKey = QStringLiteral("SigmaPerSetup");
 AccuracyView::AccuracyView(AppState& state, SettingsFile& settings, QWidget* parent)
     : QDockWidget(QStringLiteral("Оценка точности"), parent), state_(state), settings_(settings) {
   setObjectName(QStringLiteral("AccuracyView"));
-  state_.SigmaPerSetup = settings_.ReadPositiveDouble(kSettingsSection, kSigmaKey, 0.5);
+  // A value no survey has (1e-320 from a hand-edited file) gives way to the default.
+  const double sigma = settings_.ReadPositiveDouble(kSettingsSection, kSigmaKey, 0.5);
+  state_.SigmaPerSetup = IsSaneValue(ValueKind::SigmaPerSetup, sigma) ? sigma : 0.5;
 
   auto* body = new QWidget(this);
   auto* bar = new QHBoxLayout;

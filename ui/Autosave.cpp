@@ -25,8 +25,10 @@ Autosave::Autosave(AppState& state, int intervalSeconds, QObject* parent)
 
 Autosave::~Autosave() = default;
 
+// Local, not roaming: on Windows the copies stay on this computer and do not travel with the user's profile.
 QString Autosave::Folder() {
-  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
+  return QDir(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation))
+      .filePath(QStringLiteral("recovery"));
 }
 
 // A program killed before it wrote any copy leaves only its lock; taking the lock removes it.

@@ -35,7 +35,7 @@ CellEditor::CellEditor(JournalGrid grid, const QModelIndex& index, QWidget* pare
 
 bool CellEditor::Accepts(JournalGrid grid, int column, const QString& keptText, const QString& typed) {
   if (!IsTypedChar(typed)) return true;
-  return CellAcceptsChar(grid, column, keptText.toStdString(), FirstChar(typed));
+  return CellAcceptsChar(grid, column, keptText.toStdString(), CellCharFor(grid, column, FirstChar(typed)));
 }
 
 void CellEditor::keyPressEvent(QKeyEvent* event) {
@@ -45,7 +45,16 @@ void CellEditor::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QLineEdit::keyPressEvent(event);
+  const char32_t typed = FirstChar(event->text());
+  const char32_t meant = IsTypedChar(event->text()) ? CellCharFor(grid_, column_, typed) : typed;
+  if (meant == typed) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  // The same key, typing the character the cell takes it for.
+  QKeyEvent replaced(event->type(), event->key(), event->modifiers(), QString::fromUcs4(&meant, 1));
+  QLineEdit::keyPressEvent(&replaced);
+  event->setAccepted(replaced.isAccepted());
 }
 
 CellDelegate::CellDelegate(JournalGrid grid, QObject* parent) : QStyledItemDelegate(parent), grid_(grid) {}

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QPolygonF>
+#include <array>
 
 namespace korvado {
 
@@ -42,10 +43,7 @@ void DrawLine(QPainter& p, const QColor& color, bool dashed) {
   p.drawEllipse(QPointF(13.5, 3.5), 2, 2);
 }
 
-}  // namespace
-
-QIcon KorIcon(int index) {
-  if (index < kFixedPoint || index > kPendentIcon) return {};
+QIcon DrawIcon(int index) {
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
@@ -56,6 +54,20 @@ QIcon KorIcon(int index) {
   if (index == kRunIcon) DrawLine(p, QColor(40, 140, 60), false);
   if (index == kPendentIcon) DrawLine(p, QColor(200, 120, 20), true);
   return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon KorIcon(int index) {
+  if (index < kFixedPoint || index > kPendentIcon) return {};
+  // Drawn once: a list of 65 535 rows asks for the same seven icons. Never
+  // freed, so that no pixmap outlives the application at exit.
+  static const auto* const icons = [] {
+    auto* drawn = new std::array<QIcon, kPendentIcon + 1>;
+    for (int k = kFixedPoint; k <= kPendentIcon; ++k) (*drawn)[static_cast<size_t>(k)] = DrawIcon(k);
+    return drawn;
+  }();
+  return (*icons)[static_cast<size_t>(index)];
 }
 
 QIcon SelectAllIcon() {

@@ -8,6 +8,7 @@
 #include <clocale>
 #include <memory>
 
+#include "BundledFonts.h"
 #include "NumberText.h"
 #include "ShowOutcome.h"
 
@@ -25,6 +26,7 @@ KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(ar
   dialogFont.setPointSize(8);
   setFont(dialogFont);
   InstallRussianTranslation(*this);
+  RegisterBundledFonts();
   KeepQtSettingsUnwritten();
 }
 
@@ -49,8 +51,11 @@ void KeepQtSettingsUnwritten() {
   // user's config folder, and no switch turns that off. Korvado.ini is to be the
   // program's only settings file, so Qt's per-user settings are pointed at a
   // folder that cannot exist: they read as empty and their writes go nowhere.
-  // Korvado.ini names its own path and is not affected.
-  const QString nowhere = QStringLiteral("/dev/null/korvado-no-settings");
+  // Korvado.ini names its own path and is not affected. Windows would keep
+  // such settings in the registry, so they are made INI files there too; and a
+  // folder inside the program's own file exists on no system.
+  QSettings::setDefaultFormat(QSettings::IniFormat);
+  const QString nowhere = QCoreApplication::applicationFilePath() + QStringLiteral("/no-settings");
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, nowhere);
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, nowhere);
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "CommandGuard.h"
+#include "DecimalKeys.h"
 #include "NumberColumns.h"
 #include "PageHost.h"
 #include "SettingsFile.h"
@@ -31,6 +32,7 @@ LoopsDock::LoopsDock(AppState& state, PageHost& host, QWidget* parent)
   CoefficientEdit->setRange(0.1, 1000.0);
   CoefficientEdit->setDecimals(1);
   CoefficientEdit->setPrefix(QStringLiteral("k = "));
+  DecimalKeys::Install(CoefficientEdit);
   btnComputeLoops = new QPushButton(QStringLiteral("Вычислить невязки"), body);
   btnCopyLoops = new QPushButton(QStringLiteral("Копировать"), body);
   FormulaLabel = new QLabel(body);

@@ -10,6 +10,7 @@
 #include "AccuracyView.h"
 #include "AdjustmentPage.h"
 #include "Autosave.h"
+#include "BackgroundTask.h"
 #include "CommandGuard.h"
 #include "ElevationPage.h"
 #include "JournalPage.h"
@@ -21,6 +22,7 @@
 #include "NetDiagramPage.h"
 #include "NetNameDlg.h"
 #include "NetSystemPage.h"
+#include "PassingRemark.h"
 #include "TypePointDlg.h"
 #include "WindowPlacement.h"
 
@@ -30,8 +32,6 @@ namespace {
 
 // Room for the four page tabs and every column of the journal grids.
 constexpr QSize kDefaultSize(1024, 720);
-// How long a passing remark stays in the status bar.
-constexpr int kPassingRemarkMilliseconds = 20000;
 
 }  // namespace
 
@@ -68,6 +68,7 @@ void TMainForm::CreateActions() {
   acCloseData = MakeAction(this, "Зак&рыть");
   acPrintReport = MakeAction(this, "&Печать отчёта...", QKeySequence(Qt::CTRL | Qt::Key_P));
   acExportReportPdf = MakeAction(this, "&Экспорт отчёта в PDF...");
+  acExportXlsx = MakeAction(this, "Экспорт в Excel (.&xlsx)...");
   acExit = MakeAction(this, "В&ыход", QKeySequence(Qt::ALT | Qt::Key_X));
   acTechTableKor = MakeAction(this, "Таблица для те&хнического нивелирования");
   acTechTableKor->setCheckable(true);
@@ -107,7 +108,7 @@ void TMainForm::CreateMenus() {
   fileMenu->addSeparator();
   fileMenu->addAction(acCloseData);
   fileMenu->addSeparator();
-  fileMenu->addActions({acPrintReport, acExportReportPdf});
+  fileMenu->addActions({acPrintReport, acExportReportPdf, acExportXlsx});
   fileMenu->addSeparator();
   fileMenu->addAction(acExit);
 
@@ -214,7 +215,7 @@ void TMainForm::CreatePanes() {
   netMenu_->addAction(LoopsPane->toggleViewAction());
   connect(adjustmentPage, &AdjustmentPage::statusMessage, this,
           [this](const QString& text) { statusBar()->showMessage(text, kPassingRemarkMilliseconds); });
-  DiagramPage = new NetDiagramPage(state_, Settings(), PageControl1);
+  DiagramPage = new NetDiagramPage(state_, Settings(), BackgroundTask::Of(*this), PageControl1);
   PageControl1->addTab(DiagramPage, QStringLiteral("Схема сети"));
   connect(LoopsPane, &LoopsDock::LoopSelected, this, [this](int net, const std::vector<int32_t>& sections) {
     RunGuarded([&] {
@@ -246,6 +247,7 @@ void TMainForm::ConnectActions() {
   ConnectCommand(acExit, &QAction::triggered, this, &TMainForm::acExitExecute);
   ConnectCommand(acPrintReport, &QAction::triggered, this, &TMainForm::acPrintReportExecute);
   ConnectCommand(acExportReportPdf, &QAction::triggered, this, &TMainForm::acExportReportPdfExecute);
+  ConnectCommand(acExportXlsx, &QAction::triggered, this, &TMainForm::acExportXlsxExecute);
   ConnectCommand(acUpDateNets, &QAction::triggered, this, &TMainForm::acUpDateNetsExecute);
   ConnectCommand(acPasteDataFromClipbrdExcel, &QAction::triggered, journalPage,
                  &JournalPage::acPasteDataFromClipbrdExcelExecute);

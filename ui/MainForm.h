@@ -15,9 +15,11 @@
 #include <QToolBar>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "AppState.h"
+#include "DocumentOptions.h"
 #include "FileCommands.h"
 #include "PageHost.h"
 #include "SettingsFile.h"
@@ -75,6 +77,7 @@ class TMainForm : public QMainWindow, public PageHost {
   QAction* acCloseData;
   QAction* acPrintReport;
   QAction* acExportReportPdf;
+  QAction* acExportXlsx;
   QAction* acExit;
   QAction* acTechTableKor;
   QAction* acInputMode;
@@ -117,6 +120,7 @@ class TMainForm : public QMainWindow, public PageHost {
   void acExitExecute();
   void acPrintReportExecute();
   void acExportReportPdfExecute();
+  void acExportXlsxExecute();
   void acUpDateNetsExecute();
   void acNetsBrowserExecute();
   void acOpenExampleExecute();
@@ -143,6 +147,9 @@ class TMainForm : public QMainWindow, public PageHost {
   void ConnectActions();
   void ApplySettings();
   void WriteSettings();
+  // Before a document: the net, the question when its heights are not
+  // adjusted, then the title block; nothing when the user stops there.
+  std::optional<DocumentOptions> AskDocumentOptions();
 
   // "Сохранить изменения?" while the data have unsaved changes; false when the
   // user cancels (or the save does not happen).

@@ -7,9 +7,12 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "BackgroundTask.h"
 #include "CommandGuard.h"
+#include "DiagramSource.h"
 #include "DiagramSvg.h"
 #include "FileDialogs.h"
+#include "ImageFile.h"
 #include "ModelErrors.h"
 
 namespace korvado {
@@ -27,8 +30,8 @@ void DiagramView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
-NetDiagramPage::NetDiagramPage(AppState& state, SettingsFile& settings, QWidget* parent)
-    : QWidget(parent), state_(state), settings_(settings) {
+NetDiagramPage::NetDiagramPage(AppState& state, SettingsFile& settings, BackgroundTask& tasks, QWidget* parent)
+    : QWidget(parent), state_(state), settings_(settings), tasks_(tasks) {
   Scene = new NetDiagramScene(this);
   DiagramBox = new DiagramView(Scene, this);
   btnDrawNet = new QPushButton(QStringLiteral("Построить схему"), this);
@@ -48,22 +51,54 @@ NetDiagramPage::NetDiagramPage(AppState& state, SettingsFile& settings, QWidget*
   ConnectCommand(btnFitDiagram, &QPushButton::clicked, this, &NetDiagramPage::btnFitDiagramClick);
   ConnectCommand(btnExportDiagram, &QPushButton::clicked, this, &NetDiagramPage::btnExportDiagramClick);
   ConnectCommand(Scene, &QGraphicsScene::selectionChanged, this, &NetDiagramPage::SelectionChange);
+  ConnectCommand(Scene, &NetDiagramScene::shown, this, &NetDiagramPage::SceneShown);
+  connect(&tasks_, &BackgroundTask::busyChanged, this, [this](bool busy) {
+    if (!busy) pendingNet_ = -1;
+  });
 }
 
 void NetDiagramPage::btnDrawNetClick() {
   if (!state_.HasCurrentNet()) throw KorvadoError("Сеть не выбрана. Выберите сеть в списке сетей.");
-  DrawCurrentNet();
-  btnFitDiagramClick();
+  DrawCurrentNet(true);
 }
 
 void NetDiagramPage::RedrawWithLeastSquares() {
-  if (diagram_ && state_.HasCurrentNet() && shownNet_ == state_.CurrentNetIndex) DrawCurrentNet();
+  if (!state_.HasCurrentNet()) return;
+  // A drawing still on its way is of the data before the change: start it again.
+  const int32_t current = state_.CurrentNetIndex;
+  if (pendingNet_ == current)
+    DrawCurrentNet(pendingFit_);
+  else if (diagram_ && shownNet_ == current)
+    DrawCurrentNet(false);
 }
 
-void NetDiagramPage::DrawCurrentNet() {
-  diagram_ = BuildNetDiagram(state_, state_.CurrentNetIndex);
-  shownNet_ = state_.CurrentNetIndex;
-  Scene->Show(*diagram_);
+void NetDiagramPage::DrawCurrentNet(bool fit) {
+  const int32_t index = state_.CurrentNetIndex;
+  auto source = std::make_shared<const DiagramSource>(CopyDiagramSource(state_, index));
+  std::optional<DiagramLayout> reuse;
+  if (diagram_ && shownNet_ == index) reuse = diagram_->layout;
+  pendingNet_ = index;
+  pendingFit_ = fit;
+  tasks_.Run<NetDiagram>(
+      QStringLiteral("Построение схемы сети"),
+      [source, reuse = std::move(reuse)](const TaskProgress& progress) {
+        return BuildNetDiagram(*source, reuse ? &*reuse : nullptr, progress);
+      },
+      [this, index, stamp = source->stamp, fit](NetDiagram&& diagram) {
+        const bool current = index < state_.Nets.NetCount() && DiagramStamp(state_, index) == stamp;
+        if (current) Show(std::move(diagram), index, fit);
+      });
+}
+
+void NetDiagramPage::Show(NetDiagram diagram, int32_t net, bool fit) {
+  diagram_ = std::make_shared<const NetDiagram>(std::move(diagram));
+  shownNet_ = net;
+  fitWhenShown_ = fit;
+  btnExportDiagram->setEnabled(false);
+  Scene->Show(diagram_);
+}
+
+void NetDiagramPage::SceneShown() {
   btnExportDiagram->setEnabled(true);
   QString caption = QStringLiteral("%1: точек %2, звеньев %3. Красным — звенья полигонов и линий сверх допуска.")
                         .arg(QString::fromStdString(diagram_->title))
@@ -72,6 +107,7 @@ void NetDiagramPage::DrawCurrentNet() {
   if (diagram_->leastSquares)
     caption += QStringLiteral(" По МНК: толстым красным — звено с возможной грубой ошибкой, σ — СКО отметки.");
   DiagramCaption->setText(caption);
+  if (fitWhenShown_) btnFitDiagramClick();
 }
 
 void NetDiagramPage::btnFitDiagramClick() { DiagramBox->fitInView(Scene->sceneRect(), Qt::KeepAspectRatio); }
@@ -98,7 +134,7 @@ void NetDiagramPage::ExportDiagram(const QString& path) const {
     painter.setRenderHint(QPainter::Antialiasing);
     Scene->render(&painter, QRectF(image.rect()), area);
   }
-  if (!image.save(path, "PNG")) throw FileIOError("Не удалось записать рисунок «" + path.toStdString() + "».");
+  SaveImagePng(image, path.toStdString());
 }
 
 void NetDiagramPage::HighlightLoop(int net, const std::vector<int32_t>& sections) {

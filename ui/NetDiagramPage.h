@@ -1,12 +1,14 @@
 #pragma once
 // The page «Схема сети»: the current net drawn as a graph. Wheel zooms,
 // dragging pans, «Вписать» fits the whole net; a click on a section selects
-// it elsewhere; «Экспорт схемы...» writes SVG or PNG.
+// it elsewhere; «Экспорт схемы...» writes SVG or PNG. The net is laid out
+// off the window's thread; a drawing for a net changed meanwhile is dropped.
 
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "AppState.h"
@@ -15,6 +17,7 @@
 
 namespace korvado {
 
+class BackgroundTask;
 class SettingsFile;
 
 // Zooms about the mouse with the wheel and pans by dragging.
@@ -30,8 +33,8 @@ class DiagramView : public QGraphicsView {
 class NetDiagramPage : public QWidget {
   Q_OBJECT
  public:
-  // settings keep the folder the export dialog last used.
-  NetDiagramPage(AppState& state, SettingsFile& settings, QWidget* parent = nullptr);
+  // settings keep the folder the export dialog last used; tasks runs the layout.
+  NetDiagramPage(AppState& state, SettingsFile& settings, BackgroundTask& tasks, QWidget* parent = nullptr);
   // The scene, a child destroyed after this page, reports its selection
   // cleared as it empties: that must no longer reach the page.
   ~NetDiagramPage() override { Scene->disconnect(this); }
@@ -64,12 +67,21 @@ class NetDiagramPage : public QWidget {
 
  private:
   void SelectionChange();
-  void DrawCurrentNet();
+  // Lays the current net out in the background; fit: show it whole once drawn.
+  void DrawCurrentNet(bool fit);
+  void Show(NetDiagram diagram, int32_t net, bool fit);
+  // The scene holds the whole diagram: the caption, the export, the fit.
+  void SceneShown();
 
   AppState& state_;
   SettingsFile& settings_;
-  std::optional<NetDiagram> diagram_;
+  BackgroundTask& tasks_;
+  std::shared_ptr<const NetDiagram> diagram_;
   int32_t shownNet_ = -1;
+  // The net whose drawing is on its way, -1 when none, and whether it is to be fitted.
+  int32_t pendingNet_ = -1;
+  bool pendingFit_ = false;
+  bool fitWhenShown_ = false;
 };
 
 }  // namespace korvado

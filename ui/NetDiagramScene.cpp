@@ -3,6 +3,7 @@
 #include <QBrush>
 #include <QGraphicsSimpleTextItem>
 #include <QPen>
+#include <algorithm>
 
 #include "DiagramPainter.h"
 #include "LeastSquaresCommands.h"
@@ -12,6 +13,8 @@ namespace korvado {
 namespace {
 
 constexpr int kSectionKey = 0;
+// Spurs, sections and points put on the scene in one turn of the event loop.
+constexpr size_t kSceneSlice = 2000;
 const QColor kHighlight(20, 90, 220);
 
 void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
@@ -45,39 +48,71 @@ void AddMarker(QGraphicsScene& scene, const DiagramPoint& point) {
 
 }  // namespace
 
-void NetDiagramScene::Show(const NetDiagram& diagram) {
+NetDiagramScene::NetDiagramScene(QObject* parent) : QGraphicsScene(parent) {
+  labelFont_.setPointSizeF(7);
+  nextSlice_.setSingleShot(true);
+  nextSlice_.setInterval(0);
+  connect(&nextSlice_, &QTimer::timeout, this, &NetDiagramScene::FillSlice);
+}
+
+void NetDiagramScene::Show(std::shared_ptr<const NetDiagram> diagram) {
+  nextSlice_.stop();
   clear();
-  sections_.clear();
-  for (const DiagramSpur& spur : diagram.spurs)
-    addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)),
-            QPen(kDiagramSpur, 0.6));
-  QFont labelFont;
-  labelFont.setPointSizeF(7);
-  for (const DiagramSection& section : diagram.sections) {
-    const SectionCurve curve = CurveOf(diagram, section);
-    auto* item = addPath(SectionPath(curve));
-    item->setData(kSectionKey, section.index);
-    item->setFlag(QGraphicsItem::ItemIsSelectable);
-    item->setZValue(1);
-    item->setToolTip(QStringLiteral("Звено %1: %2 → %3 %4%5")
-                         .arg(section.index + 1)
-                         .arg(QString::fromStdString(diagram.points[static_cast<size_t>(section.from)].name),
-                              QString::fromStdString(diagram.points[static_cast<size_t>(section.to)].name),
-                              QString::fromStdString(section.label),
-                              section.suspect ? QStringLiteral(" — ") + QString::fromUtf8(kSuspectMark) : QString()));
-    auto* arrow = new QGraphicsPolygonItem(SectionArrow(curve), item);
-    arrow->setPen(Qt::NoPen);
-    auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
-    label->setFont(labelFont);
-    label->setBrush(kDiagramLabel);
-    label->setPos(curve.middle.x + 4, curve.middle.y - 14);
-    const auto index = static_cast<size_t>(section.index);
-    if (index >= sections_.size()) sections_.resize(index + 1);
-    sections_[index] = {item, section.failing, section.suspect};
-    Paint(sections_[index], false);
+  sections_.assign(diagram->sections.size(), {});
+  filling_ = std::move(diagram);
+  filled_ = 0;
+  FillSlice();
+}
+
+void NetDiagramScene::FillSlice() {
+  const NetDiagram& diagram = *filling_;
+  const size_t spurs = diagram.spurs.size(), sections = diagram.sections.size();
+  const size_t total = spurs + sections + diagram.points.size();
+  // About a twentieth of a second of work on this machine.
+  const size_t end = std::min(total, filled_ + kSceneSlice);
+  for (; filled_ < end; ++filled_) {
+    if (filled_ < spurs) {
+      const DiagramSpur& spur = diagram.spurs[filled_];
+      addLine(QLineF(DiagramAt(spur.from), DiagramAt(diagram.points[static_cast<size_t>(spur.pendent)].at)),
+              QPen(kDiagramSpur, 0.6));
+    } else if (filled_ < spurs + sections) {
+      AddSection(diagram.sections[filled_ - spurs]);
+    } else {
+      AddMarker(*this, diagram.points[filled_ - spurs - sections]);
+    }
   }
-  for (const DiagramPoint& point : diagram.points) AddMarker(*this, point);
+  if (filled_ < total) {
+    nextSlice_.start();
+    return;
+  }
   setSceneRect(itemsBoundingRect().adjusted(-30, -30, 30, 30));
+  filling_.reset();
+  emit shown();
+}
+
+void NetDiagramScene::AddSection(const DiagramSection& section) {
+  const NetDiagram& diagram = *filling_;
+  const SectionCurve curve = CurveOf(diagram, section);
+  auto* item = addPath(SectionPath(curve));
+  item->setData(kSectionKey, section.index);
+  item->setFlag(QGraphicsItem::ItemIsSelectable);
+  item->setZValue(1);
+  item->setToolTip(QStringLiteral("Звено %1: %2 → %3 %4%5")
+                       .arg(section.index + 1)
+                       .arg(QString::fromStdString(diagram.points[static_cast<size_t>(section.from)].name),
+                            QString::fromStdString(diagram.points[static_cast<size_t>(section.to)].name),
+                            QString::fromStdString(section.label),
+                            section.suspect ? QStringLiteral(" — ") + QString::fromUtf8(kSuspectMark) : QString()));
+  auto* arrow = new QGraphicsPolygonItem(SectionArrow(curve), item);
+  arrow->setPen(Qt::NoPen);
+  auto* label = new QGraphicsSimpleTextItem(QString::fromStdString(section.label), item);
+  label->setFont(labelFont_);
+  label->setBrush(kDiagramLabel);
+  label->setPos(curve.middle.x + 4, curve.middle.y - 14);
+  const auto index = static_cast<size_t>(section.index);
+  if (index >= sections_.size()) sections_.resize(index + 1);
+  sections_[index] = {item, section.failing, section.suspect};
+  Paint(sections_[index], false);
 }
 
 void NetDiagramScene::Paint(const DrawnSection& section, bool highlighted) {

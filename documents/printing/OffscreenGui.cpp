@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <cstdio>
 
+#include "BundledFonts.h"
+
 namespace korvado {
 
 namespace {
@@ -22,6 +24,7 @@ OffscreenGui::OffscreenGui() {
     if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(text));
   });
   application_ = std::make_unique<QGuiApplication>(argumentCount, arguments);
+  RegisterBundledFonts();
 }
 
 OffscreenGui::~OffscreenGui() = default;

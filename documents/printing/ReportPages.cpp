@@ -24,6 +24,7 @@ constexpr double kHeadingPoints = 12.0;
 constexpr double kTitlePoints = 15.0;
 constexpr int kPdfDpi = 300;
 const QColor kHeaderShade(232, 232, 232);
+const QColor kStampColour(200, 0, 0);
 // A name of the diagram (11 units high) comes out at about 9 points.
 constexpr double kDiagramMillimetresPerUnit = 0.3;
 
@@ -43,10 +44,13 @@ struct Block {
   std::function<void(QPainter&, double top)> paint;
   // A table row carries its table's header, painted again at the top of a new page.
   const Block* header = nullptr;
-  // A heading stays with the block that follows it.
+  // A heading stays with the block that follows it, a table's last row with
+  // the notes under it.
   bool keepWithNext = false;
   double spaceBefore = 0.0;
 };
+
+enum class RowStyle { kHeader, kPlain, kStrong };
 
 // Where each block lands: page and top.
 struct Placement {
@@ -80,19 +84,19 @@ class PageFlow {
 
   void AddDocument(const ReportDocument& document) {
     AddLine(document.title, title_, 0.0, true);
+    if (!document.stamp.empty()) AddStamp(document.stamp);
     for (const ReportPart& part : document.parts) AddPart(part);
   }
 
   // A block that does not fit starts a new page, a table row there after
-  // its header; a heading never ends a page.
+  // its header; a heading never ends a page, nor a table the notes under it.
   std::vector<Placement> Place() const {
     std::vector<Placement> placements;
     int page = 0;
     double y = 0.0;
     for (size_t k = 0; k < blocks_.size(); ++k) {
       const Block& block = *blocks_[k];
-      double needed = block.spaceBefore + block.height;
-      if (block.keepWithNext && k + 1 < blocks_.size()) needed += blocks_[k + 1]->spaceBefore + blocks_[k + 1]->height;
+      const double needed = KeptHeight(k);
       if (y > 0.0 && y + needed > pageHeight_) {
         ++page;
         y = 0.0;
@@ -110,6 +114,16 @@ class PageFlow {
   }
 
  private:
+  // The height block k needs on its page: with the blocks kept with it, as
+  // long as they fit on one page together.
+  double KeptHeight(size_t k) const {
+    const double alone = blocks_[k]->spaceBefore + blocks_[k]->height;
+    double kept = alone;
+    for (size_t next = k; blocks_[next]->keepWithNext && next + 1 < blocks_.size(); ++next)
+      kept += blocks_[next + 1]->spaceBefore + blocks_[next + 1]->height;
+    return kept <= pageHeight_ ? kept : alone;
+  }
+
   Block& NewBlock(std::unique_ptr<Block> block) {
     blocks_.push_back(std::move(block));
     return *blocks_.back();
@@ -124,6 +138,20 @@ class PageFlow {
     block->paint = [line, font, this](QPainter& painter, double top) {
       painter.setFont(font);
       painter.drawText(QRectF(0, top, width_, 1e6), Qt::AlignLeft | Qt::AlignTop, line);
+    };
+    NewBlock(std::move(block));
+  }
+
+  void AddStamp(const std::string& text) {
+    auto block = std::make_unique<Block>();
+    const QString line = Text(text);
+    block->height = QFontMetricsF(heading_, &device_).height() * 1.4;
+    block->paint = [line, this](QPainter& painter, double top) {
+      const QPen pen = painter.pen();
+      painter.setPen(kStampColour);
+      painter.setFont(heading_);
+      painter.drawText(QRectF(0, top, width_, 1e6), Qt::AlignLeft | Qt::AlignTop, line);
+      painter.setPen(pen);
     };
     NewBlock(std::move(block));
   }
@@ -213,11 +241,14 @@ class PageFlow {
   }
 
   void AddRow(const std::vector<QString>& cells, const std::vector<double>& widths, double rowWidth,
-              const std::vector<bool>& numeric, const std::vector<bool>& wrap, bool header, const Block* headerBlock) {
+              const std::vector<bool>& numeric, const std::vector<bool>& wrap, RowStyle style,
+              const Block* headerBlock) {
     auto block = std::make_unique<Block>();
+    const bool header = style == RowStyle::kHeader;
+    const QFont& font = style == RowStyle::kPlain ? body_ : bold_;
     // A wrapped cell (and a title broken between words) makes its row as tall as its lines.
     double height = rowHeight_;
-    const QFontMetricsF fontMetrics(header ? bold_ : body_, &device_);
+    const QFontMetricsF fontMetrics(font, &device_);
     for (size_t c = 0; c < widths.size() && c < cells.size(); ++c) {
       if (!wrap[c] && !header) continue;
       const QRectF bounds(0, 0, widths[c] - 2 * padding_, 1e6);
@@ -229,7 +260,7 @@ class PageFlow {
     block->paint = [=, this](QPainter& painter, double top) {
       const QRectF row(0, top, rowWidth, height);
       if (header) painter.fillRect(row, kHeaderShade);
-      painter.setFont(header ? bold_ : body_);
+      painter.setFont(font);
       double left = 0.0;
       for (size_t c = 0; c < widths.size(); ++c) {
         const QRectF cell(left + padding_, top, widths[c] - 2 * padding_, height);
@@ -260,14 +291,14 @@ class PageFlow {
     }
     double rowWidth = 0.0;
     for (double width : widths) rowWidth += width;
-    AddRow(titles, widths, rowWidth, numeric, wrap, true, nullptr);
+    AddRow(titles, widths, rowWidth, numeric, wrap, RowStyle::kHeader, nullptr);
     Block* header = blocks_.back().get();
     header->keepWithNext = true;
     header->spaceBefore = metrics_.height() * 0.3;
-    for (const std::vector<std::string>& row : table.rows) {
+    for (size_t r = 0; r < table.rows.size(); ++r) {
       std::vector<QString> cells;
-      for (const std::string& cell : row) cells.push_back(Text(cell));
-      AddRow(cells, widths, rowWidth, numeric, wrap, false, header);
+      for (const std::string& cell : table.rows[r]) cells.push_back(Text(cell));
+      AddRow(cells, widths, rowWidth, numeric, wrap, table.IsStrong(r) ? RowStyle::kStrong : RowStyle::kPlain, header);
     }
   }
 
@@ -291,7 +322,11 @@ class PageFlow {
     AddFacts(part.facts);
     if (part.diagram) AddDiagram(part.diagram);
     if (part.table) AddTable(*part.table);
-    for (const std::string& note : part.notes) AddParagraph(note);
+    if (part.table && !part.notes.empty()) blocks_.back()->keepWithNext = true;
+    for (size_t k = 0; k < part.notes.size(); ++k) {
+      AddParagraph(part.notes[k]);
+      blocks_.back()->keepWithNext = part.table && k + 1 < part.notes.size();
+    }
   }
 
   QPaintDevice& device_;
@@ -323,10 +358,19 @@ int PaintReportPages(const ReportDocument& document, QPagedPaintDevice& device) 
   QPainter painter(&device);
   painter.setPen(QPen(Qt::black, 0));
   int page = 0;
+  const QString stamp = QString::fromStdString(document.stamp);
   auto paintFooter = [&] {
+    const QRectF footer(0, flow.PageHeight(), device.width(), flow.FooterHeight());
     painter.setFont(flow.BodyFont());
-    painter.drawText(QRectF(0, flow.PageHeight(), device.width(), flow.FooterHeight()),
-                     Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
+    painter.drawText(footer, Qt::AlignHCenter | Qt::AlignBottom,
+                     QStringLiteral("стр. %1 из %2").arg(page + 1).arg(pages));
+    if (stamp.isEmpty()) return;
+    QFont bold = flow.BodyFont();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.setPen(kStampColour);
+    painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, stamp);
+    painter.setPen(QPen(Qt::black, 0));
   };
   for (const Placement& placement : placements) {
     while (placement.page > page) {

@@ -9,8 +9,8 @@
 namespace korvado {
 
 // Nothing when the net can be adjusted; otherwise a refusal that says what to
-// do: no sections, a section with n ≤ 0, a height difference, setup count or
-// fixed elevation that is not finite, a section end missing from the point
+// do: no sections, a height difference, setup count or elevation that makes
+// no sense (UnsoundValues), a section end missing from the point
 // table, a point that no benchmark reaches. index is BuildPointIndex of the
 // point names.
 Outcome AdjustmentInputRefusal(const TKorNet& net, const PointIndex& index);

@@ -20,36 +20,14 @@ constexpr double kErrorWeightNumerator = 1.0;
 // Below this sum of squares the net counts as closed.
 constexpr double kNegligibleSquares = 0.0001;
 
-// A section as seen from one of its ends.
-struct Touch {
-  int32_t section;
-  int32_t neighbour;  // first point of the table named like the other end
-  bool fromStart;     // the point is the section's start
-};
-
-// Sections touching each point, listed under the first point of its name,
-// in section order. A section closing on its own point tells nothing about
-// that point's height (only its misclosure enters the error), so it carries
-// nothing to it.
-std::vector<std::vector<Touch>> BuildTouches(const TKorNet& net, const PointIndex& index) {
-  std::vector<std::vector<Touch>> touches(static_cast<size_t>(net.PointCount()));
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const int32_t start = FindInIndex(index, net.SectionStarts[s]);
-    const int32_t end = FindInIndex(index, net.SectionEnds[s]);
-    if (start == end) continue;
-    touches[start].push_back({s, end, true});
-    touches[end].push_back({s, start, false});
-  }
-  return touches;
-}
-
-void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
-  const std::vector<std::vector<Touch>> touches = BuildTouches(net, index);
+void RelaxNodalPoints(TKorNet& net, const SweepPlan& plan) {
   for (int32_t p = 0; p < net.PointCount(); ++p) {
     if (net.PointTypes.GetItem(p) != kNodalPoint) continue;
     double weightSum = 0.0;
     double weighted = 0.0;
-    for (const Touch& touch : touches[FindInIndex(index, net.PointNames[p])]) {
+    const int32_t first = plan.firstRow[p];
+    for (int32_t k = plan.touchStarts[first]; k < plan.touchStarts[first + 1]; ++k) {
+      const SweepTouch& touch = plan.touches[k];
       const double carried = net.PointElevations.GetItem(touch.neighbour);
       const double height = net.SectionHeights.GetItem(touch.section);
       const double candidate = touch.fromStart ? carried - height : carried + height;
@@ -62,12 +40,22 @@ void RelaxNodalPoints(TKorNet& net, const PointIndex& index) {
   }
 }
 
+// A section closing on its own point adds its height: the loop's misclosure.
+double WeightedSquaredMisclosures(const TKorNet& net, const SweepPlan& plan) {
+  double squares = 0.0;
+  for (int32_t s = 0; s < net.SectionCount(); ++s) {
+    const double misclosure = net.SectionHeights.GetItem(s) + net.PointElevations.GetItem(plan.misclosureStart[s]) -
+                              net.PointElevations.GetItem(plan.misclosureEnd[s]);
+    squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
+  }
+  return squares;
+}
+
 double WeightedSquaredMisclosures(const TKorNet& net) {
   const CaseTolerantIndex points(net.PointNames);
   double squares = 0.0;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    // A section closing on its own point adds its height: the loop's misclosure.
-    // The refusal before the sweep has made sure that both ends are in the table.
+    // The refusal before has made sure that both ends are in the table.
     const double misclosure = SectionMisclosure(net, s, points).value();
     squares += (kErrorWeightNumerator / net.SectionSetups.GetItem(s)) * (misclosure * misclosure);
   }
@@ -80,13 +68,37 @@ double UnitWeightError(double squares, int32_t redundancy) {
   return std::sqrt(squares / redundancy);
 }
 
+// The first result of a sweep that is not a finite number, named; empty when all are.
+std::string NonFiniteFigure(const TKorNet& net, double error) {
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (!std::isfinite(net.PointElevations.GetItem(p))) return "отметка точки «" + net.PointNames[p] + "»";
+  return std::isfinite(error) ? std::string() : "СКО";
+}
+
 }  // namespace
 
 Result<double> AdjustOnce(TKorNet& net) {
-  const PointIndex index = BuildPointIndex(net.PointNames);
-  if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
-  RelaxNodalPoints(net, index);
-  return UnitWeightError(WeightedSquaredMisclosures(net), NetRedundancy(net));
+  SweepPlan plan;
+  return AdjustOnce(net, plan);
+}
+
+Result<double> AdjustOnce(TKorNet& net, SweepPlan& plan) {
+  if (!plan.forSweep || !plan.Fits(net)) plan = PlanSweep(net);
+  // The refusal's own text, in its own order, only once something is wrong.
+  if (!plan.sweepable || !ValuesAdjustable(net)) {
+    Outcome refusal = AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames));
+    if (refusal.Refused()) return refusal;
+  }
+  // The input is sane, so the results are finite; should one not be, the
+  // sweep is undone rather than leave it in the point table.
+  const std::vector<double> before = net.PointElevations.Items();
+  RelaxNodalPoints(net, plan);
+  const double error = UnitWeightError(WeightedSquaredMisclosures(net, plan), plan.redundancy);
+  const std::string figure = NonFiniteFigure(net, error);
+  if (figure.empty()) return error;
+  for (int32_t p = 0; p < net.PointCount(); ++p) net.PointElevations.SetItem(p, before[static_cast<size_t>(p)]);
+  return Outcome::Refusal("Итерация уравнивания сети «" + net.Name + "» отклонена: " + figure +
+                          " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
 }
 
 std::optional<double> CurrentUnitWeightError(const TKorNet& net) {

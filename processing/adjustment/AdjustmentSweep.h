@@ -5,6 +5,7 @@
 
 #include "KorNets.h"
 #include "Outcome.h"
+#include "SweepPlan.h"
 
 namespace korvado {
 
@@ -14,6 +15,9 @@ namespace korvado {
 // finite number, a point that no benchmark reaches) is refused with a message
 // that says what to do, and nothing changes.
 Result<double> AdjustOnce(TKorNet& net);
+// The same with a plan of the net's shape kept from the last sweep, planned
+// again when the shape has changed.
+Result<double> AdjustOnce(TKorNet& net, SweepPlan& plan);
 
 // The mean square error of unit weight of the elevations the net holds now,
 // without a sweep; nothing when the net cannot be swept (see above).

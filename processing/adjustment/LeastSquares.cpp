@@ -4,12 +4,24 @@
 #include <cmath>
 
 #include "AdjustmentInput.h"
-#include "BenchmarkReach.h"
 #include "ChiSquareQuantile.h"
+#include "LeastSquaresWorkspace.h"
+#include "NumberText.h"
 #include "PointIndex.h"
 #include "SparseSelectedInverse.h"
+#include "SweepPlan.h"
+#include "ValueRanges.h"
 
 namespace korvado {
+
+struct LeastSquaresWorkspace::Analysis {
+  SweepPlan shape;
+  uint64_t pattern = 0;
+  SparseFactor factor;
+};
+
+LeastSquaresWorkspace::LeastSquaresWorkspace() : analysis(std::make_unique<Analysis>()) {}
+LeastSquaresWorkspace::~LeastSquaresWorkspace() = default;
 
 namespace {
 
@@ -31,9 +43,11 @@ struct Unknowns {
 };
 
 // Every first row of a name that ends a section and is not a fixed point.
-Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
+Unknowns NumberUnknowns(const TKorNet& net, const SweepPlan& shape) {
   Unknowns unknowns{std::vector<int32_t>(static_cast<size_t>(net.PointCount()), kNotUnknown), {}};
-  const std::vector<char> onSection = RowsEndingSections(net, index);
+  std::vector<char> onSection(static_cast<size_t>(net.PointCount()), 0);
+  for (int32_t s = 0; s < net.SectionCount(); ++s)
+    onSection[shape.sectionStart[s]] = onSection[shape.sectionEnd[s]] = 1;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (onSection[p] && net.PointTypes.GetItem(p) != kFixedPoint) {
       unknowns.ofRow[p] = static_cast<int32_t>(unknowns.rows.size());
@@ -42,12 +56,12 @@ Unknowns NumberUnknowns(const TKorNet& net, const PointIndex& index) {
   return unknowns;
 }
 
-std::vector<Observation> BuildObservations(const TKorNet& net, const PointIndex& index, const Unknowns& unknowns) {
+std::vector<Observation> BuildObservations(const TKorNet& net, const SweepPlan& shape, const Unknowns& unknowns) {
   std::vector<Observation> observations;
   observations.reserve(static_cast<size_t>(net.SectionCount()));
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const int32_t start = FindInIndex(index, net.SectionStarts[s]);
-    const int32_t end = FindInIndex(index, net.SectionEnds[s]);
+    const int32_t start = shape.sectionStart[s];
+    const int32_t end = shape.sectionEnd[s];
     const double setups = net.SectionSetups.GetItem(s);
     Observation o{unknowns.ofRow[start], unknowns.ofRow[end], setups, 1.0 / setups, net.SectionHeights.GetItem(s)};
     // A section closed on its own point observes nothing but its misclosure.
@@ -57,6 +71,48 @@ std::vector<Observation> BuildObservations(const TKorNet& net, const PointIndex&
     observations.push_back(o);
   }
   return observations;
+}
+
+// Heights carried from the benchmarks along the sections, as a start for
+// the unknowns: the equations then solve for small corrections, and
+// elevations of a hundred metres no longer eat the digits of the solution.
+std::vector<double> CarriedHeights(const std::vector<Observation>& observations, int32_t count) {
+  std::vector<std::vector<int32_t>> touching(static_cast<size_t>(count));
+  std::vector<double> carried(static_cast<size_t>(count), 0.0);
+  std::vector<char> reached(static_cast<size_t>(count), 0);
+  std::vector<int32_t> queue;
+  auto reach = [&](int32_t unknown, double height) {
+    if (unknown == kNotUnknown || reached[unknown]) return;
+    reached[unknown] = 1;
+    carried[unknown] = height;
+    queue.push_back(unknown);
+  };
+  for (size_t k = 0; k < observations.size(); ++k) {
+    const Observation& o = observations[k];
+    if (o.start != kNotUnknown && o.end != kNotUnknown) {
+      touching[o.start].push_back(static_cast<int32_t>(k));
+      touching[o.end].push_back(static_cast<int32_t>(k));
+    } else if (o.start == kNotUnknown) {
+      reach(o.end, o.reduced);
+    } else {
+      reach(o.start, -o.reduced);
+    }
+  }
+  for (size_t head = 0; head < queue.size(); ++head)
+    for (int32_t k : touching[queue[head]]) {
+      const Observation& o = observations[k];
+      if (reached[o.start])
+        reach(o.end, carried[o.start] + o.reduced);
+      else
+        reach(o.start, carried[o.end] - o.reduced);
+    }
+  return carried;
+}
+
+// The observations as misclosures against the carried heights.
+void ReduceByCarriedHeights(std::vector<Observation>& observations, const std::vector<double>& carried) {
+  const auto at = [&carried](int32_t unknown) { return unknown == kNotUnknown ? 0.0 : carried[unknown]; };
+  for (Observation& o : observations) o.reduced -= at(o.end) - at(o.start);
 }
 
 Eigen::SparseMatrix<double> NormalMatrix(const std::vector<Observation>& observations, int32_t count) {
@@ -83,6 +139,29 @@ Eigen::VectorXd RightHandSide(const std::vector<Observation>& observations, int3
   return rhs;
 }
 
+// Changes with the number of unknowns and every pair an observation joins.
+uint64_t NormalPattern(const std::vector<Observation>& observations, int32_t count) {
+  uint64_t hash = 14695981039346656037ull;
+  auto mix = [&hash](uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
+  mix(static_cast<uint64_t>(count));
+  for (const Observation& o : observations)
+    mix(static_cast<uint64_t>(static_cast<uint32_t>(o.start)) << 32 | static_cast<uint32_t>(o.end));
+  return hash;
+}
+
+// The factor of the normal equations, analysed afresh unless the workspace
+// holds the analysis of the same pattern.
+SparseFactor& Factor(const Eigen::SparseMatrix<double>& normal, uint64_t pattern, SparseFactor& local,
+                     LeastSquaresWorkspace* workspace) {
+  SparseFactor& factor = workspace ? workspace->analysis->factor : local;
+  if (!workspace || workspace->analysis->pattern != pattern) {
+    factor.analyzePattern(normal);
+    if (workspace) workspace->analysis->pattern = pattern;
+  }
+  factor.factorize(normal);
+  return factor;
+}
+
 double Value(const Eigen::VectorXd& x, int32_t unknown) { return unknown == kNotUnknown ? 0.0 : x[unknown]; }
 
 double Cofactor(const SparseSelectedInverse& q, const Observation& o) {
@@ -94,10 +173,13 @@ double Cofactor(const SparseSelectedInverse& q, const Observation& o) {
 }
 
 // None when the normal equations cannot be factored.
-std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& index, LeastSquaresScope scope) {
-  const Unknowns unknowns = NumberUnknowns(net, index);
-  const std::vector<Observation> observations = BuildObservations(net, index, unknowns);
+std::optional<LeastSquaresResult> Solve(const TKorNet& net, const SweepPlan& shape, LeastSquaresScope scope,
+                                        LeastSquaresWorkspace* workspace) {
+  const Unknowns unknowns = NumberUnknowns(net, shape);
+  std::vector<Observation> observations = BuildObservations(net, shape, unknowns);
   const auto count = static_cast<int32_t>(unknowns.rows.size());
+  const std::vector<double> carried = CarriedHeights(observations, count);
+  ReduceByCarriedHeights(observations, carried);
 
   LeastSquaresResult result;
   result.elevations = net.PointElevations.Items();
@@ -108,13 +190,15 @@ std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& in
   Eigen::VectorXd x = Eigen::VectorXd::Zero(count);
   std::optional<SparseSelectedInverse> q;
   if (count > 0) {
-    SparseFactor factor(NormalMatrix(observations, count));
+    SparseFactor local;
+    const SparseFactor& factor =
+        Factor(NormalMatrix(observations, count), NormalPattern(observations, count), local, workspace);
     if (factor.info() != Eigen::Success) return std::nullopt;
     x = factor.solve(RightHandSide(observations, count));
     if (scope == LeastSquaresScope::kWithAccuracy) q.emplace(factor);
   }
   for (int32_t u = 0; u < count; ++u) {
-    result.elevations[unknowns.rows[u]] = x[u];
+    result.elevations[unknowns.rows[u]] = carried[u] + x[u];
     result.unknown[unknowns.rows[u]] = 1;
     result.cofactors[unknowns.rows[u]] = q ? q->Diagonal(u) : std::nan("");
   }
@@ -129,14 +213,33 @@ std::optional<LeastSquaresResult> Solve(const TKorNet& net, const PointIndex& in
   return result;
 }
 
-}  // namespace
+// The first figure of the result that is not a finite number, named; empty when all are.
+std::string NonFiniteFigure(const LeastSquaresResult& result) {
+  if (result.sigma0 && !std::isfinite(*result.sigma0)) return "σ₀";
+  if (result.chi2 && !std::isfinite(result.chi2->value)) return "χ²";
+  for (const std::optional<double>& sigma : result.sigmas)
+    if (sigma && !std::isfinite(*sigma)) return "СКО отметки";
+  for (const LeastSquaresSection& section : result.sections)
+    if (!std::isfinite(section.residual) || (section.w && !std::isfinite(*section.w))) return "поправка звена";
+  return {};
+}
 
-Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope) {
-  if (!(sigmaPerSetup > 0.0) || !std::isfinite(sigmaPerSetup))
-    return Outcome::Refusal("СКО превышения на один штатив должна быть положительным числом.");
-  const PointIndex index = BuildPointIndex(net.PointNames);
-  if (Outcome refusal = AdjustmentInputRefusal(net, index); refusal.Refused()) return refusal;
-  std::optional<LeastSquaresResult> result = Solve(net, index, scope);
+// The adjustment, its analysis kept in the workspace when there is one.
+Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope,
+                                  LeastSquaresWorkspace* workspace) {
+  if (!IsSaneValue(ValueKind::SigmaPerSetup, sigmaPerSetup))
+    return Outcome::Refusal("СКО превышения на один штатив " + FormatGeneral(sigmaPerSetup) +
+                            " мм вне разумных пределов (" + SaneRangeText(ValueKind::SigmaPerSetup) + " мм).");
+  // The shape (which rows each section joins) is kept with the analysis; the
+  // refusal's own text is worked out only once something is wrong.
+  SweepPlan planned;
+  SweepPlan& shape = workspace ? workspace->analysis->shape : planned;
+  if (!shape.Fits(net)) shape = PlanSweep(net, false);
+  if (!shape.sweepable || !ValuesAdjustable(net)) {
+    if (Outcome refusal = AdjustmentInputRefusal(net, BuildPointIndex(net.PointNames)); refusal.Refused())
+      return refusal;
+  }
+  std::optional<LeastSquaresResult> result = Solve(net, shape, scope, workspace);
   bool finite = result.has_value();
   for (size_t p = 0; finite && p < result->elevations.size(); ++p)
     finite = !result->unknown[p] || std::isfinite(result->elevations[p]);
@@ -145,7 +248,21 @@ Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigma
                             "» не удалось: система нормальных уравнений вырождена. Проверьте звенья и типы "
                             "точек сети.");
   EvaluateLeastSquares(*result, sigmaPerSetup);
+  if (const std::string figure = NonFiniteFigure(*result); !figure.empty())
+    return Outcome::Refusal("Уравнивание сети «" + net.Name + "» по МНК отклонено: " + figure +
+                            " не вычисляется конечным числом. Проверьте превышения, число штативов и отметки сети.");
   return std::move(*result);
+}
+
+}  // namespace
+
+Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope) {
+  return Adjust(net, sigmaPerSetup, scope, nullptr);
+}
+
+Result<LeastSquaresResult> AdjustByLeastSquares(const TKorNet& net, double sigmaPerSetup, LeastSquaresScope scope,
+                                                LeastSquaresWorkspace& workspace) {
+  return Adjust(net, sigmaPerSetup, scope, &workspace);
 }
 
 void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {

@@ -1,8 +1,10 @@
 #include "ClipboardJournalText.h"
 
+#include "ControlChars.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
+#include "ValueRanges.h"
 #include "Windows1251.h"
 
 namespace korvado {
@@ -28,12 +30,22 @@ std::string Quoted(const std::string& text) {
 Result<double> CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
   const std::string& text = rows[row][cell];
   if (const std::optional<double> value = TryParseDouble(text)) return *value;
-  const std::string what = text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом.";
+  const std::string what =
+      text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом" + SeparatorHint(text) + ".";
   return Outcome::Refusal(CellPlace(row, cell) + what + kNothingPasted);
+}
+
+Result<double> CellReading(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
+  const Result<double> reading = CellNumber(rows, row, cell);
+  if (reading && !IsSaneValue(ValueKind::Reading, *reading))
+    return Outcome::Refusal(CellPlace(row, cell) + Quoted(rows[row][cell]) + " — вне разумных пределов отсчета (" +
+                            SaneRangeText(ValueKind::Reading) + ")." + kNothingPasted);
+  return reading;
 }
 
 Result<std::string> CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
   std::string name = Utf8Left(rows[row][0], kPointNameChars);
+  if (HasControlChar(name)) return Outcome::Refusal(CellPlace(row, 0) + ControlCharMessage(name) + kNothingPasted);
   if (!CanEncodeWindows1251(name))
     return Outcome::Refusal(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);
   return name;
@@ -53,11 +65,11 @@ Result<uint16_t> CellSetupCount(const std::vector<ClipboardRow>& rows, size_t ro
 // The first refusal among a record's cells, in the order a reader goes through them.
 Result<ClipboardJournalRecord> CellRecord(const std::vector<ClipboardRow>& rows, size_t b) {
   const Result<std::string> back = CellPointName(rows, b);
-  const Result<double> backMain = CellNumber(rows, b, 1);
-  const Result<double> backAux = CellNumber(rows, b, 2);
+  const Result<double> backMain = CellReading(rows, b, 1);
+  const Result<double> backAux = CellReading(rows, b, 2);
   const Result<std::string> fore = CellPointName(rows, b + 1);
-  const Result<double> foreMain = CellNumber(rows, b + 1, 1);
-  const Result<double> foreAux = CellNumber(rows, b + 1, 2);
+  const Result<double> foreMain = CellReading(rows, b + 1, 1);
+  const Result<double> foreAux = CellReading(rows, b + 1, 2);
   const Result<uint16_t> setups = CellSetupCount(rows, b + 2);
   for (const Outcome* cell :
        std::initializer_list<const Outcome*>{&back, &backMain, &backAux, &fore, &foreMain, &foreAux, &setups})
@@ -72,8 +84,8 @@ Result<ClipboardJournalRecord> CellRecord(const std::vector<ClipboardRow>& rows,
 }
 
 void AppendRecordLines(const TKorData& journal, int32_t r, const MainGridTextFn& shown, std::string& out) {
-  const std::string back = shown(r, 0);
-  const std::string fore = shown(r, 1);
+  const std::string back = WithoutControlChars(shown(r, 0));
+  const std::string fore = WithoutControlChars(shown(r, 1));
   const int32_t first = journal.FirstSetup.GetItem(r);
   const int32_t last = journal.LastSetup.GetItem(r);
   if (!out.empty()) out += "\r\n";

@@ -1,5 +1,7 @@
 #include "SelectionText.h"
 
+#include "ControlChars.h"
+
 namespace korvado {
 
 std::string SelectedCellsText(const std::vector<std::vector<std::string>>& rows) {
@@ -8,7 +10,8 @@ std::string SelectedCellsText(const std::vector<std::vector<std::string>>& rows)
     if (r > 0) text += "\r\n";
     for (size_t c = 0; c < rows[r].size(); ++c) {
       if (c > 0) text += '\t';
-      text += rows[r][c];
+      // A TAB or line end inside a cell would move every cell after it.
+      text += WithoutControlChars(rows[r][c]);
     }
   }
   return text;

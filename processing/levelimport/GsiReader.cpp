@@ -40,6 +40,10 @@ std::optional<double> MetresPerUnit(char units) {
   }
 }
 
+bool IsReadingIndex(std::string_view index) {
+  return index == "331" || index == "332" || index == "333" || index == "335" || index == "336";
+}
+
 class GsiLineReader {
  public:
   GsiLineReader(int32_t fileLine, LevelLineBuilder& builder) : fileLine_(fileLine), builder_(builder) {}
@@ -69,7 +73,11 @@ class GsiLineReader {
     if (whole.size() < kHeadChars) Fail("слово «" + std::string(whole) + "» обрезано");
     GsiWord word;
     word.Whole = whole;
-    // The first word of a block carries the block number where a later word has its information.
+    // The first word of a block carries the block number where a later word
+    // has its information, so a reading there would be read as an unknown
+    // word and lost; a block opens with the point id (11) or a code (41).
+    if (first && IsReadingIndex(whole.substr(0, 3)))
+      Fail("блок начинается с отсчёта «" + std::string(whole) + "», а не с номера точки (слово 11)");
     const bool twoDigits = first || whole[2] == '.';
     word.Index = whole.substr(0, twoDigits ? 2 : 3);
     for (char c : word.Index)

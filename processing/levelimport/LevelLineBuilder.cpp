@@ -1,10 +1,13 @@
 #include "LevelLineBuilder.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <utility>
 
+#include "ControlChars.h"
 #include "DataFileLayout.h"
+#include "NumberText.h"
 #include "Utf8Text.h"
 #include "Windows1251.h"
 
@@ -35,6 +38,8 @@ bool IsAscii(const std::string& text) {
 // Refuses a point name the journal's file cannot hold (too long, or a character
 // outside Windows-1251), naming the file's line.
 void CheckImportedPointName(int32_t fileLine, const std::string& name) {
+  if (HasControlChar(name))
+    throw LevelFileError(fileLine, "в имени точки «" + WithoutControlChars(name) + "» есть управляющий символ");
   if (IsAscii(name) && name.size() <= kShortNameChars) return;
   if (Utf8CharCount(name) > kShortNameChars)
     throw LevelFileError(fileLine, "имя точки «" + name + "» длиннее " + std::to_string(kShortNameChars) + " символов");
@@ -42,6 +47,25 @@ void CheckImportedPointName(int32_t fileLine, const std::string& name) {
   if (!bad.empty())
     throw LevelFileError(
         fileLine, "в имени точки «" + name + "» есть символ «" + bad + "», которого нет в кодировке Windows-1251");
+}
+
+// A staff is a few metres long; readings and sights far beyond any survey
+// (or not numbers at all) are a damaged file, refused before they reach the
+// journal. 50 m is the most the journal's readings hold in the finer unit.
+constexpr double kLongestStaffMetres = 50.0;
+constexpr double kLongestSightMetres = 10000.0;
+
+void CheckReading(int32_t fileLine, double metres) {
+  if (!std::isfinite(metres) || std::fabs(metres) > kLongestStaffMetres)
+    throw LevelFileError(fileLine, "отсчёт " + FormatGeneral(metres) + " м вне разумных пределов (от " +
+                                       FormatGeneral(-kLongestStaffMetres) + " до " +
+                                       FormatGeneral(kLongestStaffMetres) + " м)");
+}
+
+void CheckDistance(int32_t fileLine, const std::optional<double>& metres) {
+  if (metres && (!std::isfinite(*metres) || std::fabs(*metres) > kLongestSightMetres))
+    throw LevelFileError(fileLine, "расстояние до рейки " + FormatGeneral(*metres) + " м вне разумных пределов (до " +
+                                       FormatGeneral(kLongestSightMetres) + " м)");
 }
 
 }  // namespace
@@ -77,6 +101,8 @@ void LevelLineBuilder::EndLine() {
 void LevelLineBuilder::AddReading(int32_t fileLine, Staff staff, int number, double metres,
                                   std::optional<double> distance, const std::string& point) {
   CheckImportedPointName(fileLine, point);
+  CheckReading(fileLine, metres);
+  CheckDistance(fileLine, distance);
   if (number == 0) {
     const bool firstTaken = station_[SlotOf(staff, 1)].Present;
     number = firstTaken && TwoReadingMethod() && !station_[SlotOf(staff, 2)].Present ? 2 : 1;
@@ -132,14 +158,18 @@ std::vector<LevellingLine> LevelLineBuilder::Finish() {
   return std::move(lines_);
 }
 
+bool IsUtf8Text(std::string_view bytes) {
+  const std::string text(bytes);
+  return !IsAscii(text) && EncodeUtf8(DecodeUtf8(text)) == text;
+}
+
 std::string LevelFileText(std::string bytes) {
-  if (IsAscii(bytes)) return bytes;
-  if (EncodeUtf8(DecodeUtf8(bytes)) == bytes) return bytes;
+  if (IsAscii(bytes) || IsUtf8Text(bytes)) return bytes;
   return DecodeWindows1251(bytes);
 }
 
 void ForEachFileLine(std::string_view text, const std::function<void(int32_t, std::string_view)>& visit) {
-  // Lines end in LF (a CR before it is dropped), or in CR alone in a file without any LF.
+  // Lines end in LF (the CRs before it are dropped), or in CR alone in a file without any LF.
   const char end = text.find('\n') != std::string_view::npos ? '\n' : '\r';
   int32_t number = 0;
   size_t start = 0;
@@ -147,7 +177,7 @@ void ForEachFileLine(std::string_view text, const std::function<void(int32_t, st
     const void* found = std::memchr(text.data() + start, end, text.size() - start);
     const size_t stop = found ? static_cast<size_t>(static_cast<const char*>(found) - text.data()) : text.size();
     std::string_view line = text.substr(start, stop - start);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ++number;
     if (std::any_of(line.begin(), line.end(), [](char c) { return c != ' ' && c != '\t'; })) visit(number, line);
     start = stop + 1;

@@ -57,9 +57,12 @@ class LevelLineBuilder {
 // Text of a level's file as the program holds it: UTF-8 stays, anything else
 // is read as Windows-1251 (the only other code page a Russian level writes).
 std::string LevelFileText(std::string bytes);
+// Whether bytes hold characters beyond ASCII, all of them well-formed UTF-8.
+bool IsUtf8Text(std::string_view bytes);
 
 // Calls visit(line number from 1, line without its end) for every line that is
-// not blank; a line may end in LF, CR LF or CR.
+// not blank; a line may end in LF, CR LF or CR, and CRs doubled before an LF
+// (a file passed twice through a line-end conversion) are dropped as well.
 void ForEachFileLine(std::string_view text, const std::function<void(int32_t, std::string_view)>& visit);
 
 }  // namespace korvado

@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "LevelLineBuilder.h"
+#include "ModelErrors.h"
+#include "Windows1251.h"
 
 namespace korvado {
 
@@ -63,7 +65,7 @@ class M5RowReader {
   }
 
   void ReadMeasurement() {
-    const std::string point(Trim(row_.substr(kInfoAt, kPointIdChars)));
+    const std::string point = DecodeWindows1251(std::string(Trim(row_.substr(kInfoAt, kPointIdChars))));
     std::optional<double> distance;
     std::optional<std::pair<Staff, double>> reading;
     bool height = false;
@@ -133,12 +135,23 @@ class M5RowReader {
 
 bool IsM5Line(std::string_view line) { return line.rfind(kMark, 0) == 0; }
 
-LevelFile ReadM5(std::string_view text) {
+LevelFile ReadM5(std::string_view bytes) {
   LevelFile file;
   file.Format = LevelFileFormat::DiniM5;
   LevelLineBuilder builder;
-  ForEachFileLine(text, [&](int32_t number, std::string_view row) {
+  const bool utf8 = IsUtf8Text(bytes);
+  std::string singleByte;
+  ForEachFileLine(bytes, [&](int32_t number, std::string_view row) {
     if (!IsM5Line(row)) throw LevelFileError(number, "строка не в формате M5 (нет «For M5» в начале)");
+    if (utf8) {
+      try {
+        singleByte = EncodeWindows1251(std::string(row));
+      } catch (const EncodingError&) {
+        throw LevelFileError(number, "символ «" + FirstCharNotInWindows1251(std::string(row)) +
+                                         "» не из кодировки Windows-1251, в которой пишет прибор");
+      }
+      row = singleByte;
+    }
     M5RowReader(number, row, builder).Read();
   });
   file.Lines = builder.Finish();

@@ -17,6 +17,18 @@ constexpr double kUnreached = std::numeric_limits<double>::infinity();
 // Among paths of equal setups the one of fewer sections wins; sections
 // without setups still cost something, so no path loops through them.
 constexpr double kPerSection = 1e-6;
+// The search needs weights that are finite and not negative, or it never
+// ends (a negative loop), reads past its arrays (NaN breaks the orderings) or
+// takes a far section for an unreached one. The computations refuse nets
+// whose setups make no sense; whatever a net holds, the search stays safe:
+// such a section weighs as little as one without setups, and no weight is
+// so large that sums over a whole net of them overflow.
+constexpr double kHeaviestSection = 1e12;
+
+double SearchWeight(double setups) {
+  if (!(setups > 0.0)) return kPerSection;
+  return std::min(setups, kHeaviestSection) + kPerSection;
+}
 
 struct Edge {
   int32_t from = 0;
@@ -41,7 +53,7 @@ class SectionGraph {
     for (int32_t s = 0; s < net.SectionCount(); ++s) {
       const int32_t from = vertex(net.SectionStarts[s], net.SectionStartTypes.GetItem(s));
       const int32_t to = vertex(net.SectionEnds[s], net.SectionEndTypes.GetItem(s));
-      edges.push_back({from, to, net.SectionSetups.GetItem(s) + kPerSection});
+      edges.push_back({from, to, SearchWeight(net.SectionSetups.GetItem(s))});
     }
     // The point table decides the type where it knows the point.
     const PointIndex table = BuildPointIndex(net.PointNames);
@@ -120,6 +132,7 @@ class PathSearch {
     if (Frontier() == kUnreached) return;
     const auto [d, v] = queue_.top();
     queue_.pop();
+    settled_.push_back(v);
     const auto [first, last] = graph_.EdgesAt(v);
     for (const int32_t* e = first; e != last; ++e) {
       if (!allowed[static_cast<size_t>(*e)]) continue;
@@ -138,6 +151,10 @@ class PathSearch {
   int32_t Via(int32_t v) const { return via_[static_cast<size_t>(v)]; }
   // Every vertex the last search reached.
   const std::vector<int32_t>& Reached() const { return touched_; }
+  // The vertices the last search settled, in the order it settled them: each
+  // after the one it was reached from, even where their distances are too
+  // large to differ in a double.
+  const std::vector<int32_t>& SettledInOrder() const { return settled_; }
 
   // The edges from the last source to v, in order from the source.
   std::vector<int32_t> PathTo(int32_t v) const {
@@ -159,6 +176,7 @@ class PathSearch {
   void Reset() {
     for (const int32_t v : touched_) distance_[static_cast<size_t>(v)] = kUnreached, via_[static_cast<size_t>(v)] = -1;
     touched_.clear();
+    settled_.clear();
   }
 
   using Entry = std::pair<double, int32_t>;
@@ -167,6 +185,7 @@ class PathSearch {
   std::vector<int32_t> via_;
   std::priority_queue<Entry, std::vector<Entry>, std::greater<>> queue_;
   std::vector<int32_t> touched_;
+  std::vector<int32_t> settled_;
 };
 
 // The path of fewest setups from a to b over the allowed edges, searched from
@@ -235,15 +254,11 @@ Forest BuildForest(const SectionGraph& graph, PathSearch& search) {
   std::vector<int32_t> order(count);
   std::iota(order.begin(), order.end(), 0);
   std::stable_partition(order.begin(), order.end(), [&](int32_t v) { return graph.IsBenchmark(v); });
-  std::vector<int32_t> settled;
   for (const int32_t root : order) {
     if (forest.depth[static_cast<size_t>(root)] >= 0) continue;
     forest.roots.push_back(root);
     search.Run(root, all);
-    settled = search.Reached();
-    std::sort(settled.begin(), settled.end(),
-              [&](int32_t a, int32_t b) { return search.Distance(a) < search.Distance(b); });
-    for (const int32_t v : settled) {
+    for (const int32_t v : search.SettledInOrder()) {
       const int32_t e = search.Via(v);
       forest.parentEdge[static_cast<size_t>(v)] = e;
       forest.depth[static_cast<size_t>(v)] = e < 0 ? 0 : forest.depth[static_cast<size_t>(graph.Other(e, v))] + 1;

@@ -1,10 +1,9 @@
 #include "FixedElevations.h"
 
-#include <optional>
-
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "PointIndex.h"
+#include "ValueRanges.h"
 
 namespace korvado {
 
@@ -15,18 +14,19 @@ struct PendingElevation {
   double elevation;
 };
 
-std::optional<double> ParsedElevation(const std::string& text) {
-  try {
-    return ParseDouble(text);
-  } catch (const ConversionError&) {
-    return std::nullopt;
-  }
+// Rows are counted from 1 as the dialog's grid numbers them below its header.
+std::string RowPlace(size_t row, const AltitudeRow& cells) {
+  return "Строка " + std::to_string(row + 1) + ", точка «" + cells.name + "»: ";
 }
 
-// Rows are counted from 1 as the dialog's grid numbers them below its header.
-std::string BadRowLine(size_t row, const AltitudeRow& cells) {
-  return "Строка " + std::to_string(row + 1) + ", точка «" + cells.name + "»: «" + cells.elevation +
-         "» не является числом.";
+// What is wrong with the elevation of a row, empty when nothing is.
+std::string ElevationFault(const AltitudeRow& cells, double& elevation) {
+  try {
+    elevation = ParseSaneValue(ValueKind::Height, cells.elevation);
+  } catch (const ConversionError& error) {
+    return std::string(error.what()) + ".";
+  }
+  return {};
 }
 
 }  // namespace
@@ -48,11 +48,11 @@ Outcome ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows)
   for (size_t r = 0; r < rows.size(); ++r) {
     const int32_t point = FindPoint(net, rows[r].name);
     if (point < 0) continue;
-    const std::optional<double> value = ParsedElevation(rows[r].elevation);
-    if (value)
-      pending.push_back({point, *value});
+    double elevation = 0.0;
+    if (const std::string fault = ElevationFault(rows[r], elevation); !fault.empty())
+      problems += RowPlace(r, rows[r]) + fault + "\n";
     else
-      problems += BadRowLine(r, rows[r]) + "\n";
+      pending.push_back({point, elevation});
   }
   if (!problems.empty())
     return Outcome::Refusal(problems + "Отметки не записаны: исправьте значения и повторите ввод.");

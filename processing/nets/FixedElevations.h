@@ -25,7 +25,8 @@ std::vector<AltitudeRow> FixedPointRows(const TKorNet& net);
 
 // Stores the elevation of every row whose name is a point of the net (first
 // exact match; other rows are ignored). All or nothing: if a matched row's
-// elevation is not a number, the refusal names each such row and nothing is stored.
+// elevation is not a number within the sane range of heights, the refusal
+// names each such row and nothing is stored.
 Outcome ApplyFixedElevations(TKorNet& net, const std::vector<AltitudeRow>& rows);
 
 }  // namespace korvado

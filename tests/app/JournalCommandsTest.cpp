@@ -215,6 +215,7 @@ TEST(JournalCommands, KeyFiltersFollowTheColumns) {
       << "the limit counts characters, not bytes";
   EXPECT_TRUE(CellAcceptsChar(JournalGrid::Main, kMainSetups, "", U'7'));
   EXPECT_FALSE(CellAcceptsChar(JournalGrid::Main, kMainSetups, "", U','));
+  EXPECT_EQ(CellCharFor(JournalGrid::Main, kMainSetups, U'.'), U'.') << "a setup count has no separator at all";
   EXPECT_FALSE(CellAcceptsChar(JournalGrid::Main, kMainSetups, "", U'-'));
   EXPECT_TRUE(CellAcceptsChar(JournalGrid::Main, kMainHeight, "", kEnterChar));
   EXPECT_FALSE(CellAcceptsChar(JournalGrid::Main, kMainHeight, "", kBackspaceChar));
@@ -224,6 +225,8 @@ TEST(JournalCommands, KeyFiltersFollowTheColumns) {
     EXPECT_TRUE(CellAcceptsChar(grid, 1, "", U','));
     EXPECT_FALSE(CellAcceptsChar(grid, 1, "12,5", U',')) << "a reading holds one separator";
     EXPECT_FALSE(CellAcceptsChar(grid, 1, "", U'.'));
+    EXPECT_EQ(CellCharFor(grid, 1, U'.'), U',') << "the other separator is typed as the locale's, never dropped";
+    EXPECT_EQ(CellCharFor(grid, 0, U'.'), U'.') << "names keep their dots";
     EXPECT_FALSE(CellAcceptsChar(grid, 1, "", U'-'));
     EXPECT_FALSE(CellAcceptsChar(grid, 0, name20, U'x'));
     EXPECT_TRUE(CellAcceptsChar(grid, ReadingHeightColumn(LayoutOf(grid)), name19, U'x'));

@@ -40,7 +40,7 @@ TEST_P(LeastSquaresCommands, AdjustWritesHeightsAndKeepsTheResultWhileTheNetIsUn
             (std::vector<std::string>{"A", "K", "2", "4", Dec("-0.05"), Dec("0.50"), Dec("-0.10"), ""}));
   EXPECT_EQ(tables.points[1], (std::vector<std::string>{"K", "Узловая точка", Dec("103.95"), Dec("0.05")}));
 
-  for (const std::string& text : {"abc", "0"}) EXPECT_EQ(Refusals(SetSigmaPerSetup(state, text)).size(), 1u) << text;
+  for (const char* text : {"abc", "0"}) EXPECT_EQ(Refusals(SetSigmaPerSetup(state, text)).size(), 1u) << text;
   EXPECT_EQ(state.SigmaPerSetup, 0.5);
   ASSERT_TRUE(SetSigmaPerSetup(state, Dec("0.01")));
   EXPECT_EQ(state.SigmaPerSetup, 0.01);

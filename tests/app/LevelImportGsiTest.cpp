@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
 
+#include "LevelFileReader.h"
 #include "LevelImportSupport.h"
 #include "ModelErrors.h"
 #include "TempFolder.h"
@@ -114,11 +118,45 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
        "символ «点», которого нет в кодировке Windows-1251"},
       {head + "*110002+0000000000000RP1 Q31.08+0000000000152345 \n",
        "«Q31.08+0000000000152345» не является словом GSI"},
+      {head + "*331.08+0000000000152345 110002+0000000000000RP1 \n",
+       "Строка 2 файла нивелира: блок начинается с отсчёта «331.08+0000000000152345»"},
+      {head + "*110002+0000000000000R\x1b"
+              "1 331.08+0000000000152345 \n",
+       "Строка 2 файла нивелира: в имени точки «R 1» есть управляющий символ"},
+      {head + "*110002+0000000000000RP1 331.08+9999999999999999 \n", "отсчёт 100000000000 м вне разумных пределов"},
+      {std::string(20000, '\x01') + head, "Строка 1 файла нивелира: формат не распознан"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const std::string message = RefusalOf(c.text);
     EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+  }
+  // A UTF-8 byte order mark and lines ending in CR CR LF read as the plain file does.
+  const std::string plain = "*410001+00000000?......1 \n" + back + fore;
+  AppState preview;
+  const double height = *PrepareLevelImportFromBytes(preview, plain).Lines.at(0).Height;
+  std::string doubled;
+  for (char c : plain) doubled += c == '\n' ? std::string("\r\r\n") : std::string(1, c);
+  for (const std::string& variant : {"\xEF\xBB\xBF" + plain, doubled}) {
+    const LevelImport import = PrepareLevelImportFromBytes(preview, variant);
+    ASSERT_EQ(import.Lines.size(), 1u);
+    EXPECT_EQ(*import.Lines[0].Height, height);
+  }
+  // A file of a format not known is refused from its first bytes, one too long for a level's unread.
+  {
+    const TempFolder files;
+    const std::string binary = files.File("binary.dat");
+    WriteBytes(binary, std::string(kLevelFileHeadBytes, '\x02') + std::string(1 << 20, 'x'));
+    EXPECT_THROW(PrepareLevelImport(preview, binary), LevelFileError);
+    const std::string huge = files.File("huge.gsi");
+    WriteBytes(huge, plain);
+    ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kMaxLevelFileBytes + 1)), 0);
+    try {
+      PrepareLevelImport(preview, huge);
+      ADD_FAILURE() << "a file longer than any level's was read";
+    } catch (const LevelFileError& error) {
+      EXPECT_NE(std::string(error.what()).find("длиннее любого файла нивелира"), std::string::npos) << error.what();
+    }
   }
   // A file from a Russian instrument in Windows-1251 keeps its Cyrillic names.
   AppState state;
@@ -129,10 +167,12 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
   EXPECT_THROW(PrepareLevelImport(state, LevelSample("no-such-file.gsi")), FileIOError);
   // Neither a folder nor a pipe is opened (a pipe would wait for a writer for ever).
   const TempFolder folder;
+  EXPECT_THROW(PrepareLevelImport(state, folder.Utf8()), FileIOError);
+#ifndef _WIN32
   const std::string pipe = folder.File("pipe.gsi");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
-  for (const std::string& path : {folder.Path().string(), pipe})
-    EXPECT_THROW(PrepareLevelImport(state, path), FileIOError) << path;
+  EXPECT_THROW(PrepareLevelImport(state, pipe), FileIOError);
+#endif
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "LevelImportSupport.h"
 #include "TempFolder.h"
+#include "Windows1251.h"
 
 namespace korvado {
 namespace {
@@ -69,11 +70,32 @@ TEST(LevelImportM5, BadInputIsRefusedNamingTheLine) {
       {start + back + "Adr 3 Rf 1.1\n", "Строка 3 файла нивелира: строка не в формате M5"},
       {start + back + end, "Строка 2 файла нивелира: у станции нет отсчёта по передней рейке"},
       {start + back + fore + end, "Строка 2 файла нивелира: у станции нет вторых отсчётов"},
+      {start + SampleRowWith(3, 52, "           nan") + "\n", "Строка 2 файла нивелира: отсчёт nan м вне разумных"},
+      {start + SampleRowWith(3, 52, "           inf") + "\n", "отсчёт inf м вне разумных пределов"},
+      {start + SampleRowWith(3, 52, "     -infinity") + "\n", "отсчёт -inf м вне разумных пределов"},
+      {start + SampleRowWith(3, 52, "         1e300") + "\n", "отсчёт 1E300 м вне разумных пределов (от -50 до 50 м)"},
+      {start + SampleRowWith(3, 75, "         1e300") + "\n", "расстояние до рейки 1E300 м вне разумных пределов"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const std::string message = RefusalOf(c.text);
     EXPECT_NE(message.find(c.expected), std::string::npos) << message;
+  }
+}
+
+TEST(LevelImportM5, CyrillicNamesKeepTheColumnsInEitherCodePage) {
+  // The instrument writes Windows-1251, one byte a letter; a copy converted to
+  // UTF-8 has two bytes a letter and is read back through the code page.
+  const std::string dini = ReadBytes(LevelSample("dini.dat"));
+  std::string renamed = dini;
+  for (size_t at = renamed.find("RP10"); at != std::string::npos; at = renamed.find("RP10", at))
+    renamed.replace(at, 4, "Рп10");
+  for (const std::string& bytes : {EncodeWindows1251(renamed), renamed}) {
+    AppState state;
+    const LevelImport import = PrepareLevelImportFromBytes(state, bytes);
+    ASSERT_EQ(import.Lines.size(), 3u);
+    EXPECT_EQ(import.Lines[0].Start, "Рп10");
+    EXPECT_DOUBLE_EQ(*import.Lines[0].Height, 599.96);
   }
 }
 

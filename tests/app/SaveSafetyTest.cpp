@@ -3,6 +3,8 @@
 // and the recovery copies.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -29,7 +31,7 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   AppState state;
   NewData(state);
   SaveDataFileAs(state, path);
-  EXPECT_FALSE(std::filesystem::exists(BackupPath(path)));  // nothing was replaced
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(BackupPath(path))));  // nothing was replaced
 
   const std::string first = ReadBytes(path);
   AddRecordAndSave(state);
@@ -39,8 +41,8 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   EXPECT_EQ(ReadBytes(BackupPath(path)), first);  // no backup asked for
 
   // A backup that cannot be written stops the save: the file and the changes stay.
-  std::filesystem::remove(BackupPath(path));
-  std::filesystem::create_directory(BackupPath(path));
+  std::filesystem::remove(PathFromUtf8(BackupPath(path)));
+  std::filesystem::create_directory(PathFromUtf8(BackupPath(path)));
   const std::string third = ReadBytes(path);
   EXPECT_TRUE(state.Journal.AddRecord("Рп3", "Рп4", 1, ""));
   state.MarkChanged();
@@ -60,6 +62,29 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   EXPECT_NE(second, third);
 }
 
+TEST(SaveSafety, BackupIsAsPrivateAsTheFileItCopies) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  AppState state;
+  NewData(state);
+  SaveDataFileAs(state, path);
+  for (const auto mode : {std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                          std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                              std::filesystem::perms::owner_write | std::filesystem::perms::group_write}) {
+    std::filesystem::permissions(path, mode);
+    AddRecordAndSave(state);
+    EXPECT_EQ(std::filesystem::status(BackupPath(path)).permissions(), mode)
+        << "an older backup of another mode takes the file's too";
+  }
+  if (geteuid() != 0) return;  // only root may give the copy to another user
+  ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+  AddRecordAndSave(state);
+  struct stat copy {};
+  ASSERT_EQ(stat(BackupPath(path).c_str(), &copy), 0);
+  EXPECT_EQ(copy.st_uid, 65534u);
+  EXPECT_EQ(copy.st_gid, 65534u);
+}
+
 TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
   TempFolder folder;
   const std::string path = folder.File("ход.kor");
@@ -71,7 +96,8 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
 
   // The same bytes written again with a new time: nothing to lose.
   WriteBytes(path, original);
-  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::hours(1));
+  std::filesystem::last_write_time(PathFromUtf8(path),
+                                   std::filesystem::last_write_time(PathFromUtf8(path)) + std::chrono::hours(1));
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
 
   std::string sameSize = original;
@@ -84,7 +110,7 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
   // After this program's own save the file on disk is its own again.
   SaveDataFile(state, SaveOptions{false});
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
-  std::filesystem::remove(path);
+  std::filesystem::remove(PathFromUtf8(path));
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
 }
 

@@ -54,7 +54,22 @@ TEST(CliImport, AppendsImportableLinesAndReportsEveryLine) {
   WriteBytes(folder.File("bad.gsi"), "*410001+00000000?......2 \n*110002+0000000000000RP1 331.08+00000001\n");
   EXPECT_EQ(RunImport({"import", folder.File("bad.gsi"), "--out", folder.File("bad.kor")}, out, err), 2);
   EXPECT_NE(err.find("Строка 2 файла нивелира"), std::string::npos) << err;
-  EXPECT_FALSE(std::filesystem::exists(folder.File("bad.kor")));
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(folder.File("bad.kor"))));
+
+  // Nothing importable is a failure too, with every line's reason: a BF line
+  // into a high-precision journal, a file of no lines at all.
+  WriteBytes(folder.File("bf.gsi"),
+             "*410001+00000000?......1 \n*110002+0000000000000RP1 331.08+0000000000152345 \n"
+             "*110003+0000000000000RP2 332.08+0000000000121020 \n");
+  WriteBytes(folder.File("empty.gsi"), "*110001+0000000000000RP1 \n");
+  const std::pair<std::string, std::string> nothing[] = {
+      {"bf.gsi", "ход 1 (RP1 — RP2): в высокоточный журнал нужны два отсчёта"},
+      {"empty.gsi", "В файле нивелира нет ни одного хода"}};
+  for (const auto& [file, says] : nothing) {
+    EXPECT_EQ(RunImport({"import", folder.File(file), "--out", folder.File("none.kor")}, out, err), 2) << file;
+    EXPECT_NE(err.find(says), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(folder.File("none.kor")))) << file;
+  }
 }
 
 }  // namespace

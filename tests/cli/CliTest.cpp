@@ -8,12 +8,16 @@
 #include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 
 #include "CliCommands.h"
 #include "DataFile.h"
 #include "HeightCatalogue.h"
 #include "NumberText.h"
+#include "OffscreenGui.h"
+#include "ReportPages.h"
+#include "Utf8Path.h"
 
 namespace korvado::cli {
 namespace {
@@ -128,15 +132,19 @@ TEST_F(KorvadoCli, CheckAndResaveKeepGoodFilesAndRefuseDamagedOnes) {
   EXPECT_EQ(Run({"check", Path("missing.kor")}).status, 2);
 }
 
-TEST_F(KorvadoCli, ValuesThatAreNotFiniteNumbersFailCheckAndEveryComputation) {
+TEST_F(KorvadoCli, ValuesThatMakeNoSenseFailCheckAndEveryComputation) {
   TKorData journal;
   EXPECT_TRUE(journal.AddRecord("A", "K", 2, ""));
   journal.HeightDiffs.SetItem(0, std::numeric_limits<double>::quiet_NaN());
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
+  // A closed loop with negative setups once made the loop search run until the memory ran out.
   EXPECT_TRUE(net.AddSection("A", "K", 0, 1, std::numeric_limits<double>::infinity(), 2.0, 1));
+  EXPECT_TRUE(net.AddSection("K", "L", 1, 1, 1.0, -2.0, 1));
+  EXPECT_TRUE(net.AddSection("L", "A", 1, 0, -1.0, 2.0, 1));
   EXPECT_TRUE(net.AddPoint("A", 0, 100.0));
   EXPECT_TRUE(net.AddPoint("K", 1, 0.0));
+  EXPECT_TRUE(net.AddPoint("L", 1, 0.0));
   const std::string path = Path("nan.kor");
   WriteDataFile(path, journal, nets);
 
@@ -145,13 +153,54 @@ TEST_F(KorvadoCli, ValuesThatAreNotFiniteNumbersFailCheckAndEveryComputation) {
   EXPECT_TRUE(check.out.empty());
   EXPECT_NE(check.err.find("запись № 1 (A --> K): превышение — не число"), std::string::npos) << check.err;
   EXPECT_NE(check.err.find("звено 1  [A --> K]: превышение — плюс бесконечность"), std::string::npos) << check.err;
-  for (const auto& args : std::vector<std::vector<std::string>>{{"adjust", path, "--net", "0"},
-                                                                {"report", path, "--net", "0"},
-                                                                {"report", path, "--net", "0", "--section", "0"}}) {
+  EXPECT_NE(check.err.find("звено 2  [K --> L]: число штативов — -2, а должно быть больше нуля"), std::string::npos)
+      << check.err;
+  for (const auto& args :
+       std::vector<std::vector<std::string>>{{"adjust", path, "--net", "0"},
+                                             {"lsq", path, "--net", "0"},
+                                             {"loops", path, "--net", "0"},
+                                             {"diagram", path, "--net", "0", "--svg", Path("net.svg")},
+                                             {"report", path, "--net", "0"},
+                                             {"report", path, "--net", "0", "--html", Path("net.html")},
+                                             {"report", path, "--net", "0", "--section", "0"}}) {
     const CliResult result = Run(args);
     EXPECT_EQ(result.status, 2) << args[0];
-    EXPECT_NE(result.err.find("не является конечным числом"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("не годится для вычислений: сеть «Сеть», звено 1  [A --> K]"), std::string::npos)
+        << result.err;
   }
+  EXPECT_FALSE(fs::exists(Path("net.svg")) || fs::exists(Path("net.html")));
+}
+
+TEST_F(KorvadoCli, ControlCharactersInNamesFailCheckAndNeverReachTheOutput) {
+  // The writer never emits them, so the file is damaged by hand: "Q~Q" becomes "Q<TAB>Q", "E~E" "E<ESC>E".
+  TKorData journal;
+  EXPECT_TRUE(journal.AddRecord("Q~Q", "K", 1, ""));
+  TNetList nets;
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("Q~Q", "E~E", 0, 0, 1.0, 1.0, 1));
+  EXPECT_TRUE(net.AddPoint("Q~Q", 0, 100.0));
+  EXPECT_TRUE(net.AddPoint("E~E", 0, 101.0));
+  const std::string path = Path("names.kor");
+  WriteDataFile(path, journal, nets);
+  std::ifstream in(path, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  in.close();
+  for (size_t at = bytes.find("Q~Q"); at != std::string::npos; at = bytes.find("Q~Q", at)) bytes[at + 1] = '\t';
+  for (size_t at = bytes.find("E~E"); at != std::string::npos; at = bytes.find("E~E", at)) bytes[at + 1] = '\x1b';
+  std::ofstream(path, std::ios::binary) << bytes;
+
+  const CliResult check = Run({"check", path});
+  EXPECT_EQ(check.status, 2);
+  EXPECT_NE(check.err.find("запись № 1: задняя точка «Q Q» — управляющий символ"), std::string::npos) << check.err;
+  const CliResult report = Run({"report", path, "--net", "0"});
+  ASSERT_EQ(report.status, 0) << report.err;
+  EXPECT_EQ(report.out.find_first_of("\x1b"), std::string::npos);
+  EXPECT_NE(report.out.find("Q Q\t"), std::string::npos) << report.out;
+  ASSERT_EQ(Run({"diagram", path, "--net", "0", "--svg", Path("net.svg")}).status, 0);
+  std::ifstream svg(Path("net.svg"), std::ios::binary);
+  const std::string drawing((std::istreambuf_iterator<char>(svg)), {});
+  EXPECT_EQ(drawing.find_first_of("\t\x1b"), std::string::npos) << "XML cannot hold them";
+  EXPECT_NE(drawing.find("E E"), std::string::npos);
 }
 
 TEST_F(KorvadoCli, WritingCommandsKeepTheReplacedFileAsBackupUnlessTold) {
@@ -227,6 +276,11 @@ std::string CommandOutput(const std::string& command) {
   return text;
 }
 
+std::string FileText(const std::string& path) {
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 std::vector<std::vector<std::string>> WordsOfLines(const std::string& text) {
   std::vector<std::vector<std::string>> lines;
   std::istringstream in(text);
@@ -248,16 +302,30 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
     const std::string end = (k == 40 ? "Rp" : "N") + std::to_string(k + 1);
     EXPECT_TRUE(net.AddSection(start, "I" + std::to_string(k), k == 1 ? 0 : 1, 2, 1.25, 2.0, 1));
     EXPECT_TRUE(net.AppendRun(static_cast<uint16_t>(k - 1), end, k == 40 ? 0 : 1, 1.26, 3.0, 1));
-    EXPECT_TRUE(net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k));
+    // N20 0.3 mm off the adjusted chain.
+    EXPECT_TRUE(net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k + (k == 20 ? 0.3 : 0.0)));
   }
   EXPECT_TRUE(net.AddPoint("Rp41", 0, 202.5));
   const std::string file = Path("chain.kor");
   WriteDataFile(file, journal, nets);
   const std::string pdf = Path("chain.pdf");
   const std::string html = Path("chain.html");
-  const CliResult result = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
+  // The chain's heights were never adjusted: no statement without --draft,
+  // and with it every page says so.
+  const CliResult refused = Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html});
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("не уравнены"), std::string::npos) << refused.err;
+  EXPECT_FALSE(fs::exists(PathFromUtf8(pdf)));
+  const CliResult result =
+      Run({"report", file, "--net", "0", "--pdf", pdf, "--html", html, "--draft", "--heights", "mm"});
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_TRUE(result.out.empty());
+  EXPECT_NE(FileText(html).find("<td>Rp41</td>"), std::string::npos);
+  EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
+  ASSERT_EQ(FileText(pdf).substr(0, 5), "%PDF-");
+#ifdef _WIN32
+  GTEST_SKIP() << "the PDF is read back with poppler-utils, which are Linux programs";
+#endif
 
   const std::string info = CommandOutput("pdfinfo '" + pdf + "'");
   const size_t at = info.find("Pages:");
@@ -267,6 +335,11 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   const std::string text = CommandOutput("pdftotext -layout '" + pdf + "' -");
   for (int page = 1; page <= pages; ++page)
     EXPECT_NE(text.find("стр. " + std::to_string(page) + " из " + std::to_string(pages)), std::string::npos) << page;
+  size_t stamps = 0;
+  for (size_t found = text.find("Отметки не уравнены"); found != std::string::npos;
+       found = text.find("Отметки не уравнены", found + 1))
+    ++stamps;
+  EXPECT_EQ(stamps, static_cast<size_t>(pages) + 1) << "under the title and at the foot of every page";
   const auto lines = WordsOfLines(text);
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
     const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::vector<std::string>& words) {
@@ -277,9 +350,6 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   size_t headers = 0;
   for (size_t found = text.find("Точка"); found != std::string::npos; found = text.find("Точка", found + 1)) ++headers;
   EXPECT_GE(headers, 2u) << "the catalogue's header is repeated on the pages it runs onto";
-
-  EXPECT_NE(CommandOutput("cat '" + html + "'").find("<td>Rp41</td>"), std::string::npos);
-  EXPECT_EQ(Run({"report", file, "--net", "0", "--section", "0", "--pdf", pdf}).status, 2);
 
   // The line Rp1–Rp41 and the diagram (its section labels "(n, h)") always; the
   // least-squares figures only with --lsq.
@@ -295,8 +365,69 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
        {"МНК (по параметрам", "σ₀ априори (1 штатив):", "0.2 мм", "σ₀ апостериори", "Глобальный тест", "v, мм", "wᵢ",
         "СКО, мм", "IV класс", "f_доп = 5·√n", "σ = "})  // the diagram's label at an adjusted point
     EXPECT_NE(lsqText.find(word), std::string::npos) << word;
+  EXPECT_EQ(lsqText.find("Отметки не уравнены"), std::string::npos);
   EXPECT_EQ(Run({"report", file, "--net", "0", "--lsq"}).status, 2) << "--lsq writes a statement only";
   EXPECT_EQ(Run({"report", file, "--net", "0", "--pdf", pdf, "--sigma-setup", "0.2"}).status, 2);
+}
+
+// The options of a signed document: the title block, the unit, the workbook;
+// and what does not go together.
+TEST_F(KorvadoCli, ReportTakesTheTitleBlockAndWritesTheWorkbook) {
+  const std::string file = WriteAdjustedNet();
+  const std::string html = Path("net.html"), xlsx = Path("net.xlsx");
+  const CliResult result =
+      Run({"report", file, "--net", "0", "--html", html, "--xlsx", xlsx, "--object", "Пос. Озёрный", "--computed-by",
+           "Иванов И. И.", "--checked-on", "09.12.2026", "--heights", "m", "--sections-by-w"});
+  ASSERT_EQ(result.status, 0) << result.err;
+  const std::string page = FileText(html);
+  for (const char* text :
+       {"Пос. Озёрный", "Иванов И. И.", "09.12.2026", "Отметка, м<", "<td align=\"right\">0.1000</td>"})
+    EXPECT_NE(page.find(text), std::string::npos) << text;
+  EXPECT_EQ(page.find("Отметки не уравнены"), std::string::npos) << "adjusted by the sweep";
+  EXPECT_EQ(FileText(xlsx).substr(0, 2), "PK");
+
+  for (const std::vector<std::string>& wrong :
+       {std::vector<std::string>{"report", file, "--net", "0", "--xlsx", xlsx, "--heights", "cm"},
+        {"report", file, "--net", "0", "--draft"},
+        {"report", file, "--net", "0", "--xlsx", xlsx, "--section", "0"},
+        {"report", file, "--net", "0", "--xlsx", xlsx, "--observer"}})
+    EXPECT_EQ(Run(wrong).status, 2) << wrong.back();
+}
+
+// However many rows bring a table to the foot of a page, the notes under it
+// go onto the page of its last row.
+TEST_F(KorvadoCli, NotesStayOnThePageOfTheirTablesLastRow) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the PDF is read back with poppler-utils, which are Linux programs";
+#endif
+  const OffscreenGui gui;
+  std::set<int> pageCounts;
+  for (int rows = 40; rows <= 72; rows += 2) {
+    ReportDocument document;
+    document.title = "Ведомость";
+    ReportPart part;
+    part.heading = "Звенья";
+    part.table = ReportTable{{{"№", true}, {"Точка", false}}, {}, {}};
+    for (int r = 1; r <= rows; ++r) part.table->rows.push_back({std::to_string(r), "Строка" + std::to_string(r)});
+    part.notes = {"Первое примечание к таблице звеньев.", "Второе примечание к таблице звеньев."};
+    document.parts.push_back(part);
+    const std::string pdf = Path("notes.pdf");
+    SaveReportPdf(document, pdf);
+    std::vector<std::string> pages;
+    std::istringstream text(CommandOutput("pdftotext '" + pdf + "' -"));
+    for (std::string page; std::getline(text, page, '\f');) pages.push_back(page);
+    pageCounts.insert(static_cast<int>(pages.size()));
+    auto pageOf = [&](const std::string& words) {
+      for (size_t p = 0; p < pages.size(); ++p)
+        if (pages[p].find(words) != std::string::npos) return static_cast<int>(p);
+      return -1;
+    };
+    const int last = pageOf("Строка" + std::to_string(rows));
+    EXPECT_GE(last, 0) << rows;
+    EXPECT_EQ(pageOf("Первое примечание"), last) << rows;
+    EXPECT_EQ(pageOf("Второе примечание"), last) << rows;
+  }
+  EXPECT_EQ(pageCounts.size(), 2u) << "some tables fill one page, some run onto a second";
 }
 
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
@@ -309,6 +440,10 @@ TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
       {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "A=abc", "--save", saved},
       {"adjust", file, "--net", "0", "--fixed", "A", "--save", saved},
       {"adjust", file, "--net", "0", "--bogus"},
+      {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "K=100", "--save", saved},
+      {"lsq", file, "--net", "0", "--rebuild-points", "--fixed", "A=1e300", "--save", saved},
+      {"lsq", file, "--net", "0", "--rebuild-points", "--fixed", "A=100", "--fixed", "B=110", "--sigma-setup", "1e-300",
+       "--save", saved},
       {"adjust", file, "--net", "0", "--rebuild-points", "--fixed", "a=100", "--fixed", "B=110", "--save", saved},
   };
   for (const auto& args : bad) {
@@ -318,6 +453,9 @@ TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
   }
   EXPECT_FALSE(fs::exists(saved));
   EXPECT_NE(Run(bad.back()).err.find("«a»"), std::string::npos) << "a fixed point the net lacks is named";
+  const std::string nodal = Run(bad[6]).err;
+  EXPECT_NE(nodal.find("точка «K» — не жесткая точка"), std::string::npos) << "never silently ignored: " << nodal;
+  EXPECT_NE(Run(bad[8]).err.find("от 0.001 до 1000"), std::string::npos);
 }
 
 // Takes nothing: every write fails, as on a full disk.

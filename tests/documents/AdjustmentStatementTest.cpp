@@ -52,10 +52,12 @@ std::vector<std::string> Column(const ReportTable& table, size_t column) {
 
 TEST(AdjustmentStatement, PartsHoldTheNetsFiguresInOrder) {
   SeparatorScope separator(',', " ");
-  const ReportDocument document =
-      AdjustmentStatement(StatementNet(), {"/data/job.kor", "08.12.2026 10:15"}, {3, nullptr, nullptr, nullptr, 0});
-  EXPECT_EQ(Headings(document),
-            (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kSectionsPart, kCataloguePart}));
+  DocumentOptions millimetres;
+  millimetres.heights = HeightUnit::kMillimetres;
+  const ReportDocument document = AdjustmentStatement(StatementNet(), {"/data/job.kor", "08.12.2026 10:15"},
+                                                      {3, nullptr, nullptr, nullptr, 0}, millimetres);
+  EXPECT_EQ(Headings(document), (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kSectionsPart,
+                                                          kCataloguePart, kSignaturesPart}));
   EXPECT_EQ(document.Part(kTitlePart)->facts[0].second, "/data/job.kor");
   EXPECT_EQ(document.Part(kTitlePart)->facts[2].second, "08.12.2026 10:15");
 
@@ -82,7 +84,9 @@ TEST(AdjustmentStatement, PartsHoldTheNetsFiguresInOrder) {
 
 TEST(AdjustmentStatement, WebPageEscapesNamesAndRepeatsTableHeaders) {
   SeparatorScope separator('.', ",");
-  const std::string html = ReportHtml(AdjustmentStatement(StatementNet(), {"", ""}, {}));
+  DocumentOptions millimetres;
+  millimetres.heights = HeightUnit::kMillimetres;
+  const std::string html = ReportHtml(AdjustmentStatement(StatementNet(), {"", ""}, {}, millimetres));
   EXPECT_NE(html.find("Сеть &lt;1&gt; &amp; 2"), std::string::npos);
   EXPECT_EQ(html.find("<1>"), std::string::npos);
   EXPECT_NE(html.find("<thead><tr><th align=\"right\">№</th><th>Точка</th>"), std::string::npos);
@@ -120,7 +124,7 @@ TEST(AdjustmentStatement, EachPartAppearsExactlyWhenItsFiguresExist) {
     if (withDiagram) expected.push_back(kDiagramPart);
     expected.push_back(kSectionsPart);
     if (withLoops) expected.push_back(kLoopsPart);
-    expected.push_back(kCataloguePart);
+    expected.insert(expected.end(), {kCataloguePart, kSignaturesPart});
     EXPECT_EQ(Headings(document), expected) << mask;
     EXPECT_EQ(TableOf(document, kSectionsPart).columns.size(), withLsq ? 10u : 7u) << mask;
     EXPECT_EQ(TableOf(document, kSectionsPart).rows[0].size(), withLsq ? 10u : 7u) << mask;
@@ -142,7 +146,7 @@ TEST(AdjustmentStatement, EachPartAppearsExactlyWhenItsFiguresExist) {
   other.sections.pop_back();
   const ReportDocument document = AdjustmentStatement(net, {"", ""}, {0, &other, &empty, nullptr, 5000});
   EXPECT_EQ(Headings(document), (std::vector<std::string>{kTitlePart, kSummaryPart, kBenchmarksPart, kDiagramPart,
-                                                          kSectionsPart, kCataloguePart}));
+                                                          kSectionsPart, kCataloguePart, kSignaturesPart}));
   EXPECT_EQ(TableOf(document, kSectionsPart).columns.size(), 7u);
   const ReportPart& left = *document.Part(kDiagramPart);
   EXPECT_FALSE(left.diagram);
@@ -170,8 +174,8 @@ TEST(AdjustmentStatement, LeastSquaresAndLoopFiguresMatchTheirViewsUntilTheNetCh
   EXPECT_EQ(Fact(summary, "Возможна грубая ошибка"), "звено " + SectionCaption(state.Nets.NetAt(0), 2));
 
   const ReportTable& sections = TableOf(document, kSectionsPart);
-  EXPECT_EQ(Column(sections, 7), Column(ReportTable{{}, accuracy.sections}, 4));  // v
-  EXPECT_EQ(Column(sections, 8), Column(ReportTable{{}, accuracy.sections}, 6));  // w
+  EXPECT_EQ(Column(sections, 7), Column(ReportTable{{}, accuracy.sections, {}}, 4));  // v
+  EXPECT_EQ(Column(sections, 8), Column(ReportTable{{}, accuracy.sections, {}}, 6));  // w
   EXPECT_EQ(Column(sections, 9), (std::vector<std::string>{"", "", kSuspectMark}));
   // Catalogue in natural order K, Rp2, Rp10, X: σ of the adjusted point, 0 at
   // the benchmarks, none inside a section.
@@ -223,9 +227,17 @@ TEST(AdjustmentStatement, AHugeNetsDiagramIsLeftOutWithALineSayingSo) {
   EXPECT_NE(part->notes[0].find(std::to_string(kReportDiagramPointLimit + 1) + " точек"), std::string::npos);
 }
 
-TEST(AdjustmentStatement, WithoutACurrentNetThereIsNoStatement) {
+TEST(AdjustmentStatement, NoStatementWithoutACurrentNetOrOfANetNoComputationTakes) {
   AppState state;
-  EXPECT_EQ(CurrentNetStatement(state).RefusalText(), kNoCurrentNetMessage);
+  EXPECT_EQ(StatementRefusal(state).RefusalText(), kNoCurrentNetMessage);
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.0, -4.0, 1));
+  state.CurrentNetIndex = 0;
+  EXPECT_NE(StatementRefusal(state).RefusalText().find("звено 1  [A --> K]: число штативов — -4"), std::string::npos)
+      << StatementRefusal(state).RefusalText();
+  state.Nets.NetAt(0).SectionSetups.SetItem(0, 4.0);
+  state.Nets.NetAt(0).SectionTables.TableAt(0).RunSetups.SetItem(0, 4.0);  // the section's one run
+  EXPECT_TRUE(StatementRefusal(state).Ok()) << StatementRefusal(state).RefusalText();
 }
 
 }  // namespace

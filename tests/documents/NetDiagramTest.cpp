@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <regex>
 
+#include "DiagramSource.h"
 #include "DiagramSvg.h"
 #include "LeastSquaresCommands.h"
 #include "NetDiagram.h"
@@ -150,6 +152,69 @@ TEST(NetDiagram, LeastSquaresMarksOnlyItsOwnUnchangedNet) {
   EXPECT_FALSE(valid);
   EXPECT_EQ(flags, std::vector<bool>(6, false));
   EXPECT_EQ(sigmas, "A:;K:;L:;C:;P:;");
+}
+
+// Heights change with every adjustment and never move a point: a diagram
+// redrawn for them takes the places it is given for the same graph; a new
+// section makes a new graph, laid out afresh.
+TEST(NetDiagram, NewHeightsKeepThePlacesAndANewSectionLaysTheNetOutAgain) {
+  SeparatorScope separators('.', ",");
+  AppState state = DiagramState();
+  const NetDiagram first = BuildNetDiagram(state, 0);
+  DiagramLayout given = first.layout;
+  for (LayoutPosition& p : given.positions) p.x += 1000.0;
+  TKorNet& net = state.Nets.NetAt(0);
+  net.SectionHeights.SetItem(1, 2.5);
+  net.PointElevations.SetItem(1, 12.0);
+  const NetDiagram redrawn = BuildNetDiagram(state, 0, &given);
+  EXPECT_EQ(redrawn.layout.graph, first.layout.graph);
+  for (size_t p = 0; p < redrawn.points.size(); ++p) EXPECT_EQ(redrawn.points[p].at, given.positions[p]) << p;
+  EXPECT_EQ(redrawn.sections[1].label, "(2, 2.50)");
+  EXPECT_EQ(redrawn.points[1].tooltip, "K — узловая точка, отметка 12.00");
+  EXPECT_EQ(redrawn.spurs[0].from.x, (given.positions[0].x + given.positions[1].x) / 2);
+
+  EXPECT_TRUE(net.AddSection("K", "C", kNodalPoint, kFixedPoint, 0.1, 1, 9));
+  const NetDiagram grown = BuildNetDiagram(state, 0, &given);
+  EXPECT_NE(grown.layout.graph, first.layout.graph);
+  EXPECT_EQ(grown.layout.positions, BuildNetDiagram(state, 0).layout.positions);
+}
+
+// A diagram laid out on another thread from a copy is dropped when the data
+// changed meanwhile: the stamp must follow everything the diagram shows.
+TEST(DiagramSource, StampFollowsEverythingTheDiagramShows) {
+  const std::vector<std::pair<const char*, std::function<void(AppState&)>>> changes = {
+      {"section height", [](AppState& s) { s.Nets.NetAt(0).SectionHeights.SetItem(1, 2.01); }},
+      {"elevation", [](AppState& s) { s.Nets.NetAt(0).PointElevations.SetItem(0, 10.01); }},
+      {"point type", [](AppState& s) { s.Nets.NetAt(0).PointTypes.SetItem(1, kFixedPoint); }},
+      {"new section", [](AppState& s) { EXPECT_TRUE(s.Nets.NetAt(0).AddSection("K", "C", 1, 0, 0.1, 1, 9)); }},
+      {"pendent point",
+       [](AppState& s) {
+         EXPECT_TRUE(s.Nets.NetAt(0).SectionTables.TableAt(1).AddPendentRun(2, "K", "Q", 1, 0.2, 10));
+       }},
+      {"run", [](AppState& s) { s.Nets.NetAt(0).SectionTables.TableAt(0).RunSetups.SetItem(0, 3); }},
+      {"net name", [](AppState& s) { s.Nets.NetAt(0).Name = "Другая"; }},
+      {"tolerance",
+       [](AppState& s) {
+         s.LoopTolerance = {ToleranceClass::Custom, 0.2};
+       }},
+      {"a-priori σ", [](AppState& s) { s.SigmaPerSetup = 0.7; }},
+  };
+  const AppState original = DiagramState();
+  const uint64_t stamp = DiagramStamp(original, 0);
+  EXPECT_EQ(DiagramStamp(DiagramState(), 0), stamp);
+  for (const auto& [what, change] : changes) {
+    AppState changed = DiagramState();
+    change(changed);
+    EXPECT_NE(DiagramStamp(changed, 0), stamp) << what;
+  }
+  const DiagramSource source = CopyDiagramSource(original, 0);
+  EXPECT_EQ(source.stamp, stamp);
+  const NetDiagram fromCopy = BuildNetDiagram(source);
+  const NetDiagram fromState = BuildNetDiagram(original, 0);
+  EXPECT_EQ(fromCopy.layout.positions, fromState.layout.positions);
+  ASSERT_EQ(fromCopy.sections.size(), fromState.sections.size());
+  for (size_t s = 0; s < fromCopy.sections.size(); ++s)
+    EXPECT_EQ(fromCopy.sections[s].failing, fromState.sections[s].failing);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 TKorData OrderedJournal(const std::vector<uint16_t>& counts) {
   TKorData journal;
   for (size_t i = 0; i < counts.size(); ++i)
-    journal.AddRecord("A" + std::to_string(i), "B" + std::to_string(i), counts[i], "");
+    EXPECT_TRUE(journal.AddRecord("A" + std::to_string(i), "B" + std::to_string(i), counts[i], ""));
   return journal;
 }
 
@@ -27,14 +27,14 @@ std::vector<int32_t> Ranges(const TKorData& j) {
 
 TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
   TKorData journal;
-  journal.AddRecord("Rp1", "Rp2", 1, "");
+  EXPECT_TRUE(journal.AddRecord("Rp1", "Rp2", 1, ""));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 0}));
   EXPECT_EQ(journal.SetupBackPoints[0], "Rp1");
   EXPECT_EQ(journal.SetupForePoints[0], "Rp2");
   EXPECT_EQ(journal.HeightDiffs.GetItem(0), 0.0);
 
   journal = OrderedJournal({2, 3});  // 5 setup entries
-  journal.AddRecord("Rp1", "Rp2", 3, "ход 3");
+  EXPECT_TRUE(journal.AddRecord("Rp1", "Rp2", 3, "ход 3"));
   EXPECT_EQ(journal.FirstSetup.GetItem(2), 5);
   EXPECT_EQ(journal.LastSetup.GetItem(2), 7);
   EXPECT_EQ(journal.SetupBackPoints.Items(),
@@ -46,7 +46,7 @@ TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
 
 TEST(Journal, InsertedRecordTakesItsSetupsFromTheEndAndOthersKeepTheirs) {
   TKorData journal = OrderedJournal({2, 3});
-  journal.InsertRecord(0, "N", "M", 2, "");
+  EXPECT_TRUE(journal.InsertRecord(0, "N", "M", 2, ""));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{5, 6, 0, 1, 2, 4}));
   EXPECT_EQ(journal.BackPoints[0], "N");
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
@@ -75,13 +75,13 @@ TEST(Journal, ZeroSetupsAreRefusedEverywhere) {
 
 TEST(Journal, DeletingARecordShiftsOnlyTheRangesAboveIt) {
   TKorData journal = OrderedJournal({2, 3, 1});
-  journal.DeleteRecord(0);
+  EXPECT_TRUE(journal.DeleteRecord(0));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 2, 3, 3}));
   EXPECT_EQ(journal.SetupBackPoints[0], "A1");
 
   journal = OrderedJournal({2, 3});
-  journal.InsertRecord(1, "N", "M", 2, "");  // setups 5..6 at the end
-  journal.DeleteRecord(1);
+  EXPECT_TRUE(journal.InsertRecord(1, "N", "M", 2, ""));  // setups 5..6 at the end
+  EXPECT_TRUE(journal.DeleteRecord(1));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 1, 2, 4}));
   EXPECT_TRUE(JournalIsConsistent(journal));
 
@@ -95,7 +95,7 @@ TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
   TKorData journal = OrderedJournal({2, 2, 2});
   journal.SetupBackPoints.Set(1, "Мой");  // a user-named intermediate point is replaced
   journal.BackMainReading.SetItem(0, 1500.0);
-  journal.SetSetupCount(0, 4);
+  EXPECT_TRUE(journal.SetSetupCount(0, 4));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 3, 4, 5, 6, 7}));
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_EQ(journal.BackMainReading.GetItem(0), 1500.0);
@@ -103,8 +103,8 @@ TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
 
   // A record inserted earlier, whose setups lie at the end: nobody else moves.
   journal = OrderedJournal({2, 2});
-  journal.InsertRecord(0, "N", "M", 1, "");
-  journal.SetSetupCount(0, 3);
+  EXPECT_TRUE(journal.InsertRecord(0, "N", "M", 1, ""));
+  EXPECT_TRUE(journal.SetSetupCount(0, 3));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{4, 6, 0, 1, 2, 3}));
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_TRUE(JournalIsConsistent(journal));
@@ -113,14 +113,14 @@ TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
 TEST(Journal, FewerSetupsDropTheLastOnesAndKeepTheForePoint) {
   TKorData journal = OrderedJournal({4, 2});
   journal.SetupForePoints.Set(0, "Мой");
-  journal.SetSetupCount(0, 2);
+  EXPECT_TRUE(journal.SetSetupCount(0, 2));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 1, 2, 3}));
   EXPECT_EQ(journal.SetupForePoints[0], "Мой");  // no other name changes
   EXPECT_EQ(journal.SetupForePoints[1], "B0");
   EXPECT_EQ(journal.SetupBackPoints[2], "A1");
 
   const TKorData before = journal;
-  journal.SetSetupCount(0, 2);
+  EXPECT_TRUE(journal.SetSetupCount(0, 2));
   EXPECT_EQ(journal, before);
 }
 
@@ -152,7 +152,7 @@ TEST(Journal, TechnicalModeTakesTheMainReadingsOnly) {
 
 TEST(Journal, SetupsAreFoundThroughTheirRangeNotTheirNeighbours) {
   TKorData journal = OrderedJournal({1, 1});
-  journal.InsertRecord(1, "N", "M", 2, "");  // setups 2..3
+  EXPECT_TRUE(journal.InsertRecord(1, "N", "M", 2, ""));  // setups 2..3
   journal.SetSetupData(2, "N", "X1", 1000, 900, 5700, 5600, "");
   journal.SetSetupData(3, "X1", "M", 1000, 950, 5700, 5650, "");
   journal.SetSetupData(1, "A1", "B1", 5000, 0, 9700, 4700, "");
@@ -172,8 +172,8 @@ TEST(Journal, ClearEmptiesEverythingButKeepsTheMode) {
 
 TEST(Journal, TheFileFormatLimitsAreNeverExceeded) {
   TKorData journal;
-  journal.AddRecord("A", "B", 65000, "");
-  journal.AddRecord("A", "B", 535, "");
+  EXPECT_TRUE(journal.AddRecord("A", "B", 65000, ""));
+  EXPECT_TRUE(journal.AddRecord("A", "B", 535, ""));
   EXPECT_EQ(journal.SetupTotal(), 65535);
   const TKorData full = journal;
   for (const Outcome& refused :

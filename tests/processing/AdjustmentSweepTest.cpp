@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
+#include <random>
 
 #include "AdjustmentNets.h"
 #include "AdjustmentSweep.h"
@@ -218,6 +220,57 @@ TEST(AdjustmentSweep, NetWithoutSectionsIsRefused) {
   EXPECT_FALSE(error.HasValue());
   EXPECT_EQ(error.Notices().size(), 1u);
   EXPECT_EQ(net.PointElevations.GetItem(0), 5.0);
+}
+
+// A run of sweeps keeps the plan of the net's shape; every edit between two
+// sweeps must give exactly what a sweep planned afresh gives: the same
+// elevations bit for bit, or the same refusal with nothing changed.
+TEST(AdjustmentSweep, AKeptPlanSweepsExactlyAsAFreshOneThroughEveryEdit) {
+  std::mt19937 random(7);
+  TKorNet net;
+  const std::vector<std::string> names = {"A", "B", "K1", "k1", "K2", "K3", "K4", "K5"};
+  for (int s = 0; s < 14; ++s) {
+    const std::string from = names[random() % names.size()], to = names[random() % names.size()];
+    AddOneRunSection(net, from, to, static_cast<double>(random() % 400) / 100.0, 1 + random() % 9);
+  }
+  AddOneRunSection(net, "A", "K1", 1.0, 2);
+  AddOneRunSection(net, "B", "K2", 1.0, 2);
+  AddPoints(net, {{"A", kFixedPoint, 100}, {"B", kFixedPoint, 103}});
+  for (const std::string& name : names)
+    if (name != "A" && name != "B") AddPoints(net, {{name, kNodalPoint, 0}});
+  AddPoints(net, {{"K3", kNodalPoint, 7}});  // a second row of one name
+
+  const std::vector<std::function<void(TKorNet&)>> edits = {
+      [](TKorNet&) {},
+      [](TKorNet& n) { n.SectionHeights.SetItem(3, 1.25); },
+      [](TKorNet& n) { n.SectionSetups.SetItem(2, 0.0); },  // refused
+      [](TKorNet& n) { n.SectionSetups.SetItem(2, 4.0); },
+      [](TKorNet& n) { n.PointNames.Set(2, "K9"); },  // a section end no longer in the table
+      [](TKorNet& n) { n.PointNames.Set(2, "K1"); },
+      [](TKorNet& n) { n.PointTypes.SetItem(3, kFixedPoint); },
+      [](TKorNet& n) { n.SectionHeights.SetItem(0, std::nan("")); },  // refused
+      [](TKorNet& n) { n.SectionHeights.SetItem(0, 0.5); },
+      [](TKorNet& n) { AddOneRunSection(n, "K5", "K4", 0.3, 1); },
+      [](TKorNet& n) {
+        AddOneRunSection(n, "Z1", "Z2", 0.3, 1), AddPoints(n, {{"Z1", kNodalPoint, 0}, {"Z2", kNodalPoint, 0}});
+      },
+  };
+  SweepPlan kept;
+  TKorNet fresh = net;
+  for (size_t e = 0; e < edits.size(); ++e) {
+    edits[e](net);
+    edits[e](fresh);
+    for (int sweep = 0; sweep < 3; ++sweep) {
+      const Result<double> withPlan = AdjustOnce(net, kept);
+      const Result<double> planned = AdjustOnce(fresh);
+      ASSERT_EQ(withPlan.HasValue(), planned.HasValue()) << "edit " << e;
+      if (withPlan.HasValue())
+        EXPECT_EQ(*withPlan, *planned) << "edit " << e;
+      else
+        EXPECT_EQ(withPlan.RefusalText(), planned.RefusalText()) << "edit " << e;
+      EXPECT_EQ(net.PointElevations.Items(), fresh.PointElevations.Items()) << "edit " << e;
+    }
+  }
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(ClipboardJournalText, CellsAfterTheThirdAndTheThirdLinesLastCellAreIgnored)
   ExpectExampleRecord(records);
 }
 
-TEST(ClipboardJournalText, CarriageReturnWithoutLineFeedStaysInTheCell) {
+TEST(ClipboardJournalText, CarriageReturnWithoutLineFeedStaysInTheCellAndIsRefusedInAName) {
   const auto rows = SplitClipboardTable("Rp\r1\t1000\t7000\r\nRp2\t500\t6500\n");
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0][0], "Rp\r1");
@@ -88,10 +88,10 @@ TEST(ClipboardJournalText, CarriageReturnWithoutLineFeedStaysInTheCell) {
   EXPECT_EQ(rows[1][0], "Rp2");
   EXPECT_EQ(rows[1][1], "500");
 
-  const auto records = Parsed(ParseClipboardJournal("Rp\r1\t1000\t7000\r\nRp2\r\t500\t6500\r\nx\t1\t\r\n"));
-  ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].BackPoint, "Rp\r1");
-  EXPECT_EQ(records[0].ForePoint, "Rp2\r");
+  // A name never holds a control character: the whole block is refused naming the cell.
+  const std::string refusal = ParseClipboardJournal("Rp1\t1000\t7000\r\nRp2\r\t500\t6500\r\nx\t1\t\r\n").RefusalText();
+  EXPECT_NE(refusal.find("Строка 2, ячейка 1"), std::string::npos) << refusal;
+  EXPECT_NE(refusal.find("управляющий символ (код 13)"), std::string::npos) << refusal;
 }
 
 TEST(ClipboardJournalText, CrLfAndLoneLfMayBeMixed) {
@@ -133,8 +133,11 @@ TEST_P(ClipboardTextWithSeparator, BadCellStopsTheWholeBlockNamingLineAndCell) {
             std::string::npos);
   EXPECT_NE(ParseError(good + "Rp3\t\t7000\r\nRp4\t1\t2\r\nx\t1").find("Строка 4, ячейка 2"), std::string::npos);
   EXPECT_NE(ParseError(good + "Rp3\t1\r\nRp4\t1\t2\r\nx\t1").find("Строка 4, ячейка 3"), std::string::npos);
-  EXPECT_NE(ParseError(good + "Rp3\t" + wrongSeparator + "\t1\r\nRp4\t1\t2\r\nx\t1").find("«" + wrongSeparator + "»"),
-            std::string::npos);
+  const std::string separatorError = ParseError(good + "Rp3\t" + wrongSeparator + "\t1\r\nRp4\t1\t2\r\nx\t1");
+  EXPECT_NE(separatorError.find("«" + wrongSeparator + "» не является числом: десятичный разделитель — «" +
+                                std::string(1, DecimalSeparatorChar()) + "»"),
+            std::string::npos)
+      << separatorError;
   EXPECT_NE(ParseError(good + "Rp3\t1\t2\r\nRp4\t1\t2\r\nx\tдва").find("Строка 6, ячейка 2"), std::string::npos);
   EXPECT_NE(ParseError(good + "Rp3\t1\t2\r\nRp4\t1\t2\r\nx\t").find("Строка 6, ячейка 2"), std::string::npos);
   const std::string longCell = ParseError(good + "Rp3\t" + std::string(5000, '7') + "x\t1\r\nRp4\t1\t2\r\nx\t1");

@@ -1,24 +1,29 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it afterwards.
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "Utf8Path.h"
+
 namespace korvado {
 
+// Its name is partly Cyrillic, so that every test of files also shows that
+// such names open and save (on Windows they cross into UTF-16).
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "korvado-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path_ = std::filesystem::temp_directory_path() / PathFromUtf8("korvado-тест-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path_)) return;
+    }
+    throw std::runtime_error("cannot create a temporary folder");
   }
   ~TempFolder() {
     std::error_code ignored;
@@ -30,12 +35,14 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string Utf8() const { return Utf8FromPath(path_); }
+  std::string File(const std::string& name) const { return Utf8FromPath(path_ / PathFromUtf8(name)); }
 
   // The names of everything in the folder, to show that no temporary file was left behind.
   std::vector<std::string> Entries() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+      names.push_back(Utf8FromPath(entry.path().filename()));
     return names;
   }
 
@@ -44,12 +51,12 @@ class TempFolder {
 };
 
 inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathFromUtf8(path), std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 

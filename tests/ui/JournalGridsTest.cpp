@@ -130,10 +130,15 @@ TEST_F(JournalGrids, KeyFiltersRefuseWhatAColumnCannotHold) {
   EXPECT_FALSE(page->MainStringGrid->IsEditing()) << "the height difference is never typed";
 
   StartAt(page->DetailStringGrid, 0, 1);
-  TypeKeys("12.5,7a");
-  EXPECT_EQ(EditorText(page->DetailStringGrid), "125,7");
+  TypeKeys("1804.5,7a");
+  EXPECT_EQ(EditorText(page->DetailStringGrid), "1804,57") << "a dot is taken as the separator, never dropped";
   PressKey(Qt::Key_Return);
-  EXPECT_EQ(Journal().BackMainReading.GetItem(0), 125.7);
+  EXPECT_EQ(Journal().BackMainReading.GetItem(0), 1804.57);
+  StartAt(page->DetailStringGrid, 1, 1);
+  TypeKeys(".5");
+  EXPECT_EQ(EditorText(page->DetailStringGrid), ",5") << "also as the key that opens the edit";
+  PressKey(Qt::Key_Return);
+  EXPECT_EQ(Journal().ForeMainReading.GetItem(0), 0.5);
 
   TypeCell(page->DetailStringGrid, 1, 3, QString(22, QLatin1Char('z')));
   EXPECT_EQ(Journal().SetupNotes[0], std::string(20, 'z'));

@@ -39,6 +39,15 @@ TEST(LoopsDock, ClassRowsSelectionCopyWarningAndSettings) {
     QTest::keyClick(dock.ClassBox, Qt::Key_Down);
     ASSERT_EQ(dock.ClassBox->currentText(), "Свой допуск");
     ASSERT_TRUE(dock.CoefficientEdit->isEnabled());
+    // A comma is this field's separator too, never dropped (0,1 becoming 1).
+    dock.CoefficientEdit->selectAll();
+    QTest::keyClicks(dock.CoefficientEdit, "2,5");
+    EXPECT_EQ(dock.CoefficientEdit->value(), 2.5);
+    dock.CoefficientEdit->setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    dock.CoefficientEdit->selectAll();
+    QTest::keyClicks(dock.CoefficientEdit, "1.5");
+    EXPECT_EQ(dock.CoefficientEdit->value(), 1.5);
+    dock.CoefficientEdit->setLocale(QLocale::c());
     dock.CoefficientEdit->selectAll();
     QTest::keyClicks(dock.CoefficientEdit, "0.1");
     QAbstractItemModel& model = *dock.LoopsGrid->model();

@@ -3,17 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
 #include <QTest>
+#include <QTimer>
+#include <filesystem>
 
 #include "../app/LoopNets.h"
 #include "AccuracyView.h"
 #include "AdjustmentPage.h"
+#include "BackgroundTask.h"
 #include "ElevationPage.h"
 #include "LoopsDock.h"
 #include "MainForm.h"
+#include "ModelErrors.h"
 #include "NetDiagramPage.h"
 #include "NetSystemPage.h"
 #include "SeparatorScope.h"
@@ -40,6 +45,7 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   form->PageControl1->setCurrentWidget(&page);
   EXPECT_FALSE(page.btnExportDiagram->isEnabled());
   page.btnDrawNet->click();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
   ASSERT_TRUE(page.btnExportDiagram->isEnabled());
 
   int paths = 0, ellipses = 0, triangles = 0, lines = 0;
@@ -96,6 +102,18 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   const QImage png(folder.Path("net.png"));
   ASSERT_FALSE(png.isNull());
   EXPECT_GT(png.width(), 100);
+  // The picture replaces a file whole and keeps its mode, as every other save does.
+  QFile::setPermissions(folder.Path("net.png"), QFile::ReadOwner | QFile::WriteOwner);
+  const std::filesystem::path previous = folder.Path("previous.png").toStdString();
+  std::filesystem::create_hard_link(folder.Path("net.png").toStdString(), previous);
+  page.ExportDiagram(folder.Path("net.png"));
+  EXPECT_FALSE(std::filesystem::equivalent(previous, folder.Path("net.png").toStdString()))
+      << "a new file is put in place whole, never written over the old one";
+  // The owner and the others, not the "user" bits Qt adds for whoever runs the test.
+  EXPECT_EQ(QFile::permissions(folder.Path("net.png")) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+  EXPECT_FALSE(QImage(folder.Path("net.png")).isNull());
+  EXPECT_THROW(page.ExportDiagram(folder.Path("no-such-folder/net.png")), FileIOError);
+  EXPECT_TRUE(QDir(folder.Path("")).entryList({".*"}, QDir::Files | QDir::Hidden).isEmpty()) << "no litter left";
   CloseWithoutQuestion(*form);
 }
 
@@ -108,6 +126,7 @@ TEST(NetDiagramPage, LeastSquaresRedrawsTheShownNet) {
   BuildNet(form->State());
   NetDiagramPage& page = *form->DiagramPage;
   page.btnDrawNet->click();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
   page.DiagramBox->scale(2, 2);
   const QTransform zoom = page.DiagramBox->transform();
   const auto drawn = [&] {
@@ -120,12 +139,73 @@ TEST(NetDiagramPage, LeastSquaresRedrawsTheShownNet) {
     return std::pair{thick, sigmas};
   };
   form->adjustmentPage->btnLeastSquares->click();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
   EXPECT_EQ(drawn(), (std::pair{std::vector<int32_t>{}, 2})) << "0.5 per setup: no blunder";
   form->accuracyView->SigmaEdit->setText("0.01");
   emit form->accuracyView->SigmaEdit->editingFinished();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
   EXPECT_EQ(drawn(), (std::pair{std::vector<int32_t>{form->State().LastLeastSquares->result.suspectSection}, 2}));
   EXPECT_GE(form->State().LastLeastSquares->result.suspectSection, 0);
   EXPECT_EQ(page.DiagramBox->transform(), zoom);
+  CloseWithoutQuestion(*form);
+}
+
+// The net is laid out off the window's thread from a copy: a drawing that
+// arrives for a net changed meanwhile is dropped, and least squares pressed
+// while a drawing is on its way draws the adjusted net instead.
+TEST(NetDiagramPage, DrawingsOfDataChangedMeanwhileAreDropped) {
+  SeparatorScope separators('.', ",");
+  WorkingFolder folder;
+  std::unique_ptr<TMainForm> form = ShowMainForm();
+  BuildNet(form->State());
+  NetDiagramPage& page = *form->DiagramPage;
+  page.btnDrawNet->click();
+  form->State().Nets.NetAt(0).SectionHeights.SetItem(0, 9.99);  // before the drawing can arrive
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
+  EXPECT_FALSE(page.btnExportDiagram->isEnabled());
+  EXPECT_TRUE(page.Scene->items().isEmpty());
+
+  page.btnDrawNet->click();
+  form->adjustmentPage->btnLeastSquares->click();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(30000));
+  ASSERT_TRUE(page.btnExportDiagram->isEnabled());
+  int sigmas = 0;
+  for (QGraphicsItem* item : page.Scene->items())
+    if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item)) sigmas += text->text().startsWith("σ = ");
+  EXPECT_EQ(sigmas, 2) << "K and L, adjusted";
+  CloseWithoutQuestion(*form);
+}
+
+// A net of thousands of points is laid out in the background and put on the
+// scene in slices: other events are served between the slices.
+TEST(NetDiagramPage, ALargeNetFillsTheSceneInSlicesWhileTheWindowResponds) {
+  WorkingFolder folder;
+  std::unique_ptr<TMainForm> form = ShowMainForm();
+  TKorNet& net = form->State().Nets.NetAt(*form->State().Nets.AddNet("Сетка"));
+  constexpr int kSide = 60;
+  const auto name = [](int k) { return "P" + std::to_string(k); };
+  for (int k = 0; k < kSide * kSide; ++k) {
+    const uint8_t type = k % 20 ? kNodalPoint : kFixedPoint;
+    if ((k + 1) % kSide) EXPECT_TRUE(net.AddSection(name(k), name(k + 1), type, kNodalPoint, 0.5, 2, 0));
+    if (k + kSide < kSide * kSide) EXPECT_TRUE(net.AddSection(name(k), name(k + kSide), type, kNodalPoint, -0.5, 3, 0));
+    EXPECT_TRUE(net.AddPoint(name(k), type, 100.0));
+  }
+  form->State().CurrentNetIndex = 0;
+  NetDiagramPage& page = *form->DiagramPage;
+  page.btnDrawNet->click();
+  ASSERT_TRUE(BackgroundTask::Of(*form).WaitIdle(60000));
+  ASSERT_TRUE(page.Scene->Filling());
+  int served = 0;
+  while (page.Scene->Filling()) {
+    QTimer::singleShot(0, [&] { served += page.Scene->Filling(); });
+    QCoreApplication::processEvents();
+  }
+  EXPECT_GT(served, 1) << "events were served between the slices";
+  int paths = 0;
+  for (QGraphicsItem* item : page.Scene->items()) paths += item->type() == QGraphicsPathItem::Type;
+  EXPECT_EQ(paths, net.SectionCount());
+  EXPECT_TRUE(page.btnExportDiagram->isEnabled());
+  EXPECT_TRUE(page.DiagramCaption->text().contains(QStringLiteral("точек 3600")));
   CloseWithoutQuestion(*form);
 }
 

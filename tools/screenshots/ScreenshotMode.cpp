@@ -13,6 +13,8 @@
 #include "AccuracyView.h"
 #include "AdjustmentCommands.h"
 #include "AdjustmentPage.h"
+#include "BackgroundTask.h"
+#include "DocumentDlg.h"
 #include "ElevationPage.h"
 #include "EquiDlg.h"
 #include "EquivalentCommands.h"
@@ -293,9 +295,30 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     form.DiagramPage->btnDrawNet->click();
     form.adjustmentPage->btnLeastSquares->click();
+    BackgroundTask::Of(form).WaitIdle(60000);
     form.accuracyView->hide();
     form.PageControl1->setCurrentWidget(form.DiagramPage);
     SaveLater(&form, file);
+  } else if (view == "document") {
+    // «Сведения для документа» before a PDF of the adjusted example.
+    ShowSampleNet(form);
+    form.adjustmentPage->btnLeastSquares->click();
+    PictureNextModal(form, file, [](QWidget* box) {
+      auto* dialog = qobject_cast<DocumentDlg*>(box);
+      if (!dialog) return;
+      const char* values[] = {"Пос. Озёрный, нивелирная сеть",
+                              "IV класс",
+                              "Н-3 № 12345",
+                              "Сидоров С. С.",
+                              "12.10.2026–20.10.2026",
+                              "Иванов И. И.",
+                              "08.12.2026",
+                              "Петров П. П.",
+                              ""};
+      for (size_t k = 0; k < dialog->TitleEdits.size(); ++k)
+        dialog->TitleEdits[k]->setText(QString::fromUtf8(values[k]));
+    });
+    form.acExportReportPdf->trigger();
   } else if (view == "jobfile") {
     // The example job as a data file, after the adjustment.
     ShowSampleNet(form);

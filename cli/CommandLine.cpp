@@ -1,0 +1,47 @@
+#include "CommandLine.h"
+
+#ifdef _WIN32
+#include <shellapi.h>
+#include <windows.h>
+#endif
+
+namespace korvado::cli {
+
+#ifdef _WIN32
+
+namespace {
+
+std::string Utf8FromWide(const wchar_t* text) {
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  if (size <= 1) return {};
+  std::string utf8(static_cast<size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8.data(), size, nullptr, nullptr);
+  utf8.pop_back();  // the terminating zero
+  return utf8;
+}
+
+}  // namespace
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+  int count = 0;
+  wchar_t** wide = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+  if (!wide) return std::vector<std::string>(argv + 1, argv + argc);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < count; ++i) arguments.push_back(Utf8FromWide(wide[i]));
+  ::LocalFree(wide);
+  return arguments;
+}
+
+void UseUtf8Console() { ::SetConsoleOutputCP(CP_UTF8); }
+
+#else
+
+std::vector<std::string> Utf8Arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void UseUtf8Console() {}
+
+#endif
+
+}  // namespace korvado::cli

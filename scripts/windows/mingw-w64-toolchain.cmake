@@ -1,0 +1,15 @@
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (posix threads: std::thread and std::mutex need them).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(KORVADO_MINGW_TRIPLET x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${KORVADO_MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${KORVADO_MINGW_TRIPLET}-g++-posix)
+set(CMAKE_RC_COMPILER ${KORVADO_MINGW_TRIPLET}-windres)
+set(CMAKE_AR ${KORVADO_MINGW_TRIPLET}-gcc-ar-posix CACHE FILEPATH "")
+set(CMAKE_RANLIB ${KORVADO_MINGW_TRIPLET}-gcc-ranlib-posix CACHE FILEPATH "")
+# The libraries built for Windows live in the cache prefixes; list them in CMAKE_PREFIX_PATH.
+set(CMAKE_FIND_ROOT_PATH /usr/${KORVADO_MINGW_TRIPLET} ${CMAKE_PREFIX_PATH})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
