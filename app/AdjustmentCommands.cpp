@@ -4,7 +4,6 @@
 #include "NetUpdate.h"
 #include "NumberText.h"
 #include "PointTable.h"
-#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -17,24 +16,26 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
   return rows;
 }
 
-bool RebuildCurrentNetPoints(AppState& state) {
-  if (!RequireCurrentNet(state) || !ShowOutcome(RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)))) return false;
-  state.MarkChanged();
-  return true;
+Outcome RebuildCurrentNetPoints(AppState& state) {
+  Outcome rebuilt =
+      RequireCurrentNet(state).AndThen([&] { return RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)); });
+  if (rebuilt) state.MarkChanged();
+  return rebuilt;
 }
 
-std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   return OriginAltitudeDialogContent{OriginAltitudeTitle(net), FixedPointRows(net)};
 }
 
-bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  if (!RequireCurrentNet(state) || !ShowOutcome(ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows)))
-    return false;
+Outcome ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
+  Outcome applied = RequireCurrentNet(state).AndThen(
+      [&] { return ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows); });
+  if (!applied) return applied;
   state.MarkChanged();
   state.IterationCounter = 0;
-  return true;
+  return applied;
 }
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
@@ -51,29 +52,31 @@ SweepPlan& KeptSweepPlan() {
 
 }  // namespace
 
-std::optional<double> AdjustCurrentNet(AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
-  const Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
-  if (!ShowOutcome(error)) return std::nullopt;
+Result<double> AdjustCurrentNet(AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+  Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
+  if (!error) return error;
   state.MarkChanged();
   ++state.IterationCounter;
-  return *error;
+  return error;
 }
 
-std::optional<EquateView> EquateCurrentNet(AppState& state) {
-  const std::optional<double> error = AdjustCurrentNet(state);
-  if (!error) return std::nullopt;
+Result<EquateView> EquateCurrentNet(AppState& state) {
+  const Result<double> error = AdjustCurrentNet(state);
+  if (!error) return error;
   const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const std::string muText = FormatFixed(2, *error);
-  return EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter), "СКО: " + muText + " мм",
-                    *error, muText};
+  Result<EquateView> view = EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
+                                       "СКО: " + muText + " мм", *error, muText};
+  view.Append(error);
+  return view;
 }
 
-void UpdateNetsFromJournal(AppState& state) {
-  if (state.Nets.NetCount() == 0) return;
+Outcome UpdateNetsFromJournal(AppState& state) {
+  if (state.Nets.NetCount() == 0) return {};
   const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
   if (changed.HasValue() && *changed) state.MarkChanged();
-  ShowOutcome(changed);
+  return changed;
 }
 
 }  // namespace korvado

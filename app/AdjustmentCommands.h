@@ -1,7 +1,7 @@
 #pragma once
 // The commands of the adjustment page and the net update: point table,
 // fixed elevations, one adjustment sweep, and the refresh of the nets from
-// the journal. A refusal is shown through the message service and changes nothing.
+// the journal. A refusal changes nothing.
 
 #include <cstdint>
 #include <optional>
@@ -41,22 +41,22 @@ std::vector<EquateRow> EquateRows(const TKorNet& net);
 
 // btnUpDateSeriesClick: rebuilds the current net's point table with zero
 // elevations; the window then opens the fixed-elevation dialog.
-bool RebuildCurrentNetPoints(AppState& state);
+Outcome RebuildCurrentNetPoints(AppState& state);
 
 // btnInputAltitudeClick, before the dialog opens: its title and rows.
-std::optional<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state);
+Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state);
 // After OK. All rows or none are stored; on success the iteration count
-// restarts. On false the dialog may stay open for the user to correct it.
-bool ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows);
+// restarts. After a refusal the dialog may stay open for the user to correct it.
+Outcome ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows);
 // After Cancel: no elevation changes, the iteration count restarts.
 void CancelOriginAltitudes(AppState& state);
 
-// One sweep over the current net, counted: the mean square error, or nothing after a refusal.
-std::optional<double> AdjustCurrentNet(AppState& state);
+// One sweep over the current net, counted: the mean square error, or the refusal.
+Result<double> AdjustCurrentNet(AppState& state);
 // btnEquateClick: one sweep over the current net, then what the list shows.
-std::optional<EquateView> EquateCurrentNet(AppState& state);
+Result<EquateView> EquateCurrentNet(AppState& state);
 
 // acUpDateNetsExecute.
-void UpdateNetsFromJournal(AppState& state);
+Outcome UpdateNetsFromJournal(AppState& state);
 
 }  // namespace korvado

@@ -20,8 +20,9 @@ struct ClipboardPasteResult {
 // Inserts the records of the text before currentRecord, in the text's order,
 // with all four readings on each record's first setup. All or nothing: a bad
 // cell, a name the data file cannot hold or a journal that would outgrow the
-// data file is reported through the message service and nothing is inserted.
-ClipboardPasteResult PasteJournalFromClipboardText(AppState& state, const std::string& text, int32_t currentRecord);
+// data file refuses the paste and nothing is inserted.
+Result<ClipboardPasteResult> PasteJournalFromClipboardText(AppState& state, const std::string& text,
+                                                           int32_t currentRecord);
 
 // The text that acCopyDataToClipbrdExcel puts on the clipboard for the records
 // firstRecord..lastRecord (the rows of the main grid's selection, less one).

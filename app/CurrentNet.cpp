@@ -1,13 +1,10 @@
 #include "CurrentNet.h"
 
-#include "MessageService.h"
-
 namespace korvado {
 
-bool RequireCurrentNet(const AppState& state) {
-  if (state.HasCurrentNet()) return true;
-  ReportError(kNoCurrentNetMessage);
-  return false;
+Outcome RequireCurrentNet(const AppState& state) {
+  if (state.HasCurrentNet()) return {};
+  return Outcome::Refusal(kNoCurrentNetMessage);
 }
 
 }  // namespace korvado

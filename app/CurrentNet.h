@@ -8,7 +8,7 @@ namespace korvado {
 inline constexpr const char* kNoCurrentNetMessage =
     "Сеть не выбрана. Выберите сеть в списке сетей или создайте ее кнопкой «Добавить сеть».";
 
-// False, after kNoCurrentNetMessage, when no net is current.
-bool RequireCurrentNet(const AppState& state);
+// Refused with kNoCurrentNetMessage when no net is current.
+Outcome RequireCurrentNet(const AppState& state);
 
 }  // namespace korvado

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "ModelMessages.h"
 #include "NetReport.h"
 #include "SelectionText.h"
-#include "ShowOutcome.h"
 #include "UnsoundValues.h"
 
 namespace korvado {
@@ -23,14 +23,16 @@ std::string Cell(const ElevationRow& row, int32_t column) {
 
 std::vector<TreeNetNode> AltitudeTree(const AppState& state) { return ElevationTree(state.Nets); }
 
-std::vector<ElevationRow> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section) {
-  if (!IsNet(state, net) || section < 0 || section >= state.Nets.NetAt(net).SectionCount()) return {ElevationRow{}};
-  if (!ShowOutcome(RefuseUnsoundNet(state.Nets.NetAt(net)))) return {ElevationRow{}};
+Result<std::vector<ElevationRow>> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section) {
+  const std::vector<ElevationRow> emptyRow{ElevationRow{}};
+  if (!IsNet(state, net) || section < 0 || section >= state.Nets.NetAt(net).SectionCount()) return emptyRow;
+  if (Outcome refused = RefuseUnsoundNet(state.Nets.NetAt(net)); !refused) return refused;
   return SectionElevationTable(state.Nets.NetAt(net), section);
 }
 
-std::optional<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net) {
-  if (!IsNet(state, net) || !ShowOutcome(RefuseUnsoundNet(state.Nets.NetAt(net)))) return std::nullopt;
+Result<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net) {
+  if (!IsNet(state, net)) return Outcome::Refusal(kIndexOutOfRangeMessage);
+  if (Outcome refused = RefuseUnsoundNet(state.Nets.NetAt(net)); !refused) return refused;
   return NetReport(state.Nets.NetAt(net));
 }
 

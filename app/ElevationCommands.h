@@ -19,11 +19,12 @@ namespace korvado {
 std::vector<TreeNetNode> AltitudeTree(const AppState& state);
 
 // AltitudeTreeChange. section -1 is the net node itself; a net node, no node
-// (net -1) and a node the nets no longer have give one empty row.
-std::vector<ElevationRow> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section);
+// (net -1) and a node the nets no longer have give one empty row; a net
+// holding values that are not finite numbers is refused.
+Result<std::vector<ElevationRow>> AltitudeTableForNode(const AppState& state, int32_t net, int32_t section);
 
-// btnNetReportClick on the net node `net`: nothing when there is no such net.
-std::optional<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net);
+// btnNetReportClick on the net node `net`: refused when there is no such net.
+Result<std::vector<ElevationRow>> AltitudeNetReport(const AppState& state, int32_t net);
 
 // acCopyFromAltitudeTableExecute: the block of rows top..bottom and columns
 // left..right (both from 0, data rows only; column 0 the name, 1 the elevation).

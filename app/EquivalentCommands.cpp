@@ -4,8 +4,6 @@
 
 #include "DataFileLayout.h"
 #include "EquivalentRun.h"
-#include "MessageService.h"
-#include "ModelErrors.h"
 #include "NumberText.h"
 #include "RunHeightCheck.h"
 
@@ -13,23 +11,15 @@ namespace korvado {
 
 namespace {
 
-std::optional<RunObservation> ReadObservation(const EquiRow& row) {
-  RunObservation run;
-  try {
-    run.setups = ParseDouble(row.SetupsText);
-    run.height = ParseDouble(row.HeightText);
-  } catch (const ConversionError&) {
-    ReportError("Штатив " + row.BackPoint + " --> " + row.ForePoint +
-                " не объединен: число штативов и превышение должны быть числами.");
-    return std::nullopt;
-  }
-  if (!(run.setups > 0.0)) {
-    ReportError("Штатив " + row.BackPoint + " --> " + row.ForePoint +
-                " не объединен: число штативов должно быть больше нуля.");
-    return std::nullopt;
-  }
-  if (!CheckRunHeight(run.height, row.BackPoint, row.ForePoint, row.Ref)) return std::nullopt;
-  return run;
+Result<RunObservation> ReadObservation(const EquiRow& row) {
+  const std::optional<double> setups = TryParseDouble(row.SetupsText);
+  const std::optional<double> height = TryParseDouble(row.HeightText);
+  const std::string run = "Штатив " + row.BackPoint + " --> " + row.ForePoint;
+  if (!setups || !height)
+    return Outcome::Refusal(run + " не объединен: число штативов и превышение должны быть числами.");
+  if (!(*setups > 0.0)) return Outcome::Refusal(run + " не объединен: число штативов должно быть больше нуля.");
+  if (Outcome refused = CheckRunHeight(*height, row.BackPoint, row.ForePoint, row.Ref); !refused) return refused;
+  return RunObservation{.height = *height, .setups = *setups};
 }
 
 // The picked run first when it was merged, then the others in merge order.
@@ -43,10 +33,9 @@ std::vector<int32_t> MergedRefs(const EquiDialog& dialog) {
   return refs;
 }
 
-bool RequireMergeResult(const EquiResult& result) {
-  if (!result.Refs.empty() && result.EquiSetups > 0.0 && !result.EquiForePoint.empty()) return true;
-  ReportError("Штативы не объединены. Перенесите их в список «Объединенные звенья» кнопкой «Добавить».");
-  return false;
+Outcome RequireMergeResult(const EquiResult& result) {
+  if (!result.Refs.empty() && result.EquiSetups > 0.0 && !result.EquiForePoint.empty()) return {};
+  return Outcome::Refusal("Штативы не объединены. Перенесите их в список «Объединенные звенья» кнопкой «Добавить».");
 }
 
 // Further references of a merged run go into the same entry as its first one.
@@ -72,12 +61,12 @@ void ShowSpread(EquiDialog& dialog, const std::vector<RunObservation>& runs) {
 
 }  // namespace
 
-bool CanMergeForNewSection(const AppState& state, const ConstructionPage& page) {
-  return RequireCurrentNet(state) && CheckSelectedRun(state, page);
+Outcome CanMergeForNewSection(const AppState& state, const ConstructionPage& page) {
+  return RequireCurrentNet(state).AndThen([&] { return CheckSelectedRun(state, page); });
 }
 
-bool CanMergeForActiveSection(const AppState& state, const ConstructionPage& page) {
-  return RequireActiveSectionEnd(state) && CheckSelectedRun(state, page);
+Outcome CanMergeForActiveSection(const AppState& state, const ConstructionPage& page) {
+  return RequireActiveSectionEnd(state).AndThen([&] { return CheckSelectedRun(state, page); });
 }
 
 EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page) {
@@ -96,27 +85,29 @@ EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page) {
   return dialog;
 }
 
-bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
+Outcome EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
   const int32_t selected = dialog.UpperRow;
-  if (selected < 0 || selected >= static_cast<int32_t>(dialog.Upper.size())) return false;
-  if (static_cast<int32_t>(dialog.Lower.size()) >= kMaxReferenceCount) {
-    ReportError("Штатив не объединен: в один эквивалентный штатив можно объединить не больше " +
-                std::to_string(kMaxReferenceCount) + " штативов, столько ссылок на записи журнала вмещает файл.");
-    return false;
-  }
-  if (!ReadObservation(dialog.Upper[selected])) return false;
+  if (selected < 0 || selected >= static_cast<int32_t>(dialog.Upper.size())) return {};
+  if (static_cast<int32_t>(dialog.Lower.size()) >= kMaxReferenceCount)
+    return Outcome::Refusal("Штатив не объединен: в один эквивалентный штатив можно объединить не больше " +
+                            std::to_string(kMaxReferenceCount) +
+                            " штативов, столько ссылок на записи журнала вмещает файл.");
 
   // The merge is recomputed over every row moved so far, as the lower grid shows them.
   std::vector<RunObservation> runs;
   dialog.Lower.push_back(dialog.Upper[selected]);
   for (const EquiRow& row : dialog.Lower) {
-    const std::optional<RunObservation> run = ReadObservation(row);
-    if (run) runs.push_back(*run);
+    const Result<RunObservation> run = ReadObservation(row);
+    if (!run) {
+      dialog.Lower.pop_back();
+      return run;
+    }
+    runs.push_back(*run);
   }
-  const std::optional<EquivalentRun> merged = runs.size() == dialog.Lower.size() ? MergeRuns(runs) : std::nullopt;
+  const std::optional<EquivalentRun> merged = MergeRuns(runs);
   if (!merged) {
     dialog.Lower.pop_back();
-    return false;
+    return {};
   }
   result.EquiBackPoint = dialog.Upper.front().BackPoint;
   result.EquiForePoint = dialog.Upper.front().ForePoint;
@@ -130,7 +121,7 @@ bool EquiAddSelected(EquiDialog& dialog, EquiResult& result) {
   dialog.Upper.erase(dialog.Upper.begin() + selected);
   dialog.UpperRow = std::clamp(selected, 0, std::max(0, static_cast<int32_t>(dialog.Upper.size()) - 1));
   dialog.Merged = true;
-  return true;
+  return {};
 }
 
 bool EquiOkEnabled(const EquiDialog& dialog) { return dialog.Merged; }
@@ -140,45 +131,56 @@ std::string EquiResultLabel(const EquiResult& result) {
          FormatGeneral(result.EquiHeight) + " мм";
 }
 
-std::optional<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result) {
-  if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return std::nullopt;
+Result<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result) {
+  if (Outcome refused = RequireCurrentNet(state).AndThen([&] { return RequireMergeResult(result); }); !refused)
+    return refused;
   return AskPointTypes(state, result.EquiBackPoint, result.EquiForePoint);
 }
 
-std::optional<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result) {
-  if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result)) return std::nullopt;
+Result<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result) {
+  if (Outcome refused = RequireActiveSectionEnd(state).AndThen([&] { return RequireMergeResult(result); }); !refused)
+    return refused;
   const TKorNetDetailTable& table =
       state.Nets.NetAt(state.CurrentNetIndex).SectionTables.TableAt(state.ActiveSectionIndex);
   return AskForeType(state, result.EquiBackPoint, table.RunForeTypes.GetItem(table.RunCount() - 1),
                      result.EquiForePoint);
 }
 
-bool AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {
-  if (!RequireCurrentNet(state) || !RequireMergeResult(result)) return false;
-  if (!CheckPointType(types.BackType) || !CheckPointType(types.ForeType)) return false;
+Outcome AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {
+  if (Outcome refused = RequireCurrentNet(state)
+                            .AndThen([&] { return RequireMergeResult(result); })
+                            .AndThen([&] { return CheckPointType(types.BackType); })
+                            .AndThen([&] { return CheckPointType(types.ForeType); });
+      !refused)
+    return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const int32_t section =
+  const Result<int32_t> section =
       net.AddSection(result.EquiBackPoint, result.EquiForePoint, static_cast<uint8_t>(types.BackType),
                      static_cast<uint8_t>(types.ForeType), result.EquiHeight, result.EquiSetups, result.Refs.front());
-  if (section < 0) return false;
-  AddFurtherRefs(net.SectionTables.TableAt(section), 0, result.Refs);
-  state.ActiveSectionIndex = section;
+  if (!section) return section;
+  AddFurtherRefs(net.SectionTables.TableAt(*section), 0, result.Refs);
+  state.ActiveSectionIndex = *section;
   state.MarkChanged();
   ContinueSearch(state, page);
-  return true;
+  return {};
 }
 
-bool AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType) {
-  if (!RequireActiveSectionEnd(state) || !RequireMergeResult(result) || !CheckPointType(foreType)) return false;
+Outcome AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType) {
+  if (Outcome refused = RequireActiveSectionEnd(state).AndThen([&] { return RequireMergeResult(result); }).AndThen([&] {
+        return CheckPointType(foreType);
+      });
+      !refused)
+    return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   TKorNetDetailTable& table = net.SectionTables.TableAt(state.ActiveSectionIndex);
-  if (!net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), result.EquiForePoint,
-                     static_cast<uint8_t>(foreType), result.EquiHeight, result.EquiSetups, result.Refs.front()))
-    return false;
+  Outcome appended =
+      net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), result.EquiForePoint,
+                    static_cast<uint8_t>(foreType), result.EquiHeight, result.EquiSetups, result.Refs.front());
+  if (!appended) return appended;
   AddFurtherRefs(table, table.RunCount() - 1, result.Refs);
   state.MarkChanged();
   ContinueSearch(state, page);
-  return true;
+  return {};
 }
 
 }  // namespace korvado

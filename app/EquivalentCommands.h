@@ -61,25 +61,25 @@ struct EquiDialog {
 };
 
 // Checked before the dialog is shown, so that nothing is merged in vain.
-bool CanMergeForNewSection(const AppState& state, const ConstructionPage& page);
-bool CanMergeForActiveSection(const AppState& state, const ConstructionPage& page);
+Outcome CanMergeForNewSection(const AppState& state, const ConstructionPage& page);
+Outcome CanMergeForActiveSection(const AppState& state, const ConstructionPage& page);
 
 // The runs found from the searched point to the picked run's fore point, the picked one included.
 EquiDialog OpenEquiDialog(const AppState& state, const ConstructionPage& page);
 // "Добавить": moves the selected upper row down and merges all rows moved so
-// far into `result`. False (nothing changes) with no row left, or after a
-// message for a row whose numbers cannot be merged.
-bool EquiAddSelected(EquiDialog& dialog, EquiResult& result);
+// far into `result`. Nothing changes with no row left; a row whose numbers
+// cannot be merged is refused.
+Outcome EquiAddSelected(EquiDialog& dialog, EquiResult& result);
 // OK only after a merge in this showing.
 bool EquiOkEnabled(const EquiDialog& dialog);
 // "A --> B:  2,4 шт.   10,12 мм"
 std::string EquiResultLabel(const EquiResult& result);
 
-std::optional<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result);
-std::optional<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result);
+Result<PointTypeQuestion> PrepareEquiSection(const AppState& state, const EquiResult& result);
+Result<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult& result);
 // The merged run as a new section of the current net, which becomes active.
-bool AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types);
+Outcome AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types);
 // The merged run appended to the active section, from its end to EquiForePoint.
-bool AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType);
+Outcome AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType);
 
 }  // namespace korvado

@@ -5,7 +5,6 @@
 #include "DataFile.h"
 #include "DataFileMessages.h"
 #include "FileStamp.h"
-#include "MessageService.h"
 #include "ModelErrors.h"
 #include "UnsoundValues.h"
 #include "Utf8Path.h"
@@ -15,10 +14,10 @@ namespace korvado {
 namespace {
 
 // Once per opening, naming the first: every computation names its own when it refuses.
-void WarnOfUnsoundValues(const AppState& state) {
+Outcome WarnOfUnsoundValues(const AppState& state) {
   const std::vector<std::string> values = UnsoundValues(state.Journal, state.Nets);
   const std::vector<std::string> names = NamesWithControlChars(state.Journal, state.Nets);
-  if (values.empty() && names.empty()) return;
+  if (values.empty() && names.empty()) return {};
   std::string text;
   if (!values.empty())
     text = "В файле есть значения, которые не являются числами или лежат вне разумных пределов (всего " +
@@ -28,7 +27,7 @@ void WarnOfUnsoundValues(const AppState& state) {
     text += std::string(text.empty() ? "" : "\n") + "В файле есть имена с управляющими символами (всего " +
             std::to_string(names.size()) + "), первое: " + names.front() +
             ". В отчетах, копиях и при сохранении эти символы заменяются пробелами.";
-  ReportWarning(text);
+  return Outcome::Warning(text);
 }
 
 }  // namespace
@@ -47,13 +46,16 @@ void CloseData(AppState& state) {
 
 void NewData(AppState& state) {
   CloseData(state);
-  state.Journal.AddRecord("Rp1", "Rp2", 1, "");
+  // One record in an empty journal is always taken.
+  if (Outcome refused = state.Journal.AddRecord("Rp1", "Rp2", 1, ""); !refused)
+    throw KorvadoError(refused.RefusalText());
   state.History.Reset(state);
 }
 
-bool OpenDataFile(AppState& state, const std::string& path) {
+Outcome OpenDataFile(AppState& state, const std::string& path) {
   std::error_code error;
-  if (!std::filesystem::exists(PathFromUtf8(path), error)) return false;
+  if (!std::filesystem::exists(PathFromUtf8(path), error))
+    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
   TKorData journal;
   TNetList nets;
   ReadDataFile(path, journal, nets);
@@ -66,19 +68,21 @@ bool OpenDataFile(AppState& state, const std::string& path) {
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
   state.History.Reset(state);
-  WarnOfUnsoundValues(state);
-  return true;
+  return WarnOfUnsoundValues(state);
 }
 
-void OpenNamedDataFile(AppState& state, const std::string& path) {
-  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
+Outcome OpenNamedDataFile(AppState& state, const std::string& path) {
+  Outcome opened = OpenDataFile(state, path);
+  if (!opened) throw FileIOError(opened.RefusalText());
+  return opened;
 }
 
-void OpenDataFileAsCopy(AppState& state, const std::string& path) {
-  OpenNamedDataFile(state, path);
+Outcome OpenDataFileAsCopy(AppState& state, const std::string& path) {
+  Outcome opened = OpenNamedDataFile(state, path);
   state.CurrentFileName.clear();
   state.CopiedFileName = FileNameOf(path);
   state.CurrentFileStamp = {};
+  return opened;
 }
 
 std::string FileNameOf(const std::string& path) {

@@ -15,16 +15,16 @@ void CloseData(AppState& state);
 // Starts a journal of one run from Rp1 to Rp2 with one setup, without a file.
 void NewData(AppState& state);
 
-// Returns false, changing nothing, when no file exists at path. A file that
+// Refused, changing nothing, when no file exists at path. A file that
 // cannot be read or is damaged raises FileIOError and leaves the state as it
 // was. On success the file's data replace the open data and the first net
 // becomes current; values that are not finite numbers are warned about once.
-bool OpenDataFile(AppState& state, const std::string& path);
+Outcome OpenDataFile(AppState& state, const std::string& path);
 
 // Reads the file at path as new, unnamed data: a later Save asks for a name,
 // so a file the user should not overwrite (the installed example) stays as it
 // is. A missing file raises FileIOError, as for OpenNamedDataFile.
-void OpenDataFileAsCopy(AppState& state, const std::string& path);
+Outcome OpenDataFileAsCopy(AppState& state, const std::string& path);
 
 // The last part of a path, after its last "/" or "\\".
 std::string FileNameOf(const std::string& path);
@@ -36,7 +36,7 @@ std::string DataTitleName(const AppState& state);
 // A file named when the program starts (a double click in a file manager): as
 // OpenDataFile, but a missing file raises FileIOError too, since no dialog has
 // checked that it is there and the user must be told.
-void OpenNamedDataFile(AppState& state, const std::string& path);
+Outcome OpenNamedDataFile(AppState& state, const std::string& path);
 
 struct SaveOptions {
   // Keep the file being replaced as NAME.kor.bak first (BackupError when that fails).

@@ -5,7 +5,6 @@
 
 #include "JournalHeights.h"
 #include "JournalRecordEdits.h"
-#include "ModelErrors.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "StorableText.h"
@@ -31,22 +30,22 @@ bool IsTextColumn(JournalGrid grid, int column) {
   return column == 0 || column == ReadingHeightColumn(LayoutOf(grid));
 }
 
-double ReadingValue(const std::string& text) { return text.empty() ? 0.0 : ParseSaneValue(ValueKind::Reading, text); }
+// A cleared cell reads as 0; text not yet a sane reading, as nothing.
+std::optional<double> ReadingValue(const std::string& text) {
+  return text.empty() ? std::optional<double>(0.0) : TryParseSaneValue(ValueKind::Reading, text).Value();
+}
 
 // The file counts a record's setups in 16 bits: a count outside 1..65535 is
 // refused whole rather than cut to its low bits. A cleared cell means one setup.
-uint16_t SetupCountOf(const std::string& text) {
-  if (text.empty()) return 1;
-  int64_t count = 0;
-  try {
-    count = ParseInteger(text);
-  } catch (const ConversionError&) {
-    // Digits too many for an integer are a count out of range, not "no number".
-    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) throw;
-    count = int64_t{kFormatCountLimit} + 1;
-  }
-  if (count < 1) throw ConversionError(kSetupCountZeroMessage);
-  if (count > kFormatCountLimit) throw ConversionError(kSetupCountRangeMessage);
+Result<uint16_t> SetupCountOf(const std::string& text) {
+  if (text.empty()) return uint16_t{1};
+  const bool digitsOnly = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const std::optional<int32_t> parsed = TryParseInteger(text);
+  // Digits too many for an integer are a count out of range, not "no number".
+  if (!parsed && !digitsOnly) return Outcome::Refusal(NotAnIntegerMessage(text));
+  const int64_t count = parsed ? *parsed : int64_t{kFormatCountLimit} + 1;
+  if (count < 1) return Outcome::Refusal(kSetupCountZeroMessage);
+  if (count > kFormatCountLimit) return Outcome::Refusal(kSetupCountRangeMessage);
   return static_cast<uint16_t>(count);
 }
 
@@ -70,10 +69,11 @@ bool CellAcceptsChar(JournalGrid grid, int column, const std::string& keptText, 
   return limit > 0 && Utf8CharCount(keptText) < static_cast<size_t>(limit);
 }
 
-void CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
-  if (text.empty()) return;
-  if (grid == JournalGrid::Main && column == kMainSetups) SetupCountOf(text);
-  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) ParseSaneValue(ValueKind::Reading, text);
+Outcome CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
+  if (text.empty()) return {};
+  if (grid == JournalGrid::Main && column == kMainSetups) return SetupCountOf(text);
+  if (grid != JournalGrid::Main && IsNumberColumn(grid, column)) return TryParseSaneValue(ValueKind::Reading, text);
+  return {};
 }
 
 int CellTextLimit(JournalGrid grid, int column) {
@@ -86,10 +86,11 @@ bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column) {
   return IsBackRow(dataRow) && column == ReadingHeightColumn(LayoutOf(grid));
 }
 
-bool WriteMainCell(AppState& state, int32_t record, int column, const std::string& text) {
+Outcome WriteMainCell(AppState& state, int32_t record, int column, const std::string& text) {
   TKorData& j = state.Journal;
-  if (record < 0 || record >= j.RecordCount() || column == kMainHeight) return true;
-  if (IsTextColumn(JournalGrid::Main, column) && !CheckStorableText(text)) return false;
+  if (record < 0 || record >= j.RecordCount() || column == kMainHeight) return {};
+  if (IsTextColumn(JournalGrid::Main, column))
+    if (Outcome refused = CheckStorableText(text); !refused) return refused;
   const std::string cut = Utf8Left(text, CellTextLimit(JournalGrid::Main, column));
   switch (column) {
     case kMainBack:
@@ -100,27 +101,35 @@ bool WriteMainCell(AppState& state, int32_t record, int column, const std::strin
       j.ForePoints.Set(record, cut);
       j.SetupForePoints.Set(j.LastSetup.GetItem(record), cut);
       break;
-    case kMainSetups:
-      j.SetSetupCount(record, SetupCountOf(text));
+    case kMainSetups: {
+      // A count not yet typed whole stays in the editor; CheckCellNumber names it when the edit ends.
+      const Result<uint16_t> count = SetupCountOf(text);
+      if (!count) return {};
+      if (Outcome refused = j.SetSetupCount(record, *count); !refused) return refused;
       break;
+    }
     case kMainNote:
       j.Notes.Set(record, cut);
       break;
     default:
-      return true;
+      return {};
   }
   state.MarkChanged();
-  return true;
+  return {};
 }
 
-bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
-                      const std::string& text) {
+Outcome WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int32_t dataRow, int column,
+                         const std::string& text) {
   TKorData& j = state.Journal;
   const JournalGrid grid = layout == ReadingLayout::Precise ? JournalGrid::Detail : JournalGrid::Technical;
-  if (dataRow < 0 || dataRow >= ReadingRowCount(j, record) || IsComputedCell(grid, dataRow, column)) return true;
-  if (IsTextColumn(grid, column) && !CheckStorableText(text)) return false;
+  if (dataRow < 0 || dataRow >= ReadingRowCount(j, record) || IsComputedCell(grid, dataRow, column)) return {};
+  if (IsTextColumn(grid, column))
+    if (Outcome refused = CheckStorableText(text); !refused) return refused;
   const std::string typed = IsTextColumn(grid, column) ? Utf8Left(text, kNameLimit) : text;
-  const double typedValue = IsNumberColumn(grid, column) ? ReadingValue(typed) : 0.0;
+  // A reading not yet a number ("," alone) stays in the editor unwritten.
+  const std::optional<double> typedNumber = IsNumberColumn(grid, column) ? ReadingValue(typed) : 0.0;
+  if (!typedNumber) return {};
+  const double typedValue = *typedNumber;
 
   const int32_t edited = ReadingRowSetup(j, record, dataRow);
   const bool back = IsBackRow(dataRow);
@@ -140,38 +149,38 @@ bool WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, int
   }
   j.RecalcRecordHeight(record);
   state.MarkChanged();
-  return true;
+  return {};
 }
 
 void NextRecordNames(const TKorData& journal, std::string& back, std::string& fore) {
   back = kNewBackName;
   fore = kNewForeName;
   if (journal.RecordCount() == 0) return;
-  try {
-    const int64_t n = ParseInteger(journal.ForePoints[journal.RecordCount() - 1]);
-    back = std::to_string(n);
-    fore = std::to_string(n + 1);
-  } catch (const ConversionError&) {
-    // A fore point that is not a number starts the next record from the placeholders.
-  }
+  // A fore point that is not a number starts the next record from the placeholders.
+  const std::optional<int32_t> n = TryParseInteger(journal.ForePoints[journal.RecordCount() - 1]);
+  if (!n) return;
+  back = std::to_string(*n);
+  fore = std::to_string(int64_t{*n} + 1);
 }
 
-int32_t AppendJournalRecord(AppState& state) {
+Result<int32_t> AppendJournalRecord(AppState& state) {
   std::string back, fore;
   NextRecordNames(state.Journal, back, fore);
-  if (!state.Journal.AddRecord(back, fore, 1, "")) return -1;
+  if (Outcome refused = state.Journal.AddRecord(back, fore, 1, ""); !refused) return refused;
   state.MarkChanged();
   return state.Journal.RecordCount() - 1;
 }
 
-int32_t InsertJournalRecord(AppState& state, int32_t before) {
-  return InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, "") ? before : -1;
+Result<int32_t> InsertJournalRecord(AppState& state, int32_t before) {
+  if (Outcome refused = InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, ""); !refused)
+    return refused;
+  return before;
 }
 
 bool CanDeleteJournalRecord(const AppState& state) { return state.Journal.RecordCount() > 1; }
 
-bool DeleteJournalRecord(AppState& state, int32_t record) {
-  if (!CanDeleteJournalRecord(state)) return false;
+Outcome DeleteJournalRecord(AppState& state, int32_t record) {
+  if (!CanDeleteJournalRecord(state)) return Outcome::Refusal(kLastRecordMessage);
   return DeleteRecordKeepingRefs(state, record);
 }
 

@@ -4,19 +4,21 @@
 
 namespace korvado {
 
-bool InsertRecordKeepingRefs(AppState& state, int32_t index, const std::string& back, const std::string& fore,
-                             uint16_t setupCount, const std::string& note) {
-  if (!state.Journal.InsertRecord(index, back, fore, setupCount, note)) return false;
+Outcome InsertRecordKeepingRefs(AppState& state, int32_t index, const std::string& back, const std::string& fore,
+                                uint16_t setupCount, const std::string& note) {
+  Outcome inserted = state.Journal.InsertRecord(index, back, fore, setupCount, note);
+  if (!inserted) return inserted;
   RenumberRefsAfterInsert(state.Nets, index);
   state.MarkChanged();
-  return true;
+  return inserted;
 }
 
-bool DeleteRecordKeepingRefs(AppState& state, int32_t index) {
-  if (!state.Journal.DeleteRecord(index)) return false;
+Outcome DeleteRecordKeepingRefs(AppState& state, int32_t index) {
+  Outcome deleted = state.Journal.DeleteRecord(index);
+  if (!deleted) return deleted;
   RenumberRefsAfterDelete(state.Nets, index);
   state.MarkChanged();
-  return true;
+  return deleted;
 }
 
 }  // namespace korvado

@@ -11,11 +11,11 @@ namespace korvado {
 
 // As TKorData::InsertRecord; on success the nets' references to records at
 // or after index move up by one and the data count as changed.
-bool InsertRecordKeepingRefs(AppState& state, int32_t index, const std::string& back, const std::string& fore,
-                             uint16_t setupCount, const std::string& note);
+Outcome InsertRecordKeepingRefs(AppState& state, int32_t index, const std::string& back, const std::string& fore,
+                                uint16_t setupCount, const std::string& note);
 
 // As TKorData::DeleteRecord; on success references to the deleted record
 // become 0 (reported by the net update) and later ones move down by one.
-bool DeleteRecordKeepingRefs(AppState& state, int32_t index);
+Outcome DeleteRecordKeepingRefs(AppState& state, int32_t index);
 
 }  // namespace korvado

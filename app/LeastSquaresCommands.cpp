@@ -9,7 +9,6 @@
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
 #include "SelectionText.h"
-#include "ShowOutcome.h"
 #include "ValueRanges.h"
 
 namespace korvado {
@@ -45,35 +44,36 @@ std::string SectionMark(const LeastSquaresSection& section) {
   return {};
 }
 
-std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   // The analysis of the last adjustment's shape serves the next one of the
   // same shape, whichever state it comes from; another shape is analysed again.
   static LeastSquaresWorkspace workspace;
   Result<LeastSquaresResult> outcome =
       AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
-  if (!ShowOutcome(outcome)) return std::nullopt;
+  if (!outcome) return outcome;
+  Outcome notices = outcome;
   WriteAdjustedElevations(net, *outcome);
   state.MarkChanged();
   state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
   const LeastSquaresResult& result = state.LastLeastSquares->result;
   LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
   for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");
-  return view;
+  Result<LeastSquaresListView> shown(std::move(view));
+  shown.Append(notices);
+  return shown;
 }
 
-bool SetSigmaPerSetup(AppState& state, const std::string& text) {
-  double sigma = 0.0;
-  try {
-    sigma = ParseSaneValue(ValueKind::SigmaPerSetup, text);
-  } catch (const ConversionError& error) {
-    return ShowOutcome(Outcome::Refusal("СКО превышения на один штатив: " + std::string(error.what()) + "." +
-                                        " Введите, например, " + FormatGeneral(0.5) + " мм."));
-  }
+Outcome SetSigmaPerSetup(AppState& state, const std::string& text) {
+  const Result<double> parsed = TryParseSaneValue(ValueKind::SigmaPerSetup, text);
+  if (!parsed)
+    return Outcome::Refusal("СКО превышения на один штатив: " + parsed.RefusalText() + "." + " Введите, например, " +
+                            FormatGeneral(0.5) + " мм.");
+  const double sigma = *parsed;
   state.SigmaPerSetup = sigma;
   if (state.LastLeastSquares) EvaluateLeastSquares(state.LastLeastSquares->result, sigma);
-  return true;
+  return {};
 }
 
 std::vector<std::string> AccuracyPointHeader() { return {"Точка", "Тип", "Отметка", "СКО, мм"}; }

@@ -28,7 +28,7 @@ struct LeastSquaresListView {
 // btnLeastSquaresClick: adjusts the current net, writes the adjusted heights
 // into its point table (the data change; the sweep counter stays) and keeps
 // the result for the accuracy view.
-std::optional<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
+Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
 
 // The texts the accuracy view and the report share: "χ² = … : принят", and
 // a section's mark (suspect, not controlled, or empty).
@@ -39,7 +39,7 @@ std::string OptionalFixed(int8_t digits, const std::optional<double>& value);
 
 // Parses and stores the a-priori σ of one setup (locale decimal separator);
 // the kept result's tests follow it.
-bool SetSigmaPerSetup(AppState& state, const std::string& text);
+Outcome SetSigmaPerSetup(AppState& state, const std::string& text);
 
 // The two tables of «Оценка точности», as text cells, and a line above them.
 struct AccuracyTables {

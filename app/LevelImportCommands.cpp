@@ -116,9 +116,11 @@ Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& imp
   for (const ImportedRecord& record : records) {
     const int32_t at = inserted.First + inserted.Count;
     const auto count = static_cast<uint16_t>(record.Setups.size());
-    const bool added = before < 0 ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
-                                  : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
-    if (!added) throw KorvadoError(FormatLimitMessage("записей журнала"));
+    const Outcome added = before < 0
+                              ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
+                              : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
+    // The limits were checked for all records before the first went in.
+    if (!added) throw KorvadoError(added.RefusalText());
     FillSetups(journal, at, record);
     ++inserted.Count;
   }

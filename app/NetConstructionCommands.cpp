@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "MessageService.h"
 #include "NumberText.h"
 #include "RunHeightCheck.h"
 #include "StorableText.h"
@@ -28,15 +27,15 @@ const SearchRow* SelectedRow(const AppState& state, const ConstructionPage& page
 }
 
 // The numbers are read back from the texts shown, so the net holds what the surveyor saw.
-std::optional<PickedRun> TakePick(const AppState& state, const ConstructionPage& page, const std::string& back) {
-  if (!CheckSelectedRun(state, page)) return std::nullopt;
+Result<PickedRun> TakePick(const AppState& state, const ConstructionPage& page, const std::string& back) {
+  if (Outcome refused = CheckSelectedRun(state, page); !refused) return refused;
   const SearchRow& row = *SelectedRow(state, page);
   PickedRun pick;
   pick.Fore = row.ForePoint;
   pick.Height = ParseDouble(row.HeightText);
   pick.Setups = ParseDouble(row.SetupsText);
   pick.Ref = state.SearchHits.GetItem(page.CurrentRow);
-  if (!CheckRunHeight(pick.Height, back, pick.Fore, pick.Ref)) return std::nullopt;
+  if (Outcome refused = CheckRunHeight(pick.Height, back, pick.Fore, pick.Ref); !refused) return refused;
   return pick;
 }
 
@@ -44,25 +43,23 @@ const TKorNetDetailTable& ActiveTable(const AppState& state) {
   return state.Nets.NetAt(state.CurrentNetIndex).SectionTables.TableAt(state.ActiveSectionIndex);
 }
 
-// The section's end, from which a further run starts; false without a run to start from.
-bool ActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType) {
-  const TKorNetDetailTable& table = ActiveTable(state);
-  const int32_t last = table.RunCount() - 1;
-  if (last < 0) return false;
-  end = table.RunForePoints[last];
-  endType = table.RunForeTypes.GetItem(last);
-  return true;
-}
+// The point a further run of the active section starts from.
+struct SectionEnd {
+  std::string Name;
+  int32_t Type = 0;
+};
 
 // A section ends at a fixed or nodal point: a run past it would hide that
 // point from the adjustment inside one long section.
-bool TakeActiveSectionEnd(const AppState& state, std::string& end, int32_t& endType) {
-  if (!RequireActiveSectionEnd(state) || !ActiveSectionEnd(state, end, endType)) return false;
-  if (endType != kFixedPoint && endType != kNodalPoint) return true;
-  ReportError(
-      "Звено заканчивается в точке «" + end + "» (" + kPointTypeNames[endType] +
+Result<SectionEnd> TakeActiveSectionEnd(const AppState& state) {
+  if (Outcome refused = RequireActiveSectionEnd(state); !refused) return refused;
+  const TKorNetDetailTable& table = ActiveTable(state);
+  const int32_t last = table.RunCount() - 1;
+  SectionEnd end{table.RunForePoints[last], table.RunForeTypes.GetItem(last)};
+  if (end.Type != kFixedPoint && end.Type != kNodalPoint) return end;
+  return Outcome::Refusal(
+      "Звено заканчивается в точке «" + end.Name + "» (" + kPointTypeNames[end.Type] +
       "): штатив за ней скрыл бы эту точку от уравнивания. Продолжите ход новым звеном — кнопкой «Добавить звено».");
-  return false;
 }
 
 }  // namespace
@@ -72,25 +69,22 @@ bool HasActiveSection(const AppState& state) {
          state.ActiveSectionIndex < state.Nets.NetAt(state.CurrentNetIndex).SectionCount();
 }
 
-bool RequireActiveSection(const AppState& state) {
-  if (!RequireCurrentNet(state)) return false;
-  if (HasActiveSection(state)) return true;
-  ReportError(
+Outcome RequireActiveSection(const AppState& state) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+  if (HasActiveSection(state)) return {};
+  return Outcome::Refusal(
       "Активное звено не выбрано. Выберите его счетчиком «Активное звено» или создайте кнопкой «Добавить звено».");
-  return false;
 }
 
-bool RequireActiveSectionEnd(const AppState& state) {
-  if (!RequireActiveSection(state)) return false;
-  if (ActiveTable(state).RunCount() > 0) return true;
-  ReportError("В активном звене нет ни одного штатива: продолжить его нельзя.");
-  return false;
+Outcome RequireActiveSectionEnd(const AppState& state) {
+  if (Outcome refused = RequireActiveSection(state); !refused) return refused;
+  if (ActiveTable(state).RunCount() > 0) return {};
+  return Outcome::Refusal("В активном звене нет ни одного штатива: продолжить его нельзя.");
 }
 
-bool CheckSelectedRun(const AppState& state, const ConstructionPage& page) {
-  if (SelectedRow(state, page)) return true;
-  ReportError(kStartRunNotFoundMessage);
-  return false;
+Outcome CheckSelectedRun(const AppState& state, const ConstructionPage& page) {
+  if (SelectedRow(state, page)) return {};
+  return Outcome::Refusal(kStartRunNotFoundMessage);
 }
 
 void FindRuns(AppState& state, ConstructionPage& page) {
@@ -116,85 +110,93 @@ void ContinueSearch(AppState& state, ConstructionPage& page) {
   page.FocusResults = true;
 }
 
-std::optional<PointTypeQuestion> PrepareAddNet(const AppState& state, const ConstructionPage& page) {
-  if (!TakePick(state, page, page.SearchedPoint)) return std::nullopt;
-  return AskPointTypes(state, page.SearchedPoint, SelectedRow(state, page)->ForePoint);
+Result<PointTypeQuestion> PrepareAddNet(const AppState& state, const ConstructionPage& page) {
+  const Result<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
+  if (!pick) return pick;
+  return AskPointTypes(state, page.SearchedPoint, pick->Fore);
 }
 
-std::optional<PointTypeQuestion> PrepareAddSection(const AppState& state, const ConstructionPage& page) {
-  if (!RequireCurrentNet(state)) return std::nullopt;
+Result<PointTypeQuestion> PrepareAddSection(const AppState& state, const ConstructionPage& page) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   return PrepareAddNet(state, page);
 }
 
-std::optional<PointTypeQuestion> PrepareAddRun(const AppState& state, const ConstructionPage& page) {
-  std::string back;
-  int32_t backType = 0;
-  if (!TakeActiveSectionEnd(state, back, backType)) return std::nullopt;
-  const std::optional<PickedRun> pick = TakePick(state, page, back);
-  if (!pick) return std::nullopt;
-  return AskForeType(state, back, backType, pick->Fore);
+Result<PointTypeQuestion> PrepareAddRun(const AppState& state, const ConstructionPage& page) {
+  const Result<SectionEnd> back = TakeActiveSectionEnd(state);
+  if (!back) return back;
+  const Result<PickedRun> pick = TakePick(state, page, back->Name);
+  if (!pick) return pick;
+  return AskForeType(state, back->Name, back->Type, pick->Fore);
 }
 
-int32_t CreateNetForPick(AppState& state, const std::string& name) {
-  if (!CheckStorableText(name)) return -1;
-  const int32_t net = state.Nets.AddNet(name);
-  if (net < 0) return -1;
-  state.CurrentNetIndex = net;
+Result<int32_t> CreateNetForPick(AppState& state, const std::string& name) {
+  if (Outcome refused = CheckStorableText(name); !refused) return refused;
+  const Result<int32_t> net = state.Nets.AddNet(name);
+  if (!net) return net;
+  state.CurrentNetIndex = *net;
   // The active section belonged to the previous net.
   state.ActiveSectionIndex = -1;
   state.MarkChanged();
   return net;
 }
 
-bool AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types) {
-  if (!RequireCurrentNet(state)) return false;
-  const std::optional<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
-  if (!pick || !CheckPointType(types.BackType) || !CheckPointType(types.ForeType)) return false;
+Outcome AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types) {
+  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+  const Result<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
+  if (!pick) return pick;
+  if (Outcome refused = CheckPointType(types.BackType).AndThen([&] { return CheckPointType(types.ForeType); });
+      !refused)
+    return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const int32_t section = net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
-                                         static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
-  if (section < 0) return false;
-  state.ActiveSectionIndex = section;
+  const Result<int32_t> section =
+      net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
+                     static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
+  if (!section) return section;
+  state.ActiveSectionIndex = *section;
   state.MarkChanged();
   ContinueSearch(state, page);
-  return true;
+  return {};
 }
 
-bool AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types) {
+Outcome AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types) {
   // Everything that could refuse the section is checked before the net exists.
-  if (!CheckStorableText(name) || !TakePick(state, page, page.SearchedPoint) || !CheckPointType(types.BackType) ||
-      !CheckPointType(types.ForeType))
-    return false;
+  if (Outcome refused = CheckStorableText(name)
+                            .AndThen([&] { return Outcome(TakePick(state, page, page.SearchedPoint)); })
+                            .AndThen([&] { return CheckPointType(types.BackType); })
+                            .AndThen([&] { return CheckPointType(types.ForeType); });
+      !refused)
+    return refused;
   const int32_t previousNet = state.CurrentNetIndex;
   const int32_t previousSection = state.ActiveSectionIndex;
   const bool previouslyChanged = state.Changed;
-  const int32_t net = CreateNetForPick(state, name);
-  if (net < 0) return false;
-  if (AddSectionFromPick(state, page, types)) return true;
-  state.Nets.DeleteNet(net);
+  const Result<int32_t> net = CreateNetForPick(state, name);
+  if (!net) return net;
+  Outcome added = AddSectionFromPick(state, page, types);
+  if (added) return added;
+  state.Nets.DeleteNet(*net);
   state.CurrentNetIndex = previousNet;
   state.ActiveSectionIndex = previousSection;
   state.Changed = previouslyChanged;
-  return false;
+  return added;
 }
 
-bool AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType) {
-  std::string back;
-  int32_t backType = 0;
-  if (!TakeActiveSectionEnd(state, back, backType)) return false;
-  const std::optional<PickedRun> pick = TakePick(state, page, back);
-  if (!pick || !CheckPointType(foreType)) return false;
+Outcome AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType) {
+  const Result<SectionEnd> back = TakeActiveSectionEnd(state);
+  if (!back) return back;
+  const Result<PickedRun> pick = TakePick(state, page, back->Name);
+  if (!pick) return pick;
+  if (Outcome refused = CheckPointType(foreType); !refused) return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  if (!net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), pick->Fore, static_cast<uint8_t>(foreType),
-                     pick->Height, pick->Setups, pick->Ref))
-    return false;
+  Outcome appended = net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), pick->Fore,
+                                   static_cast<uint8_t>(foreType), pick->Height, pick->Setups, pick->Ref);
+  if (!appended) return appended;
   state.MarkChanged();
   ContinueSearch(state, page);
-  return true;
+  return {};
 }
 
-PickCommand DoubleClickCommand(const AppState& state) {
-  if (!RequireActiveSection(state)) return PickCommand::None;
+Result<PickCommand> DoubleClickCommand(const AppState& state) {
+  if (Outcome refused = RequireActiveSection(state); !refused) return refused;
   const int32_t endType = state.Nets.NetAt(state.CurrentNetIndex).SectionEndTypes.GetItem(state.ActiveSectionIndex);
   if (endType == kFixedPoint || endType == kNodalPoint) return PickCommand::AddSection;
   if (endType == kIntermediatePoint) return PickCommand::AddRun;

@@ -34,38 +34,38 @@ struct ConstructionPage {
 
 // The current net exists and its active section too.
 bool HasActiveSection(const AppState& state);
-// As above, with a message naming what is missing (RequireCurrentNet for the net).
-bool RequireActiveSection(const AppState& state);
+// As above, refused naming what is missing (RequireCurrentNet for the net).
+Outcome RequireActiveSection(const AppState& state);
 // The active section also holds a run whose end a further run can start from.
-bool RequireActiveSectionEnd(const AppState& state);
+Outcome RequireActiveSectionEnd(const AppState& state);
 // The selected row holds a run; "Начальное звено не найдено!" otherwise.
-bool CheckSelectedRun(const AppState& state, const ConstructionPage& page);
+Outcome CheckSelectedRun(const AppState& state, const ConstructionPage& page);
 
 // "Найти": lists the runs at page.FindText and rebuilds SearchHits.
 void FindRuns(AppState& state, ConstructionPage& page);
 // Searches on from the end of the active section and preselects a row that leads onward.
 void ContinueSearch(AppState& state, ConstructionPage& page);
 
-// Each returns what the point-type dialog must ask, or nothing after a message.
-std::optional<PointTypeQuestion> PrepareAddNet(const AppState& state, const ConstructionPage& page);
-std::optional<PointTypeQuestion> PrepareAddSection(const AppState& state, const ConstructionPage& page);
-std::optional<PointTypeQuestion> PrepareAddRun(const AppState& state, const ConstructionPage& page);
+// Each returns what the point-type dialog must ask, or the refusal.
+Result<PointTypeQuestion> PrepareAddNet(const AppState& state, const ConstructionPage& page);
+Result<PointTypeQuestion> PrepareAddSection(const AppState& state, const ConstructionPage& page);
+Result<PointTypeQuestion> PrepareAddRun(const AppState& state, const ConstructionPage& page);
 
 // Appends a net named `name` and makes it current, with no active section.
-// Returns its index, or -1 when the net list is full. The window appends the
-// name to its net selector and selects it.
-int32_t CreateNetForPick(AppState& state, const std::string& name);
+// Returns its index; refused when the net list is full. The window appends
+// the name to its net selector and selects it.
+Result<int32_t> CreateNetForPick(AppState& state, const std::string& name);
 // A net named `name` whose first section is the selected run, both made
-// current; all or nothing: after a message nothing has changed.
-bool AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types);
+// current; all or nothing: after a refusal nothing has changed.
+Outcome AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types);
 // The selected run as a new section of the current net, which becomes active.
-bool AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types);
+Outcome AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types);
 // The selected run appended to the active section; its back point is the section's end.
-bool AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType);
+Outcome AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType);
 
 enum class PickCommand { None, AddSection, AddRun };
 // A new section after a fixed or nodal end, a further run after an intermediate one.
-PickCommand DoubleClickCommand(const AppState& state);
+Result<PickCommand> DoubleClickCommand(const AppState& state);
 
 // The counter "Активное звено" runs from 1 to the section count of the current net.
 int32_t ActiveSectionCounterMaximum(const AppState& state);

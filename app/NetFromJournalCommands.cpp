@@ -211,7 +211,12 @@ Result<int32_t> BuildPlannedNet(AppState& state, const NetPlan& plan, int32_t in
   if (into >= state.Nets.NetCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
   if (into < 0 && state.Nets.NetCount() >= kFormatCountLimit) return Outcome::Refusal(FormatLimitMessage("сетей"));
   return RecordStep(state, "построение сети по журналу", [&]() -> Result<int32_t> {
-    const int32_t index = into < 0 ? state.Nets.AddNet(plan.net.Name) : into;
+    int32_t index = into;
+    if (index < 0) {
+      const Result<int32_t> added = state.Nets.AddNet(plan.net.Name);
+      if (!added.HasValue()) return Outcome(added);
+      index = *added;
+    }
     TKorNet& net = state.Nets.NetAt(index);
     const std::string name = net.Name;
     net = plan.net;

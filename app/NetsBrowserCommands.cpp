@@ -1,6 +1,5 @@
 #include "NetsBrowserCommands.h"
 
-#include "MessageService.h"
 #include "StorableText.h"
 
 namespace korvado {
@@ -59,11 +58,12 @@ bool RunExists(const TNetList& nets, int32_t net, int32_t section, int32_t run) 
 
 }  // namespace
 
-bool BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (!CheckStorableText(name) || state.Nets.AddNet(name) < 0) return false;
+Outcome BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
+  if (Outcome refused = CheckStorableText(name); !refused) return refused;
+  if (Outcome refused = state.Nets.AddNet(name); !refused) return refused;
   state.MarkChanged();
   Reselect(state, browser, static_cast<int32_t>(NetsTreeNodes(state.Nets).size()) - 1);
-  return true;
+  return {};
 }
 
 std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrowserState& browser) {
@@ -71,13 +71,14 @@ std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrow
   return state.Nets.NetAt(browser.Selected.Net).Name;
 }
 
-bool BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (!AtNetLevel(state, browser) || !CheckStorableText(name)) return false;
+Outcome BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
+  if (!AtNetLevel(state, browser)) return {};
+  if (Outcome refused = CheckStorableText(name); !refused) return refused;
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
   state.Nets.NetAt(browser.Selected.Net).Name = name;
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
 bool BrowserCopyNet(const AppState& state, NetsBrowserState& browser) {
@@ -86,31 +87,30 @@ bool BrowserCopyNet(const AppState& state, NetsBrowserState& browser) {
   return true;
 }
 
-bool BrowserPasteNet(AppState& state, NetsBrowserState& browser) {
-  if (!AtNetLevel(state, browser)) return false;
+Outcome BrowserPasteNet(AppState& state, NetsBrowserState& browser) {
+  if (!AtNetLevel(state, browser)) return {};
   const int32_t destination = browser.Selected.Net;
   const int32_t source = browser.Copy.CopiedNetIndex;
   if (source >= state.Nets.NetCount()) {
-    ReportError("Сеть не вставлена: скопированной сети больше нет. Скопируйте сеть снова.");
-    return false;
+    return Outcome::Refusal("Сеть не вставлена: скопированной сети больше нет. Скопируйте сеть снова.");
   }
-  if (source == destination) return false;
+  if (source == destination) return {};
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
   state.Nets.CopyNet(destination, source);
   ForgetReplacedNet(state, destination);
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
-bool BrowserDeleteNet(AppState& state, NetsBrowserState& browser) {
-  if (!AtNetLevel(state, browser)) return false;
+Outcome BrowserDeleteNet(AppState& state, NetsBrowserState& browser) {
+  if (!AtNetLevel(state, browser)) return {};
   const int32_t net = browser.Selected.Net;
   state.Nets.DeleteNet(net);
   ForgetDeletedNet(state, net);
   state.MarkChanged();
   Reselect(state, browser, 0);
-  return true;
+  return {};
 }
 
 bool BrowserCopySection(const AppState& state, NetsBrowserState& browser) {
@@ -120,27 +120,26 @@ bool BrowserCopySection(const AppState& state, NetsBrowserState& browser) {
   return true;
 }
 
-bool BrowserPasteSection(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return false;
+Outcome BrowserPasteSection(AppState& state, NetsBrowserState& browser) {
+  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
   const int32_t net = browser.Selected.Net;
   const int32_t section = browser.SelectedRow;
   const int32_t sourceNet = browser.Copy.CopiedNetIndex;
   const int32_t sourceSection = browser.Copy.CopiedSectionIndex;
   if (!SectionExists(state.Nets, sourceNet, sourceSection)) {
-    ReportError("Звено не вставлено: скопированного звена больше нет. Скопируйте звено снова.");
-    return false;
+    return Outcome::Refusal("Звено не вставлено: скопированного звена больше нет. Скопируйте звено снова.");
   }
-  if (sourceNet == net && sourceSection == section) return false;
+  if (sourceNet == net && sourceSection == section) return {};
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
   state.Nets.CopySection(net, section, sourceNet, sourceSection);
   ForgetReplacedSection(state, net, section);
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
-bool BrowserDeleteSection(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return false;
+Outcome BrowserDeleteSection(AppState& state, NetsBrowserState& browser) {
+  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
   const int32_t net = browser.Selected.Net;
   const int32_t section = browser.SelectedRow;
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
@@ -148,7 +147,7 @@ bool BrowserDeleteSection(AppState& state, NetsBrowserState& browser) {
   ForgetDeletedSection(state, net, section);
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
 bool BrowserCopyRun(const AppState& state, NetsBrowserState& browser) {
@@ -159,52 +158,50 @@ bool BrowserCopyRun(const AppState& state, NetsBrowserState& browser) {
   return true;
 }
 
-bool BrowserPasteRun(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Run)) return false;
+Outcome BrowserPasteRun(AppState& state, NetsBrowserState& browser) {
+  if (!RowOfKind(state, browser, BrowserRowKind::Run)) return {};
   const BrowserNode node = browser.Selected;
   const int32_t run = browser.SelectedRow;
   const CopyBuffer& copy = browser.Copy;
   if (!RunExists(state.Nets, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex)) {
-    ReportError("Штатив не вставлен: скопированного штатива больше нет. Скопируйте штатив снова.");
-    return false;
+    return Outcome::Refusal("Штатив не вставлен: скопированного штатива больше нет. Скопируйте штатив снова.");
   }
   if (copy.CopiedNetIndex == node.Net && copy.CopiedSectionIndex == node.Section && copy.CopiedRunIndex == run)
-    return false;
+    return {};
   const int32_t absolute = AbsoluteIndex(state.Nets, node);
   state.Nets.CopyRun(node.Net, node.Section, run, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex);
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
-bool BrowserDeleteRun(AppState& state, NetsBrowserState& browser) {
+Outcome BrowserDeleteRun(AppState& state, NetsBrowserState& browser) {
   const std::optional<BrowserRowKind> kind = SelectedRowKind(state, browser);
-  if (!browser.Selected.IsSection() || !kind) return false;
+  if (!browser.Selected.IsSection() || !kind) return {};
   if (kind == BrowserRowKind::Pendent) {
-    ReportWarning("Висячая точка удаляется командой «Удалить висячую точку» меню «Висячка».");
-    return false;
+    return Outcome::Warning("Висячая точка удаляется командой «Удалить висячую точку» меню «Висячка».");
   }
   TKorNetDetailTable& table = SelectedTable(state, browser);
   if (table.RunCount() <= 1) {
-    ReportWarning(kOnlyRunMessage);
-    return false;
+    return Outcome::Warning(kOnlyRunMessage);
   }
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  if (!table.DeleteRun(static_cast<uint16_t>(browser.SelectedRow))) return false;
+  if (Outcome refused = table.DeleteRun(static_cast<uint16_t>(browser.SelectedRow)); !refused) return refused;
   state.Nets.NetAt(browser.Selected.Net).UpdateSectionSummary(static_cast<uint16_t>(browser.Selected.Section));
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
-bool BrowserDeletePendentRun(AppState& state, NetsBrowserState& browser) {
-  if (!browser.Selected.IsSection() || !RowOfKind(state, browser, BrowserRowKind::Pendent)) return false;
+Outcome BrowserDeletePendentRun(AppState& state, NetsBrowserState& browser) {
+  if (!browser.Selected.IsSection() || !RowOfKind(state, browser, BrowserRowKind::Pendent)) return {};
   TKorNetDetailTable& table = SelectedTable(state, browser);
   const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  if (!table.DeletePendentRun(static_cast<uint16_t>(browser.SelectedRow - table.RunCount()))) return false;
+  if (Outcome refused = table.DeletePendentRun(static_cast<uint16_t>(browser.SelectedRow - table.RunCount())); !refused)
+    return refused;
   state.MarkChanged();
   Reselect(state, browser, absolute);
-  return true;
+  return {};
 }
 
 }  // namespace korvado

@@ -23,24 +23,24 @@ inline constexpr const char* kRenameNetCaption = "Переименовать с�
 inline constexpr const char* kOnlyRunMessage = "Нельзя удалить единственный штатив в звене!";
 
 // acAddNet after the name dialog's OK: the new net is selected.
-bool BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name);
+Outcome BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name);
 // acRenameNet: the name to preset in the dialog, none away from a net node.
 std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrowserState& browser);
-bool BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name);
+Outcome BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name);
 
 bool BrowserCopyNet(const AppState& state, NetsBrowserState& browser);
-bool BrowserPasteNet(AppState& state, NetsBrowserState& browser);
-bool BrowserDeleteNet(AppState& state, NetsBrowserState& browser);
+Outcome BrowserPasteNet(AppState& state, NetsBrowserState& browser);
+Outcome BrowserDeleteNet(AppState& state, NetsBrowserState& browser);
 
 bool BrowserCopySection(const AppState& state, NetsBrowserState& browser);
-bool BrowserPasteSection(AppState& state, NetsBrowserState& browser);
-bool BrowserDeleteSection(AppState& state, NetsBrowserState& browser);
+Outcome BrowserPasteSection(AppState& state, NetsBrowserState& browser);
+Outcome BrowserDeleteSection(AppState& state, NetsBrowserState& browser);
 
 bool BrowserCopyRun(const AppState& state, NetsBrowserState& browser);
-bool BrowserPasteRun(AppState& state, NetsBrowserState& browser);
+Outcome BrowserPasteRun(AppState& state, NetsBrowserState& browser);
 // acDelDetSection: a section keeps at least one run; pendent rows have their own command.
-bool BrowserDeleteRun(AppState& state, NetsBrowserState& browser);
+Outcome BrowserDeleteRun(AppState& state, NetsBrowserState& browser);
 // "Уд&алить висячую точку": removes the selected pendent row.
-bool BrowserDeletePendentRun(AppState& state, NetsBrowserState& browser);
+Outcome BrowserDeletePendentRun(AppState& state, NetsBrowserState& browser);
 
 }  // namespace korvado

@@ -31,6 +31,6 @@ void FindPendentRuns(const AppState& state, const NetsBrowserState& browser, Pen
 bool PendentAddEnabled(const PendentPointDialog& dialog);
 // The selected row as a pendent run of the browser's selected section, from
 // the row's (possibly edited) caption to the name now in dialog.FindText.
-bool AddPendentPoint(AppState& state, NetsBrowserState& browser, const PendentPointDialog& dialog);
+Outcome AddPendentPoint(AppState& state, NetsBrowserState& browser, const PendentPointDialog& dialog);
 
 }  // namespace korvado

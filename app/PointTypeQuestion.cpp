@@ -1,7 +1,5 @@
 #include "PointTypeQuestion.h"
 
-#include "MessageService.h"
-
 namespace korvado {
 
 namespace {
@@ -47,10 +45,9 @@ PointTypeQuestion AskForeType(const AppState& state, const std::string& back, in
   return question;
 }
 
-bool CheckPointType(int32_t type) {
-  if (IsPointType(type)) return true;
-  ReportError("Тип точки не выбран. Выберите тип каждой точки в списке.");
-  return false;
+Outcome CheckPointType(int32_t type) {
+  if (IsPointType(type)) return {};
+  return Outcome::Refusal("Тип точки не выбран. Выберите тип каждой точки в списке.");
 }
 
 }  // namespace korvado

@@ -38,7 +38,7 @@ int32_t KnownPointType(const TKorNet& net, const std::string& name);
 
 inline bool IsPointType(int32_t type) { return type >= 0 && type <= 2; }
 
-// A type outside 0..2 (nothing chosen) is refused with a message.
-bool CheckPointType(int32_t type);
+// A type outside 0..2 (nothing chosen) is refused.
+Outcome CheckPointType(int32_t type);
 
 }  // namespace korvado

@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 
+#include "Outcome.h"
+
 namespace korvado {
 
 bool IsMarkedInvalid(double height);
-// False, after a message naming the run and its journal record, for a marked height.
-bool CheckRunHeight(double height, const std::string& back, const std::string& fore, int32_t ref);
+// Refused, naming the run and its journal record, for a marked height.
+Outcome CheckRunHeight(double height, const std::string& back, const std::string& fore, int32_t ref);
 
 }  // namespace korvado

@@ -1,7 +1,6 @@
 #include "StorableText.h"
 
 #include "ControlChars.h"
-#include "MessageService.h"
 #include "Windows1251.h"
 
 namespace korvado {
@@ -12,11 +11,10 @@ std::string StorableTextFault(const std::string& text) {
   return {};
 }
 
-bool CheckStorableText(const std::string& text) {
+Outcome CheckStorableText(const std::string& text) {
   const std::string fault = StorableTextFault(text);
-  if (fault.empty()) return true;
-  ReportError(fault);
-  return false;
+  if (fault.empty()) return {};
+  return Outcome::Refusal(fault);
 }
 
 }  // namespace korvado

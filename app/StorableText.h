@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "Outcome.h"
+
 namespace korvado {
 
 // Why text cannot be stored (a control character, a character the file's code
 // page has not), empty when it can.
 std::string StorableTextFault(const std::string& text);
-// False, after a message naming the characters, for text the file cannot hold.
-bool CheckStorableText(const std::string& text);
+// Refused, naming the characters, for text the file cannot hold.
+Outcome CheckStorableText(const std::string& text);
 
 }  // namespace korvado

@@ -1,6 +1,7 @@
 #include "UndoHistory.h"
 
 #include "AppState.h"
+#include "ModelErrors.h"
 
 namespace korvado {
 
@@ -9,7 +10,9 @@ namespace {
 void ReplaceNets(TNetList& nets, const std::vector<std::shared_ptr<const TKorNet>>& copies) {
   if (nets.NetCount() != static_cast<int32_t>(copies.size())) {
     nets.Clear();
-    for (const auto& copy : copies) nets.AddNet(copy->Name);
+    // The copies were taken of a list within the file's limits, so no net is refused.
+    for (const auto& copy : copies)
+      if (Outcome refused = nets.AddNet(copy->Name); !refused) throw KorvadoError(refused.RefusalText());
   }
   for (int32_t i = 0; i < nets.NetCount(); ++i)
     if (!(nets.NetAt(i) == *copies[i])) nets.NetAt(i) = *copies[i];

@@ -12,6 +12,7 @@
 
 #include "AdjustmentSweep.h"
 #include "KorNets.h"
+#include "Must.h"
 #include "PointTable.h"
 #include "Utf8Text.h"
 
@@ -32,8 +33,8 @@ void BuildLargeNet(TKorNet& net) {
   std::uniform_real_distribution<double> height(-5.0, 5.0);
   std::uniform_int_distribution<int> setups(1, 20);
   auto addSection = [&](int from, int to) {
-    net.AddSection(PointName(from), PointName(to), type(from), type(to), std::round(height(random) * 100) / 100,
-                   setups(random), 0);
+    Must(net.AddSection(PointName(from), PointName(to), type(from), type(to), std::round(height(random) * 100) / 100,
+                        setups(random), 0));
   };
   for (int k = 1; k < kPoints; ++k) addSection(std::uniform_int_distribution<int>(0, k - 1)(random), k);
   std::uniform_int_distribution<int> anyPoint(0, kPoints - 1);
@@ -42,7 +43,7 @@ void BuildLargeNet(TKorNet& net) {
     const int to = anyPoint(random);
     if (from != to) addSection(from, to);
   }
-  RebuildPoints(net);
+  Must(RebuildPoints(net));
   for (int p = 0; p < net.PointCount(); ++p)
     if (net.PointTypes.GetItem(p) == kFixedPoint) net.PointElevations.SetItem(p, 100.0 + p * 0.001);
 }

@@ -11,6 +11,7 @@
 #include "DataFile.h"
 #include "KorData.h"
 #include "KorNets.h"
+#include "Must.h"
 #include "ReadOneCall.h"
 
 namespace korvado {
@@ -25,19 +26,20 @@ struct LimitSurvey {
   LimitSurvey() {
     for (int32_t k = 0; k < 65535; ++k) {
       const std::string back = (k % 2 ? "Рп" : "Rp") + std::to_string(k);
-      journal.AddRecord(back, "Рп" + std::to_string(k + 1), 1, k % 10 ? "" : "повторный ход");
+      Must(journal.AddRecord(back, "Рп" + std::to_string(k + 1), 1, k % 10 ? "" : "повторный ход"));
       journal.SetSetupData(k, back, journal.ForePoints[k], 1520.0 + k % 97, 1403.5, 6305.0 + k % 97, 6188.5, "");
       journal.RecalcRecordHeight(k);
     }
-    TKorNet& net = nets.NetAt(nets.AddNet("Сеть на пределе формата"));
+    TKorNet& net = nets.NetAt(*nets.AddNet("Сеть на пределе формата"));
     for (int32_t s = 0; s < 1000; ++s) {
       const std::string start = "Узел" + std::to_string(s);
-      net.AddSection(start, "П" + std::to_string(s) + "-1", kNodalPoint, kIntermediatePoint, 0.5, 1.0, s + 1);
+      Must(net.AddSection(start, "П" + std::to_string(s) + "-1", kNodalPoint, kIntermediatePoint, 0.5, 1.0, s + 1));
       for (int32_t r = 2; r <= 5; ++r)
-        net.AppendRun(static_cast<uint16_t>(s), "П" + std::to_string(s) + "-" + std::to_string(r),
-                      r == 5 ? kNodalPoint : kIntermediatePoint, 0.25 * r, 1.0, -(s + r));
-      net.SectionTables.TableAt(s).AddPendentRun(kIntermediatePoint, start, "В" + std::to_string(s), 2, 0.1, s + 7);
-      net.AddPoint(start, s % 10 ? kNodalPoint : kFixedPoint, 100.0 + s);
+        Must(net.AppendRun(static_cast<uint16_t>(s), "П" + std::to_string(s) + "-" + std::to_string(r),
+                           r == 5 ? kNodalPoint : kIntermediatePoint, 0.25 * r, 1.0, -(s + r)));
+      Must(net.SectionTables.TableAt(s).AddPendentRun(kIntermediatePoint, start, "В" + std::to_string(s), 2, 0.1,
+                                                      s + 7));
+      Must(net.AddPoint(start, s % 10 ? kNodalPoint : kFixedPoint, 100.0 + s));
     }
     bytes = WriteDataBytes(journal, nets);
     path = (std::filesystem::temp_directory_path() / ("korvado-bench-" + std::to_string(getpid()) + ".kor")).string();

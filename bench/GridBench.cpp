@@ -12,7 +12,7 @@
 #include "FileCommands.h"
 #include "JournalPage.h"
 #include "MainForm.h"
-#include "MessageService.h"
+#include "Must.h"
 #include "WindowBenchMain.h"
 
 namespace korvado {
@@ -23,7 +23,7 @@ constexpr int kRecords = 65535;
 TKorData LargeJournal() {
   TKorData journal;
   for (int i = 0; i < kRecords; ++i) {
-    journal.AddRecord(std::to_string(i), std::to_string(i + 1), 1, "");
+    Must(journal.AddRecord(std::to_string(i), std::to_string(i + 1), 1, ""));
     journal.SetSetupData(i, std::to_string(i), std::to_string(i + 1), 1523 + i % 100, 1402, 6310, 6190, "");
     journal.RecalcRecordHeight(i);
   }
@@ -105,7 +105,7 @@ void BM_MainGridRefillChangingRowCount(benchmark::State& state) {
   TMainForm& form = Window();
   ShowLargeJournal(form);
   TKorData other;
-  other.AddRecord("Rp1", "Rp2", 1, "");
+  Must(other.AddRecord("Rp1", "Rp2", 1, ""));
   for (auto _ : state) {
     std::swap(form.State().Journal, other);
     form.journalPage->RefillMainGrid();

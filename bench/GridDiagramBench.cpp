@@ -13,6 +13,7 @@
 #include <random>
 
 #include "BackgroundTask.h"
+#include "Must.h"
 #include "NetDiagram.h"
 #include "NetDiagramPage.h"
 #include "PointTable.h"
@@ -25,7 +26,7 @@ namespace {
 // A jittered grid of blocks as a surveyed net is: 40 × 50 points, 3 000 of its sections.
 AppState LargeNet() {
   AppState state;
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Большая"));
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Большая"));
   std::mt19937 random(17);
   const int width = 50, points = 2000;
   std::vector<std::pair<int, int>> pairs;
@@ -37,9 +38,9 @@ AppState LargeNet() {
   pairs.resize(3000);
   auto type = [](int p) { return static_cast<uint8_t>(p % 40 == 0 ? kFixedPoint : kNodalPoint); };
   for (const auto& [a, b] : pairs)
-    net.AddSection("P" + std::to_string(a), "P" + std::to_string(b), type(a), type(b), (random() % 1000) / 100.0,
-                   2 + random() % 20, 0);
-  RebuildPoints(net);
+    Must(net.AddSection("P" + std::to_string(a), "P" + std::to_string(b), type(a), type(b), (random() % 1000) / 100.0,
+                        2 + random() % 20, 0));
+  Must(RebuildPoints(net));
   state.CurrentNetIndex = 0;
   return state;
 }

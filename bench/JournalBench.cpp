@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "KorData.h"
+#include "Must.h"
 
 namespace korvado {
 namespace {
@@ -10,15 +11,15 @@ constexpr int kRecords = 60000;
 
 TKorData LargeJournal() {
   TKorData journal;
-  for (int i = 0; i < kRecords; ++i) journal.AddRecord("A", "B", 1, "");
+  for (int i = 0; i < kRecords; ++i) Must(journal.AddRecord("A", "B", 1, ""));
   return journal;
 }
 
 void BM_SetSetupCount(benchmark::State& state) {
   TKorData journal = LargeJournal();
   for (auto _ : state) {
-    journal.SetSetupCount(kRecords / 2, 3);
-    journal.SetSetupCount(kRecords / 2, 1);
+    Must(journal.SetSetupCount(kRecords / 2, 3));
+    Must(journal.SetSetupCount(kRecords / 2, 1));
   }
   state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -27,8 +28,8 @@ BENCHMARK(BM_SetSetupCount)->Unit(benchmark::kMicrosecond);
 void BM_InsertAndDeleteRecord(benchmark::State& state) {
   TKorData journal = LargeJournal();
   for (auto _ : state) {
-    journal.InsertRecord(kRecords / 2, "N", "M", 2, "");
-    journal.DeleteRecord(kRecords / 2);
+    Must(journal.InsertRecord(kRecords / 2, "N", "M", 2, ""));
+    Must(journal.DeleteRecord(kRecords / 2));
   }
   state.SetItemsProcessed(state.iterations() * 2);
 }
@@ -39,7 +40,7 @@ void BM_DeleteRecord(benchmark::State& state) {
     state.PauseTiming();
     TKorData journal = LargeJournal();
     state.ResumeTiming();
-    journal.DeleteRecord(0);
+    Must(journal.DeleteRecord(0));
     benchmark::DoNotOptimize(journal.RecordCount());
   }
 }

@@ -19,6 +19,7 @@
 #include "AdjustmentSweep.h"
 #include "KorNets.h"
 #include "LeastSquares.h"
+#include "Must.h"
 #include "PointTable.h"
 
 // Every heap allocation is counted, so that the adjustment's own peak of
@@ -71,8 +72,8 @@ void BuildGridNet(TKorNet& net) {
   auto type = [](int k) { return static_cast<uint8_t>(k % kFixedEvery == 0 ? kFixedPoint : kNodalPoint); };
   auto addSection = [&](int from, int to) {
     const int n = setups(random);
-    net.AddSection(PointName(from), PointName(to), type(from), type(to),
-                   truth(to) - truth(from) + error(random) * std::sqrt(n), n, 0);
+    Must(net.AddSection(PointName(from), PointName(to), type(from), type(to),
+                        truth(to) - truth(from) + error(random) * std::sqrt(n), n, 0));
   };
   for (int r = 0; r < kRows; ++r)
     for (int c = 0; c + 1 < kColumns; ++c) addSection(r * kColumns + c, r * kColumns + c + 1);
@@ -83,7 +84,7 @@ void BuildGridNet(TKorNet& net) {
     if (net.SectionCount() == kSections) break;
     addSection(k, k + kColumns);
   }
-  RebuildPoints(net);
+  Must(RebuildPoints(net));
   for (int p = 0; p < net.PointCount(); ++p)
     if (net.PointTypes.GetItem(p) == kFixedPoint)
       net.PointElevations.SetItem(p, truth(std::stoi(net.PointNames[p].substr(1))));
@@ -106,7 +107,7 @@ double PeakHeapMiB(const std::function<void()>& run) {
 void BM_LeastSquaresWhole(benchmark::State& state) {
   const TKorNet& net = GridNet();
   for (auto _ : state) benchmark::DoNotOptimize(AdjustByLeastSquares(net, 0.5));
-  state.counters["heap_peak_MiB"] = PeakHeapMiB([&] { AdjustByLeastSquares(net, 0.5); });
+  state.counters["heap_peak_MiB"] = PeakHeapMiB([&] { Must(AdjustByLeastSquares(net, 0.5)); });
   state.counters["points"] = net.PointCount();
   state.counters["sections"] = net.SectionCount();
 }
@@ -116,7 +117,7 @@ void BM_LeastSquaresHeightsOnly(benchmark::State& state) {
   const TKorNet& net = GridNet();
   for (auto _ : state) benchmark::DoNotOptimize(AdjustByLeastSquares(net, 0.5, LeastSquaresScope::kHeightsOnly));
   state.counters["heap_peak_MiB"] =
-      PeakHeapMiB([&] { AdjustByLeastSquares(net, 0.5, LeastSquaresScope::kHeightsOnly); });
+      PeakHeapMiB([&] { Must(AdjustByLeastSquares(net, 0.5, LeastSquaresScope::kHeightsOnly)); });
 }
 BENCHMARK(BM_LeastSquaresHeightsOnly)->Unit(benchmark::kMillisecond);
 
@@ -136,7 +137,7 @@ void BM_SweepsToLeastSquaresHeights(benchmark::State& state) {
     double worst = 0.0;
     const auto sweepStart = std::chrono::steady_clock::now();
     do {
-      AdjustOnce(net);
+      Must(AdjustOnce(net));
       ++sweeps;
       worst = 0.0;
       for (int32_t p = 0; p < net.PointCount(); ++p)

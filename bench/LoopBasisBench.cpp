@@ -10,6 +10,7 @@
 
 #include "KorNets.h"
 #include "LoopBasis.h"
+#include "Must.h"
 #include "PointTable.h"
 
 namespace korvado {
@@ -23,11 +24,11 @@ std::string PointName(int k) { return "P" + std::to_string(k); }
 void AddSection(TKorNet& net, std::mt19937& random, int from, int to) {
   std::uniform_real_distribution<double> height(-5.0, 5.0);
   std::uniform_int_distribution<int> setups(2, 30);
-  net.AddSection(PointName(from), PointName(to), kNodalPoint, kNodalPoint, height(random), setups(random), 0);
+  Must(net.AddSection(PointName(from), PointName(to), kNodalPoint, kNodalPoint, height(random), setups(random), 0));
 }
 
 void FinishNet(TKorNet& net) {
-  RebuildPoints(net);
+  Must(RebuildPoints(net));
   for (int p = 0; p < net.PointCount(); p += 40) net.PointTypes.SetItem(p, kFixedPoint);
 }
 

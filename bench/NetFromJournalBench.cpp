@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Must.h"
 #include "LeastSquares.h"
 #include "NetFromJournal.h"
 
@@ -53,7 +54,7 @@ Survey MakeSurvey() {
   for (int r = 0; r < kRecords; ++r) {
     auto [back, fore] = r < static_cast<int>(lines.size()) ? lines[r] : lines[anyLine(random)];
     if (coin(random)) std::swap(back, fore);
-    survey.journal.AddRecord(PointName(back), PointName(fore), 1, "");
+    Must(survey.journal.AddRecord(PointName(back), PointName(fore), 1, ""));
     survey.journal.HeightDiffs.SetItem(r, std::round((elevation[fore] - elevation[back] + noise(random)) * 100) / 100);
     survey.request.records.push_back(r);
   }

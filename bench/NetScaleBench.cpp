@@ -66,7 +66,7 @@ const Sample& SampleNet(NetShape shape, int32_t points) {
     SetNumberSeparators('.', "");
     sample.made = GenerateNet(shape, points);
     TNetList nets;
-    nets.NetAt(nets.AddNet(sample.made.net.Name)) = sample.made.net;
+    nets.NetAt(*nets.AddNet(sample.made.net.Name)) = sample.made.net;
     sample.file = (std::filesystem::temp_directory_path() /
                    ("korvado-bench-" + std::to_string(getpid()) + "-" + NetShapeName(shape) + ".kor"))
                       .string();

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <random>
 
+#include "Must.h"
 #include "ChartPainter.h"
 #include "DataFile.h"
 #include "MonitoringComputation.h"
@@ -61,15 +62,15 @@ TKorNet CycleNet(const std::vector<std::string>& names, int cycle, std::mt19937&
       const double h = height(to) - height(from) + error(random) * std::sqrt(2.0);
       const std::string& fore = names[static_cast<size_t>(to % kPoints)];
       if (j == 0)
-        net.AddSection(names[static_cast<size_t>(from)], fore, kNodalPoint, end ? kNodalPoint : kIntermediatePoint, h, 2, 0);
+        Must(net.AddSection(names[static_cast<size_t>(from)], fore, kNodalPoint, end ? kNodalPoint : kIntermediatePoint, h, 2, 0));
       else
-        net.AppendRun(s, fore, end ? kNodalPoint : kIntermediatePoint, h, 2, 0);
+        Must(net.AppendRun(s, fore, end ? kNodalPoint : kIntermediatePoint, h, 2, 0));
     }
   }
   for (int k = 0; k + 50 < kPoints; k += 100)
-    net.AddSection(names[static_cast<size_t>(k)], names[static_cast<size_t>(k + 50)], kNodalPoint, kNodalPoint,
-                   height(k + 50) - height(k) + error(random) * 3.0, 9, 0);
-  RebuildPoints(net);
+    Must(net.AddSection(names[static_cast<size_t>(k)], names[static_cast<size_t>(k + 50)], kNodalPoint, kNodalPoint,
+                   height(k + 50) - height(k) + error(random) * 3.0, 9, 0));
+  Must(RebuildPoints(net));
   return net;
 }
 
@@ -89,7 +90,7 @@ struct Job {
     std::mt19937 random(7);
     for (int c = 0; c < kCycles; ++c) {
       TNetList nets;
-      nets.NetAt(nets.AddNet("Цикл")) = CycleNet(names, c, random);
+      nets.NetAt(*nets.AddNet("Цикл")) = CycleNet(names, c, random);
       const std::string file = "cycle" + std::to_string(c + 1) + ".kor";
       WriteDataFile((folder / file).string(), TKorData(), nets);
       project.cycles.push_back({file, "Цикл", 20000 + 30 * c, std::nullopt});

@@ -7,6 +7,7 @@
 #include "AppState.h"
 #include "KorNets.h"
 #include "LeastSquaresCommands.h"
+#include "Must.h"
 
 namespace korvado {
 
@@ -20,19 +21,19 @@ inline TKorNet ChainNet() {
   for (int k = 1; k <= kSections; ++k) {
     const auto s = static_cast<uint16_t>(k - 1);
     const std::string tag = std::to_string(k);
-    net.AddSection("N" + tag, "A" + tag, type(k), kIntermediatePoint, 0.31 * (k % 7), 2, 0);
-    net.AppendRun(s, "B" + tag, kIntermediatePoint, -0.12 * (k % 5), 3, 0);
-    net.AppendRun(s, "N" + std::to_string(k + 1), type(k + 1), 1.05, 4, 0);
+    Must(net.AddSection("N" + tag, "A" + tag, type(k), kIntermediatePoint, 0.31 * (k % 7), 2, 0));
+    Must(net.AppendRun(s, "B" + tag, kIntermediatePoint, -0.12 * (k % 5), 3, 0));
+    Must(net.AppendRun(s, "N" + std::to_string(k + 1), type(k + 1), 1.05, 4, 0));
   }
-  for (int k = 1; k <= kSections + 1; ++k) net.AddPoint("N" + std::to_string(k), type(k), 1000.0 + 1.1 * k);
+  for (int k = 1; k <= kSections + 1; ++k) Must(net.AddPoint("N" + std::to_string(k), type(k), 1000.0 + 1.1 * k));
   return net;
 }
 
 // The chain as the current net of `state`, adjusted by «Уравнять по МНК».
 inline void AdjustChainNet(AppState& state) {
-  state.Nets.NetAt(state.Nets.AddNet("Сеть")) = ChainNet();
+  state.Nets.NetAt(*state.Nets.AddNet("Сеть")) = ChainNet();
   state.CurrentNetIndex = 0;
-  (void)AdjustCurrentNetByLeastSquares(state);
+  Must(AdjustCurrentNetByLeastSquares(state));
 }
 
 inline const AppState& AdjustedChainNet() {

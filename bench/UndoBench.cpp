@@ -8,6 +8,7 @@
 
 #include "JournalCommands.h"
 #include "JournalRecordEdits.h"
+#include "Must.h"
 #include "RecordStep.h"
 
 namespace korvado {
@@ -27,12 +28,13 @@ void FillLargestJournal(AppState& state) {
   const std::string note = Letters("ю", 26);
   state.Journal.Clear();
   for (int i = 0; i < kRecords; ++i)
-    state.Journal.AddRecord(name + std::to_string(i % 100), name + std::to_string(i % 100 + 1), 1,
-                            note + std::to_string(i));
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2, false));
+    Must(state.Journal.AddRecord(name + std::to_string(i % 100), name + std::to_string(i % 100 + 1), 1,
+                                 note + std::to_string(i)));
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть"));
+  Must(net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2, false)));
   for (int r = 1; r < kNetRuns; ++r)
-    net.AppendRun(0, "B" + std::to_string(r), kIntermediatePoint, 0.0, 1.0, MakeJournalRef(kRecords / 2 + r, false));
+    Must(net.AppendRun(0, "B" + std::to_string(r), kIntermediatePoint, 0.0, 1.0,
+                       MakeJournalRef(kRecords / 2 + r, false)));
   state.CurrentNetIndex = 0;
   state.History.Reset(state);
 }
@@ -60,8 +62,8 @@ void BM_RecordCellEdit(benchmark::State& bench) {
   FillLargestJournal(state);
   int k = 0;
   for (auto _ : bench) {
-    RecordStep(state, "правка",
-               [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка " + std::to_string(++k)); });
+    Must(RecordStep(state, "правка",
+                    [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка " + std::to_string(++k)); }));
   }
 }
 BENCHMARK(BM_RecordCellEdit)->Unit(benchmark::kMillisecond);
@@ -69,7 +71,7 @@ BENCHMARK(BM_RecordCellEdit)->Unit(benchmark::kMillisecond);
 void BM_UndoCellEdit(benchmark::State& bench) {
   AppState state;
   FillLargestJournal(state);
-  RecordStep(state, "правка", [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка"); });
+  Must(RecordStep(state, "правка", [&] { return WriteMainCell(state, kRecords / 2, kMainNote, "заметка"); }));
   TimeUndo(bench, state);
 }
 BENCHMARK(BM_UndoCellEdit)->Unit(benchmark::kMillisecond);
@@ -78,9 +80,9 @@ BENCHMARK(BM_UndoCellEdit)->Unit(benchmark::kMillisecond);
 void BM_UndoInsertAtTop(benchmark::State& bench) {
   AppState state;
   FillLargestJournal(state);
-  DeleteRecordKeepingRefs(state, kRecords - 1);
+  Must(DeleteRecordKeepingRefs(state, kRecords - 1));
   state.History.Reset(state);
-  RecordStep(state, "вставка", [&] { return InsertJournalRecord(state, 0); });
+  Must(RecordStep(state, "вставка", [&] { return InsertJournalRecord(state, 0); }));
   TimeUndo(bench, state);
 }
 BENCHMARK(BM_UndoInsertAtTop)->Unit(benchmark::kMillisecond);
@@ -90,12 +92,13 @@ void BM_HistoryMemory(benchmark::State& bench) {
   for (auto _ : bench) {
     AppState state;
     FillLargestJournal(state);
-    DeleteRecordKeepingRefs(state, kRecords - 1);
+    Must(DeleteRecordKeepingRefs(state, kRecords - 1));
     state.History.Reset(state);
     const double before = ResidentMegabytes();
     for (size_t k = 0; k < UndoHistory::kDepth; ++k)
-      RecordStep(state, "шаг",
-                 [&] { return k % 2 ? DeleteRecordKeepingRefs(state, 0) : InsertJournalRecord(state, 0) >= 0; });
+      Must(RecordStep(state, "шаг", [&] {
+        return k % 2 ? DeleteRecordKeepingRefs(state, 0) : Outcome(InsertJournalRecord(state, 0));
+      }));
     bench.counters["steps"] = static_cast<double>(state.History.StepCount());
     bench.counters["journal_steps_MB"] = static_cast<double>(state.History.StepBytes()) / (1024.0 * 1024.0);
     bench.counters["resident_growth_MB"] = ResidentMegabytes() - before;

@@ -9,6 +9,7 @@
 #include "AdjustmentStatement.h"
 #include "CliArguments.h"
 #include "CliHelp.h"
+#include "CliOutcome.h"
 #include "ControlChars.h"
 #include "DataFileMessages.h"
 #include "DiagramSvg.h"
@@ -23,7 +24,6 @@
 #include "LeastSquaresCommands.h"
 #include "LeastSquaresJson.h"
 #include "LoopsJson.h"
-#include "MessageService.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "OffscreenGui.h"
@@ -39,22 +39,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// A refusal reported by a command ends it as an error; a warning goes to the
-// error stream and the command goes on. The commands report only after their
-// operation has finished, so a refusal never leaves anything half done.
-class CliMessageService : public IMessageService {
- public:
-  explicit CliMessageService(std::ostream& err) : err_(err) {}
-  void ShowError(const std::string& text) override { throw KorvadoError(text); }
-  void ShowWarning(const std::string& text, const std::string&) override { err_ << "korvado-cli: " << text << "\n"; }
-
- private:
-  std::ostream& err_;
-};
-
 AppState OpenState(const std::string& path) {
   AppState state;
-  if (!OpenDataFile(state, path)) throw FileIOError(OpenFailedMessage(path, kFileNotFound));
+  const Outcome opened = OpenDataFile(state, path);
+  if (!opened) throw FileIOError(opened.RefusalText());
+  Require(opened);
   return state;
 }
 
@@ -127,9 +116,9 @@ void RequireNetBenchmarks(const TKorNet& net, const std::vector<AltitudeRow>& ro
 void ApplyOriginOptions(AppState& state, const CliArguments& arguments) {
   std::vector<AltitudeRow> rows;
   for (const std::string& fixed : arguments.fixed) rows.push_back(FixedRow(fixed));
-  if (arguments.rebuildPoints) RebuildCurrentNetPoints(state);
+  if (arguments.rebuildPoints) Require(RebuildCurrentNetPoints(state));
   RequireNetBenchmarks(state.Nets.NetAt(state.CurrentNetIndex), rows);
-  if (!rows.empty()) ApplyOriginAltitudes(state, rows);
+  if (!rows.empty()) Require(ApplyOriginAltitudes(state, rows));
 }
 
 Json SweepJson(const AppState& state, double mu) {
@@ -137,11 +126,7 @@ Json SweepJson(const AppState& state, double mu) {
 }
 
 // One sweep of the current net; a refusal ends the command.
-Json Sweep(AppState& state) {
-  const std::optional<double> mu = AdjustCurrentNet(state);
-  if (!mu) throw KorvadoError("the adjustment sweep was refused");
-  return SweepJson(state, *mu);
-}
+Json Sweep(AppState& state) { return SweepJson(state, Take(AdjustCurrentNet(state))); }
 
 int Adjust(const CliArguments& arguments, std::ostream& out) {
   RequirePositional(arguments, 1);
@@ -168,10 +153,10 @@ int Adjust(const CliArguments& arguments, std::ostream& out) {
 // The current net by least squares with --sigma-setup; a refusal ends the command.
 void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) {
   if (arguments.options.count("sigma-setup"))
-    SetSigmaPerSetup(state, arguments.options.at("sigma-setup"));
+    Require(SetSigmaPerSetup(state, arguments.options.at("sigma-setup")));
   else
     state.SigmaPerSetup = arguments.stored.sigmaPerSetup;
-  if (!AdjustCurrentNetByLeastSquares(state)) throw KorvadoError("the least-squares adjustment was refused");
+  Require(AdjustCurrentNetByLeastSquares(state));
 }
 
 bool WritesStatement(const CliArguments& arguments) {
@@ -231,9 +216,9 @@ int Report(const CliArguments& arguments, std::ostream& out) {
     if (section >= net.SectionCount())
       throw UsageError("net " + std::to_string(state.CurrentNetIndex) + " has " + std::to_string(net.SectionCount()) +
                        " sections; there is no section " + std::to_string(section));
-    rows = AltitudeTableForNode(state, state.CurrentNetIndex, section);
+    rows = Take(AltitudeTableForNode(state, state.CurrentNetIndex, section));
   } else {
-    rows = *AltitudeNetReport(state, state.CurrentNetIndex);
+    rows = Take(AltitudeNetReport(state, state.CurrentNetIndex));
   }
   for (const ElevationRow& row : rows) out << WithoutControlChars(row.name) << '\t' << row.elevation << '\n';
   return 0;
@@ -295,8 +280,7 @@ int Dispatch(const CliArguments& arguments, std::ostream& out, std::ostream& err
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
            const CommandLineSettings& stored) {
-  CliMessageService messages(err);
-  ScopedMessageService scope(&messages);
+  const WarningStream warnings(err);
   try {
     CliArguments arguments = ParseCliArguments(args);
     arguments.stored = stored;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "CliOutcome.h"
 #include "FileCommands.h"
 #include "LevelImportCommands.h"
 #include "ModelErrors.h"
@@ -21,7 +22,7 @@ AppState TargetState(const CliArguments& arguments) {
     return state;
   }
   if (arguments.technical) throw UsageError("--technical is for a new journal; with --into the file's mode holds");
-  OpenNamedDataFile(state, into->second);
+  Require(OpenNamedDataFile(state, into->second));
   return state;
 }
 
@@ -51,8 +52,7 @@ int ImportCommand(const CliArguments& arguments, std::ostream& out, std::ostream
     err << "korvado-cli: " << NothingImportedMessage(import) << "\n";
     return 2;
   }
-  const Result<InsertedRecords> inserted = ImportLevelLines(state, import, ticked, -1);
-  if (!inserted) throw KorvadoError(inserted.RefusalText());
+  Require(ImportLevelLines(state, import, ticked, -1));
   SaveDataFileAs(state, output->second, SaveOptions{.Backup = !arguments.noBackup});
   Json lines = Json::array();
   for (size_t i = 0; i < import.Lines.size(); ++i) lines.push_back(LineJson(import.Lines[i], ticked[i]));

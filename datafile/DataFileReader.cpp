@@ -205,7 +205,9 @@ void ReadNets(DataReader& in, TNetList& nets) {
   const int32_t n = in.U16();
   for (int32_t k = 0; k < n; ++k) {
     const std::string name = in.Text(kShortTextChars);
-    ReadNet(in, nets.NetAt(nets.AddNet(name)), k);
+    const Result<int32_t> added = nets.AddNet(name);
+    if (!added) in.Fail(added.RefusalText());
+    ReadNet(in, nets.NetAt(*added), k);
   }
 }
 

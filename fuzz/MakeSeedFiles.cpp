@@ -33,7 +33,7 @@ void SaveNonFinite(const std::string& folder, TKorData journal) {
   journal.BackMainReading.SetItem(0, inf);
   journal.SetupHeightDiffs.SetItem(1, -inf);
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Не числа"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Не числа"));
   net.AddSection("Rp1", "Rp2", 0, 0, nan, inf, 1);
   net.SectionTables.TableAt(0).AddPendentRun(2, "Rp2", "P", 1, -inf, 2);
   net.AddPoint("Rp1", 0, inf);
@@ -43,7 +43,7 @@ void SaveNonFinite(const std::string& folder, TKorData journal) {
 
 void SaveOutOfRangeReferences(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Ссылки"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Ссылки"));
   net.AddSection("Rp1", "K", 0, 1, 1.0, 1.0, std::numeric_limits<int32_t>::min());
   net.AppendRun(0, "Rp2", 0, 1.0, 1.0, std::numeric_limits<int32_t>::max());
   net.SectionTables.TableAt(0).AddPendentRun(2, "K", "P", 1, 0.5, journal.RecordCount() + 1);
@@ -53,7 +53,7 @@ void SaveOutOfRangeReferences(const std::string& folder, const TKorData& journal
 
 void SaveCaseTwins(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Близнецы"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Близнецы"));
   net.AddSection("Rp1", "U1", 0, 1, 1.0, 2.0, 1);
   net.AddSection("u1", "Rp2", 1, 0, 2.0, 2.0, 2);
   net.AddSection("U1", "Rp2", 1, 0, 2.0, 2.0, 3);
@@ -67,7 +67,7 @@ void SaveCaseTwins(const std::string& folder, const TKorData& journal) {
 // A second part, C-D-E, with no fixed point in it.
 void SaveDisconnectedNet(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Две части"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Две части"));
   net.AddSection("Rp1", "K", 0, 1, 1.0, 2.0, 1);
   net.AddSection("K", "Rp2", 1, 0, 1.0, 2.0, 2);
   net.AddSection("C", "D", 1, 1, 0.5, 1.0, 3);
@@ -82,7 +82,7 @@ void SaveDisconnectedNet(const std::string& folder, const TKorData& journal) {
 // Setups no survey has: negative, zero, the smallest double, 1e300.
 void SaveAbsurdSetups(const std::string& folder, const TKorData& journal) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Нелепые штативы"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Нелепые штативы"));
   net.AddSection("Rp1", "K", 0, 1, 1.0, -2.0, 1);
   net.AddSection("K", "Rp2", 1, 0, 1.0, 0.0, 2);
   net.AddSection("Rp2", "Rp1", 0, 0, -2.0, std::numeric_limits<double>::denorm_min(), 3);
@@ -99,7 +99,7 @@ void SaveControlCharNames(const std::string& folder, TKorData journal) {
   journal.BackPoints.Set(0, std::string("Rp~1"));
   journal.SetupNotes.Set(0, std::string("^[31m"));
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet(std::string("Сеть^")));
+  TKorNet& net = nets.NetAt(*nets.AddNet(std::string("Сеть^")));
   net.AddSection("Rp~1", "K^", 0, 1, 1.0, 2.0, 1);
   net.AddPoint("Rp~1", 0, 100.0);
   std::string bytes = WriteDataBytes(journal, nets);
@@ -126,7 +126,7 @@ void SaveDataFiles(const std::string& folder) {
   journal.InsertRecord(0, "A", "B", 2, "");
   journal.SetSetupData(0, "Rp1", "Rp2", 1500, 1400, 7500, 7405, "");
   journal.RecalcRecordHeight(0);
-  const int32_t n = nets.AddNet("Сеть 1");
+  const int32_t n = *nets.AddNet("Сеть 1");
   TKorNet& net = nets.NetAt(n);
   net.AddSection("Rp1", "Rp2", 0, 1, 4.88, 1.0, 2);
   net.AppendRun(0, "Узел", 0, -1.5, 3.0, -3);
@@ -206,13 +206,17 @@ void SaveLevelFiles(const std::string& samples, const std::string& folder) {
   const std::string m5 = ReadWhole(samples + "/dini.dat");
   const std::string gsi = ReadWhole(samples + "/line-bffb-bf.gsi");
   // "RP10" as "Рп10" in Windows-1251: two bytes each, as wide as the Latin letters.
-  Write(folder + "/cp1251.dat", Replaced(m5, "RP10", "\xD0\xEF" "10"));
+  Write(folder + "/cp1251.dat", Replaced(m5, "RP10",
+                                         "\xD0\xEF"
+                                         "10"));
   Write(folder + "/bom.gsi", "\xEF\xBB\xBF" + gsi);
   Write(folder + "/cr-cr-lf.gsi", Replaced(Replaced(gsi, "\r\n", "\n"), "\n", "\r\r\n"));
   // Each value replaced by one of the same width, so that every column stays in place.
   Write(folder + "/not-numbers.dat", Replaced(Replaced(m5, "1.40000", "    nan"), "  1.10000", "-infinity"));
   Write(folder + "/huge.dat", Replaced(m5, "1.60000", "  1e300"));
-  Write(folder + "/control-chars.gsi", Replaced(gsi, "RP1", "R\x1b" "1"));
+  Write(folder + "/control-chars.gsi", Replaced(gsi, "RP1",
+                                                "R\x1b"
+                                                "1"));
 }
 
 }  // namespace

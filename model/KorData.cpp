@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "MessageService.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "RecordHeight.h"
@@ -11,12 +10,9 @@ namespace korvado {
 
 namespace {
 
-bool IndexInRange(int32_t index, int32_t count) {
-  if (index < 0 || index >= count) {
-    ReportError(kIndexOutOfRangeMessage);
-    return false;
-  }
-  return true;
+Outcome IndexInRange(int32_t index, int32_t count) {
+  if (index < 0 || index >= count) return Outcome::Refusal(kIndexOutOfRangeMessage);
+  return {};
 }
 
 }  // namespace
@@ -36,20 +32,11 @@ void TKorData::Clear() {
     list->Clear();
 }
 
-bool TKorData::CanAddRecord(uint16_t setupCount) const {
-  if (setupCount == 0) {
-    ReportError(kSetupCountZeroMessage);
-    return false;
-  }
-  if (RecordCount() >= kFormatCountLimit) {
-    ReportError(FormatLimitMessage("записей журнала"));
-    return false;
-  }
-  if (SetupTotal() + setupCount > kFormatCountLimit) {
-    ReportError(FormatLimitMessage("штативов в журнале"));
-    return false;
-  }
-  return true;
+Outcome TKorData::CanAddRecord(uint16_t setupCount) const {
+  if (setupCount == 0) return Outcome::Refusal(kSetupCountZeroMessage);
+  if (RecordCount() >= kFormatCountLimit) return Outcome::Refusal(FormatLimitMessage("записей журнала"));
+  if (SetupTotal() + setupCount > kFormatCountLimit) return Outcome::Refusal(FormatLimitMessage("штативов в журнале"));
+  return {};
 }
 
 void TKorData::AppendSetups(const std::string& back, const std::string& fore, uint16_t n) {
@@ -62,8 +49,8 @@ void TKorData::AppendSetups(const std::string& back, const std::string& fore, ui
   }
 }
 
-bool TKorData::AddRecord(const std::string& back, const std::string& fore, uint16_t n, const std::string& note) {
-  if (!CanAddRecord(n)) return false;
+Outcome TKorData::AddRecord(const std::string& back, const std::string& fore, uint16_t n, const std::string& note) {
+  if (Outcome refused = CanAddRecord(n); !refused) return refused;
   const int32_t s = SetupTotal();
   ForePoints.Add(fore);
   BackPoints.Add(back);
@@ -73,12 +60,13 @@ bool TKorData::AddRecord(const std::string& back, const std::string& fore, uint1
   FirstSetup.Add(s);
   LastSetup.Add(s + n - 1);
   AppendSetups(back, fore, n);
-  return true;
+  return {};
 }
 
-bool TKorData::InsertRecord(int32_t i, const std::string& back, const std::string& fore, uint16_t n,
-                            const std::string& note) {
-  if (!IndexInRange(i, RecordCount()) || !CanAddRecord(n)) return false;
+Outcome TKorData::InsertRecord(int32_t i, const std::string& back, const std::string& fore, uint16_t n,
+                               const std::string& note) {
+  if (Outcome refused = IndexInRange(i, RecordCount()).AndThen([&] { return CanAddRecord(n); }); !refused)
+    return refused;
   const int32_t s = SetupTotal();
   ForePoints.Insert(i, fore);
   BackPoints.Insert(i, back);
@@ -88,7 +76,7 @@ bool TKorData::InsertRecord(int32_t i, const std::string& back, const std::strin
   FirstSetup.Insert(i, s);
   LastSetup.Insert(i, s + n - 1);
   AppendSetups(back, fore, n);
-  return true;
+  return {};
 }
 
 void TKorData::InsertBlankSetups(int32_t at, int32_t count) {
@@ -112,8 +100,8 @@ void TKorData::ShiftRanges(int32_t except, int32_t above, int32_t delta) {
   }
 }
 
-bool TKorData::DeleteRecord(int32_t i) {
-  if (!IndexInRange(i, RecordCount())) return false;
+Outcome TKorData::DeleteRecord(int32_t i) {
+  if (Outcome refused = IndexInRange(i, RecordCount()); !refused) return refused;
   const int32_t f = FirstSetup.GetItem(i);
   const int32_t n = SetupCounts.GetItem(i);
   RemoveSetups(f, LastSetup.GetItem(i) - f + 1);
@@ -125,7 +113,7 @@ bool TKorData::DeleteRecord(int32_t i) {
   Notes.Delete(i);
   FirstSetup.Delete(i);
   LastSetup.Delete(i);
-  return true;
+  return {};
 }
 
 void TKorData::NameSetups(int32_t i) {
@@ -137,21 +125,15 @@ void TKorData::NameSetups(int32_t i) {
   }
 }
 
-bool TKorData::SetSetupCount(int32_t i, uint16_t m) {
-  if (!IndexInRange(i, RecordCount())) return false;
-  if (m == 0) {
-    ReportError(kSetupCountZeroMessage);
-    return false;
-  }
+Outcome TKorData::SetSetupCount(int32_t i, uint16_t m) {
+  if (Outcome refused = IndexInRange(i, RecordCount()); !refused) return refused;
+  if (m == 0) return Outcome::Refusal(kSetupCountZeroMessage);
   const int32_t n = SetupCounts.GetItem(i);
   const int32_t f = FirstSetup.GetItem(i);
   const int32_t l = LastSetup.GetItem(i);
   if (m > n) {
     const int32_t d = m - n;
-    if (SetupTotal() + d > kFormatCountLimit) {
-      ReportError(FormatLimitMessage("штативов в журнале"));
-      return false;
-    }
+    if (SetupTotal() + d > kFormatCountLimit) return Outcome::Refusal(FormatLimitMessage("штативов в журнале"));
     InsertBlankSetups(l + 1, d);
     LastSetup.SetItem(i, l + d);
     ShiftRanges(i, l, d);
@@ -164,7 +146,7 @@ bool TKorData::SetSetupCount(int32_t i, uint16_t m) {
     SetupForePoints.Set(l - d, ForePoints[i]);
   }
   SetupCounts.SetItem(i, m);
-  return true;
+  return {};
 }
 
 double TKorData::ComputeSetupHeight(double bm, double fm, double ba, double fa) const {

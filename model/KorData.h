@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ListClasses.h"
+#include "Outcome.h"
 
 namespace korvado {
 
@@ -44,13 +45,12 @@ class TKorData {
   int32_t RecordCount() const { return ForePoints.Count(); }
   int32_t SetupTotal() const { return SetupForePoints.Count(); }
 
-  // The four operations below report a refusal through the message service
-  // and change nothing; they return whether they did their work.
-  bool AddRecord(const std::string& back, const std::string& fore, uint16_t setupCount, const std::string& note);
-  bool InsertRecord(int32_t index, const std::string& back, const std::string& fore, uint16_t setupCount,
-                    const std::string& note);
-  bool DeleteRecord(int32_t index);
-  bool SetSetupCount(int32_t index, uint16_t newCount);
+  // The four operations below change nothing when they refuse.
+  Outcome AddRecord(const std::string& back, const std::string& fore, uint16_t setupCount, const std::string& note);
+  Outcome InsertRecord(int32_t index, const std::string& back, const std::string& fore, uint16_t setupCount,
+                       const std::string& note);
+  Outcome DeleteRecord(int32_t index);
+  Outcome SetSetupCount(int32_t index, uint16_t newCount);
 
   void SetSetupData(int32_t setup, const std::string& back, const std::string& fore, double backMain, double foreMain,
                     double backAux, double foreAux, const std::string& note);
@@ -62,7 +62,7 @@ class TKorData {
   bool operator==(const TKorData&) const = default;
 
  private:
-  bool CanAddRecord(uint16_t setupCount) const;
+  Outcome CanAddRecord(uint16_t setupCount) const;
   void AppendSetups(const std::string& back, const std::string& fore, uint16_t setupCount);
   void InsertBlankSetups(int32_t at, int32_t count);
   void RemoveSetups(int32_t at, int32_t count);

@@ -1,17 +1,15 @@
 #include "KorNets.h"
 
 #include "ColumnCells.h"
-#include "MessageService.h"
 #include "ModelMessages.h"
 
 namespace korvado {
 
 namespace {
 
-bool RoomFor(int32_t count, const char* what) {
-  if (count < kFormatCountLimit) return true;
-  ReportError(FormatLimitMessage(what));
-  return false;
+Outcome RoomFor(int32_t count, const char* what) {
+  if (count < kFormatCountLimit) return {};
+  return Outcome::Refusal(FormatLimitMessage(what));
 }
 
 // The columns of each kind of row, in the order they are declared.
@@ -83,36 +81,30 @@ Owned& Checked(const std::vector<std::unique_ptr<Owned>>& items, int32_t index) 
 
 // --- TKorNetDetailTable ---------------------------------------------------
 
-bool TKorNetDetailTable::AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
-                                double height, double setups, int32_t ref) {
-  if (!RoomFor(RunCount(), "штативов в звене")) return false;
+Outcome TKorNetDetailTable::AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType,
+                                   double height, double setups, int32_t ref) {
+  if (Outcome refused = RoomFor(RunCount(), "штативов в звене"); !refused) return refused;
   AppendRun({back, fore, backType, foreType, height, setups, {ref}});
-  return true;
+  return {};
 }
 
-bool TKorNetDetailTable::AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups,
-                                       double height, int32_t ref) {
-  if (!RoomFor(PendentCount(), "висячих точек в звене")) return false;
+Outcome TKorNetDetailTable::AddPendentRun(uint8_t type, const std::string& back, const std::string& fore,
+                                          uint16_t setups, double height, int32_t ref) {
+  if (Outcome refused = RoomFor(PendentCount(), "висячих точек в звене"); !refused) return refused;
   AppendPendent({type, back, fore, setups, height, {ref}});
-  return true;
+  return {};
 }
 
-bool TKorNetDetailTable::DeleteRun(uint16_t r) {
-  if (r >= RunCount()) {
-    ReportError(kIndexOutOfRangeMessage);
-    return false;
-  }
+Outcome TKorNetDetailTable::DeleteRun(uint16_t r) {
+  if (r >= RunCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
   EraseRun(r);
-  return true;
+  return {};
 }
 
-bool TKorNetDetailTable::DeletePendentRun(uint16_t r) {
-  if (r >= PendentCount()) {
-    ReportError(kIndexOutOfRangeMessage);
-    return false;
-  }
+Outcome TKorNetDetailTable::DeletePendentRun(uint16_t r) {
+  if (r >= PendentCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
   ErasePendent(r);
-  return true;
+  return {};
 }
 
 NetRun TKorNetDetailTable::RunAt(int32_t r) const { return RowAt<RunColumns>(*this, r); }
@@ -145,7 +137,7 @@ int32_t TKorNetDetailTableList::AddEmptyTable() {
 int32_t TKorNetDetailTableList::AddTable(const std::string& back, const std::string& fore, uint8_t backType,
                                          uint8_t foreType, double height, double setups, int32_t ref) {
   const int32_t index = AddEmptyTable();
-  TableAt(index).AddRun(back, fore, backType, foreType, height, setups, ref);
+  TableAt(index).AppendRun({back, fore, backType, foreType, height, setups, {ref}});
   return index;
 }
 
@@ -163,26 +155,26 @@ bool TKorNetDetailTableList::operator==(const TKorNetDetailTableList& other) con
 
 // --- TKorNet --------------------------------------------------------------
 
-int32_t TKorNet::AddSection(const std::string& start, const std::string& end, uint8_t startType, uint8_t endType,
-                            double height, double setups, int32_t ref) {
-  if (!RoomFor(SectionCount(), "звеньев в сети")) return -1;
+Result<int32_t> TKorNet::AddSection(const std::string& start, const std::string& end, uint8_t startType,
+                                    uint8_t endType, double height, double setups, int32_t ref) {
+  if (Outcome refused = RoomFor(SectionCount(), "звеньев в сети"); !refused) return refused;
   AppendSection({start, end, startType, endType, height, setups});
   return SectionTables.AddTable(start, end, startType, endType, height, setups, ref);
 }
 
-bool TKorNet::AppendRun(uint16_t s, const std::string& fore, uint8_t foreType, double height, double setups,
-                        int32_t ref) {
+Outcome TKorNet::AppendRun(uint16_t s, const std::string& fore, uint8_t foreType, double height, double setups,
+                           int32_t ref) {
   TKorNetDetailTable& table = SectionTables.TableAt(s);
   const int32_t last = table.RunCount() - 1;
   if (last < 0) throw ListIndexError(last);
   const std::string back = table.RunForePoints[last];
   const auto backType = static_cast<uint8_t>(table.RunForeTypes.GetItem(last));
-  if (!table.AddRun(back, fore, backType, foreType, height, setups, ref)) return false;
+  if (Outcome refused = table.AddRun(back, fore, backType, foreType, height, setups, ref); !refused) return refused;
   SectionEnds.Set(s, fore);
   SectionEndTypes.SetItem(s, foreType);
   SectionHeights.SetItem(s, SectionHeights.GetItem(s) + height);
   SectionSetups.SetItem(s, SectionSetups.GetItem(s) + setups);
-  return true;
+  return {};
 }
 
 void TKorNet::DeleteSection(uint16_t s) {
@@ -202,8 +194,8 @@ void TKorNet::UpdateSectionSummary(uint16_t s) {
   SetSection(s, summary);
 }
 
-int32_t TKorNet::AddPoint(const std::string& name, int32_t type, double elevation) {
-  if (!RoomFor(PointCount(), "точек в сети")) return -1;
+Result<int32_t> TKorNet::AddPoint(const std::string& name, int32_t type, double elevation) {
+  if (Outcome refused = RoomFor(PointCount(), "точек в сети"); !refused) return refused;
   AppendPoint({name, type, elevation});
   return PointElevations.Count() - 1;
 }
@@ -225,8 +217,8 @@ void TKorNet::ClearPoints() {
 
 // --- TNetList -------------------------------------------------------------
 
-int32_t TNetList::AddNet(const std::string& name) {
-  if (!RoomFor(NetCount(), "сетей")) return -1;
+Result<int32_t> TNetList::AddNet(const std::string& name) {
+  if (Outcome refused = RoomFor(NetCount(), "сетей"); !refused) return refused;
   nets_.push_back(std::make_unique<TKorNet>());
   nets_.back()->Name = name;
   return NetCount() - 1;
@@ -247,10 +239,14 @@ void TNetList::CopyNet(int32_t d, int32_t s) {
   const TKorNet& source = NetAt(s);
   dest.Name = source.Name;
   while (dest.SectionCount() > source.SectionCount()) dest.DeleteSection(0);
-  while (dest.SectionCount() < source.SectionCount()) dest.AddSection("", "", 2, 2, 0.0, 0.0, 0);
+  // The copies never pass the limits: the source holds as many.
+  while (dest.SectionCount() < source.SectionCount()) {
+    dest.AppendSection({});
+    dest.SectionTables.AddEmptyTable();
+  }
   for (int32_t k = 0; k < source.SectionCount(); ++k) CopySection(d, k, s, k);
   while (dest.PointCount() > source.PointCount()) dest.ErasePoint(0);
-  while (dest.PointCount() < source.PointCount()) dest.AddPoint("", 2, 0.0);
+  while (dest.PointCount() < source.PointCount()) dest.AppendPoint({});
   for (int32_t k = 0; k < source.PointCount(); ++k) dest.SetPoint(k, source.PointAt(k));
 }
 
@@ -261,11 +257,11 @@ void TNetList::CopySection(int32_t dn, int32_t ds, int32_t sn, int32_t ss) {
 
   TKorNetDetailTable& dest = destNet.SectionTables.TableAt(ds);
   const TKorNetDetailTable& source = sourceNet.SectionTables.TableAt(ss);
-  while (dest.RunCount() > source.RunCount()) dest.DeleteRun(0);
-  while (dest.RunCount() < source.RunCount()) dest.AddRun("", "", 2, 2, 0.0, 0.0, 0);
+  while (dest.RunCount() > source.RunCount()) dest.EraseRun(0);
+  while (dest.RunCount() < source.RunCount()) dest.AppendRun({});
   for (int32_t k = 0; k < source.RunCount(); ++k) CopyRun(dn, ds, k, sn, ss, k);
-  while (dest.PendentCount() > source.PendentCount()) dest.DeletePendentRun(0);
-  while (dest.PendentCount() < source.PendentCount()) dest.AddPendentRun(0, "", "", 1, 0.0, 0);
+  while (dest.PendentCount() > source.PendentCount()) dest.ErasePendent(0);
+  while (dest.PendentCount() < source.PendentCount()) dest.AppendPendent({});
   for (int32_t k = 0; k < source.PendentCount(); ++k) CopyPendentRun(dn, ds, k, sn, ss, k);
 }
 

@@ -10,6 +10,7 @@
 #include "KorData.h"
 #include "ListClasses.h"
 #include "NetRows.h"
+#include "Outcome.h"
 
 namespace korvado {
 
@@ -35,14 +36,14 @@ class TKorNetDetailTable {
   int32_t RunCount() const { return RunForePoints.Count(); }
   int32_t PendentCount() const { return PendentForePoints.Count(); }
 
-  // Return false (after a message) when the section is full.
-  bool AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType, double height,
-              double setups, int32_t ref);
-  bool AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups, double height,
-                     int32_t ref);
-  // Report a run index that is not below the count and change nothing.
-  bool DeleteRun(uint16_t run);
-  bool DeletePendentRun(uint16_t row);
+  // Refused when the section is full.
+  Outcome AddRun(const std::string& back, const std::string& fore, uint8_t backType, uint8_t foreType, double height,
+                 double setups, int32_t ref);
+  Outcome AddPendentRun(uint8_t type, const std::string& back, const std::string& fore, uint16_t setups, double height,
+                        int32_t ref);
+  // Refuse a run index that is not below the count and change nothing.
+  Outcome DeleteRun(uint16_t run);
+  Outcome DeletePendentRun(uint16_t row);
 
   // Whole rows of the run and pendent columns. Append and Erase leave the
   // limits and the index checks to the callers (AddRun and DeleteRun keep them);
@@ -100,16 +101,16 @@ class TKorNet {
   int32_t SectionCount() const { return SectionEnds.Count(); }
   int32_t PointCount() const { return PointNames.Count(); }
 
-  // Returns the new section's index, or -1 (after a message) when the net is full.
-  int32_t AddSection(const std::string& start, const std::string& end, uint8_t startType, uint8_t endType,
-                     double height, double setups, int32_t ref);
-  bool AppendRun(uint16_t section, const std::string& fore, uint8_t foreType, double height, double setups,
-                 int32_t ref);
+  // The new section's index; refused when the net is full.
+  Result<int32_t> AddSection(const std::string& start, const std::string& end, uint8_t startType, uint8_t endType,
+                             double height, double setups, int32_t ref);
+  Outcome AppendRun(uint16_t section, const std::string& fore, uint8_t foreType, double height, double setups,
+                    int32_t ref);
   void DeleteSection(uint16_t section);
   void UpdateSectionSummary(uint16_t section);
 
-  // Returns the new point's index, or -1 (after a message) when the net is full.
-  int32_t AddPoint(const std::string& name, int32_t type, double elevation);
+  // The new point's index; refused when the net is full.
+  Result<int32_t> AddPoint(const std::string& name, int32_t type, double elevation);
   void ClearPoints();
 
   // Whole rows of the section and point columns, as the run rows of a detail
@@ -129,8 +130,8 @@ class TNetList {
  public:
   void Clear() { nets_.clear(); }
   int32_t NetCount() const { return static_cast<int32_t>(nets_.size()); }
-  // Returns the new net's index, or -1 (after a message) when the list is full.
-  int32_t AddNet(const std::string& name);
+  // The new net's index; refused when the list is full.
+  Result<int32_t> AddNet(const std::string& name);
   void DeleteNet(int32_t index);
   TKorNet& NetAt(int32_t index);
   const TKorNet& NetAt(int32_t index) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <system_error>
 
 #include "ModelErrors.h"
@@ -41,8 +42,6 @@ std::string TidyExponent(const std::string& text) {
   while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
   return mantissa + "E" + sign + exponent;
 }
-
-std::string NotANumberMessage(const std::string& text) { return "«" + text + "» не является числом"; }
 
 char OtherSeparator() { return decimalSeparator == ',' ? '.' : ','; }
 
@@ -153,30 +152,43 @@ std::string SeparatorHint(const std::string& text) {
   return ": десятичный разделитель — «" + std::string(1, decimalSeparator) + "»";
 }
 
-double ParseDouble(const std::string& text) {
+std::optional<double> TryParseDouble(const std::string& text) {
   const std::string t = Trimmed(text);
-  if (!IsDecimalNumber(t)) throw ConversionError(NotANumberMessage(text) + SeparatorHint(text));
+  if (!IsDecimalNumber(t)) return std::nullopt;
   std::string c = t[0] == '+' ? t.substr(1) : t;
   for (char& ch : c)
     if (ch == decimalSeparator) ch = '.';
   double value = 0.0;
   const auto result = std::from_chars(c.data(), c.data() + c.size(), value);
-  if (result.ec != std::errc()) throw ConversionError(NotANumberMessage(text));
+  if (result.ec != std::errc()) return std::nullopt;
   return value;
 }
 
-int32_t ParseInteger(const std::string& text) {
+std::optional<int32_t> TryParseInteger(const std::string& text) {
   const std::string t = Trimmed(text);
   size_t i = (!t.empty() && (t[0] == '+' || t[0] == '-')) ? 1 : 0;
   bool valid = i < t.size();
   for (size_t k = i; k < t.size(); ++k) valid = valid && IsDigit(t[k]);
-  if (valid) {
-    int32_t value = 0;
-    const char* first = t.data() + (t[0] == '+' ? 1 : 0);
-    const auto result = std::from_chars(first, t.data() + t.size(), value);
-    if (result.ec == std::errc() && result.ptr == t.data() + t.size()) return value;
-  }
-  throw ConversionError("«" + text + "» не является целым числом");
+  if (!valid) return std::nullopt;
+  int32_t value = 0;
+  const char* first = t.data() + (t[0] == '+' ? 1 : 0);
+  const auto result = std::from_chars(first, t.data() + t.size(), value);
+  if (result.ec != std::errc() || result.ptr != t.data() + t.size()) return std::nullopt;
+  return value;
+}
+
+std::string NotANumberMessage(const std::string& text) { return "«" + text + "» не является числом"; }
+
+std::string NotAnIntegerMessage(const std::string& text) { return "«" + text + "» не является целым числом"; }
+
+double ParseDouble(const std::string& text) {
+  if (const std::optional<double> value = TryParseDouble(text)) return *value;
+  throw ConversionError(NotANumberMessage(text) + SeparatorHint(text));
+}
+
+int32_t ParseInteger(const std::string& text) {
+  if (const std::optional<int32_t> value = TryParseInteger(text)) return *value;
+  throw ConversionError(NotAnIntegerMessage(text));
 }
 
 }  // namespace korvado

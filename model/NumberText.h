@@ -3,6 +3,7 @@
 // user's locale and are set once at start (tests set them explicitly).
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace korvado {
@@ -26,12 +27,18 @@ std::string FormatGrouped(double x);
 // Characters after the first decimal separator; 0 without one.
 uint8_t CountDecimals(const std::string& text);
 
-// Parsing with the locale's decimal separator and no grouping; bad text raises
-// ConversionError, which names the separator to use when the text is a number
-// written with the other one.
+// Parsing with the locale's decimal separator and no grouping. Text typed or
+// pasted is read with the Try forms (nothing for text that is no number);
+// ParseDouble and ParseInteger raise ConversionError, for text that must be a
+// number, naming the separator to use when the text is a number written with the other one.
 // What follows "«text» не является числом" for such text: ": десятичный разделитель — «,»"; empty otherwise.
 std::string SeparatorHint(const std::string& text);
+std::optional<double> TryParseDouble(const std::string& text);
+std::optional<int32_t> TryParseInteger(const std::string& text);
 double ParseDouble(const std::string& text);
 int32_t ParseInteger(const std::string& text);
+
+std::string NotANumberMessage(const std::string& text);
+std::string NotAnIntegerMessage(const std::string& text);
 
 }  // namespace korvado

@@ -19,12 +19,19 @@ struct Notice {
   bool operator==(const Notice&) const = default;
 };
 
-class Outcome {
+// [[nodiscard]]: a refusal dropped unread is a fault the compiler names.
+class [[nodiscard]] Outcome {
  public:
   Outcome() = default;
   static Outcome Refusal(std::string text) {
     Outcome outcome;
     outcome.Refuse(std::move(text));
+    return outcome;
+  }
+
+  static Outcome Warning(std::string text) {
+    Outcome outcome;
+    outcome.Warn(std::move(text));
     return outcome;
   }
 
@@ -40,6 +47,13 @@ class Outcome {
     return false;
   }
   bool Ok() const { return !Refused(); }
+  // Runs the next check only while nothing is refused: the checks of a
+  // command in order, stopping at the first refusal.
+  template <class Check>
+  Outcome& AndThen(Check&& check) {
+    if (Ok()) Append(std::forward<Check>(check)());
+    return *this;
+  }
   explicit operator bool() const { return Ok(); }
   const std::vector<Notice>& Notices() const { return notices_; }
   // The first refusal's text; empty when nothing was refused.
@@ -55,7 +69,7 @@ class Outcome {
 
 // A value, or the refusal that stands in its place; warnings may come with either.
 template <class T>
-class Result : public Outcome {
+class [[nodiscard]] Result : public Outcome {
  public:
   Result(T value) : value_(std::move(value)) {}             // NOLINT(google-explicit-constructor): returned by value
   Result(Outcome refusal) : Outcome(std::move(refusal)) {}  // NOLINT(google-explicit-constructor)

@@ -46,11 +46,18 @@ std::string ValueFault(ValueKind kind, double value) {
   return FormatGeneral(value) + ", вне разумных пределов (" + SaneRangeText(kind) + ")";
 }
 
+Result<double> TryParseSaneValue(ValueKind kind, const std::string& text) {
+  const std::optional<double> value = TryParseDouble(text);
+  if (!value) return Outcome::Refusal(NotANumberMessage(text) + SeparatorHint(text));
+  if (!IsSaneValue(kind, *value))
+    return Outcome::Refusal("«" + text + "» — вне разумных пределов: " + SaneRangeText(kind));
+  return *value;
+}
+
 double ParseSaneValue(ValueKind kind, const std::string& text) {
-  const double value = ParseDouble(text);
-  if (!IsSaneValue(kind, value))
-    throw ConversionError("«" + text + "» — вне разумных пределов: " + SaneRangeText(kind));
-  return value;
+  const Result<double> value = TryParseSaneValue(kind, text);
+  if (!value) throw ConversionError(value.RefusalText());
+  return *value;
 }
 
 }  // namespace korvado

@@ -14,6 +14,8 @@
 
 #include <string>
 
+#include "Outcome.h"
+
 namespace korvado {
 
 enum class ValueKind { Reading, Height, Setups, SigmaPerSetup };
@@ -35,5 +37,7 @@ std::string ValueFault(ValueKind kind, double value);
 // Parses text as a value of kind; ConversionError says what is wrong (the
 // caller names the value: "«1e300» — вне разумных пределов: от … до …").
 double ParseSaneValue(ValueKind kind, const std::string& text);
+// The same, refused instead of raised: for text typed or pasted.
+Result<double> TryParseSaneValue(ValueKind kind, const std::string& text);
 
 }  // namespace korvado

@@ -56,4 +56,6 @@ for layer in $qt_free; do
 done
 
 [ "$status" -eq 0 ] && echo "layers: ok"
+# Tests are checked with the layers: a QtTest macro in a GoogleTest test passes when it fails.
+bash scripts/check-test-macros.sh || status=1
 exit "$status"

@@ -16,6 +16,8 @@
 #include "NumberColumns.h"
 #include "NumberText.h"
 #include "SettingsFile.h"
+#include "ShowOutcome.h"
+#include "ValueRanges.h"
 #include "StoredChoices.h"
 
 namespace korvado {
@@ -117,7 +119,7 @@ void AccuracyView::Refresh() {
 }
 
 void AccuracyView::SigmaEditFinished() {
-  if (!SetSigmaPerSetup(state_, SigmaEdit->text().toStdString())) {
+  if (!ShowOutcome(SetSigmaPerSetup(state_, SigmaEdit->text().toStdString()))) {
     SigmaEdit->setText(QString::fromStdString(FormatGeneral(state_.SigmaPerSetup)));
     return;
   }

@@ -10,6 +10,7 @@
 #include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -63,17 +64,20 @@ TOriginAltitudeForm& AdjustmentPage::OriginAltitudeForm() {
 
 // The point table starts again at zero; the benchmark elevations are asked for at once.
 void AdjustmentPage::btnUpDateSeriesClick() {
-  if (!RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })) return;
+  if (!ShowOutcome(
+          RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })))
+    return;
   btnInputAltitudeClick();
 }
 
 void AdjustmentPage::btnInputAltitudeClick() {
   const StepRecorder step(state_, "ввод отметок исходных пунктов");
-  const std::optional<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
-  if (!content) return;
+  const Result<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
+  if (!ShowOutcome(content)) return;
   TOriginAltitudeForm& dialog = OriginAltitudeForm();
-  dialog.FormShow(*content,
-                  [this](const std::vector<AltitudeRow>& rows) { return ApplyOriginAltitudes(state_, rows); });
+  dialog.FormShow(*content, [this](const std::vector<AltitudeRow>& rows) {
+    return ShowOutcome(ApplyOriginAltitudes(state_, rows));
+  });
   if (dialog.exec() != QDialog::Accepted) CancelOriginAltitudes(state_);
 }
 
@@ -87,7 +91,7 @@ void AdjustmentPage::WarnOfFailingLoops() {
 void AdjustmentPage::btnEquateClick() {
   WarnOfFailingLoops();
   const StepRecorder step(state_, "уравнивание сети");
-  if (const std::optional<EquateView> view = EquateCurrentNet(state_)) ShowEquateView(*view);
+  if (const Result<EquateView> view = EquateCurrentNet(state_); ShowOutcome(view)) ShowEquateView(*view);
 }
 
 // The captions of the last sweep or least squares go with the list they headed.
@@ -102,8 +106,8 @@ void AdjustmentPage::ShowClosedData() {
 void AdjustmentPage::btnLeastSquaresClick() {
   WarnOfFailingLoops();
   const StepRecorder step(state_, "уравнивание по МНК");
-  const std::optional<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
-  if (!view) return;
+  const Result<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
+  if (!ShowOutcome(view)) return;
   ShowLeastSquaresView(*view);
   emit leastSquaresShown();
 }

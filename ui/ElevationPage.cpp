@@ -12,6 +12,7 @@
 #include "ElevationCommands.h"
 #include "KorIcons.h"
 #include "NumberColumns.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -89,7 +90,8 @@ void ElevationPage::btnUpDateTreeClick() {
 
 void ElevationPage::AltitudeTreeChange() {
   const NodePlace place = PlaceOf(AltitudeTree->currentItem());
-  ShowRows(AltitudeTableForNode(state_, place.net, place.section));
+  const Result<std::vector<ElevationRow>> rows = AltitudeTableForNode(state_, place.net, place.section);
+  ShowRows(ShowOutcome(rows) ? *rows : std::vector<ElevationRow>{ElevationRow{}});
 }
 
 // The report comes from the net's own sections, so a tree left stale by later
@@ -98,8 +100,8 @@ void ElevationPage::btnNetReportClick() {
   QTreeWidgetItem* netNode = AltitudeTree->currentItem();
   const NodePlace place = PlaceOf(netNode);
   if (place.net < 0 || place.section >= 0) return;
-  std::optional<std::vector<ElevationRow>> report = AltitudeNetReport(state_, place.net);
-  if (!report) return;
+  Result<std::vector<ElevationRow>> report = AltitudeNetReport(state_, place.net);
+  if (!ShowOutcome(report)) return;
   const int lastSection = std::min(netNode->childCount(), state_.Nets.NetAt(place.net).SectionCount()) - 1;
   if (lastSection >= 0) {
     const QSignalBlocker blocker(AltitudeTree);

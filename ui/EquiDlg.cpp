@@ -11,6 +11,7 @@
 #include "CommandGuard.h"
 #include "GridHeaderFit.h"
 #include "NumberColumns.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -136,7 +137,7 @@ void TEquiDlg::ShowGrids() {
 
 void TEquiDlg::btnAddClick() {
   dialog_.UpperRow = std::max(0, EquiStringGrid1->currentRow());
-  if (!EquiAddSelected(dialog_, result_)) return;
+  if (!ShowOutcome(EquiAddSelected(dialog_, result_))) return;
   lbEquiSection->setText(QString::fromStdString(dialog_.ResultLabel));
   ShowSpread();
   ShowGrids();

@@ -12,9 +12,9 @@
 
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
-#include "ModelErrors.h"
 #include "NumberColumns.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
@@ -23,17 +23,6 @@ namespace {
 using EditEnd = JournalGridView::EditEnd;
 
 std::string Utf8(const QString& text) { return text.toStdString(); }
-
-// Text that is no number yet ("," alone, a pasted "1,2,") stays in the editor
-// unwritten; CheckCellNumber reports it once when the edit ends.
-template <class Write>
-bool WriteWhileTyping(Write&& write) {
-  try {
-    return write();
-  } catch (const ConversionError&) {
-    return true;
-  }
-}
 
 }  // namespace
 
@@ -234,8 +223,9 @@ void JournalPage::acAddExecute() {
 
 void JournalPage::AddRecordAtEnd() {
   const StepRecorder step(state_, StepName("добавление записи", state_.Journal.RecordCount() + 1));
-  const int32_t record = AppendJournalRecord(state_);
-  if (record < 0) return;
+  const Result<int32_t> appended = AppendJournalRecord(state_);
+  if (!ShowOutcome(appended)) return;
+  const int32_t record = *appended;
   RefillMainGrid();
   SelectMainCell(record, kMainBack);
   MainStringGrid->setFocus();
@@ -245,8 +235,9 @@ void JournalPage::AddRecordAtEnd() {
 void JournalPage::acInsertExecute() {
   if (!MainStringGrid->hasFocus()) return;
   const StepRecorder step(state_, StepName("вставка записи", CurrentRecord() + 1));
-  const int32_t record = InsertJournalRecord(state_, CurrentRecord());
-  if (record < 0) return;
+  const Result<int32_t> inserted = InsertJournalRecord(state_, CurrentRecord());
+  if (!ShowOutcome(inserted)) return;
+  const int32_t record = *inserted;
   RefillMainGrid();
   SelectMainCell(record, kMainBack);
   MainStringGrid->setFocus();
@@ -260,7 +251,7 @@ void JournalPage::acDeleteRecExecute() {
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
     return;
   const StepRecorder step(state_, StepName("удаление записи", CurrentRecord() + 1));
-  if (!DeleteJournalRecord(state_, CurrentRecord())) return;
+  if (!ShowOutcome(DeleteJournalRecord(state_, CurrentRecord()))) return;
   RefillMainGrid();
   // The row now shows another record; the reading grid must not keep the deleted one's setups.
   MainStringGridClick();
@@ -290,7 +281,9 @@ void JournalPage::acTechTableKorExecute() {
 
 void JournalPage::MainStringGridSetEditText(const QModelIndex& index, const QString& text) {
   RunGuarded([&] {
-    if (!WriteWhileTyping([&] { return WriteMainCell(state_, index.row(), index.column(), Utf8(text)); })) {
+    // Text that is no number yet ("," alone) stays in the editor unwritten and
+    // unrefused; CheckCellNumber names it once when the edit ends.
+    if (!ShowOutcome(WriteMainCell(state_, index.row(), index.column(), Utf8(text)))) {
       if (CellEditor* editor = MainStringGrid->Editor())
         editor->setText(QString::fromStdString(MainGridText(state_.Journal, index.row(), index.column())));
     }
@@ -302,9 +295,7 @@ void JournalPage::ReadingGridSetEditText(JournalGridView* grid, const QModelInde
   RunGuarded([&] {
     auto* model = static_cast<ReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
-    if (!WriteWhileTyping([&] {
-          return WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text));
-        })) {
+    if (!ShowOutcome(WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(text)))) {
       if (CellEditor* editor = grid->Editor())
         editor->setText(QString::fromStdString(ReadingGridText(state_.Journal, record, model->Layout(), index.row(),
                                                                index.column(), HeightForm::General)));
@@ -318,13 +309,15 @@ void JournalPage::ReadingGridSetEditText(JournalGridView* grid, const QModelInde
 void JournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
     if (how == EditEnd::Escape)
-      WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText()));
+      ShowOutcome(WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText())));
     // The cell was written key by key; its finished edit is one step.
     CommitStep(state_, StepName("правка записи", index.row() + 1));
     RefillMainGrid();
     MainStringGridClick();
-    if (how != EditEnd::Escape)
-      CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()));
+    // A refused number keeps the cursor in its cell rather than following the entry path.
+    if (how != EditEnd::Escape &&
+        !ShowOutcome(CheckCellNumber(JournalGrid::Main, index.column(), Utf8(MainStringGrid->FinishedText()))))
+      return;
     if (how == EditEnd::Enter && acInputMode_->isChecked())
       FollowEntryPath(NextAfterMainEdit(index.row(), index.column()));
   });
@@ -335,10 +328,13 @@ void JournalPage::ReadingGridEditDone(JournalGridView* grid, const QModelIndex& 
     auto* model = static_cast<ReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
     if (how == EditEnd::Escape)
-      WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText()));
+      ShowOutcome(
+          WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText())));
     CommitStep(state_, StepName("правка отсчётов записи", record + 1));
     MainStringGridClick();
-    if (how != EditEnd::Escape) CheckCellNumber(grid->Grid(), index.column(), Utf8(grid->FinishedText()));
+    if (how != EditEnd::Escape &&
+        !ShowOutcome(CheckCellNumber(grid->Grid(), index.column(), Utf8(grid->FinishedText()))))
+      return;
     if (how != EditEnd::Enter || !acInputMode_->isChecked()) return;
     FollowEntryPath(NextAfterReadingEdit(model->Layout(), index.row(), index.column(), model->rowCount(), record,
                                          state_.Journal.RecordCount()));

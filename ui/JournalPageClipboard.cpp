@@ -7,14 +7,16 @@
 #include "ClipboardCommands.h"
 #include "JournalPage.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
 void JournalPage::acPasteDataFromClipbrdExcelExecute() {
   const std::string text = QGuiApplication::clipboard()->text().toStdString();
   const StepRecorder step(state_, "вставка из буфера обмена");
-  const ClipboardPasteResult result = PasteJournalFromClipboardText(state_, text, CurrentRecord());
-  if (result.Pasted == 0) return;
+  const Result<ClipboardPasteResult> pasted = PasteJournalFromClipboardText(state_, text, CurrentRecord());
+  if (!ShowOutcome(pasted) || pasted->Pasted == 0) return;
+  const ClipboardPasteResult& result = *pasted;
   RefillMainGrid();
   SelectMainCell(result.CurrentRecord, MainStringGrid->currentIndex().column());
   MainStringGrid->setFocus();

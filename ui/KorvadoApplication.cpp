@@ -9,17 +9,12 @@
 #include <memory>
 
 #include "BundledFonts.h"
-#include "MessageService.h"
 #include "NumberText.h"
-#include "QtMessageService.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
 QString ApplicationTitle() { return QStringLiteral("Korvado 1.02"); }
-
-namespace {
-QtMessageService messageService;
-}
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // Qt sets the C library to the user's locale. The program's number text
@@ -32,13 +27,10 @@ KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(ar
   setFont(dialogFont);
   InstallRussianTranslation(*this);
   RegisterBundledFonts();
-  SetMessageService(&messageService);
   KeepQtSettingsUnwritten();
 }
 
-KorvadoApplication::~KorvadoApplication() {
-  if (CurrentMessageService() == &messageService) SetMessageService(nullptr);
-}
+KorvadoApplication::~KorvadoApplication() = default;
 
 bool KorvadoApplication::notify(QObject* receiver, QEvent* event) {
   try {
@@ -50,9 +42,8 @@ bool KorvadoApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void ShowUnhandledError(const std::exception& error) {
-  QWidget* parent =
-      QApplication::activeModalWidget() ? QApplication::activeModalWidget() : QApplication::activeWindow();
-  QMessageBox::critical(parent, ApplicationTitle(), QString::fromStdString(error.what()), QMessageBox::Ok);
+  // The command ended here; what it says is shown as any refusal is.
+  ShowOutcome(Outcome::Refusal(error.what()));
 }
 
 void KeepQtSettingsUnwritten() {

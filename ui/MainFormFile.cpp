@@ -17,6 +17,7 @@
 #include "KorvadoApplication.h"
 #include "MainForm.h"
 #include "NetSystemPage.h"
+#include "ShowOutcome.h"
 #include "StoredChoices.h"
 
 namespace korvado {
@@ -98,7 +99,7 @@ void TMainForm::acOpenExecute() {
 }
 
 void TMainForm::OpenFile(const QString& path) {
-  if (!OpenDataFile(state_, path.toStdString())) return;
+  if (!ShowOutcome(OpenDataFile(state_, path.toStdString()))) return;
   autosave_->Discard();
   ShowOpenedFile();
 }
@@ -110,7 +111,7 @@ void TMainForm::Start(const QStringList& arguments) {
     // The status bar shows the full path, whatever folder the name was given from.
     const QString path = QFileInfo(named).absoluteFilePath();
     RunGuarded([&] {
-      OpenNamedDataFile(state_, path.toStdString());
+      ShowOutcome(OpenNamedDataFile(state_, path.toStdString()));
       ShowOpenedFile();
     });
   }
@@ -119,7 +120,7 @@ void TMainForm::Start(const QStringList& arguments) {
 
 void TMainForm::acOpenExampleExecute() {
   if (!SaveChangesFirst()) return;
-  OpenDataFileAsCopy(state_, ExampleDataFilePath().toStdString());
+  ShowOutcome(OpenDataFileAsCopy(state_, ExampleDataFilePath().toStdString()));
   autosave_->Discard();
   ShowOpenedFile();
 }

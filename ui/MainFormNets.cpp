@@ -37,7 +37,7 @@ void TMainForm::ComboBox1Click() {
 // The runs of every net take the journal's values again. The run list of the
 // active section is shown anew so that it does not go on showing the old values.
 void TMainForm::acUpDateNetsExecute() {
-  RecordStep(state_, "обновление данных сетей", [this] { UpdateNetsFromJournal(state_); });
+  ShowOutcome(RecordStep(state_, "обновление данных сетей", [this] { return UpdateNetsFromJournal(state_); }));
   netSystemPage->RefreshActiveSectionView();
 }
 

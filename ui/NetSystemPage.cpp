@@ -17,6 +17,7 @@
 #include "NumberColumns.h"
 #include "PageHost.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 #include "TypePointDlg.h"
 
 namespace korvado {
@@ -180,7 +181,9 @@ bool NetSystemPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void NetSystemPage::acEquivalentRunsExecute() {
-  if (DoubleClickCommand(state_) == PickCommand::AddRun)
+  // Without a pick to continue, the section's merge says what is missing.
+  const Result<PickCommand> command = DoubleClickCommand(state_);
+  if (command.HasValue() && *command == PickCommand::AddRun)
     EquiSpeedButtonClick();
   else
     EquiSecSpeedButtonClick();
@@ -241,13 +244,13 @@ void NetSystemPage::btnFindClick() {
 void NetSystemPage::btnAddNetClick() {
   const StepRecorder step(state_, "создание сети");
   TakeSelectedRow();
-  const std::optional<PointTypeQuestion> question = PrepareAddNet(state_, page_);
-  if (!question) return;
+  const Result<PointTypeQuestion> question = PrepareAddNet(state_, page_);
+  if (!ShowOutcome(question)) return;
   const std::optional<std::string> name = host_.NetNameDlg().AskName(QStringLiteral("Новая сеть"));
   if (!name) return;
   // A cancel here too leaves no net behind.
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (!types || !AddNetFromPick(state_, page_, *name, *types)) return;
+  if (!types || !ShowOutcome(AddNetFromPick(state_, page_, *name, *types))) return;
   ShowAddedRun();
   host_.RefillNetSelector();
 }
@@ -256,24 +259,26 @@ void NetSystemPage::btnAddNetSectionClick() {
   const StepRecorder step(state_, "добавление звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
-  const std::optional<PointTypeQuestion> question = PrepareAddSection(state_, page_);
-  if (!question) return;
+  const Result<PointTypeQuestion> question = PrepareAddSection(state_, page_);
+  if (!ShowOutcome(question)) return;
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (types && AddSectionFromPick(state_, page_, *types)) ShowAddedRun();
+  if (types && ShowOutcome(AddSectionFromPick(state_, page_, *types))) ShowAddedRun();
 }
 
 void NetSystemPage::btnAddNetDTSectionClick() {
   const StepRecorder step(state_, "добавление хода в звено");
   EquiSpeedButton->hide();
   TakeSelectedRow();
-  const std::optional<PointTypeQuestion> question = PrepareAddRun(state_, page_);
-  if (!question) return;
+  const Result<PointTypeQuestion> question = PrepareAddRun(state_, page_);
+  if (!ShowOutcome(question)) return;
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (types && AppendRunFromPick(state_, page_, types->ForeType)) ShowAddedRun();
+  if (types && ShowOutcome(AppendRunFromPick(state_, page_, types->ForeType))) ShowAddedRun();
 }
 
 void NetSystemPage::FindStringGridDblClick() {
-  switch (DoubleClickCommand(state_)) {
+  const Result<PickCommand> command = DoubleClickCommand(state_);
+  if (!ShowOutcome(command)) return;
+  switch (*command) {
     case PickCommand::AddSection:
       btnAddNetSectionClick();
       break;
@@ -309,26 +314,26 @@ void NetSystemPage::EquiSecSpeedButtonClick() {
   const StepRecorder step(state_, "добавление эквивалентного звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
-  if (!CanMergeForNewSection(state_, page_)) return;
+  if (!ShowOutcome(CanMergeForNewSection(state_, page_))) return;
   TEquiDlg& equi = EquiDlg();
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
-  const std::optional<PointTypeQuestion> question = PrepareEquiSection(state_, equi.Result());
-  if (!question) return;
+  const Result<PointTypeQuestion> question = PrepareEquiSection(state_, equi.Result());
+  if (!ShowOutcome(question)) return;
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (types && AddEquiSection(state_, page_, equi.Result(), *types)) ShowAddedRun();
+  if (types && ShowOutcome(AddEquiSection(state_, page_, equi.Result(), *types))) ShowAddedRun();
 }
 
 void NetSystemPage::EquiSpeedButtonClick() {
   const StepRecorder step(state_, "добавление эквивалентного хода");
   EquiSpeedButton->hide();
   TakeSelectedRow();
-  if (!CanMergeForActiveSection(state_, page_)) return;
+  if (!ShowOutcome(CanMergeForActiveSection(state_, page_))) return;
   TEquiDlg& equi = EquiDlg();
   if (!equi.Execute(OpenEquiDialog(state_, page_))) return;
-  const std::optional<PointTypeQuestion> question = PrepareEquiRun(state_, equi.Result());
-  if (!question) return;
+  const Result<PointTypeQuestion> question = PrepareEquiRun(state_, equi.Result());
+  if (!ShowOutcome(question)) return;
   const std::optional<PointTypeChoice> types = host_.TypePointDlg().Ask(*question);
-  if (types && AppendEquiRun(state_, page_, equi.Result(), types->ForeType)) ShowAddedRun();
+  if (types && ShowOutcome(AppendEquiRun(state_, page_, equi.Result(), types->ForeType))) ShowAddedRun();
 }
 
 void NetSystemPage::RefreshActiveSectionView() {

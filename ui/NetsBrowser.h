@@ -110,7 +110,7 @@ class TNetsBrowser : public QDialog {
   void FillList();
   void UpdateActions();
   // After an edit: the tree again, the same place selected, the main selector refilled.
-  void ShowEdit(bool changed);
+  void ShowEdit(const Outcome& edit);
 
   PageHost& host_;
   AppState& state_;

@@ -9,11 +9,12 @@
 #include "PageHost.h"
 #include "PendentPointCommands.h"
 #include "RecordStep.h"
+#include "ShowOutcome.h"
 
 namespace korvado {
 
-void TNetsBrowser::ShowEdit(bool changed) {
-  if (!changed) return;
+void TNetsBrowser::ShowEdit(const Outcome& edit) {
+  if (!ShowOutcome(edit)) return;
   FillTree();
   ShowSelection();
   host_.RefillNetSelector();

@@ -1,7 +1,6 @@
 #include "ClipboardJournalText.h"
 
 #include "ControlChars.h"
-#include "ModelErrors.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
@@ -28,40 +27,60 @@ std::string Quoted(const std::string& text) {
   return "«" + Utf8Left(text, kShown) + (Utf8CharCount(text) > kShown ? "…" : "") + "»";
 }
 
-double CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
+Result<double> CellNumber(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
   const std::string& text = rows[row][cell];
-  try {
-    return ParseDouble(text);
-  } catch (const ConversionError&) {
-    const std::string what =
-        text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом" + SeparatorHint(text) + ".";
-    throw ConversionError(CellPlace(row, cell) + what + kNothingPasted);
-  }
+  if (const std::optional<double> value = TryParseDouble(text)) return *value;
+  const std::string what =
+      text.empty() ? "пусто, а нужно число." : Quoted(text) + " не является числом" + SeparatorHint(text) + ".";
+  return Outcome::Refusal(CellPlace(row, cell) + what + kNothingPasted);
 }
 
-double CellReading(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
-  const double reading = CellNumber(rows, row, cell);
-  if (!IsSaneValue(ValueKind::Reading, reading))
-    throw ConversionError(CellPlace(row, cell) + Quoted(rows[row][cell]) + " — вне разумных пределов отсчета (" +
-                          SaneRangeText(ValueKind::Reading) + ")." + kNothingPasted);
+Result<double> CellReading(const std::vector<ClipboardRow>& rows, size_t row, size_t cell) {
+  const Result<double> reading = CellNumber(rows, row, cell);
+  if (reading && !IsSaneValue(ValueKind::Reading, *reading))
+    return Outcome::Refusal(CellPlace(row, cell) + Quoted(rows[row][cell]) + " — вне разумных пределов отсчета (" +
+                            SaneRangeText(ValueKind::Reading) + ")." + kNothingPasted);
   return reading;
 }
 
-std::string CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
-  const std::string name = Utf8Left(rows[row][0], kPointNameChars);
-  if (HasControlChar(name)) throw EncodingError(CellPlace(row, 0) + ControlCharMessage(name) + kNothingPasted);
+Result<std::string> CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
+  std::string name = Utf8Left(rows[row][0], kPointNameChars);
+  if (HasControlChar(name)) return Outcome::Refusal(CellPlace(row, 0) + ControlCharMessage(name) + kNothingPasted);
   if (!CanEncodeWindows1251(name))
-    throw EncodingError(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);
+    return Outcome::Refusal(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);
   return name;
 }
 
 // Rounded half to even; 0 is taken as 1 so that no record is left without setups.
-uint16_t CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
-  const double count = RoundHalfEven(0, CellNumber(rows, row, 1));
+Result<uint16_t> CellSetupCount(const std::vector<ClipboardRow>& rows, size_t row) {
+  const Result<double> number = CellNumber(rows, row, 1);
+  if (!number) return number;
+  const double count = RoundHalfEven(0, *number);
   if (count < 0.0 || count > kFormatCountLimit)
-    throw ConversionError(CellPlace(row, 1) + Quoted(rows[row][1]) + " не годится как число штативов (от 1 до " +
-                          std::to_string(kFormatCountLimit) + ")." + kNothingPasted);
-  return count == 0.0 ? 1 : static_cast<uint16_t>(count);
+    return Outcome::Refusal(CellPlace(row, 1) + Quoted(rows[row][1]) + " не годится как число штативов (от 1 до " +
+                            std::to_string(kFormatCountLimit) + ")." + kNothingPasted);
+  return static_cast<uint16_t>(count == 0.0 ? 1 : count);
+}
+
+// The first refusal among a record's cells, in the order a reader goes through them.
+Result<ClipboardJournalRecord> CellRecord(const std::vector<ClipboardRow>& rows, size_t b) {
+  const Result<std::string> back = CellPointName(rows, b);
+  const Result<double> backMain = CellReading(rows, b, 1);
+  const Result<double> backAux = CellReading(rows, b, 2);
+  const Result<std::string> fore = CellPointName(rows, b + 1);
+  const Result<double> foreMain = CellReading(rows, b + 1, 1);
+  const Result<double> foreAux = CellReading(rows, b + 1, 2);
+  const Result<uint16_t> setups = CellSetupCount(rows, b + 2);
+  for (const Outcome* cell :
+       std::initializer_list<const Outcome*>{&back, &backMain, &backAux, &fore, &foreMain, &foreAux, &setups})
+    if (!*cell) return *cell;
+  return ClipboardJournalRecord{.BackPoint = *back,
+                                .ForePoint = *fore,
+                                .SetupCount = *setups,
+                                .BackMainReading = *backMain,
+                                .ForeMainReading = *foreMain,
+                                .BackAuxReading = *backAux,
+                                .ForeAuxReading = *foreAux};
 }
 
 void AppendRecordLines(const TKorData& journal, int32_t r, const MainGridTextFn& shown, std::string& out) {
@@ -108,20 +127,14 @@ std::vector<ClipboardRow> SplitClipboardTable(const std::string& text) {
   return rows;
 }
 
-std::vector<ClipboardJournalRecord> ParseClipboardJournal(const std::string& text) {
+Result<std::vector<ClipboardJournalRecord>> ParseClipboardJournal(const std::string& text) {
   const std::vector<ClipboardRow> rows = SplitClipboardTable(text);
   std::vector<ClipboardJournalRecord> records;
   records.reserve(rows.size() / 3);
   for (size_t b = 0; b + 3 <= rows.size(); b += 3) {
-    ClipboardJournalRecord record;
-    record.BackPoint = CellPointName(rows, b);
-    record.BackMainReading = CellReading(rows, b, 1);
-    record.BackAuxReading = CellReading(rows, b, 2);
-    record.ForePoint = CellPointName(rows, b + 1);
-    record.ForeMainReading = CellReading(rows, b + 1, 1);
-    record.ForeAuxReading = CellReading(rows, b + 1, 2);
-    record.SetupCount = CellSetupCount(rows, b + 2);
-    records.push_back(std::move(record));
+    Result<ClipboardJournalRecord> record = CellRecord(rows, b);
+    if (!record) return record;
+    records.push_back(std::move(*record));
   }
   return records;
 }

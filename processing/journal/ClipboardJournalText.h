@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "KorData.h"
+#include "Outcome.h"
 
 namespace korvado {
 
@@ -34,10 +35,10 @@ struct ClipboardJournalRecord {
 
 // Every whole group of three lines as a record; one or two lines left over are
 // ignored. Everything is converted before anything is returned: a cell that is
-// not a number raises ConversionError, a name the data file cannot hold
-// EncodingError, each naming the line and the cell. A setup count is rounded
-// half to even and 0 taken as 1; point names are cut to what the data file holds.
-std::vector<ClipboardJournalRecord> ParseClipboardJournal(const std::string& text);
+// not a number, or a name the data file cannot hold, refuses the whole text,
+// naming the line and the cell. A setup count is rounded half to even and 0
+// taken as 1; point names are cut to what the data file holds.
+Result<std::vector<ClipboardJournalRecord>> ParseClipboardJournal(const std::string& text);
 
 // The text the main grid shows in a column (0 back, 1 fore, 2 setups, 3 height
 // difference) of a record's row: the copy repeats what the surveyor sees.

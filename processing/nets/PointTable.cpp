@@ -46,7 +46,7 @@ Outcome RebuildPoints(TKorNet& net) {
   net.ClearPoints();
   for (const NewPoint& point : points) {
     const auto kept = point.type == kFixedPoint ? benchmarks.find(point.name) : benchmarks.end();
-    net.AddPoint(point.name, point.type, kept == benchmarks.end() ? 0.0 : kept->second);
+    net.AppendPoint({point.name, point.type, kept == benchmarks.end() ? 0.0 : kept->second});
   }
   return {};
 }

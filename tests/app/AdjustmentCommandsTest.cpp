@@ -3,7 +3,7 @@
 #include "../processing/AdjustmentNets.h"
 #include "AdjustmentCommands.h"
 #include "LocaleSeparatorTest.h"
-#include "MessageRecorder.h"
+#include "OutcomeTexts.h"
 
 namespace korvado {
 namespace {
@@ -13,13 +13,13 @@ namespace {
 struct adjustmentPage {
   AppState state;
   adjustmentPage() {
-    state.Journal.AddRecord("A", "K", 2, "");
+    EXPECT_TRUE(state.Journal.AddRecord("A", "K", 2, ""));
     state.Journal.HeightDiffs.SetItem(0, 4.0);
-    state.Journal.AddRecord("K", "B", 2, "");
+    EXPECT_TRUE(state.Journal.AddRecord("K", "B", 2, ""));
     state.Journal.HeightDiffs.SetItem(1, 6.1);
-    TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть 1"));
-    net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2, 1);
-    net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2, 2);
+    TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть 1"));
+    EXPECT_TRUE(net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2, 1));
+    EXPECT_TRUE(net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2, 2));
     state.CurrentNetIndex = 0;
   }
   TKorNet& Net() { return state.Nets.NetAt(0); }
@@ -27,7 +27,6 @@ struct adjustmentPage {
 
 class AdjustmentCommands : public LocaleSeparatorTest {
  protected:
-  MessageRecorder messages;
   adjustmentPage page;
 };
 
@@ -55,14 +54,13 @@ TEST_P(AdjustmentCommands, ZeroElevationsThenBenchmarksThenTwoSweeps) {
   EXPECT_EQ(second->iterationCaption, "Итерация: 2");
   EXPECT_EQ(second->errorCaption, Dec("СКО: 0.05 мм"));
   EXPECT_TRUE(page.state.Changed);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST_P(AdjustmentCommands, CounterRestartsAfterTheBenchmarkDialogConfirmedOrCancelled) {
   ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
   ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
-  EquateCurrentNet(page.state);
-  EquateCurrentNet(page.state);
+  EXPECT_TRUE(EquateCurrentNet(page.state));
+  EXPECT_TRUE(EquateCurrentNet(page.state));
   CancelOriginAltitudes(page.state);
   EXPECT_EQ(EquateCurrentNet(page.state)->iterationCaption, "Итерация: 1");
   ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}}));
@@ -81,35 +79,32 @@ TEST_P(AdjustmentCommands, ClosedNetShowsZeroErrorWithTheLocaleSeparator) {
 TEST_P(AdjustmentCommands, BadBenchmarkValueKeepsElevationsAndTheCounter) {
   ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
   ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
-  EquateCurrentNet(page.state);
+  EXPECT_TRUE(EquateCurrentNet(page.state));
   const std::vector<double> before = page.Net().PointElevations.Items();
-  EXPECT_FALSE(ApplyOriginAltitudes(page.state, {{"A", "101"}, {"B", "сто десять"}}));
+  EXPECT_EQ(Refusals(ApplyOriginAltitudes(page.state, {{"A", "101"}, {"B", "сто десять"}})).size(), 1u);
   EXPECT_EQ(page.Net().PointElevations.Items(), before);
   EXPECT_EQ(page.state.IterationCounter, 1);
-  EXPECT_EQ(messages.errors.size(), 1u);
 }
 
 TEST_P(AdjustmentCommands, RefusedSweepLeavesElevationsAndCounterAlone) {
   ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
   ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
-  page.Net().AddSection("B", "C", kFixedPoint, kNodalPoint, 1.0, 1, 0);  // after the rebuild
+  EXPECT_TRUE(page.Net().AddSection("B", "C", kFixedPoint, kNodalPoint, 1.0, 1, 0));  // after the rebuild
   page.state.Changed = false;
-  EXPECT_FALSE(EquateCurrentNet(page.state));
+  const std::vector<std::string> refusals = Refusals(EquateCurrentNet(page.state));
   EXPECT_EQ(page.state.IterationCounter, 0);
   EXPECT_EQ(page.Net().PointElevations.Items(), (std::vector<double>{100, 0, 110}));
   EXPECT_FALSE(page.state.Changed);
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_NE(messages.errors[0].find("«Создание нулевых отметок»"), std::string::npos);
+  ASSERT_EQ(refusals.size(), 1u);
+  EXPECT_NE(refusals[0].find("«Создание нулевых отметок»"), std::string::npos);
 }
 
 TEST_P(AdjustmentCommands, WithoutACurrentNetEveryCommandSaysSoAndChangesNothing) {
   page.state.CurrentNetIndex = 3;  // stale: the list holds one net
   page.state.IterationCounter = 5;
-  EXPECT_FALSE(RebuildCurrentNetPoints(page.state));
-  EXPECT_FALSE(OpenOriginAltitudes(page.state));
-  EXPECT_FALSE(ApplyOriginAltitudes(page.state, {{"A", "1"}}));
-  EXPECT_FALSE(EquateCurrentNet(page.state));
-  EXPECT_EQ(messages.errors, std::vector<std::string>(4, kNoCurrentNetMessage));
+  for (const Outcome& refused : {RebuildCurrentNetPoints(page.state), Outcome(OpenOriginAltitudes(page.state)),
+                                 ApplyOriginAltitudes(page.state, {{"A", "1"}}), Outcome(EquateCurrentNet(page.state))})
+    EXPECT_EQ(Refusals(refused), std::vector<std::string>{kNoCurrentNetMessage});
   EXPECT_EQ(page.state.IterationCounter, 5);
   EXPECT_EQ(page.Net().PointCount(), 0);
   EXPECT_FALSE(page.state.Changed);
@@ -117,14 +112,13 @@ TEST_P(AdjustmentCommands, WithoutACurrentNetEveryCommandSaysSoAndChangesNothing
 
 TEST_P(AdjustmentCommands, NetUpdateCopiesTheCorrectedJournalIntoTheNet) {
   page.state.Journal.HeightDiffs.SetItem(1, 6.3);
-  UpdateNetsFromJournal(page.state);
+  EXPECT_TRUE(UpdateNetsFromJournal(page.state));
   EXPECT_EQ(page.Net().SectionHeights.GetItem(1), 6.3);
   EXPECT_TRUE(page.state.Changed);
 
   AppState empty;
-  UpdateNetsFromJournal(empty);
+  EXPECT_TRUE(UpdateNetsFromJournal(empty));
   EXPECT_FALSE(empty.Changed);
-  EXPECT_TRUE(messages.Silent());
 }
 
 KORVADO_WITH_BOTH_SEPARATORS(AdjustmentCommands);

@@ -11,24 +11,24 @@ class ElevationCommands : public LocaleSeparatorTest {
  protected:
   AppState state;
   void SetUp() override {
-    TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть 1"));
+    TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть 1"));
     testnets::BuildTwoRunSectionNet(net);
   }
 };
 
 TEST_P(ElevationCommands, SectionNodeShowsItsTableAndNetOrMissingNodesShowOneEmptyRow) {
-  const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0);
+  const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0).Value().value();
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[1].elevation, Dec("101.01"));
   const std::vector<ElevationRow> empty{ElevationRow{}};
-  EXPECT_EQ(AltitudeTableForNode(state, 0, -1), empty);
-  EXPECT_EQ(AltitudeTableForNode(state, -1, -1), empty);
-  EXPECT_EQ(AltitudeTableForNode(state, 0, 1), empty);  // a stale tree
-  EXPECT_EQ(AltitudeTableForNode(state, 4, 0), empty);
+  EXPECT_EQ(AltitudeTableForNode(state, 0, -1).Value(), empty);
+  EXPECT_EQ(AltitudeTableForNode(state, -1, -1).Value(), empty);
+  EXPECT_EQ(AltitudeTableForNode(state, 0, 1).Value(), empty);  // a stale tree
+  EXPECT_EQ(AltitudeTableForNode(state, 4, 0).Value(), empty);
 }
 
 TEST_P(ElevationCommands, SelectedBlockIsCopiedWithTabsAndCrLf) {
-  const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0);
+  const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0).Value().value();
   EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 2, 1), Dec("A\t100.00\r\nX\t101.01\r\nB\t103.03"));
   EXPECT_EQ(AltitudeTableCopyText(rows, 1, 1, 2, 1), Dec("101.01\r\n103.03"));
   EXPECT_EQ(AltitudeTableCopyText(rows, 0, 0, 99, 99), AltitudeTableCopyText(rows, 0, 0, 2, 1));

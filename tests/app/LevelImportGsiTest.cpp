@@ -70,8 +70,8 @@ TEST(LevelImportGsi, LinesReadingsNamesAndUnitsReachTheJournal) {
 
 TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
   AppState state;
-  state.Journal.AddRecord("Rp1", "Rp2", 1, "");
-  state.Journal.AddRecord("Rp2", "Rp3", 1, "");
+  EXPECT_TRUE(state.Journal.AddRecord("Rp1", "Rp2", 1, ""));
+  EXPECT_TRUE(state.Journal.AddRecord("Rp2", "Rp3", 1, ""));
   const LevelImport import = PrepareLevelImport(state, LevelSample("line-bffb-bf.gsi"));
   // A ticked line the journal cannot take refuses the whole import.
   EXPECT_NE(ImportLevelLines(state, import, {true, true}, 1).RefusalText().find("Ход 2 (RP2 — RP3)"),
@@ -87,7 +87,7 @@ TEST(LevelImportGsi, ImportGoesBeforeTheCurrentRecordAsOneChange) {
 
   // More setups than the data file holds: nothing goes in.
   AppState full;
-  full.Journal.AddRecord("A", "B", 65534, "");
+  EXPECT_TRUE(full.Journal.AddRecord("A", "B", 65534, ""));
   const LevelImport big = PrepareLevelImport(full, LevelSample("line-bffb-bf.gsi"));
   EXPECT_NE(ImportTicked(full, big).RefusalText().find("штативов"), std::string::npos);
   EXPECT_EQ(full.Journal.RecordCount(), 1);
@@ -120,7 +120,8 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
        "«Q31.08+0000000000152345» не является словом GSI"},
       {head + "*331.08+0000000000152345 110002+0000000000000RP1 \n",
        "Строка 2 файла нивелира: блок начинается с отсчёта «331.08+0000000000152345»"},
-      {head + "*110002+0000000000000R\x1b" "1 331.08+0000000000152345 \n",
+      {head + "*110002+0000000000000R\x1b"
+              "1 331.08+0000000000152345 \n",
        "Строка 2 файла нивелира: в имени точки «R 1» есть управляющий символ"},
       {head + "*110002+0000000000000RP1 331.08+9999999999999999 \n", "отсчёт 100000000000 м вне разумных пределов"},
       {std::string(20000, '\x01') + head, "Строка 1 файла нивелира: формат не распознан"},

@@ -60,7 +60,7 @@ TEST_P(LoopCommands, RowsVerdictsCopyAndTheWarningFollowTheClass) {
 TEST_P(LoopCommands, NoNetOrNoSectionsIsRefusedWithoutAWarning) {
   AppState state;
   EXPECT_FALSE(CurrentNetLoops(state).refusal.empty());
-  state.Nets.AddNet("Пустая");
+  EXPECT_TRUE(state.Nets.AddNet("Пустая"));
   state.CurrentNetIndex = 0;
   EXPECT_NE(CurrentNetLoops(state).refusal.find("нет звеньев"), std::string::npos);
   EXPECT_EQ(FailingLoopsWarning(state), "");

@@ -19,14 +19,14 @@ class MonitoringProjectFiles : public ::testing::Test {
   void SetUp() override {
     Write("c1.kor", CycleNet(31, 0, 0));
     TNetList nets;
-    nets.NetAt(nets.AddNet("Другая")) = CycleNet(1, 0, 0, "Другая");
-    nets.NetAt(nets.AddNet("Второй")) = CycleNet(32, 0, 0.5, "Второй");
+    nets.NetAt(*nets.AddNet("Другая")) = CycleNet(1, 0, 0, "Другая");
+    nets.NetAt(*nets.AddNet("Второй")) = CycleNet(32, 0, 0.5, "Второй");
     WriteDataFile(folder.File("c2.kor"), TKorData(), nets);
     Write("c3.kor", CycleNet(33, 3.0, 1.0));
   }
   void Write(const std::string& name, const TKorNet& net) {
     TNetList nets;
-    nets.NetAt(nets.AddNet(net.Name)) = net;
+    nets.NetAt(*nets.AddNet(net.Name)) = net;
     WriteDataFile(folder.File(name), TKorData(), nets);
   }
   // The project with its cycles added out of date order.

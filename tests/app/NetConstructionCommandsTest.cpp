@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ActiveSectionView.h"
-#include "MessageRecorder.h"
 #include "NetConstructionCommands.h"
 #include "NetTestData.h"
+#include "OutcomeTexts.h"
 #include "SeparatorScope.h"
 
 namespace korvado {
@@ -26,12 +26,11 @@ void StartNet(AppState& state, ConstructionPage& page, const std::string& from, 
   for (size_t r = 0; r < page.Rows.size(); ++r)
     if (page.Rows[r].ForePoint == fore) page.CurrentRow = static_cast<int32_t>(r);
   ASSERT_TRUE(PrepareAddNet(state, page));
-  ASSERT_GE(CreateNetForPick(state, "Сеть"), 0);
+  ASSERT_TRUE(CreateNetForPick(state, "Сеть"));
   ASSERT_TRUE(AddSectionFromPick(state, page, types));
 }
 
 TEST(NetConstruction, SearchListsTheRunsAtAPointWithTheirReferences) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "A", "B", 2, 1.25);
   AddJournalRun(state.Journal, "K", "A", 3, -0.40);
@@ -49,28 +48,26 @@ TEST(NetConstruction, SearchListsTheRunsAtAPointWithTheirReferences) {
   Search(state, page, "nothing");
   EXPECT_TRUE(page.Rows.empty());
   EXPECT_EQ(state.SearchHits.Count(), 0) << "the hits always match the rows";
-  EXPECT_FALSE(PrepareAddNet(state, page));
-  EXPECT_EQ(messages.errors, std::vector<std::string>{kStartRunNotFoundMessage});
+  EXPECT_EQ(Refusals(PrepareAddNet(state, page)), std::vector<std::string>{kStartRunNotFoundMessage});
   EXPECT_EQ(state.Nets.NetCount(), 0);
 }
 
 TEST(NetConstruction, AReversedRunIsStoredFromTheSearchedPointWithNegatedHeightAndReference) {
   for (const char separator : {'.', ','}) {
     SeparatorScope scope(separator, " ");
-    MessageRecorder messages;
     AppState state;
     AddJournalRun(state.Journal, "A", "B", 2, 1.25);
     AddJournalRun(state.Journal, "X", "A", 4, 0.75);
     ConstructionPage page;
     Search(state, page, "A");
     page.CurrentRow = 1;
-    const std::optional<PointTypeQuestion> question = PrepareAddNet(state, page);
+    const Result<PointTypeQuestion> question = PrepareAddNet(state, page);
     ASSERT_TRUE(question);
     EXPECT_EQ(question->BackLabel, "Задняя точка: A");
     EXPECT_EQ(question->ForeLabel, "Передняя точка: X");
     EXPECT_FALSE(question->BackTypeFixed);
 
-    EXPECT_EQ(CreateNetForPick(state, "Первая"), 0);
+    EXPECT_EQ(CreateNetForPick(state, "Первая").Value(), 0);
     EXPECT_EQ(state.CurrentNetIndex, 0);
     ASSERT_TRUE(AddSectionFromPick(state, page, {0, 1}));
     const TKorNet& net = state.Nets.NetAt(0);
@@ -84,7 +81,6 @@ TEST(NetConstruction, AReversedRunIsStoredFromTheSearchedPointWithNegatedHeightA
     EXPECT_EQ(Table(state, 0, 0).RunRefs.ListAt(0).Items(), std::vector<int32_t>{-2});
     EXPECT_EQ(state.ActiveSectionIndex, 0);
     EXPECT_TRUE(state.Changed);
-    EXPECT_TRUE(messages.Silent());
   }
 }
 
@@ -97,7 +93,6 @@ TEST(NetConstruction, TheNetHoldsTheHeightAsShownToTwoDecimals) {
 }
 
 TEST(NetConstruction, ADoubleClickWalkExtendsAtIntermediatePointsAndStartsSectionsAtNodalOnes) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "Rp1", "A", 2, 1.00);
   AddJournalRun(state.Journal, "A", "B", 3, 0.50);
@@ -111,8 +106,8 @@ TEST(NetConstruction, ADoubleClickWalkExtendsAtIntermediatePointsAndStartsSectio
   ASSERT_EQ(page.Rows.size(), 2u);
   EXPECT_EQ(page.CurrentRow, 1);
   EXPECT_TRUE(page.FocusResults);
-  ASSERT_EQ(DoubleClickCommand(state), PickCommand::AddRun);
-  const std::optional<PointTypeQuestion> runQuestion = PrepareAddRun(state, page);
+  ASSERT_EQ(DoubleClickCommand(state).Value(), PickCommand::AddRun);
+  const Result<PointTypeQuestion> runQuestion = PrepareAddRun(state, page);
   ASSERT_TRUE(runQuestion);
   EXPECT_EQ(runQuestion->BackLabel, "Задняя точка: A");
   EXPECT_TRUE(runQuestion->BackTypeFixed);
@@ -122,8 +117,8 @@ TEST(NetConstruction, ADoubleClickWalkExtendsAtIntermediatePointsAndStartsSectio
   // B is nodal: the next pick starts a new section there.
   EXPECT_EQ(page.FindText, "B");
   EXPECT_EQ(page.Rows[page.CurrentRow].ForePoint, "C");
-  ASSERT_EQ(DoubleClickCommand(state), PickCommand::AddSection);
-  const std::optional<PointTypeQuestion> sectionQuestion = PrepareAddSection(state, page);
+  ASSERT_EQ(DoubleClickCommand(state).Value(), PickCommand::AddSection);
+  const Result<PointTypeQuestion> sectionQuestion = PrepareAddSection(state, page);
   ASSERT_TRUE(sectionQuestion);
   EXPECT_EQ(sectionQuestion->BackLabel, "Задняя точка: B");
   EXPECT_FALSE(sectionQuestion->BackTypeFixed);
@@ -143,8 +138,7 @@ TEST(NetConstruction, ADoubleClickWalkExtendsAtIntermediatePointsAndStartsSectio
   EXPECT_DOUBLE_EQ(net.SectionHeights.GetItem(1), -0.25);
   EXPECT_EQ(Table(state, 0, 1).RunRefs.ListAt(0).Items(), std::vector<int32_t>{-3});
   EXPECT_EQ(state.ActiveSectionIndex, 1);
-  EXPECT_EQ(DoubleClickCommand(state), PickCommand::AddRun);
-  EXPECT_TRUE(messages.Silent());
+  EXPECT_EQ(DoubleClickCommand(state).Value(), PickCommand::AddRun);
 }
 
 TEST(NetConstruction, ContinueSearchPreselectsTheRowAboveTheRunLeadingBack) {
@@ -181,7 +175,7 @@ TEST(NetConstruction, AddRunStartsAtTheEndOfTheActiveSectionWhateverWasSearched)
   ConstructionPage page;
   StartNet(state, page, "Rp1", "A", {0, 2});
   Search(state, page, "Z");
-  const std::optional<PointTypeQuestion> question = PrepareAddRun(state, page);
+  const Result<PointTypeQuestion> question = PrepareAddRun(state, page);
   ASSERT_TRUE(question);
   EXPECT_EQ(question->BackLabel, "Задняя точка: A");
   EXPECT_EQ(question->ForeLabel, "Передняя точка: Y");
@@ -194,47 +188,38 @@ TEST(NetConstruction, AddRunStartsAtTheEndOfTheActiveSectionWhateverWasSearched)
 
 TEST(NetConstruction, ARunPastAFixedOrNodalEndIsRefusedInFavourOfANewSection) {
   for (const int32_t endType : {kFixedPoint, kNodalPoint}) {
-    MessageRecorder messages;
     AppState state;
     AddJournalRun(state.Journal, "Rp1", "N1", 2, 1.00);
     AddJournalRun(state.Journal, "N1", "B", 3, 0.50);
     ConstructionPage page;
     StartNet(state, page, "Rp1", "N1", {kFixedPoint, endType});
-    EXPECT_FALSE(PrepareAddRun(state, page));
-    EXPECT_FALSE(AppendRunFromPick(state, page, kIntermediatePoint));
-    ASSERT_EQ(messages.errors.size(), 2u);
-    EXPECT_NE(messages.errors[0].find("«N1»"), std::string::npos) << messages.errors[0];
-    EXPECT_NE(messages.errors[0].find("«Добавить звено»"), std::string::npos) << messages.errors[0];
+    const std::string refusal = PrepareAddRun(state, page).RefusalText();
+    EXPECT_EQ(AppendRunFromPick(state, page, kIntermediatePoint).RefusalText(), refusal);
+    EXPECT_NE(refusal.find("«N1»"), std::string::npos) << refusal;
+    EXPECT_NE(refusal.find("«Добавить звено»"), std::string::npos) << refusal;
     EXPECT_EQ(Table(state, 0, 0).RunCount(), 1);
     EXPECT_EQ(state.Nets.NetAt(0).SectionEnds[0], "N1");
   }
 }
 
 TEST(NetConstruction, WithoutACurrentNetOrActiveSectionNothingIsAdded) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "A", "B", 2, 1.0);
   ConstructionPage page;
   Search(state, page, "A");
 
-  EXPECT_FALSE(PrepareAddSection(state, page));
-  EXPECT_FALSE(AddSectionFromPick(state, page, {0, 1}));
-  EXPECT_FALSE(PrepareAddRun(state, page));
-  EXPECT_FALSE(AppendRunFromPick(state, page, 1));
-  EXPECT_EQ(DoubleClickCommand(state), PickCommand::None);
-  EXPECT_EQ(messages.errors.size(), 5u);
-  EXPECT_NE(messages.errors[0].find("Сеть не выбрана"), std::string::npos);
+  for (const Outcome& refused :
+       {Outcome(PrepareAddSection(state, page)), AddSectionFromPick(state, page, {0, 1}),
+        Outcome(PrepareAddRun(state, page)), AppendRunFromPick(state, page, 1), Outcome(DoubleClickCommand(state))})
+    EXPECT_EQ(Refusals(refused), std::vector<std::string>{kNoCurrentNetMessage});
   EXPECT_EQ(state.Nets.NetCount(), 0);
 
   // A net whose type dialog was cancelled: current, but with no section.
-  messages.errors.clear();
   state.ActiveSectionIndex = 0;
-  ASSERT_EQ(CreateNetForPick(state, "Пустая"), 0);
+  ASSERT_EQ(CreateNetForPick(state, "Пустая").Value(), 0);
   EXPECT_EQ(state.ActiveSectionIndex, -1) << "the old active section belonged to another net";
-  EXPECT_EQ(DoubleClickCommand(state), PickCommand::None);
-  EXPECT_FALSE(AppendRunFromPick(state, page, 1));
-  ASSERT_EQ(messages.errors.size(), 2u);
-  EXPECT_NE(messages.errors[0].find("Активное звено не выбрано"), std::string::npos);
+  for (const Outcome& refused : {Outcome(DoubleClickCommand(state)), AppendRunFromPick(state, page, 1)})
+    EXPECT_NE(refused.RefusalText().find("Активное звено не выбрано"), std::string::npos);
   EXPECT_EQ(state.Nets.NetAt(0).SectionCount(), 0);
 
   // Stale positions left behind by deletions elsewhere.
@@ -249,17 +234,15 @@ TEST(NetConstruction, WithoutACurrentNetOrActiveSectionNothingIsAdded) {
 }
 
 TEST(NetConstruction, ARunThatFailedTheScaleCheckIsRefusedByName) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "A", "B", 2, 1.0);
   AddJournalRun(state.Journal, "C", "A", 2, InvalidHeight);
   ConstructionPage page;
   Search(state, page, "A");
   page.CurrentRow = 1;
-  EXPECT_FALSE(PrepareAddNet(state, page));
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_NE(messages.errors[0].find("A --> C"), std::string::npos) << messages.errors[0];
-  EXPECT_NE(messages.errors[0].find("№ 2"), std::string::npos) << messages.errors[0];
+  const std::string refusal = PrepareAddNet(state, page).RefusalText();
+  EXPECT_NE(refusal.find("A --> C"), std::string::npos) << refusal;
+  EXPECT_NE(refusal.find("№ 2"), std::string::npos) << refusal;
 
   page.CurrentRow = 0;
   StartNet(state, page, "A", "B", {0, 2});
@@ -269,20 +252,17 @@ TEST(NetConstruction, ARunThatFailedTheScaleCheckIsRefusedByName) {
 }
 
 TEST(NetConstruction, APointTypeMustBeChosen) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "A", "B", 2, 1.0);
   ConstructionPage page;
   Search(state, page, "A");
-  ASSERT_EQ(CreateNetForPick(state, "Сеть"), 0);
-  EXPECT_FALSE(AddSectionFromPick(state, page, {-1, 1}));
-  EXPECT_FALSE(AddSectionFromPick(state, page, {0, 255}));
-  EXPECT_EQ(messages.errors.size(), 2u);
+  ASSERT_EQ(CreateNetForPick(state, "Сеть").Value(), 0);
+  for (const PointTypeChoice types : {PointTypeChoice{-1, 1}, PointTypeChoice{0, 255}})
+    EXPECT_EQ(Refusals(AddSectionFromPick(state, page, types)).size(), 1u);
   EXPECT_EQ(state.Nets.NetAt(0).SectionCount(), 0);
 }
 
 TEST(NetConstruction, TheTypeQuestionOffersTheTypesThePointsHaveInTheCurrentNet) {
-  MessageRecorder messages;
   AppState state;
   AddJournalRun(state.Journal, "Rp1", "p1", 2, 1.0);
   AddJournalRun(state.Journal, "p1", "N1", 3, 0.4);
@@ -300,7 +280,7 @@ TEST(NetConstruction, TheTypeQuestionOffersTheTypesThePointsHaveInTheCurrentNet)
 
   // A section from nodal N1 to a point new to the net.
   pick("N1", "p2");
-  std::optional<PointTypeQuestion> question = PrepareAddSection(state, page);
+  Result<PointTypeQuestion> question = PrepareAddSection(state, page);
   ASSERT_TRUE(question);
   EXPECT_EQ(question->BackType, kNodalPoint);
   EXPECT_EQ(question->ForeType, -1) << "p2 is not in the net yet";
@@ -312,12 +292,11 @@ TEST(NetConstruction, TheTypeQuestionOffersTheTypesThePointsHaveInTheCurrentNet)
   EXPECT_TRUE(question->BackTypeFixed);
   EXPECT_EQ(question->ForeType, kIntermediatePoint);
   // Another net knows none of them.
-  ASSERT_GE(CreateNetForPick(state, "Другая"), 0);
+  ASSERT_TRUE(CreateNetForPick(state, "Другая"));
   pick("N1", "p2");
   question = PrepareAddSection(state, page);
   ASSERT_TRUE(question);
   EXPECT_EQ(question->BackType, -1);
-  EXPECT_TRUE(messages.errors.empty());
 }
 
 TEST(NetConstruction, TheCounterChoosesAmongTheSectionsOfTheCurrentNet) {
@@ -340,9 +319,9 @@ TEST(NetConstruction, TheRunListShowsTheActiveSectionsRuns) {
     SeparatorScope scope(separator, " ");
     const std::string dot(1, separator);
     AppState state;
-    TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("N"));
-    net.AddSection("Rp1", "A", 0, 2, 0.4, 2.0, 1);
-    net.AppendRun(0, "B", 1, -1.005, 1.5, 2);
+    TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("N"));
+    EXPECT_TRUE(net.AddSection("Rp1", "A", 0, 2, 0.4, 2.0, 1));
+    EXPECT_TRUE(net.AppendRun(0, "B", 1, -1.005, 1.5, 2));
     state.CurrentNetIndex = 0;
     state.ActiveSectionIndex = 0;
     const std::vector<SectionRunRow> rows = ActiveSectionRows(state);
@@ -361,18 +340,16 @@ TEST(NetConstruction, TheRunListShowsTheActiveSectionsRuns) {
 }
 
 TEST(NetConstruction, ADoubleClickFollowsTheTypeOfTheActiveSectionsEnd) {
-  MessageRecorder messages;
   AppState state;
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("N"));
-  for (uint8_t type : {0, 1, 2, 255}) net.AddSection("A", "B", 0, type, 0.1, 1.0, 1);
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("N"));
+  for (uint8_t type : {0, 1, 2, 255}) EXPECT_TRUE(net.AddSection("A", "B", 0, type, 0.1, 1.0, 1));
   state.CurrentNetIndex = 0;
   const PickCommand expected[] = {PickCommand::AddSection, PickCommand::AddSection, PickCommand::AddRun,
                                   PickCommand::None};
   for (int32_t s = 0; s < 4; ++s) {
     state.ActiveSectionIndex = s;
-    EXPECT_EQ(DoubleClickCommand(state), expected[s]) << "section " << s;
+    EXPECT_EQ(DoubleClickCommand(state).Value(), expected[s]) << "section " << s;
   }
-  EXPECT_TRUE(messages.Silent());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace korvado {
 
 inline void AddJournalRun(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups,
                           double height, const std::string& note = "") {
-  journal.AddRecord(back, fore, setups, note);
+  EXPECT_TRUE(journal.AddRecord(back, fore, setups, note));
   journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
 }
 
@@ -19,15 +19,16 @@ inline void AddJournalRun(TKorData& journal, const std::string& back, const std:
 // and the reference 100 * (k + 1) + j + 1.
 inline int32_t AddChainNet(TNetList& nets, const std::string& name,
                            const std::vector<std::vector<std::string>>& chains) {
-  const int32_t n = nets.AddNet(name);
+  const int32_t n = *nets.AddNet(name);
   TKorNet& net = nets.NetAt(n);
   for (size_t k = 0; k < chains.size(); ++k) {
     const std::vector<std::string>& points = chains[k];
     const auto last = points.size() - 1;
     const auto ref = [&](size_t j) { return static_cast<int32_t>(100 * (k + 1) + j + 1); };
-    net.AddSection(points[0], points[1], 0, last == 1 ? 1 : 2, 0.1, 2.0, ref(0));
+    EXPECT_TRUE(net.AddSection(points[0], points[1], 0, last == 1 ? 1 : 2, 0.1, 2.0, ref(0)));
     for (size_t j = 1; j < last; ++j)
-      net.AppendRun(static_cast<uint16_t>(k), points[j + 1], j + 1 == last ? 1 : 2, 0.1 * (j + 1), 2.0, ref(j));
+      EXPECT_TRUE(
+          net.AppendRun(static_cast<uint16_t>(k), points[j + 1], j + 1 == last ? 1 : 2, 0.1 * (j + 1), 2.0, ref(j)));
   }
   return n;
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "MessageRecorder.h"
 #include "NetTestData.h"
 #include "NetsBrowserCommands.h"
+#include "OutcomeTexts.h"
 
 namespace korvado {
 
@@ -13,7 +13,7 @@ void AddThreeNets(TNetList& nets) {
   AddChainNet(nets, "Первая", {{"A", "B", "C", "D"}, {"D", "E"}});
   AddChainNet(nets, "Вторая", {{"K", "L"}, {"L", "M"}});
   AddChainNet(nets, "Третья", {{"X", "Y"}});
-  nets.NetAt(0).SectionTables.TableAt(0).AddPendentRun(0, "B", "V", 2, 0.7, 9);
+  EXPECT_TRUE(nets.NetAt(0).SectionTables.TableAt(0).AddPendentRun(0, "B", "V", 2, 0.7, 9));
 }
 
 AppState ThreeNets() {
@@ -62,21 +62,19 @@ TEST(NetsBrowserCommands, APasteWithNoCopyMadeTakesTheFirstNetSectionAndRun) {
 }
 
 TEST(NetsBrowserCommands, PastingOntoItselfChangesNothing) {
-  MessageRecorder messages;
   AppState state = ThreeNets();
   NetsBrowserState browser = SelectedAt(state, {0, -1});
   ASSERT_TRUE(BrowserCopyNet(state, browser));
-  EXPECT_FALSE(BrowserPasteNet(state, browser));
+  EXPECT_TRUE(Silent(BrowserPasteNet(state, browser)));
   SelectRow(state, browser, 1);
   ASSERT_TRUE(BrowserCopySection(state, browser));
-  EXPECT_FALSE(BrowserPasteSection(state, browser));
+  EXPECT_TRUE(Silent(BrowserPasteSection(state, browser)));
   SelectNode(state, browser, {0, 0});
   SelectRow(state, browser, 2);
   ASSERT_TRUE(BrowserCopyRun(state, browser));
-  EXPECT_FALSE(BrowserPasteRun(state, browser));
+  EXPECT_TRUE(Silent(BrowserPasteRun(state, browser)));
   EXPECT_TRUE(Unchanged(state));
   EXPECT_FALSE(state.Changed);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(NetsBrowserCommands, APastedNetBearsTheSourceNameEverywhere) {
@@ -97,7 +95,6 @@ TEST(NetsBrowserCommands, APastedNetBearsTheSourceNameEverywhere) {
 }
 
 TEST(NetsBrowserCommands, APasteFromAPositionThatNoLongerExistsIsRefused) {
-  MessageRecorder messages;
   AppState state = ThreeNets();
   NetsBrowserState browser = SelectedAt(state, {1, 1}, 0);
   ASSERT_TRUE(BrowserCopyRun(state, browser));
@@ -113,18 +110,16 @@ TEST(NetsBrowserCommands, APasteFromAPositionThatNoLongerExistsIsRefused) {
 
   browser = SelectedAt(state, {0, 0}, 0);
   browser.Copy = {1, 1, 0};
-  EXPECT_FALSE(BrowserPasteRun(state, browser));
+  const std::string noRun = BrowserPasteRun(state, browser).RefusalText();
+  EXPECT_NE(noRun.find("скопированного штатива больше нет"), std::string::npos) << noRun;
   browser.Copy = {0, 0, 7};
-  EXPECT_FALSE(BrowserPasteRun(state, browser));
+  EXPECT_EQ(BrowserPasteRun(state, browser).RefusalText(), noRun);
   browser = SelectedAt(state, {0, -1}, 0);
   browser.Copy = {1, 1, 0};
-  EXPECT_FALSE(BrowserPasteSection(state, browser));
+  EXPECT_NE(BrowserPasteSection(state, browser).RefusalText().find("скопированного звена больше нет"),
+            std::string::npos);
   browser.Copy = {2, 0, 0};
-  EXPECT_FALSE(BrowserPasteNet(state, browser));
-  ASSERT_EQ(messages.errors.size(), 4u);
-  EXPECT_NE(messages.errors[0].find("скопированного штатива больше нет"), std::string::npos);
-  EXPECT_NE(messages.errors[2].find("скопированного звена больше нет"), std::string::npos);
-  EXPECT_NE(messages.errors[3].find("скопированной сети больше нет"), std::string::npos);
+  EXPECT_NE(BrowserPasteNet(state, browser).RefusalText().find("скопированной сети больше нет"), std::string::npos);
   EXPECT_TRUE(state.Nets == reference.Nets);
   EXPECT_FALSE(state.Changed);
 }
@@ -141,7 +136,7 @@ TEST(NetsBrowserCommands, RenamingANetShowsTheNewNameEverywhere) {
 
   SelectNode(state, browser, {1, 0});
   EXPECT_FALSE(RenameNetPreset(state, browser)) << "renaming is a net-level command";
-  EXPECT_FALSE(BrowserRenameNet(state, browser, "Другая"));
+  EXPECT_TRUE(Silent(BrowserRenameNet(state, browser, "Другая")));
   EXPECT_EQ(state.Nets.NetAt(1).Name, "Главная");
 }
 
@@ -160,17 +155,15 @@ TEST(NetsBrowserCommands, DeletingTheFirstOfThreeRunsStartsTheSectionAtTheSecond
 }
 
 TEST(NetsBrowserCommands, TheOnlyRunAndPendentRowsAreNotDeletedAsRuns) {
-  MessageRecorder messages;
   AppState state = ThreeNets();
   NetsBrowserState browser = SelectedAt(state, {0, 1}, 0);
-  EXPECT_FALSE(BrowserDeleteRun(state, browser));
-  EXPECT_EQ(messages.warnings, std::vector<std::string>{kOnlyRunMessage});
+  EXPECT_EQ(Warnings(BrowserDeleteRun(state, browser)), std::vector<std::string>{kOnlyRunMessage});
 
   browser = SelectedAt(state, {0, 0}, 3);
-  EXPECT_FALSE(BrowserDeleteRun(state, browser));
-  ASSERT_EQ(messages.warnings.size(), 2u);
-  EXPECT_NE(messages.warnings[1].find("Удалить висячую точку"), std::string::npos) << messages.warnings[1];
-  EXPECT_TRUE(messages.errors.empty()) << "no index message";
+  const Outcome pendent = BrowserDeleteRun(state, browser);
+  ASSERT_EQ(Warnings(pendent).size(), 1u);
+  EXPECT_NE(Warnings(pendent)[0].find("Удалить висячую точку"), std::string::npos) << Warnings(pendent)[0];
+  EXPECT_TRUE(Refusals(pendent).empty()) << "no index message";
   EXPECT_TRUE(Unchanged(state));
 
   ASSERT_TRUE(BrowserDeletePendentRun(state, browser));
@@ -178,7 +171,7 @@ TEST(NetsBrowserCommands, TheOnlyRunAndPendentRowsAreNotDeletedAsRuns) {
   EXPECT_EQ(state.Nets.NetAt(0).SectionTables.TableAt(0).RunCount(), 3);
   EXPECT_EQ(BrowserRows(state, browser).size(), 3u);
   SelectRow(state, browser, 0);
-  EXPECT_FALSE(BrowserDeletePendentRun(state, browser)) << "a run row is not a pendent run";
+  EXPECT_TRUE(Silent(BrowserDeletePendentRun(state, browser))) << "a run row is not a pendent run";
 }
 
 TEST(NetsBrowserCommands, DeletingTheLastNetEmptiesEverything) {
@@ -233,25 +226,23 @@ TEST(NetsBrowserCommands, TheMainWindowsPositionsFollowDeletedNetsAndSections) {
 }
 
 TEST(NetsBrowserCommands, CommandsAwayFromTheirLevelChangeNothing) {
-  MessageRecorder messages;
   AppState state = ThreeNets();
   NetsBrowserState browser;
-  EXPECT_FALSE(BrowserDeleteNet(state, browser)) << "nothing selected";
+  EXPECT_TRUE(Silent(BrowserDeleteNet(state, browser))) << "nothing selected";
   EXPECT_FALSE(BrowserCopyNet(state, browser));
   browser = SelectedAt(state, {0, 0}, 0);
-  EXPECT_FALSE(BrowserDeleteNet(state, browser));
-  EXPECT_FALSE(BrowserPasteNet(state, browser));
-  EXPECT_FALSE(BrowserDeleteSection(state, browser));
+  EXPECT_TRUE(Silent(BrowserDeleteNet(state, browser)));
+  EXPECT_TRUE(Silent(BrowserPasteNet(state, browser)));
+  EXPECT_TRUE(Silent(BrowserDeleteSection(state, browser)));
   EXPECT_FALSE(BrowserCopySection(state, browser));
   browser = SelectedAt(state, {0, -1});
-  EXPECT_FALSE(BrowserDeleteSection(state, browser)) << "no section row selected";
-  EXPECT_FALSE(BrowserDeleteRun(state, browser));
-  EXPECT_FALSE(BrowserPasteRun(state, browser));
-  EXPECT_FALSE(BrowserDeletePendentRun(state, browser));
+  EXPECT_TRUE(Silent(BrowserDeleteSection(state, browser))) << "no section row selected";
+  EXPECT_TRUE(Silent(BrowserDeleteRun(state, browser)));
+  EXPECT_TRUE(Silent(BrowserPasteRun(state, browser)));
+  EXPECT_TRUE(Silent(BrowserDeletePendentRun(state, browser)));
   EXPECT_FALSE(BrowserCopyRun(state, browser));
   EXPECT_EQ(browser.Copy.CopiedNetIndex, 0);
   EXPECT_TRUE(Unchanged(state));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(NetsBrowserCommands, AnAddedNetIsSelected) {

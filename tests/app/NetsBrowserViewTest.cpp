@@ -15,8 +15,8 @@ AppState TwoNets() {
   AddChainNet(state.Nets, "Южная", {{"K", "L"}, {"L", "M"}, {"M", "N", "O", "P"}});
   TKorNetDetailTable& table = state.Nets.NetAt(1).SectionTables.TableAt(2);
   table.RunRefs.ListAt(1).SetItem(0, -7);
-  table.AddPendentRun(1, "N", "V1", 3, 0.5, 11);
-  table.AddPendentRun(0, "M", "V2", 2, -1.25, -12);
+  EXPECT_TRUE(table.AddPendentRun(1, "N", "V1", 3, 0.5, 11));
+  EXPECT_TRUE(table.AddPendentRun(0, "M", "V2", 2, -1.25, -12));
   return state;
 }
 

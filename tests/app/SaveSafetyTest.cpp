@@ -11,7 +11,6 @@
 #include "DataFile.h"
 #include "FileCommands.h"
 #include "JournalCommands.h"
-#include "MessageRecorder.h"
 #include "RecordStep.h"
 #include "RecoveryCopy.h"
 #include "SurveySamples.h"
@@ -21,7 +20,7 @@ namespace korvado {
 namespace {
 
 void AddRecordAndSave(AppState& state, const SaveOptions& options = {}) {
-  state.Journal.AddRecord("Рп1", "Рп2", 1, "");
+  EXPECT_TRUE(state.Journal.AddRecord("Рп1", "Рп2", 1, ""));
   state.MarkChanged();
   SaveDataFile(state, options);
 }
@@ -45,7 +44,7 @@ TEST(SaveSafety, BackupKeepsThePreviousVersionAndItsFailureStopsTheSave) {
   std::filesystem::remove(PathFromUtf8(BackupPath(path)));
   std::filesystem::create_directory(PathFromUtf8(BackupPath(path)));
   const std::string third = ReadBytes(path);
-  state.Journal.AddRecord("Рп3", "Рп4", 1, "");
+  EXPECT_TRUE(state.Journal.AddRecord("Рп3", "Рп4", 1, ""));
   state.MarkChanged();
   try {
     SaveDataFile(state);
@@ -116,14 +115,13 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
 }
 
 TEST(SaveSafety, RecoveryCopyRestoresUnsavedChangesOfItsFile) {
-  MessageRecorder messages;
   TempFolder folder;
   const std::string path = folder.File("ход.kor");
   const std::string recovery = folder.File("recovery");
   WriteDataFile(path, SampleJournal(), SampleNets(1));
   AppState state;
   ASSERT_TRUE(OpenDataFile(state, path));
-  RecordStep(state, "удаление записи 1", [&] { return DeleteJournalRecord(state, 0); });
+  EXPECT_TRUE(RecordStep(state, "удаление записи 1", [&] { return DeleteJournalRecord(state, 0); }));
   WriteRecoveryCopy(state, recovery, "4242-1", 4242);
   // A record without its data (a copy cut short) is not offered.
   WriteBytes(folder.File("recovery/4243-1.info"), "file=\npid=4243\n");

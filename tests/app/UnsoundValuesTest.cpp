@@ -13,8 +13,8 @@
 #include "FileCommands.h"
 #include "LeastSquaresCommands.h"
 #include "LoopCommands.h"
-#include "MessageRecorder.h"
 #include "NetTestData.h"
+#include "OutcomeTexts.h"
 #include "TempFolder.h"
 #include "UnsoundValues.h"
 
@@ -29,12 +29,12 @@ AppState AdjustableState() {
   AppState state;
   AddJournalRun(state.Journal, "A", "K", 2, 4.0);
   AddJournalRun(state.Journal, "K", "B", 2, 6.1);
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2.0, 1);
-  net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2.0, 2);
-  net.AddPoint("A", kFixedPoint, 100.0);
-  net.AddPoint("K", kNodalPoint, 0.0);
-  net.AddPoint("B", kFixedPoint, 110.0);
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("A", "K", kFixedPoint, kNodalPoint, 4.0, 2.0, 1));
+  EXPECT_TRUE(net.AddSection("K", "B", kNodalPoint, kFixedPoint, 6.1, 2.0, 2));
+  EXPECT_TRUE(net.AddPoint("A", kFixedPoint, 100.0));
+  EXPECT_TRUE(net.AddPoint("K", kNodalPoint, 0.0));
+  EXPECT_TRUE(net.AddPoint("B", kFixedPoint, 110.0));
   state.CurrentNetIndex = 0;
   return state;
 }
@@ -48,17 +48,15 @@ TEST(UnsoundValues, OpeningWarnsOnceNamingTheFirstSuchValue) {
   written.Nets.NetAt(0).PointElevations.SetItem(2, -kInf);
   WriteDataFile(folder.File("bad.kor"), written.Journal, written.Nets);
 
-  MessageRecorder messages;
   AppState state;
-  ASSERT_TRUE(OpenDataFile(state, folder.File("bad.kor")));
-  ASSERT_EQ(messages.warnings.size(), 1u);
-  EXPECT_TRUE(Names(messages.warnings[0], "запись № 2 (K --> B): превышение — не число")) << messages.warnings[0];
-  EXPECT_TRUE(Names(messages.warnings[0], "всего 2")) << messages.warnings[0];
-  EXPECT_TRUE(messages.errors.empty());
+  const Outcome opened = OpenDataFile(state, folder.File("bad.kor"));
+  ASSERT_TRUE(opened);
+  ASSERT_EQ(Warnings(opened).size(), 1u);
+  EXPECT_TRUE(Names(Warnings(opened)[0], "запись № 2 (K --> B): превышение — не число")) << Warnings(opened)[0];
+  EXPECT_TRUE(Names(Warnings(opened)[0], "всего 2")) << Warnings(opened)[0];
 
   WriteDataFile(folder.File("good.kor"), AdjustableState().Journal, AdjustableState().Nets);
-  ASSERT_TRUE(OpenDataFile(state, folder.File("good.kor")));
-  EXPECT_EQ(messages.warnings.size(), 1u) << "a clean file opens silently";
+  EXPECT_TRUE(Silent(OpenDataFile(state, folder.File("good.kor")))) << "a clean file opens silently";
 }
 
 TEST(UnsoundValues, EveryComputationRefusesNamingTheValueAndChangesNothing) {
@@ -87,14 +85,13 @@ TEST(UnsoundValues, EveryComputationRefusesNamingTheValueAndChangesNothing) {
     AppState state = AdjustableState();
     c.spoil(state);
     const std::vector<double> elevations = state.Nets.NetAt(0).PointElevations.Items();
-    MessageRecorder messages;
-    EXPECT_FALSE(EquateCurrentNet(state)) << c.what;
-    EXPECT_EQ(AltitudeTableForNode(state, 0, 0), std::vector<ElevationRow>{ElevationRow{}}) << c.what;
-    EXPECT_FALSE(AltitudeNetReport(state, 0)) << c.what;
-    EXPECT_FALSE(AdjustCurrentNetByLeastSquares(state)) << c.what;
+    for (const Outcome& refused :
+         {Outcome(EquateCurrentNet(state)), Outcome(AltitudeTableForNode(state, 0, 0)),
+          Outcome(AltitudeNetReport(state, 0)), Outcome(AdjustCurrentNetByLeastSquares(state))}) {
+      ASSERT_EQ(Refusals(refused).size(), 1u) << c.what;
+      EXPECT_TRUE(Names(refused.RefusalText(), c.named)) << c.what << ": " << refused.RefusalText();
+    }
     EXPECT_TRUE(Names(CurrentNetLoops(state).refusal, c.named)) << c.what << ": " << CurrentNetLoops(state).refusal;
-    ASSERT_EQ(messages.errors.size(), 4u) << c.what;
-    for (const std::string& error : messages.errors) EXPECT_TRUE(Names(error, c.named)) << c.what << ": " << error;
     EXPECT_EQ(state.IterationCounter, 0) << c.what;
     EXPECT_EQ(state.Nets.NetAt(0).PointElevations.Items(), elevations) << c.what;
   }
@@ -111,7 +108,6 @@ TEST(UnsoundValues, ControlCharactersInNamesAreListedAndNeverWritten) {
   EXPECT_EQ(found[1], "сеть № 1, точка № 2: «K [2J» — управляющий символ");
 
   WriteDataFile(folder.File("names.kor"), written.Journal, written.Nets);
-  MessageRecorder messages;
   AppState state;
   ASSERT_TRUE(OpenDataFile(state, folder.File("names.kor")));
   EXPECT_EQ(state.Journal.BackPoints[0], "A B") << "the file holds the blank the writer put in";
@@ -123,10 +119,8 @@ TEST(UnsoundValues, NetUpdateRefusesARecordThatIsNotANumberBeforeChangingAnyRun)
   AppState state = AdjustableState();
   state.Journal.HeightDiffs.SetItem(0, 4.5);  // would change the first run
   state.Journal.HeightDiffs.SetItem(1, kNaN);
-  MessageRecorder messages;
-  UpdateNetsFromJournal(state);
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_TRUE(Names(messages.errors[0], "записи журнала № 2 (K --> B)")) << messages.errors[0];
+  const std::string refusal = UpdateNetsFromJournal(state).RefusalText();
+  EXPECT_TRUE(Names(refusal, "записи журнала № 2 (K --> B)")) << refusal;
   EXPECT_EQ(state.Nets.NetAt(0).SectionTables.TableAt(0).RunHeights.GetItem(0), 4.0);
   EXPECT_EQ(state.Nets.NetAt(0).SectionHeights.GetItem(0), 4.0);
   EXPECT_FALSE(state.Changed);

@@ -23,7 +23,7 @@ int RunBuildNet(const std::vector<std::string>& args, std::string& out, std::str
 std::string WriteSurvey(const TempFolder& folder) {
   TKorData journal;
   const auto add = [&](const char* back, const char* fore, uint16_t setups, double height) {
-    journal.AddRecord(back, fore, setups, "");
+    EXPECT_TRUE(journal.AddRecord(back, fore, setups, ""));
     journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
   };
   add("Rp1", "A", 4, 1.00);

@@ -34,14 +34,14 @@ class CliSettlement : public ::testing::Test {
     TKorNet second = CycleNet(42, 0, 0.5);
     second.DeleteSection(8);
     second.DeleteSection(7);
-    second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 1250.0, 5, 0);
-    RebuildPoints(second);
+    EXPECT_TRUE(second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 1250.0, 5, 0));
+    EXPECT_TRUE(RebuildPoints(second));
     Write("c2.kor", second);
     Write("c3.kor", CycleNet(43, 3.0, 1.0));
   }
   void Write(const std::string& name, const TKorNet& net) {
     TNetList nets;
-    nets.NetAt(nets.AddNet(net.Name)) = net;
+    nets.NetAt(*nets.AddNet(net.Name)) = net;
     WriteDataFile(folder.File(name), TKorData(), nets);
   }
   std::vector<std::string> NewProject(const std::string& project, std::vector<std::string> cycles,

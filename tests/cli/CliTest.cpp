@@ -55,13 +55,13 @@ class KorvadoCli : public ::testing::Test {
   // Fixed A 100 and B 110 joined through nodal K: A->K h 4.000 n 2, K->B h 6.100 n 2.
   std::string WriteAdjustmentNet() {
     TKorData journal;
-    journal.AddRecord("A", "K", 2, "");
-    journal.AddRecord("K", "B", 2, "");
+    EXPECT_TRUE(journal.AddRecord("A", "K", 2, ""));
+    EXPECT_TRUE(journal.AddRecord("K", "B", 2, ""));
     TNetList nets;
-    TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
-    net.AddSection("A", "K", 0, 1, 4.0, 2.0, 1);
-    net.AddSection("K", "B", 1, 0, 6.1, 2.0, 2);
-    net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.5, 2);
+    TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
+    EXPECT_TRUE(net.AddSection("A", "K", 0, 1, 4.0, 2.0, 1));
+    EXPECT_TRUE(net.AddSection("K", "B", 1, 0, 6.1, 2.0, 2));
+    EXPECT_TRUE(net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.5, 2));
     const std::string path = Path("net.kor");
     WriteDataFile(path, journal, nets);
     return path;
@@ -134,17 +134,17 @@ TEST_F(KorvadoCli, CheckAndResaveKeepGoodFilesAndRefuseDamagedOnes) {
 
 TEST_F(KorvadoCli, ValuesThatMakeNoSenseFailCheckAndEveryComputation) {
   TKorData journal;
-  journal.AddRecord("A", "K", 2, "");
+  EXPECT_TRUE(journal.AddRecord("A", "K", 2, ""));
   journal.HeightDiffs.SetItem(0, std::numeric_limits<double>::quiet_NaN());
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
   // A closed loop with negative setups once made the loop search run until the memory ran out.
-  net.AddSection("A", "K", 0, 1, std::numeric_limits<double>::infinity(), 2.0, 1);
-  net.AddSection("K", "L", 1, 1, 1.0, -2.0, 1);
-  net.AddSection("L", "A", 1, 0, -1.0, 2.0, 1);
-  net.AddPoint("A", 0, 100.0);
-  net.AddPoint("K", 1, 0.0);
-  net.AddPoint("L", 1, 0.0);
+  EXPECT_TRUE(net.AddSection("A", "K", 0, 1, std::numeric_limits<double>::infinity(), 2.0, 1));
+  EXPECT_TRUE(net.AddSection("K", "L", 1, 1, 1.0, -2.0, 1));
+  EXPECT_TRUE(net.AddSection("L", "A", 1, 0, -1.0, 2.0, 1));
+  EXPECT_TRUE(net.AddPoint("A", 0, 100.0));
+  EXPECT_TRUE(net.AddPoint("K", 1, 0.0));
+  EXPECT_TRUE(net.AddPoint("L", 1, 0.0));
   const std::string path = Path("nan.kor");
   WriteDataFile(path, journal, nets);
 
@@ -174,12 +174,12 @@ TEST_F(KorvadoCli, ValuesThatMakeNoSenseFailCheckAndEveryComputation) {
 TEST_F(KorvadoCli, ControlCharactersInNamesFailCheckAndNeverReachTheOutput) {
   // The writer never emits them, so the file is damaged by hand: "Q~Q" becomes "Q<TAB>Q", "E~E" "E<ESC>E".
   TKorData journal;
-  journal.AddRecord("Q~Q", "K", 1, "");
+  EXPECT_TRUE(journal.AddRecord("Q~Q", "K", 1, ""));
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
-  net.AddSection("Q~Q", "E~E", 0, 0, 1.0, 1.0, 1);
-  net.AddPoint("Q~Q", 0, 100.0);
-  net.AddPoint("E~E", 0, 101.0);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("Q~Q", "E~E", 0, 0, 1.0, 1.0, 1));
+  EXPECT_TRUE(net.AddPoint("Q~Q", 0, 100.0));
+  EXPECT_TRUE(net.AddPoint("E~E", 0, 101.0));
   const std::string path = Path("names.kor");
   WriteDataFile(path, journal, nets);
   std::ifstream in(path, std::ios::binary);
@@ -294,18 +294,18 @@ std::vector<std::vector<std::string>> WordsOfLines(const std::string& text) {
 TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages) {
   // A chain Rp1 - N2 - ... - Rp41 of 40 sections of two runs: 81 points, several pages.
   TKorData journal;
-  journal.AddRecord("Rp1", "N2", 1, "");
+  EXPECT_TRUE(journal.AddRecord("Rp1", "N2", 1, ""));
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Цепь"));
+  TKorNet& net = nets.NetAt(*nets.AddNet("Цепь"));
   for (int k = 1; k <= 40; ++k) {
     const std::string start = (k == 1 ? "Rp" : "N") + std::to_string(k);
     const std::string end = (k == 40 ? "Rp" : "N") + std::to_string(k + 1);
-    net.AddSection(start, "I" + std::to_string(k), k == 1 ? 0 : 1, 2, 1.25, 2.0, 1);
-    net.AppendRun(static_cast<uint16_t>(k - 1), end, k == 40 ? 0 : 1, 1.26, 3.0, 1);
+    EXPECT_TRUE(net.AddSection(start, "I" + std::to_string(k), k == 1 ? 0 : 1, 2, 1.25, 2.0, 1));
+    EXPECT_TRUE(net.AppendRun(static_cast<uint16_t>(k - 1), end, k == 40 ? 0 : 1, 1.26, 3.0, 1));
     // N20 0.3 mm off the adjusted chain.
-    net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k + (k == 20 ? 0.3 : 0.0));
+    EXPECT_TRUE(net.AddPoint(start, k == 1 ? 0 : 1, 100.0 + 2.5 * k + (k == 20 ? 0.3 : 0.0)));
   }
-  net.AddPoint("Rp41", 0, 202.5);
+  EXPECT_TRUE(net.AddPoint("Rp41", 0, 202.5));
   const std::string file = Path("chain.kor");
   WriteDataFile(file, journal, nets);
   const std::string pdf = Path("chain.pdf");
@@ -524,10 +524,10 @@ TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
 // where a figure is not defined.
 TEST_F(KorvadoCli, AdjustAndLsqRefuseNetsNoBenchmarkReaches) {
   TKorData journal;
-  journal.AddRecord("A", "K", 2, "");
+  EXPECT_TRUE(journal.AddRecord("A", "K", 2, ""));
   auto write = [&](const std::string& name, uint8_t startType) {
     TNetList nets;
-    nets.NetAt(nets.AddNet("Сеть")).AddSection("A", "K", startType, 1, 4.0, 2.0, 1);
+    EXPECT_TRUE(nets.NetAt(*nets.AddNet("Сеть")).AddSection("A", "K", startType, 1, 4.0, 2.0, 1));
     WriteDataFile(Path(name), journal, nets);
     return Path(name);
   };

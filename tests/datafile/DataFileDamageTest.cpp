@@ -8,7 +8,6 @@
 
 #include "DataFile.h"
 #include "DataFileMessages.h"
-#include "MessageRecorder.h"
 #include "SurveySamples.h"
 
 namespace korvado {
@@ -29,7 +28,7 @@ struct OpenData {
   TKorData journal;
   TNetList nets;
   OpenData() {
-    journal.AddRecord("Открытый", "файл", 2, "");
+    EXPECT_TRUE(journal.AddRecord("Открытый", "файл", 2, ""));
     AddSampleNet(nets, "прежняя");
   }
 };
@@ -62,13 +61,11 @@ void ExpectRefused(const std::string& bytes, const std::string& fault) {
 std::string SampleFile() { return WriteDataBytes(SampleJournal(), SampleNets(2)); }
 
 TEST(DataFileDamage, EveryTruncationIsReadBeyondEndOfFile) {
-  MessageRecorder messages;
   const std::string bytes = SampleFile();
   for (size_t length = 0; length < bytes.size(); ++length) {
     SCOPED_TRACE(length);
     ExpectRefused(bytes.substr(0, length), kReadBeyondEndOfFile);
   }
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(DataFileDamage, CountsLargerThanTheFileAreReadBeyondEndOfFile) {
@@ -133,7 +130,6 @@ TEST(DataFileDamage, EveryRunAndPendentRunNeedsAJournalReference) {
 }
 
 TEST(DataFileDamage, RandomByteChangesGiveACleanLoadOrAClearRefusal) {
-  MessageRecorder messages;
   const std::string valid = SampleFile();
   std::mt19937 random(20240611);
   std::uniform_int_distribution<size_t> position(0, valid.size() - 1);
@@ -162,7 +158,6 @@ TEST(DataFileDamage, RandomByteChangesGiveACleanLoadOrAClearRefusal) {
   // Most changes hit readings and padding, which load; the rest must be refused.
   EXPECT_GT(loaded, 300);
   EXPECT_LT(loaded, 2900);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(DataFileDamage, WriterRefusesAJournalItCouldNotReadBack) {

@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "DataFile.h"
-#include "MessageRecorder.h"
 #include "SurveySamples.h"
 
 namespace korvado {
@@ -26,7 +25,7 @@ std::string Zeros(size_t n) { return std::string(n, '\0'); }
 
 TKorData NewJournal() {
   TKorData j;
-  j.AddRecord("Rp1", "Rp2", 1, "");
+  EXPECT_TRUE(j.AddRecord("Rp1", "Rp2", 1, ""));
   return j;
 }
 
@@ -57,7 +56,7 @@ TEST(DataFileLayout, NewJournalIsTheKnown197ByteFile) {
 
 TEST(DataFileLayout, NumbersAreLittleEndianAndNamesAreWindows1251) {
   TKorData j;
-  j.AddRecord("Рп1", "Ёж", 300, "Ночь");
+  EXPECT_TRUE(j.AddRecord("Рп1", "Ёж", 300, "Ночь"));
   j.HeightDiffs.SetItem(0, 1.5);
   const std::string bytes = WriteDataBytes(j, TNetList());
   EXPECT_EQ(bytes.substr(1, 4), Bytes({0x01, 0x00, 0x2C, 0x01}));         // R = 1, S = 300
@@ -88,7 +87,7 @@ TEST(DataFileLayout, LongNamesAndNotesAreCutToTheirFields) {
   const std::string cyrillic25 = "АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШ";
   const std::string note35 = "Примечание длиной в тридцать пять!!";
   TKorData j;
-  j.AddRecord(latin25, cyrillic25, 1, note35);
+  EXPECT_TRUE(j.AddRecord(latin25, cyrillic25, 1, note35));
   const std::string bytes = WriteDataBytes(j, TNetList());
   EXPECT_EQ(bytes.substr(5, 21), Field(latin25.substr(0, 20), 20));
   EXPECT_EQ(static_cast<unsigned char>(bytes[26]), 20);
@@ -118,11 +117,11 @@ TEST(DataFileLayout, ReaderIgnoresPaddingAndCapsTheLengthByte) {
 
 TEST(DataFileLayout, NetRecordsHoldEveryFieldInOrder) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Н"));
-  net.AddSection("A", "B", kFixedPoint, kNodalPoint, 2.5, 4.0, -7);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Н"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 2.5, 4.0, -7));
   net.SectionTables.TableAt(0).RunRefs.ListAt(0).Add(9);
-  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "B", "C", 3, -1.0, 5);
-  net.AddPoint("A", kFixedPoint, 10.0);
+  EXPECT_TRUE(net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "B", "C", 3, -1.0, 5));
+  EXPECT_TRUE(net.AddPoint("A", kFixedPoint, 10.0));
   const std::string bytes = WriteDataBytes(TKorData(), nets);
   const std::string expected = Bytes({0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00})  // empty journal, N = 1
                                + Field("\xCD", 30) + Bytes({0x01, 0x00})          // name, T = 1
@@ -145,7 +144,7 @@ TEST(DataFileLayout, NetRecordsHoldEveryFieldInOrder) {
 
 TEST(DataFileLayout, UnencodableNameIsRefusedBeforeAnythingIsWritten) {
   TKorData j;
-  j.AddRecord("Rp1", "点", 1, "");
+  EXPECT_TRUE(j.AddRecord("Rp1", "点", 1, ""));
   EXPECT_THROW(WriteDataBytes(j, TNetList()), EncodingError);
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "DataFile.h"
-#include "MessageRecorder.h"
 #include "SurveySamples.h"
 #include "TempFolder.h"
 
@@ -21,7 +20,6 @@ void ExpectRoundTrip(const TKorData& journal, const TNetList& nets) {
 }
 
 TEST(DataFileRoundTrip, JournalWithInsertedRecordKeepsItsSetupRanges) {
-  MessageRecorder messages;
   const TKorData journal = SampleJournal();
   ASSERT_EQ(journal.FirstSetup.Items(), (std::vector<int32_t>{3, 0, 2}));
   ASSERT_EQ(journal.LastSetup.Items(), (std::vector<int32_t>{5, 1, 2}));
@@ -34,7 +32,6 @@ TEST(DataFileRoundTrip, JournalWithInsertedRecordKeepsItsSetupRanges) {
   EXPECT_EQ(read.LastSetup.Items(), journal.LastSetup.Items());
   EXPECT_EQ(read.SetupBackPoints[3], "Рп1");
   EXPECT_EQ(read.Notes[0], "повторный ход");
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(DataFileRoundTrip, CyrillicNamesAreStoredAsWindows1251Bytes) {
@@ -100,7 +97,7 @@ TEST(DataFileRoundTrip, SectionRowsAreTakenFromTheFileNotRebuilt) {
 
 TEST(DataFileRoundTrip, EmptyJournalAndNetWithoutSections) {
   TNetList nets;
-  nets.AddNet("");
+  EXPECT_TRUE(nets.AddNet(""));
   ExpectRoundTrip(TKorData(), nets);
   ExpectRoundTrip(TKorData(), TNetList());
 }

@@ -2,7 +2,6 @@
 
 #include "AdjustmentStatement.h"
 #include "LeastSquaresCommands.h"
-#include "MessageRecorder.h"
 #include "NumberText.h"
 #include "ReportHtml.h"
 #include "SectionCaption.h"
@@ -17,13 +16,13 @@ using Rows = std::vector<std::vector<std::string>>;
 TKorNet StatementNet() {
   TKorNet net;
   net.Name = "Сеть <1> & 2";
-  net.AddSection("Rp10", "X", kFixedPoint, kIntermediatePoint, 1.0, 1, 1);
-  net.AppendRun(0, "K", kNodalPoint, 3.0, 3, 2);
-  net.AddSection("K", "Rp2", kNodalPoint, kFixedPoint, 6.1, 2, 3);
-  net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.8, 4, 4);
-  net.AddPoint("Rp10", kFixedPoint, 100.0);
-  net.AddPoint("K", kNodalPoint, 103.95);
-  net.AddPoint("Rp2", kFixedPoint, 110.0);
+  EXPECT_TRUE(net.AddSection("Rp10", "X", kFixedPoint, kIntermediatePoint, 1.0, 1, 1));
+  EXPECT_TRUE(net.AppendRun(0, "K", kNodalPoint, 3.0, 3, 2));
+  EXPECT_TRUE(net.AddSection("K", "Rp2", kNodalPoint, kFixedPoint, 6.1, 2, 3));
+  EXPECT_TRUE(net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.8, 4, 4));
+  EXPECT_TRUE(net.AddPoint("Rp10", kFixedPoint, 100.0));
+  EXPECT_TRUE(net.AddPoint("K", kNodalPoint, 103.95));
+  EXPECT_TRUE(net.AddPoint("Rp2", kFixedPoint, 110.0));
   return net;
 }
 
@@ -99,11 +98,10 @@ TEST(AdjustmentStatement, WebPageEscapesNamesAndRepeatsTableHeaders) {
 // so that the loop K–K of 0.8 mm fails every test.
 struct StatementState {
   StatementState() {
-    state.Nets.NetAt(state.Nets.AddNet("Сеть")) = StatementNet();
+    state.Nets.NetAt(*state.Nets.AddNet("Сеть")) = StatementNet();
     state.CurrentNetIndex = 0;
     state.SigmaPerSetup = 0.1;
   }
-  MessageRecorder messages;
   AppState state;
 };
 
@@ -218,10 +216,10 @@ TEST(AdjustmentStatement, LeastSquaresAndLoopFiguresMatchTheirViewsUntilTheNetCh
 // and without laying it out.
 TEST(AdjustmentStatement, AHugeNetsDiagramIsLeftOutWithALineSayingSo) {
   AppState state;
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Цепь"));
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Цепь"));
   for (size_t k = 0; k < kReportDiagramPointLimit; ++k)
-    net.AddSection("N" + std::to_string(k), "N" + std::to_string(k + 1), k ? kNodalPoint : kFixedPoint, kNodalPoint,
-                   0.1, 1, 1);
+    EXPECT_TRUE(net.AddSection("N" + std::to_string(k), "N" + std::to_string(k + 1), k ? kNodalPoint : kFixedPoint,
+                               kNodalPoint, 0.1, 1, 1));
   state.CurrentNetIndex = 0;
   const ReportDocument document = CurrentNetStatement(state, {"", ""});
   const ReportPart* part = document.Part(kDiagramPart);
@@ -234,8 +232,8 @@ TEST(AdjustmentStatement, AHugeNetsDiagramIsLeftOutWithALineSayingSo) {
 TEST(AdjustmentStatement, NoStatementWithoutACurrentNetOrOfANetNoComputationTakes) {
   AppState state;
   EXPECT_EQ(StatementRefusal(state).RefusalText(), kNoCurrentNetMessage);
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Сеть"));
-  net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.0, -4.0, 1);
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("A", "K", kFixedPoint, kNodalPoint, 1.0, -4.0, 1));
   state.CurrentNetIndex = 0;
   EXPECT_NE(StatementRefusal(state).RefusalText().find("звено 1  [A --> K]: число штативов — -4"), std::string::npos)
       << StatementRefusal(state).RefusalText();

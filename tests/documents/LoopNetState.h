@@ -4,18 +4,16 @@
 
 #include "../processing/AdjustmentNets.h"
 #include "AppState.h"
-#include "MessageRecorder.h"
 
 namespace korvado {
 
 struct LoopNetState {
   LoopNetState() {
-    testnets::BuildLoopNet(state.Nets.NetAt(state.Nets.AddNet("Петли")));
+    testnets::BuildLoopNet(state.Nets.NetAt(*state.Nets.AddNet("Петли")));
     state.CurrentNetIndex = 0;
     state.SigmaPerSetup = 0.1;
   }
   TKorNet& Net() { return state.Nets.NetAt(0); }
-  MessageRecorder messages;
   AppState state;
 };
 

@@ -51,7 +51,9 @@ TEST(PivotLayout, GridsAreDrawnAsGridsAtOneUnitPerSection) {
     // The sides keep their proportion: across the middle, along a row and along a column.
     const auto point = [&](int r, int c) { return at[static_cast<size_t>(r * columns + c)]; };
     const double across = Distance(point(rows / 2, 0), point(rows / 2, columns - 1));
-    if (rows == 1) EXPECT_NEAR(across, columns - 1, 1e-6) << "a chain is drawn straight";
+    if (rows == 1) {
+      EXPECT_NEAR(across, columns - 1, 1e-6) << "a chain is drawn straight";
+    }
     if (rows > 1) {
       // Scaling hop counts widens the narrow side of a strip, at most about
       // twice, and never turns the strip across.
@@ -60,9 +62,11 @@ TEST(PivotLayout, GridsAreDrawnAsGridsAtOneUnitPerSection) {
       EXPECT_GT(shape, truth / 2) << rows << "×" << columns;
       EXPECT_LT(shape, truth * 1.25) << rows << "×" << columns;
     }
-    if (rows > 1)
-      for (size_t i = 0; i < count; i += 7)
+    if (rows > 1) {
+      for (size_t i = 0; i < count; i += 7) {
         for (size_t j = i + 1; j < count; j += 5) EXPECT_GT(Distance(at[i], at[j]), 0.05) << i << " " << j;
+      }
+    }
   }
 }
 

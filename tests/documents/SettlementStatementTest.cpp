@@ -18,8 +18,8 @@ MonitoringResult ThreeCycles() {
   TKorNet second = CycleNet(62, 0, 0.5);
   second.DeleteSection(8);
   second.DeleteSection(7);
-  second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 1250.0, 5, 0);
-  RebuildPoints(second);
+  EXPECT_TRUE(second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 1250.0, 5, 0));
+  EXPECT_TRUE(RebuildPoints(second));
   MonitoringResult result;
   result.object = "Дом <на> Садовой";
   result.reference = monitoringnets::kReference;

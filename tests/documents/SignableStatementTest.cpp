@@ -100,14 +100,18 @@ TEST(SignableStatement, HeightsAreInTheChosenUnitInEveryTable) {
         ++heightColumns;
         EXPECT_EQ(title, c.title);
         for (const auto& row : table->rows) {
-          if (!row[column].empty()) EXPECT_EQ(CountDecimals(row[column]), decimals) << row[column];
+          if (!row[column].empty()) {
+            EXPECT_EQ(CountDecimals(row[column]), decimals) << row[column];
+          }
         }
       }
     EXPECT_EQ(heightColumns, 3u) << "benchmarks, catalogue, catalogue sheet";
     EXPECT_EQ(statement.Part(kBenchmarksPart)->table->rows[1], (std::vector<std::string>{"Rp2", c.benchmark}));
     const ReportTable& catalogue = *statement.Part(kCataloguePart)->table;
     for (const auto& row : catalogue.rows) {
-      if (row[1] == "Rp2") EXPECT_EQ(row[3], c.benchmark);
+      if (row[1] == "Rp2") {
+        EXPECT_EQ(row[3], c.benchmark);
+      }
     }
     EXPECT_EQ(statement.Part(kSectionsPart)->table->columns[5].title, "Превышение, мм");
     EXPECT_EQ(workbook.sheets[3].table.rows, catalogue.rows);

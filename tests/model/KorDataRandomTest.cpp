@@ -4,14 +4,13 @@
 
 #include "JournalAssertions.h"
 #include "KorData.h"
-#include "MessageRecorder.h"
 
 namespace korvado {
 namespace {
 
 // Long random edit sequences must keep the setup bookkeeping whole after every step.
 TEST(JournalRandomEdits, RangesStayDisjointCoveringAndNamedByTheRule) {
-  MessageRecorder messages;
+  int refusedDeletes = 0;
   for (unsigned seed = 1; seed <= 20; ++seed) {
     std::mt19937 random(seed);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random); };
@@ -31,7 +30,7 @@ TEST(JournalRandomEdits, RangesStayDisjointCoveringAndNamedByTheRule) {
           if (journal.InsertRecord(target, back, fore, count, "")) named = target;
           break;
         case 2:
-          journal.DeleteRecord(target);
+          if (!journal.DeleteRecord(target)) ++refusedDeletes;
           break;
         case 3: {
           const int before = target >= 0 ? journal.SetupCounts.GetItem(target) : -1;
@@ -49,7 +48,7 @@ TEST(JournalRandomEdits, RangesStayDisjointCoveringAndNamedByTheRule) {
       }
     }
   }
-  EXPECT_FALSE(messages.errors.empty());  // refusals happened and changed nothing
+  EXPECT_GT(refusedDeletes, 0);  // refusals happened and changed nothing
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "JournalAssertions.h"
 #include "KorData.h"
-#include "MessageRecorder.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 
@@ -13,7 +12,7 @@ namespace {
 TKorData OrderedJournal(const std::vector<uint16_t>& counts) {
   TKorData journal;
   for (size_t i = 0; i < counts.size(); ++i)
-    journal.AddRecord("A" + std::to_string(i), "B" + std::to_string(i), counts[i], "");
+    EXPECT_TRUE(journal.AddRecord("A" + std::to_string(i), "B" + std::to_string(i), counts[i], ""));
   return journal;
 }
 
@@ -27,16 +26,15 @@ std::vector<int32_t> Ranges(const TKorData& j) {
 }
 
 TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
-  MessageRecorder messages;
   TKorData journal;
-  journal.AddRecord("Rp1", "Rp2", 1, "");
+  EXPECT_TRUE(journal.AddRecord("Rp1", "Rp2", 1, ""));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 0}));
   EXPECT_EQ(journal.SetupBackPoints[0], "Rp1");
   EXPECT_EQ(journal.SetupForePoints[0], "Rp2");
   EXPECT_EQ(journal.HeightDiffs.GetItem(0), 0.0);
 
   journal = OrderedJournal({2, 3});  // 5 setup entries
-  journal.AddRecord("Rp1", "Rp2", 3, "ход 3");
+  EXPECT_TRUE(journal.AddRecord("Rp1", "Rp2", 3, "ход 3"));
   EXPECT_EQ(journal.FirstSetup.GetItem(2), 5);
   EXPECT_EQ(journal.LastSetup.GetItem(2), 7);
   EXPECT_EQ(journal.SetupBackPoints.Items(),
@@ -44,70 +42,60 @@ TEST(Journal, NewRecordsOwnFreshSetupsNamedAlongTheRun) {
   EXPECT_EQ(journal.SetupForePoints.Items(),
             (std::vector<std::string>{"X1", "B0", "X1", "X2", "B1", "X1", "X2", "Rp2"}));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, InsertedRecordTakesItsSetupsFromTheEndAndOthersKeepTheirs) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2, 3});
-  journal.InsertRecord(0, "N", "M", 2, "");
+  EXPECT_TRUE(journal.InsertRecord(0, "N", "M", 2, ""));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{5, 6, 0, 1, 2, 4}));
   EXPECT_EQ(journal.BackPoints[0], "N");
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, InsertOnlyBeforeAnExistingRecord) {
-  MessageRecorder messages;
   TKorData empty;
-  empty.InsertRecord(0, "A", "B", 1, "");
+  EXPECT_EQ(empty.InsertRecord(0, "A", "B", 1, "").RefusalText(), kIndexOutOfRangeMessage);
   TKorData journal = OrderedJournal({1});
   const TKorData before = journal;
-  journal.InsertRecord(1, "A", "B", 1, "");
-  journal.InsertRecord(-1, "A", "B", 1, "");
+  for (int32_t index : {1, -1})
+    EXPECT_EQ(journal.InsertRecord(index, "A", "B", 1, "").RefusalText(), kIndexOutOfRangeMessage);
   EXPECT_EQ(empty.RecordCount(), 0);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>(3, kIndexOutOfRangeMessage));
 }
 
 TEST(Journal, ZeroSetupsAreRefusedEverywhere) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2});
   const TKorData before = journal;
-  journal.AddRecord("A", "B", 0, "");
-  journal.InsertRecord(0, "A", "B", 0, "");
-  journal.SetSetupCount(0, 0);
+  EXPECT_EQ(journal.AddRecord("A", "B", 0, "").RefusalText(), kSetupCountZeroMessage);
+  EXPECT_EQ(journal.InsertRecord(0, "A", "B", 0, "").RefusalText(), kSetupCountZeroMessage);
+  EXPECT_EQ(journal.SetSetupCount(0, 0).RefusalText(), kSetupCountZeroMessage);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>(3, kSetupCountZeroMessage));
 }
 
 TEST(Journal, DeletingARecordShiftsOnlyTheRangesAboveIt) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({2, 3, 1});
-  journal.DeleteRecord(0);
+  EXPECT_TRUE(journal.DeleteRecord(0));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 2, 3, 3}));
   EXPECT_EQ(journal.SetupBackPoints[0], "A1");
 
   journal = OrderedJournal({2, 3});
-  journal.InsertRecord(1, "N", "M", 2, "");  // setups 5..6 at the end
-  journal.DeleteRecord(1);
+  EXPECT_TRUE(journal.InsertRecord(1, "N", "M", 2, ""));  // setups 5..6 at the end
+  EXPECT_TRUE(journal.DeleteRecord(1));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 1, 2, 4}));
   EXPECT_TRUE(JournalIsConsistent(journal));
 
   const TKorData before = journal;
-  journal.DeleteRecord(2);
+  EXPECT_EQ(journal.DeleteRecord(2).RefusalText(), kIndexOutOfRangeMessage);
   EXPECT_EQ(journal, before);
-  EXPECT_EQ(messages.errors, std::vector<std::string>{kIndexOutOfRangeMessage});
 }
 
 TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
-  MessageRecorder messages;
   // In the middle of an ordered journal: later ranges move up.
   TKorData journal = OrderedJournal({2, 2, 2});
   journal.SetupBackPoints.Set(1, "Мой");  // a user-named intermediate point is replaced
   journal.BackMainReading.SetItem(0, 1500.0);
-  journal.SetSetupCount(0, 4);
+  EXPECT_TRUE(journal.SetSetupCount(0, 4));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 3, 4, 5, 6, 7}));
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_EQ(journal.BackMainReading.GetItem(0), 1500.0);
@@ -115,28 +103,25 @@ TEST(Journal, MoreSetupsAreInsertedBehindTheRecordsOwnLastSetup) {
 
   // A record inserted earlier, whose setups lie at the end: nobody else moves.
   journal = OrderedJournal({2, 2});
-  journal.InsertRecord(0, "N", "M", 1, "");
-  journal.SetSetupCount(0, 3);
+  EXPECT_TRUE(journal.InsertRecord(0, "N", "M", 1, ""));
+  EXPECT_TRUE(journal.SetSetupCount(0, 3));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{4, 6, 0, 1, 2, 3}));
   EXPECT_TRUE(SetupsNamedByRule(journal, 0));
   EXPECT_TRUE(JournalIsConsistent(journal));
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, FewerSetupsDropTheLastOnesAndKeepTheForePoint) {
-  MessageRecorder messages;
   TKorData journal = OrderedJournal({4, 2});
   journal.SetupForePoints.Set(0, "Мой");
-  journal.SetSetupCount(0, 2);
+  EXPECT_TRUE(journal.SetSetupCount(0, 2));
   EXPECT_EQ(Ranges(journal), (std::vector<int32_t>{0, 1, 2, 3}));
   EXPECT_EQ(journal.SetupForePoints[0], "Мой");  // no other name changes
   EXPECT_EQ(journal.SetupForePoints[1], "B0");
   EXPECT_EQ(journal.SetupBackPoints[2], "A1");
 
   const TKorData before = journal;
-  journal.SetSetupCount(0, 2);
+  EXPECT_TRUE(journal.SetSetupCount(0, 2));
   EXPECT_EQ(journal, before);
-  EXPECT_TRUE(messages.Silent());
 }
 
 TEST(Journal, PreciseModeAveragesBothScalesAndFlagsADisagreement) {
@@ -167,7 +152,7 @@ TEST(Journal, TechnicalModeTakesTheMainReadingsOnly) {
 
 TEST(Journal, SetupsAreFoundThroughTheirRangeNotTheirNeighbours) {
   TKorData journal = OrderedJournal({1, 1});
-  journal.InsertRecord(1, "N", "M", 2, "");  // setups 2..3
+  EXPECT_TRUE(journal.InsertRecord(1, "N", "M", 2, ""));  // setups 2..3
   journal.SetSetupData(2, "N", "X1", 1000, 900, 5700, 5600, "");
   journal.SetSetupData(3, "X1", "M", 1000, 950, 5700, 5650, "");
   journal.SetSetupData(1, "A1", "B1", 5000, 0, 9700, 4700, "");
@@ -186,18 +171,15 @@ TEST(Journal, ClearEmptiesEverythingButKeepsTheMode) {
 }
 
 TEST(Journal, TheFileFormatLimitsAreNeverExceeded) {
-  MessageRecorder messages;
   TKorData journal;
-  journal.AddRecord("A", "B", 65000, "");
-  journal.AddRecord("A", "B", 535, "");
+  EXPECT_TRUE(journal.AddRecord("A", "B", 65000, ""));
+  EXPECT_TRUE(journal.AddRecord("A", "B", 535, ""));
   EXPECT_EQ(journal.SetupTotal(), 65535);
   const TKorData full = journal;
-  journal.AddRecord("A", "B", 1, "");
-  journal.InsertRecord(0, "A", "B", 1, "");
-  journal.SetSetupCount(1, 536);
+  for (const Outcome& refused :
+       {journal.AddRecord("A", "B", 1, ""), journal.InsertRecord(0, "A", "B", 1, ""), journal.SetSetupCount(1, 536)})
+    EXPECT_EQ(refused.RefusalText(), FormatLimitMessage("штативов в журнале"));
   EXPECT_EQ(journal, full);
-  EXPECT_EQ(messages.errors.size(), 3u);
-  EXPECT_EQ(messages.errors[0], FormatLimitMessage("штативов в журнале"));
 }
 
 TEST(JournalReferences, SignCarriesTheDirection) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "KorNets.h"
-#include "MessageRecorder.h"
 #include "ModelMessages.h"
 
 namespace korvado {
@@ -10,25 +9,26 @@ namespace {
 // A net "name" with sections of the given run counts; names and values derived from positions.
 int32_t AddSampleNet(TNetList& nets, const std::string& name, const std::vector<int>& runsPerSection,
                      int pendentsInFirst = 0, int points = 0) {
-  const int32_t n = nets.AddNet(name);
+  const int32_t n = *nets.AddNet(name);
   TKorNet& net = nets.NetAt(n);
   for (size_t s = 0; s < runsPerSection.size(); ++s) {
     const std::string p = name + "s" + std::to_string(s);
-    net.AddSection(p + "r0", p + "r1", 0, 1, 1.0 + s, 2.0, static_cast<int32_t>(s + 1));
+    EXPECT_TRUE(net.AddSection(p + "r0", p + "r1", 0, 1, 1.0 + s, 2.0, static_cast<int32_t>(s + 1)));
     for (int r = 1; r < runsPerSection[s]; ++r)
-      net.AppendRun(s, p + "r" + std::to_string(r + 1), 2, 0.5 * r, 1.5, -(r + 10));
+      EXPECT_TRUE(net.AppendRun(s, p + "r" + std::to_string(r + 1), 2, 0.5 * r, 1.5, -(r + 10)));
   }
   for (int k = 0; k < pendentsInFirst; ++k)
-    net.SectionTables.TableAt(0).AddPendentRun(1, name + "s0r0", name + "P" + std::to_string(k), 3, 0.25 * k, 40 + k);
-  for (int k = 0; k < points; ++k) net.AddPoint(name + "pt" + std::to_string(k), k % 3, 100.0 + k);
+    EXPECT_TRUE(net.SectionTables.TableAt(0).AddPendentRun(1, name + "s0r0", name + "P" + std::to_string(k), 3,
+                                                           0.25 * k, 40 + k));
+  for (int k = 0; k < points; ++k) EXPECT_TRUE(net.AddPoint(name + "pt" + std::to_string(k), k % 3, 100.0 + k));
   return n;
 }
 
 TEST(Nets, AppendedRunsJoinAndTheSectionRowFollowsThem) {
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть"));
-  net.AddSection("Rp1", "A", 0, 1, 2.15, 4.0, 3);
-  net.AppendRun(0, "B", 2, -0.40, 2.0, -5);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть"));
+  EXPECT_TRUE(net.AddSection("Rp1", "A", 0, 1, 2.15, 4.0, 3));
+  EXPECT_TRUE(net.AppendRun(0, "B", 2, -0.40, 2.0, -5));
   EXPECT_EQ(net.SectionStarts[0], "Rp1");
   EXPECT_EQ(net.SectionEnds[0], "B");
   EXPECT_EQ(net.SectionStartTypes.GetItem(0), 0);
@@ -63,19 +63,17 @@ TEST(Nets, SummaryIsRestoredFromRunsEditedDirectly) {
 }
 
 TEST(Nets, DeletingRunsChecksTheIndexAndDeletingNetsForgivesIt) {
-  MessageRecorder messages;
   TNetList nets;
   const int32_t n = AddSampleNet(nets, "N", {3}, 2);
   TKorNetDetailTable& table = nets.NetAt(n).SectionTables.TableAt(0);
-  table.DeleteRun(3);
-  table.DeletePendentRun(2);
+  EXPECT_EQ(table.DeleteRun(3).RefusalText(), kIndexOutOfRangeMessage);
+  EXPECT_EQ(table.DeletePendentRun(2).RefusalText(), kIndexOutOfRangeMessage);
   EXPECT_EQ(table.RunCount(), 3);
   EXPECT_EQ(table.PendentCount(), 2);
-  EXPECT_EQ(messages.errors, std::vector<std::string>(2, kIndexOutOfRangeMessage));
-  table.DeleteRun(1);
+  EXPECT_TRUE(table.DeleteRun(1));
   EXPECT_EQ(table.RunForePoints.Items(), (std::vector<std::string>{"Ns0r1", "Ns0r3"}));
   EXPECT_EQ(table.RunRefs.ListAt(1).Items(), std::vector<int32_t>{-12});
-  table.DeletePendentRun(0);
+  EXPECT_TRUE(table.DeletePendentRun(0));
   EXPECT_EQ(table.PendentForePoints.Items(), std::vector<std::string>{"NP1"});
   EXPECT_EQ(table.PendentRefs.ListAt(0).Items(), std::vector<int32_t>{41});
 
@@ -98,7 +96,7 @@ TEST(NetCopies, CopyOntoALargerNetLeavesExactlyTheSource) {
 TEST(NetCopies, CopyOntoASmallerNetOverwritesThePlaceholders) {
   TNetList nets;
   const int32_t source = AddSampleNet(nets, "S", {2, 3, 1}, 2, 3);
-  const int32_t dest = nets.AddNet("");
+  const int32_t dest = *nets.AddNet("");
   nets.CopyNet(dest, source);
   EXPECT_EQ(nets.NetAt(dest), nets.NetAt(source));
   EXPECT_EQ(nets.NetAt(dest).Name, "S");
@@ -174,19 +172,16 @@ TEST(NetRows, AWholeRowGoesIntoEveryColumnAndComesOutAgain) {
 }
 
 TEST(NetLimits, TheSixteenBitCountsAreNeverExceeded) {
-  MessageRecorder messages;
   TNetList nets;
-  const int32_t n = nets.AddNet("N");
+  const int32_t n = *nets.AddNet("N");
   TKorNet& net = nets.NetAt(n);
-  net.AddSection("A", "B", 0, 0, 0.0, 1.0, 1);
+  EXPECT_TRUE(net.AddSection("A", "B", 0, 0, 0.0, 1.0, 1));
   TKorNetDetailTable& table = net.SectionTables.TableAt(0);
-  for (int r = 1; r < kFormatCountLimit; ++r) table.AddRun("B", "B", 2, 2, 0.0, 1.0, 1);
+  for (int r = 1; r < kFormatCountLimit; ++r) ASSERT_TRUE(table.AddRun("B", "B", 2, 2, 0.0, 1.0, 1));
   EXPECT_EQ(table.RunCount(), kFormatCountLimit);
-  EXPECT_FALSE(net.AppendRun(0, "C", 2, 1.0, 1.0, 2));
+  EXPECT_EQ(net.AppendRun(0, "C", 2, 1.0, 1.0, 2).RefusalText(), FormatLimitMessage("штативов в звене"));
   EXPECT_EQ(table.RunCount(), kFormatCountLimit);
   EXPECT_EQ(net.SectionEnds[0], "B");
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0], FormatLimitMessage("штативов в звене"));
 }
 
 }  // namespace

@@ -19,11 +19,11 @@ struct PointSpec {
 // A section of one run; its end types default to nodal points.
 inline int32_t AddOneRunSection(TKorNet& net, const std::string& start, const std::string& end, double height,
                                 double setups, int32_t startType = kNodalPoint, int32_t endType = kNodalPoint) {
-  return net.AddSection(start, end, static_cast<uint8_t>(startType), static_cast<uint8_t>(endType), height, setups, 0);
+  return *net.AddSection(start, end, static_cast<uint8_t>(startType), static_cast<uint8_t>(endType), height, setups, 0);
 }
 
 inline void AddPoints(TKorNet& net, std::initializer_list<PointSpec> points) {
-  for (const PointSpec& p : points) net.AddPoint(p.name, p.type, p.elevation);
+  for (const PointSpec& p : points) EXPECT_TRUE(net.AddPoint(p.name, p.type, p.elevation));
 }
 
 inline double Elevation(const TKorNet& net, const std::string& name) {
@@ -45,8 +45,8 @@ inline void BuildTwoBenchmarkNet(TKorNet& net) {
 // +2.00), A at 100.00 and B at 103.03, both fixed.
 inline void BuildTwoRunSectionNet(TKorNet& net) {
   net.Name = "Сеть 1";
-  net.AddSection("A", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1);
-  net.AppendRun(0, "B", kFixedPoint, 2.00, 4, 2);
+  EXPECT_TRUE(net.AddSection("A", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1));
+  EXPECT_TRUE(net.AppendRun(0, "B", kFixedPoint, 2.00, 4, 2));
   AddPoints(net, {{"A", kFixedPoint, 100.00}, {"B", kFixedPoint, 103.03}});
 }
 
@@ -63,7 +63,7 @@ inline void BuildLoopNet(TKorNet& net) {
   AddOneRunSection(net, "K4", "K3", 2.981, 7);
   AddOneRunSection(net, "K4", "Rp1", -1.009, 14, kNodalPoint, kFixedPoint);
   AddOneRunSection(net, "Rp3", "K4", 0.755, 5, kFixedPoint, kNodalPoint);
-  RebuildPoints(net);
+  EXPECT_TRUE(RebuildPoints(net));
   SetPointElevation(net, "Rp1", 150.000);
   SetPointElevation(net, "Rp2", 155.162);
   SetPointElevation(net, "Rp3", 150.244);

@@ -7,10 +7,10 @@ namespace {
 
 TEST(ElevationTree, NetsCarryTheirSectionsNumberedWithTheirEnds) {
   TNetList nets;
-  TKorNet& first = nets.NetAt(nets.AddNet("Северная"));
-  first.AddSection("Rp1", "N2", kFixedPoint, kNodalPoint, 1.0, 1, 1);
-  first.AddSection("N2", "Rp3", kNodalPoint, kFixedPoint, 1.0, 1, 2);
-  nets.AddNet("Пустая");
+  TKorNet& first = nets.NetAt(*nets.AddNet("Северная"));
+  EXPECT_TRUE(first.AddSection("Rp1", "N2", kFixedPoint, kNodalPoint, 1.0, 1, 1));
+  EXPECT_TRUE(first.AddSection("N2", "Rp3", kNodalPoint, kFixedPoint, 1.0, 1, 2));
+  EXPECT_TRUE(nets.AddNet("Пустая"));
 
   const std::vector<TreeNetNode> tree = ElevationTree(nets);
   ASSERT_EQ(tree.size(), 2u);

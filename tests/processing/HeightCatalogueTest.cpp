@@ -33,12 +33,12 @@ using HeightCatalogueTest = LocaleSeparatorTest;
 TEST_P(HeightCatalogueTest, EveryPointOnceInNaturalOrderWithTheSectionTablesElevations) {
   // Rp10 -> X -> N2 -> Rp2, and N2 -> Y -> Rp10 back, with a pendent P off Y.
   TKorNet net;
-  net.AddSection("Rp10", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1);
-  net.AppendRun(0, "N2", kNodalPoint, 2.00, 4, 2);
-  net.AddSection("N2", "Rp2", kNodalPoint, kFixedPoint, 0.50, 1, 3);
-  net.AddSection("N2", "Y", kNodalPoint, kIntermediatePoint, -1.00, 1, 4);
-  net.AppendRun(2, "Rp10", kFixedPoint, -2.00, 3, 5);
-  net.SectionTables.TableAt(2).AddPendentRun(kIntermediatePoint, "Y", "P", 1, 0.25, 6);
+  EXPECT_TRUE(net.AddSection("Rp10", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1));
+  EXPECT_TRUE(net.AppendRun(0, "N2", kNodalPoint, 2.00, 4, 2));
+  EXPECT_TRUE(net.AddSection("N2", "Rp2", kNodalPoint, kFixedPoint, 0.50, 1, 3));
+  EXPECT_TRUE(net.AddSection("N2", "Y", kNodalPoint, kIntermediatePoint, -1.00, 1, 4));
+  EXPECT_TRUE(net.AppendRun(2, "Rp10", kFixedPoint, -2.00, 3, 5));
+  EXPECT_TRUE(net.SectionTables.TableAt(2).AddPendentRun(kIntermediatePoint, "Y", "P", 1, 0.25, 6));
   testnets::AddPoints(net, {{"Rp10", kFixedPoint, 100.00}, {"N2", kNodalPoint, 103.03}, {"Rp2", kFixedPoint, 103.50}});
 
   EXPECT_EQ(HeightCatalogue(net), (std::vector<CatalogueEntry>{{"N2", kNodalPoint, Dec("103.03"), false},

@@ -10,7 +10,7 @@ namespace korvado {
 namespace {
 
 void AddRecord(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups, double height) {
-  journal.AddRecord(back, fore, setups, "");
+  EXPECT_TRUE(journal.AddRecord(back, fore, setups, ""));
   journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
 }
 
@@ -24,13 +24,13 @@ struct JournalWithNet {
     AddRecord(journal, "B", "C", 3, 2.0);
     AddRecord(journal, "D", "C", 4, -3.0);
     AddRecord(journal, "C", "B", 6, -2.1);
-    TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-    net.AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1);
-    net.AppendRun(0, "C", kNodalPoint, 2.0, 3, 2);
-    net.AppendRun(0, "D", kNodalPoint, 3.0, 4, -3);
-    net.AddSection("B", "C", kNodalPoint, kNodalPoint, 2.0, 3, 2);
+    TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+    EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1));
+    EXPECT_TRUE(net.AppendRun(0, "C", kNodalPoint, 2.0, 3, 2));
+    EXPECT_TRUE(net.AppendRun(0, "D", kNodalPoint, 3.0, 4, -3));
+    EXPECT_TRUE(net.AddSection("B", "C", kNodalPoint, kNodalPoint, 2.0, 3, 2));
     Table(1).RunRefs.ListAt(0).Add(-4);
-    Table(0).AddPendentRun(kNodalPoint, "B", "A", 2, -1.0, -1);
+    EXPECT_TRUE(Table(0).AddPendentRun(kNodalPoint, "B", "A", 2, -1.0, -1));
   }
   TKorNetDetailTable& Table(int32_t s) { return nets.NetAt(0).SectionTables.TableAt(s); }
   std::vector<int32_t> RunRefs(int32_t s, int32_t run) { return Table(s).RunRefs.ListAt(run).Items(); }
@@ -39,7 +39,7 @@ struct JournalWithNet {
 
 TEST(JournalRefRenumbering, InsertedRecordMovesTheLaterReferencesUpAndTheUpdateStillFindsThem) {
   JournalWithNet data;
-  RefreshNetsFromJournal(data.nets, data.journal);
+  EXPECT_TRUE(RefreshNetsFromJournal(data.nets, data.journal));
   const std::vector<double> heightsBefore = data.Table(0).RunHeights.Items();
   const std::vector<std::string> backsBefore = data.Table(0).RunBackPoints.Items();
   const double equivalentBefore = data.nets.NetAt(0).SectionHeights.GetItem(1);

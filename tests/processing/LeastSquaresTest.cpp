@@ -130,7 +130,7 @@ TKorNet RandomNet(unsigned seed) {
   add(0, 1);
   add(points - 1, points - 1);
   AddOneRunSection(net, name(points - 1), "Open", height(random), setups(random), kNodalPoint, kIntermediatePoint);
-  RebuildPoints(net);
+  EXPECT_TRUE(RebuildPoints(net));
   for (int k = 0; k < 3; ++k) SetPointElevation(net, name(k), 100.0 + height(random));
   return net;
 }
@@ -179,8 +179,7 @@ TEST(LeastSquares, AKeptAnalysisGivesExactlyAFreshAdjustment) {
   for (size_t k = 0; k < seeds.size(); ++k) {
     TKorNet net = RandomNet(seeds[k]);
     if (k >= 4) net.SectionHeights.SetItem(0, net.SectionHeights.GetItem(0) + 0.37);
-    const Result<LeastSquaresResult> kept =
-        AdjustByLeastSquares(net, 0.5, LeastSquaresScope::kWithAccuracy, workspace);
+    const Result<LeastSquaresResult> kept = AdjustByLeastSquares(net, 0.5, LeastSquaresScope::kWithAccuracy, workspace);
     const LeastSquaresResult fresh = Adjusted(net);
     ASSERT_TRUE(kept.HasValue()) << k;
     EXPECT_EQ(kept->elevations, fresh.elevations) << k;

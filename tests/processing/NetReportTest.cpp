@@ -12,9 +12,9 @@ using NetReportTest = LocaleSeparatorTest;
 TEST_P(NetReportTest, SectionsFollowEachOtherAndTheJunctionIsListedTwice) {
   TKorNet net;
   testnets::BuildTwoRunSectionNet(net);
-  net.AddSection("B", "C", kFixedPoint, kNodalPoint, 0.50, 3, 3);
-  net.SectionTables.TableAt(1).AddPendentRun(kNodalPoint, "C", "P", 1, 0.10, 4);
-  net.AddPoint("C", kNodalPoint, 103.54);
+  EXPECT_TRUE(net.AddSection("B", "C", kFixedPoint, kNodalPoint, 0.50, 3, 3));
+  EXPECT_TRUE(net.SectionTables.TableAt(1).AddPendentRun(kNodalPoint, "C", "P", 1, 0.10, 4));
+  EXPECT_TRUE(net.AddPoint("C", kNodalPoint, 103.54));
 
   const std::vector<ElevationRow> report = NetReport(net);
   EXPECT_EQ(report, (std::vector<ElevationRow>{{"A", Dec("100.00"), kFixedPoint},
@@ -28,7 +28,7 @@ TEST_P(NetReportTest, SectionsFollowEachOtherAndTheJunctionIsListedTwice) {
 TEST_P(NetReportTest, ReportFollowsTheNetsCurrentSections) {
   TKorNet net;
   testnets::BuildTwoRunSectionNet(net);
-  net.AddSection("B", "C", kFixedPoint, kNodalPoint, 0.50, 3, 3);
+  EXPECT_TRUE(net.AddSection("B", "C", kFixedPoint, kNodalPoint, 0.50, 3, 3));
   net.DeleteSection(0);
   const std::vector<ElevationRow> report = NetReport(net);
   ASSERT_EQ(report.size(), 2u);

@@ -17,7 +17,7 @@ struct RecordSpec {
 
 void FillJournal(TKorData& journal, std::initializer_list<RecordSpec> records) {
   for (const RecordSpec& r : records) {
-    journal.AddRecord(r.back, r.fore, r.setups, "");
+    EXPECT_TRUE(journal.AddRecord(r.back, r.fore, r.setups, ""));
     journal.HeightDiffs.SetItem(journal.RecordCount() - 1, r.height);
   }
 }
@@ -30,10 +30,10 @@ TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}, {"X", "Y", 4, 2.10}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-  net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 9.99, 9, MakeJournalRef(0, false));
-  net.AppendRun(0, "C", kNodalPoint, 9.99, 9, MakeJournalRef(1, false));
-  net.AddSection("Y", "X", kNodalPoint, kFixedPoint, 0.0, 1, -3);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 9.99, 9, MakeJournalRef(0, false)));
+  EXPECT_TRUE(net.AppendRun(0, "C", kNodalPoint, 9.99, 9, MakeJournalRef(1, false)));
+  EXPECT_TRUE(net.AddSection("Y", "X", kNodalPoint, kFixedPoint, 0.0, 1, -3));
 
   const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
@@ -54,13 +54,13 @@ TEST(NetUpdate, RenamedForePointMovesTheSectionEndButNotTypesOrPointTable) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "D", 3, 0.50}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-  net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 1.0, 2, 1);
-  net.AppendRun(0, "D", kNodalPoint, 0.5, 3, 2);
-  net.AddPoint("D", kNodalPoint, 12.0);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 1.0, 2, 1));
+  EXPECT_TRUE(net.AppendRun(0, "D", kNodalPoint, 0.5, 3, 2));
+  EXPECT_TRUE(net.AddPoint("D", kNodalPoint, 12.0));
 
   journal.ForePoints.Set(1, "D1");
-  RefreshNetsFromJournal(nets, journal);
+  EXPECT_TRUE(RefreshNetsFromJournal(nets, journal));
 
   EXPECT_EQ(Section(nets, 0, 0).RunForePoints[1], "D1");
   EXPECT_EQ(net.SectionEnds[0], "D1");
@@ -75,8 +75,8 @@ TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 4, 10.00}, {"B", "A", 6, -10.30}, {"A", "B", 2, 10.20}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-  net.AddSection("A", "B", kFixedPoint, kNodalPoint, 10.12, 2.4, 1);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 10.12, 2.4, 1));
   TIntList& refs = Section(nets, 0, 0).RunRefs.ListAt(0);
   refs.Add(-2);
   refs.Add(3);
@@ -98,11 +98,11 @@ TEST(NetUpdate, PendentRunsAreRefreshedButStayOutOfTheSectionSums) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"P", "B", 3, 0.40}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-  net.AddSection("A", "B", kFixedPoint, kFixedPoint, 1.0, 2, 1);
-  Section(nets, 0, 0).AddPendentRun(kFixedPoint, "B", "P", 1, 0.0, -2);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kFixedPoint, 1.0, 2, 1));
+  EXPECT_TRUE(Section(nets, 0, 0).AddPendentRun(kFixedPoint, "B", "P", 1, 0.0, -2));
 
-  RefreshNetsFromJournal(nets, journal);
+  EXPECT_TRUE(RefreshNetsFromJournal(nets, journal));
 
   const TKorNetDetailTable& table = Section(nets, 0, 0);
   EXPECT_EQ(table.PendentBackPoints[0], "B");
@@ -117,9 +117,9 @@ TEST(NetUpdate, ZeroReferenceIsWarnedPerRunAndTheRunKeepsItsValues) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Сеть 1"));
-  net.AddSection("A", "Q", kFixedPoint, kNodalPoint, 7.0, 5, 0);
-  net.AppendRun(0, "R", kNodalPoint, 1.0, 1, 0);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("A", "Q", kFixedPoint, kNodalPoint, 7.0, 5, 0));
+  EXPECT_TRUE(net.AppendRun(0, "R", kNodalPoint, 1.0, 1, 0));
 
   const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
@@ -133,11 +133,11 @@ TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Северная"));
-  net.AddSection("A", "B", kFixedPoint, kNodalPoint, 0.0, 1, 1);
-  net.AddSection("B", "E", kNodalPoint, kNodalPoint, 0.7, 2, 2);
-  net.AppendRun(1, "F", kNodalPoint, 0.3, 4, 7);
-  net.AppendRun(1, "G", kNodalPoint, 0.2, 4, -9);
+  TKorNet& net = nets.NetAt(*nets.AddNet("Северная"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 0.0, 1, 1));
+  EXPECT_TRUE(net.AddSection("B", "E", kNodalPoint, kNodalPoint, 0.7, 2, 2));
+  EXPECT_TRUE(net.AppendRun(1, "F", kNodalPoint, 0.3, 4, 7));
+  EXPECT_TRUE(net.AppendRun(1, "G", kNodalPoint, 0.2, 4, -9));
   TIntList& refs = Section(nets, 0, 0).RunRefs.ListAt(0);
   refs.Add(5);  // an equivalent run with one record gone
 
@@ -158,11 +158,11 @@ TEST(NetUpdate, ReferencesBeyondAnyJournalAreMissingRecordsNeverOverflow) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
   TNetList nets;
-  TKorNet& net = nets.NetAt(nets.AddNet("Край"));
-  net.AddSection("A", "B", kFixedPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::min());
-  net.AddSection("B", "C", kNodalPoint, kNodalPoint, 9.0, 9, 2);
-  net.AddSection("C", "D", kNodalPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::max());
-  Section(nets, 0, 1).AddPendentRun(kNodalPoint, "B", "P", 1, 0.0, std::numeric_limits<int32_t>::min());
+  TKorNet& net = nets.NetAt(*nets.AddNet("Край"));
+  EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::min()));
+  EXPECT_TRUE(net.AddSection("B", "C", kNodalPoint, kNodalPoint, 9.0, 9, 2));
+  EXPECT_TRUE(net.AddSection("C", "D", kNodalPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::max()));
+  EXPECT_TRUE(Section(nets, 0, 1).AddPendentRun(kNodalPoint, "B", "P", 1, 0.0, std::numeric_limits<int32_t>::min()));
 
   const Result<bool> update = RefreshNetsFromJournal(nets, journal);
 
@@ -181,8 +181,8 @@ TEST(NetUpdate, PendentRunOfADeletedRecordIsNamedWithItsNetAndSection) {
   TKorData journal;
   FillJournal(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
-  nets.NetAt(nets.AddNet("Южная")).AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1);
-  Section(nets, 0, 0).AddPendentRun(kNodalPoint, "B", "P7", 1, 0.3, 0);
+  EXPECT_TRUE(nets.NetAt(*nets.AddNet("Южная")).AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1));
+  EXPECT_TRUE(Section(nets, 0, 0).AddPendentRun(kNodalPoint, "B", "P7", 1, 0.3, 0));
 
   const std::vector<std::string> warnings = Warnings(RefreshNetsFromJournal(nets, journal));
 

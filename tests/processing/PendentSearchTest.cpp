@@ -8,7 +8,7 @@ namespace {
 
 void AddRun(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups, double height,
             const std::string& note = "") {
-  journal.AddRecord(back, fore, setups, note);
+  EXPECT_TRUE(journal.AddRecord(back, fore, setups, note));
   journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
 }
 

@@ -28,9 +28,9 @@ TEST_P(SectionElevationTableTest, MisclosureIsSharedInProportionToTheSetupsOfEac
 
 TEST_P(SectionElevationTableTest, PendentPointsHangOffSectionPointsAndOffEachOther) {
   TKorNetDetailTable& table = net.SectionTables.TableAt(0);
-  table.AddPendentRun(kIntermediatePoint, "x", "P", 1, -0.50, 0);  // attachment found ignoring case
-  table.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 0);   // hangs off the pendent P
-  table.AddPendentRun(kIntermediatePoint, "Nowhere", "R", 1, 1.0, 0);
+  EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "x", "P", 1, -0.50, 0));  // attachment found ignoring case
+  EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 0));   // hangs off the pendent P
+  EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "Nowhere", "R", 1, 1.0, 0));
   const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
   ASSERT_EQ(rows.size(), 6u);
   EXPECT_EQ(rows[3], (ElevationRow{"P [вис.]", Dec("100.51"), kIntermediatePoint}));
@@ -44,7 +44,7 @@ TEST_P(SectionElevationTableTest, SectionEndsAreFoundIgnoringCaseAndAMissingEndL
             (std::vector<std::string>{Dec("100.00"), Dec("101.01"), Dec("103.03")}));
 
   net.PointNames.Set(1, "Elsewhere");  // B gone: nothing after the start can be carried
-  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 0);
+  EXPECT_TRUE(net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 0));
   EXPECT_EQ(Elevations(SectionElevationTable(net, 0)), (std::vector<std::string>{Dec("100.00"), "", "", ""}));
 
   net.ClearPoints();
@@ -64,10 +64,10 @@ TEST_P(SectionElevationTableTest, RunsWithoutSetupsTakeNoShareAndWithoutAnySetup
 TEST_P(SectionElevationTableTest, LookUpsTakeTheExactSpellingBeforeACaseTwin) {
   // Point table holds u1 after U1; the section ends at u1.
   TKorNet twins;
-  twins.AddSection("A", "x", kFixedPoint, kIntermediatePoint, 1.0, 1, 1);
-  twins.AppendRun(0, "X", kIntermediatePoint, 1.0, 1, 2);
-  twins.AppendRun(0, "u1", kNodalPoint, 1.0, 1, 3);
-  twins.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, 0.5, 0);
+  EXPECT_TRUE(twins.AddSection("A", "x", kFixedPoint, kIntermediatePoint, 1.0, 1, 1));
+  EXPECT_TRUE(twins.AppendRun(0, "X", kIntermediatePoint, 1.0, 1, 2));
+  EXPECT_TRUE(twins.AppendRun(0, "u1", kNodalPoint, 1.0, 1, 3));
+  EXPECT_TRUE(twins.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "X", "P", 1, 0.5, 0));
   testnets::AddPoints(twins, {{"A", kFixedPoint, 100}, {"U1", kNodalPoint, 50}, {"u1", kNodalPoint, 103}});
   EXPECT_EQ(Elevations(SectionElevationTable(twins, 0)),
             (std::vector<std::string>{Dec("100.00"), Dec("101.00"), Dec("102.00"), Dec("103.00"), Dec("102.50")}));

@@ -148,8 +148,8 @@ TEST(Settlements, MarkMissingFromACycleLeavesGapsNotZeros) {
   // M6 not levelled in the second cycle: its legs close Rp3 → Rp4 directly.
   second.DeleteSection(8);
   second.DeleteSection(7);
-  second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 100730.0 - 99480.0, 5, 0);
-  RebuildPoints(second);
+  EXPECT_TRUE(second.AddSection("Rp3", "Rp4", kNodalPoint, kNodalPoint, 100730.0 - 99480.0, 5, 0));
+  EXPECT_TRUE(RebuildPoints(second));
   second.PointTypes.SetItem(0, kFixedPoint);  // Rp1, the first section's start
   const std::vector<MonitoringCycle> cycles{Cycle(CycleNet(21, 0, 0), "2026-01-10"), Cycle(second, "2026-02-10"),
                                             Cycle(CycleNet(23, 0, 1.0), "2026-03-10")};

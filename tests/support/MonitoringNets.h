@@ -45,11 +45,11 @@ inline TKorNet CycleNet(unsigned seed, double rp3Shift, double sink, const std::
   TKorNet net;
   net.Name = name;
   for (const Leg& leg : kLegs)
-    net.AddSection(leg.from, leg.to, kNodalPoint, kNodalPoint,
+    EXPECT_TRUE(net.AddSection(leg.from, leg.to, kNodalPoint, kNodalPoint,
                    TrueHeight(leg.to, rp3Shift, sink) - TrueHeight(leg.from, rp3Shift, sink) +
                        error(random) * std::sqrt(leg.setups),
-                   leg.setups, 0);
-  RebuildPoints(net);
+                   leg.setups, 0));
+  EXPECT_TRUE(RebuildPoints(net));
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (net.PointNames[p] == "Rp1") net.PointTypes.SetItem(p, kFixedPoint);
   SetPointElevation(net, "Rp1", 100000.0);

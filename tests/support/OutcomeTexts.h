@@ -16,5 +16,7 @@ inline std::vector<std::string> NoticeTexts(const Outcome& outcome, Notice::Kind
 }
 inline std::vector<std::string> Warnings(const Outcome& outcome) { return NoticeTexts(outcome, Notice::Kind::Warning); }
 inline std::vector<std::string> Refusals(const Outcome& outcome) { return NoticeTexts(outcome, Notice::Kind::Refusal); }
+// Did nothing and said nothing: a command away from what it applies to.
+inline bool Silent(const Outcome& outcome) { return outcome.Notices().empty(); }
 
 }  // namespace korvado

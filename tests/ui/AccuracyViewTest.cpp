@@ -35,10 +35,10 @@ class accuracyView : public LocaleSeparatorTest {
  protected:
   void SetUp() override {
     form = ShowMainForm();
-    TKorNet& net = form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1"));
+    TKorNet& net = form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1"));
     testnets::AddOneRunSection(net, "A", "K", 4.000, 2, kFixedPoint, kNodalPoint);
     testnets::AddOneRunSection(net, "K", "B", 6.100, 2, kNodalPoint, kFixedPoint);
-    RebuildPoints(net);
+    EXPECT_TRUE(RebuildPoints(net));
     SetPointElevation(net, "A", 100.0);
     SetPointElevation(net, "B", 110.0);
     form->RefillNetSelector();
@@ -112,12 +112,12 @@ TEST_P(accuracyView, RefusalIsShownAndChangesNothing) {
 // about 5 mm, the others disagree by a millimetre or so in the other sense.
 TEST_P(accuracyView, TheSuspectSectionIsColouredSortsFirstByItsSizeOfWAndIsShownOnTheDiagram) {
   AppState& state = form->State();
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Звезда"));
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Звезда"));
   testnets::AddOneRunSection(net, "A", "K", 5.00, 2, kFixedPoint, kNodalPoint);
   testnets::AddOneRunSection(net, "K", "B", 5.00, 2, kNodalPoint, kFixedPoint);
   testnets::AddOneRunSection(net, "K", "C", 16.00, 2, kNodalPoint, kFixedPoint);
   testnets::AddOneRunSection(net, "K", "D", 31.00, 2, kNodalPoint, kFixedPoint);
-  RebuildPoints(net);
+  EXPECT_TRUE(RebuildPoints(net));
   for (const auto& [name, elevation] : {std::pair{"A", 152300.0}, {"B", 152310.0}, {"C", 152320.0}, {"D", 152330.0}})
     SetPointElevation(net, name, elevation);
   form->RefillNetSelector();

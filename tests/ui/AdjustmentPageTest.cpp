@@ -91,7 +91,7 @@ class adjustmentPage : public LocaleSeparatorTest {
 
   // A (fixed) -> K (nodal) -> B (fixed): 4.000 over 2 setups, 6.100 over 2 setups; no point table yet.
   void ChooseTwoBenchmarkNet() {
-    TKorNet& net = State().Nets.NetAt(State().Nets.AddNet("Сеть 1"));
+    TKorNet& net = State().Nets.NetAt(*State().Nets.AddNet("Сеть 1"));
     AddOneRunSection(net, "A", "K", 4.000, 2, kFixedPoint, kNodalPoint);
     AddOneRunSection(net, "K", "B", 6.100, 2, kNodalPoint, kFixedPoint);
     form->RefillNetSelector();
@@ -255,10 +255,10 @@ TEST_P(adjustmentPage, SweepOverSectionsChangedSinceTheZeroElevationsIsRefused) 
 TEST_P(adjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
   TKorData& journal = State().Journal;
   ASSERT_EQ(journal.RecordCount(), 1);
-  journal.AddRecord("X", "Y", 4, "");
+  EXPECT_TRUE(journal.AddRecord("X", "Y", 4, ""));
   journal.HeightDiffs.SetItem(1, 2.10);
-  TKorNet& net = State().Nets.NetAt(State().Nets.AddNet("Сеть 1"));
-  net.AddSection("Y", "X", kFixedPoint, kNodalPoint, 0.0, 1.0, -2);
+  TKorNet& net = State().Nets.NetAt(*State().Nets.AddNet("Сеть 1"));
+  EXPECT_TRUE(net.AddSection("Y", "X", kFixedPoint, kNodalPoint, 0.0, 1.0, -2));
   form->RefillNetSelector();
 
   const BoxesSeen quiet = AnswerMessageBoxes([&] { form->acUpDateNets->trigger(); }, QMessageBox::Ok);
@@ -272,7 +272,7 @@ TEST_P(adjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
   EXPECT_EQ(net.SectionSetups.GetItem(0), 4.0);
 
   // A run whose journal record is gone is left alone and reported once.
-  net.AddSection("X", "Z", kNodalPoint, kNodalPoint, 0.5, 3.0, 7);
+  EXPECT_TRUE(net.AddSection("X", "Z", kNodalPoint, kNodalPoint, 0.5, 3.0, 7));
   const BoxesSeen missing = AnswerMessageBoxes([&] { form->acUpDateNets->trigger(); }, QMessageBox::Ok);
   EXPECT_EQ(missing.count, 1);
   EXPECT_TRUE(missing.text.contains("Сеть 1")) << missing.text.toStdString();
@@ -283,7 +283,7 @@ TEST_P(adjustmentPage, UpdateNetsMenuCopiesTheCorrectedJournalIntoTheNets) {
 // full value in the tooltip; the captions above them are read whole; and an
 // undone sweep takes its captions along.
 TEST_P(adjustmentPage, ElevationsShowTwoDecimalsCaptionsShowWholeAndUndoClearsThem) {
-  TKorNet& net = State().Nets.NetAt(State().Nets.AddNet("Сеть 1"));
+  TKorNet& net = State().Nets.NetAt(*State().Nets.AddNet("Сеть 1"));
   // K is carried from three benchmarks, a third of a hundredth apart: 152318.39666…
   AddOneRunSection(net, "A", "K", 5.00, 2, kFixedPoint, kNodalPoint);
   AddOneRunSection(net, "K", "B", 5.00, 2, kNodalPoint, kFixedPoint);

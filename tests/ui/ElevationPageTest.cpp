@@ -32,13 +32,13 @@ class elevationPage : public LocaleSeparatorTest {
   // B 103.03 fixed, with the pendent run X -> P (-0.50) and P -> Q (+0.25)
   // hanging off P. Section 2: B -> C (2 setups, +1.00), C 104.03 fixed.
   void BuildNet() {
-    TKorNet& net = form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1"));
+    TKorNet& net = form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1"));
     testnets::BuildTwoRunSectionNet(net);
     TKorNetDetailTable& first = net.SectionTables.TableAt(0);
-    first.AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 3);
-    first.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 4);
-    net.AddSection("B", "C", kFixedPoint, kFixedPoint, 1.00, 2, 5);
-    net.AddPoint("C", kFixedPoint, 104.03);
+    EXPECT_TRUE(first.AddPendentRun(kIntermediatePoint, "X", "P", 1, -0.50, 3));
+    EXPECT_TRUE(first.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 4));
+    EXPECT_TRUE(net.AddSection("B", "C", kFixedPoint, kFixedPoint, 1.00, 2, 5));
+    EXPECT_TRUE(net.AddPoint("C", kFixedPoint, 104.03));
     form->RefillNetSelector();
   }
 
@@ -106,7 +106,7 @@ TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSecti
   EXPECT_EQ(Grid(), std::vector<std::string>{"|"}) << "a net node leaves one empty row";
 
   // The tree is not rebuilt by itself; its button clears the choice.
-  form->State().Nets.AddNet("Сеть 2");
+  ASSERT_TRUE(form->State().Nets.AddNet("Сеть 2"));
   EXPECT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
   ClickNode(SectionNode(0));
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);

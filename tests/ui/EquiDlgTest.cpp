@@ -35,8 +35,9 @@ class EquiDlgTest : public ::testing::Test {
 
   // A current net whose active section ends at `end`, a point of the given type.
   void NetEndingAt(const std::string& end, int32_t endType) {
-    const int32_t net = State().Nets.AddNet("Сеть");
-    State().Nets.NetAt(net).AddSection("Rp", end, kFixedPoint, static_cast<uint8_t>(endType), 0.5, 2.0, 99);
+    const int32_t net = *State().Nets.AddNet("Сеть");
+    EXPECT_TRUE(
+        State().Nets.NetAt(net).AddSection("Rp", end, kFixedPoint, static_cast<uint8_t>(endType), 0.5, 2.0, 99));
     form->RefillNetSelector();
     form->SelectNet(net);
     State().ActiveSectionIndex = 0;

@@ -294,7 +294,7 @@ TEST_F(MainWindow, ExitWhileMaximisedKeepsTheStoredSizeAndOpensMaximisedNextTime
   WriteText(Ini(), "[WindowState]\nWindowWidth=700\nWindowHeight=500\n");
   auto form = Start();
   form->showMaximized();
-  QTRY_VERIFY(form->isMaximized());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->isMaximized(); }));
   CloseWithoutQuestion(*form);
   EXPECT_EQ(IniValue(Ini(), "WindowState/Maximized"), "1");
   EXPECT_EQ(IniValue(Ini(), "WindowState/WindowWidth"), "700");
@@ -470,8 +470,8 @@ TEST_F(MainWindow, AFileNamedOnTheCommandLineIsOpenedAtStart) {
 
 TEST_F(MainWindow, NetSelectorChoosesTheCurrentNetAndNothingElse) {
   auto form = Start();
-  form->State().Nets.AddNet("Север");
-  form->State().Nets.AddNet("Юг");
+  ASSERT_TRUE(form->State().Nets.AddNet("Север"));
+  ASSERT_TRUE(form->State().Nets.AddNet("Юг"));
   form->RefillNetSelector();
   EXPECT_EQ(form->ComboBox1->count(), 2);
   EXPECT_EQ(form->ComboBox1->itemText(1), "Юг");

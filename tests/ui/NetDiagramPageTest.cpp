@@ -31,8 +31,8 @@ namespace {
 // and a pendent point P from K.
 void BuildNet(AppState& state) {
   TKorNet& net = testnets::AddTriangleNet(state);
-  net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5);
-  net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6);
+  EXPECT_TRUE(net.AddSection("K", "L", kNodalPoint, kNodalPoint, 2.01, 3, 5));
+  EXPECT_TRUE(net.SectionTables.TableAt(1).AddPendentRun(2, "K", "P", 1, 0.3, 6));
   state.LoopTolerance = {ToleranceClass::Custom, 0.1};
 }
 
@@ -181,14 +181,18 @@ TEST(NetDiagramPage, DrawingsOfDataChangedMeanwhileAreDropped) {
 TEST(NetDiagramPage, ALargeNetFillsTheSceneInSlicesWhileTheWindowResponds) {
   WorkingFolder folder;
   std::unique_ptr<TMainForm> form = ShowMainForm();
-  TKorNet& net = form->State().Nets.NetAt(form->State().Nets.AddNet("Сетка"));
+  TKorNet& net = form->State().Nets.NetAt(*form->State().Nets.AddNet("Сетка"));
   constexpr int kSide = 60;
   const auto name = [](int k) { return "P" + std::to_string(k); };
   for (int k = 0; k < kSide * kSide; ++k) {
     const uint8_t type = k % 20 ? kNodalPoint : kFixedPoint;
-    if ((k + 1) % kSide) net.AddSection(name(k), name(k + 1), type, kNodalPoint, 0.5, 2, 0);
-    if (k + kSide < kSide * kSide) net.AddSection(name(k), name(k + kSide), type, kNodalPoint, -0.5, 3, 0);
-    net.AddPoint(name(k), type, 100.0);
+    if ((k + 1) % kSide) {
+      EXPECT_TRUE(net.AddSection(name(k), name(k + 1), type, kNodalPoint, 0.5, 2, 0));
+    }
+    if (k + kSide < kSide * kSide) {
+      EXPECT_TRUE(net.AddSection(name(k), name(k + kSide), type, kNodalPoint, -0.5, 3, 0));
+    }
+    EXPECT_TRUE(net.AddPoint(name(k), type, 100.0));
   }
   form->State().CurrentNetIndex = 0;
   NetDiagramPage& page = *form->DiagramPage;

@@ -254,7 +254,7 @@ TEST_F(NetSystemPageTest, WithoutCurrentNetOrActiveSectionTheCommandsSayWhatIsMi
   EXPECT_EQ(State().Nets.NetCount(), 0);
 
   // An empty net, current, with no active section.
-  State().Nets.AddNet("Пустая");
+  ASSERT_TRUE(State().Nets.AddNet("Пустая"));
   form->RefillNetSelector();
   form->SelectNet(0);
   ASSERT_EQ(State().Nets.NetCount(), 1);

@@ -25,8 +25,8 @@ void FillNets(AppState& state) {
   AddChainNet(state.Nets, "Север", {{"Rp1", "A", "B", "Rp2"}});
   TKorNetDetailTable& table = state.Nets.NetAt(0).SectionTables.TableAt(0);
   table.RunRefs.ListAt(1).SetItem(0, -102);
-  table.AddPendentRun(kIntermediatePoint, "A", "P1", 2, 0.5, 7);
-  table.AddPendentRun(kNodalPoint, "Rp2", "P2", 1, -0.25, -8);
+  EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "A", "P1", 2, 0.5, 7));
+  EXPECT_TRUE(table.AddPendentRun(kNodalPoint, "Rp2", "P2", 1, -0.25, -8));
   AddChainNet(state.Nets, "Юг", {{"Rp2", "C", "D"}, {"D", "E"}, {"D", "F", "Rp3"}});
 }
 

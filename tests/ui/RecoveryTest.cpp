@@ -57,7 +57,7 @@ TEST(Recovery, ChildEditsAndWaits) {
   TMainForm form(WorkingFolderSettings());
   form.Start({QStringLiteral("korvado")});
   AppState& state = form.State();
-  RecordStep(state, "правка записи 1", [&] { return WriteMainCell(state, 0, kMainNote, "до сбоя"); });
+  EXPECT_TRUE(RecordStep(state, "правка записи 1", [&] { return WriteMainCell(state, 0, kMainNote, "до сбоя"); }));
   QTest::qWait(60000);
 }
 

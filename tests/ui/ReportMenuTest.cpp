@@ -30,13 +30,13 @@ struct DocumentAnswers {
   QMessageBox::StandardButton question = QMessageBox::Yes;
   // Fills the document dialog; false cancels it.
   std::function<bool(DocumentDlg&)> fill = [](DocumentDlg&) { return true; };
-  QString path;  // for the file dialog; empty cancels it
+  QString path{};  // for the file dialog; empty cancels it
 
   int questions = 0;
-  QString questionText;
+  QString questionText{};
   int dialogs = 0;
-  QString fileDialogTitle;
-  QString previewTitle;
+  QString fileDialogTitle{};
+  QString previewTitle{};
 };
 
 // Runs action and answers each modal window it opens by its kind.
@@ -90,7 +90,7 @@ TEST(ReportMenu, PreviewOpensAndExportsWriteTheDocumentsOfTheCurrentNet) {
   EXPECT_EQ(AnswerMessageBoxes([&] { form->acExportReportPdf->trigger(); }, QMessageBox::Ok).count, 1)
       << "no net yet: a message, no dialog";
 
-  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1")));
   form->RefillNetSelector();
   form->State().CurrentNetIndex = 0;
   ASSERT_TRUE(AdjustCurrentNetByLeastSquares(form->State()));
@@ -122,7 +122,7 @@ TEST(ReportMenu, AsksAboutUnadjustedHeightsAndRemembersTheTitleBlock) {
   const QString first = folder.Path("first.kor"), second = folder.Path("second.kor");
   {
     auto form = ShowMainForm();
-    testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+    testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1")));
     form->RefillNetSelector();
     form->State().CurrentNetIndex = 0;
     SaveDataFileAs(form->State(), first.toStdString());
@@ -147,7 +147,7 @@ TEST(ReportMenu, AsksAboutUnadjustedHeightsAndRemembersTheTitleBlock) {
     CloseWithoutQuestion(*form);
   }
   auto form = ShowMainForm();
-  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1")));
   form->RefillNetSelector();
   form->State().CurrentNetIndex = 0;
   for (const QString& file : {second, first}) {
@@ -171,7 +171,7 @@ TEST(ReportMenu, AsksAboutUnadjustedHeightsAndRemembersTheTitleBlock) {
 TEST(ReportMenu, PaintingTheReportWithItsDiagramLeavesTheMenusFontAsItWas) {
   const WorkingFolder folder;
   auto form = ShowMainForm();
-  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(form->State().Nets.AddNet("Сеть 1")));
+  testnets::BuildTwoBenchmarkNet(form->State().Nets.NetAt(*form->State().Nets.AddNet("Сеть 1")));
   form->RefillNetSelector();
   form->State().CurrentNetIndex = 0;
   ASSERT_TRUE(AdjustCurrentNetByLeastSquares(form->State()));

@@ -26,7 +26,7 @@ using monitoringnets::CycleNet;
 
 void WriteCycle(const std::string& path, const TKorNet& net) {
   TNetList nets;
-  nets.NetAt(nets.AddNet(net.Name)) = net;
+  nets.NetAt(*nets.AddNet(net.Name)) = net;
   WriteDataFile(path, TKorData(), nets);
 }
 

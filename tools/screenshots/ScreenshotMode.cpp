@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
 #include "AboutBox.h"
@@ -22,6 +23,7 @@
 #include "JournalCommands.h"
 #include "JournalPage.h"
 #include "MainForm.h"
+#include "Must.h"
 #include "NetConstructionCommands.h"
 #include "NetDiagramPage.h"
 #include "NetFromJournalDlg.h"
@@ -75,18 +77,18 @@ std::vector<AltitudeRow> SampleBenchmarks() {
 void FillSampleJournal(AppState& state) {
   const auto& runs = SampleRuns();
   for (int32_t r = 0; r < static_cast<int32_t>(runs.size()); ++r) {
-    if (r > 0) AppendJournalRecord(state);
+    if (r > 0) Must(AppendJournalRecord(state));
     const SampleRun& run = runs[r];
-    WriteMainCell(state, r, kMainBack, run.back);
-    WriteMainCell(state, r, kMainFore, run.fore);
-    WriteMainCell(state, r, kMainSetups, std::to_string(run.setups.size()));
-    WriteMainCell(state, r, kMainNote, run.note);
+    Must(WriteMainCell(state, r, kMainBack, run.back));
+    Must(WriteMainCell(state, r, kMainFore, run.fore));
+    Must(WriteMainCell(state, r, kMainSetups, std::to_string(run.setups.size())));
+    Must(WriteMainCell(state, r, kMainNote, run.note));
     for (int32_t k = 0; k < static_cast<int32_t>(run.setups.size()); ++k) {
       const SampleSetup& s = run.setups[k];
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 1, std::to_string(s.backMain));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 2, std::to_string(s.backAux));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 1, std::to_string(s.foreMain));
-      WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 2, std::to_string(s.foreAux));
+      Must(WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 1, std::to_string(s.backMain)));
+      Must(WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k, 2, std::to_string(s.backAux)));
+      Must(WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 1, std::to_string(s.foreMain)));
+      Must(WriteReadingCell(state, r, ReadingLayout::Precise, 2 * k + 1, 2, std::to_string(s.foreAux)));
     }
   }
 }
@@ -104,10 +106,10 @@ void BuildFirstSection(AppState& state, ConstructionPage& page) {
   page.FindText = "Rp1";
   FindRuns(state, page);
   PickRun(page, "1");
-  CreateNetForPick(state, "Сеть 1");
-  AddSectionFromPick(state, page, {kFixedPoint, kIntermediatePoint});
+  Must(CreateNetForPick(state, "Сеть 1"));
+  Must(AddSectionFromPick(state, page, {kFixedPoint, kIntermediatePoint}));
   PickRun(page, "U1");
-  AppendRunFromPick(state, page, kNodalPoint);
+  Must(AppendRunFromPick(state, page, kNodalPoint));
   PickRun(page, "Rp2");
 }
 
@@ -126,13 +128,13 @@ void BuildSampleNet(AppState& state) {
   BuildFirstSection(state, page);
   EquiResult merged;
   MergedRepeatedRuns(state, page, merged);
-  AddEquiSection(state, page, merged, {kNodalPoint, kFixedPoint});
+  Must(AddEquiSection(state, page, merged, {kNodalPoint, kFixedPoint}));
   page.FindText = "U1";
   FindRuns(state, page);
   PickRun(page, "Rp3");
-  AddSectionFromPick(state, page, {kNodalPoint, kFixedPoint});
-  RebuildCurrentNetPoints(state);
-  ApplyOriginAltitudes(state, SampleBenchmarks());
+  Must(AddSectionFromPick(state, page, {kNodalPoint, kFixedPoint}));
+  Must(RebuildCurrentNetPoints(state));
+  Must(ApplyOriginAltitudes(state, SampleBenchmarks()));
 }
 
 void AdjustTwice(TMainForm& form) {
@@ -149,10 +151,10 @@ void ShowSampleNet(TMainForm& form) {
 // Three benchmarks, three nodal points and a pendent point; U3 - U1 holds a
 // 45 mm blunder, the other sections millimetres of noise.
 void AddDiagramSampleNet(AppState& state) {
-  TKorNet& net = state.Nets.NetAt(state.Nets.AddNet("Пример"));
+  TKorNet& net = state.Nets.NetAt(*state.Nets.AddNet("Пример"));
   const auto section = [&](const char* from, const char* to, double h, double n) {
     const auto type = [](const char* name) { return name[0] == 'R' ? kFixedPoint : kNodalPoint; };
-    net.AddSection(from, to, type(from), type(to), h, n, net.SectionCount() + 1);
+    Must(net.AddSection(from, to, type(from), type(to), h, n, net.SectionCount() + 1));
   };
   section("Rp1", "U1", 1783.72, 4);
   section("U1", "U2", -420.15, 6);
@@ -163,10 +165,10 @@ void AddDiagramSampleNet(AppState& state) {
   section("Rp3", "U3", 141.97, 5);
   section("U3", "Rp2", -3497.16, 3);
   section("Rp3", "Rp1", -2911.63, 9);
-  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "U1", "Вп1", 1, 350.40, 10);
+  Must(net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "U1", "Вп1", 1, 350.40, 10));
   state.CurrentNetIndex = state.Nets.NetCount() - 1;
-  RebuildCurrentNetPoints(state);
-  ApplyOriginAltitudes(state, SampleBenchmarks());
+  Must(RebuildCurrentNetPoints(state));
+  Must(ApplyOriginAltitudes(state, SampleBenchmarks()));
 }
 
 void SaveWindowPicture(QWidget* window, const QString& file) {
@@ -340,8 +342,8 @@ void ShowView(TMainForm& form, const QString& view, const QString& file) {
   } else if (view == "jobfile") {
     // The example job as a data file, after the adjustment.
     ShowSampleNet(form);
-    EquateCurrentNet(form.State());
-    EquateCurrentNet(form.State());
+    Must(EquateCurrentNet(form.State()));
+    Must(EquateCurrentNet(form.State()));
     SaveDataFileAs(form.State(), file.toStdString());
     QCoreApplication::exit(0);
   }

@@ -8,6 +8,7 @@
 #include "DataFile.h"
 #include "MainForm.h"
 #include "MonitoringCommands.h"
+#include "Must.h"
 #include "PointTable.h"
 #include "SettlementView.h"
 
@@ -42,11 +43,11 @@ TKorNet CycleNet(int cycle, std::mt19937& random) {
   TKorNet net;
   net.Name = "Цикл " + std::to_string(cycle + 1);
   for (size_t k = 0; k + 1 < ring.size(); ++k)
-    net.AddSection(ring[k], ring[k + 1], kNodalPoint, kNodalPoint,
-                   Height(ring[k + 1], cycle) - Height(ring[k], cycle) + error(random) * std::sqrt(2.0), 2, 0);
-  net.AddSection("Rp1", "Rp3", kNodalPoint, kNodalPoint, Height("Rp3", cycle) - Height("Rp1", cycle) + error(random) * 3, 9, 0);
-  net.AddSection("Мк2", "Мк8", kNodalPoint, kNodalPoint, Height("Мк8", cycle) - Height("Мк2", cycle) + error(random) * 2.5, 6, 0);
-  RebuildPoints(net);
+    Must(net.AddSection(ring[k], ring[k + 1], kNodalPoint, kNodalPoint,
+                   Height(ring[k + 1], cycle) - Height(ring[k], cycle) + error(random) * std::sqrt(2.0), 2, 0));
+  Must(net.AddSection("Rp1", "Rp3", kNodalPoint, kNodalPoint, Height("Rp3", cycle) - Height("Rp1", cycle) + error(random) * 3, 9, 0));
+  Must(net.AddSection("Мк2", "Мк8", kNodalPoint, kNodalPoint, Height("Мк8", cycle) - Height("Мк2", cycle) + error(random) * 2.5, 6, 0));
+  Must(RebuildPoints(net));
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (net.PointNames[p] == "Rp1") net.PointTypes.SetItem(p, kFixedPoint);
   SetPointElevation(net, "Rp1", Height("Rp1", 0));
@@ -62,7 +63,7 @@ SettlementView* ShowSampleSettlements(TMainForm& form) try {
   (void)CreateProject(state, folder.filePath("Садовая 12").toStdString(), "Жилой дом, ул. Садовая, 12");
   for (int c = 0; c < 6; ++c) {
     TNetList nets;
-    nets.NetAt(nets.AddNet("Цикл " + std::to_string(c + 1))) = CycleNet(c, random);
+    nets.NetAt(*nets.AddNet("Цикл " + std::to_string(c + 1))) = CycleNet(c, random);
     const std::string file = folder.filePath(QStringLiteral("цикл%1.kor").arg(c + 1)).toStdString();
     WriteDataFile(file, TKorData(), nets);
     (void)AddProjectCycle(state, file, "Цикл " + std::to_string(c + 1), kCycleDates[c]);

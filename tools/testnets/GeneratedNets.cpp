@@ -4,10 +4,20 @@
 #include <cmath>
 #include <random>
 #include <set>
+#include <stdexcept>
 
 #include "PointTable.h"
 
 namespace korvado {
+
+namespace {
+
+// The generated shapes stay within the file's limits; a refusal is a fault of the generator.
+void Must(const Outcome& outcome) {
+  if (!outcome) throw std::runtime_error(outcome.RefusalText());
+}
+
+}  // namespace
 
 namespace {
 
@@ -44,7 +54,7 @@ class Builder {
     const double error = std::normal_distribution<double>(0.0, kSigmaPerSetup)(random_) * std::sqrt(setups);
     const double height = std::round((made.truth[to] - made.truth[from] + error) * 100.0) / 100.0;
     const auto type = [&](int32_t k) { return static_cast<uint8_t>(Fixed(k) ? kFixedPoint : kNodalPoint); };
-    made.net.AddSection(PointName(from), PointName(to), type(from), type(to), height, setups, 0);
+    Must(made.net.AddSection(PointName(from), PointName(to), type(from), type(to), height, setups, 0));
   }
 
   int32_t Any() { return std::uniform_int_distribution<int32_t>(0, points_ - 1)(random_); }

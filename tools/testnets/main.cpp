@@ -97,7 +97,7 @@ int Run(int argc, char** argv) {
   const GeneratedNet made = GenerateNet(*shape, std::stoi(argv[3]));
   if (command == "compare") return argc == 6 ? Compare(made, argv[4], argv[5]) : 2;
   TNetList nets;
-  nets.NetAt(nets.AddNet(made.net.Name)) = made.net;
+  nets.NetAt(*nets.AddNet(made.net.Name)) = made.net;
   WriteDataFile(argv[4], TKorData(), nets);
   if (argc > 5) WriteSurvey(made, argv[5]);
   return 0;
