@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "FileReplace.h"
+#include "Fnv1a.h"
 #include "Utf8Path.h"
 
 namespace korvado {
@@ -21,11 +22,7 @@ std::optional<uintmax_t> SizeOf(const std::string& path) {
 
 }  // namespace
 
-uint64_t HashFileBytes(std::string_view bytes) {
-  uint64_t hash = 14695981039346656037ull;
-  for (unsigned char byte : bytes) hash = (hash ^ byte) * 1099511628211ull;
-  return hash;
-}
+uint64_t HashFileBytes(std::string_view bytes) { return Fnv1aOf(bytes); }
 
 FileStamp StampFile(const std::string& path) {
   const std::optional<uintmax_t> size = SizeOf(path);

@@ -1,48 +1,28 @@
 #include "LevelImportCommands.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
+#include "FileBytes.h"
 #include "JournalRecordEdits.h"
 #include "LevelFileReader.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
-#include "Utf8Path.h"
 
 namespace korvado {
 
 namespace {
 
-// A pipe or a device is refused before it is opened: opening a pipe would
-// wait for a writer, reading a device would not end. A file too long for a
-// level's, or whose first bytes are of no known format, is refused before
-// the rest of it is read: a stray large file must not fill the memory.
+// A file too long for a level's, or whose first bytes are of no known format,
+// is refused before the rest of it is read.
 std::string ReadLevelFileBytes(const std::string& path) {
-  std::error_code error;
-  if (std::filesystem::exists(PathFromUtf8(path), error) &&
-      !std::filesystem::is_regular_file(PathFromUtf8(path), error))
-    throw FileIOError("Файл нивелира " + path +
-                      " — не обычный файл (папка, устройство или канал); его нельзя прочитать.");
-  std::ifstream in(PathFromUtf8(path), std::ios::binary);
-  if (!in) throw FileIOError("Не удалось открыть файл нивелира " + path);
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size < 0) throw FileIOError("Не удалось прочитать файл нивелира " + path);
-  if (static_cast<uint64_t>(size) > kMaxLevelFileBytes)
-    throw LevelFileError("Файл " + path + " длиннее любого файла нивелира (" + std::to_string(size) +
-                         " байт, а не больше " + std::to_string(kMaxLevelFileBytes) + ").");
-  std::string bytes(static_cast<size_t>(std::min<std::streamoff>(size, kLevelFileHeadBytes)), '\0');
-  in.seekg(0);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!in) throw FileIOError("Не удалось прочитать файл нивелира " + path);
-  CheckLevelFileHead(bytes);
-  const size_t head = bytes.size();
-  bytes.resize(static_cast<size_t>(size));
-  in.read(bytes.data() + head, static_cast<std::streamsize>(bytes.size() - head));
-  if (!in) throw FileIOError("Не удалось прочитать файл нивелира " + path);
-  return bytes;
+  const auto checkStart = [&path](uint64_t size, std::string_view head) {
+    if (size > kMaxLevelFileBytes)
+      throw LevelFileError("Файл " + path + " длиннее любого файла нивелира (" + std::to_string(size) +
+                           " байт, а не больше " + std::to_string(kMaxLevelFileBytes) + ").");
+    CheckLevelFileHead(head);
+  };
+  return ReadWholeFile(path, "нивелира", checkStart, kLevelFileHeadBytes);
 }
 
 std::string LineRefusal(size_t index, const LevelLinePreview& line) {

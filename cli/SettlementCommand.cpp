@@ -53,7 +53,7 @@ MonitoringResult Compute(const MonitoringProject& project, const std::string& pa
 
 void WriteStatement(const MonitoringResult& result, const std::string& path, const CliArguments& arguments) {
   if (!arguments.options.count("pdf") && !arguments.options.count("html")) return;
-  const ReportDocument statement = SettlementStatement(result, ProjectStampNow(path));
+  const ReportDocument statement = SettlementStatement(result, StampNow(path));
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
   if (arguments.options.count("pdf")) {
     const OffscreenGui gui;

@@ -5,6 +5,7 @@
 #include "DataFileLayout.h"
 #include "DataFileMessages.h"
 #include "FileReplaceParts.h"
+#include "Fnv1a.h"
 #include "ModelErrors.h"
 #include "Utf8Path.h"
 
@@ -24,8 +25,7 @@ fs::path TemporaryNameFor(const fs::path& target, size_t nameLimit) {
   const std::string name = Utf8FromPath(target.filename());
   const fs::path temporary = PathFromUtf8("." + name + ".korvado-tmp");
   if (temporary.native().size() <= nameLimit) return FolderOf(target) / temporary;
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  for (unsigned char c : name) hash = (hash ^ c) * 1099511628211ull;
+  const uint64_t hash = Fnv1aOf(name);
   char hex[17];
   std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
   return FolderOf(target) / (".korvado-" + std::string(hex) + ".tmp");
@@ -45,7 +45,8 @@ std::unique_ptr<char[]> Allocate(size_t capacity, const std::string& path) {
 
 FileContents ReadWhole(const std::string& path, uint64_t size,
                        const std::function<size_t(char* buffer, size_t capacity)>& readSome) {
-  if (size > kLargestDataFileBytes) FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
+  if (size > kLargestDataFileBytes)
+    FailRead(path, "файл длиннее любого файла данных (" + std::to_string(size) + " байт)");
   // One spare byte lets the read that finds the end use the same buffer.
   size_t capacity = static_cast<size_t>(size) + 1;
   FileContents contents{Allocate(capacity, path), 0};

@@ -264,7 +264,9 @@ ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSqua
 
 }  // namespace
 
-ReportStamp StampNow(const AppState& state) {
+ReportStamp StampNow(const AppState& state) { return StampNow(state.CurrentFileName); }
+
+ReportStamp StampNow(const std::string& fileName) {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
 #ifdef _WIN32
@@ -274,7 +276,7 @@ ReportStamp StampNow(const AppState& state) {
 #endif
   char text[32];
   std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
-  return {state.CurrentFileName, text};
+  return {fileName, text};
 }
 
 ReportDocument AdjustmentStatement(const TKorNet& net, const ReportStamp& stamp, const StatementResults& results,

@@ -35,7 +35,8 @@ struct ReportStamp {
   std::string createdAt;  // as the title block shows it
 };
 
-// Now, in local time, for the title block.
+// Now, in local time, for the title block of the document of a file.
+ReportStamp StampNow(const std::string& fileName);
 ReportStamp StampNow(const AppState& state);
 
 // A diagram of more points is left out of the report: drawn on one sheet its

@@ -1,5 +1,6 @@
 #include "DiagramSource.h"
 
+#include "Fnv1a.h"
 #include "LeastSquaresCommands.h"
 #include "LoopCommands.h"
 
@@ -13,28 +14,20 @@ DiagramSource CopyDiagramSource(const AppState& state, int32_t index) {
 
 uint64_t DiagramStamp(const AppState& state, int32_t index) {
   const TKorNet& net = state.Nets.NetAt(index);
-  uint64_t hash = AdjustmentFingerprint(net);
-  auto mix = [&hash](const void* data, size_t size) {
-    for (size_t k = 0; k < size; ++k) hash = (hash ^ static_cast<const unsigned char*>(data)[k]) * 1099511628211ull;
-  };
-  auto text = [&mix](const std::string& s) { mix(s.data(), s.size() + 1); };
-  text(net.Name);
+  Fnv1a hash;
+  hash.AddNumber(AdjustmentFingerprint(net)).AddText(net.Name);
   for (int32_t s = 0; s < net.SectionTables.Count(); ++s) {
     const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
     for (int32_t r = 0; r < table.RunCount(); ++r) {
-      text(table.RunForePoints[r]);
       const double setups = table.RunSetups.GetItem(r);
-      mix(&setups, sizeof setups);
+      hash.AddText(table.RunForePoints[r]).Add(&setups, sizeof setups);
     }
-    for (int32_t p = 0; p < table.PendentCount(); ++p) {
-      text(table.PendentBackPoints[p]);
-      text(table.PendentForePoints[p]);
-    }
+    for (int32_t p = 0; p < table.PendentCount(); ++p)
+      hash.AddText(table.PendentBackPoints[p]).AddText(table.PendentForePoints[p]);
   }
   const double figures[] = {state.LoopTolerance.Coefficient(), state.SigmaPerSetup,
                             KeptLeastSquares(state, index) ? 1.0 : 0.0, static_cast<double>(index)};
-  mix(figures, sizeof figures);
-  return hash;
+  return hash.Add(figures, sizeof figures).Value();
 }
 
 NetDiagram BuildNetDiagram(const DiagramSource& source, const DiagramLayout* reuse, const TaskProgress& progress) {

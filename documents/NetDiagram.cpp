@@ -5,6 +5,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "Fnv1a.h"
 #include "LeastSquaresCommands.h"
 #include "LoopCommands.h"
 #include "NumberText.h"
@@ -82,14 +83,11 @@ void MarkLeastSquares(NetDiagram& diagram, const std::vector<int32_t>& rows, con
 
 // Changes with the number of points and with every join between them.
 uint64_t GraphKey(size_t points, const std::vector<std::pair<int32_t, int32_t>>& edges) {
-  uint64_t hash = 14695981039346656037ull;  // FNV-1a
-  auto mix = [&hash](uint64_t value) {
-    for (int byte = 0; byte < 8; ++byte, value >>= 8) hash = (hash ^ (value & 0xff)) * 1099511628211ull;
-  };
-  mix(points);
+  Fnv1a hash;
+  hash.AddNumber(points);
   for (const auto& [a, b] : edges)
-    mix(static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32 | static_cast<uint32_t>(b));
-  return hash;
+    hash.AddNumber(static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32 | static_cast<uint32_t>(b));
+  return hash.Value();
 }
 
 LayoutPosition Along(LayoutPosition a, LayoutPosition b, double t) {

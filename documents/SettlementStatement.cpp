@@ -151,15 +151,6 @@ ReportPart ChartPart(const char* heading, Chart chart) {
 
 }  // namespace
 
-ReportStamp ProjectStampNow(const std::string& projectPath) {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%d.%m.%Y %H:%M", &local);
-  return {projectPath, text};
-}
-
 ReportDocument SettlementStatement(const MonitoringResult& result, const ReportStamp& stamp) {
   ReportDocument document;
   document.title = kSettlementTitle;

@@ -21,8 +21,6 @@ inline constexpr const char* kTotalPlotPart = "Общая осадка маро�
 // So many marks' lines can still be told apart in one plot of the statement.
 inline constexpr size_t kStatementPlotMarks = 8;
 
-// The project file and now, in local time, for the title block.
-ReportStamp ProjectStampNow(const std::string& projectPath);
 
 // stamp.fileName is the project file.
 ReportDocument SettlementStatement(const MonitoringResult& result, const ReportStamp& stamp);

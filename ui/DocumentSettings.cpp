@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "Fnv1a.h"
+
 namespace korvado {
 
 namespace {
@@ -18,11 +20,8 @@ QString FullPath(const std::string& dataFile) {
 
 // FNV-1a of the path: a section name of plain characters, whatever the path holds.
 QString JobSection(const QString& path) {
-  uint64_t hash = 14695981039346656037ull;
-  for (const char byte : path.toUtf8()) {
-    hash ^= static_cast<unsigned char>(byte);
-    hash *= 1099511628211ull;
-  }
+  const QByteArray bytes = path.toUtf8();
+  const uint64_t hash = Fnv1aOf(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
   return QStringLiteral("Job-%1").arg(hash, 16, 16, QLatin1Char('0'));
 }
 

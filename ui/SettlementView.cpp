@@ -182,7 +182,7 @@ void SettlementView::btnCopySettlementsClick() {
 
 void SettlementView::btnPreviewStatementClick() {
   if (!state_.Monitoring.Results) return;
-  const ReportDocument statement = SettlementStatement(*state_.Monitoring.Results, ProjectStampNow(state_.Monitoring.Path));
+  const ReportDocument statement = SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path));
   QPrinter printer(QPrinter::HighResolution);
   printer.setPageLayout(ReportPageLayout());
   printer.setDocName(QString::fromStdString(statement.title));
@@ -198,7 +198,7 @@ void SettlementView::btnStatementPdfClick() {
   const QString path = AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в PDF"),
                                    QStringLiteral("Документ PDF (*.pdf)"), QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
-  SaveReportPdf(SettlementStatement(*state_.Monitoring.Results, ProjectStampNow(state_.Monitoring.Path)), path.toStdString());
+  SaveReportPdf(SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path)), path.toStdString());
 }
 
 void SettlementView::btnStatementHtmlClick() {
@@ -206,7 +206,7 @@ void SettlementView::btnStatementHtmlClick() {
   const QString path = AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в HTML"),
                                    QStringLiteral("Веб-страница (*.html)"), QFileDialog::AcceptSave, QStringLiteral("html"));
   if (path.isEmpty()) return;
-  SaveReportHtml(SettlementStatement(*state_.Monitoring.Results, ProjectStampNow(state_.Monitoring.Path)), path.toStdString());
+  SaveReportHtml(SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path)), path.toStdString());
 }
 
 }  // namespace korvado

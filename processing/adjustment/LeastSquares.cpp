@@ -5,6 +5,7 @@
 
 #include "AdjustmentInput.h"
 #include "ChiSquareQuantile.h"
+#include "Fnv1a.h"
 #include "LeastSquaresWorkspace.h"
 #include "NumberText.h"
 #include "PointIndex.h"
@@ -141,12 +142,11 @@ Eigen::VectorXd RightHandSide(const std::vector<Observation>& observations, int3
 
 // Changes with the number of unknowns and every pair an observation joins.
 uint64_t NormalPattern(const std::vector<Observation>& observations, int32_t count) {
-  uint64_t hash = 14695981039346656037ull;
-  auto mix = [&hash](uint64_t value) { hash = (hash ^ value) * 1099511628211ull; };
-  mix(static_cast<uint64_t>(count));
+  Fnv1a hash;
+  hash.AddNumber(static_cast<uint64_t>(count));
   for (const Observation& o : observations)
-    mix(static_cast<uint64_t>(static_cast<uint32_t>(o.start)) << 32 | static_cast<uint32_t>(o.end));
-  return hash;
+    hash.AddNumber(static_cast<uint64_t>(static_cast<uint32_t>(o.start)) << 32 | static_cast<uint32_t>(o.end));
+  return hash.Value();
 }
 
 // The factor of the normal equations, analysed afresh unless the workspace
@@ -318,26 +318,20 @@ void EvaluateLeastSquares(LeastSquaresResult& result, double sigmaPerSetup) {
 }
 
 uint64_t AdjustmentFingerprint(const TKorNet& net) {
-  // FNV-1a over the bytes of every input.
-  uint64_t hash = 14695981039346656037ull;
-  auto mix = [&hash](const void* data, size_t size) {
-    for (size_t k = 0; k < size; ++k) hash = (hash ^ static_cast<const unsigned char*>(data)[k]) * 1099511628211ull;
-  };
-  auto text = [&mix](const std::string& s) { mix(s.data(), s.size() + 1); };
+  // Over the bytes of every input.
+  Fnv1a hash;
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    text(net.SectionStarts[s]);
-    text(net.SectionEnds[s]);
+    hash.AddText(net.SectionStarts[s]).AddText(net.SectionEnds[s]);
     const double values[] = {net.SectionHeights.GetItem(s), net.SectionSetups.GetItem(s)};
-    mix(values, sizeof values);
+    hash.Add(values, sizeof values);
   }
   for (int32_t p = 0; p < net.PointCount(); ++p) {
-    text(net.PointNames[p]);
+    hash.AddText(net.PointNames[p]);
     const int32_t type = net.PointTypes.GetItem(p);
-    mix(&type, sizeof type);
     const double elevation = net.PointElevations.GetItem(p);
-    mix(&elevation, sizeof elevation);
+    hash.Add(&type, sizeof type).Add(&elevation, sizeof elevation);
   }
-  return hash;
+  return hash.Value();
 }
 
 void WriteAdjustedElevations(TKorNet& net, const LeastSquaresResult& result) {

@@ -6,18 +6,10 @@
 #include <set>
 #include <stdexcept>
 
+#include "Must.h"
 #include "PointTable.h"
 
 namespace korvado {
-
-namespace {
-
-// The generated shapes stay within the file's limits; a refusal is a fault of the generator.
-void Must(const Outcome& outcome) {
-  if (!outcome) throw std::runtime_error(outcome.RefusalText());
-}
-
-}  // namespace
 
 namespace {
 

@@ -1,6 +1,7 @@
 #pragma once
-// The benchmarks build their data with the program's own operations; a
-// refusal there means the data are not what the benchmark measures.
+// Generated nets, benchmark data and screenshot samples are built with the
+// program's own operations; a refusal there means the data are not what they
+// were meant to be.
 
 #include <stdexcept>
 
