@@ -4,6 +4,7 @@
 #include "NetUpdate.h"
 #include "NumberText.h"
 #include "PointTable.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -17,10 +18,12 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
 }
 
 Outcome RebuildCurrentNetPoints(AppState& state) {
-  Outcome rebuilt =
-      RequireCurrentNet(state).AndThen([&] { return RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)); });
-  if (rebuilt) state.MarkChanged();
-  return rebuilt;
+  return RecordStep(state, "перестроение таблицы точек", [&]() -> Outcome {
+    Outcome rebuilt =
+        RequireCurrentNet(state).AndThen([&] { return RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)); });
+    if (rebuilt) state.MarkChanged();
+    return rebuilt;
+  });
 }
 
 Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
@@ -30,12 +33,14 @@ Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
 }
 
 Outcome ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  Outcome applied = RequireCurrentNet(state).AndThen(
-      [&] { return ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows); });
-  if (!applied) return applied;
-  state.MarkChanged();
-  state.IterationCounter = 0;
-  return applied;
+  return RecordStep(state, "ввод отметок исходных пунктов", [&]() -> Outcome {
+    Outcome applied = RequireCurrentNet(state).AndThen(
+        [&] { return ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows); });
+    if (!applied) return applied;
+    state.MarkChanged();
+    state.IterationCounter = 0;
+    return applied;
+  });
 }
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
@@ -62,21 +67,25 @@ Result<double> AdjustCurrentNet(AppState& state) {
 }
 
 Result<EquateView> EquateCurrentNet(AppState& state) {
-  const Result<double> error = AdjustCurrentNet(state);
-  if (!error) return error;
-  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const std::string muText = FormatFixed(2, *error);
-  Result<EquateView> view = EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
-                                       "СКО: " + muText + " мм", *error, muText};
-  view.Append(error);
-  return view;
+  return RecordStep(state, "уравнивание сети", [&]() -> Result<EquateView> {
+    const Result<double> error = AdjustCurrentNet(state);
+    if (!error) return error;
+    const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    const std::string muText = FormatFixed(2, *error);
+    Result<EquateView> view = EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
+                                         "СКО: " + muText + " мм", *error, muText};
+    view.Append(error);
+    return view;
+  });
 }
 
 Outcome UpdateNetsFromJournal(AppState& state) {
-  if (state.Nets.NetCount() == 0) return {};
-  const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
-  if (changed.HasValue() && *changed) state.MarkChanged();
-  return changed;
+  return RecordStep(state, "обновление данных сетей", [&]() -> Outcome {
+    if (state.Nets.NetCount() == 0) return {};
+    const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
+    if (changed.HasValue() && *changed) state.MarkChanged();
+    return changed;
+  });
 }
 
 }  // namespace korvado
