@@ -255,6 +255,14 @@ TEST(NetUndo, TheCleanStateNoticeFollowsEditsUndoRedoAndSave) {
   expect({true}, false, "redo back to the save");
   ASSERT_TRUE(EndMainCellEdit(state, 0, kMainNote, std::nullopt));
   expect({}, false, "an edit ended without a change");
+
+  // Saved halfway through typing: what was saved is the typed text, so undo leaves the saved data.
+  ASSERT_TRUE(WriteMainCell(state, 0, kMainNote, "сохранено"));
+  SaveDataFileAs(state, folder.File("сети.kor"), {});
+  expect({false, true}, false, "typed, then saved");
+  ASSERT_TRUE(state.History.Undo(state));
+  EXPECT_NE(state.Journal.Notes[0], "сохранено");
+  expect({false}, true, "undo past the save of a typed edit");
 }
 
 }  // namespace
