@@ -58,25 +58,25 @@ SweepPlan& KeptSweepPlan() {
 }  // namespace
 
 Result<double> AdjustCurrentNet(AppState& state) {
-  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
-  if (!error) return error;
-  state.MarkChanged();
-  ++state.IterationCounter;
-  return error;
+  return RecordStep(state, "уравнивание сети", [&]() -> Result<double> {
+    if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+    Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
+    if (!error) return error;
+    state.MarkChanged();
+    ++state.IterationCounter;
+    return error;
+  });
 }
 
 Result<EquateView> EquateCurrentNet(AppState& state) {
-  return RecordStep(state, "уравнивание сети", [&]() -> Result<EquateView> {
-    const Result<double> error = AdjustCurrentNet(state);
-    if (!error) return error;
-    const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-    const std::string muText = FormatFixed(2, *error);
-    Result<EquateView> view = EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
-                                         "СКО: " + muText + " мм", *error, muText};
-    view.Append(error);
-    return view;
-  });
+  const Result<double> error = AdjustCurrentNet(state);
+  if (!error) return error;
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+  const std::string muText = FormatFixed(2, *error);
+  Result<EquateView> view = EquateView{EquateRows(net), "Итерация: " + std::to_string(state.IterationCounter),
+                                       "СКО: " + muText + " мм", *error, muText};
+  view.Append(error);
+  return view;
 }
 
 Outcome UpdateNetsFromJournal(AppState& state) {
