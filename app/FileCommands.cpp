@@ -105,7 +105,7 @@ void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions&
   state.CopiedFileName.clear();
   state.CurrentFileStamp = StampFile(path);
   state.Changed = false;
-  state.History.MarkSaved();
+  state.History.MarkSaved(state);
 }
 
 bool SaveDataFile(AppState& state, const SaveOptions& options) {

@@ -8,6 +8,7 @@
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "PointTypeQuestion.h"
+#include "RecordStep.h"
 #include "SelectionText.h"
 #include "ValueRanges.h"
 
@@ -45,24 +46,26 @@ std::string SectionMark(const LeastSquaresSection& section) {
 }
 
 Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
-  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  // The analysis of the last adjustment's shape serves the next one of the
-  // same shape, whichever state it comes from; another shape is analysed again.
-  static LeastSquaresWorkspace workspace;
-  Result<LeastSquaresResult> outcome =
-      AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
-  if (!outcome) return outcome;
-  Outcome notices = outcome;
-  WriteAdjustedElevations(net, *outcome);
-  state.MarkChanged();
-  state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
-  const LeastSquaresResult& result = state.LastLeastSquares->result;
-  LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
-  for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");
-  Result<LeastSquaresListView> shown(std::move(view));
-  shown.Append(notices);
-  return shown;
+  return RecordStep(state, "уравнивание по МНК", [&]() -> Result<LeastSquaresListView> {
+    if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+    TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    // The analysis of the last adjustment's shape serves the next one of the
+    // same shape, whichever state it comes from; another shape is analysed again.
+    static LeastSquaresWorkspace workspace;
+    Result<LeastSquaresResult> outcome =
+        AdjustByLeastSquares(net, state.SigmaPerSetup, LeastSquaresScope::kWithAccuracy, workspace);
+    if (!outcome) return outcome;
+    Outcome notices = outcome;
+    WriteAdjustedElevations(net, *outcome);
+    state.MarkChanged();
+    state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
+    const LeastSquaresResult& result = state.LastLeastSquares->result;
+    LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
+    for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");
+    Result<LeastSquaresListView> shown(std::move(view));
+    shown.Append(notices);
+    return shown;
+  });
 }
 
 Outcome SetSigmaPerSetup(AppState& state, const std::string& text) {
