@@ -44,7 +44,7 @@ std::string SectionMark(const LeastSquaresSection& section) {
   return {};
 }
 
-Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
+Outcome AdjustCurrentNetByLeastSquaresWithoutRows(AppState& state) {
   if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
   TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   // The analysis of the last adjustment's shape serves the next one of the
@@ -57,6 +57,13 @@ Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
   WriteAdjustedElevations(net, *outcome);
   state.MarkChanged();
   state.LastLeastSquares = LeastSquaresReport{state.CurrentNetIndex, AdjustmentFingerprint(net), std::move(*outcome)};
+  return notices;
+}
+
+Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state) {
+  Outcome notices = AdjustCurrentNetByLeastSquaresWithoutRows(state);
+  if (notices.Refused()) return notices;
+  const TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
   const LeastSquaresResult& result = state.LastLeastSquares->result;
   LeastSquaresListView view{EquateRows(net), {}, MethodCaption(result), ResultCaption(result)};
   for (const std::optional<double>& sigma : result.sigmas) view.sigmas.push_back(sigma ? FormatFixed(2, *sigma) : "");

@@ -29,6 +29,9 @@ struct LeastSquaresListView {
 // into its point table (the data change; the sweep counter stays) and keeps
 // the result for the accuracy view.
 Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
+// The same adjustment without the rows the window lists: for korvado-cli,
+// which prints the kept result itself.
+Outcome AdjustCurrentNetByLeastSquaresWithoutRows(AppState& state);
 
 // The texts the accuracy view and the report share: "χ² = … : принят", and
 // a section's mark (suspect, not controlled, or empty).
