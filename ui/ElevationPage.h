@@ -7,10 +7,11 @@
 #include <QSplitter>
 #include <QTableWidget>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <vector>
 
+#include "AltitudeTreeModel.h"
 #include "AppState.h"
 #include "ElevationCommands.h"
 
@@ -24,7 +25,8 @@ class ElevationPage : public QWidget {
                 QWidget* parent = nullptr);
 
   QSplitter* Splitter3;
-  QTreeWidget* AltitudeTree;
+  QTreeView* AltitudeTree;
+  AltitudeTreeModel* AltitudeNodes;
   QTableWidget* AltitudeStrGrid;
   QWidget* Panel6;
   QPushButton* btnUpDateTree;
@@ -45,17 +47,13 @@ class ElevationPage : public QWidget {
   void ShowSections(int32_t net, const std::vector<int32_t>& sections);
 
  private:
-  // The net and section of a tree node; section -1 for a net node, net -1 for no node.
-  struct NodePlace {
-    int32_t net = -1;
-    int32_t section = -1;
-  };
-  NodePlace PlaceOf(QTreeWidgetItem* node) const;
   void ShowRows(std::vector<ElevationRow> rows);
 
   AppState& state_;
   // What the grid shows, row by row: the copy takes its text from here.
   std::vector<ElevationRow> shownRows_;
+  // The net report moves the choice to its last section without showing that section.
+  bool showingReport_ = false;
 };
 
 }  // namespace korvado

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -42,11 +43,11 @@ class elevationPage : public LocaleSeparatorTest {
     form->RefillNetSelector();
   }
 
-  QTreeWidgetItem* NetNode() { return page->AltitudeTree->topLevelItem(0); }
-  QTreeWidgetItem* SectionNode(int k) { return NetNode()->child(k); }
+  QModelIndex NetNode() { return page->AltitudeNodes->NetIndex(0); }
+  QModelIndex SectionNode(int k) { return page->AltitudeNodes->SectionIndex(0, k); }
 
-  void ClickNode(QTreeWidgetItem* node) {
-    const QRect place = page->AltitudeTree->visualItemRect(node);
+  void ClickNode(const QModelIndex& node) {
+    const QRect place = page->AltitudeTree->visualRect(node);
     ASSERT_TRUE(place.isValid()) << "the node is on screen";
     QTest::mouseClick(page->AltitudeTree->viewport(), Qt::LeftButton, {}, place.center());
   }
@@ -86,13 +87,17 @@ class elevationPage : public LocaleSeparatorTest {
 };
 
 TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSection) {
+  // Checks every index, parent and row count the view may ask for, through each refill.
+  const QAbstractItemModelTester consistent(page->AltitudeNodes, QAbstractItemModelTester::FailureReportingMode::Fatal);
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
-  ASSERT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
-  EXPECT_EQ(NetNode()->text(0), "Сеть 1");
-  ASSERT_EQ(NetNode()->childCount(), 2);
-  EXPECT_EQ(SectionNode(0)->text(0), "1  [A --> B]");
-  EXPECT_EQ(SectionNode(1)->text(0), "2  [B --> C]");
-  EXPECT_FALSE(SectionNode(0)->icon(0).isNull());
+  ASSERT_EQ(page->AltitudeNodes->NetCount(), 1);
+  EXPECT_EQ(NetNode().data().toString(), "Сеть 1");
+  ASSERT_EQ(page->AltitudeNodes->SectionCount(0), 2);
+  EXPECT_EQ(SectionNode(0).data().toString(), "1  [A --> B]");
+  EXPECT_EQ(SectionNode(1).data().toString(), "2  [B --> C]");
+  EXPECT_FALSE(SectionNode(0).data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_FALSE(NetNode().data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_FALSE(page->AltitudeNodes->SectionIndex(0, 2).isValid()) << "no third section";
 
   ClickNode(SectionNode(0));
   EXPECT_EQ(page->AltitudeStrGrid->horizontalHeaderItem(0)->text(), "Название точки");
@@ -107,11 +112,11 @@ TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSecti
 
   // The tree is not rebuilt by itself; its button clears the choice.
   ASSERT_TRUE(form->State().Nets.AddNet("Сеть 2"));
-  EXPECT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
+  EXPECT_EQ(page->AltitudeNodes->NetCount(), 1);
   ClickNode(SectionNode(0));
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
-  EXPECT_EQ(page->AltitudeTree->topLevelItemCount(), 2);
-  EXPECT_EQ(page->AltitudeTree->topLevelItem(1)->childCount(), 0);
+  EXPECT_EQ(page->AltitudeNodes->NetCount(), 2);
+  EXPECT_EQ(page->AltitudeNodes->SectionCount(1), 0);
   EXPECT_EQ(Grid(), std::vector<std::string>{"|"});
 }
 
@@ -126,7 +131,7 @@ TEST_P(elevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNod
   std::vector<std::string> report = FirstSection();
   for (const std::string& line : Expected({"B|103.03", "C|104.03"})) report.push_back(line);
   EXPECT_EQ(Grid(), report) << "the junction point B is listed twice";
-  EXPECT_EQ(page->AltitudeTree->currentItem(), SectionNode(1));
+  EXPECT_EQ(page->AltitudeTree->currentIndex(), SectionNode(1));
 }
 
 TEST_P(elevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetweenRows) {
