@@ -26,8 +26,9 @@ ElevationPage::ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QA
   AltitudeTree->setUniformRowHeights(true);  // no row measured by itself: tens of thousands of sections
   AltitudeNodes = new AltitudeTreeModel(AltitudeTree);
   AltitudeTree->setModel(AltitudeNodes);
-  AltitudeStrGrid = new QTableWidget(1, 2, Splitter3);
-  AltitudeStrGrid->setHorizontalHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка")});
+  AltitudeStrGrid = new QTableView(Splitter3);
+  shownCells_ = new TextTableModel({"Название точки", "Отметка"}, {false, true}, AltitudeStrGrid);
+  AltitudeStrGrid->setModel(shownCells_);
   AltitudeStrGrid->verticalHeader()->hide();
   AltitudeStrGrid->verticalHeader()->setMinimumSectionSize(1);
   AltitudeStrGrid->verticalHeader()->setDefaultSectionSize(18);
@@ -74,7 +75,8 @@ ElevationPage::ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QA
   ConnectCommand(btnNetReport, &QPushButton::clicked, this, &ElevationPage::btnNetReportClick);
   ConnectCommand(acSelectAltitudeTable, &QAction::triggered, this, &ElevationPage::acSelectAltitudeTableExecute);
   ConnectCommand(acCopyFromAltitudeTable, &QAction::triggered, this, &ElevationPage::acCopyFromAltitudeTableExecute);
-  connect(AltitudeStrGrid, &QTableWidget::cellClicked, this, &ElevationPage::tableClicked);
+  connect(AltitudeStrGrid, &QTableView::clicked, this, &ElevationPage::tableClicked);
+  ShowRows({ElevationRow{}});  // one empty row until a node is chosen
 }
 
 // The tree shows the nets as they are now; it is not rebuilt by itself when they change.
@@ -112,26 +114,22 @@ void ElevationPage::btnNetReportClick() {
 
 void ElevationPage::acSelectAltitudeTableExecute() {
   AltitudeStrGrid->clearSelection();
-  const int rows = AltitudeStrGrid->rowCount();
-  const int columns = AltitudeStrGrid->columnCount();
-  if (rows == 0 || columns == 0) return;
-  AltitudeStrGrid->setRangeSelected(QTableWidgetSelectionRange(0, 0, rows - 1, columns - 1), true);
+  if (shownCells_->rowCount() == 0) return;
+  AltitudeStrGrid->selectAll();
 }
 
 void ElevationPage::acCopyFromAltitudeTableExecute() {
-  const QList<QTableWidgetSelectionRange> ranges = AltitudeStrGrid->selectedRanges();
-  QTableWidgetSelectionRange block;
-  if (!ranges.isEmpty()) {
-    block = ranges.first();
-  } else if (AltitudeStrGrid->currentRow() >= 0 && AltitudeStrGrid->currentColumn() >= 0) {
+  const QItemSelection selected = AltitudeStrGrid->selectionModel()->selection();
+  QItemSelectionRange block;
+  if (!selected.isEmpty()) {
+    block = selected.first();
+  } else if (const QModelIndex current = AltitudeStrGrid->currentIndex(); current.isValid()) {
     // A grid with no block selected copies its current cell.
-    block = QTableWidgetSelectionRange(AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn(),
-                                       AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn());
+    block = QItemSelectionRange(current);
   } else {
     return;
   }
-  const std::string text =
-      AltitudeTableCopyText(shownRows_, block.topRow(), block.leftColumn(), block.bottomRow(), block.rightColumn());
+  const std::string text = AltitudeTableCopyText(shownRows_, block.top(), block.left(), block.bottom(), block.right());
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -153,12 +151,10 @@ void ElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& sectio
 
 void ElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   shownRows_ = std::move(rows);
-  AltitudeStrGrid->clearContents();
-  AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
-  for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
-    AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(shownRows_[r].name)));
-    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(shownRows_[r].elevation)));
-  }
+  shownCells_->SetRows(static_cast<int>(shownRows_.size()), [this](int row) {
+    const ElevationRow& shown = shownRows_[static_cast<size_t>(row)];
+    return std::vector<std::string>{shown.name, shown.elevation};
+  });
 }
 
 }  // namespace korvado

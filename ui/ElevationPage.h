@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
 #include <QTreeView>
 #include <QWidget>
@@ -14,6 +14,7 @@
 #include "AltitudeTreeModel.h"
 #include "AppState.h"
 #include "ElevationCommands.h"
+#include "TextTableModel.h"
 
 namespace korvado {
 
@@ -27,7 +28,7 @@ class ElevationPage : public QWidget {
   QSplitter* Splitter3;
   QTreeView* AltitudeTree;
   AltitudeTreeModel* AltitudeNodes;
-  QTableWidget* AltitudeStrGrid;
+  QTableView* AltitudeStrGrid;
   QWidget* Panel6;
   QPushButton* btnUpDateTree;
   QToolBar* ToolBar2;
@@ -50,8 +51,9 @@ class ElevationPage : public QWidget {
   void ShowRows(std::vector<ElevationRow> rows);
 
   AppState& state_;
-  // What the grid shows, row by row: the copy takes its text from here.
+  // What the grid shows, row by row: its cells and the copy take their text from here.
   std::vector<ElevationRow> shownRows_;
+  TextTableModel* shownCells_;
   // The net report moves the choice to its last section without showing that section.
   bool showingReport_ = false;
 };

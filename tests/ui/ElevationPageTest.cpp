@@ -14,6 +14,7 @@
 #include "ElevationPage.h"
 #include "LocaleSeparatorTest.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 #include "UiTestSupport.h"
 
 namespace korvado {
@@ -52,7 +53,7 @@ class elevationPage : public LocaleSeparatorTest {
     QTest::mouseClick(page->AltitudeTree->viewport(), Qt::LeftButton, {}, place.center());
   }
   void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers = {}) {
-    QTableWidget* grid = page->AltitudeStrGrid;
+    QTableView* grid = page->AltitudeStrGrid;
     const QRect place = grid->visualRect(grid->model()->index(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, place.center());
   }
@@ -60,9 +61,9 @@ class elevationPage : public LocaleSeparatorTest {
   // The grid's data rows as "name|elevation" lines.
   std::vector<std::string> Grid() {
     std::vector<std::string> lines;
-    QTableWidget* grid = page->AltitudeStrGrid;
-    const auto text = [&](int r, int c) { return grid->item(r, c) ? grid->item(r, c)->text().toStdString() : ""; };
-    for (int r = 0; r < grid->rowCount(); ++r) lines.push_back(text(r, 0) + "|" + text(r, 1));
+    const QAbstractItemModel& grid = *page->AltitudeStrGrid->model();
+    const auto text = [&](int r, int c) { return grid.index(r, c).data().toString().toStdString(); };
+    for (int r = 0; r < grid.rowCount(); ++r) lines.push_back(text(r, 0) + "|" + text(r, 1));
     return lines;
   }
   // Dec for the numbers only: the mark " [вис.]" keeps its point.
@@ -100,8 +101,10 @@ TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSecti
   EXPECT_FALSE(page->AltitudeNodes->SectionIndex(0, 2).isValid()) << "no third section";
 
   ClickNode(SectionNode(0));
-  EXPECT_EQ(page->AltitudeStrGrid->horizontalHeaderItem(0)->text(), "Название точки");
-  EXPECT_EQ(page->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->headerData(0, Qt::Horizontal).toString(), "Название точки");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->headerData(1, Qt::Horizontal).toString(), "Отметка");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+            kNumberAlignment) << "elevations right-aligned";
   EXPECT_EQ(Grid(), FirstSection()) << "misclosure -0.03 shared by the weights 10/n; pendent points off X and P";
 
   ClickNode(SectionNode(1));
@@ -137,7 +140,7 @@ TEST_P(elevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNod
 TEST_P(elevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetweenRows) {
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
   ClickNode(SectionNode(0));
-  QTableWidget* grid = page->AltitudeStrGrid;
+  QTableView* grid = page->AltitudeStrGrid;
   QApplication::clipboard()->clear();
 
   ClickCell(2, 0);

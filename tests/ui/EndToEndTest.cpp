@@ -491,10 +491,9 @@ class EndToEnd : public ::testing::Test {
 
   QStringList ElevationGrid() {
     QStringList rows;
-    const QTableWidget* grid = form->elevationPage->AltitudeStrGrid;
-    for (int r = 0; r < grid->rowCount(); ++r)
-      rows << (grid->item(r, 0) ? grid->item(r, 0)->text() : QString()) + "|" +
-                  (grid->item(r, 1) ? grid->item(r, 1)->text() : QString());
+    const QAbstractItemModel& grid = *form->elevationPage->AltitudeStrGrid->model();
+    for (int r = 0; r < grid.rowCount(); ++r)
+      rows << grid.index(r, 0).data().toString() + "|" + grid.index(r, 1).data().toString();
     return rows;
   }
 
