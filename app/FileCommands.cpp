@@ -30,6 +30,24 @@ Outcome WarnOfUnsoundValues(const AppState& state) {
   return Outcome::Warning(text);
 }
 
+// The file's data in place of the open data; refused when no file is there.
+Outcome ReadIntoState(AppState& state, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::exists(PathFromUtf8(path), error))
+    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
+  TKorData journal;
+  TNetList nets;
+  ReadDataFile(path, journal, nets);
+  state.Journal = std::move(journal);
+  state.Nets = std::move(nets);
+  state.ResetPositions();
+  state.SelectFirstNet();
+  state.CurrentFileName = path;
+  state.CopiedFileName.clear();
+  state.Changed = false;
+  return {};
+}
+
 }  // namespace
 
 void CloseData(AppState& state) {
@@ -53,21 +71,15 @@ void NewData(AppState& state) {
 }
 
 Outcome OpenDataFile(AppState& state, const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(PathFromUtf8(path), error))
-    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
-  TKorData journal;
-  TNetList nets;
-  ReadDataFile(path, journal, nets);
-  state.Journal = std::move(journal);
-  state.Nets = std::move(nets);
-  state.ResetPositions();
-  state.SelectFirstNet();
-  state.CurrentFileName = path;
-  state.CopiedFileName.clear();
+  if (Outcome refused = ReadIntoState(state, path); refused.Refused()) return refused;
   state.CurrentFileStamp = StampFile(path);
-  state.Changed = false;
   state.History.Reset(state);
+  return WarnOfUnsoundValues(state);
+}
+
+Outcome LoadDataFile(AppState& state, const std::string& path) {
+  if (Outcome refused = ReadIntoState(state, path); refused.Refused()) return refused;
+  state.CurrentFileStamp = {};
   return WarnOfUnsoundValues(state);
 }
 

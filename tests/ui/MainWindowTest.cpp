@@ -127,7 +127,7 @@ TEST_F(MainWindow, FrameHoldsTheMenusActionsAndPages) {
   EXPECT_FALSE(form->netSystemPage->EquiSpeedButton->isVisible());
   EXPECT_EQ(form->netSystemPage->Edit1->text(), "") << "no active section yet";
   EXPECT_EQ(form->adjustmentPage->btnEquate->text(), "Одна итерация уравнивания");
-  EXPECT_EQ(form->elevationPage->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
+  EXPECT_EQ(form->elevationPage->AltitudeStrGrid->model()->headerData(1, Qt::Horizontal).toString(), "Отметка");
   CloseWithoutQuestion(*form);
 }
 
