@@ -80,6 +80,7 @@ Outcome OpenDataFile(AppState& state, const std::string& path) {
 Outcome LoadDataFile(AppState& state, const std::string& path) {
   if (Outcome refused = ReadIntoState(state, path); refused.Refused()) return refused;
   state.CurrentFileStamp = {};
+  state.History.SwitchOff();
   return WarnOfUnsoundValues(state);
 }
 

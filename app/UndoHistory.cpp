@@ -23,14 +23,26 @@ void UndoHistory::Reset(const AppState& state, bool dataSaved) {
   stepBytes_ = 0;
   saved_ = dataSaved ? std::optional<size_t>(0) : std::nullopt;
   started_ = true;
+  off_ = false;
   Announce(dataSaved);
 }
 
 void UndoHistory::StartIfNeeded(const AppState& state) {
-  if (!started_) Reset(state, !state.Changed);
+  if (!started_ && !off_) Reset(state, !state.Changed);
+}
+
+void UndoHistory::SwitchOff() {
+  journal_ = {};
+  nets_ = {};
+  steps_.clear();
+  position_ = 0;
+  stepBytes_ = 0;
+  started_ = false;
+  off_ = true;
 }
 
 bool UndoHistory::Commit(AppState& state, std::string name, const StepPositions& before) {
+  if (off_) return false;
   // What changed since a start never seen cannot be known: the data become the start.
   if (!started_) {
     StartIfNeeded(state);

@@ -45,6 +45,9 @@ class UndoHistory {
   // A history never reset (data put together by the caller) starts from the
   // data as they are now, saved unless they are marked changed.
   void StartIfNeeded(const AppState& state);
+  // A run that never undoes (the command line) keeps no history: commands
+  // record nothing and no copy of the data is kept.
+  void SwitchOff();
   // Records what changed in the data since the last step as a step named
   // name; before are the positions when the command began. False when the
   // data did not change.
@@ -106,6 +109,7 @@ class UndoHistory {
   size_t byteBudget_ = kByteBudget;
   int recording_ = 0;
   bool started_ = false;
+  bool off_ = false;
   std::optional<bool> announcedClean_;
   std::function<void(bool)> observer_;
 };

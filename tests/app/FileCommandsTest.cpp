@@ -17,6 +17,7 @@
 #include "DataFile.h"
 #include "DataFileMessages.h"
 #include "FileCommands.h"
+#include "JournalCommands.h"
 #include "ModelErrors.h"
 #include "OutcomeTexts.h"
 #include "SurveySamples.h"
@@ -145,7 +146,7 @@ TEST(FileCommands, OpeningReplacesTheDataAndMakesTheFirstNetCurrent) {
 }
 
 // The command line's open reads the same data, positions and warnings as the
-// window's, only without the stamp that watches the file on disk.
+// window's, only without the stamp that watches the file on disk and the undo history.
 TEST(FileCommands, LoadingForTheCommandLineReadsWhatOpeningReadsWithoutAWatchStamp) {
   TempFolder folder;
   const std::string path = folder.File("nets.kor");
@@ -170,6 +171,8 @@ TEST(FileCommands, LoadingForTheCommandLineReadsWhatOpeningReadsWithoutAWatchSta
     EXPECT_EQ(state.CurrentNetIndex, 0);
     EXPECT_EQ(state.CurrentFileStamp.Exists, window);
     EXPECT_FALSE(state.History.CanUndo());
+    ASSERT_TRUE(AppendJournalRecord(state));
+    EXPECT_EQ(state.History.CanUndo(), window) << "a command-line run keeps no history";
   }
 }
 
