@@ -6,6 +6,7 @@
 
 #include "CycleDate.h"
 #include "FileReplace.h"
+#include "Utf8Path.h"
 
 namespace korvado {
 
@@ -102,18 +103,19 @@ void SaveProject(const MonitoringProject& project, const std::string& path) {
 std::string RelativeCycleFile(const std::string& projectPath, const std::string& file) {
   namespace fs = std::filesystem;
   std::error_code error;
-  const fs::path folder = fs::weakly_canonical(fs::absolute(fs::path(projectPath)).parent_path(), error);
-  const fs::path target = fs::weakly_canonical(fs::absolute(fs::path(file)), error);
+  const fs::path folder = fs::weakly_canonical(fs::absolute(PathFromUtf8(projectPath)).parent_path(), error);
+  const fs::path target = fs::weakly_canonical(fs::absolute(PathFromUtf8(file)), error);
   const fs::path relative = target.lexically_relative(folder);
   // Another drive or root has no relative path: the file stays where it is named.
-  return (relative.empty() ? target : relative).generic_string();
+  // Stored with forward slashes, so that a project moves between systems.
+  return Utf8FromPath((relative.empty() ? target : relative).generic_u8string());
 }
 
 std::string CycleFilePath(const std::string& projectPath, const std::string& file) {
   namespace fs = std::filesystem;
-  const fs::path stored(file);
-  if (stored.is_absolute()) return stored.string();
-  return (fs::absolute(fs::path(projectPath)).parent_path() / stored).lexically_normal().string();
+  const fs::path stored = PathFromUtf8(file);
+  if (stored.is_absolute()) return file;
+  return Utf8FromPath((fs::absolute(PathFromUtf8(projectPath)).parent_path() / stored).lexically_normal());
 }
 
 void InsertCycle(MonitoringProject& project, ProjectCycle cycle) {

@@ -11,6 +11,7 @@
 #include "ReportPages.h"
 #include "SettlementJson.h"
 #include "SettlementStatement.h"
+#include "Utf8Path.h"
 
 namespace korvado::cli {
 
@@ -67,7 +68,7 @@ int NewProject(const CliArguments& arguments, std::ostream& out, std::ostream& e
   if (!arguments.options.count("reference")) throw UsageError("--reference A,B,... is required with --new");
   MonitoringProject project;
   project.object = arguments.options.count("object") ? arguments.options.at("object")
-                                                      : std::filesystem::path(path).stem().string();
+                                                      : Utf8FromPath(PathFromUtf8(path).stem());
   project.reference = SplitNames(arguments.options.at("reference"));
   for (const std::string& cycle : arguments.cycles) InsertCycle(project, CycleOption(cycle, path));
   // Computed before anything is written: a project that cannot be computed is not written at all.

@@ -52,7 +52,7 @@ if [[ "$run_tests" == 1 ]]; then
   # serves them all, so that each does not start its own.
   "$here/wine-run.sh" wineboot --init
   WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}" wineserver -p 600
-  QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$(nproc)"
+  KORVADO_WINE_CAPTURE=1 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$(nproc)"
 fi
 
 if [[ "$package" == 1 ]]; then

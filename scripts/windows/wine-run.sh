@@ -7,4 +7,13 @@ export WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"  # no offer to install Mono or Gecko
 export WINEPATH="Z:$cache/qt/bin;Z:$cache/deps/bin;Z:/usr/lib/gcc/x86_64-w64-mingw32/12-posix;Z:/usr/x86_64-w64-mingw32/lib"
-exec wine "$@"
+if [[ "${KORVADO_WINE_CAPTURE:-0}" != 1 ]]; then exec wine "$@"; fi
+# Under a test runner: Wine's own background processes (its desktop, its services), started by the first
+# program that needs them, inherit the output and would keep the runner waiting for them until they end.
+# The program's output goes through a file instead, which they may keep.
+output="$(mktemp)"
+status=0
+wine "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+rm -f "$output"
+exit "$status"

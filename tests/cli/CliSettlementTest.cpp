@@ -8,6 +8,7 @@
 #include "DataFile.h"
 #include "MonitoringNets.h"
 #include "TempFolder.h"
+#include "Utf8Path.h"
 
 namespace korvado::cli {
 namespace {
@@ -62,7 +63,7 @@ TEST_F(CliSettlement, NewProjectIsWrittenAndPrintedWithGapsAndTheMovedBenchmark)
   const CliRun created = RunCommand(NewProject(
       project, {Cycle("c3.kor", "2026-07-09"), Cycle("c1.kor", "2026-01-10"), Cycle("c2.kor", "2026-03-11")}));
   ASSERT_EQ(created.status, 0) << created.err;
-  ASSERT_TRUE(std::filesystem::exists(project));
+  ASSERT_TRUE(std::filesystem::exists(PathFromUtf8(project)));
   EXPECT_NE(ReadBytes(project).find("\"file\": \"c1.kor\""), std::string::npos);
 
   const CliRun shown = RunCommand({"settlement", project, "--html", folder.File("в.html"), "--pdf", folder.File("в.pdf")});
