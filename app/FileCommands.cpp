@@ -4,6 +4,7 @@
 
 #include "DataFile.h"
 #include "DataFileMessages.h"
+#include "FileReplace.h"
 #include "FileStamp.h"
 #include "ModelErrors.h"
 #include "UnsoundValues.h"
@@ -58,14 +59,15 @@ Outcome OpenDataFile(AppState& state, const std::string& path) {
     return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
   TKorData journal;
   TNetList nets;
-  ReadDataFile(path, journal, nets);
+  const FileContents bytes = ReadFileContents(path);
+  ReadDataBytes(bytes.View(), path, journal, nets);
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
   state.ResetPositions();
   state.SelectFirstNet();
   state.CurrentFileName = path;
   state.CopiedFileName.clear();
-  state.CurrentFileStamp = StampFile(path);
+  state.CurrentFileStamp = StampOf(bytes.View());
   state.Changed = false;
   state.History.Reset(state);
   return WarnOfUnsoundValues(state);
@@ -99,11 +101,18 @@ std::string DataTitleName(const AppState& state) {
 }
 
 void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options) {
-  if (options.Backup) WriteBackupCopy(path);
-  WriteDataFile(path, state.Journal, state.Nets);
+  const std::string bytes = DataBytesToSave(path, state.Journal, state.Nets);
+  if (options.Backup) {
+    const DiskVersion* previous = options.Previous;
+    if (previous && previous->Path == path && StillOnDisk(*previous))
+      WriteBackupCopy(*previous);
+    else
+      WriteBackupCopy(ReadDiskVersion(path));
+  }
+  ReplaceFileContents(path, bytes);
   state.CurrentFileName = path;
   state.CopiedFileName.clear();
-  state.CurrentFileStamp = StampFile(path);
+  state.CurrentFileStamp = StampOf(bytes);
   state.Changed = false;
   state.History.MarkSaved();
 }
@@ -114,8 +123,13 @@ bool SaveDataFile(AppState& state, const SaveOptions& options) {
   return true;
 }
 
+bool CurrentFileChangedOnDisk(const AppState& state, const DiskVersion& disk) {
+  return !state.CurrentFileName.empty() && disk.Path == state.CurrentFileName &&
+         ChangedSince(disk, state.CurrentFileStamp);
+}
+
 bool CurrentFileChangedOnDisk(const AppState& state) {
-  return !state.CurrentFileName.empty() && ChangedSince(state.CurrentFileName, state.CurrentFileStamp);
+  return !state.CurrentFileName.empty() && CurrentFileChangedOnDisk(state, ReadDiskVersion(state.CurrentFileName));
 }
 
 bool NeedsSaveQuestion(const AppState& state) { return state.Changed; }
