@@ -163,8 +163,8 @@ void ElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   AltitudeStrGrid->clearContents();
   AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
   for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
-    AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(shownRows_[r].name)));
-    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(shownRows_[r].elevation)));
+    AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(ShownName(shownRows_[r]))));
+    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(ShownElevation(shownRows_[r]))));
   }
 }
 
