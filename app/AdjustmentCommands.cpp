@@ -4,6 +4,7 @@
 #include "NetUpdate.h"
 #include "NumberText.h"
 #include "PointTable.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -17,10 +18,12 @@ std::vector<EquateRow> EquateRows(const TKorNet& net) {
 }
 
 Outcome RebuildCurrentNetPoints(AppState& state) {
-  Outcome rebuilt =
-      RequireCurrentNet(state).AndThen([&] { return RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)); });
-  if (rebuilt) state.MarkChanged();
-  return rebuilt;
+  return RecordStep(state, "перестроение таблицы точек", [&]() -> Outcome {
+    Outcome rebuilt =
+        RequireCurrentNet(state).AndThen([&] { return RebuildPoints(state.Nets.NetAt(state.CurrentNetIndex)); });
+    if (rebuilt) state.MarkChanged();
+    return rebuilt;
+  });
 }
 
 Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
@@ -30,12 +33,14 @@ Result<OriginAltitudeDialogContent> OpenOriginAltitudes(const AppState& state) {
 }
 
 Outcome ApplyOriginAltitudes(AppState& state, const std::vector<AltitudeRow>& rows) {
-  Outcome applied = RequireCurrentNet(state).AndThen(
-      [&] { return ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows); });
-  if (!applied) return applied;
-  state.MarkChanged();
-  state.IterationCounter = 0;
-  return applied;
+  return RecordStep(state, "ввод отметок исходных пунктов", [&]() -> Outcome {
+    Outcome applied = RequireCurrentNet(state).AndThen(
+        [&] { return ApplyFixedElevations(state.Nets.NetAt(state.CurrentNetIndex), rows); });
+    if (!applied) return applied;
+    state.MarkChanged();
+    state.IterationCounter = 0;
+    return applied;
+  });
 }
 
 void CancelOriginAltitudes(AppState& state) { state.IterationCounter = 0; }
@@ -53,12 +58,14 @@ SweepPlan& KeptSweepPlan() {
 }  // namespace
 
 Result<double> AdjustCurrentNet(AppState& state) {
-  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
-  if (!error) return error;
-  state.MarkChanged();
-  ++state.IterationCounter;
-  return error;
+  return RecordStep(state, "уравнивание сети", [&]() -> Result<double> {
+    if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+    Result<double> error = AdjustOnce(state.Nets.NetAt(state.CurrentNetIndex), KeptSweepPlan());
+    if (!error) return error;
+    state.MarkChanged();
+    ++state.IterationCounter;
+    return error;
+  });
 }
 
 Result<EquateView> EquateCurrentNet(AppState& state) {
@@ -73,10 +80,12 @@ Result<EquateView> EquateCurrentNet(AppState& state) {
 }
 
 Outcome UpdateNetsFromJournal(AppState& state) {
-  if (state.Nets.NetCount() == 0) return {};
-  const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
-  if (changed.HasValue() && *changed) state.MarkChanged();
-  return changed;
+  return RecordStep(state, "обновление данных сетей", [&]() -> Outcome {
+    if (state.Nets.NetCount() == 0) return {};
+    const Result<bool> changed = RefreshNetsFromJournal(state.Nets, state.Journal);
+    if (changed.HasValue() && *changed) state.MarkChanged();
+    return changed;
+  });
 }
 
 }  // namespace korvado

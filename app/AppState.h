@@ -38,14 +38,18 @@ struct AppState {
   std::optional<LeastSquaresReport> LastLeastSquares;
   // The class whose tolerance the loops and lines are checked against.
   Tolerance LoopTolerance;
-  // Set by every edit of the journal or the nets; cleared by open and save.
+  // Set by every edit of the journal or the nets; cleared by open and save,
+  // and by undo or redo back to the saved data.
   bool Changed = false;
-  // Data-changing commands run through RecordStep so that they can be undone.
+  // Every data-changing command records its own step through RecordStep.
   UndoHistory History;
   // The monitoring project, which lives in its own file beside the data.
   MonitoringState Monitoring;
 
-  void MarkChanged() { Changed = true; }
+  void MarkChanged() {
+    Changed = true;
+    History.NoteChange();
+  }
   // Forgets what belongs to the data on screen rather than to the file (no
   // net selected), as opening other data does.
   void ResetPositions() {

@@ -6,6 +6,7 @@
 #include "JournalGridText.h"
 #include "JournalRecordEdits.h"
 #include "ModelMessages.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -36,29 +37,31 @@ Outcome InsertPastedRecord(AppState& state, int32_t at, const ClipboardJournalRe
 
 Result<ClipboardPasteResult> PasteJournalFromClipboardText(AppState& state, const std::string& text,
                                                            int32_t currentRecord) {
-  ClipboardPasteResult result;
-  result.CurrentRecord = currentRecord;
-  TKorData& journal = state.Journal;
-  if (currentRecord < 0 || currentRecord >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
-  const Result<std::vector<ClipboardJournalRecord>> records = ParseClipboardJournal(text);
-  if (!records) return records;
-  if (records->empty()) return result;
-  if (Outcome refused = FitsJournal(journal, *records); !refused) return refused;
-  // The limits were checked for the whole text; should a record still be
-  // refused, what went in stays and the user is told where the paste stopped.
-  std::string stopped;
-  for (const ClipboardJournalRecord& record : *records) {
-    const Outcome inserted = InsertPastedRecord(state, currentRecord + result.Pasted, record);
-    if (!inserted) {
-      stopped = inserted.RefusalText();
-      break;
+  return RecordStep(state, "вставка из буфера обмена", [&]() -> Result<ClipboardPasteResult> {
+    ClipboardPasteResult result;
+    result.CurrentRecord = currentRecord;
+    TKorData& journal = state.Journal;
+    if (currentRecord < 0 || currentRecord >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
+    const Result<std::vector<ClipboardJournalRecord>> records = ParseClipboardJournal(text);
+    if (!records) return records;
+    if (records->empty()) return result;
+    if (Outcome refused = FitsJournal(journal, *records); !refused) return refused;
+    // The limits were checked for the whole text; should a record still be
+    // refused, what went in stays and the user is told where the paste stopped.
+    std::string stopped;
+    for (const ClipboardJournalRecord& record : *records) {
+      const Outcome inserted = InsertPastedRecord(state, currentRecord + result.Pasted, record);
+      if (!inserted) {
+        stopped = inserted.RefusalText();
+        break;
+      }
+      ++result.Pasted;
     }
-    ++result.Pasted;
-  }
-  if (result.Pasted > 0) result.CurrentRecord = currentRecord + result.Pasted - 1;
-  Result<ClipboardPasteResult> pasted(result);
-  if (!stopped.empty()) pasted.Warn(stopped);
-  return pasted;
+    if (result.Pasted > 0) result.CurrentRecord = currentRecord + result.Pasted - 1;
+    Result<ClipboardPasteResult> pasted(result);
+    if (!stopped.empty()) pasted.Warn(stopped);
+    return pasted;
+  });
 }
 
 std::string JournalCopyText(const AppState& state, int32_t firstRecord, int32_t lastRecord) {

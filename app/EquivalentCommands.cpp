@@ -5,6 +5,7 @@
 #include "DataFileLayout.h"
 #include "EquivalentRun.h"
 #include "NumberText.h"
+#include "RecordStep.h"
 #include "RunHeightCheck.h"
 
 namespace korvado {
@@ -147,40 +148,45 @@ Result<PointTypeQuestion> PrepareEquiRun(const AppState& state, const EquiResult
 }
 
 Outcome AddEquiSection(AppState& state, ConstructionPage& page, const EquiResult& result, PointTypeChoice types) {
-  if (Outcome refused = RequireCurrentNet(state)
-                            .AndThen([&] { return RequireMergeResult(result); })
-                            .AndThen([&] { return CheckPointType(types.BackType); })
-                            .AndThen([&] { return CheckPointType(types.ForeType); });
-      !refused)
-    return refused;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const Result<int32_t> section =
-      net.AddSection(result.EquiBackPoint, result.EquiForePoint, static_cast<uint8_t>(types.BackType),
-                     static_cast<uint8_t>(types.ForeType), result.EquiHeight, result.EquiSetups, result.Refs.front());
-  if (!section) return section;
-  AddFurtherRefs(net.SectionTables.TableAt(*section), 0, result.Refs);
-  state.ActiveSectionIndex = *section;
-  state.MarkChanged();
-  ContinueSearch(state, page);
-  return {};
+  return RecordStep(state, "добавление эквивалентного звена", [&]() -> Outcome {
+    if (Outcome refused = RequireCurrentNet(state)
+                              .AndThen([&] { return RequireMergeResult(result); })
+                              .AndThen([&] { return CheckPointType(types.BackType); })
+                              .AndThen([&] { return CheckPointType(types.ForeType); });
+        !refused)
+      return refused;
+    TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    const Result<int32_t> section =
+        net.AddSection(result.EquiBackPoint, result.EquiForePoint, static_cast<uint8_t>(types.BackType),
+                       static_cast<uint8_t>(types.ForeType), result.EquiHeight, result.EquiSetups, result.Refs.front());
+    if (!section) return section;
+    AddFurtherRefs(net.SectionTables.TableAt(*section), 0, result.Refs);
+    state.ActiveSectionIndex = *section;
+    state.MarkChanged();
+    ContinueSearch(state, page);
+    return {};
+  });
 }
 
 Outcome AppendEquiRun(AppState& state, ConstructionPage& page, const EquiResult& result, int32_t foreType) {
-  if (Outcome refused = RequireActiveSectionEnd(state).AndThen([&] { return RequireMergeResult(result); }).AndThen([&] {
-        return CheckPointType(foreType);
-      });
-      !refused)
-    return refused;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  TKorNetDetailTable& table = net.SectionTables.TableAt(state.ActiveSectionIndex);
-  Outcome appended =
-      net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), result.EquiForePoint,
-                    static_cast<uint8_t>(foreType), result.EquiHeight, result.EquiSetups, result.Refs.front());
-  if (!appended) return appended;
-  AddFurtherRefs(table, table.RunCount() - 1, result.Refs);
-  state.MarkChanged();
-  ContinueSearch(state, page);
-  return {};
+  return RecordStep(state, "добавление эквивалентного хода", [&]() -> Outcome {
+    if (Outcome refused =
+            RequireActiveSectionEnd(state).AndThen([&] { return RequireMergeResult(result); }).AndThen([&] {
+              return CheckPointType(foreType);
+            });
+        !refused)
+      return refused;
+    TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    TKorNetDetailTable& table = net.SectionTables.TableAt(state.ActiveSectionIndex);
+    Outcome appended =
+        net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), result.EquiForePoint,
+                      static_cast<uint8_t>(foreType), result.EquiHeight, result.EquiSetups, result.Refs.front());
+    if (!appended) return appended;
+    AddFurtherRefs(table, table.RunCount() - 1, result.Refs);
+    state.MarkChanged();
+    ContinueSearch(state, page);
+    return {};
+  });
 }
 
 }  // namespace korvado

@@ -31,6 +31,27 @@ Outcome WarnOfUnsoundValues(const AppState& state) {
   return Outcome::Warning(text);
 }
 
+// The file's data in place of the open data; refused when no file is there.
+Outcome ReadIntoState(AppState& state, const std::string& path, FileStamp* stamp = nullptr) {
+  std::error_code error;
+  if (!std::filesystem::exists(PathFromUtf8(path), error))
+    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
+  TKorData journal;
+  TNetList nets;
+  const FileContents bytes = ReadFileContents(path);
+  ReadDataBytes(bytes.View(), path, journal, nets);
+  // From the bytes read: the file is not read a second time for its stamp.
+  if (stamp) *stamp = StampOf(bytes.View());
+  state.Journal = std::move(journal);
+  state.Nets = std::move(nets);
+  state.ResetPositions();
+  state.SelectFirstNet();
+  state.CurrentFileName = path;
+  state.CopiedFileName.clear();
+  state.Changed = false;
+  return {};
+}
+
 }  // namespace
 
 void CloseData(AppState& state) {
@@ -54,22 +75,16 @@ void NewData(AppState& state) {
 }
 
 Outcome OpenDataFile(AppState& state, const std::string& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(PathFromUtf8(path), error))
-    return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
-  TKorData journal;
-  TNetList nets;
-  const FileContents bytes = ReadFileContents(path);
-  ReadDataBytes(bytes.View(), path, journal, nets);
-  state.Journal = std::move(journal);
-  state.Nets = std::move(nets);
-  state.ResetPositions();
-  state.SelectFirstNet();
-  state.CurrentFileName = path;
-  state.CopiedFileName.clear();
-  state.CurrentFileStamp = StampOf(bytes.View());
-  state.Changed = false;
+  FileStamp stamp;
+  if (Outcome refused = ReadIntoState(state, path, &stamp); refused.Refused()) return refused;
+  state.CurrentFileStamp = stamp;
   state.History.Reset(state);
+  return WarnOfUnsoundValues(state);
+}
+
+Outcome LoadDataFile(AppState& state, const std::string& path) {
+  if (Outcome refused = ReadIntoState(state, path); refused.Refused()) return refused;
+  state.CurrentFileStamp = {};
   return WarnOfUnsoundValues(state);
 }
 
@@ -114,7 +129,7 @@ void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions&
   state.CopiedFileName.clear();
   state.CurrentFileStamp = StampOf(bytes);
   state.Changed = false;
-  state.History.MarkSaved();
+  state.History.MarkSaved(state);
 }
 
 bool SaveDataFile(AppState& state, const SaveOptions& options) {

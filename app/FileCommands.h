@@ -20,6 +20,10 @@ void NewData(AppState& state);
 // was. On success the file's data replace the open data and the first net
 // becomes current; values that are not finite numbers are warned about once.
 Outcome OpenDataFile(AppState& state, const std::string& path);
+// As OpenDataFile for a command-line run, which reads the file, does its one
+// command and ends: the file is not stamped for watching and the undo
+// history is not filled, as such a run never asks either.
+Outcome LoadDataFile(AppState& state, const std::string& path);
 
 // Reads the file at path as new, unnamed data: a later Save asks for a name,
 // so a file the user should not overwrite (the installed example) stays as it

@@ -8,6 +8,7 @@
 #include "JournalRecordEdits.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
+#include "RecordStep.h"
 #include "StorableText.h"
 #include "Utf8Text.h"
 #include "ValueRanges.h"
@@ -169,24 +170,29 @@ void NextRecordNames(const TKorData& journal, std::string& back, std::string& fo
 }
 
 Result<int32_t> AppendJournalRecord(AppState& state) {
-  std::string back, fore;
-  NextRecordNames(state.Journal, back, fore);
-  if (Outcome refused = state.Journal.AddRecord(back, fore, 1, ""); !refused) return refused;
-  state.MarkChanged();
-  return state.Journal.RecordCount() - 1;
+  return RecordStep(state, StepName("добавление записи", state.Journal.RecordCount() + 1), [&]() -> Result<int32_t> {
+    std::string back, fore;
+    NextRecordNames(state.Journal, back, fore);
+    if (Outcome refused = state.Journal.AddRecord(back, fore, 1, ""); !refused) return refused;
+    state.MarkChanged();
+    return state.Journal.RecordCount() - 1;
+  });
 }
 
 Result<int32_t> InsertJournalRecord(AppState& state, int32_t before) {
-  if (Outcome refused = InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, ""); !refused)
-    return refused;
-  return before;
+  return RecordStep(state, StepName("вставка записи", before + 1), [&]() -> Result<int32_t> {
+    if (Outcome refused = InsertRecordKeepingRefs(state, before, kNewBackName, kNewForeName, 1, ""); !refused)
+      return refused;
+    return before;
+  });
 }
 
 bool CanDeleteJournalRecord(const AppState& state) { return state.Journal.RecordCount() > 1; }
 
 Outcome DeleteJournalRecord(AppState& state, int32_t record) {
   if (!CanDeleteJournalRecord(state)) return Outcome::Refusal(kLastRecordMessage);
-  return DeleteRecordKeepingRefs(state, record);
+  return RecordStep(state, StepName("удаление записи", record + 1),
+                    [&] { return DeleteRecordKeepingRefs(state, record); });
 }
 
 namespace {
@@ -209,8 +215,10 @@ bool TechModeSwitchChangesHeights(const AppState& state, bool on) {
 
 void SetTechMode(AppState& state, bool on) {
   if (state.Journal.TechMode == on) return;
-  state.Journal = JournalInMode(state.Journal, on);
-  state.MarkChanged();
+  RecordStep(state, "смена вида журнала", [&] {
+    state.Journal = JournalInMode(state.Journal, on);
+    state.MarkChanged();
+  });
 }
 
 }  // namespace korvado

@@ -2,11 +2,9 @@
 // What one step changed in the journal: the changed part of each of its lists.
 
 #include <optional>
-#include <string>
-#include <vector>
 
+#include "ColumnsPatch.h"
 #include "KorData.h"
-#include "ListSlice.h"
 
 namespace korvado {
 
@@ -15,21 +13,12 @@ class JournalPatch {
   // None when after holds the same journal as before.
   static std::optional<JournalPatch> Between(const TKorData& before, const TKorData& after);
 
-  void Undo(TKorData& journal) const { Apply(journal, true); }
-  void Redo(TKorData& journal) const { Apply(journal, false); }
-  size_t Bytes() const;
+  void Undo(TKorData& journal) const;
+  void Redo(TKorData& journal) const;
+  size_t Bytes() const { return sizeof(*this) + (columns_ ? columns_->Bytes() : 0); }
 
  private:
-  template <class T>
-  struct Entry {
-    size_t list;
-    ListSlice<T> slice;
-  };
-  void Apply(TKorData& journal, bool undo) const;
-
-  std::vector<Entry<std::string>> strings_;
-  std::vector<Entry<double>> doubles_;
-  std::vector<Entry<int32_t>> ints_;
+  std::optional<ColumnsPatch> columns_;
   bool techBefore_ = false;
   bool techAfter_ = false;
 };

@@ -29,11 +29,17 @@ struct LeastSquaresListView {
 // into its point table (the data change; the sweep counter stays) and keeps
 // the result for the accuracy view.
 Result<LeastSquaresListView> AdjustCurrentNetByLeastSquares(AppState& state);
+// The same adjustment without the rows the window lists: for korvado-cli,
+// which prints the kept result itself.
+Outcome AdjustCurrentNetByLeastSquaresWithoutRows(AppState& state);
 
 // The texts the accuracy view and the report share: "χ² = … : принят", and
 // a section's mark (suspect, not controlled, or empty).
 std::string ChiSquareVerdict(const LeastSquaresResult& result);
 std::string SectionMark(const LeastSquaresSection& section);
+// "МНК, r = 5" and "σ₀ = 0.54 мм, χ² = …: принят": the result in a line.
+std::string LeastSquaresMethodCaption(const LeastSquaresResult& result);
+std::string LeastSquaresResultCaption(const LeastSquaresResult& result);
 // Two decimals, or «—» where the figure is not defined.
 std::string OptionalFixed(int8_t digits, const std::optional<double>& value);
 
@@ -58,7 +64,8 @@ std::vector<std::string> AccuracySectionHeader();
 inline constexpr int kAccuracyWColumn = 6;
 
 // The kept result while it belongs to the current net and the net is
-// unchanged since; otherwise only a summary saying what to do.
+// unchanged since; otherwise only a summary saying what to do. Every cell
+// made at once: for documents and copies; a window shows AccuracyCells.
 AccuracyTables CurrentAccuracyTables(const AppState& state);
 
 // The kept result when it belongs to net `index` and that net is unchanged

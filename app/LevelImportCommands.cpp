@@ -8,6 +8,7 @@
 #include "LevelFileReader.h"
 #include "ModelErrors.h"
 #include "ModelMessages.h"
+#include "RecordStep.h"
 
 namespace korvado {
 
@@ -77,35 +78,37 @@ LevelImport PrepareLevelImportFromBytes(const AppState& state, std::string bytes
 
 Result<InsertedRecords> ImportLevelLines(AppState& state, const LevelImport& import, const std::vector<bool>& ticked,
                                          int32_t before) {
-  TKorData& journal = state.Journal;
-  if (import.TechMode != journal.TechMode)
-    return Outcome::Refusal("Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.");
-  if (before >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
-  std::vector<ImportedRecord> records;
-  for (size_t i = 0; i < import.Lines.size() && i < ticked.size(); ++i) {
-    if (!ticked[i]) continue;
-    if (!import.Lines[i].Importable()) return Outcome::Refusal(LineRefusal(i, import.Lines[i]));
-    records.push_back(JournalRecordOf(import.File.Lines[i], journal.TechMode));
-  }
-  const std::string limit = LimitRefusal(journal, records);
-  if (!limit.empty()) return Outcome::Refusal(limit);
-  InsertedRecords inserted;
-  if (records.empty()) return inserted;
+  return RecordStep(state, "импорт измерений нивелира", [&]() -> Result<InsertedRecords> {
+    TKorData& journal = state.Journal;
+    if (import.TechMode != journal.TechMode)
+      return Outcome::Refusal("Режим журнала изменился после чтения файла нивелира; импортируйте файл заново.");
+    if (before >= journal.RecordCount()) return Outcome::Refusal(kIndexOutOfRangeMessage);
+    std::vector<ImportedRecord> records;
+    for (size_t i = 0; i < import.Lines.size() && i < ticked.size(); ++i) {
+      if (!ticked[i]) continue;
+      if (!import.Lines[i].Importable()) return Outcome::Refusal(LineRefusal(i, import.Lines[i]));
+      records.push_back(JournalRecordOf(import.File.Lines[i], journal.TechMode));
+    }
+    const std::string limit = LimitRefusal(journal, records);
+    if (!limit.empty()) return Outcome::Refusal(limit);
+    InsertedRecords inserted;
+    if (records.empty()) return inserted;
 
-  inserted.First = before < 0 ? journal.RecordCount() : before;
-  for (const ImportedRecord& record : records) {
-    const int32_t at = inserted.First + inserted.Count;
-    const auto count = static_cast<uint16_t>(record.Setups.size());
-    const Outcome added = before < 0
-                              ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
-                              : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
-    // The limits were checked for all records before the first went in.
-    if (!added) throw KorvadoError(added.RefusalText());
-    FillSetups(journal, at, record);
-    ++inserted.Count;
-  }
-  state.MarkChanged();
-  return inserted;
+    inserted.First = before < 0 ? journal.RecordCount() : before;
+    for (const ImportedRecord& record : records) {
+      const int32_t at = inserted.First + inserted.Count;
+      const auto count = static_cast<uint16_t>(record.Setups.size());
+      const Outcome added = before < 0
+                                ? journal.AddRecord(record.BackPoint, record.ForePoint, count, "")
+                                : InsertRecordKeepingRefs(state, at, record.BackPoint, record.ForePoint, count, "");
+      // The limits were checked for all records before the first went in.
+      if (!added) throw KorvadoError(added.RefusalText());
+      FillSetups(journal, at, record);
+      ++inserted.Count;
+    }
+    state.MarkChanged();
+    return inserted;
+  });
 }
 
 }  // namespace korvado

@@ -1,14 +1,20 @@
 #pragma once
-// The part of a list that one step changed: the items between the longest
+// The part of a column that one step changed: the cells between the longest
 // common head and the longest common tail, before and after. An edit keeps a
-// few items, an insert or a delete only the items it adds or removes, so the
-// history of the largest journal stays small.
+// few cells, an insert or a delete only the cells it adds or removes, so the
+// history of the largest journal or net stays small.
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <string>
+#include <type_traits>
+#include <utility>
 #include <vector>
+
+#include "ColumnCells.h"
+#include "HeldBytes.h"
 
 namespace korvado {
 
@@ -18,7 +24,7 @@ struct ListSlice {
   std::vector<T> Before;
   std::vector<T> After;
 
-  size_t Bytes() const { return (Before.capacity() + After.capacity()) * sizeof(T); }
+  size_t Bytes() const { return HeldBytes(Before) + HeldBytes(After); }
 };
 
 // Heights may hold any bit pattern a file brings in, NaN among them; a step is
@@ -30,26 +36,46 @@ bool SameItem(const T& a, const T& b) {
 }
 
 template <class T>
-std::optional<ListSlice<T>> DiffItems(const std::vector<T>& before, const std::vector<T>& after) {
-  const size_t shorter = std::min(before.size(), after.size());
-  size_t head = 0;
-  while (head < shorter && SameItem(before[head], after[head])) ++head;
-  if (head == before.size() && head == after.size()) return std::nullopt;
-  size_t tail = 0;
-  while (tail < shorter - head && SameItem(before[before.size() - 1 - tail], after[after.size() - 1 - tail])) ++tail;
-  ListSlice<T> slice;
-  slice.At = static_cast<int32_t>(head);
-  slice.Before.assign(before.begin() + head, before.end() - tail);
-  slice.After.assign(after.begin() + head, after.end() - tail);
+bool SameCell(const ValueList<T>& a, int32_t i, const ValueList<T>& b, int32_t j) {
+  return SameItem(a.Items()[i], b.Items()[j]);
+}
+inline bool SameCell(const StringList& a, int32_t i, const StringList& b, int32_t j) {
+  return a.Items()[i] == b.Items()[j];
+}
+inline bool SameCell(const TIndexLists& a, int32_t i, const TIndexLists& b, int32_t j) {
+  return a.ListAt(i) == b.ListAt(j);
+}
+
+// What one cell of a column holds as a value.
+template <class Column>
+using CellOf = std::decay_t<decltype(CellAt(std::declval<const Column&>(), 0))>;
+
+// None when the two columns hold the same cells.
+template <class Column>
+std::optional<ListSlice<CellOf<Column>>> DiffColumn(const Column& before, const Column& after) {
+  const int32_t nBefore = before.Count();
+  const int32_t nAfter = after.Count();
+  const int32_t shorter = std::min(nBefore, nAfter);
+  int32_t head = 0;
+  while (head < shorter && SameCell(before, head, after, head)) ++head;
+  if (head == nBefore && head == nAfter) return std::nullopt;
+  int32_t tail = 0;
+  while (tail < shorter - head && SameCell(before, nBefore - 1 - tail, after, nAfter - 1 - tail)) ++tail;
+  ListSlice<CellOf<Column>> slice;
+  slice.At = head;
+  for (int32_t i = head; i < nBefore - tail; ++i) slice.Before.push_back(CellAt(before, i));
+  for (int32_t i = head; i < nAfter - tail; ++i) slice.After.push_back(CellAt(after, i));
+  slice.Before.shrink_to_fit();
+  slice.After.shrink_to_fit();
   return slice;
 }
 
-// Puts back the items before the step (undo) or after it (redo).
-template <class List, class T>
-void ApplySlice(List& list, const ListSlice<T>& slice, bool undo) {
+// Puts back the cells before the step (undo) or after it (redo).
+template <class Column, class T>
+void ApplySlice(Column& column, const ListSlice<T>& slice, bool undo) {
   const std::vector<T>& from = undo ? slice.After : slice.Before;
   const std::vector<T>& to = undo ? slice.Before : slice.After;
-  list.ReplaceRange(slice.At, static_cast<int32_t>(from.size()), to);
+  column.ReplaceRange(slice.At, static_cast<int32_t>(from.size()), to);
 }
 
 }  // namespace korvado

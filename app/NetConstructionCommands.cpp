@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "NumberText.h"
+#include "RecordStep.h"
 #include "RunHeightCheck.h"
 #include "StorableText.h"
 
@@ -141,58 +142,64 @@ Result<int32_t> CreateNetForPick(AppState& state, const std::string& name) {
 }
 
 Outcome AddSectionFromPick(AppState& state, ConstructionPage& page, PointTypeChoice types) {
-  if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
-  const Result<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
-  if (!pick) return pick;
-  if (Outcome refused = CheckPointType(types.BackType).AndThen([&] { return CheckPointType(types.ForeType); });
-      !refused)
-    return refused;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  const Result<int32_t> section =
-      net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
-                     static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
-  if (!section) return section;
-  state.ActiveSectionIndex = *section;
-  state.MarkChanged();
-  ContinueSearch(state, page);
-  return {};
+  return RecordStep(state, "добавление звена", [&]() -> Outcome {
+    if (Outcome refused = RequireCurrentNet(state); !refused) return refused;
+    const Result<PickedRun> pick = TakePick(state, page, page.SearchedPoint);
+    if (!pick) return pick;
+    if (Outcome refused = CheckPointType(types.BackType).AndThen([&] { return CheckPointType(types.ForeType); });
+        !refused)
+      return refused;
+    TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    const Result<int32_t> section =
+        net.AddSection(page.SearchedPoint, pick->Fore, static_cast<uint8_t>(types.BackType),
+                       static_cast<uint8_t>(types.ForeType), pick->Height, pick->Setups, pick->Ref);
+    if (!section) return section;
+    state.ActiveSectionIndex = *section;
+    state.MarkChanged();
+    ContinueSearch(state, page);
+    return {};
+  });
 }
 
 Outcome AddNetFromPick(AppState& state, ConstructionPage& page, const std::string& name, PointTypeChoice types) {
-  // Everything that could refuse the section is checked before the net exists.
-  if (Outcome refused = CheckStorableText(name)
-                            .AndThen([&] { return Outcome(TakePick(state, page, page.SearchedPoint)); })
-                            .AndThen([&] { return CheckPointType(types.BackType); })
-                            .AndThen([&] { return CheckPointType(types.ForeType); });
-      !refused)
-    return refused;
-  const int32_t previousNet = state.CurrentNetIndex;
-  const int32_t previousSection = state.ActiveSectionIndex;
-  const bool previouslyChanged = state.Changed;
-  const Result<int32_t> net = CreateNetForPick(state, name);
-  if (!net) return net;
-  Outcome added = AddSectionFromPick(state, page, types);
-  if (added) return added;
-  state.Nets.DeleteNet(*net);
-  state.CurrentNetIndex = previousNet;
-  state.ActiveSectionIndex = previousSection;
-  state.Changed = previouslyChanged;
-  return added;
+  return RecordStep(state, "создание сети", [&]() -> Outcome {
+    // Everything that could refuse the section is checked before the net exists.
+    if (Outcome refused = CheckStorableText(name)
+                              .AndThen([&] { return Outcome(TakePick(state, page, page.SearchedPoint)); })
+                              .AndThen([&] { return CheckPointType(types.BackType); })
+                              .AndThen([&] { return CheckPointType(types.ForeType); });
+        !refused)
+      return refused;
+    const int32_t previousNet = state.CurrentNetIndex;
+    const int32_t previousSection = state.ActiveSectionIndex;
+    const bool previouslyChanged = state.Changed;
+    const Result<int32_t> net = CreateNetForPick(state, name);
+    if (!net) return net;
+    Outcome added = AddSectionFromPick(state, page, types);
+    if (added) return added;
+    state.Nets.DeleteNet(*net);
+    state.CurrentNetIndex = previousNet;
+    state.ActiveSectionIndex = previousSection;
+    state.Changed = previouslyChanged;
+    return added;
+  });
 }
 
 Outcome AppendRunFromPick(AppState& state, ConstructionPage& page, int32_t foreType) {
-  const Result<SectionEnd> back = TakeActiveSectionEnd(state);
-  if (!back) return back;
-  const Result<PickedRun> pick = TakePick(state, page, back->Name);
-  if (!pick) return pick;
-  if (Outcome refused = CheckPointType(foreType); !refused) return refused;
-  TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
-  Outcome appended = net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), pick->Fore,
-                                   static_cast<uint8_t>(foreType), pick->Height, pick->Setups, pick->Ref);
-  if (!appended) return appended;
-  state.MarkChanged();
-  ContinueSearch(state, page);
-  return {};
+  return RecordStep(state, "добавление хода в звено", [&]() -> Outcome {
+    const Result<SectionEnd> back = TakeActiveSectionEnd(state);
+    if (!back) return back;
+    const Result<PickedRun> pick = TakePick(state, page, back->Name);
+    if (!pick) return pick;
+    if (Outcome refused = CheckPointType(foreType); !refused) return refused;
+    TKorNet& net = state.Nets.NetAt(state.CurrentNetIndex);
+    Outcome appended = net.AppendRun(static_cast<uint16_t>(state.ActiveSectionIndex), pick->Fore,
+                                     static_cast<uint8_t>(foreType), pick->Height, pick->Setups, pick->Ref);
+    if (!appended) return appended;
+    state.MarkChanged();
+    ContinueSearch(state, page);
+    return {};
+  });
 }
 
 Result<PickCommand> DoubleClickCommand(const AppState& state) {

@@ -1,5 +1,6 @@
 #include "NetsBrowserCommands.h"
 
+#include "RecordStep.h"
 #include "StorableText.h"
 
 namespace korvado {
@@ -59,11 +60,13 @@ bool RunExists(const TNetList& nets, int32_t net, int32_t section, int32_t run) 
 }  // namespace
 
 Outcome BrowserAddNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (Outcome refused = CheckStorableText(name); !refused) return refused;
-  if (Outcome refused = state.Nets.AddNet(name); !refused) return refused;
-  state.MarkChanged();
-  Reselect(state, browser, static_cast<int32_t>(NetsTreeNodes(state.Nets).size()) - 1);
-  return {};
+  return RecordStep(state, "добавление сети", [&]() -> Outcome {
+    if (Outcome refused = CheckStorableText(name); !refused) return refused;
+    if (Outcome refused = state.Nets.AddNet(name); !refused) return refused;
+    state.MarkChanged();
+    Reselect(state, browser, static_cast<int32_t>(NetsTreeNodes(state.Nets).size()) - 1);
+    return {};
+  });
 }
 
 std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrowserState& browser) {
@@ -72,13 +75,15 @@ std::optional<std::string> RenameNetPreset(const AppState& state, const NetsBrow
 }
 
 Outcome BrowserRenameNet(AppState& state, NetsBrowserState& browser, const std::string& name) {
-  if (!AtNetLevel(state, browser)) return {};
-  if (Outcome refused = CheckStorableText(name); !refused) return refused;
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  state.Nets.NetAt(browser.Selected.Net).Name = name;
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "переименование сети", [&]() -> Outcome {
+    if (!AtNetLevel(state, browser)) return {};
+    if (Outcome refused = CheckStorableText(name); !refused) return refused;
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    state.Nets.NetAt(browser.Selected.Net).Name = name;
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 bool BrowserCopyNet(const AppState& state, NetsBrowserState& browser) {
@@ -88,29 +93,33 @@ bool BrowserCopyNet(const AppState& state, NetsBrowserState& browser) {
 }
 
 Outcome BrowserPasteNet(AppState& state, NetsBrowserState& browser) {
-  if (!AtNetLevel(state, browser)) return {};
-  const int32_t destination = browser.Selected.Net;
-  const int32_t source = browser.Copy.CopiedNetIndex;
-  if (source >= state.Nets.NetCount()) {
-    return Outcome::Refusal("Сеть не вставлена: скопированной сети больше нет. Скопируйте сеть снова.");
-  }
-  if (source == destination) return {};
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  state.Nets.CopyNet(destination, source);
-  ForgetReplacedNet(state, destination);
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "вставка сети", [&]() -> Outcome {
+    if (!AtNetLevel(state, browser)) return {};
+    const int32_t destination = browser.Selected.Net;
+    const int32_t source = browser.Copy.CopiedNetIndex;
+    if (source >= state.Nets.NetCount()) {
+      return Outcome::Refusal("Сеть не вставлена: скопированной сети больше нет. Скопируйте сеть снова.");
+    }
+    if (source == destination) return {};
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    state.Nets.CopyNet(destination, source);
+    ForgetReplacedNet(state, destination);
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 Outcome BrowserDeleteNet(AppState& state, NetsBrowserState& browser) {
-  if (!AtNetLevel(state, browser)) return {};
-  const int32_t net = browser.Selected.Net;
-  state.Nets.DeleteNet(net);
-  ForgetDeletedNet(state, net);
-  state.MarkChanged();
-  Reselect(state, browser, 0);
-  return {};
+  return RecordStep(state, "удаление сети", [&]() -> Outcome {
+    if (!AtNetLevel(state, browser)) return {};
+    const int32_t net = browser.Selected.Net;
+    state.Nets.DeleteNet(net);
+    ForgetDeletedNet(state, net);
+    state.MarkChanged();
+    Reselect(state, browser, 0);
+    return {};
+  });
 }
 
 bool BrowserCopySection(const AppState& state, NetsBrowserState& browser) {
@@ -121,33 +130,37 @@ bool BrowserCopySection(const AppState& state, NetsBrowserState& browser) {
 }
 
 Outcome BrowserPasteSection(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
-  const int32_t net = browser.Selected.Net;
-  const int32_t section = browser.SelectedRow;
-  const int32_t sourceNet = browser.Copy.CopiedNetIndex;
-  const int32_t sourceSection = browser.Copy.CopiedSectionIndex;
-  if (!SectionExists(state.Nets, sourceNet, sourceSection)) {
-    return Outcome::Refusal("Звено не вставлено: скопированного звена больше нет. Скопируйте звено снова.");
-  }
-  if (sourceNet == net && sourceSection == section) return {};
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  state.Nets.CopySection(net, section, sourceNet, sourceSection);
-  ForgetReplacedSection(state, net, section);
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "вставка звена", [&]() -> Outcome {
+    if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
+    const int32_t net = browser.Selected.Net;
+    const int32_t section = browser.SelectedRow;
+    const int32_t sourceNet = browser.Copy.CopiedNetIndex;
+    const int32_t sourceSection = browser.Copy.CopiedSectionIndex;
+    if (!SectionExists(state.Nets, sourceNet, sourceSection)) {
+      return Outcome::Refusal("Звено не вставлено: скопированного звена больше нет. Скопируйте звено снова.");
+    }
+    if (sourceNet == net && sourceSection == section) return {};
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    state.Nets.CopySection(net, section, sourceNet, sourceSection);
+    ForgetReplacedSection(state, net, section);
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 Outcome BrowserDeleteSection(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
-  const int32_t net = browser.Selected.Net;
-  const int32_t section = browser.SelectedRow;
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  state.Nets.NetAt(net).DeleteSection(static_cast<uint16_t>(section));
-  ForgetDeletedSection(state, net, section);
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "удаление звена", [&]() -> Outcome {
+    if (!RowOfKind(state, browser, BrowserRowKind::Section)) return {};
+    const int32_t net = browser.Selected.Net;
+    const int32_t section = browser.SelectedRow;
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    state.Nets.NetAt(net).DeleteSection(static_cast<uint16_t>(section));
+    ForgetDeletedSection(state, net, section);
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 bool BrowserCopyRun(const AppState& state, NetsBrowserState& browser) {
@@ -159,49 +172,56 @@ bool BrowserCopyRun(const AppState& state, NetsBrowserState& browser) {
 }
 
 Outcome BrowserPasteRun(AppState& state, NetsBrowserState& browser) {
-  if (!RowOfKind(state, browser, BrowserRowKind::Run)) return {};
-  const BrowserNode node = browser.Selected;
-  const int32_t run = browser.SelectedRow;
-  const CopyBuffer& copy = browser.Copy;
-  if (!RunExists(state.Nets, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex)) {
-    return Outcome::Refusal("Штатив не вставлен: скопированного штатива больше нет. Скопируйте штатив снова.");
-  }
-  if (copy.CopiedNetIndex == node.Net && copy.CopiedSectionIndex == node.Section && copy.CopiedRunIndex == run)
+  return RecordStep(state, "вставка хода", [&]() -> Outcome {
+    if (!RowOfKind(state, browser, BrowserRowKind::Run)) return {};
+    const BrowserNode node = browser.Selected;
+    const int32_t run = browser.SelectedRow;
+    const CopyBuffer& copy = browser.Copy;
+    if (!RunExists(state.Nets, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex)) {
+      return Outcome::Refusal("Штатив не вставлен: скопированного штатива больше нет. Скопируйте штатив снова.");
+    }
+    if (copy.CopiedNetIndex == node.Net && copy.CopiedSectionIndex == node.Section && copy.CopiedRunIndex == run)
+      return {};
+    const int32_t absolute = AbsoluteIndex(state.Nets, node);
+    state.Nets.CopyRun(node.Net, node.Section, run, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex);
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
     return {};
-  const int32_t absolute = AbsoluteIndex(state.Nets, node);
-  state.Nets.CopyRun(node.Net, node.Section, run, copy.CopiedNetIndex, copy.CopiedSectionIndex, copy.CopiedRunIndex);
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  });
 }
 
 Outcome BrowserDeleteRun(AppState& state, NetsBrowserState& browser) {
-  const std::optional<BrowserRowKind> kind = SelectedRowKind(state, browser);
-  if (!browser.Selected.IsSection() || !kind) return {};
-  if (kind == BrowserRowKind::Pendent) {
-    return Outcome::Warning("Висячая точка удаляется командой «Удалить висячую точку» меню «Висячка».");
-  }
-  TKorNetDetailTable& table = SelectedTable(state, browser);
-  if (table.RunCount() <= 1) {
-    return Outcome::Warning(kOnlyRunMessage);
-  }
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  if (Outcome refused = table.DeleteRun(static_cast<uint16_t>(browser.SelectedRow)); !refused) return refused;
-  state.Nets.NetAt(browser.Selected.Net).UpdateSectionSummary(static_cast<uint16_t>(browser.Selected.Section));
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "удаление хода", [&]() -> Outcome {
+    const std::optional<BrowserRowKind> kind = SelectedRowKind(state, browser);
+    if (!browser.Selected.IsSection() || !kind) return {};
+    if (kind == BrowserRowKind::Pendent) {
+      return Outcome::Warning("Висячая точка удаляется командой «Удалить висячую точку» меню «Висячка».");
+    }
+    TKorNetDetailTable& table = SelectedTable(state, browser);
+    if (table.RunCount() <= 1) {
+      return Outcome::Warning(kOnlyRunMessage);
+    }
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    if (Outcome refused = table.DeleteRun(static_cast<uint16_t>(browser.SelectedRow)); !refused) return refused;
+    state.Nets.NetAt(browser.Selected.Net).UpdateSectionSummary(static_cast<uint16_t>(browser.Selected.Section));
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 Outcome BrowserDeletePendentRun(AppState& state, NetsBrowserState& browser) {
-  if (!browser.Selected.IsSection() || !RowOfKind(state, browser, BrowserRowKind::Pendent)) return {};
-  TKorNetDetailTable& table = SelectedTable(state, browser);
-  const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
-  if (Outcome refused = table.DeletePendentRun(static_cast<uint16_t>(browser.SelectedRow - table.RunCount())); !refused)
-    return refused;
-  state.MarkChanged();
-  Reselect(state, browser, absolute);
-  return {};
+  return RecordStep(state, "удаление висячей точки", [&]() -> Outcome {
+    if (!browser.Selected.IsSection() || !RowOfKind(state, browser, BrowserRowKind::Pendent)) return {};
+    TKorNetDetailTable& table = SelectedTable(state, browser);
+    const int32_t absolute = AbsoluteIndex(state.Nets, browser.Selected);
+    if (Outcome refused = table.DeletePendentRun(static_cast<uint16_t>(browser.SelectedRow - table.RunCount()));
+        !refused)
+      return refused;
+    state.MarkChanged();
+    Reselect(state, browser, absolute);
+    return {};
+  });
 }
 
 }  // namespace korvado

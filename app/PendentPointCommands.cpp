@@ -1,6 +1,7 @@
 #include "PendentPointCommands.h"
 
 #include "NumberText.h"
+#include "RecordStep.h"
 #include "RunHeightCheck.h"
 
 namespace korvado {
@@ -38,20 +39,22 @@ bool PendentAddEnabled(const PendentPointDialog& dialog) {
 }
 
 Outcome AddPendentPoint(AppState& state, NetsBrowserState& browser, const PendentPointDialog& dialog) {
-  if (!SectionSelected(state, browser) || !PendentAddEnabled(dialog)) return {};
-  const PendentRow& row = dialog.Rows[dialog.SelectedRow];
-  // The journal counts setups in 16 bits, so the listed count fits.
-  const int32_t setups = ParseInteger(row.SetupsText);
-  const double height = ParseDouble(row.HeightText);
-  const int32_t ref = dialog.PendentHits.GetItem(dialog.SelectedRow);
-  if (Outcome refused = CheckRunHeight(height, row.Point, dialog.FindText, ref); !refused) return refused;
-  TKorNetDetailTable& table = state.Nets.NetAt(browser.Selected.Net).SectionTables.TableAt(browser.Selected.Section);
-  Outcome added = table.AddPendentRun(static_cast<uint8_t>(row.Icon), row.Point, dialog.FindText,
-                                      static_cast<uint16_t>(setups), height, ref);
-  if (!added) return added;
-  state.MarkChanged();
-  SelectNode(state, browser, browser.Selected);
-  return added;
+  return RecordStep(state, "добавление висячей точки", [&]() -> Outcome {
+    if (!SectionSelected(state, browser) || !PendentAddEnabled(dialog)) return {};
+    const PendentRow& row = dialog.Rows[dialog.SelectedRow];
+    // The journal counts setups in 16 bits, so the listed count fits.
+    const int32_t setups = ParseInteger(row.SetupsText);
+    const double height = ParseDouble(row.HeightText);
+    const int32_t ref = dialog.PendentHits.GetItem(dialog.SelectedRow);
+    if (Outcome refused = CheckRunHeight(height, row.Point, dialog.FindText, ref); !refused) return refused;
+    TKorNetDetailTable& table = state.Nets.NetAt(browser.Selected.Net).SectionTables.TableAt(browser.Selected.Section);
+    Outcome added = table.AddPendentRun(static_cast<uint8_t>(row.Icon), row.Point, dialog.FindText,
+                                        static_cast<uint16_t>(setups), height, ref);
+    if (!added) return added;
+    state.MarkChanged();
+    SelectNode(state, browser, browser.Selected);
+    return added;
+  });
 }
 
 }  // namespace korvado

@@ -1,8 +1,16 @@
 #include "RecordStep.h"
 
-namespace korvado {
+namespace korvado::detail {
 
-StepRecorder::~StepRecorder() {
+StepScope::StepScope(AppState& state, std::string name)
+    : state_(state), outermost_(!state.History.Recording()), name_(std::move(name)), before_(PositionsOf(state)) {
+  if (outermost_) state_.History.StartIfNeeded(state_);
+  state_.History.BeginRecording();
+}
+
+StepScope::~StepScope() {
+  state_.History.EndRecording();
+  if (!outermost_) return;
   try {
     state_.History.Commit(state_, std::move(name_), before_);
   } catch (...) {
@@ -16,4 +24,4 @@ StepRecorder::~StepRecorder() {
   }
 }
 
-}  // namespace korvado
+}  // namespace korvado::detail

@@ -1,8 +1,13 @@
 #pragma once
-// The one way a command that changes the data becomes an undoable step:
-//   RecordStep(state, StepName("удаление записи", record + 1), [&] { return DeleteJournalRecord(state, record); });
+// The one way a command that changes the data becomes an undoable step: the
+// command records itself, so no window can forget it and the command line
+// gets the same steps.
+//   Outcome DeleteJournalRecord(AppState& state, int32_t record) {
+//     return RecordStep(state, StepName("удаление записи", record + 1), [&] { ... });
+//   }
 // The step holds whatever the command changed, even when it ends with an
-// error; a command that changes nothing leaves no step.
+// error; a command that changes nothing leaves no step. A recorded command
+// run by another one joins the outer command's step.
 
 #include <cstdint>
 #include <string>
@@ -15,30 +20,28 @@ namespace korvado {
 // "удаление записи 12": what a step did, as the Edit menu names it.
 inline std::string StepName(const std::string& what, int32_t number) { return what + " " + std::to_string(number); }
 
-class StepRecorder {
+namespace detail {
+
+class StepScope {
  public:
-  StepRecorder(AppState& state, std::string name)
-      : state_(state), name_(std::move(name)), before_(PositionsOf(state)) {}
-  StepRecorder(const StepRecorder&) = delete;
-  StepRecorder& operator=(const StepRecorder&) = delete;
-  ~StepRecorder();
+  StepScope(AppState& state, std::string name);
+  StepScope(const StepScope&) = delete;
+  StepScope& operator=(const StepScope&) = delete;
+  ~StepScope();
 
  private:
   AppState& state_;
+  bool outermost_;
   std::string name_;
   StepPositions before_;
 };
 
+}  // namespace detail
+
 template <class Command>
 decltype(auto) RecordStep(AppState& state, std::string name, Command&& command) {
-  StepRecorder recorder(state, std::move(name));
+  const detail::StepScope scope(state, std::move(name));
   return std::forward<Command>(command)();
-}
-
-// Records what changed since the last step (a finished cell edit typed in
-// several writes) as one step.
-inline void CommitStep(AppState& state, std::string name) {
-  state.History.Commit(state, std::move(name), PositionsOf(state));
 }
 
 }  // namespace korvado

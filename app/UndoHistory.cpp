@@ -1,22 +1,13 @@
 #include "UndoHistory.h"
 
 #include "AppState.h"
-#include "ModelErrors.h"
+#include "HeldBytes.h"
 
 namespace korvado {
 
 namespace {
 
-void ReplaceNets(TNetList& nets, const std::vector<std::shared_ptr<const TKorNet>>& copies) {
-  if (nets.NetCount() != static_cast<int32_t>(copies.size())) {
-    nets.Clear();
-    // The copies were taken of a list within the file's limits, so no net is refused.
-    for (const auto& copy : copies)
-      if (Outcome refused = nets.AddNet(copy->Name); !refused) throw KorvadoError(refused.RefusalText());
-  }
-  for (int32_t i = 0; i < nets.NetCount(); ++i)
-    if (!(nets.NetAt(i) == *copies[i])) nets.NetAt(i) = *copies[i];
-}
+constexpr const char* kUnrecordedStepName = "правка данных";
 
 }  // namespace
 
@@ -26,65 +17,74 @@ StepPositions PositionsOf(const AppState& state) {
 
 void UndoHistory::Reset(const AppState& state, bool dataSaved) {
   journal_ = state.Journal;
-  nets_.clear();
-  for (int32_t i = 0; i < state.Nets.NetCount(); ++i)
-    nets_.push_back(std::make_shared<const TKorNet>(state.Nets.NetAt(i)));
+  nets_ = state.Nets;
   steps_.clear();
   position_ = 0;
+  stepBytes_ = 0;
   saved_ = dataSaved ? std::optional<size_t>(0) : std::nullopt;
+  started_ = true;
+  Announce(dataSaved);
 }
 
-// A net equal to the kept one at its place, or one place either side (a net
-// added or deleted before it), is shared rather than copied.
-std::optional<UndoHistory::NetCopies> UndoHistory::ChangedNets(const TNetList& nets) const {
-  bool changed = nets.NetCount() != static_cast<int32_t>(nets_.size());
-  NetCopies copies;
-  for (int32_t i = 0; i < nets.NetCount(); ++i) {
-    const TKorNet& net = nets.NetAt(i);
-    std::shared_ptr<const TKorNet> kept;
-    for (int32_t j : {i, i + 1, i - 1})
-      if (j >= 0 && j < static_cast<int32_t>(nets_.size()) && *nets_[j] == net) {
-        kept = nets_[j];
-        changed = changed || j != i;
-        break;
-      }
-    if (!kept) {
-      kept = std::make_shared<const TKorNet>(net);
-      changed = true;
-    }
-    copies.push_back(std::move(kept));
-  }
-  if (!changed) return std::nullopt;
-  return copies;
+void UndoHistory::StartIfNeeded(const AppState& state) {
+  if (!started_) Reset(state, !state.Changed);
 }
 
 bool UndoHistory::Commit(AppState& state, std::string name, const StepPositions& before) {
+  // What changed since a start never seen cannot be known: the data become the start.
+  if (!started_) {
+    StartIfNeeded(state);
+    return false;
+  }
   Step step;
   step.Journal = JournalPatch::Between(journal_, state.Journal);
-  step.NetsAfter = ChangedNets(state.Nets);
-  if (!step.Journal && !step.NetsAfter) return false;
+  step.Nets = NetListPatch::Between(nets_, state.Nets);
+  if (!step.Journal && !step.Nets) {
+    // A command that put everything back may have cleared the flag it set.
+    Announce(!state.Changed);
+    return false;
+  }
   step.Name = std::move(name);
   step.Before = before;
   step.After = PositionsOf(state);
   if (step.Journal) step.Journal->Redo(journal_);
-  if (step.NetsAfter) {
-    step.NetsBefore = nets_;
-    nets_ = *step.NetsAfter;
-  }
+  if (step.Nets) step.Nets->Redo(nets_);
+  step.Bytes = sizeof(Step) + HeldBytes(step.Name) + (step.Journal ? step.Journal->Bytes() : 0) +
+               (step.Nets ? step.Nets->Bytes() : 0);
   Push(std::move(step));
-  state.Changed = true;
+  SetChanged(state);
   return true;
 }
 
+void UndoHistory::MarkSaved(AppState& state) {
+  Commit(state, kUnrecordedStepName, PositionsOf(state));
+  saved_ = position_;
+  SetChanged(state);
+}
+
 void UndoHistory::Push(Step step) {
-  steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
+  while (steps_.size() > position_) {
+    stepBytes_ -= steps_.back().Bytes;
+    steps_.pop_back();
+  }
   if (saved_ && *saved_ > position_) saved_.reset();
+  stepBytes_ += step.Bytes;
   steps_.push_back(std::move(step));
   ++position_;
-  if (steps_.size() <= kDepth) return;
+  while (steps_.size() > kDepth || (stepBytes_ > byteBudget_ && steps_.size() > 1)) DropOldest();
+}
+
+void UndoHistory::DropOldest() {
+  stepBytes_ -= steps_.front().Bytes;
   steps_.pop_front();
   --position_;
   if (saved_) saved_ = *saved_ == 0 ? std::nullopt : std::optional<size_t>(*saved_ - 1);
+}
+
+void UndoHistory::SetByteBudget(size_t bytes) {
+  byteBudget_ = bytes;
+  // Only done steps can go from the front; the redo branch stays whole.
+  while (stepBytes_ > byteBudget_ && position_ > 1) DropOldest();
 }
 
 void UndoHistory::Take(AppState& state, const Step& step, bool undo) {
@@ -95,9 +95,12 @@ void UndoHistory::Take(AppState& state, const Step& step, bool undo) {
     step.Journal->Redo(state.Journal);
     step.Journal->Redo(journal_);
   }
-  if (step.NetsAfter) {
-    nets_ = undo ? *step.NetsBefore : *step.NetsAfter;
-    ReplaceNets(state.Nets, nets_);
+  if (step.Nets && undo) {
+    step.Nets->Undo(state.Nets);
+    step.Nets->Undo(nets_);
+  } else if (step.Nets) {
+    step.Nets->Redo(state.Nets);
+    step.Nets->Redo(nets_);
   }
   const StepPositions& positions = undo ? step.Before : step.After;
   state.CurrentNetIndex = positions.CurrentNetIndex;
@@ -108,27 +111,31 @@ void UndoHistory::Take(AppState& state, const Step& step, bool undo) {
 
 bool UndoHistory::Undo(AppState& state) {
   // A change not yet recorded is the latest one, so it is the one taken back.
-  Commit(state, "правка данных", PositionsOf(state));
+  Commit(state, kUnrecordedStepName, PositionsOf(state));
   if (!CanUndo()) return false;
   --position_;
   Take(state, steps_[position_], true);
-  state.Changed = saved_ != position_;
+  SetChanged(state);
   return true;
 }
 
 bool UndoHistory::Redo(AppState& state) {
-  if (Commit(state, "правка данных", PositionsOf(state)) || !CanRedo()) return false;
+  if (Commit(state, kUnrecordedStepName, PositionsOf(state)) || !CanRedo()) return false;
   Take(state, steps_[position_], false);
   ++position_;
-  state.Changed = saved_ != position_;
+  SetChanged(state);
   return true;
 }
 
-size_t UndoHistory::StepBytes() const {
-  size_t bytes = 0;
-  for (const Step& step : steps_)
-    bytes += sizeof(Step) + step.Name.capacity() + (step.Journal ? step.Journal->Bytes() : 0);
-  return bytes;
+void UndoHistory::SetChanged(AppState& state) {
+  state.Changed = saved_ != position_;
+  Announce(!state.Changed);
+}
+
+void UndoHistory::Announce(bool clean) {
+  if (announcedClean_ == clean) return;
+  announcedClean_ = clean;
+  if (observer_) observer_(clean);
 }
 
 }  // namespace korvado

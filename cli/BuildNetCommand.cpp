@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
+#include "CliOutcome.h"
 #include "FileCommands.h"
 #include "ModelErrors.h"
 #include "NetFromJournalCommands.h"
@@ -89,7 +90,7 @@ int BuildNetCommand(const CliArguments& arguments, std::ostream& out, std::ostre
   const std::string& name = RequiredOption(arguments, "name", "--name NAME");
   const std::string& output = RequiredOption(arguments, "out", "--out OUT.kor");
   AppState state;
-  OpenNamedDataFile(state, arguments.positional[0]);
+  Require(OpenNamedDataFile(state, arguments.positional[0]));
   state.LoopTolerance = ToleranceOption(arguments);
   NetFromJournalChoice choice{RecordsOption(state, arguments), {}, {}, name};
   choice.benchmarks = BenchmarkRows(state, choice.records);

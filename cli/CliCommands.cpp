@@ -41,7 +41,7 @@ using Json = nlohmann::ordered_json;
 
 AppState OpenState(const std::string& path) {
   AppState state;
-  const Outcome opened = OpenDataFile(state, path);
+  const Outcome opened = LoadDataFile(state, path);
   if (!opened) throw FileIOError(opened.RefusalText());
   Require(opened);
   return state;
@@ -156,7 +156,7 @@ void AdjustByLeastSquaresOption(AppState& state, const CliArguments& arguments) 
     Require(SetSigmaPerSetup(state, arguments.options.at("sigma-setup")));
   else
     state.SigmaPerSetup = arguments.stored.sigmaPerSetup;
-  Require(AdjustCurrentNetByLeastSquares(state));
+  Require(AdjustCurrentNetByLeastSquaresWithoutRows(state));
 }
 
 bool WritesStatement(const CliArguments& arguments) {

@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
+// windows.h first: shellapi.h relies on its declarations.
 #include <windows.h>
+
+#include <shellapi.h>
 #endif
 
 namespace korvado::cli {

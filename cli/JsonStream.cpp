@@ -35,6 +35,11 @@ void JsonObjectStream::Member(const std::string& key, const nlohmann::ordered_js
   WriteIndented(out_, value, Indent(depth_ + 1));
 }
 
+void JsonObjectStream::WritePiece(std::string& text) {
+  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+  text.clear();
+}
+
 void JsonObjectStream::End() {
   out_ << (empty_ ? "}" : "\n" + Indent(depth_) + "}");
   if (depth_ == 0) out_ << '\n';

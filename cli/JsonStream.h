@@ -9,6 +9,8 @@
 #include <ostream>
 #include <string>
 
+#include "JsonRow.h"
+
 namespace korvado::cli {
 
 // `value` printed with two-space indentation as an element `depth` levels deep.
@@ -35,11 +37,35 @@ class JsonObjectStream {
     }
     out_ << '\n' << Indent(depth_ + 1) << ']';
   }
+  // An array member of `count` flat rows, row k written by writeRow(JsonRow&, k);
+  // the text goes out in large pieces rather than value by value.
+  template <class WriteRow>
+  void RowArrayMember(const std::string& key, size_t count, WriteRow writeRow) {
+    BeginMember(key);
+    if (count == 0) {
+      out_ << "[]";
+      return;
+    }
+    out_ << "[\n";
+    std::string text;
+    for (size_t k = 0; k < count; ++k) {
+      if (k > 0) text += ",\n";
+      JsonRow row(text, depth_ + 2);
+      writeRow(row, k);
+      row.End();
+      if (text.size() >= kPieceSize) WritePiece(text);
+    }
+    WritePiece(text);
+    out_ << '\n' << Indent(depth_ + 1) << ']';
+  }
   // Closes the object; a document's outermost object ends its line.
   void End();
 
  private:
+  static constexpr size_t kPieceSize = 1 << 16;
+
   void BeginMember(const std::string& key);
+  void WritePiece(std::string& text);
   static std::string Indent(int depth) { return std::string(static_cast<size_t>(2 * depth), ' '); }
 
   std::ostream& out_;

@@ -34,24 +34,31 @@ void WriteLeastSquaresJson(std::ostream& out, const TKorNet& net, const LeastSqu
   document.Member("sigma0", OrNull(result.sigma0));
   document.Member("chi2", ChiSquareJson(result.chi2));
   document.Member("criticalW", kCriticalW);
-  document.ArrayMember("points", static_cast<size_t>(net.PointCount()), [&](size_t k) {
+  document.RowArrayMember("points", static_cast<size_t>(net.PointCount()), [&](JsonRow& row, size_t k) {
     const auto p = static_cast<int32_t>(k);
-    return Json{{"name", net.PointNames[p]},
-                {"type", net.PointTypes.GetItem(p)},
-                {"elevation", result.elevations[k]},
-                {"sigma", OrNull(result.sigmas[k])}};
+    row.Text("name", net.PointNames[p])
+        .Integer("type", net.PointTypes.GetItem(p))
+        .Number("elevation", result.elevations[k])
+        .NumberOrNull("sigma", result.sigmas[k]);
   });
-  document.ArrayMember("sections", static_cast<size_t>(net.SectionCount()), [&](size_t k) {
+  document.RowArrayMember("sections", static_cast<size_t>(net.SectionCount()), [&](JsonRow& row, size_t k) {
     const auto s = static_cast<int32_t>(k);
     const LeastSquaresSection& section = result.sections[k];
-    return Json{{"start", net.SectionStarts[s]}, {"end", net.SectionEnds[s]},
-                {"setups", section.setups},      {"height", net.SectionHeights.GetItem(s)},
-                {"residual", section.residual},  {"redundancy", section.redundancy},
-                {"w", OrNull(section.w)},        {"suspect", section.suspect}};
+    row.Text("start", net.SectionStarts[s])
+        .Text("end", net.SectionEnds[s])
+        .Number("setups", section.setups)
+        .Number("height", net.SectionHeights.GetItem(s))
+        .Number("residual", section.residual)
+        .Number("redundancy", section.redundancy)
+        .NumberOrNull("w", section.w)
+        .Boolean("suspect", section.suspect);
   });
-  document.ArrayMember("allPoints", result.everyPoint.size(), [&](size_t k) {
+  document.RowArrayMember("allPoints", result.everyPoint.size(), [&](JsonRow& row, size_t k) {
     const PointHeight& point = result.everyPoint[k];
-    return Json{{"name", point.name}, {"role", RoleKey(point.role)}, {"elevation", point.height}, {"sigma", OrNull(point.sigma)}};
+    row.Text("name", point.name)
+        .Text("role", RoleKey(point.role))
+        .Number("elevation", point.height)
+        .NumberOrNull("sigma", point.sigma);
   });
   document.End();
 }

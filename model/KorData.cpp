@@ -1,6 +1,7 @@
 #include "KorData.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "ModelMessages.h"
 #include "NumberText.h"
@@ -193,6 +194,18 @@ int32_t TIndexLists::AddNew(int32_t value) {
 void TIndexLists::DeleteAt(int32_t index) {
   if (index < 0) throw ListIndexError(index);
   if (index < Count()) lists_.erase(lists_.begin() + index);
+}
+
+void TIndexLists::ReplaceRange(int32_t at, int32_t n, const std::vector<std::vector<int32_t>>& with) {
+  lists_.erase(lists_.begin() + at, lists_.begin() + at + n);
+  std::vector<std::unique_ptr<TIntList>> entries;
+  entries.reserve(with.size());
+  for (const std::vector<int32_t>& values : with) {
+    auto entry = std::make_unique<TIntList>();
+    entry->ReplaceRange(0, 0, values);
+    entries.push_back(std::move(entry));
+  }
+  lists_.insert(lists_.begin() + at, std::make_move_iterator(entries.begin()), std::make_move_iterator(entries.end()));
 }
 
 TIntList& TIndexLists::ListAt(int32_t index) {

@@ -99,6 +99,8 @@ class TIndexLists {
   const TIntList& ListAt(int32_t index) const;
   int32_t Count() const { return static_cast<int32_t>(lists_.size()); }
   void Clear() { lists_.clear(); }
+  // Entries at .. at + n - 1 become entries holding with; the caller guarantees the range.
+  void ReplaceRange(int32_t at, int32_t n, const std::vector<std::vector<int32_t>>& with);
 
   bool operator==(const TIndexLists& other) const;
 

@@ -1,7 +1,10 @@
 #include "KorNets.h"
 
+#include <iterator>
+
 #include "ColumnCells.h"
 #include "ModelMessages.h"
+#include "NetColumns.h"
 
 namespace korvado {
 
@@ -12,63 +15,22 @@ Outcome RoomFor(int32_t count, const char* what) {
   return Outcome::Refusal(FormatLimitMessage(what));
 }
 
-// The columns of each kind of row, in the order they are declared.
-struct RunColumns {
-  using Row = NetRun;
-  template <class Table, class Visitor>
-  static void Visit(Table& t, Visitor&& visit) {
-    visit(t.RunBackPoints, &NetRun::back);
-    visit(t.RunForePoints, &NetRun::fore);
-    visit(t.RunBackTypes, &NetRun::backType);
-    visit(t.RunForeTypes, &NetRun::foreType);
-    visit(t.RunHeights, &NetRun::height);
-    visit(t.RunSetups, &NetRun::setups);
-    visit(t.RunRefs, &NetRun::refs);
-  }
-};
-
-struct PendentColumns {
-  using Row = PendentRun;
-  template <class Table, class Visitor>
-  static void Visit(Table& t, Visitor&& visit) {
-    visit(t.PendentTypes, &PendentRun::type);
-    visit(t.PendentBackPoints, &PendentRun::back);
-    visit(t.PendentForePoints, &PendentRun::fore);
-    visit(t.PendentSetups, &PendentRun::setups);
-    visit(t.PendentHeights, &PendentRun::height);
-    visit(t.PendentRefs, &PendentRun::refs);
-  }
-};
-
-struct SectionColumns {
-  using Row = Section;
-  template <class Net, class Visitor>
-  static void Visit(Net& net, Visitor&& visit) {
-    visit(net.SectionStarts, &Section::start);
-    visit(net.SectionEnds, &Section::end);
-    visit(net.SectionStartTypes, &Section::startType);
-    visit(net.SectionEndTypes, &Section::endType);
-    visit(net.SectionHeights, &Section::height);
-    visit(net.SectionSetups, &Section::setups);
-  }
-};
-
-struct PointColumns {
-  using Row = NetPoint;
-  template <class Net, class Visitor>
-  static void Visit(Net& net, Visitor&& visit) {
-    visit(net.PointNames, &NetPoint::name);
-    visit(net.PointTypes, &NetPoint::type);
-    visit(net.PointElevations, &NetPoint::elevation);
-  }
-};
-
 template <class Owned>
 bool SameOwned(const std::vector<std::unique_ptr<Owned>>& a, const std::vector<std::unique_ptr<Owned>>& b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (!(*a[i] == *b[i])) return false;
   return true;
+}
+
+// Items at .. at + n - 1 become copies of with; the caller guarantees the range.
+template <class Owned>
+void ReplaceOwned(std::vector<std::unique_ptr<Owned>>& items, int32_t at, int32_t n, const std::vector<Owned>& with) {
+  items.erase(items.begin() + at, items.begin() + at + n);
+  std::vector<std::unique_ptr<Owned>> copies;
+  copies.reserve(with.size());
+  for (const Owned& item : with) copies.push_back(std::make_unique<Owned>(item));
+  items.insert(items.begin() + at, std::make_move_iterator(copies.begin()), std::make_move_iterator(copies.end()));
 }
 
 template <class Owned>
@@ -149,6 +111,10 @@ void TKorNetDetailTableList::DeleteTable(int32_t index) {
 TKorNetDetailTable& TKorNetDetailTableList::TableAt(int32_t index) { return Checked(tables_, index); }
 const TKorNetDetailTable& TKorNetDetailTableList::TableAt(int32_t index) const { return Checked(tables_, index); }
 
+void TKorNetDetailTableList::ReplaceRange(int32_t at, int32_t n, const std::vector<TKorNetDetailTable>& with) {
+  ReplaceOwned(tables_, at, n, with);
+}
+
 bool TKorNetDetailTableList::operator==(const TKorNetDetailTableList& other) const {
   return SameOwned(tables_, other.tables_);
 }
@@ -217,6 +183,16 @@ void TKorNet::ClearPoints() {
 
 // --- TNetList -------------------------------------------------------------
 
+TNetList::TNetList(const TNetList& other) {
+  nets_.reserve(other.nets_.size());
+  for (const auto& net : other.nets_) nets_.push_back(std::make_unique<TKorNet>(*net));
+}
+
+TNetList& TNetList::operator=(const TNetList& other) {
+  if (this != &other) *this = TNetList(other);
+  return *this;
+}
+
 Result<int32_t> TNetList::AddNet(const std::string& name) {
   if (Outcome refused = RoomFor(NetCount(), "сетей"); !refused) return refused;
   nets_.push_back(std::make_unique<TKorNet>());
@@ -233,6 +209,10 @@ TKorNet& TNetList::NetAt(int32_t index) { return Checked(nets_, index); }
 const TKorNet& TNetList::NetAt(int32_t index) const { return Checked(nets_, index); }
 
 bool TNetList::operator==(const TNetList& other) const { return SameOwned(nets_, other.nets_); }
+
+void TNetList::ReplaceRange(int32_t at, int32_t n, const std::vector<TKorNet>& with) {
+  ReplaceOwned(nets_, at, n, with);
+}
 
 void TNetList::CopyNet(int32_t d, int32_t s) {
   TKorNet& dest = NetAt(d);

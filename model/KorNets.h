@@ -75,6 +75,8 @@ class TKorNetDetailTableList {
   TKorNetDetailTable& TableAt(int32_t index);
   const TKorNetDetailTable& TableAt(int32_t index) const;
   int32_t Count() const { return static_cast<int32_t>(tables_.size()); }
+  // Tables at .. at + n - 1 become copies of with; the caller guarantees the range.
+  void ReplaceRange(int32_t at, int32_t n, const std::vector<TKorNetDetailTable>& with);
 
   bool operator==(const TKorNetDetailTableList& other) const;
 
@@ -128,6 +130,12 @@ class TKorNet {
 
 class TNetList {
  public:
+  TNetList() = default;
+  TNetList(const TNetList& other);
+  TNetList& operator=(const TNetList& other);
+  TNetList(TNetList&&) = default;
+  TNetList& operator=(TNetList&&) = default;
+
   void Clear() { nets_.clear(); }
   int32_t NetCount() const { return static_cast<int32_t>(nets_.size()); }
   // The new net's index; refused when the list is full.
@@ -135,6 +143,8 @@ class TNetList {
   void DeleteNet(int32_t index);
   TKorNet& NetAt(int32_t index);
   const TKorNet& NetAt(int32_t index) const;
+  // Nets at .. at + n - 1 become copies of with; the caller guarantees the range.
+  void ReplaceRange(int32_t at, int32_t n, const std::vector<TKorNet>& with);
 
   void CopyNet(int32_t destination, int32_t source);
   void CopySection(int32_t destNet, int32_t destSection, int32_t sourceNet, int32_t sourceSection);

@@ -91,7 +91,7 @@ void SetNumberSeparators(char decimal, const std::string& thousands) {
 
 const std::string& ThousandsSeparator() { return thousandsSeparator; }
 
-char DecimalSeparatorChar() { return FormatGeneral(0.5)[1]; }
+char DecimalSeparatorChar() { return decimalSeparator; }
 
 double RoundHalfEven(int8_t digits, double x) {
   double a = std::fabs(x);
@@ -114,9 +114,10 @@ std::string FormatGeneral(double x) {
 
 std::string FormatFixed(int8_t digits, double x) {
   std::string s = FormatGeneral(RoundHalfEven(digits, x));
-  if (digits > 0 && s.find('E') == std::string::npos && CountDecimals(s) < digits) {
-    if (s.find(DecimalSeparatorChar()) == std::string::npos) s += DecimalSeparatorChar();
-    while (CountDecimals(s) < digits) s += '0';
+  if (digits > 0 && s.find('E') == std::string::npos) {
+    const uint8_t decimals = CountDecimals(s);
+    if (decimals == 0 && s.find(decimalSeparator) == std::string::npos) s += decimalSeparator;
+    if (decimals < digits) s.append(static_cast<size_t>(digits - decimals), '0');
   }
   return s;
 }
@@ -138,7 +139,7 @@ std::string FormatGrouped(double x) {
 }
 
 uint8_t CountDecimals(const std::string& text) {
-  const auto position = text.find(DecimalSeparatorChar());
+  const auto position = text.find(decimalSeparator);
   if (position == std::string::npos) return 0;
   return static_cast<uint8_t>(Utf8CharCount(text.substr(position + 1)));
 }

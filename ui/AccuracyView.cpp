@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <map>
 
+#include "AccuracyCells.h"
 #include "CommandGuard.h"
 #include "LeastSquaresCommands.h"
 #include "NumberColumns.h"
@@ -98,20 +99,22 @@ QTableView* AccuracyView::NewTable(QAbstractItemModel* model) {
   table->verticalHeader()->hide();
   table->verticalHeader()->setDefaultSectionSize(20);
   table->horizontalHeader()->setStretchLastSection(true);
+  table->horizontalHeader()->setResizeContentsPrecision(0);  // the rows in sight, not a thousand of them
   table->installEventFilter(this);
   return table;
 }
 
 void AccuracyView::Refresh() {
-  const AccuracyTables tables = CurrentAccuracyTables(state_);
-  SummaryLabel->setText(QString::fromStdString(tables.summary));
-  shownNet_ = tables.net;
-  points_->SetRows(tables.points);
-  points_->SetToolTips(2, tables.fullElevations);
-  sections_->SetRows(tables.sections);
-  sections_->SetMarkedRows(tables.suspect);
-  sections_->SetSortKeys(kAccuracyWColumn, tables.absoluteW);
-  btnShowOnDiagram->setEnabled(!tables.sections.empty());
+  const AccuracyCells cells(state_);
+  SummaryLabel->setText(QString::fromStdString(cells.Summary()));
+  shownNet_ = cells.Net();
+  points_->SetRows(cells.PointRowCount(), [cells](int row) { return cells.PointRow(row); });
+  points_->SetToolTips(2, [cells](int row) { return cells.FullElevation(row); });
+  sections_->SetRows(cells.SectionRowCount(), [cells](int row) { return cells.SectionRow(row); });
+  sections_->SetMarkedRows(cells.Suspect());
+  sections_->SetSortKeys(kAccuracyWColumn, cells.AbsoluteW());
+  suspect_ = cells.Suspect();
+  btnShowOnDiagram->setEnabled(cells.SectionRowCount() > 0);
   for (QTableView* table : {PointsTable, SectionsTable}) table->resizeColumnsToContents();
   // Only the rows in sight were measured: the widest figures must fit as well.
   FitNumberColumns(PointsTable, {{2, WidestElevation()}});
@@ -178,10 +181,9 @@ void AccuracyView::btnShowOnDiagramClick() {
   if (shownNet_ < 0) return;
   int32_t section = SectionOfRow(SectionsTable->currentIndex());
   if (section < 0) {
-    const std::vector<bool> suspect = CurrentAccuracyTables(state_).suspect;
-    const auto found = std::find(suspect.begin(), suspect.end(), true);
-    if (found == suspect.end()) return;
-    section = static_cast<int32_t>(found - suspect.begin());
+    const auto found = std::find(suspect_.begin(), suspect_.end(), true);
+    if (found == suspect_.end()) return;
+    section = static_cast<int32_t>(found - suspect_.begin());
   }
   emit sectionToShow(shownNet_, section);
 }

@@ -69,6 +69,7 @@ class AccuracyView : public QDockWidget {
   TextTableModel* points_;
   TextTableModel* sections_;
   QSortFilterProxyModel* sortedSections_;
+  std::vector<bool> suspect_;  // per section shown, suspected of a blunder
   int32_t shownNet_ = -1;
 };
 

@@ -9,7 +9,6 @@
 #include "LoopCommands.h"
 #include "NumberColumns.h"
 #include "OriginAltitudeForm.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
@@ -64,14 +63,11 @@ TOriginAltitudeForm& AdjustmentPage::OriginAltitudeForm() {
 
 // The point table starts again at zero; the benchmark elevations are asked for at once.
 void AdjustmentPage::btnUpDateSeriesClick() {
-  if (!ShowOutcome(
-          RecordStep(state_, "перестроение таблицы точек", [this] { return RebuildCurrentNetPoints(state_); })))
-    return;
+  if (!ShowOutcome(RebuildCurrentNetPoints(state_))) return;
   btnInputAltitudeClick();
 }
 
 void AdjustmentPage::btnInputAltitudeClick() {
-  const StepRecorder step(state_, "ввод отметок исходных пунктов");
   const Result<OriginAltitudeDialogContent> content = OpenOriginAltitudes(state_);
   if (!ShowOutcome(content)) return;
   TOriginAltitudeForm& dialog = OriginAltitudeForm();
@@ -90,7 +86,6 @@ void AdjustmentPage::WarnOfFailingLoops() {
 
 void AdjustmentPage::btnEquateClick() {
   WarnOfFailingLoops();
-  const StepRecorder step(state_, "уравнивание сети");
   if (const Result<EquateView> view = EquateCurrentNet(state_); ShowOutcome(view)) ShowEquateView(*view);
 }
 
@@ -105,7 +100,6 @@ void AdjustmentPage::ShowClosedData() {
 
 void AdjustmentPage::btnLeastSquaresClick() {
   WarnOfFailingLoops();
-  const StepRecorder step(state_, "уравнивание по МНК");
   const Result<LeastSquaresListView> view = AdjustCurrentNetByLeastSquares(state_);
   if (!ShowOutcome(view)) return;
   ShowLeastSquaresView(*view);

@@ -4,7 +4,7 @@
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QSignalBlocker>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,10 +21,14 @@ ElevationPage::ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QA
     : QWidget(parent), state_(state) {
   Splitter3 = new QSplitter(Qt::Horizontal, this);
   Splitter3->setChildrenCollapsible(false);
-  AltitudeTree = new QTreeWidget(Splitter3);
+  AltitudeTree = new QTreeView(Splitter3);
   AltitudeTree->setHeaderHidden(true);
-  AltitudeStrGrid = new QTableWidget(1, 2, Splitter3);
-  AltitudeStrGrid->setHorizontalHeaderLabels({QStringLiteral("Название точки"), QStringLiteral("Отметка")});
+  AltitudeTree->setUniformRowHeights(true);  // no row measured by itself: tens of thousands of sections
+  AltitudeNodes = new AltitudeTreeModel(AltitudeTree);
+  AltitudeTree->setModel(AltitudeNodes);
+  AltitudeStrGrid = new QTableView(Splitter3);
+  shownCells_ = new TextTableModel({"Название точки", "Отметка"}, {false, true}, AltitudeStrGrid);
+  AltitudeStrGrid->setModel(shownCells_);
   AltitudeStrGrid->verticalHeader()->hide();
   AltitudeStrGrid->verticalHeader()->setMinimumSectionSize(1);
   AltitudeStrGrid->verticalHeader()->setDefaultSectionSize(18);
@@ -66,46 +70,43 @@ ElevationPage::ElevationPage(AppState& state, QAction* acSelectAltitudeTable, QA
     addAction(action);
   }
   ConnectCommand(btnUpDateTree, &QPushButton::clicked, this, &ElevationPage::btnUpDateTreeClick);
-  ConnectCommand(AltitudeTree, &QTreeWidget::currentItemChanged, this, &ElevationPage::AltitudeTreeChange);
+  ConnectCommand(AltitudeTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                 &ElevationPage::AltitudeTreeChange);
   ConnectCommand(btnNetReport, &QPushButton::clicked, this, &ElevationPage::btnNetReportClick);
   ConnectCommand(acSelectAltitudeTable, &QAction::triggered, this, &ElevationPage::acSelectAltitudeTableExecute);
   ConnectCommand(acCopyFromAltitudeTable, &QAction::triggered, this, &ElevationPage::acCopyFromAltitudeTableExecute);
-  connect(AltitudeStrGrid, &QTableWidget::cellClicked, this, &ElevationPage::tableClicked);
+  connect(AltitudeStrGrid, &QTableView::clicked, this, &ElevationPage::tableClicked);
+  ShowRows({ElevationRow{}});  // one empty row until a node is chosen
 }
 
 // The tree shows the nets as they are now; it is not rebuilt by itself when they change.
 void ElevationPage::btnUpDateTreeClick() {
-  AltitudeTree->clear();
-  for (const TreeNetNode& net : korvado::AltitudeTree(state_)) {
-    auto* netNode = new QTreeWidgetItem(AltitudeTree, {QString::fromStdString(net.caption)});
-    netNode->setIcon(0, KorIcon(net.icon));
-    for (const TreeSectionNode& section : net.sections) {
-      auto* sectionNode = new QTreeWidgetItem(netNode, {QString::fromStdString(section.caption)});
-      sectionNode->setIcon(0, KorIcon(section.icon));
-    }
-  }
+  AltitudeNodes->Reset(korvado::AltitudeTree(state_));
   AltitudeTree->expandAll();
   AltitudeTree->setFocus();
+  AltitudeTreeChange();  // the choice went with the old nodes
 }
 
 void ElevationPage::AltitudeTreeChange() {
-  const NodePlace place = PlaceOf(AltitudeTree->currentItem());
-  const Result<std::vector<ElevationRow>> rows = AltitudeTableForNode(state_, place.net, place.section);
+  if (showingReport_) return;
+  const QModelIndex node = AltitudeTree->currentIndex();
+  const Result<std::vector<ElevationRow>> rows =
+      AltitudeTableForNode(state_, AltitudeNodes->NetOf(node), AltitudeNodes->SectionOf(node));
   ShowRows(ShowOutcome(rows) ? *rows : std::vector<ElevationRow>{ElevationRow{}});
 }
 
 // The report comes from the net's own sections, so a tree left stale by later
 // edits cannot mix in other sections; the selection still ends on the last section node.
 void ElevationPage::btnNetReportClick() {
-  QTreeWidgetItem* netNode = AltitudeTree->currentItem();
-  const NodePlace place = PlaceOf(netNode);
-  if (place.net < 0 || place.section >= 0) return;
-  Result<std::vector<ElevationRow>> report = AltitudeNetReport(state_, place.net);
+  const QModelIndex netNode = AltitudeTree->currentIndex();
+  const int net = AltitudeNodes->NetOf(netNode);
+  if (net < 0 || AltitudeNodes->SectionOf(netNode) >= 0) return;
+  Result<std::vector<ElevationRow>> report = AltitudeNetReport(state_, net);
   if (!ShowOutcome(report)) return;
-  const int lastSection = std::min(netNode->childCount(), state_.Nets.NetAt(place.net).SectionCount()) - 1;
+  const int lastSection = std::min(AltitudeNodes->SectionCount(net), state_.Nets.NetAt(net).SectionCount()) - 1;
   if (lastSection >= 0) {
-    const QSignalBlocker blocker(AltitudeTree);
-    AltitudeTree->setCurrentItem(netNode->child(lastSection));
+    const QScopedValueRollback<bool> quiet(showingReport_, true);
+    AltitudeTree->setCurrentIndex(AltitudeNodes->SectionIndex(net, lastSection));
   }
   if (report->empty()) report->emplace_back();
   ShowRows(std::move(*report));
@@ -113,26 +114,22 @@ void ElevationPage::btnNetReportClick() {
 
 void ElevationPage::acSelectAltitudeTableExecute() {
   AltitudeStrGrid->clearSelection();
-  const int rows = AltitudeStrGrid->rowCount();
-  const int columns = AltitudeStrGrid->columnCount();
-  if (rows == 0 || columns == 0) return;
-  AltitudeStrGrid->setRangeSelected(QTableWidgetSelectionRange(0, 0, rows - 1, columns - 1), true);
+  if (shownCells_->rowCount() == 0) return;
+  AltitudeStrGrid->selectAll();
 }
 
 void ElevationPage::acCopyFromAltitudeTableExecute() {
-  const QList<QTableWidgetSelectionRange> ranges = AltitudeStrGrid->selectedRanges();
-  QTableWidgetSelectionRange block;
-  if (!ranges.isEmpty()) {
-    block = ranges.first();
-  } else if (AltitudeStrGrid->currentRow() >= 0 && AltitudeStrGrid->currentColumn() >= 0) {
+  const QItemSelection selected = AltitudeStrGrid->selectionModel()->selection();
+  QItemSelectionRange block;
+  if (!selected.isEmpty()) {
+    block = selected.first();
+  } else if (const QModelIndex current = AltitudeStrGrid->currentIndex(); current.isValid()) {
     // A grid with no block selected copies its current cell.
-    block = QTableWidgetSelectionRange(AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn(),
-                                       AltitudeStrGrid->currentRow(), AltitudeStrGrid->currentColumn());
+    block = QItemSelectionRange(current);
   } else {
     return;
   }
-  const std::string text =
-      AltitudeTableCopyText(shownRows_, block.topRow(), block.leftColumn(), block.bottomRow(), block.rightColumn());
+  const std::string text = AltitudeTableCopyText(shownRows_, block.top(), block.left(), block.bottom(), block.right());
   QApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
@@ -140,32 +137,24 @@ void ElevationPage::acCopyFromAltitudeTableExecute() {
 void ElevationPage::ShowSections(int32_t net, const std::vector<int32_t>& sections) {
   const TNetList& nets = state_.Nets;
   if (net < 0 || net >= nets.NetCount() || sections.empty()) return;
-  const bool stale = AltitudeTree->topLevelItemCount() != nets.NetCount() ||
-                     AltitudeTree->topLevelItem(net)->childCount() != nets.NetAt(net).SectionCount();
+  const bool stale =
+      AltitudeNodes->NetCount() != nets.NetCount() || AltitudeNodes->SectionCount(net) != nets.NetAt(net).SectionCount();
   if (stale) btnUpDateTreeClick();
-  QTreeWidgetItem* netNode = AltitudeTree->topLevelItem(net);
-  if (!netNode) return;
+  if (net >= AltitudeNodes->NetCount()) return;
   AltitudeTree->clearSelection();
-  if (QTreeWidgetItem* first = netNode->child(sections.front())) AltitudeTree->setCurrentItem(first);
+  if (const QModelIndex first = AltitudeNodes->SectionIndex(net, sections.front()); first.isValid())
+    AltitudeTree->setCurrentIndex(first);
   for (const int32_t s : sections)
-    if (QTreeWidgetItem* node = netNode->child(s)) node->setSelected(true);
-}
-
-ElevationPage::NodePlace ElevationPage::PlaceOf(QTreeWidgetItem* node) const {
-  if (!node) return {};
-  if (QTreeWidgetItem* parent = node->parent())
-    return {AltitudeTree->indexOfTopLevelItem(parent), parent->indexOfChild(node)};
-  return {AltitudeTree->indexOfTopLevelItem(node), -1};
+    if (const QModelIndex node = AltitudeNodes->SectionIndex(net, s); node.isValid())
+      AltitudeTree->selectionModel()->select(node, QItemSelectionModel::Select);
 }
 
 void ElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   shownRows_ = std::move(rows);
-  AltitudeStrGrid->clearContents();
-  AltitudeStrGrid->setRowCount(static_cast<int>(shownRows_.size()));
-  for (int r = 0; r < AltitudeStrGrid->rowCount(); ++r) {
-    AltitudeStrGrid->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(ShownName(shownRows_[r]))));
-    AltitudeStrGrid->setItem(r, 1, NumberItem(QString::fromStdString(ShownElevation(shownRows_[r]))));
-  }
+  shownCells_->SetRows(static_cast<int>(shownRows_.size()), [this](int row) {
+    const ElevationRow& shown = shownRows_[static_cast<size_t>(row)];
+    return std::vector<std::string>{ShownName(shown), ShownElevation(shown)};
+  });
 }
 
 }  // namespace korvado

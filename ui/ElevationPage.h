@@ -5,14 +5,16 @@
 
 #include <QPushButton>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolBar>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 #include <vector>
 
+#include "AltitudeTreeModel.h"
 #include "AppState.h"
 #include "ElevationCommands.h"
+#include "TextTableModel.h"
 
 namespace korvado {
 
@@ -24,8 +26,9 @@ class ElevationPage : public QWidget {
                 QWidget* parent = nullptr);
 
   QSplitter* Splitter3;
-  QTreeWidget* AltitudeTree;
-  QTableWidget* AltitudeStrGrid;
+  QTreeView* AltitudeTree;
+  AltitudeTreeModel* AltitudeNodes;
+  QTableView* AltitudeStrGrid;
   QWidget* Panel6;
   QPushButton* btnUpDateTree;
   QToolBar* ToolBar2;
@@ -45,17 +48,14 @@ class ElevationPage : public QWidget {
   void ShowSections(int32_t net, const std::vector<int32_t>& sections);
 
  private:
-  // The net and section of a tree node; section -1 for a net node, net -1 for no node.
-  struct NodePlace {
-    int32_t net = -1;
-    int32_t section = -1;
-  };
-  NodePlace PlaceOf(QTreeWidgetItem* node) const;
   void ShowRows(std::vector<ElevationRow> rows);
 
   AppState& state_;
-  // What the grid shows, row by row: the copy takes its text from here.
+  // What the grid shows, row by row: its cells and the copy take their text from here.
   std::vector<ElevationRow> shownRows_;
+  TextTableModel* shownCells_;
+  // The net report moves the choice to its last section without showing that section.
+  bool showingReport_ = false;
 };
 
 }  // namespace korvado

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <set>
 
+#include "CellEditEnd.h"
 #include "CommandGuard.h"
 #include "KorvadoApplication.h"
 #include "NumberColumns.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
@@ -222,7 +222,6 @@ void JournalPage::acAddExecute() {
 }
 
 void JournalPage::AddRecordAtEnd() {
-  const StepRecorder step(state_, StepName("добавление записи", state_.Journal.RecordCount() + 1));
   const Result<int32_t> appended = AppendJournalRecord(state_);
   if (!ShowOutcome(appended)) return;
   const int32_t record = *appended;
@@ -234,7 +233,6 @@ void JournalPage::AddRecordAtEnd() {
 
 void JournalPage::acInsertExecute() {
   if (!MainStringGrid->hasFocus()) return;
-  const StepRecorder step(state_, StepName("вставка записи", CurrentRecord() + 1));
   const Result<int32_t> inserted = InsertJournalRecord(state_, CurrentRecord());
   if (!ShowOutcome(inserted)) return;
   const int32_t record = *inserted;
@@ -250,7 +248,6 @@ void JournalPage::acDeleteRecExecute() {
   if (QMessageBox::question(this, ApplicationTitle(), QString::fromUtf8(kDeleteRecordQuestion),
                             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::No)
     return;
-  const StepRecorder step(state_, StepName("удаление записи", CurrentRecord() + 1));
   if (!ShowOutcome(DeleteJournalRecord(state_, CurrentRecord()))) return;
   RefillMainGrid();
   // The row now shows another record; the reading grid must not keep the deleted one's setups.
@@ -272,7 +269,6 @@ void JournalPage::acTechTableKorExecute() {
     acTechTableKor_->setChecked(!technical);
     return;
   }
-  const StepRecorder step(state_, "смена вида журнала");
   SetTechMode(state_, technical);
   if (dataShown_) ShowData(true);
   // The grid now shown is filled for the current record, so that nothing stale can be typed over.
@@ -308,10 +304,9 @@ void JournalPage::ReadingGridSetEditText(JournalGridView* grid, const QModelInde
 
 void JournalPage::MainStringGridEditDone(const QModelIndex& index, EditEnd how) {
   RunGuarded([&] {
-    if (how == EditEnd::Escape)
-      ShowOutcome(WriteMainCell(state_, index.row(), index.column(), Utf8(MainStringGrid->OriginalText())));
-    // The cell was written key by key; its finished edit is one step.
-    CommitStep(state_, StepName("правка записи", index.row() + 1));
+    const bool cancelled = how == EditEnd::Escape;
+    ShowOutcome(EndMainCellEdit(state_, index.row(), index.column(),
+                                cancelled ? std::optional(Utf8(MainStringGrid->OriginalText())) : std::nullopt));
     RefillMainGrid();
     MainStringGridClick();
     // A refused number keeps the cursor in its cell rather than following the entry path.
@@ -327,10 +322,9 @@ void JournalPage::ReadingGridEditDone(JournalGridView* grid, const QModelIndex& 
   RunGuarded([&] {
     auto* model = static_cast<ReadingGridModel*>(grid->model());
     const int32_t record = model->Record();
-    if (how == EditEnd::Escape)
-      ShowOutcome(
-          WriteReadingCell(state_, record, model->Layout(), index.row(), index.column(), Utf8(grid->OriginalText())));
-    CommitStep(state_, StepName("правка отсчётов записи", record + 1));
+    const bool cancelled = how == EditEnd::Escape;
+    ShowOutcome(EndReadingCellEdit(state_, record, model->Layout(), index.row(), index.column(),
+                                   cancelled ? std::optional(Utf8(grid->OriginalText())) : std::nullopt));
     MainStringGridClick();
     if (how != EditEnd::Escape &&
         !ShowOutcome(CheckCellNumber(grid->Grid(), index.column(), Utf8(grid->FinishedText()))))

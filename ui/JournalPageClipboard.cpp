@@ -6,14 +6,12 @@
 
 #include "ClipboardCommands.h"
 #include "JournalPage.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
 
 void JournalPage::acPasteDataFromClipbrdExcelExecute() {
   const std::string text = QGuiApplication::clipboard()->text().toStdString();
-  const StepRecorder step(state_, "вставка из буфера обмена");
   const Result<ClipboardPasteResult> pasted = PasteJournalFromClipboardText(state_, text, CurrentRecord());
   if (!ShowOutcome(pasted) || pasted->Pasted == 0) return;
   const ClipboardPasteResult& result = *pasted;

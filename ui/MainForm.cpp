@@ -1,6 +1,5 @@
 #include "MainForm.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -50,12 +49,12 @@ TMainForm::TMainForm(const QString& settingsPath, QWidget* parent) : QMainWindow
   ConnectActions();
   ApplySettings();
   StartAutosave();
-  // Every command may change the data; the mark follows once its events are handled.
-  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-          &TMainForm::ShowChangedMark);
+  // The mark follows the history's notice rather than looking after every event.
+  connect(this, &TMainForm::cleanStateChanged, this, &TMainForm::ShowChangedMark);
+  state_.History.SetCleanObserver([this](bool clean) { emit cleanStateChanged(clean); });
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() { state_.History.SetCleanObserver({}); }
 
 void TMainForm::CreateActions() {
   acNew = MakeAction(this, "&Новый файл данных", QKeySequence(Qt::CTRL | Qt::Key_N));

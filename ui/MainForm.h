@@ -116,6 +116,10 @@ class TMainForm : public QMainWindow, public PageHost {
   LoopsDock* LoopsPane;
   NetDiagramPage* DiagramPage;
 
+ signals:
+  // The history's notice: the data became (true) or stopped being (false) the saved data.
+  void cleanStateChanged(bool clean);
+
  public slots:
   void acNewExecute();
   void acOpenExecute();
@@ -194,8 +198,8 @@ class TMainForm : public QMainWindow, public PageHost {
   QPointer<TNetNameDlg> netNameDlg_;
   QPointer<TTypePointDlg> typePointDlg_;
   QPointer<TAboutBox> aboutBox_;
-  TNetsBrowser* netsBrowser_ = nullptr;  // a child of this window
-  Autosave* autosave_ = nullptr;         // a child of this window
+  TNetsBrowser* netsBrowser_ = nullptr;       // a child of this window
+  Autosave* autosave_ = nullptr;              // a child of this window
   SettlementView* settlementView_ = nullptr;  // a child of this window, made on first use
 };
 

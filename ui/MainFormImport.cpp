@@ -9,7 +9,6 @@
 #include "LevelImportCommands.h"
 #include "LevelImportDlg.h"
 #include "MainForm.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
@@ -31,7 +30,6 @@ void TMainForm::acImportLevelExecute() {
   const bool hadData = state_.Journal.RecordCount() > 0;
   LevelImportDlg dialog(this, import, QFileInfo(path).fileName(), hadData && current >= 0);
   if (dialog.exec() != QDialog::Accepted) return;
-  const StepRecorder step(state_, "импорт измерений нивелира");
   const Result<InsertedRecords> inserted =
       ImportLevelLines(state_, import, dialog.Ticked(), dialog.BeforeCurrent() ? current : -1);
   if (!ShowOutcome(inserted) || inserted->Count == 0) return;

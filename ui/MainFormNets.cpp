@@ -9,7 +9,6 @@
 #include "NetFromJournalDlg.h"
 #include "NetSystemPage.h"
 #include "NetsBrowser.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
@@ -37,7 +36,7 @@ void TMainForm::ComboBox1Click() {
 // The runs of every net take the journal's values again. The run list of the
 // active section is shown anew so that it does not go on showing the old values.
 void TMainForm::acUpDateNetsExecute() {
-  ShowOutcome(RecordStep(state_, "обновление данных сетей", [this] { return UpdateNetsFromJournal(state_); }));
+  ShowOutcome(UpdateNetsFromJournal(state_));
   netSystemPage->RefreshActiveSectionView();
 }
 

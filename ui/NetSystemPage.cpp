@@ -17,7 +17,6 @@
 #include "NetNameDlg.h"
 #include "NumberColumns.h"
 #include "PageHost.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 #include "TypePointDlg.h"
 
@@ -116,8 +115,9 @@ void NetSystemPage::BuildButtonPanel() {
   AddEquiSpeedButton = glyphButton();
   EquiSpeedButton = equivalentButton();
   btnBuildNet = new QPushButton(QStringLiteral("Построить сеть по журналу..."), Panel1);
-  btnBuildNet->setToolTip(QStringLiteral("Вся сеть из записей журнала за один раз: звенья, эквивалентные штативы, "
-                                         "висячие точки и отметки реперов"));
+  btnBuildNet->setToolTip(
+      QStringLiteral("Вся сеть из записей журнала за один раз: звенья, эквивалентные штативы, "
+                     "висячие точки и отметки реперов"));
   LabelActiveSection = new QLabel(QStringLiteral("Активное звено"), Panel1);
   Edit1 = new QLineEdit(Panel1);
   Edit1->setReadOnly(true);
@@ -163,8 +163,8 @@ void NetSystemPage::AssignShortcuts() {
   acEquivalentRuns->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_4));
   acEquivalentRuns->setShortcutContext(Qt::WidgetWithChildrenShortcut);
   addAction(acEquivalentRuns);
-  const QString equivalentTip = QStringLiteral("Эквивалентные штативы (%1)")
-                                    .arg(acEquivalentRuns->shortcut().toString(QKeySequence::NativeText));
+  const QString equivalentTip =
+      QStringLiteral("Эквивалентные штативы (%1)").arg(acEquivalentRuns->shortcut().toString(QKeySequence::NativeText));
   for (QToolButton* button : {AddEquiSecSpeedButton, EquiSecSpeedButton, AddEquiSpeedButton, EquiSpeedButton})
     button->setToolTip(equivalentTip);
 }
@@ -243,7 +243,6 @@ void NetSystemPage::btnFindClick() {
 }
 
 void NetSystemPage::btnAddNetClick() {
-  const StepRecorder step(state_, "создание сети");
   TakeSelectedRow();
   const Result<PointTypeQuestion> question = PrepareAddNet(state_, page_);
   if (!ShowOutcome(question)) return;
@@ -257,7 +256,6 @@ void NetSystemPage::btnAddNetClick() {
 }
 
 void NetSystemPage::btnAddNetSectionClick() {
-  const StepRecorder step(state_, "добавление звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   const Result<PointTypeQuestion> question = PrepareAddSection(state_, page_);
@@ -267,7 +265,6 @@ void NetSystemPage::btnAddNetSectionClick() {
 }
 
 void NetSystemPage::btnAddNetDTSectionClick() {
-  const StepRecorder step(state_, "добавление хода в звено");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   const Result<PointTypeQuestion> question = PrepareAddRun(state_, page_);
@@ -312,7 +309,6 @@ void NetSystemPage::AddEquiSecSpeedButtonClick() { EquiSecSpeedButton->show(); }
 void NetSystemPage::AddEquiSpeedButtonClick() { EquiSpeedButton->show(); }
 
 void NetSystemPage::EquiSecSpeedButtonClick() {
-  const StepRecorder step(state_, "добавление эквивалентного звена");
   EquiSecSpeedButton->hide();
   TakeSelectedRow();
   if (!ShowOutcome(CanMergeForNewSection(state_, page_))) return;
@@ -325,7 +321,6 @@ void NetSystemPage::EquiSecSpeedButtonClick() {
 }
 
 void NetSystemPage::EquiSpeedButtonClick() {
-  const StepRecorder step(state_, "добавление эквивалентного хода");
   EquiSpeedButton->hide();
   TakeSelectedRow();
   if (!ShowOutcome(CanMergeForActiveSection(state_, page_))) return;

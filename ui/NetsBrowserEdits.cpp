@@ -8,7 +8,6 @@
 #include "NetsBrowserCommands.h"
 #include "PageHost.h"
 #include "PendentPointCommands.h"
-#include "RecordStep.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
@@ -24,58 +23,42 @@ void TNetsBrowser::acCloseExecute() { close(); }
 
 void TNetsBrowser::acAddNetExecute() {
   const std::optional<std::string> name = host_.NetNameDlg().AskName(QString::fromUtf8(kNewNetCaption));
-  if (name) ShowEdit(RecordStep(state_, "добавление сети", [&] { return BrowserAddNet(state_, browser_, *name); }));
+  if (name) ShowEdit(BrowserAddNet(state_, browser_, *name));
 }
 
 void TNetsBrowser::acRenameNetExecute() {
   const std::optional<std::string> current = RenameNetPreset(state_, browser_);
   if (!current) return;
   const std::optional<std::string> name = host_.NetNameDlg().AskName(QString::fromUtf8(kRenameNetCaption), current);
-  if (name)
-    ShowEdit(RecordStep(state_, "переименование сети", [&] { return BrowserRenameNet(state_, browser_, *name); }));
+  if (name) ShowEdit(BrowserRenameNet(state_, browser_, *name));
 }
 
 void TNetsBrowser::acCopyNetExecute() { BrowserCopyNet(state_, browser_); }
 
-void TNetsBrowser::acPasteNetExecute() {
-  ShowEdit(RecordStep(state_, "вставка сети", [&] { return BrowserPasteNet(state_, browser_); }));
-}
+void TNetsBrowser::acPasteNetExecute() { ShowEdit(BrowserPasteNet(state_, browser_)); }
 
-void TNetsBrowser::acDelNetExecute() {
-  ShowEdit(RecordStep(state_, "удаление сети", [&] { return BrowserDeleteNet(state_, browser_); }));
-}
+void TNetsBrowser::acDelNetExecute() { ShowEdit(BrowserDeleteNet(state_, browser_)); }
 
 void TNetsBrowser::acCopySecExecute() { BrowserCopySection(state_, browser_); }
 
-void TNetsBrowser::acPasteSecExecute() {
-  ShowEdit(RecordStep(state_, "вставка звена", [&] { return BrowserPasteSection(state_, browser_); }));
-}
+void TNetsBrowser::acPasteSecExecute() { ShowEdit(BrowserPasteSection(state_, browser_)); }
 
-void TNetsBrowser::acDelSectionExecute() {
-  ShowEdit(RecordStep(state_, "удаление звена", [&] { return BrowserDeleteSection(state_, browser_); }));
-}
+void TNetsBrowser::acDelSectionExecute() { ShowEdit(BrowserDeleteSection(state_, browser_)); }
 
 void TNetsBrowser::acCopyDetSecExecute() { BrowserCopyRun(state_, browser_); }
 
-void TNetsBrowser::acPasteDetSecExecute() {
-  ShowEdit(RecordStep(state_, "вставка хода", [&] { return BrowserPasteRun(state_, browser_); }));
-}
+void TNetsBrowser::acPasteDetSecExecute() { ShowEdit(BrowserPasteRun(state_, browser_)); }
 
-void TNetsBrowser::acDelDetSectionExecute() {
-  ShowEdit(RecordStep(state_, "удаление хода", [&] { return BrowserDeleteRun(state_, browser_); }));
-}
+void TNetsBrowser::acDelDetSectionExecute() { ShowEdit(BrowserDeleteRun(state_, browser_)); }
 
-void TNetsBrowser::acDelPendentPointExecute() {
-  ShowEdit(RecordStep(state_, "удаление висячей точки", [&] { return BrowserDeletePendentRun(state_, browser_); }));
-}
+void TNetsBrowser::acDelPendentPointExecute() { ShowEdit(BrowserDeletePendentRun(state_, browser_)); }
 
 void TNetsBrowser::acAddPendentPointExecute() {
   // Only a section can take a pendent point.
   if (!EnabledActions(state_, browser_).AddPendentPoint) return;
   if (!pendentDlg_) pendentDlg_ = new TAddPendentPointDlg(state_, browser_, this);
   if (pendentDlg_->exec() != QDialog::Accepted) return;
-  ShowEdit(RecordStep(state_, "добавление висячей точки",
-                      [&] { return AddPendentPoint(state_, browser_, pendentDlg_->Dialog()); }));
+  ShowEdit(AddPendentPoint(state_, browser_, pendentDlg_->Dialog()));
 }
 
 }  // namespace korvado

@@ -1,6 +1,7 @@
 #include "TextTableModel.h"
 
 #include <QBrush>
+#include <algorithm>
 #include <limits>
 
 #include "AttentionColours.h"
@@ -27,15 +28,33 @@ TextTableModel::TextTableModel(std::vector<std::string> header, std::vector<bool
 void TextTableModel::SetRows(std::vector<std::vector<std::string>> rows) {
   beginResetModel();
   rows_ = std::move(rows);
+  rowSource_ = nullptr;
   toolTips_.clear();
+  toolTipSources_.clear();
   sortKeys_.clear();
   marked_.clear();
   endResetModel();
 }
 
+void TextTableModel::SetRows(int count, RowSource row) {
+  SetRows(std::vector<std::vector<std::string>>(static_cast<size_t>(std::max(count, 0))));
+  rowSource_ = std::move(row);
+}
+
 void TextTableModel::SetToolTips(int column, std::vector<std::string> tips) {
   toolTips_[column] = std::move(tips);
   ColumnsChanged(column, column, {Qt::ToolTipRole});
+}
+
+void TextTableModel::SetToolTips(int column, TextSource tip) {
+  toolTipSources_[column] = std::move(tip);
+  ColumnsChanged(column, column, {Qt::ToolTipRole});
+}
+
+std::optional<std::string> TextTableModel::ToolTip(int row, int column) const {
+  if (const auto source = toolTipSources_.find(column); source != toolTipSources_.end()) return source->second(row);
+  if (const std::string* tip = At(toolTips_, column, row)) return *tip;
+  return std::nullopt;
 }
 
 void TextTableModel::SetMarkedRows(std::vector<bool> marked) {
@@ -61,7 +80,8 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 const std::string& TextTableModel::Cell(int row, int column) const {
-  const std::vector<std::string>& cells = rows_[row];
+  std::vector<std::string>& cells = rows_[row];
+  if (cells.empty() && rowSource_) cells = rowSource_(row);
   return column < static_cast<int>(cells.size()) ? cells[column] : kNoText;
 }
 
@@ -84,7 +104,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(NumericColumn(index.column()) ? kNumberAlignment : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ToolTipRole: {
-      const std::string* tip = At(toolTips_, index.column(), index.row());
+      const std::optional<std::string> tip = ToolTip(index.row(), index.column());
       return tip && !tip->empty() ? QVariant(QString::fromStdString(*tip)) : QVariant();
     }
     case Qt::ForegroundRole:

@@ -90,7 +90,9 @@ TEST_P(AdjustmentCommands, RefusedSweepLeavesElevationsAndCounterAlone) {
   ASSERT_TRUE(RebuildCurrentNetPoints(page.state));
   ASSERT_TRUE(ApplyOriginAltitudes(page.state, {{"A", "100"}, {"B", "110"}}));
   EXPECT_TRUE(page.Net().AddSection("B", "C", kFixedPoint, kNodalPoint, 1.0, 1, 0));  // after the rebuild
+  // The net as if read from a file, so that the refused sweep has nothing of its own to record.
   page.state.Changed = false;
+  page.state.History.Reset(page.state);
   const std::vector<std::string> refusals = Refusals(EquateCurrentNet(page.state));
   EXPECT_EQ(page.state.IterationCounter, 0);
   EXPECT_EQ(page.Net().PointElevations.Items(), (std::vector<double>{100, 0, 110}));

@@ -10,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 
@@ -17,6 +18,7 @@
 #include "DataFileMessages.h"
 #include "FileCommands.h"
 #include "ModelErrors.h"
+#include "OutcomeTexts.h"
 #include "SurveySamples.h"
 #include "TempFolder.h"
 
@@ -140,6 +142,35 @@ TEST(FileCommands, OpeningReplacesTheDataAndMakesTheFirstNetCurrent) {
   EXPECT_EQ(state.CurrentFileName, withoutNets);
   EXPECT_FALSE(state.Changed);
   ExpectNoDataPositions(state);
+}
+
+// The command line's open reads the same data, positions and warnings as the
+// window's, only without the stamp that watches the file on disk.
+TEST(FileCommands, LoadingForTheCommandLineReadsWhatOpeningReadsWithoutAWatchStamp) {
+  TempFolder folder;
+  const std::string path = folder.File("nets.kor");
+  TNetList nets = SampleNets(2);
+  nets.NetAt(1).SectionHeights.SetItem(0, std::nan(""));
+  WriteDataFile(path, SampleJournal(true), nets);
+  for (const bool window : {true, false}) {
+    const auto open = [window](AppState& state, const std::string& file) {
+      return window ? OpenDataFile(state, file) : LoadDataFile(state, file);
+    };
+    AppState state;
+    FillBusyState(state, "other.kor");
+    EXPECT_FALSE(open(state, folder.File("нет такого.kor"))) << window;
+    ExpectBusyState(state, "other.kor");
+    const Outcome opened = open(state, path);
+    ASSERT_TRUE(opened) << window;
+    EXPECT_EQ(Warnings(opened).size(), 1u) << "the value that is no number, once: " << window;
+    EXPECT_EQ(state.Journal, SampleJournal(true));
+    EXPECT_EQ(state.Nets.NetCount(), 2);
+    EXPECT_EQ(state.CurrentFileName, path);
+    EXPECT_FALSE(state.Changed);
+    EXPECT_EQ(state.CurrentNetIndex, 0);
+    EXPECT_EQ(state.CurrentFileStamp.Exists, window);
+    EXPECT_FALSE(state.History.CanUndo());
+  }
 }
 
 TEST(FileCommands, DamagedFileIsRefusedAndWhatWasOpenStaysOpen) {

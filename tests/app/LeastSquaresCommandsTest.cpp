@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "../processing/AdjustmentNets.h"
+#include "AccuracyCells.h"
 #include "LeastSquaresCommands.h"
 #include "LocaleSeparatorTest.h"
 #include "OutcomeTexts.h"
@@ -60,6 +61,30 @@ TEST_P(LeastSquaresCommands, AdjustWritesHeightsAndKeepsTheResultWhileTheNetIsUn
     EXPECT_TRUE(tables.points.empty());
     EXPECT_NE(tables.summary.find("«Уравнять по МНК»"), std::string::npos);
   }
+}
+
+// The window's cells are made from a copy: what it shows stays whole and
+// the same however the data change after it was filled, the net deleted included.
+TEST_P(LeastSquaresCommands, AccuracyCellsKeepWhatTheyShowWhenTheDataChangeAfterwards) {
+  EXPECT_EQ(AccuracyCells(state).PointRowCount(), 0) << "nothing kept yet";
+  ASSERT_TRUE(AdjustCurrentNetByLeastSquaresWithoutRows(state));
+  const AccuracyTables before = CurrentAccuracyTables(state);
+  const AccuracyCells cells(state);
+  ASSERT_EQ(cells.Net(), 0);
+  Net().SectionStarts.Set(0, "Z");
+  Net().SectionHeights.SetItem(0, 9.99);
+  Net().PointNames.Set(1, "Y");
+  state.Nets.DeleteNet(0);
+  EXPECT_EQ(cells.Summary(), before.summary);
+  ASSERT_EQ(cells.PointRowCount(), static_cast<int32_t>(before.points.size()));
+  for (int32_t row = 0; row < cells.PointRowCount(); ++row) {
+    EXPECT_EQ(cells.PointRow(row), before.points[row]);
+    EXPECT_EQ(cells.FullElevation(row), before.fullElevations[row]);
+  }
+  ASSERT_EQ(cells.SectionRowCount(), static_cast<int32_t>(before.sections.size()));
+  for (int32_t s = 0; s < cells.SectionRowCount(); ++s) EXPECT_EQ(cells.SectionRow(s), before.sections[s]);
+  EXPECT_EQ(cells.AbsoluteW(), before.absoluteW);
+  EXPECT_EQ(cells.Suspect(), before.suspect);
 }
 
 TEST_P(LeastSquaresCommands, RefusalChangesNothing) {

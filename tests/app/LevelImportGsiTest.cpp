@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +10,7 @@
 #include "LevelImportSupport.h"
 #include "ModelErrors.h"
 #include "TempFolder.h"
+#include "Utf8Path.h"
 #include "Windows1251.h"
 
 namespace korvado {
@@ -150,7 +153,7 @@ TEST(LevelImportGsi, BadInputIsRefusedNamingTheLine) {
     EXPECT_THROW(PrepareLevelImport(preview, binary), LevelFileError);
     const std::string huge = files.File("huge.gsi");
     WriteBytes(huge, plain);
-    ASSERT_EQ(truncate(huge.c_str(), static_cast<off_t>(kMaxLevelFileBytes + 1)), 0);
+    std::filesystem::resize_file(PathFromUtf8(huge), kMaxLevelFileBytes + 1);
     try {
       PrepareLevelImport(preview, huge);
       ADD_FAILURE() << "a file longer than any level's was read";

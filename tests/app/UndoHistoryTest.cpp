@@ -1,4 +1,5 @@
-// Undo and redo over random sequences of the journal, net and adjustment commands.
+// Undo and redo over random sequences of the journal, net and adjustment commands,
+// each recording its own step.
 
 #include <gtest/gtest.h>
 
@@ -6,12 +7,13 @@
 #include <random>
 
 #include "AdjustmentCommands.h"
+#include "CellEditEnd.h"
 #include "DataFile.h"
 #include "FileCommands.h"
 #include "JournalCommands.h"
 #include "LeastSquaresCommands.h"
 #include "LevelImportCommands.h"
-#include "NetConstructionCommands.h"
+#include "NetsBrowserCommands.h"
 #include "RecordStep.h"
 #include "SeparatorScope.h"
 #include "SurveySamples.h"
@@ -22,21 +24,33 @@ namespace {
 
 std::string Bytes(const AppState& state) { return WriteDataBytes(state.Journal, state.Nets); }
 
+Outcome TypeMainCell(AppState& state, int32_t record, int column, const std::string& text) {
+  return WriteMainCell(state, record, column, text).AndThen([&] {
+    return EndMainCellEdit(state, record, column, std::nullopt);
+  });
+}
+
 bool SamePositions(const StepPositions& a, const StepPositions& b) {
   return a.CurrentNetIndex == b.CurrentNetIndex && a.ActiveSectionIndex == b.ActiveSectionIndex &&
          a.IterationCounter == b.IterationCounter;
 }
 
-// One random data-changing command, as the windows run them.
+// One random data-changing command, as the windows run them: a typed cell is
+// written key by key and its edit then ended.
 void RandomCommand(AppState& state, std::mt19937& random) {
   const auto pick = [&](int n) { return static_cast<int32_t>(random() % static_cast<unsigned>(n)); };
   const int32_t record = pick(state.Journal.RecordCount());
   const std::string number = std::to_string(pick(3000)) + "." + std::to_string(pick(10));
   const std::vector<std::function<Outcome()>> commands = {
-      [&] { return Outcome(WriteMainCell(state, record, kMainBack, "Т" + std::to_string(pick(50)))); },
-      [&] { return Outcome(WriteMainCell(state, record, kMainSetups, std::to_string(1 + pick(4)))); },
-      [&] { return Outcome(WriteMainCell(state, record, kMainNote, "заметка " + number)); },
-      [&] { return Outcome(WriteReadingCell(state, record, ReadingLayout::Precise, pick(2), 1 + pick(2), number)); },
+      [&] { return TypeMainCell(state, record, kMainBack, "Т" + std::to_string(pick(50))); },
+      [&] { return TypeMainCell(state, record, kMainSetups, std::to_string(1 + pick(4))); },
+      [&] { return TypeMainCell(state, record, kMainNote, "заметка " + number); },
+      [&] {
+        const int32_t row = pick(2), column = 1 + pick(2);
+        return WriteReadingCell(state, record, ReadingLayout::Precise, row, column, number).AndThen([&] {
+          return EndReadingCellEdit(state, record, ReadingLayout::Precise, row, column, std::nullopt);
+        });
+      },
       [&] { return Outcome(AppendJournalRecord(state)); },
       [&] { return Outcome(InsertJournalRecord(state, record)); },
       [&] { return Outcome(DeleteJournalRecord(state, record)); },
@@ -45,15 +59,17 @@ void RandomCommand(AppState& state, std::mt19937& random) {
         return Outcome();
       },
       [&] { return Outcome(UpdateNetsFromJournal(state)); },
-      [&] { return Outcome(CreateNetForPick(state, "Сеть " + std::to_string(pick(100)))); },
+      [&] {
+        NetsBrowserState browser;
+        return BrowserAddNet(state, browser, "Сеть " + std::to_string(pick(100)));
+      },
       [&] {
         state.CurrentNetIndex = pick(state.Nets.NetCount());
         return Outcome();
       },
+      [&] { return RebuildCurrentNetPoints(state); },
       [&] {
-        return RebuildCurrentNetPoints(state).AndThen([&] {
-          return ApplyOriginAltitudes(state, {{"Рп1", "101.5"}, {"Рп9", number}});
-        });
+        return ApplyOriginAltitudes(state, {{"Рп1", "101.5"}, {"Рп9", number}});
       },
       [&] { return Outcome(EquateCurrentNet(state)); },
       [&] { return Outcome(AdjustCurrentNetByLeastSquares(state)); },
@@ -63,12 +79,14 @@ void RandomCommand(AppState& state, std::mt19937& random) {
       },
   };
   const size_t which = random() % commands.size();
+  const size_t steps = state.History.StepCount();
   try {
     // Refusals are part of the walk: a refused command must leave nothing to undo.
-    static_cast<void>(RecordStep(state, "шаг " + std::to_string(which), commands[which]));
+    static_cast<void>(commands[which]());
   } catch (const std::exception&) {
     // A refused command is a command too: whatever it left must undo as well.
   }
+  EXPECT_LE(state.History.StepCount(), steps + 1) << "command " << which << " is one step";
 }
 
 TEST(UndoHistory, RandomCommandsUndoToTheSavedFileAndRedoToTheLastState) {
@@ -115,8 +133,7 @@ TEST(UndoHistory, NamesStepsKeepsTheLastHundredAndForgetsTheRedoBranch) {
   const SeparatorScope separators('.', " ");
   AppState state;
   NewData(state);
-  for (int k = 0; k < 130; ++k)
-    EXPECT_TRUE(RecordStep(state, StepName("добавление записи", k + 2), [&] { return AppendJournalRecord(state); }));
+  for (int k = 0; k < 130; ++k) EXPECT_TRUE(AppendJournalRecord(state));
   EXPECT_EQ(state.History.StepCount(), UndoHistory::kDepth);
   EXPECT_EQ(state.History.UndoName(), "добавление записи 131");
   while (state.History.Undo(state)) {
@@ -125,7 +142,7 @@ TEST(UndoHistory, NamesStepsKeepsTheLastHundredAndForgetsTheRedoBranch) {
   EXPECT_EQ(state.Journal.RecordCount(), 31);
   EXPECT_TRUE(state.Changed);
   EXPECT_EQ(state.History.RedoName(), "добавление записи 32");
-  EXPECT_TRUE(RecordStep(state, "удаление записи 1", [&] { return DeleteJournalRecord(state, 0); }));
+  EXPECT_TRUE(DeleteJournalRecord(state, 0));
   EXPECT_FALSE(state.History.CanRedo());
   // A command that changes nothing is no step; a change made outside a step is undone first.
   RecordStep(state, "ничего", [] {});

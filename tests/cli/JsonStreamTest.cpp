@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <random>
 #include <sstream>
 
 #include "JsonStream.h"
@@ -53,6 +56,60 @@ TEST(JsonStream, NestedObjectsAndElementsKeepTheirIndentation) {
   object.Member("k", Json{{"x", 1}});
   object.End();
   EXPECT_EQ(inner.str(), "{\n    \"k\": {\n      \"x\": 1\n    }\n  }");
+}
+
+// Rows written straight to text must read exactly as the tree they replace:
+// every kind of number nlohmann formats its own way, and every byte a string
+// escapes, in rows of every shape at several depths.
+TEST(JsonRow, PrintsWhatTheTreePrintsForEveryValue) {
+  std::vector<double> numbers = {0.0, -0.0, 1.0, -2.0, 0.1, 100.25, 1e-5, 1e-4, 123456789012345.0, 1e16, 1e21,
+                                 -1.5e-300, 5e-324, std::numeric_limits<double>::max(), 2.0 / 3.0,
+                                 std::nan(""), std::numeric_limits<double>::infinity()};
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> exponent(-40.0, 40.0);
+  for (int k = 0; k < 2000; ++k) numbers.push_back((k % 2 ? -1 : 1) * std::pow(10.0, exponent(random)));
+  const std::vector<std::string> texts = {"", "Rp1", "Рп «7»", "a\"b\\c", "\b\f\n\r\t", std::string("x\0y", 3),
+                                          "\x01\x1f\x7f", "/ещё/"};
+  for (int depth : {0, 2, 3}) {
+    for (double number : numbers) {
+      std::string text;
+      JsonRow(text, depth).Number("v", number).End();
+      std::ostringstream tree;
+      WriteNested(tree, Json{{"v", number}}, depth);
+      ASSERT_EQ(text, tree.str()) << number;
+    }
+    for (const std::string& value : texts) {
+      std::string text;
+      JsonRow row(text, depth);
+      row.Text("name", value).Integer("type", -3).NumberOrNull("sigma", std::nullopt).NumberOrNull("w", 0.25);
+      row.Boolean("suspect", true).Boolean("fixed", false).End();
+      std::ostringstream tree;
+      WriteNested(tree, Json{{"name", value}, {"type", -3}, {"sigma", nullptr}, {"w", 0.25}, {"suspect", true},
+                             {"fixed", false}}, depth);
+      ASSERT_EQ(text, tree.str()) << value;
+    }
+    std::string empty;
+    JsonRow(empty, depth).End();
+    std::ostringstream tree;
+    WriteNested(tree, Json::object(), depth);
+    EXPECT_EQ(empty, tree.str());
+  }
+}
+
+TEST(JsonRow, RowArraysMatchTheTreeAcrossWritePieces) {
+  // Enough rows to be written out in several pieces.
+  for (size_t count : {size_t{0}, size_t{1}, size_t{5000}}) {
+    Json whole = Json::object();
+    whole["rows"] = Json::array();
+    std::ostringstream out;
+    JsonObjectStream document(out);
+    document.RowArrayMember("rows", count, [&](JsonRow& row, size_t k) {
+      row.Text("name", "Т" + std::to_string(k)).Number("h", 0.5 * static_cast<double>(k));
+    });
+    document.End();
+    for (size_t k = 0; k < count; ++k) whole["rows"].push_back({{"name", "Т" + std::to_string(k)}, {"h", 0.5 * k}});
+    EXPECT_EQ(out.str(), whole.dump(2) + "\n") << count;
+  }
 }
 
 }  // namespace

@@ -90,9 +90,9 @@ TEST_P(accuracyView, LeastSquaresFillsTheListAndTheViewWhoseTablesCopyAndLeadToT
   QTest::mouseClick(view->SectionsTable->viewport(), Qt::LeftButton, {},
                     view->SectionsTable->visualRect(second).center());
   EXPECT_EQ(form->PageControl1->currentWidget(), form->elevationPage);
-  QTreeWidgetItem* current = form->elevationPage->AltitudeTree->currentItem();
-  ASSERT_TRUE(current && current->parent());
-  EXPECT_EQ(current->parent()->indexOfChild(current), 1);
+  const QModelIndex current = form->elevationPage->AltitudeTree->currentIndex();
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->NetOf(current), 0);
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->SectionOf(current), 1);
 }
 
 TEST_P(accuracyView, RefusalIsShownAndChangesNothing) {
@@ -152,9 +152,9 @@ TEST_P(accuracyView, TheSuspectSectionIsColouredSortsFirstByItsSizeOfWAndIsShown
   // A click on a sorted row still leads to that section.
   QTest::mouseClick(view->SectionsTable->viewport(), Qt::LeftButton, {},
                     view->SectionsTable->visualRect(sections->index(0, 0)).center());
-  QTreeWidgetItem* current = form->elevationPage->AltitudeTree->currentItem();
-  ASSERT_TRUE(current && current->parent());
-  EXPECT_EQ(current->parent()->indexOfChild(current), 3);
+  const QModelIndex current = form->elevationPage->AltitudeTree->currentIndex();
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->NetOf(current), form->State().CurrentNetIndex);
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->SectionOf(current), 3);
 
   // With no row chosen, «Показать на схеме» goes to the suspect section: centred and large.
   view->SectionsTable->setCurrentIndex(QModelIndex());

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "ElevationPage.h"
 #include "LocaleSeparatorTest.h"
 #include "MainForm.h"
+#include "NumberColumns.h"
 #include "UiTestSupport.h"
 
 namespace korvado {
@@ -42,16 +44,16 @@ class elevationPage : public LocaleSeparatorTest {
     form->RefillNetSelector();
   }
 
-  QTreeWidgetItem* NetNode() { return page->AltitudeTree->topLevelItem(0); }
-  QTreeWidgetItem* SectionNode(int k) { return NetNode()->child(k); }
+  QModelIndex NetNode() { return page->AltitudeNodes->NetIndex(0); }
+  QModelIndex SectionNode(int k) { return page->AltitudeNodes->SectionIndex(0, k); }
 
-  void ClickNode(QTreeWidgetItem* node) {
-    const QRect place = page->AltitudeTree->visualItemRect(node);
+  void ClickNode(const QModelIndex& node) {
+    const QRect place = page->AltitudeTree->visualRect(node);
     ASSERT_TRUE(place.isValid()) << "the node is on screen";
     QTest::mouseClick(page->AltitudeTree->viewport(), Qt::LeftButton, {}, place.center());
   }
   void ClickCell(int row, int column, Qt::KeyboardModifiers modifiers = {}) {
-    QTableWidget* grid = page->AltitudeStrGrid;
+    QTableView* grid = page->AltitudeStrGrid;
     const QRect place = grid->visualRect(grid->model()->index(row, column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers, place.center());
   }
@@ -59,9 +61,9 @@ class elevationPage : public LocaleSeparatorTest {
   // The grid's data rows as "name|elevation" lines.
   std::vector<std::string> Grid() {
     std::vector<std::string> lines;
-    QTableWidget* grid = page->AltitudeStrGrid;
-    const auto text = [&](int r, int c) { return grid->item(r, c) ? grid->item(r, c)->text().toStdString() : ""; };
-    for (int r = 0; r < grid->rowCount(); ++r) lines.push_back(text(r, 0) + "|" + text(r, 1));
+    const QAbstractItemModel& grid = *page->AltitudeStrGrid->model();
+    const auto text = [&](int r, int c) { return grid.index(r, c).data().toString().toStdString(); };
+    for (int r = 0; r < grid.rowCount(); ++r) lines.push_back(text(r, 0) + "|" + text(r, 1));
     return lines;
   }
   // Dec for the numbers only: the mark " [вис.]" keeps its point.
@@ -86,17 +88,23 @@ class elevationPage : public LocaleSeparatorTest {
 };
 
 TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSection) {
+  // Checks every index, parent and row count the view may ask for, through each refill.
+  const QAbstractItemModelTester consistent(page->AltitudeNodes, QAbstractItemModelTester::FailureReportingMode::Fatal);
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
-  ASSERT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
-  EXPECT_EQ(NetNode()->text(0), "Сеть 1");
-  ASSERT_EQ(NetNode()->childCount(), 2);
-  EXPECT_EQ(SectionNode(0)->text(0), "1  [A --> B]");
-  EXPECT_EQ(SectionNode(1)->text(0), "2  [B --> C]");
-  EXPECT_FALSE(SectionNode(0)->icon(0).isNull());
+  ASSERT_EQ(page->AltitudeNodes->NetCount(), 1);
+  EXPECT_EQ(NetNode().data().toString(), "Сеть 1");
+  ASSERT_EQ(page->AltitudeNodes->SectionCount(0), 2);
+  EXPECT_EQ(SectionNode(0).data().toString(), "1  [A --> B]");
+  EXPECT_EQ(SectionNode(1).data().toString(), "2  [B --> C]");
+  EXPECT_FALSE(SectionNode(0).data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_FALSE(NetNode().data(Qt::DecorationRole).value<QIcon>().isNull());
+  EXPECT_FALSE(page->AltitudeNodes->SectionIndex(0, 2).isValid()) << "no third section";
 
   ClickNode(SectionNode(0));
-  EXPECT_EQ(page->AltitudeStrGrid->horizontalHeaderItem(0)->text(), "Название точки");
-  EXPECT_EQ(page->AltitudeStrGrid->horizontalHeaderItem(1)->text(), "Отметка");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->headerData(0, Qt::Horizontal).toString(), "Название точки");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->headerData(1, Qt::Horizontal).toString(), "Отметка");
+  EXPECT_EQ(page->AltitudeStrGrid->model()->index(0, 1).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
+            kNumberAlignment) << "elevations right-aligned";
   EXPECT_EQ(Grid(), FirstSection()) << "misclosure -0.03 shared by the weights 10/n; pendent points off X and P";
 
   ClickNode(SectionNode(1));
@@ -107,11 +115,11 @@ TEST_P(elevationPage, TreeOfNetsAndSectionsShowsTheElevationsAlongTheChosenSecti
 
   // The tree is not rebuilt by itself; its button clears the choice.
   ASSERT_TRUE(form->State().Nets.AddNet("Сеть 2"));
-  EXPECT_EQ(page->AltitudeTree->topLevelItemCount(), 1);
+  EXPECT_EQ(page->AltitudeNodes->NetCount(), 1);
   ClickNode(SectionNode(0));
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
-  EXPECT_EQ(page->AltitudeTree->topLevelItemCount(), 2);
-  EXPECT_EQ(page->AltitudeTree->topLevelItem(1)->childCount(), 0);
+  EXPECT_EQ(page->AltitudeNodes->NetCount(), 2);
+  EXPECT_EQ(page->AltitudeNodes->SectionCount(1), 0);
   EXPECT_EQ(Grid(), std::vector<std::string>{"|"});
 }
 
@@ -126,13 +134,13 @@ TEST_P(elevationPage, NetReportListsEverySectionInTurnAndEndsOnTheLastSectionNod
   std::vector<std::string> report = FirstSection();
   for (const std::string& line : Expected({"B|103.03", "C|104.03"})) report.push_back(line);
   EXPECT_EQ(Grid(), report) << "the junction point B is listed twice";
-  EXPECT_EQ(page->AltitudeTree->currentItem(), SectionNode(1));
+  EXPECT_EQ(page->AltitudeTree->currentIndex(), SectionNode(1));
 }
 
 TEST_P(elevationPage, WholeTableOrABlockIsCopiedWithTabsBetweenCellsAndCrLfBetweenRows) {
   QTest::mouseClick(page->btnUpDateTree, Qt::LeftButton);
   ClickNode(SectionNode(0));
-  QTableWidget* grid = page->AltitudeStrGrid;
+  QTableView* grid = page->AltitudeStrGrid;
   QApplication::clipboard()->clear();
 
   ClickCell(2, 0);

@@ -491,10 +491,9 @@ class EndToEnd : public ::testing::Test {
 
   QStringList ElevationGrid() {
     QStringList rows;
-    const QTableWidget* grid = form->elevationPage->AltitudeStrGrid;
-    for (int r = 0; r < grid->rowCount(); ++r)
-      rows << (grid->item(r, 0) ? grid->item(r, 0)->text() : QString()) + "|" +
-                  (grid->item(r, 1) ? grid->item(r, 1)->text() : QString());
+    const QAbstractItemModel& grid = *form->elevationPage->AltitudeStrGrid->model();
+    for (int r = 0; r < grid.rowCount(); ++r)
+      rows << grid.index(r, 0).data().toString() + "|" + grid.index(r, 1).data().toString();
     return rows;
   }
 
@@ -524,19 +523,20 @@ TEST_F(EndToEnd, FromTheJournalToTheAdjustedElevationsCopiedForASpreadsheet) {
   ShowPage(3);
   ElevationPage* page = form->elevationPage;
   Click(page->btnUpDateTree);
-  QTreeWidget* tree = page->AltitudeTree;
-  ASSERT_EQ(tree->topLevelItemCount(), 1);
-  QTreeWidgetItem* net = tree->topLevelItem(0);
-  EXPECT_EQ(net->text(0), "Объект 7");
-  ASSERT_EQ(net->childCount(), 4);
-  EXPECT_EQ(net->child(1)->text(0), "2  [U1 --> U2]");
+  QTreeView* tree = page->AltitudeTree;
+  const AltitudeTreeModel& nodes = *page->AltitudeNodes;
+  ASSERT_EQ(nodes.NetCount(), 1);
+  const QModelIndex net = nodes.NetIndex(0);
+  EXPECT_EQ(net.data().toString(), "Объект 7");
+  ASSERT_EQ(nodes.SectionCount(0), 4);
+  EXPECT_EQ(nodes.SectionIndex(0, 1).data().toString(), "2  [U1 --> U2]");
 
   const std::vector<Section> sections = NetSections(runs);
   const Heights solution = LeastSquares(sections, {{"Rp1", kRp1}, {"Rp2", kRp2}});
-  ClickItem(*tree, net->child(2));
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(nodes.SectionIndex(0, 2)).center());
   EXPECT_EQ(ElevationGrid(), Lines(AlongSection(sections[2], solution)));
 
-  ClickItem(*tree, net);
+  QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualRect(net).center());
   Click(page->btnNetReport);
   const std::vector<std::pair<std::string, double>> report = ExpectedReport(runs);
   ASSERT_EQ(report.size(), 10u) << "four sections one below the other, junction points with each";

@@ -61,10 +61,9 @@ TEST(LoopsDock, ClassRowsSelectionCopyWarningAndSettings) {
     // The triangle's sections become the selection on «Отметки точек».
     QTest::mouseClick(dock.LoopsGrid->viewport(), Qt::LeftButton, {},
                       dock.LoopsGrid->visualRect(model.index(0, 1)).center());
-    QTreeWidget* tree = form->elevationPage->AltitudeTree;
     QStringList selected;
-    for (QTreeWidgetItem* item : tree->selectedItems())
-      selected << QString::number(tree->topLevelItem(0)->indexOfChild(item));
+    for (const QModelIndex& node : form->elevationPage->AltitudeTree->selectionModel()->selectedIndexes())
+      selected << QString::number(form->elevationPage->AltitudeNodes->SectionOf(node));
     selected.sort();
     EXPECT_EQ(selected, QStringList({"0", "1", "2"}));
 

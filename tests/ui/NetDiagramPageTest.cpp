@@ -71,9 +71,9 @@ TEST(NetDiagramPage, SceneClicksLoopHighlightAndExport) {
   QGraphicsPathItem* parallel = page.Scene->SectionItem(4);
   const QPointF onCurve = parallel->path().pointAtPercent(0.3);
   QTest::mouseClick(page.DiagramBox->viewport(), Qt::LeftButton, {}, page.DiagramBox->mapFromScene(onCurve));
-  QTreeWidget* tree = form->elevationPage->AltitudeTree;
-  ASSERT_NE(tree->currentItem(), nullptr);
-  EXPECT_EQ(tree->topLevelItem(0)->indexOfChild(tree->currentItem()), 4);
+  const QModelIndex current = form->elevationPage->AltitudeTree->currentIndex();
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->NetOf(current), 0);
+  EXPECT_EQ(form->elevationPage->AltitudeNodes->SectionOf(current), 4);
   EXPECT_EQ(form->State().ActiveSectionIndex, 4);
 
   // A loop chosen in «Невязки» is drawn blue and thick.

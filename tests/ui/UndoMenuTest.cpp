@@ -60,10 +60,12 @@ TEST(UndoMenu, CellEditIsOneStepUndoneAndRedoneByKeys) {
   EXPECT_EQ(journal.Notes[0], "");
   EXPECT_EQ(grid->model()->index(0, kMainNote).data().toString(), "");
   EXPECT_FALSE(form->State().Changed);  // back to the data as they were
+  EXPECT_FALSE(form->isWindowModified()) << "the mark follows the history's notice at once";
   EXPECT_EQ(EditMenuTexts(*form), (QStringList{"Отменить (недоступно)", "Повторить: правка записи 1"}));
 
   Shortcut(Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(journal.Notes[0], "bench 12");
+  EXPECT_TRUE(form->isWindowModified());
   Shortcut(Qt::Key_Z, Qt::ControlModifier);
   Shortcut(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(journal.Notes[0], "bench 12");

@@ -214,8 +214,8 @@ void ShowPage(TMainForm& form, const QString& view, const QString& file) {
   if (view == "adjustment" || view == "elevation" || view == "report") AdjustTwice(form);
   if (view == "elevation" || view == "report") {
     form.elevationPage->btnUpDateTree->click();
-    QTreeWidgetItem* net = form.elevationPage->AltitudeTree->topLevelItem(0);
-    form.elevationPage->AltitudeTree->setCurrentItem(view == "report" ? net : net->child(0));
+    const AltitudeTreeModel& nodes = *form.elevationPage->AltitudeNodes;
+    form.elevationPage->AltitudeTree->setCurrentIndex(view == "report" ? nodes.NetIndex(0) : nodes.SectionIndex(0, 0));
     if (view == "report") form.elevationPage->btnNetReport->click();
   }
   SaveLater(&form, file);
