@@ -20,20 +20,21 @@ namespace {
 TKorNet MultiRunNet() {
   TKorNet net;
   net.Name = "Осадочная";
-  net.AddSection("Rp1", "m1", kFixedPoint, kIntermediatePoint, 1.210, 3, 1);
-  net.AppendRun(0, "m2", kIntermediatePoint, -0.480, 2.5, 2);
-  net.AppendRun(0, "K", kNodalPoint, 2.020, 4, 3);
-  net.AddSection("K", "m3", kNodalPoint, kIntermediatePoint, 0.730, 2, 4);
-  net.AppendRun(1, "Rp2", kFixedPoint, -1.160, 5, 5);
-  net.AddSection("K", "m4", kNodalPoint, kIntermediatePoint, -0.310, 1, 6);
-  net.AppendRun(2, "m5", kIntermediatePoint, 0.150, 2, 7);
-  net.AppendRun(2, "Rp1", kFixedPoint, -2.570, 3, 8);
-  net.AddSection("Rp2", "Rp1", kFixedPoint, kFixedPoint, -2.205, 6, 9);
-  net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.35, 4, 11);  // a loop of one run: only its misclosure
-  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "m2", "P1", 2, 0.444, 10);
-  RebuildPoints(net);
-  SetPointElevation(net, "Rp1", 150.000);
-  SetPointElevation(net, "Rp2", 152.540);
+  EXPECT_TRUE(net.AddSection("Rp1", "m1", kFixedPoint, kIntermediatePoint, 1.210, 3, 1));
+  EXPECT_TRUE(net.AppendRun(0, "m2", kIntermediatePoint, -0.480, 2.5, 2));
+  EXPECT_TRUE(net.AppendRun(0, "K", kNodalPoint, 2.020, 4, 3));
+  EXPECT_TRUE(net.AddSection("K", "m3", kNodalPoint, kIntermediatePoint, 0.730, 2, 4));
+  EXPECT_TRUE(net.AppendRun(1, "Rp2", kFixedPoint, -1.160, 5, 5));
+  EXPECT_TRUE(net.AddSection("K", "m4", kNodalPoint, kIntermediatePoint, -0.310, 1, 6));
+  EXPECT_TRUE(net.AppendRun(2, "m5", kIntermediatePoint, 0.150, 2, 7));
+  EXPECT_TRUE(net.AppendRun(2, "Rp1", kFixedPoint, -2.570, 3, 8));
+  EXPECT_TRUE(net.AddSection("Rp2", "Rp1", kFixedPoint, kFixedPoint, -2.205, 6, 9));
+  // A loop of one run: only its misclosure.
+  EXPECT_TRUE(net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.35, 4, 11));
+  EXPECT_TRUE(net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "m2", "P1", 2, 0.444, 10));
+  EXPECT_TRUE(RebuildPoints(net));
+  EXPECT_TRUE(SetPointElevation(net, "Rp1", 150.000));
+  EXPECT_TRUE(SetPointElevation(net, "Rp2", 152.540));
   return net;
 }
 
@@ -111,7 +112,7 @@ TEST(EveryPointHeights, RefusesRunsWithoutSetupsAndPointsOffTheNet) {
   EXPECT_NE(refused.RefusalText().find("штатив 1"), std::string::npos) << refused.RefusalText();
 
   TKorNet stray = MultiRunNet();
-  stray.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "Нигде", "P9", 1, 0.1, 11);
+  EXPECT_TRUE(stray.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "Нигде", "P9", 1, 0.1, 11));
   refused = EveryPointHeights(stray);
   ASSERT_FALSE(refused.HasValue());
   EXPECT_NE(refused.RefusalText().find("«Нигде»"), std::string::npos) << refused.RefusalText();
