@@ -14,8 +14,8 @@ namespace {
 bool IsNet(const AppState& state, int32_t net) { return net >= 0 && net < state.Nets.NetCount(); }
 
 std::string Cell(const ElevationRow& row, int32_t column) {
-  if (column == 0) return row.name;
-  if (column == 1) return row.elevation;
+  if (column == 0) return ShownName(row);
+  if (column == 1) return ShownElevation(row);
   return {};
 }
 

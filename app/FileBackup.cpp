@@ -1,22 +1,23 @@
 #include "FileBackup.h"
 
-#include <filesystem>
-
 #include "FileReplace.h"
-#include "Utf8Path.h"
 
 namespace korvado {
 
 std::string BackupPath(const std::string& path) { return path + ".bak"; }
 
-void WriteBackupCopy(const std::string& path) {
-  std::error_code error;
+void WriteBackupCopy(const DiskVersion& previous) {
   // Only a file has a previous version; a folder or device under the name is the save's own failure.
-  if (!std::filesystem::is_regular_file(PathFromUtf8(path), error)) return;
+  if (!previous.Exists) return;
+  const std::string backup = BackupPath(previous.Path);
+  const auto refuse = [&](const std::string& reason) {
+    throw BackupError("Не удалось сохранить резервную копию «" + backup + "».\n" + reason);
+  };
+  if (!previous.ReadFailure.empty()) refuse(previous.ReadFailure);
   try {
-    ReplaceFileContents(BackupPath(path), std::string(ReadFileContents(path).View()), path);
+    ReplaceFileContents(backup, previous.Bytes, previous.Path);
   } catch (const FileIOError& failure) {
-    throw BackupError("Не удалось сохранить резервную копию «" + BackupPath(path) + "».\n" + failure.what());
+    refuse(failure.what());
   }
 }
 

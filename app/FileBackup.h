@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "FileStamp.h"
 #include "ModelErrors.h"
 
 namespace korvado {
@@ -17,9 +18,11 @@ class BackupError : public FileIOError {
 
 std::string BackupPath(const std::string& path);
 
-// Copies the file at path to BackupPath(path), replacing an older backup,
-// when there is a file at path; the copy takes the file's permissions, and its
-// owner and group where the system allows; raises BackupError naming the backup and the reason.
-void WriteBackupCopy(const std::string& path);
+// Writes the bytes of the file at previous.Path to BackupPath of it, replacing
+// an older backup, when there was a file; the copy takes the file's
+// permissions, and its owner and group where the system allows; raises
+// BackupError naming the backup and the reason (also when the file could not
+// be read).
+void WriteBackupCopy(const DiskVersion& previous);
 
 }  // namespace korvado

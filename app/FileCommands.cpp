@@ -4,6 +4,7 @@
 
 #include "DataFile.h"
 #include "DataFileMessages.h"
+#include "FileReplace.h"
 #include "FileStamp.h"
 #include "ModelErrors.h"
 #include "UnsoundValues.h"
@@ -31,13 +32,16 @@ Outcome WarnOfUnsoundValues(const AppState& state) {
 }
 
 // The file's data in place of the open data; refused when no file is there.
-Outcome ReadIntoState(AppState& state, const std::string& path) {
+Outcome ReadIntoState(AppState& state, const std::string& path, FileStamp* stamp = nullptr) {
   std::error_code error;
   if (!std::filesystem::exists(PathFromUtf8(path), error))
     return Outcome::Refusal(OpenFailedMessage(path, kFileNotFound));
   TKorData journal;
   TNetList nets;
-  ReadDataFile(path, journal, nets);
+  const FileContents bytes = ReadFileContents(path);
+  ReadDataBytes(bytes.View(), path, journal, nets);
+  // From the bytes read: the file is not read a second time for its stamp.
+  if (stamp) *stamp = StampOf(bytes.View());
   state.Journal = std::move(journal);
   state.Nets = std::move(nets);
   state.ResetPositions();
@@ -71,8 +75,9 @@ void NewData(AppState& state) {
 }
 
 Outcome OpenDataFile(AppState& state, const std::string& path) {
-  if (Outcome refused = ReadIntoState(state, path); refused.Refused()) return refused;
-  state.CurrentFileStamp = StampFile(path);
+  FileStamp stamp;
+  if (Outcome refused = ReadIntoState(state, path, &stamp); refused.Refused()) return refused;
+  state.CurrentFileStamp = stamp;
   state.History.Reset(state);
   return WarnOfUnsoundValues(state);
 }
@@ -112,11 +117,18 @@ std::string DataTitleName(const AppState& state) {
 }
 
 void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options) {
-  if (options.Backup) WriteBackupCopy(path);
-  WriteDataFile(path, state.Journal, state.Nets);
+  const std::string bytes = DataBytesToSave(path, state.Journal, state.Nets);
+  if (options.Backup) {
+    const DiskVersion* previous = options.Previous;
+    if (previous && previous->Path == path && StillOnDisk(*previous))
+      WriteBackupCopy(*previous);
+    else
+      WriteBackupCopy(ReadDiskVersion(path));
+  }
+  ReplaceFileContents(path, bytes);
   state.CurrentFileName = path;
   state.CopiedFileName.clear();
-  state.CurrentFileStamp = StampFile(path);
+  state.CurrentFileStamp = StampOf(bytes);
   state.Changed = false;
   state.History.MarkSaved(state);
 }
@@ -127,8 +139,13 @@ bool SaveDataFile(AppState& state, const SaveOptions& options) {
   return true;
 }
 
+bool CurrentFileChangedOnDisk(const AppState& state, const DiskVersion& disk) {
+  return !state.CurrentFileName.empty() && disk.Path == state.CurrentFileName &&
+         ChangedSince(disk, state.CurrentFileStamp);
+}
+
 bool CurrentFileChangedOnDisk(const AppState& state) {
-  return !state.CurrentFileName.empty() && ChangedSince(state.CurrentFileName, state.CurrentFileStamp);
+  return !state.CurrentFileName.empty() && CurrentFileChangedOnDisk(state, ReadDiskVersion(state.CurrentFileName));
 }
 
 bool NeedsSaveQuestion(const AppState& state) { return state.Changed; }

@@ -45,9 +45,15 @@ Outcome OpenNamedDataFile(AppState& state, const std::string& path);
 struct SaveOptions {
   // Keep the file being replaced as NAME.kor.bak first (BackupError when that fails).
   bool Backup = true;
+  // The file at the path as read just before (for the check of another
+  // program's changes), so that the backup takes those bytes without reading
+  // the file again while it is StillOnDisk; else the save reads it when a
+  // backup is wanted.
+  const DiskVersion* Previous = nullptr;
 };
 
-// Writes the data to path, which becomes the current file. On failure
+// Writes the data to path, which becomes the current file, stamped from the
+// bytes written. On failure
 // (FileIOError, EncodingError, BackupError) the file at path, the current
 // file name and the changed flag stay as they were.
 void SaveDataFileAs(AppState& state, const std::string& path, const SaveOptions& options = {});
@@ -59,6 +65,8 @@ bool SaveDataFile(AppState& state, const SaveOptions& options = {});
 // Whether another program has changed the current file since it was opened or
 // last saved here, so that saving would throw its changes away.
 bool CurrentFileChangedOnDisk(const AppState& state);
+// The same, judged by the current file as already read (ReadDiskVersion).
+bool CurrentFileChangedOnDisk(const AppState& state, const DiskVersion& disk);
 
 // Whether New, Open, Close and Exit must first ask to save the changes.
 bool NeedsSaveQuestion(const AppState& state);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "FormatLimits.h"
 #include "JournalHeights.h"
 #include "JournalRecordEdits.h"
 #include "ModelMessages.h"
@@ -36,6 +37,10 @@ std::optional<double> ReadingValue(const std::string& text) {
   return text.empty() ? std::optional<double>(0.0) : TryParseSaneValue(ValueKind::Reading, text).Value();
 }
 
+std::string SetupCountRangeMessage() {
+  return "Число штативов должно быть от 1 до " + std::to_string(kFormatCountLimit);
+}
+
 // The file counts a record's setups in 16 bits: a count outside 1..65535 is
 // refused whole rather than cut to its low bits. A cleared cell means one setup.
 Result<uint16_t> SetupCountOf(const std::string& text) {
@@ -46,7 +51,7 @@ Result<uint16_t> SetupCountOf(const std::string& text) {
   if (!parsed && !digitsOnly) return Outcome::Refusal(NotAnIntegerMessage(text));
   const int64_t count = parsed ? *parsed : int64_t{kFormatCountLimit} + 1;
   if (count < 1) return Outcome::Refusal(kSetupCountZeroMessage);
-  if (count > kFormatCountLimit) return Outcome::Refusal(kSetupCountRangeMessage);
+  if (count > kFormatCountLimit) return Outcome::Refusal(SetupCountRangeMessage());
   return static_cast<uint16_t>(count);
 }
 
@@ -79,7 +84,7 @@ Outcome CheckCellNumber(JournalGrid grid, int column, const std::string& text) {
 
 int CellTextLimit(JournalGrid grid, int column) {
   if (!IsTextColumn(grid, column)) return 0;
-  return grid == JournalGrid::Main && column == kMainNote ? kRecordNoteLimit : kNameLimit;
+  return static_cast<int>(grid == JournalGrid::Main && column == kMainNote ? kShortTextChars : kShortNameChars);
 }
 
 bool IsComputedCell(JournalGrid grid, int32_t dataRow, int column) {
@@ -126,7 +131,7 @@ Outcome WriteReadingCell(AppState& state, int32_t record, ReadingLayout layout, 
   if (dataRow < 0 || dataRow >= ReadingRowCount(j, record) || IsComputedCell(grid, dataRow, column)) return {};
   if (IsTextColumn(grid, column))
     if (Outcome refused = CheckStorableText(text); !refused) return refused;
-  const std::string typed = IsTextColumn(grid, column) ? Utf8Left(text, kNameLimit) : text;
+  const std::string typed = IsTextColumn(grid, column) ? Utf8Left(text, kShortNameChars) : text;
   // A reading not yet a number ("," alone) stays in the editor unwritten.
   const std::optional<double> typedNumber = IsNumberColumn(grid, column) ? ReadingValue(typed) : 0.0;
   if (!typedNumber) return {};

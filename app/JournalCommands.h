@@ -19,10 +19,8 @@ inline ReadingLayout LayoutOf(JournalGrid grid) {
 
 inline constexpr char32_t kEnterChar = 13;
 inline constexpr char32_t kBackspaceChar = 8;
-// The file holds point names and setup notes in 20 characters, record notes in 30.
-inline constexpr int kNameLimit = 20;
-inline constexpr int kRecordNoteLimit = 30;
-inline constexpr const char* kSetupCountRangeMessage = "Число штативов должно быть от 1 до 65535";
+// "Число штативов должно быть от 1 до 65535"
+std::string SetupCountRangeMessage();
 inline constexpr const char* kLastRecordMessage = "Единственную запись журнала удалить нельзя.";
 
 // Whether a typed character may go into a cell. keptText is the cell's text

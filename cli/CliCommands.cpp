@@ -220,7 +220,8 @@ int Report(const CliArguments& arguments, std::ostream& out) {
   } else {
     rows = Take(AltitudeNetReport(state, state.CurrentNetIndex));
   }
-  for (const ElevationRow& row : rows) out << WithoutControlChars(row.name) << '\t' << row.elevation << '\n';
+  for (const ElevationRow& row : rows)
+    out << WithoutControlChars(ShownName(row)) << '\t' << ShownElevation(row) << '\n';
   return 0;
 }
 

@@ -16,6 +16,9 @@ namespace korvado {
 // cannot hold or that would be refused on reading.
 std::string WriteDataBytes(const TKorData& journal, const TNetList& nets);
 
+// WriteDataBytes for a save to path: a refusal of the data names the file.
+std::string DataBytesToSave(const std::string& path, const TKorData& journal, const TNetList& nets);
+
 // Replaces the file at path only after the new contents are completely on
 // disk; on any failure the file there stays as it was. Raises FileIOError with
 // a message naming the file and the reason, or EncodingError.

@@ -4,15 +4,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "FormatLimits.h"
+
 namespace korvado {
 
-inline constexpr size_t kShortNameChars = 20;  // point names and setup notes
-inline constexpr size_t kShortTextChars = 30;  // record notes and net names
 // A journal record: two names, setup count, height, note, first and last setup.
 inline constexpr size_t kRecordBytes = 21 + 21 + 2 + 8 + 31 + 2 + 2;
 // A setup entry: two names, four readings, height, note.
 inline constexpr size_t kSetupBytes = 21 + 21 + 5 * 8 + 21;
-inline constexpr int32_t kMaxFileCount = 0xFFFF;
 inline constexpr int32_t kMaxReferenceCount = 0xFF;
 
 // The longest data file the program reads or writes. A journal at its full

@@ -16,17 +16,11 @@ namespace korvado {
 
 namespace {
 
-bool IsAscii(const std::string& text) {
-  for (char c : text)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  return true;
-}
-
 // The format cannot store more; refusing beats writing a count that wraps around.
 int32_t CheckedCount(int32_t count, const char* what) {
-  if (count > kMaxFileCount)
+  if (count > kFormatCountLimit)
     throw FileIOError("слишком много " + std::string(what) + " (" + std::to_string(count) + ", не более " +
-                      std::to_string(kMaxFileCount) + ")");
+                      std::to_string(kFormatCountLimit) + ")");
   return count;
 }
 
@@ -153,14 +147,16 @@ std::string WriteDataBytes(const TKorData& journal, const TNetList& nets) {
   return std::move(w.out);
 }
 
-void WriteDataFile(const std::string& path, const TKorData& journal, const TNetList& nets) {
-  std::string bytes;
+std::string DataBytesToSave(const std::string& path, const TKorData& journal, const TNetList& nets) {
   try {
-    bytes = WriteDataBytes(journal, nets);
+    return WriteDataBytes(journal, nets);
   } catch (const FileIOError& e) {
     throw FileIOError(SaveFailedMessage(path, e.what()));
   }
-  ReplaceFileContents(path, bytes);
+}
+
+void WriteDataFile(const std::string& path, const TKorData& journal, const TNetList& nets) {
+  ReplaceFileContents(path, DataBytesToSave(path, journal, nets));
 }
 
 }  // namespace korvado

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <ctime>
 #include <iterator>
-#include <unordered_map>
 #include <numeric>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "AdjustedHeights.h"
@@ -233,10 +233,12 @@ std::unordered_map<std::string, std::string> CatalogueSigmas(const LeastSquaresR
   return sigmas;
 }
 
-// The catalogue's elevation (millimetres, two decimals) in the document's unit.
-std::string CatalogueHeight(const std::string& millimetres, HeightUnit unit) {
-  if (millimetres.empty() || unit == HeightUnit::kMillimetres) return millimetres;
-  return HeightText(ParseDouble(millimetres), unit);
+// The catalogue's elevation in the document's unit, from the two decimals of
+// millimetres the section tables show.
+std::string CatalogueHeight(const std::optional<double>& millimetres, HeightUnit unit) {
+  if (!millimetres) return {};
+  if (unit == HeightUnit::kMillimetres) return FormatFixed(2, *millimetres);
+  return HeightText(RoundHalfEven(2, *millimetres), unit);
 }
 
 ReportPart CataloguePart(const TKorNet& net, const LeastSquaresResult* leastSquares, HeightUnit unit) {

@@ -4,13 +4,12 @@
 
 #include "CycleDate.h"
 #include "NumberText.h"
+#include "ProgramVersion.h"
 #include "SettlementCharts.h"
 
 namespace korvado {
 
 namespace {
-
-constexpr const char* kProgram = "Korvado 1.02";
 
 std::string Fixed(int8_t digits, const std::optional<double>& value) {
   return value ? FormatFixed(digits, *value) : std::string();
@@ -37,7 +36,7 @@ ReportPart TitlePart(const MonitoringResult& result, const ReportStamp& stamp) {
                 {"Циклов", std::to_string(result.cycles.size())},
                 {"Марок", std::to_string(result.analysis.marks.size())},
                 {"Дата и время", stamp.createdAt},
-                {"Программа", kProgram}};
+                {"Программа", kProgramTitle}};
   return part;
 }
 

@@ -1,10 +1,11 @@
 #include "StatementTitle.h"
 
+#include "ProgramVersion.h"
+
 namespace korvado {
 
 namespace {
 
-constexpr const char* kProgram = "Korvado 1.02";
 constexpr const char* kSignatureLine = "____________________";
 // A date written by hand: «__» ________ 20__ г.
 constexpr const char* kDateLine = "«___» ____________ 20___ г.";
@@ -31,7 +32,7 @@ ReportPart TitlePart(const TKorNet& net, const ReportStamp& stamp, const TitleBl
   part.facts.insert(part.facts.end(), {{"Файл", stamp.fileName.empty() ? "(не сохранен)" : stamp.fileName},
                                        {"Сеть", net.Name},
                                        {"Дата и время", stamp.createdAt},
-                                       {"Программа", kProgram}});
+                                       {"Программа", kProgramTitle}});
   return part;
 }
 

@@ -66,6 +66,12 @@ std::string EncodeUtf8(const std::u32string& text) {
   return out;
 }
 
+bool IsAscii(const std::string& text) {
+  for (char c : text)
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  return true;
+}
+
 size_t Utf8CharCount(const std::string& text) {
   size_t count = 0;
   for (unsigned char c : text)

@@ -11,6 +11,8 @@ std::u32string DecodeUtf8(const std::string& text);
 std::string EncodeUtf8(const std::u32string& text);
 void AppendUtf8(std::string& out, char32_t codePoint);
 
+// Whether every byte is 7-bit: such text is the same in UTF-8 and Windows-1251.
+bool IsAscii(const std::string& text);
 size_t Utf8CharCount(const std::string& text);
 // The first maxChars characters of text.
 std::string Utf8Left(const std::string& text, size_t maxChars);

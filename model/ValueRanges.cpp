@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "FormatLimits.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
 
@@ -10,7 +11,7 @@ namespace korvado {
 namespace {
 
 // 65 535 runs of 65 535 setups: the most a section of the data file can count.
-constexpr double kMostSetups = 65535.0 * 65535.0;
+constexpr double kMostSetups = double{kFormatCountLimit} * kFormatCountLimit;
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "KorIcons.h"
+#include "ProgramVersion.h"
 
 namespace korvado {
 
@@ -39,7 +40,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
   ProductName = TitleLabel(QStringLiteral("\" Korvado \""), Panel1);
   ProductName->setGeometry(120, 24, 250, 20);
-  Version = TitleLabel(QStringLiteral("Версия программы:  1.02"), Panel1);
+  Version = TitleLabel(QStringLiteral("Версия программы:  ") + QString::fromUtf8(kProgramVersion), Panel1);
   Version->setGeometry(120, 52, 250, 20);
   StageLabel = new QLabel(QStringLiteral("Программа находится на стадии разработки"), Panel1);
   StageLabel->setGeometry(16, 120, 353, 20);

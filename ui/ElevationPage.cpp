@@ -153,7 +153,7 @@ void ElevationPage::ShowRows(std::vector<ElevationRow> rows) {
   shownRows_ = std::move(rows);
   shownCells_->SetRows(static_cast<int>(shownRows_.size()), [this](int row) {
     const ElevationRow& shown = shownRows_[static_cast<size_t>(row)];
-    return std::vector<std::string>{shown.name, shown.elevation};
+    return std::vector<std::string>{ShownName(shown), ShownElevation(shown)};
   });
 }
 

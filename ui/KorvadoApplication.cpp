@@ -10,11 +10,12 @@
 
 #include "BundledFonts.h"
 #include "NumberText.h"
+#include "ProgramVersion.h"
 #include "ShowOutcome.h"
 
 namespace korvado {
 
-QString ApplicationTitle() { return QStringLiteral("Korvado 1.02"); }
+QString ApplicationTitle() { return QString::fromUtf8(kProgramTitle); }
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
   // Qt sets the C library to the user's locale. The program's number text

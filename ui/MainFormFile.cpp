@@ -44,14 +44,19 @@ bool TMainForm::SaveChangesFirst() {
 
 bool TMainForm::SaveData() {
   if (state_.CurrentFileName.empty()) return SaveDataAs();
-  if (CurrentFileChangedOnDisk(state_)) {
+  // Read once: the same bytes decide the question and become the backup.
+  const DiskVersion onDisk = ReadDiskVersion(state_.CurrentFileName);
+  if (CurrentFileChangedOnDisk(state_, onDisk)) {
     const auto answer = QMessageBox::question(
         this, ApplicationTitle(), QStringLiteral("Файл изменён другой программой после открытия. Перезаписать?"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     // The other program's version stays; the data can go to another file.
     if (answer != QMessageBox::Yes) return SaveDataAs();
   }
-  return WriteWithBackup([this](const SaveOptions& options) { SaveDataFile(state_, options); });
+  return WriteWithBackup([&](SaveOptions options) {
+    options.Previous = &onDisk;
+    SaveDataFile(state_, options);
+  });
 }
 
 bool TMainForm::SaveDataAs() {

@@ -14,6 +14,7 @@
 #include "BenchmarkTableModel.h"
 #include "CommandGuard.h"
 #include "FileDialogs.h"
+#include "FormatLimits.h"
 #include "NetPlanPreview.h"
 #include "ShowOutcome.h"
 
@@ -135,7 +136,7 @@ QWidget* NetFromJournalDlg::BuildTargetBox() {
   auto* box = new QGroupBox(QStringLiteral("Сеть"), this);
   rbNewNet = new QRadioButton(QStringLiteral("Новая сеть:"), box);
   edNetName = new QLineEdit(NextNetName(state_.Nets), box);
-  edNetName->setMaxLength(30);
+  edNetName->setMaxLength(static_cast<int>(kShortTextChars));
   rbReplaceNet = new QRadioButton(QStringLiteral("Заменить звенья сети:"), box);
   cbNets = new QComboBox(box);
   for (int32_t n = 0; n < state_.Nets.NetCount(); ++n)

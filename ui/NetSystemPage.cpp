@@ -11,6 +11,7 @@
 #include "CommandGuard.h"
 #include "EquiDlg.h"
 #include "EquivalentCommands.h"
+#include "FormatLimits.h"
 #include "GridHeaderFit.h"
 #include "KorIcons.h"
 #include "NetNameDlg.h"
@@ -126,7 +127,7 @@ void NetSystemPage::BuildButtonPanel() {
   UpDown1->SetMin(0);
   // The handler bounds the position by the section count of the net current
   // at that click; a maximum set earlier would be stale after a net switch.
-  UpDown1->SetMax(65535);
+  UpDown1->SetMax(kFormatCountLimit);
   UpDown1->SetAssociate(Edit1);
   ShowActiveSectionCounter();
 

@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <algorithm>
 
+#include "FormatLimits.h"
 #include "NumberText.h"
 
 namespace korvado {
@@ -23,12 +24,12 @@ QHeaderView* ColumnHeader(QAbstractItemView* view) {
 }  // namespace
 
 // Setup counts are 16-bit; equivalent runs carry fractions.
-QString WidestSetups() { return FromUtf8(FormatGeneral(65535.99)); }
+QString WidestSetups() { return FromUtf8(FormatGeneral(kFormatCountLimit + 0.99)); }
 // Height differences in millimetres, as the journal's "%11.2n" holds them.
 QString WidestHeight() { return FromUtf8(FormatGrouped(-999999.99)); }
 QString WidestElevation() { return FromUtf8(FormatFixed(2, -9999999.99)); }
 QString WidestReading() { return FromUtf8(FormatGeneral(-99999.99)); }
-QString WidestRecordRef() { return QStringLiteral("-65535"); }
+QString WidestRecordRef() { return QString::number(-kFormatCountLimit); }
 
 void ShowCellsOnOneLine(QAbstractItemView* view) {
   if (auto* table = qobject_cast<QTableView*>(view)) table->setWordWrap(false);

@@ -1,20 +1,13 @@
 #include "HeightCatalogue.h"
 
-#include <cstring>
 #include <unordered_set>
 
 #include "NaturalOrder.h"
-#include "NumberText.h"
 #include "SectionElevationTable.h"
 
 namespace korvado {
 
 namespace {
-
-bool EndsWithPendentMark(const std::string& name) {
-  const size_t mark = std::strlen(kPendentMark);
-  return name.size() > mark && name.compare(name.size() - mark, mark, kPendentMark) == 0;
-}
 
 class CatalogueBuilder {
  public:
@@ -41,15 +34,11 @@ class CatalogueBuilder {
 std::vector<CatalogueEntry> HeightCatalogue(const TKorNet& net) {
   CatalogueBuilder catalogue;
   for (int32_t p = 0; p < net.PointCount(); ++p)
-    catalogue.Add(
-        {net.PointNames[p], net.PointTypes.GetItem(p), FormatFixed(2, net.PointElevations.GetItem(p)), false});
+    catalogue.Add({net.PointNames[p], net.PointTypes.GetItem(p), net.PointElevations.GetItem(p), false});
   const CaseTolerantIndex points(net.PointNames);
   for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    for (ElevationRow& row : SectionElevationTable(net, s, points)) {
-      const bool pendent = EndsWithPendentMark(row.name);
-      if (pendent) row.name.resize(row.name.size() - std::strlen(kPendentMark));
-      catalogue.Add({std::move(row.name), row.icon, std::move(row.elevation), pendent});
-    }
+    for (ElevationRow& row : SectionElevationTable(net, s, points))
+      catalogue.Add({std::move(row.name), row.icon, row.elevation, row.pendent});
   }
   return std::move(catalogue).Sorted();
 }

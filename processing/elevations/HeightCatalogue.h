@@ -4,6 +4,7 @@
 // pendent points as the section tables compute them — in natural name order.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@ namespace korvado {
 struct CatalogueEntry {
   std::string name;
   int32_t type = kIntermediatePoint;
-  // Two decimals, as the section tables show it; empty when it cannot be computed.
-  std::string elevation;
+  // As the section tables compute it; nothing when it cannot be computed.
+  std::optional<double> elevation;
   bool pendent = false;
   bool operator==(const CatalogueEntry&) const = default;
 };

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "ModelErrors.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
 
@@ -33,52 +32,49 @@ void FillRunElevations(std::vector<ElevationRow>& rows, const TKorNet& net, int3
                        const CaseTolerantIndex& points) {
   const std::optional<double> start = ElevationOf(net, points, net.SectionStarts[s]);
   if (!start) return;
-  rows[0].elevation = FormatFixed(2, *start);
+  rows[0].elevation = *start;
   const std::optional<double> misclosure = SectionMisclosure(net, s, points);
   if (!misclosure) return;
   const std::vector<double> shares = MisclosureShares(table);
   double carried = 0.0;
   for (int32_t j = 0; j < table.RunCount(); ++j) {
     carried = carried + table.RunHeights.GetItem(j) - *misclosure * shares[j];
-    rows[j + 1].elevation = FormatFixed(2, *start + carried);
+    rows[j + 1].elevation = *start + carried;
   }
 }
 
-// The row of that name: its exact spelling first, else the first row equal to
-// it ignoring letter case.
-const ElevationRow* FindRow(const std::vector<ElevationRow>& rows, const std::string& name) {
+// The row of that name among the section's points or among the pendent ones:
+// its exact spelling first, else the first row equal to it ignoring letter case.
+const ElevationRow* FindRow(const std::vector<ElevationRow>& rows, const std::string& name, bool pendent) {
   for (const ElevationRow& row : rows)
-    if (row.name == name) return &row;
+    if (row.pendent == pendent && row.name == name) return &row;
   const std::string folded = FoldCase(name);
   for (const ElevationRow& row : rows)
-    if (FoldCase(row.name) == folded) return &row;
+    if (row.pendent == pendent && FoldCase(row.name) == folded) return &row;
   return nullptr;
 }
 
-// The two-decimal text shown, so that a pendent point agrees with the table.
-std::optional<double> ShownElevation(const ElevationRow* row) {
-  if (!row || row->elevation.empty()) return std::nullopt;
-  try {
-    return ParseDouble(row->elevation);
-  } catch (const ConversionError&) {
-    return std::nullopt;
-  }
-}
-
-// A pendent point hangs off a point of the section or off a pendent point listed above it.
+// A pendent point hangs off a point of the section or off a pendent point
+// listed above it. It starts from its base's elevation in the two decimals
+// the table shows, so that the two agree on paper.
 void AddPendentRows(std::vector<ElevationRow>& rows, const TKorNetDetailTable& table) {
   for (int32_t j = 0; j < table.PendentCount(); ++j) {
     const std::string& attachment = table.PendentBackPoints[j];
-    const ElevationRow* base = FindRow(rows, attachment);
-    if (!base) base = FindRow(rows, attachment + kPendentMark);
-    const std::optional<double> baseElevation = ShownElevation(base);
-    ElevationRow row{table.PendentForePoints[j] + kPendentMark, "", kIntermediatePoint};
-    if (baseElevation) row.elevation = FormatFixed(2, *baseElevation + table.PendentHeights.GetItem(j));
+    const ElevationRow* base = FindRow(rows, attachment, false);
+    if (!base) base = FindRow(rows, attachment, true);
+    ElevationRow row{table.PendentForePoints[j], std::nullopt, kIntermediatePoint, true};
+    if (base && base->elevation) row.elevation = RoundHalfEven(2, *base->elevation) + table.PendentHeights.GetItem(j);
     rows.push_back(std::move(row));
   }
 }
 
 }  // namespace
+
+std::string ShownName(const ElevationRow& row) { return row.pendent ? row.name + kPendentMark : row.name; }
+
+std::string ShownElevation(const ElevationRow& row) {
+  return row.elevation ? FormatFixed(2, *row.elevation) : std::string();
+}
 
 std::optional<double> SectionMisclosure(const TKorNet& net, int32_t s, const CaseTolerantIndex& points) {
   const std::optional<double> start = ElevationOf(net, points, net.SectionStarts[s]);
@@ -96,10 +92,11 @@ std::vector<ElevationRow> SectionElevationTable(const TKorNet& net, int32_t s, c
   std::vector<ElevationRow> rows;
   const int32_t runs = table.RunCount();
   if (runs == 0) {
-    rows.push_back({net.SectionStarts[s], "", net.SectionStartTypes.GetItem(s)});
+    rows.push_back({net.SectionStarts[s], std::nullopt, net.SectionStartTypes.GetItem(s)});
   } else {
-    for (int32_t j = 0; j < runs; ++j) rows.push_back({table.RunBackPoints[j], "", table.RunBackTypes.GetItem(j)});
-    rows.push_back({table.RunForePoints[runs - 1], "", table.RunForeTypes.GetItem(runs - 1)});
+    for (int32_t j = 0; j < runs; ++j)
+      rows.push_back({table.RunBackPoints[j], std::nullopt, table.RunBackTypes.GetItem(j)});
+    rows.push_back({table.RunForePoints[runs - 1], std::nullopt, table.RunForeTypes.GetItem(runs - 1)});
   }
   FillRunElevations(rows, net, s, table, points);
   AddPendentRows(rows, table);

@@ -13,19 +13,26 @@
 
 namespace korvado {
 
-// Marks a pendent point in the table, and finds a point hanging off another one.
+// Follows a pendent point's name wherever the table is shown as text.
 inline constexpr const char* kPendentMark = " [вис.]";
 
 // No point icon (an empty row).
 inline constexpr int32_t kNoIcon = -1;
 
 struct ElevationRow {
-  std::string name;
-  // Two decimals with the locale's separator; empty when it cannot be computed.
-  std::string elevation;
+  std::string name;  // the point's own name, unmarked
+  // Nothing when it cannot be computed.
+  std::optional<double> elevation;
   int32_t icon = kNoIcon;
+  bool pendent = false;
   bool operator==(const ElevationRow&) const = default;
 };
+
+// The row as the table, its copies and reports show it: a pendent point's
+// name followed by kPendentMark, the elevation in two decimals with the
+// locale's separator (empty when there is none).
+std::string ShownName(const ElevationRow& row);
+std::string ShownElevation(const ElevationRow& row);
 
 // Rows for the run points (run count + 1), then one per pendent run. The
 // section ends are found in the point table by CaseTolerantIndex; an end that

@@ -1,6 +1,7 @@
 #include "ClipboardJournalText.h"
 
 #include "ControlChars.h"
+#include "FormatLimits.h"
 #include "ModelMessages.h"
 #include "NumberText.h"
 #include "Utf8Text.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr size_t kCellsRead = 3;
 // The data file holds at most this many characters of a point name.
-constexpr size_t kPointNameChars = 20;
 constexpr const char* kNothingPasted = " Данные не вставлены.";
 
 // Where a bad cell stands, counted from 1 as a spreadsheet counts lines and cells.
@@ -44,7 +44,7 @@ Result<double> CellReading(const std::vector<ClipboardRow>& rows, size_t row, si
 }
 
 Result<std::string> CellPointName(const std::vector<ClipboardRow>& rows, size_t row) {
-  std::string name = Utf8Left(rows[row][0], kPointNameChars);
+  std::string name = Utf8Left(rows[row][0], kShortNameChars);
   if (HasControlChar(name)) return Outcome::Refusal(CellPlace(row, 0) + ControlCharMessage(name) + kNothingPasted);
   if (!CanEncodeWindows1251(name))
     return Outcome::Refusal(CellPlace(row, 0) + NotInWindows1251Message(name) + kNothingPasted);

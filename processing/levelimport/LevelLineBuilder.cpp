@@ -31,10 +31,6 @@ double MeanDistance(const std::optional<double>& a, const std::optional<double>&
   return a ? *a : b.value_or(0.0);
 }
 
-bool IsAscii(const std::string& text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
 // Refuses a point name the journal's file cannot hold (too long, or a character
 // outside Windows-1251), naming the file's line.
 void CheckImportedPointName(int32_t fileLine, const std::string& name) {

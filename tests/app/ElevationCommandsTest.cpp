@@ -19,7 +19,7 @@ class ElevationCommands : public LocaleSeparatorTest {
 TEST_P(ElevationCommands, SectionNodeShowsItsTableAndNetOrMissingNodesShowOneEmptyRow) {
   const std::vector<ElevationRow> rows = AltitudeTableForNode(state, 0, 0).Value().value();
   ASSERT_EQ(rows.size(), 3u);
-  EXPECT_EQ(rows[1].elevation, Dec("101.01"));
+  EXPECT_EQ(ShownElevation(rows[1]), Dec("101.01"));
   const std::vector<ElevationRow> empty{ElevationRow{}};
   EXPECT_EQ(AltitudeTableForNode(state, 0, -1).Value(), empty);
   EXPECT_EQ(AltitudeTableForNode(state, -1, -1).Value(), empty);

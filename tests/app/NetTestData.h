@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "AppState.h"
+#include "JournalRuns.h"
 
 namespace korvado {
-
-inline void AddJournalRun(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups,
-                          double height, const std::string& note = "") {
-  EXPECT_TRUE(journal.AddRecord(back, fore, setups, note));
-  journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
-}
 
 // A net whose section k runs along chains[k]: a fixed start, intermediate
 // points, a nodal end. Run j of a section has height 0.1 * (j + 1), 2 setups

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "DataFile.h"
+#include "DataFileLayout.h"
 #include "FileCommands.h"
 #include "JournalCommands.h"
 #include "RecordStep.h"
@@ -116,6 +117,58 @@ TEST(SaveSafety, ChangesByAnotherProgramAreNoticedByContentUntilTheNextSave) {
   SaveDataFile(state, SaveOptions{false});
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
   std::filesystem::remove(PathFromUtf8(path));
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+}
+
+TEST(SaveSafety, TheBytesReadForTheQuestionBecomeTheBackupWhileTheFileIsUnchanged) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  AppState state;
+  NewData(state);
+  SaveDataFileAs(state, path);
+  const std::string asAsked = ReadBytes(path);
+  const DiskVersion onDisk = ReadDiskVersion(path);
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state, onDisk));
+  EXPECT_TRUE(StillOnDisk(onDisk));
+
+  // Other bytes of the same size under the same time are not seen without a
+  // read: the save takes what it read, and reads nothing more.
+  const auto time = std::filesystem::last_write_time(PathFromUtf8(path));
+  std::string sameLook = asAsked;
+  sameLook.back() ^= 1;
+  WriteBytes(path, sameLook);
+  std::filesystem::last_write_time(PathFromUtf8(path), time);
+  EXPECT_TRUE(state.Journal.AddRecord("Рп1", "Рп2", 1, ""));
+  SaveDataFile(state, SaveOptions{true, &onDisk});
+  EXPECT_EQ(ReadBytes(BackupPath(path)), asAsked);
+  // The new stamp is that of the bytes written.
+  EXPECT_FALSE(CurrentFileChangedOnDisk(state));
+
+  // A file written again after the question (another time) is read again, so
+  // that the backup keeps what was really there.
+  const DiskVersion asked = ReadDiskVersion(path);
+  WriteBytes(path, "другая программа");
+  std::filesystem::last_write_time(PathFromUtf8(path), asked.WrittenAt + std::chrono::seconds(5));
+  EXPECT_FALSE(StillOnDisk(asked));
+  SaveDataFile(state, SaveOptions{true, &asked});
+  EXPECT_EQ(ReadBytes(BackupPath(path)), "другая программа");
+}
+
+TEST(SaveSafety, AFileThatCannotBeReadCountsAsChangedAndGetsNoBackup) {
+  TempFolder folder;
+  const std::string path = folder.File("ход.kor");
+  AppState state;
+  NewData(state);
+  SaveDataFileAs(state, path);
+  // Longer than any data file: refused unread.
+  std::filesystem::resize_file(PathFromUtf8(path), kLargestDataFileBytes + 1);
+  const DiskVersion onDisk = ReadDiskVersion(path);
+  EXPECT_TRUE(onDisk.Exists);
+  EXPECT_FALSE(onDisk.ReadFailure.empty());
+  EXPECT_TRUE(CurrentFileChangedOnDisk(state, onDisk));
+  EXPECT_THROW(SaveDataFile(state, SaveOptions{true, &onDisk}), BackupError);
+  EXPECT_EQ(std::filesystem::file_size(PathFromUtf8(path)), kLargestDataFileBytes + 1);
+  SaveDataFile(state, SaveOptions{false});
   EXPECT_FALSE(CurrentFileChangedOnDisk(state));
 }
 

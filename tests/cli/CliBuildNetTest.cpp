@@ -6,6 +6,7 @@
 
 #include "CliCommands.h"
 #include "DataFile.h"
+#include "JournalRuns.h"
 #include "TempFolder.h"
 
 namespace korvado::cli {
@@ -22,15 +23,11 @@ int RunBuildNet(const std::vector<std::string>& args, std::string& out, std::str
 // Rp1 - A - Rp2 with A - Rp2 levelled twice, a spur A - P and a record with «Ошибка».
 std::string WriteSurvey(const TempFolder& folder) {
   TKorData journal;
-  const auto add = [&](const char* back, const char* fore, uint16_t setups, double height) {
-    EXPECT_TRUE(journal.AddRecord(back, fore, setups, ""));
-    journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
-  };
-  add("Rp1", "A", 4, 1.00);
-  add("A", "Rp2", 3, 0.50);
-  add("Rp2", "A", 3, -0.52);
-  add("A", "P", 1, 0.05);
-  add("P", "Q", 1, InvalidHeight);
+  AddJournalRun(journal, "Rp1", "A", 4, 1.00);
+  AddJournalRun(journal, "A", "Rp2", 3, 0.50);
+  AddJournalRun(journal, "Rp2", "A", 3, -0.52);
+  AddJournalRun(journal, "A", "P", 1, 0.05);
+  AddJournalRun(journal, "P", "Q", 1, InvalidHeight);
   const std::string path = folder.File("survey.kor");
   WriteDataFile(path, journal, TNetList());
   return path;

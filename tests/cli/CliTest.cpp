@@ -346,10 +346,11 @@ TEST_F(KorvadoCli, ReportWritesTheStatementAsAPdfWithEveryPointAndNumberedPages)
   EXPECT_EQ(stamps, static_cast<size_t>(pages) + 1) << "under the title and at the foot of every page";
   const auto lines = WordsOfLines(text);
   for (const CatalogueEntry& entry : HeightCatalogue(net)) {
+    const std::string elevation = entry.elevation ? FormatFixed(2, *entry.elevation) : "";
     const bool listed = std::any_of(lines.begin(), lines.end(), [&](const std::vector<std::string>& words) {
-      return words.size() >= 4 && words[1] == entry.name && words.back() == entry.elevation;
+      return words.size() >= 4 && words[1] == entry.name && words.back() == elevation;
     });
-    EXPECT_TRUE(listed) << entry.name << " " << entry.elevation;
+    EXPECT_TRUE(listed) << entry.name << " " << elevation;
   }
   size_t headers = 0;
   for (size_t found = text.find("Точка"); found != std::string::npos; found = text.find("Точка", found + 1)) ++headers;

@@ -7,6 +7,7 @@
 
 #include "AdjustmentNets.h"
 #include "AdjustmentSweep.h"
+#include "DenseLevelling.h"
 #include "PointTable.h"
 
 namespace korvado {
@@ -99,56 +100,10 @@ TEST(AdjustmentSweep, PointsAreVisitedInTableOrderUsingValuesAlreadyUpdated) {
   EXPECT_DOUBLE_EQ(Elevation(backward, "K1"), 82.5);
 }
 
-// Weighted least squares (weights 1/n) by the normal equations, solved by elimination.
+// The nodal points are the unknowns, every other point of the table is held.
 std::map<std::string, double> LeastSquaresHeights(const TKorNet& net) {
-  std::vector<std::string> unknowns;
-  std::map<std::string, int> column;
-  std::map<std::string, double> known;
-  for (int32_t p = 0; p < net.PointCount(); ++p) {
-    if (net.PointTypes.GetItem(p) == kNodalPoint) {
-      column[net.PointNames[p]] = static_cast<int>(unknowns.size());
-      unknowns.push_back(net.PointNames[p]);
-    } else {
-      known[net.PointNames[p]] = net.PointElevations.GetItem(p);
-    }
-  }
-  const size_t u = unknowns.size();
-  std::vector<std::vector<double>> a(u, std::vector<double>(u + 1, 0.0));
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    // Observation: H(end) - H(start) = h, weight 1/n.
-    const double w = 1.0 / net.SectionSetups.GetItem(s);
-    std::vector<std::pair<int, double>> terms;
-    double rhs = net.SectionHeights.GetItem(s);
-    const std::string& start = net.SectionStarts[s];
-    const std::string& end = net.SectionEnds[s];
-    if (column.count(end))
-      terms.push_back({column[end], 1.0});
-    else
-      rhs -= known[end];
-    if (column.count(start))
-      terms.push_back({column[start], -1.0});
-    else
-      rhs += known[start];
-    for (auto [i, ci] : terms) {
-      for (auto [j, cj] : terms) a[i][j] += w * ci * cj;
-      a[i][u] += w * ci * rhs;
-    }
-  }
-  for (size_t c = 0; c < u; ++c) {
-    for (size_t r = c + 1; r < u; ++r) {
-      const double f = a[r][c] / a[c][c];
-      for (size_t k = c; k <= u; ++k) a[r][k] -= f * a[c][k];
-    }
-  }
-  std::vector<double> x(u);
-  for (size_t c = u; c-- > 0;) {
-    double sum = a[c][u];
-    for (size_t k = c + 1; k < u; ++k) sum -= a[c][k] * x[k];
-    x[c] = sum / a[c][c];
-  }
-  std::map<std::string, double> heights;
-  for (size_t c = 0; c < u; ++c) heights[unknowns[c]] = x[c];
-  return heights;
+  return AdjustDense(SectionRuns(net), PointTableHeights(net, [](int32_t type) { return type != kNodalPoint; }))
+      .heights;
 }
 
 TEST(AdjustmentSweep, RepeatedSweepsReachTheLeastSquaresHeightsOfANetWithLoops) {

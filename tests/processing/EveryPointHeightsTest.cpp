@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <Eigen/Dense>
 #include <cmath>
 #include <map>
 
 #include "AdjustmentNets.h"
+#include "DenseLevelling.h"
 #include "EveryPointHeights.h"
 #include "LeastSquares.h"
 #include "PointTable.h"
@@ -20,20 +20,21 @@ namespace {
 TKorNet MultiRunNet() {
   TKorNet net;
   net.Name = "Осадочная";
-  net.AddSection("Rp1", "m1", kFixedPoint, kIntermediatePoint, 1.210, 3, 1);
-  net.AppendRun(0, "m2", kIntermediatePoint, -0.480, 2.5, 2);
-  net.AppendRun(0, "K", kNodalPoint, 2.020, 4, 3);
-  net.AddSection("K", "m3", kNodalPoint, kIntermediatePoint, 0.730, 2, 4);
-  net.AppendRun(1, "Rp2", kFixedPoint, -1.160, 5, 5);
-  net.AddSection("K", "m4", kNodalPoint, kIntermediatePoint, -0.310, 1, 6);
-  net.AppendRun(2, "m5", kIntermediatePoint, 0.150, 2, 7);
-  net.AppendRun(2, "Rp1", kFixedPoint, -2.570, 3, 8);
-  net.AddSection("Rp2", "Rp1", kFixedPoint, kFixedPoint, -2.205, 6, 9);
-  net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.35, 4, 11);  // a loop of one run: only its misclosure
-  net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "m2", "P1", 2, 0.444, 10);
-  RebuildPoints(net);
-  SetPointElevation(net, "Rp1", 150.000);
-  SetPointElevation(net, "Rp2", 152.540);
+  EXPECT_TRUE(net.AddSection("Rp1", "m1", kFixedPoint, kIntermediatePoint, 1.210, 3, 1));
+  EXPECT_TRUE(net.AppendRun(0, "m2", kIntermediatePoint, -0.480, 2.5, 2));
+  EXPECT_TRUE(net.AppendRun(0, "K", kNodalPoint, 2.020, 4, 3));
+  EXPECT_TRUE(net.AddSection("K", "m3", kNodalPoint, kIntermediatePoint, 0.730, 2, 4));
+  EXPECT_TRUE(net.AppendRun(1, "Rp2", kFixedPoint, -1.160, 5, 5));
+  EXPECT_TRUE(net.AddSection("K", "m4", kNodalPoint, kIntermediatePoint, -0.310, 1, 6));
+  EXPECT_TRUE(net.AppendRun(2, "m5", kIntermediatePoint, 0.150, 2, 7));
+  EXPECT_TRUE(net.AppendRun(2, "Rp1", kFixedPoint, -2.570, 3, 8));
+  EXPECT_TRUE(net.AddSection("Rp2", "Rp1", kFixedPoint, kFixedPoint, -2.205, 6, 9));
+  // A loop of one run: only its misclosure.
+  EXPECT_TRUE(net.AddSection("K", "K", kNodalPoint, kNodalPoint, 0.35, 4, 11));
+  EXPECT_TRUE(net.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "m2", "P1", 2, 0.444, 10));
+  EXPECT_TRUE(RebuildPoints(net));
+  EXPECT_TRUE(SetPointElevation(net, "Rp1", 150.000));
+  EXPECT_TRUE(SetPointElevation(net, "Rp2", 152.540));
   return net;
 }
 
@@ -41,43 +42,6 @@ std::map<std::string, PointHeight> ByName(const std::vector<PointHeight>& points
   std::map<std::string, PointHeight> byName;
   for (const PointHeight& p : points) byName.emplace(p.name, p);
   return byName;
-}
-
-// The dense textbook adjustment of the same runs, every point an unknown:
-// N = AᵀPA inverted whole.
-std::map<std::string, std::pair<double, double>> DenseEveryPoint(const TKorNet& net) {
-  std::map<std::string, double> held{{"Rp1", 150.000}, {"Rp2", 152.540}};
-  std::map<std::string, int> column;
-  struct Run {
-    std::string from, to;
-    double h, n;
-  };
-  std::vector<Run> runs;
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    const TKorNetDetailTable& t = net.SectionTables.TableAt(s);
-    for (int32_t j = 0; j < t.RunCount(); ++j) runs.push_back({t.RunBackPoints[j], t.RunForePoints[j], t.RunHeights.GetItem(j), t.RunSetups.GetItem(j)});
-    for (int32_t j = 0; j < t.PendentCount(); ++j)
-      runs.push_back({t.PendentBackPoints[j], t.PendentForePoints[j], t.PendentHeights.GetItem(j), double(t.PendentSetups.GetItem(j))});
-  }
-  for (const Run& r : runs)
-    for (const std::string& p : {r.from, r.to})
-      if (!held.count(p) && !column.count(p)) column.emplace(p, static_cast<int>(column.size()));
-  const auto u = static_cast<Eigen::Index>(column.size());
-  Eigen::MatrixXd n = Eigen::MatrixXd::Zero(u, u);
-  Eigen::VectorXd rhs = Eigen::VectorXd::Zero(u);
-  for (const Run& r : runs) {
-    Eigen::VectorXd a = Eigen::VectorXd::Zero(u);
-    double l = r.h;
-    if (held.count(r.from)) l += held[r.from]; else a[column[r.from]] -= 1;
-    if (held.count(r.to)) l -= held[r.to]; else a[column[r.to]] += 1;
-    n += a * a.transpose() / r.n;
-    rhs += a * l / r.n;
-  }
-  const Eigen::MatrixXd q = n.inverse();
-  const Eigen::VectorXd x = q * rhs;
-  std::map<std::string, std::pair<double, double>> result;
-  for (const auto& [name, c] : column) result[name] = {x[c], q(c, c)};
-  return result;
 }
 
 TEST(EveryPointHeights, AgreesWithSectionAdjustmentProportionalShareAndDenseSolution) {
@@ -103,20 +67,24 @@ TEST(EveryPointHeights, AgreesWithSectionAdjustmentProportionalShareAndDenseSolu
   const double w0 = 1.210 - 0.480 + 2.020 + 150.000 - k;
   EXPECT_NEAR(points.at("m1").height, 150.000 + 1.210 - w0 * 3 / 9.5, 1e-9);
   EXPECT_NEAR(points.at("m2").height, 150.000 + 1.210 - 0.480 - w0 * 5.5 / 9.5, 1e-9);
-  // The section table, given the adjusted nodal heights, shows the same (to its two decimals).
+  // The section table, given the adjusted nodal heights, computes the same (its pendent points from the
+  // base's two shown decimals).
   TKorNet adjusted = net;
   WriteAdjustedElevations(adjusted, *sections);
   for (const ElevationRow& row : SectionElevationTable(adjusted, 2)) {
     if (!points.count(row.name)) continue;
-    EXPECT_NEAR(std::stod(row.elevation), points.at(row.name).height, 0.005) << row.name;
+    ASSERT_TRUE(row.elevation) << row.name;
+    EXPECT_NEAR(*row.elevation, points.at(row.name).height, row.pendent ? 0.005 : 1e-9) << row.name;
   }
   // The pendent point hangs off its adjusted base.
   EXPECT_NEAR(points.at("P1").height, points.at("m2").height + 0.444, 1e-12);
 
-  const auto dense = DenseEveryPoint(net);
-  for (const auto& [name, value] : dense) {
-    EXPECT_NEAR(points.at(name).height, value.first, 1e-9) << name;
-    EXPECT_NEAR(points.at(name).cofactor, value.second, 1e-9) << name;
+  // The dense textbook adjustment of the same runs, every point an unknown.
+  const DenseLevelling dense = AdjustDense(TableRuns(net), {{"Rp1", 150.000}, {"Rp2", 152.540}});
+  ASSERT_EQ(dense.heights.size(), 7u);
+  for (const auto& [name, height] : dense.heights) {
+    EXPECT_NEAR(points.at(name).height, height, 1e-9) << name;
+    EXPECT_NEAR(points.at(name).cofactor, dense.cofactors.at(name), 1e-9) << name;
   }
   EXPECT_EQ(points.at("Rp2").cofactor, 0.0);
 }
@@ -144,7 +112,7 @@ TEST(EveryPointHeights, RefusesRunsWithoutSetupsAndPointsOffTheNet) {
   EXPECT_NE(refused.RefusalText().find("штатив 1"), std::string::npos) << refused.RefusalText();
 
   TKorNet stray = MultiRunNet();
-  stray.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "Нигде", "P9", 1, 0.1, 11);
+  EXPECT_TRUE(stray.SectionTables.TableAt(0).AddPendentRun(kIntermediatePoint, "Нигде", "P9", 1, 0.1, 11));
   refused = EveryPointHeights(stray);
   ASSERT_FALSE(refused.HasValue());
   EXPECT_NE(refused.RefusalText().find("«Нигде»"), std::string::npos) << refused.RefusalText();

@@ -7,6 +7,7 @@
 #include "HeightCatalogue.h"
 #include "LocaleSeparatorTest.h"
 #include "NaturalOrder.h"
+#include "NumberText.h"
 
 namespace korvado {
 namespace {
@@ -30,23 +31,35 @@ TEST(NaturalOrder, DigitRunsCompareAsNumbersAndTheOrderIsTotal) {
 
 using HeightCatalogueTest = LocaleSeparatorTest;
 
+struct ShownEntry {
+  std::string name;
+  int32_t type;
+  std::string elevation;
+  bool pendent;
+  bool operator==(const ShownEntry&) const = default;
+};
+
 TEST_P(HeightCatalogueTest, EveryPointOnceInNaturalOrderWithTheSectionTablesElevations) {
-  // Rp10 -> X -> N2 -> Rp2, and N2 -> Y -> Rp10 back, with a pendent P off Y.
+  // Rp10 -> X -> N2 -> Rp2, and N2 -> Y -> Rp10 back, with a pendent P off Y,
+  // whose own name holds the text that marks a pendent point on screen.
   TKorNet net;
   EXPECT_TRUE(net.AddSection("Rp10", "X", kFixedPoint, kIntermediatePoint, 1.00, 2, 1));
   EXPECT_TRUE(net.AppendRun(0, "N2", kNodalPoint, 2.00, 4, 2));
   EXPECT_TRUE(net.AddSection("N2", "Rp2", kNodalPoint, kFixedPoint, 0.50, 1, 3));
-  EXPECT_TRUE(net.AddSection("N2", "Y", kNodalPoint, kIntermediatePoint, -1.00, 1, 4));
+  EXPECT_TRUE(net.AddSection("N2", "Y [вис.]", kNodalPoint, kIntermediatePoint, -1.00, 1, 4));
   EXPECT_TRUE(net.AppendRun(2, "Rp10", kFixedPoint, -2.00, 3, 5));
-  EXPECT_TRUE(net.SectionTables.TableAt(2).AddPendentRun(kIntermediatePoint, "Y", "P", 1, 0.25, 6));
+  EXPECT_TRUE(net.SectionTables.TableAt(2).AddPendentRun(kIntermediatePoint, "Y [вис.]", "P", 1, 0.25, 6));
   testnets::AddPoints(net, {{"Rp10", kFixedPoint, 100.00}, {"N2", kNodalPoint, 103.03}, {"Rp2", kFixedPoint, 103.50}});
 
-  EXPECT_EQ(HeightCatalogue(net), (std::vector<CatalogueEntry>{{"N2", kNodalPoint, Dec("103.03"), false},
-                                                               {"P", kIntermediatePoint, Dec("102.27"), true},
-                                                               {"Rp2", kFixedPoint, Dec("103.50"), false},
-                                                               {"Rp10", kFixedPoint, Dec("100.00"), false},
-                                                               {"X", kIntermediatePoint, Dec("101.01"), false},
-                                                               {"Y", kIntermediatePoint, Dec("102.02"), false}}));
+  std::vector<ShownEntry> shown;
+  for (const CatalogueEntry& entry : HeightCatalogue(net))
+    shown.push_back({entry.name, entry.type, entry.elevation ? FormatFixed(2, *entry.elevation) : "", entry.pendent});
+  EXPECT_EQ(shown, (std::vector<ShownEntry>{{"N2", kNodalPoint, Dec("103.03"), false},
+                                            {"P", kIntermediatePoint, Dec("102.27"), true},
+                                            {"Rp2", kFixedPoint, Dec("103.50"), false},
+                                            {"Rp10", kFixedPoint, Dec("100.00"), false},
+                                            {"X", kIntermediatePoint, Dec("101.01"), false},
+                                            {"Y [вис.]", kIntermediatePoint, Dec("102.02"), false}}));
   EXPECT_TRUE(HeightCatalogue(TKorNet{}).empty());
 }
 

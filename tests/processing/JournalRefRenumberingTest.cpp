@@ -3,16 +3,12 @@
 #include <limits>
 
 #include "JournalRefRenumbering.h"
+#include "JournalRuns.h"
 #include "NetUpdate.h"
 #include "OutcomeTexts.h"
 
 namespace korvado {
 namespace {
-
-void AddRecord(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups, double height) {
-  EXPECT_TRUE(journal.AddRecord(back, fore, setups, ""));
-  journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
-}
 
 // Records A->B, B->C, D->C, C->B; a net of runs +1, +2, -3 (A->B->C->D), an
 // equivalent run B->C {+2, -4}, and a pendent run -1.
@@ -20,10 +16,10 @@ struct JournalWithNet {
   TKorData journal;
   TNetList nets;
   JournalWithNet() {
-    AddRecord(journal, "A", "B", 2, 1.0);
-    AddRecord(journal, "B", "C", 3, 2.0);
-    AddRecord(journal, "D", "C", 4, -3.0);
-    AddRecord(journal, "C", "B", 6, -2.1);
+    AddJournalRun(journal, "A", "B", 2, 1.0);
+    AddJournalRun(journal, "B", "C", 3, 2.0);
+    AddJournalRun(journal, "D", "C", 4, -3.0);
+    AddJournalRun(journal, "C", "B", 6, -2.1);
     TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
     EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1));
     EXPECT_TRUE(net.AppendRun(0, "C", kNodalPoint, 2.0, 3, 2));

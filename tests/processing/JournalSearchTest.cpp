@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "JournalRuns.h"
 #include "JournalSearch.h"
 #include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
-
-void AddRun(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups, double height,
-            const std::string& note = "") {
-  journal.AddRecord(back, fore, setups, note);
-  journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
-}
 
 std::vector<std::string> ForePoints(const std::vector<SearchRow>& rows) {
   std::vector<std::string> points;
@@ -22,9 +17,9 @@ TEST(JournalSearch, RunsAtThePointAreListedFromItWithReversedSignAndReference) {
   for (const char separator : {'.', ','}) {
     SeparatorScope scope(separator, " ");
     TKorData journal;
-    AddRun(journal, "A", "B", 2, 1.25, "первый");
-    AddRun(journal, "C", "D", 5, 3.00);
-    AddRun(journal, "K", "A", 3, -0.40, "обратно");
+    AddJournalRun(journal, "A", "B", 2, 1.25, "первый");
+    AddJournalRun(journal, "C", "D", 5, 3.00);
+    AddJournalRun(journal, "K", "A", 3, -0.40, "обратно");
     const std::vector<SearchRow> rows = SearchJournalRuns(journal, "A");
     ASSERT_EQ(rows.size(), 2u);
     const std::string dot(1, separator);
@@ -43,9 +38,9 @@ TEST(JournalSearch, RunsAtThePointAreListedFromItWithReversedSignAndReference) {
 
 TEST(JournalSearch, NamesMatchExactlyAndARunToItselfIsListedOnceAsRecorded) {
   TKorData journal;
-  AddRun(journal, "A", "A", 1, 0.5);
-  AddRun(journal, "a", "B", 1, 0.1);
-  AddRun(journal, "B", "A ", 1, 0.2);
+  AddJournalRun(journal, "A", "A", 1, 0.5);
+  AddJournalRun(journal, "a", "B", 1, 0.1);
+  AddJournalRun(journal, "B", "A ", 1, 0.2);
   const std::vector<SearchRow> rows = SearchJournalRuns(journal, "A");
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows[0].Ref, 1);
@@ -55,7 +50,7 @@ TEST(JournalSearch, NamesMatchExactlyAndARunToItselfIsListedOnceAsRecorded) {
 
 TEST(JournalSearch, ARunThatFailedTheScaleCheckIsListedWithTheMarkerValue) {
   TKorData journal;
-  AddRun(journal, "A", "B", 2, InvalidHeight);
+  AddJournalRun(journal, "A", "B", 2, InvalidHeight);
   EXPECT_EQ(SearchJournalRuns(journal, "A")[0].HeightText, "1234567.00");
   EXPECT_EQ(SearchJournalRuns(journal, "B")[0].HeightText, "-1234567.00");
 }
@@ -63,17 +58,17 @@ TEST(JournalSearch, ARunThatFailedTheScaleCheckIsListedWithTheMarkerValue) {
 TEST(JournalSearch, TheWalkGoesOnPastTheRunThatLeadsBack) {
   TKorData journal;
   // At L: K -> L (back to K), L -> M, L -> K (back to K again).
-  AddRun(journal, "K", "L", 1, 0.1);
-  AddRun(journal, "L", "M", 1, 0.2);
-  AddRun(journal, "L", "K", 1, 0.3);
+  AddJournalRun(journal, "K", "L", 1, 0.1);
+  AddJournalRun(journal, "L", "M", 1, 0.2);
+  AddJournalRun(journal, "L", "K", 1, 0.3);
   std::vector<SearchRow> rows = SearchJournalRuns(journal, "L");
   ASSERT_EQ(ForePoints(rows), (std::vector<std::string>{"K", "M", "K"}));
   EXPECT_EQ(OnwardRow(rows, "K"), 1) << "the first row leads back: the second is preselected";
 
   TKorData later;
-  AddRun(later, "L", "M", 1, 0.2);
-  AddRun(later, "L", "N", 1, 0.2);
-  AddRun(later, "K", "L", 1, 0.1);
+  AddJournalRun(later, "L", "M", 1, 0.2);
+  AddJournalRun(later, "L", "N", 1, 0.2);
+  AddJournalRun(later, "K", "L", 1, 0.1);
   rows = SearchJournalRuns(later, "L");
   EXPECT_EQ(OnwardRow(rows, "K"), 1) << "the row above the one leading back";
   EXPECT_EQ(OnwardRow(rows, "Q"), -1) << "no row leads back";

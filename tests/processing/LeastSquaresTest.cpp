@@ -8,6 +8,7 @@
 #include "AdjustmentNets.h"
 #include "AdjustmentSweep.h"
 #include "ChiSquareQuantile.h"
+#include "DenseLevelling.h"
 #include "LeastSquares.h"
 #include "LeastSquaresWorkspace.h"
 #include "PointTable.h"
@@ -29,82 +30,6 @@ int32_t Row(const TKorNet& net, const std::string& name) {
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (net.PointNames[p] == name) return p;
   return -1;
-}
-
-// The textbook way, dense: A, P and l, N = AᵀPA inverted by elimination,
-// x = N⁻¹AᵀPl, v = Ax − l, rᵢ = 1 − pᵢ aᵢᵀ N⁻¹ aᵢ.
-struct DenseSolution {
-  std::map<std::string, double> heights;
-  std::map<std::string, double> cofactors;
-  std::vector<double> residuals;
-  std::vector<double> redundancies;
-  double weightedSquares = 0.0;
-};
-
-DenseSolution SolveDense(const TKorNet& net) {
-  std::map<std::string, int> column;
-  std::map<std::string, double> known;
-  for (int32_t p = 0; p < net.PointCount(); ++p) {
-    if (net.PointTypes.GetItem(p) == kFixedPoint) known.emplace(net.PointNames[p], net.PointElevations.GetItem(p));
-  }
-  for (int32_t s = 0; s < net.SectionCount(); ++s)
-    for (const std::string& end : {net.SectionStarts[s], net.SectionEnds[s]})
-      if (!known.count(end) && !column.count(end)) column.emplace(end, static_cast<int>(column.size()));
-  const size_t u = column.size();
-  const size_t S = static_cast<size_t>(net.SectionCount());
-  std::vector<std::vector<double>> a(S, std::vector<double>(u, 0.0));
-  std::vector<double> l(S), p(S);
-  for (size_t s = 0; s < S; ++s) {
-    const std::string& start = net.SectionStarts[s];
-    const std::string& end = net.SectionEnds[s];
-    p[s] = 1.0 / net.SectionSetups.GetItem(s);
-    l[s] = net.SectionHeights.GetItem(s);
-    if (known.count(start))
-      l[s] += known[start];
-    else
-      a[s][column[start]] -= 1.0;
-    if (known.count(end))
-      l[s] -= known[end];
-    else
-      a[s][column[end]] += 1.0;
-  }
-  // [N | I] -> [I | N⁻¹]
-  std::vector<std::vector<double>> m(u, std::vector<double>(2 * u, 0.0));
-  for (size_t i = 0; i < u; ++i) {
-    m[i][u + i] = 1.0;
-    for (size_t j = 0; j < u; ++j)
-      for (size_t s = 0; s < S; ++s) m[i][j] += a[s][i] * p[s] * a[s][j];
-  }
-  for (size_t c = 0; c < u; ++c) {
-    const double pivot = m[c][c];
-    for (double& x : m[c]) x /= pivot;
-    for (size_t r = 0; r < u; ++r)
-      if (r != c) {
-        const double f = m[r][c];
-        for (size_t k = 0; k < 2 * u; ++k) m[r][k] -= f * m[c][k];
-      }
-  }
-  std::vector<double> rhs(u, 0.0), x(u, 0.0);
-  for (size_t i = 0; i < u; ++i)
-    for (size_t s = 0; s < S; ++s) rhs[i] += a[s][i] * p[s] * l[s];
-  for (size_t i = 0; i < u; ++i)
-    for (size_t j = 0; j < u; ++j) x[i] += m[i][u + j] * rhs[j];
-  DenseSolution dense;
-  for (const auto& [name, c] : column) {
-    dense.heights[name] = x[c];
-    dense.cofactors[name] = m[c][u + c];
-  }
-  for (size_t s = 0; s < S; ++s) {
-    double v = -l[s], aqa = 0.0;
-    for (size_t i = 0; i < u; ++i) {
-      v += a[s][i] * x[i];
-      for (size_t j = 0; j < u; ++j) aqa += a[s][i] * m[i][u + j] * a[s][j];
-    }
-    dense.residuals.push_back(v);
-    dense.redundancies.push_back(1.0 - p[s] * aqa);
-    dense.weightedSquares += p[s] * v * v;
-  }
-  return dense;
 }
 
 // A connected random net: a tree over the points, extra sections closing
@@ -139,7 +64,8 @@ TEST(LeastSquares, RandomNetsMatchTheDenseTextbookSolution) {
   for (unsigned seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     const TKorNet net = RandomNet(seed);
-    const DenseSolution dense = SolveDense(net);
+    const DenseLevelling dense =
+        AdjustDense(SectionRuns(net), PointTableHeights(net, [](int32_t type) { return type == kFixedPoint; }));
     const LeastSquaresResult result = Adjusted(net);
     ASSERT_EQ(result.sections.size(), dense.residuals.size());
     EXPECT_EQ(result.dof, net.SectionCount() - static_cast<int32_t>(dense.heights.size()));

@@ -2,25 +2,12 @@
 
 #include <limits>
 
+#include "JournalRuns.h"
 #include "NetUpdate.h"
 #include "OutcomeTexts.h"
 
 namespace korvado {
 namespace {
-
-struct RecordSpec {
-  std::string back;
-  std::string fore;
-  uint16_t setups;
-  double height;
-};
-
-void FillJournal(TKorData& journal, std::initializer_list<RecordSpec> records) {
-  for (const RecordSpec& r : records) {
-    EXPECT_TRUE(journal.AddRecord(r.back, r.fore, r.setups, ""));
-    journal.HeightDiffs.SetItem(journal.RecordCount() - 1, r.height);
-  }
-}
 
 TKorNetDetailTable& Section(TNetList& nets, int32_t net, int32_t section) {
   return nets.NetAt(net).SectionTables.TableAt(section);
@@ -28,7 +15,7 @@ TKorNetDetailTable& Section(TNetList& nets, int32_t net, int32_t section) {
 
 TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}, {"X", "Y", 4, 2.10}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}, {"X", "Y", 4, 2.10}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 9.99, 9, MakeJournalRef(0, false)));
@@ -52,7 +39,7 @@ TEST(NetUpdate, RunsFollowTheJournalInTheirReferencesDirection) {
 
 TEST(NetUpdate, RenamedForePointMovesTheSectionEndButNotTypesOrPointTable) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "D", 3, 0.50}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}, {"B", "D", 3, 0.50}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kIntermediatePoint, 1.0, 2, 1));
@@ -73,7 +60,7 @@ TEST(NetUpdate, RenamedForePointMovesTheSectionEndButNotTypesOrPointTable) {
 
 TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 4, 10.00}, {"B", "A", 6, -10.30}, {"A", "B", 2, 10.20}});
+  AddJournalRuns(journal, {{"A", "B", 4, 10.00}, {"B", "A", 6, -10.30}, {"A", "B", 2, 10.20}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 10.12, 2.4, 1));
@@ -96,7 +83,7 @@ TEST(NetUpdate, EquivalentRunIsMergedAgainFromAllItsRecords) {
 
 TEST(NetUpdate, PendentRunsAreRefreshedButStayOutOfTheSectionSums) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}, {"P", "B", 3, 0.40}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}, {"P", "B", 3, 0.40}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kFixedPoint, 1.0, 2, 1));
@@ -115,7 +102,7 @@ TEST(NetUpdate, PendentRunsAreRefreshedButStayOutOfTheSectionSums) {
 
 TEST(NetUpdate, ZeroReferenceIsWarnedPerRunAndTheRunKeepsItsValues) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Сеть 1"));
   EXPECT_TRUE(net.AddSection("A", "Q", kFixedPoint, kNodalPoint, 7.0, 5, 0));
@@ -131,7 +118,7 @@ TEST(NetUpdate, ZeroReferenceIsWarnedPerRunAndTheRunKeepsItsValues) {
 
 TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Северная"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 0.0, 1, 1));
@@ -156,7 +143,7 @@ TEST(NetUpdate, RunsOfDeletedRecordsAreSkippedAndReportedOnceNamingNetAndSection
 
 TEST(NetUpdate, ReferencesBeyondAnyJournalAreMissingRecordsNeverOverflow) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}, {"B", "C", 3, 0.50}});
   TNetList nets;
   TKorNet& net = nets.NetAt(*nets.AddNet("Край"));
   EXPECT_TRUE(net.AddSection("A", "B", kFixedPoint, kNodalPoint, 9.0, 9, std::numeric_limits<int32_t>::min()));
@@ -179,7 +166,7 @@ TEST(NetUpdate, ReferencesBeyondAnyJournalAreMissingRecordsNeverOverflow) {
 
 TEST(NetUpdate, PendentRunOfADeletedRecordIsNamedWithItsNetAndSection) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
   EXPECT_TRUE(nets.NetAt(*nets.AddNet("Южная")).AddSection("A", "B", kFixedPoint, kNodalPoint, 1.0, 2, 1));
   EXPECT_TRUE(Section(nets, 0, 0).AddPendentRun(kNodalPoint, "B", "P7", 1, 0.3, 0));
@@ -194,7 +181,7 @@ TEST(NetUpdate, PendentRunOfADeletedRecordIsNamedWithItsNetAndSection) {
 
 TEST(NetUpdate, EmptyNetListDoesNothing) {
   TKorData journal;
-  FillJournal(journal, {{"A", "B", 2, 1.00}});
+  AddJournalRuns(journal, {{"A", "B", 2, 1.00}});
   TNetList nets;
   const Result<bool> update = RefreshNetsFromJournal(nets, journal);
   EXPECT_EQ(nets.NetCount(), 0);

@@ -1,24 +1,19 @@
 #include <gtest/gtest.h>
 
+#include "JournalRuns.h"
 #include "PendentSearch.h"
 #include "SeparatorScope.h"
 
 namespace korvado {
 namespace {
 
-void AddRun(TKorData& journal, const std::string& back, const std::string& fore, uint16_t setups, double height,
-            const std::string& note = "") {
-  EXPECT_TRUE(journal.AddRecord(back, fore, setups, note));
-  journal.HeightDiffs.SetItem(journal.RecordCount() - 1, height);
-}
-
 TEST(PendentSearch, ASpurIsReadFromTheSectionsPointToThePendentPoint) {
   for (const char separator : {'.', ','}) {
     SeparatorScope scope(separator, " ");
     const std::string dot(1, separator);
     TKorData journal;
-    AddRun(journal, "Q", "R", 1, 9.0);
-    AddRun(journal, "A", "B", 3, 1.25, "висячка");
+    AddJournalRun(journal, "Q", "R", 1, 9.0);
+    AddJournalRun(journal, "A", "B", 3, 1.25, "висячка");
 
     std::vector<PendentRow> rows = SearchPendentRuns(journal, "B", {{"A", 0, "C", 2}});
     ASSERT_EQ(rows.size(), 1u);
@@ -41,11 +36,11 @@ TEST(PendentSearch, ASpurIsReadFromTheSectionsPointToThePendentPoint) {
 
 TEST(PendentSearch, OnlyRunsToAListedPointAreFoundAndTheFirstListedCellGivesTheIcon) {
   TKorData journal;
-  AddRun(journal, "A", "B", 3, 1.0);
-  AddRun(journal, "Z", "B", 2, 0.5);
-  AddRun(journal, "B", "A", 4, -1.1);
-  AddRun(journal, "B", "B", 1, 0.3);
-  AddRun(journal, "W", "V", 1, 0.7);
+  AddJournalRun(journal, "A", "B", 3, 1.0);
+  AddJournalRun(journal, "Z", "B", 2, 0.5);
+  AddJournalRun(journal, "B", "A", 4, -1.1);
+  AddJournalRun(journal, "B", "B", 1, 0.3);
+  AddJournalRun(journal, "W", "V", 1, 0.7);
   // A stands in the first row's fore cell and in the second row's back cell.
   const std::vector<ListedRunEnds> listed = {{"P", 1, "A", 2}, {"A", 0, "B", 1}};
   const std::vector<PendentRow> rows = SearchPendentRuns(journal, "B", listed);

@@ -3,6 +3,7 @@
 #include "AdjustmentNets.h"
 #include "LocaleSeparatorTest.h"
 #include "SectionElevationTable.h"
+#include "ShownElevationRows.h"
 
 namespace korvado {
 namespace {
@@ -11,7 +12,7 @@ class SectionElevationTableTest : public LocaleSeparatorTest {
  protected:
   std::vector<std::string> Elevations(const std::vector<ElevationRow>& rows) const {
     std::vector<std::string> texts;
-    for (const ElevationRow& row : rows) texts.push_back(row.elevation);
+    for (const ElevationRow& row : rows) texts.push_back(ShownElevation(row));
     return texts;
   }
   TKorNet net;
@@ -21,9 +22,9 @@ class SectionElevationTableTest : public LocaleSeparatorTest {
 TEST_P(SectionElevationTableTest, MisclosureIsSharedInProportionToTheSetupsOfEachRun) {
   // w = -0.03 over 2 + 4 setups: X takes a third of it.
   const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
-  EXPECT_EQ(rows, (std::vector<ElevationRow>{{"A", Dec("100.00"), kFixedPoint},
-                                             {"X", Dec("101.01"), kIntermediatePoint},
-                                             {"B", Dec("103.03"), kFixedPoint}}));
+  EXPECT_EQ(Shown(rows), (std::vector<ShownRow>{{"A", Dec("100.00"), kFixedPoint},
+                                                {"X", Dec("101.01"), kIntermediatePoint},
+                                                {"B", Dec("103.03"), kFixedPoint}}));
 }
 
 TEST_P(SectionElevationTableTest, PendentPointsHangOffSectionPointsAndOffEachOther) {
@@ -31,11 +32,19 @@ TEST_P(SectionElevationTableTest, PendentPointsHangOffSectionPointsAndOffEachOth
   EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "x", "P", 1, -0.50, 0));  // attachment found ignoring case
   EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "P", "Q", 1, 0.25, 0));   // hangs off the pendent P
   EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "Nowhere", "R", 1, 1.0, 0));
+  // Hanging off the marked text is hanging off no point: the mark is no part of a name.
+  EXPECT_TRUE(table.AddPendentRun(kIntermediatePoint, "P [вис.]", "S", 1, 1.0, 0));
   const std::vector<ElevationRow> rows = SectionElevationTable(net, 0);
-  ASSERT_EQ(rows.size(), 6u);
-  EXPECT_EQ(rows[3], (ElevationRow{"P [вис.]", Dec("100.51"), kIntermediatePoint}));
-  EXPECT_EQ(rows[4], (ElevationRow{"Q [вис.]", Dec("100.76"), kIntermediatePoint}));
-  EXPECT_EQ(rows[5], (ElevationRow{"R [вис.]", "", kIntermediatePoint}));
+  ASSERT_EQ(rows.size(), 7u);
+  EXPECT_FALSE(rows[1].pendent);
+  EXPECT_EQ(rows[3].name, "P");
+  EXPECT_TRUE(rows[3].pendent && rows[4].pendent && rows[5].pendent);
+  // Each starts from its base as shown: 101.01 - 0.50, then 100.51 + 0.25.
+  EXPECT_EQ(Shown({rows.begin() + 3, rows.end()}),
+            (std::vector<ShownRow>{{"P [вис.]", Dec("100.51"), kIntermediatePoint},
+                                   {"Q [вис.]", Dec("100.76"), kIntermediatePoint},
+                                   {"R [вис.]", "", kIntermediatePoint},
+                                   {"S [вис.]", "", kIntermediatePoint}}));
 }
 
 TEST_P(SectionElevationTableTest, SectionEndsAreFoundIgnoringCaseAndAMissingEndLeavesItsCellsEmpty) {

@@ -16,10 +16,7 @@ namespace korvado::nettest {
 
 void SetJournal(AppState& state, const std::vector<JournalRun>& runs) {
   state.Journal.Clear();
-  for (const JournalRun& run : runs) {
-    ASSERT_TRUE(state.Journal.AddRecord(run.back, run.fore, run.setups, ""));
-    state.Journal.HeightDiffs.SetItem(state.Journal.RecordCount() - 1, run.height);
-  }
+  AddJournalRuns(state.Journal, runs);
 }
 
 void ModalScript::Run(const std::function<void()>& action) {

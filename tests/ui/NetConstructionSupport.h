@@ -14,17 +14,11 @@
 #include <vector>
 
 #include "AppState.h"
+#include "JournalRuns.h"
 
 // Own namespace: every support file is linked into every GUI test program.
 namespace korvado::nettest {
 
-// A run as the journal holds it after its readings were keyed in.
-struct JournalRun {
-  std::string back;
-  std::string fore;
-  uint16_t setups;
-  double height;
-};
 // Replaces the journal by these runs.
 void SetJournal(AppState& state, const std::vector<JournalRun>& runs);
 

@@ -22,7 +22,7 @@
 namespace korvado {
 namespace {
 
-constexpr const char* kChildVariable = "KORVADO_RECOVERY_CHILD";
+const QString kChildRole = QStringLiteral("recovery-edits-and-waits");
 
 QString RecoveryFolder() { return Autosave::Folder(); }
 
@@ -50,19 +50,19 @@ RecoveryBox AnswerRecovery(const std::function<void()>& action, const QString& a
   return seen;
 }
 
-// Run by the test below as a separate program: edits the new data and waits to be killed.
-TEST(Recovery, ChildEditsAndWaits) {
-  if (!qEnvironmentVariableIsSet(kChildVariable)) GTEST_SKIP() << "runs only as the killed program";
+// The program the test below kills: edits the new data and waits. Without its
+// edit the test sees no recovery copy and fails.
+const bool kChildRegistered = RegisterChildRole(kChildRole, [] {
   EnsureApplication();
   TMainForm form(WorkingFolderSettings());
   form.Start({QStringLiteral("korvado")});
   AppState& state = form.State();
-  EXPECT_TRUE(RecordStep(state, "правка записи 1", [&] { return WriteMainCell(state, 0, kMainNote, "до сбоя"); }));
+  if (!RecordStep(state, "правка записи 1", [&] { return WriteMainCell(state, 0, kMainNote, "до сбоя"); })) return;
   QTest::qWait(60000);
-}
+});
 
 TEST(Recovery, KilledProgramsChangesAreOfferedAtTheNextStart) {
-  if (qEnvironmentVariableIsSet(kChildVariable)) GTEST_SKIP();
+  ASSERT_TRUE(kChildRegistered);
   EnsureApplication();
   WorkingFolder folder;
   QFile ini(folder.Path(QStringLiteral("Korvado.ini")));
@@ -74,12 +74,9 @@ TEST(Recovery, KilledProgramsChangesAreOfferedAtTheNextStart) {
   ASSERT_FALSE(HasCopy());
 
   QProcess child;
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert(QString::fromUtf8(kChildVariable), QStringLiteral("1"));
-  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  child.setProcessEnvironment(environment);
+  child.setProcessEnvironment(ChildRoleEnvironment(kChildRole));
   child.setWorkingDirectory(QDir::currentPath());
-  child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=Recovery.ChildEditsAndWaits")});
+  child.start(QCoreApplication::applicationFilePath(), {});
   ASSERT_TRUE(child.waitForStarted(10000));
   ASSERT_TRUE(QTest::qWaitFor(HasCopy, 30000)) << "the running program wrote no recovery copy";
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <map>
 
 #include "KorvadoApplication.h"
 #include "MainForm.h"
@@ -21,6 +22,37 @@ void EnsureApplication() {
   static char* argv[] = {name, nullptr};
   static KorvadoApplication* app = new KorvadoApplication(argc, argv);
   (void)app;
+}
+
+namespace {
+
+constexpr const char* kChildRoleVariable = "KORVADO_TEST_CHILD_ROLE";
+
+std::map<QString, std::function<void()>>& ChildRoles() {
+  static std::map<QString, std::function<void()>> roles;
+  return roles;
+}
+
+}  // namespace
+
+bool RegisterChildRole(const QString& name, std::function<void()> role) {
+  return ChildRoles().emplace(name, std::move(role)).second;
+}
+
+QProcessEnvironment ChildRoleEnvironment(const QString& name) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QString::fromUtf8(kChildRoleVariable), name);
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  return environment;
+}
+
+bool PlayChildRole() {
+  const QString name = qEnvironmentVariable(kChildRoleVariable);
+  if (name.isEmpty()) return false;
+  const auto role = ChildRoles().find(name);
+  if (role == ChildRoles().end()) qFatal("no child role %s", qUtf8Printable(name));
+  role->second();
+  return true;
 }
 
 WorkingFolder::WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }

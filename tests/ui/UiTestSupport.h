@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QMessageBox>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,6 +17,16 @@ class TMainForm;
 
 // Creates the program's application object once per test program.
 void EnsureApplication();
+
+// A test that needs a second program (one to be killed) starts its own test
+// program again with the environment ChildRoleEnvironment(name): main then
+// plays the role registered under that name instead of running the tests, so
+// the role is no test of its own. Register at namespace scope:
+// `const bool registered = RegisterChildRole("name", [] { ... });`
+bool RegisterChildRole(const QString& name, std::function<void()> role);
+QProcessEnvironment ChildRoleEnvironment(const QString& name);
+// For main: plays the role the environment names; false when it names none.
+bool PlayChildRole();
 
 // Makes a new empty folder the working directory for the life of the object.
 class WorkingFolder {
