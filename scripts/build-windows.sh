@@ -52,7 +52,11 @@ if [[ "$run_tests" == 1 ]]; then
   # serves them all, so that each does not start its own.
   "$here/wine-run.sh" wineboot --init
   WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}" wineserver -p 600
-  KORVADO_WINE_CAPTURE=1 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 900 -j "$(nproc)"
+  # The window's test programs (ui_*) are built but not run: under Wine no window of the offscreen platform
+  # becomes the active one, and those tests type into the active window.
+  KORVADO_WINE_CAPTURE=1 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 300 \
+    -j "$(nproc)" -E '^ui_'
+
 fi
 
 if [[ "$package" == 1 ]]; then

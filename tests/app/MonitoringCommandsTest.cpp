@@ -60,12 +60,12 @@ TEST_F(MonitoringProjectFiles, ProjectIsKeptRelativeInDateOrderAndNoticesChanged
   ASSERT_TRUE(state.Monitoring.Results);
 
   // The folder moves as a whole; the project still finds its cycles and remembers what they held.
-  const std::filesystem::path moved = folder.Path() / "архив";
+  const std::filesystem::path moved = folder.Path() / PathFromUtf8("архив");
   std::filesystem::create_directory(moved);
   for (const char* name : {"Дом.kmon", "c1.kor", "c2.kor", "c3.kor"})
-    std::filesystem::rename(folder.Path() / name, moved / name);
+    std::filesystem::rename(folder.Path() / PathFromUtf8(name), moved / PathFromUtf8(name));
   AppState reopened;
-  ASSERT_TRUE(OpenProject(reopened, (moved / "Дом.kmon").string()).Ok());
+  ASSERT_TRUE(OpenProject(reopened, Utf8FromPath(moved / PathFromUtf8("Дом.kmon"))).Ok());
   EXPECT_EQ(*reopened.Monitoring.Project, *state.Monitoring.Project);
   ASSERT_TRUE(reopened.Monitoring.Project->cycles[1].computed);
 
@@ -95,7 +95,7 @@ TEST_F(MonitoringProjectFiles, BadCyclesAndBenchmarksAreRefusedAndChangeNothing)
   ASSERT_FALSE(refused.HasValue());
   EXPECT_NE(refused.RefusalText().find("Цикл 1"), std::string::npos) << refused.RefusalText();
   EXPECT_NE(refused.RefusalText().find("«Rp9»"), std::string::npos) << refused.RefusalText();
-  std::filesystem::remove(folder.File("c3.kor"));
+  std::filesystem::remove(PathFromUtf8(folder.File("c3.kor")));
   refused = ComputeProject(before, state.Monitoring.Path);
   ASSERT_FALSE(refused.HasValue());
   EXPECT_NE(refused.RefusalText().find("Цикл 3"), std::string::npos) << refused.RefusalText();

@@ -73,7 +73,7 @@ TEST(CliBuildNet, BuildsIntoACopyAndRefusesBadBenchmarksWithoutWritingIt) {
                         out, err),
             2);
   EXPECT_NE(err.find("Rp7"), std::string::npos) << err;
-  EXPECT_FALSE(std::filesystem::exists(folder.File("bad.kor")));
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(folder.File("bad.kor"))));
 }
 
 }  // namespace
