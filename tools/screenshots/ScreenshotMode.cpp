@@ -116,7 +116,9 @@ void BuildFirstSection(AppState& state, ConstructionPage& page) {
 // The two runs U1 - Rp2 in the merge dialog, both merged.
 EquiDialog MergedRepeatedRuns(const AppState& state, const ConstructionPage& page, EquiResult& result) {
   EquiDialog dialog = OpenEquiDialog(state, page);
-  while (EquiAddSelected(dialog, result)) {
+  // Moved one by one until a press moves nothing more.
+  for (size_t moved = dialog.Lower.size();; moved = dialog.Lower.size()) {
+    if (!EquiAddSelected(dialog, result) || dialog.Lower.size() == moved) break;
   }
   return dialog;
 }
