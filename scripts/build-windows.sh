@@ -51,8 +51,12 @@ if [[ "$run_tests" == 1 ]]; then
   # One Wine server serves every test program, so that each does not start its own; it is started first and
   # kept ten minutes after the last program (one already running serves as well, and says so with status 2).
   # Wine's prefix is made once (about 30 s), before the test programs start in parallel.
-  WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}" wineserver -p 600 2>/dev/null || true
-  "$here/wine-run.sh" wineboot --init
+  # Wine's background processes get no output of ours to hold open (a CI runner would wait for them), and the
+  # server ends with this script.
+  export WINEPREFIX="${KORVADO_WINE_PREFIX:-$cache/wine}"
+  wineserver -p 600 </dev/null >/dev/null 2>&1 || true
+  trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+  "$here/wine-run.sh" wineboot --init </dev/null >/dev/null 2>&1
   # The window's test programs (ui_*) are built but not run: under Wine no window of the offscreen platform
   # becomes the active one, and those tests type into the active window.
   KORVADO_WINE_CAPTURE=1 QT_QPA_PLATFORM=offscreen ctest --test-dir "$build" --output-on-failure --timeout 300 \
