@@ -3,8 +3,6 @@
 
 #include <QDate>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <memory>
 
@@ -19,6 +17,7 @@
 #include "ModelErrors.h"
 #include "PassingRemark.h"
 #include "ReportPages.h"
+#include "ReportPreview.h"
 #include "ShowOutcome.h"
 #include "StatementWorkbook.h"
 
@@ -51,15 +50,7 @@ std::optional<DocumentOptions> TMainForm::AskDocumentOptions() {
 void TMainForm::acPrintReportExecute() {
   const std::optional<DocumentOptions> options = AskDocumentOptions();
   if (!options) return;
-  const ReportDocument statement = CurrentNetStatement(state_, StampNow(state_), *options);
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(ReportPageLayout());
-  printer.setDocName(QString::fromStdString(statement.title));
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(QStringLiteral("Печать отчёта"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-          [&](QPrinter* target) { PaintReportPages(statement, *target); });
-  preview.exec();
+  PreviewReport(CurrentNetStatement(state_, StampNow(state_), *options), QStringLiteral("Печать отчёта"), this);
 }
 
 void TMainForm::acExportReportPdfExecute() {

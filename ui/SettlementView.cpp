@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QSplitter>
 #include <QTabWidget>
@@ -21,6 +19,7 @@
 #include "OutcomeBox.h"
 #include "ReportHtml.h"
 #include "ReportPages.h"
+#include "ReportPreview.h"
 #include "SettlementCharts.h"
 #include "SettlementStatement.h"
 
@@ -92,11 +91,13 @@ void SettlementView::ShowResults() {
   const std::shared_ptr<const MonitoringResult>& results = state_.Monitoring.Results;
   model_->Show(results, static_cast<SettlementMode>(ModeBox->currentIndex()));
   StabilityList->clear();
-  for (QWidget* needsResults : std::initializer_list<QWidget*>{btnCopySettlements, btnPreviewStatement, btnStatementPdf, btnStatementHtml})
+  for (QWidget* needsResults :
+       std::initializer_list<QWidget*>{btnCopySettlements, btnPreviewStatement, btnStatementPdf, btnStatementHtml})
     needsResults->setEnabled(results != nullptr);
   if (!results) {
-    SummaryLabel->setText(state_.Monitoring.Project ? QStringLiteral("Проект не рассчитан. Нажмите «Рассчитать».")
-                                                    : QStringLiteral("Откройте проект: «Файл → Проект мониторинга...»."));
+    SummaryLabel->setText(state_.Monitoring.Project
+                              ? QStringLiteral("Проект не рассчитан. Нажмите «Рассчитать».")
+                              : QStringLiteral("Откройте проект: «Файл → Проект мониторинга...»."));
     TimePlot->SetChart({});
     TotalPlot->SetChart({});
     return;
@@ -134,8 +135,8 @@ std::optional<MonitoringResult> SettlementView::ComputeOffThread() {
   std::optional<Result<MonitoringResult>> computed;
   QThread* worker = QThread::create([&] {
     computed.emplace(ComputeProject(project, path, [&](size_t done, size_t) {
-      QMetaObject::invokeMethod(&progress, [&progress, done] { progress.setValue(static_cast<int>(done)); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          &progress, [&progress, done] { progress.setValue(static_cast<int>(done)); }, Qt::QueuedConnection);
       return !stop.load();
     }));
   });
@@ -156,7 +157,8 @@ bool SettlementView::ChangedCyclesAccepted(const MonitoringResult& result) {
   if (result.changedCycles.empty()) return true;
   QString cycles;
   for (size_t c : result.changedCycles)
-    cycles += (cycles.isEmpty() ? "" : ", ") + QString::number(c + 1) + QStringLiteral(" («%1»)").arg(QString::fromStdString(result.cycles[c].file));
+    cycles += (cycles.isEmpty() ? "" : ", ") + QString::number(c + 1) +
+              QStringLiteral(" («%1»)").arg(QString::fromStdString(result.cycles[c].file));
   return QMessageBox::question(this, QStringLiteral("Осадки"),
                                QStringLiteral("Файлы циклов %1 изменились после последнего расчёта проекта. "
                                               "Пересчитать эти циклы по новым данным?")
@@ -165,7 +167,8 @@ bool SettlementView::ChangedCyclesAccepted(const MonitoringResult& result) {
 
 void SettlementView::btnRecomputeClick() {
   if (!state_.Monitoring.Project) {
-    ShowOutcomeBox(this, Outcome::Refusal("Проект мониторинга не открыт. Откройте его: «Файл → Проект мониторинга...»."));
+    ShowOutcomeBox(this,
+                   Outcome::Refusal("Проект мониторинга не открыт. Откройте его: «Файл → Проект мониторинга...»."));
     return;
   }
   std::optional<MonitoringResult> result = ComputeOffThread();
@@ -182,29 +185,24 @@ void SettlementView::btnCopySettlementsClick() {
 
 void SettlementView::btnPreviewStatementClick() {
   if (!state_.Monitoring.Results) return;
-  const ReportDocument statement = SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path));
-  QPrinter printer(QPrinter::HighResolution);
-  printer.setPageLayout(ReportPageLayout());
-  printer.setDocName(QString::fromStdString(statement.title));
-  QPrintPreviewDialog preview(&printer, this);
-  preview.setWindowTitle(QStringLiteral("Ведомость осадок"));
-  connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-          [&](QPrinter* target) { PaintReportPages(statement, *target); });
-  preview.exec();
+  PreviewReport(SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path)),
+                QStringLiteral("Ведомость осадок"), this);
 }
 
 void SettlementView::btnStatementPdfClick() {
   if (!state_.Monitoring.Results) return;
-  const QString path = AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в PDF"),
-                                   QStringLiteral("Документ PDF (*.pdf)"), QFileDialog::AcceptSave, QStringLiteral("pdf"));
+  const QString path =
+      AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в PDF"), QStringLiteral("Документ PDF (*.pdf)"),
+                  QFileDialog::AcceptSave, QStringLiteral("pdf"));
   if (path.isEmpty()) return;
   SaveReportPdf(SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path)), path.toStdString());
 }
 
 void SettlementView::btnStatementHtmlClick() {
   if (!state_.Monitoring.Results) return;
-  const QString path = AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в HTML"),
-                                   QStringLiteral("Веб-страница (*.html)"), QFileDialog::AcceptSave, QStringLiteral("html"));
+  const QString path =
+      AskFilePath(this, ini_, QStringLiteral("Ведомость осадок в HTML"), QStringLiteral("Веб-страница (*.html)"),
+                  QFileDialog::AcceptSave, QStringLiteral("html"));
   if (path.isEmpty()) return;
   SaveReportHtml(SettlementStatement(*state_.Monitoring.Results, StampNow(state_.Monitoring.Path)), path.toStdString());
 }
