@@ -26,9 +26,8 @@
 #include "LoopsJson.h"
 #include "ModelErrors.h"
 #include "NumberText.h"
-#include "OffscreenGui.h"
 #include "ReportHtml.h"
-#include "ReportPages.h"
+#include "ReportPdfModule.h"
 #include "SettlementCommand.h"
 #include "StatementWorkbook.h"
 #include "UnsoundValues.h"
@@ -184,10 +183,7 @@ int WriteStatement(AppState& state, const CliArguments& arguments) {
   if (!arguments.options.count("html") && !arguments.options.count("pdf")) return 0;
   const ReportDocument statement = CurrentNetStatement(state, stamp, options);
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
-  if (arguments.options.count("pdf")) {
-    const OffscreenGui gui;
-    SaveReportPdf(statement, arguments.options.at("pdf"));
-  }
+  if (arguments.options.count("pdf")) SaveReportPdfThroughModule(statement, arguments.options.at("pdf"));
   return 0;
 }
 

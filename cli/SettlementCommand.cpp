@@ -6,9 +6,8 @@
 #include "FileReplace.h"
 #include "ModelErrors.h"
 #include "MonitoringComputation.h"
-#include "OffscreenGui.h"
 #include "ReportHtml.h"
-#include "ReportPages.h"
+#include "ReportPdfModule.h"
 #include "SettlementJson.h"
 #include "SettlementStatement.h"
 #include "Utf8Path.h"
@@ -56,10 +55,7 @@ void WriteStatement(const MonitoringResult& result, const std::string& path, con
   if (!arguments.options.count("pdf") && !arguments.options.count("html")) return;
   const ReportDocument statement = SettlementStatement(result, StampNow(path));
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
-  if (arguments.options.count("pdf")) {
-    const OffscreenGui gui;
-    SaveReportPdf(statement, arguments.options.at("pdf"));
-  }
+  if (arguments.options.count("pdf")) SaveReportPdfThroughModule(statement, arguments.options.at("pdf"));
 }
 
 int NewProject(const CliArguments& arguments, std::ostream& out, std::ostream& err) {

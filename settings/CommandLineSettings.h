@@ -1,6 +1,6 @@
 #pragma once
 // What korvado-cli takes from Korvado.ini, the file the windowed program
-// keeps: its defaults where no option says otherwise. No Qt in this header.
+// keeps: its defaults where no option says otherwise.
 
 #include "Tolerance.h"
 

@@ -6,35 +6,29 @@ namespace korvado {
 
 namespace {
 
-const QString kAdjustment = QStringLiteral("Adjustment");
-const QString kTolerance = QStringLiteral("Tolerance");
+const std::string kAdjustment = "Adjustment";
+const std::string kTolerance = "Tolerance";
 
 }  // namespace
 
-double ReadSigmaPerSetup(const SettingsFile& ini) {
+double ReadSigmaPerSetup(const SettingsReader& ini) {
   // A value no survey has (1e-320 from a hand-edited file) gives way to the default.
-  const double sigma = ini.ReadPositiveDouble(kAdjustment, QStringLiteral("SigmaPerSetup"), 0.5);
+  const double sigma = ReadPositiveSetting(ini, kAdjustment, "SigmaPerSetup", 0.5);
   return IsSaneValue(ValueKind::SigmaPerSetup, sigma) ? sigma : 0.5;
 }
 
-void WriteSigmaPerSetup(SettingsFile& ini, double sigma) {
-  ini.WriteDouble(kAdjustment, QStringLiteral("SigmaPerSetup"), sigma);
+void WriteSigmaPerSetup(SettingsWriter& ini, double sigma) { WriteSettingDouble(ini, kAdjustment, "SigmaPerSetup", sigma); }
+
+Tolerance ReadTolerance(const SettingsReader& ini) {
+  const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(ini.Text(kTolerance, "Class").value_or(""));
+  return {levelClass.value_or(ToleranceClass::Technical), ReadPositiveSetting(ini, kTolerance, "Coefficient", 10.0)};
 }
 
-Tolerance ReadTolerance(const SettingsFile& ini) {
-  const std::optional<ToleranceClass> levelClass =
-      ToleranceClassFromKey(ini.ReadString(kTolerance, QStringLiteral("Class")).toStdString());
-  return {levelClass.value_or(ToleranceClass::Technical),
-          ini.ReadPositiveDouble(kTolerance, QStringLiteral("Coefficient"), 10.0)};
+void WriteTolerance(SettingsWriter& ini, const Tolerance& tolerance) {
+  ini.WriteText(kTolerance, "Class", ToleranceClassKey(tolerance.levelClass));
+  WriteSettingDouble(ini, kTolerance, "Coefficient", tolerance.customCoefficient);
 }
 
-void WriteTolerance(SettingsFile& ini, const Tolerance& tolerance) {
-  ini.WriteString(kTolerance, QStringLiteral("Class"), QString::fromStdString(ToleranceClassKey(tolerance.levelClass)));
-  ini.WriteDouble(kTolerance, QStringLiteral("Coefficient"), tolerance.customCoefficient);
-}
-
-bool ReadBackupChoice(const SettingsFile& ini) {
-  return ini.ReadBool(QStringLiteral("Save"), QStringLiteral("Backup"), true);
-}
+bool ReadBackupChoice(const SettingsReader& ini) { return ReadSettingBool(ini, "Save", "Backup", true); }
 
 }  // namespace korvado

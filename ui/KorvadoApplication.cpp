@@ -18,6 +18,10 @@ namespace korvado {
 QString ApplicationTitle() { return QString::fromUtf8(kProgramTitle); }
 
 KorvadoApplication::KorvadoApplication(int& argc, char** argv) : QApplication(argc, argv) {
+  // The user's folders are named after the program, whichever executable runs
+  // (the recovery copies under AppLocalDataLocation/Korvado).
+  setOrganizationName(QString());
+  setApplicationName(QStringLiteral("Korvado"));
   // Qt sets the C library to the user's locale. The program's number text
   // takes the user's separators from QLocale alone, so keep the C library
   // neutral for anything else that formats numbers.

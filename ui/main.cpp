@@ -5,7 +5,7 @@
 int main(int argc, char** argv) {
   korvado::KorvadoApplication app(argc, argv);
   korvado::ApplyLocaleSeparators();
-  korvado::TMainForm form(korvado::LocateSettingsFile());
+  korvado::TMainForm form(QString::fromStdString(korvado::LocateSettingsFile()));
   form.Start(app.arguments());
   return app.exec();
 }

@@ -19,6 +19,7 @@
 #include "AdjustmentPage.h"
 #include "ElevationPage.h"
 #include "ExampleFile.h"
+#include "IniSnapshot.h"
 #include "JournalPage.h"
 #include "KorvadoApplication.h"
 #include "MainForm.h"
@@ -29,6 +30,7 @@
 #include "SeparatorScope.h"
 #include "SettingsFile.h"
 #include "SettingsLocation.h"
+#include "StoredChoices.h"
 #include "UiTestSupport.h"
 #include "WindowPlacement.h"
 
@@ -179,32 +181,72 @@ TEST_F(MainWindow, TheSettingsFileIsTheUsersWhereverTheProgramStarts) {
   const QDir top(root.path());
   const QString program = top.filePath("program"), config = top.filePath("config/Korvado");
   const QString working = folder.Path("");
+  const auto locate = [](const QString& programFolder, const QString& configFolder, const QString& workingFolder) {
+    return QString::fromStdString(LocateSettingsFile(programFolder.toStdString(), configFolder.toStdString(),
+                                                     workingFolder.toStdString()));
+  };
   ASSERT_TRUE(QDir().mkpath(program));
   const QString stored = QDir(config).filePath("Korvado.ini");
-  EXPECT_EQ(LocateSettingsFile(program, config, working), stored);
+  EXPECT_EQ(locate(program, config, working), stored);
   EXPECT_FALSE(QFile::exists(stored)) << "nothing to take over";
   SettingsFile(stored).WriteInteger("WindowState", "WindowWidth", 700);
   EXPECT_EQ(IniValue(stored, "WindowState/WindowWidth"), "700") << "the first write makes the folder";
 
   const QString fresh = top.filePath("other/Korvado");
   WriteText(Ini(), "[Adjustment]\nSigmaPerSetup=0.7\n");
-  EXPECT_EQ(LocateSettingsFile(program, fresh, working), QDir(fresh).filePath("Korvado.ini"));
+  EXPECT_EQ(locate(program, fresh, working), QDir(fresh).filePath("Korvado.ini"));
   EXPECT_EQ(IniValue(QDir(fresh).filePath("Korvado.ini"), "Adjustment/SigmaPerSetup"), "0.7");
   WriteText(Ini(), "[Adjustment]\nSigmaPerSetup=0.9\n");
-  LocateSettingsFile(program, fresh, working);
+  locate(program, fresh, working);
   EXPECT_EQ(IniValue(QDir(fresh).filePath("Korvado.ini"), "Adjustment/SigmaPerSetup"), "0.7") << "once, not again";
 
   WriteText(QDir(program).filePath("Korvado.ini"), "");
-  EXPECT_EQ(LocateSettingsFile(program, config, working), QDir(program).filePath("Korvado.ini")) << "portable";
+  EXPECT_EQ(locate(program, config, working), QDir(program).filePath("Korvado.ini")) << "portable";
 
   // The user's folder is the one Qt gives the program Korvado for its configuration.
+  const QString testProgram = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName("Korvado");
   const QByteArray home = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", top.filePath("xdg").toUtf8());
+  qputenv("XDG_CONFIG_HOME", top.filePath("xdg/").toUtf8());
   // Other tests leave their settings beside the test program, which then counts as portable.
   const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath("Korvado.ini");
-  EXPECT_EQ(LocateSettingsFile(), QFile::exists(beside) ? beside : top.filePath("xdg/Korvado/Korvado.ini"));
-  EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation), top.filePath("xdg/Korvado"));
+  EXPECT_EQ(QString::fromStdString(LocateSettingsFile()),
+            QFile::exists(beside) ? beside : top.filePath("xdg/Korvado/Korvado.ini"));
+  EXPECT_EQ(QString::fromStdString(UserConfigFolder()),
+            QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
+  qunsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(QString::fromStdString(UserConfigFolder()),
+            QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)));
   qputenv("XDG_CONFIG_HOME", home);
+  QCoreApplication::setApplicationName(testProgram);
+}
+
+// korvado-cli reads Korvado.ini without Qt: it must take from the file
+// exactly what the windows wrote there, and what they read from a hand-edited one.
+TEST_F(MainWindow, TheCommandLineReadsTheChoicesTheWindowsWrote) {
+  SettingsFile windows(Ini());
+  windows.WriteInteger("WindowState", "WindowWidth", 700);
+  WriteSigmaPerSetup(windows, 0.123456789012345);
+  WriteTolerance(windows, {ToleranceClass::Custom, 7.5});
+  windows.WriteBool("Save", "Backup", false);
+  const IniSnapshot read = IniSnapshot::Read(Ini().toStdString());
+  EXPECT_EQ(ReadSigmaPerSetup(read), 0.123456789012345);
+  EXPECT_EQ(ReadTolerance(read).levelClass, ToleranceClass::Custom);
+  EXPECT_EQ(ReadTolerance(read).customCoefficient, 7.5);
+  EXPECT_FALSE(ReadBackupChoice(read));
+
+  // Both readers give a hand-edited or damaged value the same meaning.
+  const std::pair<const char*, double> sigmas[] = {
+      {"0,25", 0.25}, {" 2 ", 2.0}, {"+0.3", 0.3}, {"0", 0.5}, {"-1", 0.5}, {"1e-320", 0.5},
+      {"nan", 0.5},   {"inf", 0.5}, {"0.5x", 0.5}, {"", 0.5},  {"2000", 0.5}};
+  for (const auto& [text, sigma] : sigmas) {
+    WriteText(Ini(), QString("[Adjustment]\nSigmaPerSetup=%1\n[Save]\nBackup=%2\n").arg(text, text).toUtf8());
+    const SettingsFile reread(Ini());
+    EXPECT_EQ(ReadSigmaPerSetup(IniSnapshot::Read(Ini().toStdString())), sigma) << text;
+    EXPECT_EQ(ReadSigmaPerSetup(reread), sigma) << text;
+    EXPECT_EQ(ReadBackupChoice(IniSnapshot::Read(Ini().toStdString())), ReadBackupChoice(reread)) << text;
+  }
+  EXPECT_EQ(ReadSigmaPerSetup(IniSnapshot::Read(folder.Path("none.ini").toStdString())), 0.5) << "no file";
 }
 
 // «Справка → Открыть пример» looks from the program's own folder: beside it
