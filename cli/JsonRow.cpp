@@ -1,5 +1,6 @@
 #include "JsonRow.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
@@ -28,10 +29,22 @@ std::string_view EscapeOf(unsigned char byte, std::array<char, 7>& buffer) {
   return {buffer.data(), 6};
 }
 
+bool NeedsEscape(std::string_view value) {
+  return std::any_of(value.begin(), value.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == '"' || byte == '\\';
+  });
+}
+
 }  // namespace
 
 void AppendJsonString(std::string& text, std::string_view value) {
   text += '"';
+  // Names hardly ever hold a byte to escape: copied whole then.
+  if (!NeedsEscape(value)) {
+    text.append(value) += '"';
+    return;
+  }
   std::array<char, 7> buffer{};
   size_t plain = 0;  // start of the bytes not yet copied
   for (size_t k = 0; k < value.size(); ++k) {
@@ -61,11 +74,11 @@ JsonRow::JsonRow(std::string& text, int depth) : text_(text), depth_(depth) {
 }
 
 void JsonRow::Key(std::string_view key) {
-  text_ += empty_ ? "\n" : ",\n";
+  text_.append(empty_ ? "\n" : ",\n");
   empty_ = false;
   AppendIndent(text_, depth_ + 1);
-  AppendJsonString(text_, key);
-  text_ += ": ";
+  // The keys are the program's own words: nothing in them to escape.
+  text_.append(1, '"').append(key).append("\": ");
 }
 
 JsonRow& JsonRow::Text(std::string_view key, std::string_view value) {

@@ -138,9 +138,10 @@ struct NetPlace {
 };
 
 // A run merged from several journal runs holds all their references; none may hold none.
-std::vector<int32_t> ReadReferences(DataReader& in, const std::string& place) {
+// The place (what, its number) is put into words only for a message.
+std::vector<int32_t> ReadReferences(DataReader& in, const NetPlace& place, const char* what, int32_t row) {
   const int32_t m = in.U8();
-  if (m < 1) in.Fail(place + ": нет ссылки на журнал");
+  if (m < 1) in.Fail(place.Text(what + std::string(" ") + std::to_string(row + 1)) + ": нет ссылки на журнал");
   std::vector<int32_t> refs(m);
   for (int32_t& ref : refs) ref = in.I32();
   return refs;
@@ -157,7 +158,7 @@ void ReadRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& place) {
     run.foreType = in.U8();
     run.height = in.F64();
     run.setups = in.F64();
-    run.refs = ReadReferences(in, place.Text("штатив " + std::to_string(r + 1)));
+    run.refs = ReadReferences(in, place, "штатив", r);
     t.AppendRun(run);
   }
 }
@@ -171,7 +172,7 @@ void ReadPendentRuns(DataReader& in, TKorNetDetailTable& t, const NetPlace& plac
     pendent.fore = in.Name();
     pendent.setups = in.U16();
     pendent.height = in.F64();
-    pendent.refs = ReadReferences(in, place.Text("висячая точка " + std::to_string(r + 1)));
+    pendent.refs = ReadReferences(in, place, "висячая точка", r);
     t.AppendPendent(pendent);
   }
 }

@@ -1,5 +1,6 @@
 #include "SweepPlan.h"
 
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -38,14 +39,12 @@ SweepPlan PlanSweep(const TKorNet& net, bool forSweep) {
   plan.sections = net.SectionCount();
   plan.redundancy = NetRedundancy(net);
   const PointIndex index = BuildPointIndex(net.PointNames);
-  bool endsFound = true;
-  std::vector<int32_t> starts(static_cast<size_t>(net.SectionCount())), ends(starts.size());
-  for (int32_t s = 0; s < net.SectionCount(); ++s) {
-    starts[s] = FindInIndex(index, net.SectionStarts[s]);
-    ends[s] = FindInIndex(index, net.SectionEnds[s]);
-    endsFound = endsFound && starts[s] >= 0 && ends[s] >= 0;
-  }
-  plan.sweepable = endsFound && net.SectionCount() > 0 && NoBenchmarkRefusal(net, index).empty();
+  SectionEndRows rows = FindSectionEndRows(net, index);
+  const std::vector<int32_t>& starts = rows.starts;
+  const std::vector<int32_t>& ends = rows.ends;
+  const bool endsFound = std::none_of(starts.begin(), starts.end(), [](int32_t p) { return p < 0; }) &&
+                         std::none_of(ends.begin(), ends.end(), [](int32_t p) { return p < 0; });
+  plan.sweepable = endsFound && net.SectionCount() > 0 && NoBenchmarkRefusal(net, index, rows).empty();
   if (!plan.sweepable) return plan;
   plan.sectionStart = starts;
   plan.sectionEnd = ends;
