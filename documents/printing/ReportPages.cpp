@@ -16,6 +16,7 @@
 #include "DiagramPainter.h"
 #include "FileReplace.h"
 #include "PageFont.h"
+#include "PlainTextRuns.h"
 
 namespace korvado {
 
@@ -70,6 +71,7 @@ class PageFlow {
         heading_(Font(kHeadingPoints, true, device)),
         title_(Font(kTitlePoints, true, device)),
         metrics_(body_, &device),
+        bodyRuns_(body_),
         padding_(metrics_.averageCharWidth() * 0.6),
         rowHeight_(metrics_.height() * 1.3),
         pageHeight_(device.height() - FooterHeight()),
@@ -195,7 +197,22 @@ class PageFlow {
   // Column widths from the widest text. When the page is too narrow the
   // titles break between their words, then the wrapping columns give way,
   // then every column shrinks in proportion.
-  std::vector<double> ColumnWidths(const ReportTable& table) const {
+  // The width of every cell's text in the body font, measured once: the
+  // widths of the columns and the placing of the texts both need it, and
+  // measuring shapes the text, the dearest part of a long table.
+  std::vector<std::vector<double>> CellAdvances(const std::vector<std::vector<QString>>& rows) const {
+    std::vector<std::vector<double>> advances;
+    advances.reserve(rows.size());
+    for (const std::vector<QString>& row : rows) {
+      std::vector<double>& measured = advances.emplace_back();
+      measured.reserve(row.size());
+      for (const QString& cell : row)
+        measured.push_back(bodyRuns_.Width(cell).value_or(metrics_.horizontalAdvance(cell)));
+    }
+    return advances;
+  }
+
+  std::vector<double> ColumnWidths(const ReportTable& table, const std::vector<std::vector<double>>& advances) const {
     const QFontMetricsF boldMetrics(bold_, &device_);
     auto widestWord = [](const QFontMetricsF& metrics, const std::string& text) {
       double widest = 0.0;
@@ -210,10 +227,10 @@ class PageFlow {
       titles.push_back(boldMetrics.horizontalAdvance(Text(column.title)));
       titleWords.push_back(widestWord(boldMetrics, column.title));
     }
-    for (const std::vector<std::string>& row : table.rows)
-      for (size_t c = 0; c < row.size() && c < count; ++c) {
-        cells[c] = std::max(cells[c], metrics_.horizontalAdvance(Text(row[c])));
-        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, row[c]));
+    for (size_t r = 0; r < table.rows.size(); ++r)
+      for (size_t c = 0; c < table.rows[r].size() && c < count; ++c) {
+        cells[c] = std::max(cells[c], advances[r][c]);
+        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, table.rows[r][c]));
       }
     // Room for the cell padding, plus slack so that rounding never elides a text that fits.
     const double slack = 3 * padding_;
@@ -240,8 +257,9 @@ class PageFlow {
     return widths;
   }
 
-  void AddRow(const std::vector<QString>& cells, const std::vector<double>& widths, double rowWidth,
-              const std::vector<bool>& numeric, const std::vector<bool>& wrap, RowStyle style,
+  // `advances` are the cells' widths in the body font, for a plain row.
+  void AddRow(const std::vector<QString>& cells, const std::vector<double>& advances, const std::vector<double>& widths,
+              double rowWidth, const std::vector<bool>& numeric, const std::vector<bool>& wrap, RowStyle style,
               const Block* headerBlock) {
     auto block = std::make_unique<Block>();
     const bool header = style == RowStyle::kHeader;
@@ -257,6 +275,9 @@ class PageFlow {
     }
     block->height = height;
     block->header = headerBlock;
+    const double lineHeight = fontMetrics.ascent() + fontMetrics.descent();
+    const double ascent = fontMetrics.ascent();
+    const bool measured = style == RowStyle::kPlain;
     block->paint = [=, this](QPainter& painter, double top) {
       const QRectF row(0, top, rowWidth, height);
       if (header) painter.fillRect(row, kHeaderShade);
@@ -266,10 +287,20 @@ class PageFlow {
         const QRectF cell(left + padding_, top, widths[c] - 2 * padding_, height);
         const Qt::Alignment align = (numeric[c] ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
         const QString text = c < cells.size() ? cells[c] : QString();
-        if (wrap[c] || header)
+        if (wrap[c] || header) {
           painter.drawText(cell, align | Qt::TextWordWrap, text);
-        else
+        } else if (measured && c < advances.size() && advances[c] <= cell.width()) {
+          // A text known to fit is put on its baseline directly: no second
+          // measuring, no eliding, no layout of a one-line text.
+          const QPointF origin(numeric[c] ? cell.right() - advances[c] : cell.left(),
+                               cell.top() + (cell.height() - lineHeight) / 2 + ascent);
+          if (const std::optional<QGlyphRun> run = bodyRuns_.Run(text, origin))
+            painter.drawGlyphRun(QPointF(), *run);
+          else
+            painter.drawText(origin, text);
+        } else {
           painter.drawText(cell, align, painter.fontMetrics().elidedText(text, Qt::ElideRight, int(cell.width())));
+        }
         painter.drawLine(QPointF(left, top), QPointF(left, top + height));
         left += widths[c];
       }
@@ -281,7 +312,14 @@ class PageFlow {
   }
 
   void AddTable(const ReportTable& table) {
-    const std::vector<double> widths = ColumnWidths(table);
+    std::vector<std::vector<QString>> rows;
+    rows.reserve(table.rows.size());
+    for (const std::vector<std::string>& row : table.rows) {
+      std::vector<QString>& cells = rows.emplace_back();
+      for (const std::string& cell : row) cells.push_back(Text(cell));
+    }
+    const std::vector<std::vector<double>> advances = CellAdvances(rows);
+    const std::vector<double> widths = ColumnWidths(table, advances);
     std::vector<bool> numeric, wrap;
     std::vector<QString> titles;
     for (const ReportColumn& column : table.columns) {
@@ -291,15 +329,13 @@ class PageFlow {
     }
     double rowWidth = 0.0;
     for (double width : widths) rowWidth += width;
-    AddRow(titles, widths, rowWidth, numeric, wrap, RowStyle::kHeader, nullptr);
+    AddRow(titles, {}, widths, rowWidth, numeric, wrap, RowStyle::kHeader, nullptr);
     Block* header = blocks_.back().get();
     header->keepWithNext = true;
     header->spaceBefore = metrics_.height() * 0.3;
-    for (size_t r = 0; r < table.rows.size(); ++r) {
-      std::vector<QString> cells;
-      for (const std::string& cell : table.rows[r]) cells.push_back(Text(cell));
-      AddRow(cells, widths, rowWidth, numeric, wrap, table.IsStrong(r) ? RowStyle::kStrong : RowStyle::kPlain, header);
-    }
+    for (size_t r = 0; r < table.rows.size(); ++r)
+      AddRow(rows[r], advances[r], widths, rowWidth, numeric, wrap,
+             table.IsStrong(r) ? RowStyle::kStrong : RowStyle::kPlain, header);
   }
 
   // The diagram as large as the page allows, but never larger than its
@@ -346,6 +382,7 @@ class PageFlow {
   double width_;
   QFont body_, bold_, italic_, heading_, title_;
   QFontMetricsF metrics_;
+  PlainTextRuns bodyRuns_;
   double padding_;
   double rowHeight_;
   double pageHeight_;
