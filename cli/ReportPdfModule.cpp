@@ -34,7 +34,9 @@ ReportPdfEntry* LoadEntry(const fs::path& module, std::string& reason) {
     reason = "код ошибки " + std::to_string(GetLastError());
     return nullptr;
   }
-  return reinterpret_cast<ReportPdfEntry*>(GetProcAddress(library, kReportPdfEntryName));
+  // Through the generic function pointer type: FARPROC's own signature is not the entry's.
+  return reinterpret_cast<ReportPdfEntry*>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library, kReportPdfEntryName)));
 }
 #else
 ReportPdfEntry* LoadEntry(const fs::path& module, std::string& reason) {
