@@ -31,7 +31,10 @@ std::vector<fs::path> ModuleCandidates() {
 ReportPdfEntry* LoadEntry(const fs::path& module, std::string& reason) {
   HMODULE library = LoadLibraryExW(module.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (!library) {
-    reason = "код ошибки " + std::to_string(GetLastError());
+    const DWORD error = GetLastError();
+    // The module itself was found: what is missing is a library it needs (Qt's, the compiler's).
+    reason = std::string(error == ERROR_MOD_NOT_FOUND ? "нет библиотеки, нужной модулю; " : "") + "код ошибки " +
+             std::to_string(error);
     return nullptr;
   }
   // Through the generic function pointer type: FARPROC's own signature is not the entry's.

@@ -7,7 +7,8 @@
 #   4. runs the tests under Wine (QT_QPA_PLATFORM=offscreen);
 #   5. writes build-windows/package/Korvado-VERSION-win64.zip and Korvado-VERSION-win64-setup.exe.
 # Options: --no-tests, --no-package, --with-charts (builds Qt Charts too, for a program that links it),
-#          --cached-only (fails instead of building Qt when the cache has none: for CI on a fresh machine).
+#          --cached-only (for CI on a fresh machine: instead of building Qt when the cache has none, and when a
+#          library's Debian source cannot be downloaded, says so and ends with status 3, "skipped").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 here="$PWD/scripts/windows"
@@ -36,7 +37,13 @@ step "packages"
 bash "$here/install-packages.sh"
 
 step "third-party libraries (cache: $cache)"
-bash "$here/build-third-party.sh"
+status=0
+bash "$here/build-third-party.sh" || status=$?
+if [[ "$status" == 4 && "$cached_only" == 1 ]]; then
+  echo "A library's Debian source could not be downloaded (see above): the Windows build cannot be made here." >&2
+  exit 3
+fi
+[[ "$status" == 0 ]] || exit "$status"
 
 step "configure and build ($build)"
 export PKG_CONFIG_LIBDIR="$cache/deps/lib/pkgconfig"

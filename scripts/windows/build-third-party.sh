@@ -8,6 +8,7 @@
 # is skipped, and a build stopped half way goes on from its build tree.
 # Usage: build-third-party.sh [part...]  (parts: qtbase qtcharts headers tre graphviz googletest benchmark
 # xlsxwriter inih; none = all the program needs). KORVADO_WINDOWS_JOBS sets the parallel jobs.
+# Ends with status 4 when the Debian mirror does not serve a source package a part needs.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cache="${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}"
