@@ -5,7 +5,8 @@
 #      (${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}; about 35 minutes on two cores the first time);
 #   3. cross-builds the program, korvado-cli and the tests into build-windows/ with the cached Qt's qt-cmake;
 #   4. runs the tests under Wine (QT_QPA_PLATFORM=offscreen);
-#   5. writes build-windows/package/Korvado-VERSION-win64.zip and Korvado-VERSION-win64-setup.exe.
+#   5. writes build-windows/package/Korvado-VERSION-win64.zip and Korvado-VERSION-win64-setup.exe, and (with the
+#      tests) runs korvado-cli from the unpacked zip.
 # Options: --no-tests, --no-package, --with-charts (builds Qt Charts too, for a program that links it),
 #          --cached-only (for CI on a fresh machine: instead of building Qt when the cache has none, and when a
 #          library's Debian source cannot be downloaded, says so and ends with status 3, "skipped").
@@ -74,4 +75,9 @@ fi
 if [[ "$package" == 1 ]]; then
   step "package"
   bash "$here/package.sh" "$build"
+  if [[ "$run_tests" == 1 ]]; then
+    step "the package under Wine"
+    version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+    bash "$here/check-package.sh" "$build/package/Korvado-$version-win64.zip"
+  fi
 fi
