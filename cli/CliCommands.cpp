@@ -12,7 +12,6 @@
 #include "CliOutcome.h"
 #include "ControlChars.h"
 #include "DataFileMessages.h"
-#include "DiagramSvg.h"
 #include "DocumentArguments.h"
 #include "DumpJson.h"
 #include "ElevationCommands.h"
@@ -27,7 +26,7 @@
 #include "ModelErrors.h"
 #include "NumberText.h"
 #include "ReportHtml.h"
-#include "ReportPdfModule.h"
+#include "DocumentModule.h"
 #include "SettlementCommand.h"
 #include "StatementWorkbook.h"
 #include "UnsoundValues.h"
@@ -179,7 +178,7 @@ int WriteStatement(AppState& state, const CliArguments& arguments) {
     throw KorvadoError(UnadjustedRefusal(state.Nets.NetAt(state.CurrentNetIndex)));
   const ReportStamp stamp = StampNow(state);
   if (arguments.options.count("xlsx"))
-    SaveReportXlsx(CurrentNetWorkbook(state, stamp, options), arguments.options.at("xlsx"));
+    SaveReportXlsxThroughModule(CurrentNetWorkbook(state, stamp, options), arguments.options.at("xlsx"));
   if (!arguments.options.count("html") && !arguments.options.count("pdf")) return 0;
   const ReportDocument statement = CurrentNetStatement(state, stamp, options);
   if (arguments.options.count("html")) ReplaceFileContents(arguments.options.at("html"), ReportHtml(statement));
@@ -242,7 +241,7 @@ int Diagram(const CliArguments& arguments) {
   if (const Outcome unsound = RefuseUnsoundNet(state.Nets.NetAt(state.CurrentNetIndex)); unsound.Refused())
     throw KorvadoError(unsound.RefusalText());
   if (arguments.leastSquares) AdjustByLeastSquaresOption(state, arguments);
-  SaveDiagramSvg(BuildNetDiagram(state, state.CurrentNetIndex), arguments.options.at("svg"));
+  SaveNetDiagramSvgThroughModule(state, state.CurrentNetIndex, arguments.options.at("svg"));
   return 0;
 }
 

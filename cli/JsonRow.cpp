@@ -74,11 +74,24 @@ JsonRow::JsonRow(std::string& text, int depth) : text_(text), depth_(depth) {
 }
 
 void JsonRow::Key(std::string_view key) {
-  text_.append(empty_ ? "\n" : ",\n");
+  // The separator, the indent, the key and ": " in one piece: a row is mostly
+  // keys. The keys are the program's own words, with nothing to escape.
+  std::array<char, 128> piece;
+  const size_t indent = static_cast<size_t>(2 * (depth_ + 1));
+  const size_t size = (empty_ ? 1 : 2) + indent + key.size() + 4;
+  if (size > piece.size()) {
+    text_.append(empty_ ? "\n" : ",\n").append(indent, ' ').append(1, '"').append(key).append("\": ");
+  } else {
+    char* end = piece.data();
+    if (!empty_) *end++ = ',';
+    *end++ = '\n';
+    end = std::fill_n(end, indent, ' ');
+    *end++ = '"';
+    end = std::copy(key.begin(), key.end(), end);
+    end = std::copy_n("\": ", 3, end);
+    text_.append(piece.data(), static_cast<size_t>(end - piece.data()));
+  }
   empty_ = false;
-  AppendIndent(text_, depth_ + 1);
-  // The keys are the program's own words: nothing in them to escape.
-  text_.append(1, '"').append(key).append("\": ");
 }
 
 JsonRow& JsonRow::Text(std::string_view key, std::string_view value) {

@@ -7,7 +7,7 @@
 #include "ModelErrors.h"
 #include "MonitoringComputation.h"
 #include "ReportHtml.h"
-#include "ReportPdfModule.h"
+#include "DocumentModule.h"
 #include "SettlementJson.h"
 #include "SettlementStatement.h"
 #include "Utf8Path.h"

@@ -1,8 +1,44 @@
 #include "EveryPointHeights.h"
 
+#include <unordered_set>
+
+#include "LeastSquares.h"
 #include "LevellingSolution.h"
 
 namespace korvado {
+
+namespace {
+
+// A single run (or none) between two different points, with nothing hanging off it.
+bool SectionIsOneObservation(const TKorNet& net, int32_t s) {
+  const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
+  if (table.PendentCount() > 0 || table.RunCount() > 1 || net.SectionStarts[s] == net.SectionEnds[s]) return false;
+  return table.RunCount() == 0 || (table.RunHeights.GetItem(0) == net.SectionHeights.GetItem(s) &&
+                                   table.RunSetups.GetItem(0) == net.SectionSetups.GetItem(s));
+}
+
+bool EveryNameOnce(const TKorNet& net) {
+  std::unordered_set<std::string_view> names;
+  names.reserve(static_cast<size_t>(net.PointCount()));
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (!names.insert(net.PointNames[p]).second) return false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net,
+                                                                     const LeastSquaresResult& bySections) {
+  for (int32_t s = 0; s < net.SectionCount(); ++s)
+    if (!SectionIsOneObservation(net, s)) return std::nullopt;
+  if (!EveryNameOnce(net)) return std::nullopt;
+  std::vector<PointHeight> points;
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    if (bySections.fixed[p] || bySections.unknown[p])
+      points.push_back({net.PointNames[p], RoleOfPointType(net.PointTypes.GetItem(p)), bySections.elevations[p],
+                        bySections.fixed[p] ? 0.0 : bySections.cofactors[p], std::nullopt});
+  return points;
+}
 
 Result<std::vector<PointHeight>> EveryPointHeights(const TKorNet& net) {
   Result<LevellingNetwork> network = NetObservations(net);

@@ -251,11 +251,13 @@ Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, Leas
   // (a pendent point off the net) must not cost the adjustment by sections.
   std::string everyPointRefusal;
   if (scope == LeastSquaresScope::kWithAccuracy) {
-    Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net);
-    if (everyPoint.HasValue())
+    if (std::optional<std::vector<PointHeight>> same = EveryPointHeightsOfSections(net, *result)) {
+      result->everyPoint = std::move(*same);
+    } else if (Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net); everyPoint.HasValue()) {
       result->everyPoint = std::move(*everyPoint);
-    else
+    } else {
       everyPointRefusal = everyPoint.RefusalText();
+    }
   }
   EvaluateLeastSquares(*result, sigmaPerSetup);
   if (const std::string figure = NonFiniteFigure(*result); !figure.empty())

@@ -12,6 +12,11 @@ int32_t LevellingNetwork::Find(const std::string& name) const {
   return found == numbers.end() ? -1 : found->second;
 }
 
+PointRole RoleOfPointType(int32_t type) {
+  if (type == kFixedPoint) return PointRole::kFixed;
+  return type == kNodalPoint ? PointRole::kNodal : PointRole::kIntermediate;
+}
+
 namespace {
 
 class LevellingNetworkBuilder {
@@ -33,11 +38,6 @@ class LevellingNetworkBuilder {
   LevellingNetwork network_;
 };
 
-PointRole RoleOfType(int32_t type) {
-  if (type == kFixedPoint) return PointRole::kFixed;
-  return type == kNodalPoint ? PointRole::kNodal : PointRole::kIntermediate;
-}
-
 bool Usable(double height, double setups) { return std::isfinite(height) && std::isfinite(setups) && setups > 0.0; }
 
 std::string BadRunRefusal(const TKorNet& net, int32_t s, const std::string& what, double setups) {
@@ -50,8 +50,8 @@ std::string BadRunRefusal(const TKorNet& net, int32_t s, const std::string& what
 // exactly what the section does.
 Outcome AddSectionRuns(const TKorNet& net, int32_t s, LevellingNetworkBuilder& builder) {
   const TKorNetDetailTable& table = net.SectionTables.TableAt(s);
-  int32_t from = builder.Point(net.SectionStarts[s], RoleOfType(net.SectionStartTypes.GetItem(s)));
-  const int32_t end = builder.Point(net.SectionEnds[s], RoleOfType(net.SectionEndTypes.GetItem(s)));
+  int32_t from = builder.Point(net.SectionStarts[s], RoleOfPointType(net.SectionStartTypes.GetItem(s)));
+  const int32_t end = builder.Point(net.SectionEnds[s], RoleOfPointType(net.SectionEndTypes.GetItem(s)));
   if (table.RunCount() == 0) {
     const double height = net.SectionHeights.GetItem(s);
     const double setups = net.SectionSetups.GetItem(s);
@@ -89,7 +89,7 @@ Outcome AddPendentRuns(const TKorNet& net, int32_t s, LevellingNetworkBuilder& b
 
 Result<LevellingNetwork> NetObservations(const TKorNet& net) {
   LevellingNetworkBuilder builder;
-  for (int32_t p = 0; p < net.PointCount(); ++p) builder.Point(net.PointNames[p], RoleOfType(net.PointTypes.GetItem(p)));
+  for (int32_t p = 0; p < net.PointCount(); ++p) builder.Point(net.PointNames[p], RoleOfPointType(net.PointTypes.GetItem(p)));
   for (int32_t s = 0; s < net.SectionCount(); ++s)
     if (Outcome refusal = AddSectionRuns(net, s, builder); refusal.Refused()) return refusal;
   // Pendent points hang off points of any section, so they come after all of them.

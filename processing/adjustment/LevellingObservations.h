@@ -17,6 +17,9 @@ namespace korvado {
 
 enum class PointRole : int8_t { kFixed, kNodal, kIntermediate, kPendent };
 
+// The role of a point-table row of that type.
+PointRole RoleOfPointType(int32_t type);
+
 struct LevellingObservation {
   int32_t from = 0;  // point numbers
   int32_t to = 0;

@@ -6,6 +6,7 @@
 #include "AdjustmentNets.h"
 #include "DenseLevelling.h"
 #include "EveryPointHeights.h"
+#include "GeneratedNets.h"
 #include "LeastSquares.h"
 #include "PointTable.h"
 #include "SectionElevationTable.h"
@@ -116,6 +117,36 @@ TEST(EveryPointHeights, RefusesRunsWithoutSetupsAndPointsOffTheNet) {
   refused = EveryPointHeights(stray);
   ASSERT_FALSE(refused.HasValue());
   EXPECT_NE(refused.RefusalText().find("«Нигде»"), std::string::npos) << refused.RefusalText();
+}
+
+// Where every section is one run, the adjustment by sections is already that
+// of every point: taken from it, every point's height, cofactor, role and
+// place in the list are those of the adjustment run by run.
+TEST(EveryPointHeights, NetsOfSingleRunSectionsTakeThemFromTheAdjustmentBySections) {
+  for (const NetShape shape : {NetShape::Chain, NetShape::Loop, NetShape::Grid, NetShape::Random})
+    for (const uint32_t seed : {1u, 2u, 3u}) {
+      const TKorNet net = GenerateNet(shape, 60, seed).net;
+      const Result<LeastSquaresResult> sections = AdjustByLeastSquares(net, 0.5);
+      ASSERT_TRUE(sections.HasValue()) << sections.RefusalText();
+      const std::optional<std::vector<PointHeight>> taken = EveryPointHeightsOfSections(net, *sections);
+      const Result<std::vector<PointHeight>> solved = EveryPointHeights(net);
+      ASSERT_TRUE(taken && solved.HasValue()) << NetShapeName(shape) << " " << seed;
+      ASSERT_EQ(taken->size(), solved->size());
+      for (size_t k = 0; k < taken->size(); ++k) {
+        const PointHeight &a = (*taken)[k], &b = (*solved)[k];
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_EQ(a.role, b.role) << a.name;
+        EXPECT_NEAR(a.height, b.height, 1e-13 * std::abs(b.height)) << a.name;  // the last digits of 1e5 mm
+        EXPECT_NEAR(a.cofactor, b.cofactor, 1e-12 * (1.0 + b.cofactor)) << a.name;
+      }
+    }
+  // Several runs, a pendent point or a loop closed on one point: solved afresh.
+  const TKorNet multiRun = MultiRunNet();
+  EXPECT_FALSE(EveryPointHeightsOfSections(multiRun, *AdjustByLeastSquares(multiRun, 0.5)));
+  TKorNet differs = GenerateNet(NetShape::Chain, 10).net;
+  differs.SectionTables.TableAt(3).RunSetups.SetItem(0, differs.SectionSetups.GetItem(3) + 1.0);
+  EXPECT_FALSE(EveryPointHeightsOfSections(differs, *AdjustByLeastSquares(differs, 0.5)))
+      << "a run that does not observe what its section does";
 }
 
 }  // namespace
