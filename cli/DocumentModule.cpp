@@ -39,9 +39,7 @@ ModuleHandle Load(const fs::path& module, std::string& reason) {
   }
   return library;
 }
-void* Symbol(ModuleHandle module, const char* name) {
-  return reinterpret_cast<void*>(GetProcAddress(module, name));
-}
+void* Symbol(ModuleHandle module, const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); }
 #else
 using ModuleHandle = void*;
 ModuleHandle Load(const fs::path& module, std::string& reason) {
@@ -62,7 +60,8 @@ ModuleHandle Module() {
     if (!fs::is_regular_file(candidate, error)) continue;
     std::string reason;
     module = Load(candidate, reason);
-    if (!module) throw KorvadoError("не удалось загрузить модуль документов «" + Utf8FromPath(candidate) + "»: " + reason);
+    if (!module)
+      throw KorvadoError("не удалось загрузить модуль документов «" + Utf8FromPath(candidate) + "»: " + reason);
     return module;
   }
   throw KorvadoError("не найден модуль документов «" + Utf8FromPath(candidates.front()) +

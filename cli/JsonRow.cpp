@@ -14,14 +14,22 @@ void AppendIndent(std::string& text, int depth) { text.append(static_cast<size_t
 // The escape nlohmann writes for a byte of a string, none for a byte written as it is.
 std::string_view EscapeOf(unsigned char byte, std::array<char, 7>& buffer) {
   switch (byte) {
-    case '"': return "\\\"";
-    case '\\': return "\\\\";
-    case '\b': return "\\b";
-    case '\f': return "\\f";
-    case '\n': return "\\n";
-    case '\r': return "\\r";
-    case '\t': return "\\t";
-    default: break;
+    case '"':
+      return "\\\"";
+    case '\\':
+      return "\\\\";
+    case '\b':
+      return "\\b";
+    case '\f':
+      return "\\f";
+    case '\n':
+      return "\\n";
+    case '\r':
+      return "\\r";
+    case '\t':
+      return "\\t";
+    default:
+      break;
   }
   if (byte >= 0x20) return {};
   static constexpr char kHex[] = "0123456789abcdef";

@@ -17,7 +17,9 @@ double ReadSigmaPerSetup(const SettingsReader& ini) {
   return IsSaneValue(ValueKind::SigmaPerSetup, sigma) ? sigma : 0.5;
 }
 
-void WriteSigmaPerSetup(SettingsWriter& ini, double sigma) { WriteSettingDouble(ini, kAdjustment, "SigmaPerSetup", sigma); }
+void WriteSigmaPerSetup(SettingsWriter& ini, double sigma) {
+  WriteSettingDouble(ini, kAdjustment, "SigmaPerSetup", sigma);
+}
 
 Tolerance ReadTolerance(const SettingsReader& ini) {
   const std::optional<ToleranceClass> levelClass = ToleranceClassFromKey(ini.Text(kTolerance, "Class").value_or(""));

@@ -36,8 +36,8 @@ bool Guarded(std::string* message, Write write) {
 
 }  // namespace
 
-extern "C" KORVADO_DOCUMENTS_EXPORT bool KorvadoSaveReportPdf(const korvado::ReportDocument* document,
-                                                              const char* path, std::string* message) {
+extern "C" KORVADO_DOCUMENTS_EXPORT bool KorvadoSaveReportPdf(const korvado::ReportDocument* document, const char* path,
+                                                              std::string* message) {
   return Guarded(message, [&] {
     const korvado::OffscreenGui gui;
     korvado::SaveReportPdf(*document, path);
@@ -51,9 +51,8 @@ extern "C" KORVADO_DOCUMENTS_EXPORT bool KorvadoSaveReportXlsx(const korvado::Re
 
 extern "C" KORVADO_DOCUMENTS_EXPORT bool KorvadoSaveNetDiagramSvg(const korvado::cli::NetDiagramRequest* request,
                                                                   const char* path, std::string* message) {
-  return Guarded(message, [&] {
-    korvado::SaveDiagramSvg(korvado::BuildNetDiagram(*request->state, request->index), path);
-  });
+  return Guarded(message,
+                 [&] { korvado::SaveDiagramSvg(korvado::BuildNetDiagram(*request->state, request->index), path); });
 }
 
 // The declared types and the definitions must agree.

@@ -28,7 +28,7 @@ bool EveryNameOnce(const TKorNet& net) {
 }  // namespace
 
 std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net,
-                                                                     const LeastSquaresResult& bySections) {
+                                                                    const LeastSquaresResult& bySections) {
   for (int32_t s = 0; s < net.SectionCount(); ++s)
     if (!SectionIsOneObservation(net, s)) return std::nullopt;
   if (!EveryNameOnce(net)) return std::nullopt;
@@ -46,8 +46,10 @@ Result<std::vector<PointHeight>> EveryPointHeights(const TKorNet& net) {
   std::vector<std::optional<double>> held(static_cast<size_t>(network->PointCount()));
   // A name the table repeats holds the elevation of its first row, as in the adjustment by sections.
   for (int32_t p = net.PointCount() - 1; p >= 0; --p)
-    if (net.PointTypes.GetItem(p) == kFixedPoint) held[network->Find(net.PointNames[p])] = net.PointElevations.GetItem(p);
-    else held[network->Find(net.PointNames[p])].reset();
+    if (net.PointTypes.GetItem(p) == kFixedPoint)
+      held[network->Find(net.PointNames[p])] = net.PointElevations.GetItem(p);
+    else
+      held[network->Find(net.PointNames[p])].reset();
   Result<LevellingSolution> solution = LevellingSolution::Solve(*network, held);
   if (!solution.HasValue()) return Outcome(solution);
   const std::vector<double> cofactors = solution->CofactorDiagonal();

@@ -37,6 +37,6 @@ struct LeastSquaresResult;
 // what the section does between two different points, no pendent runs, and a
 // point table naming each point once. Nothing otherwise: solve afresh then.
 std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net,
-                                                                     const LeastSquaresResult& bySections);
+                                                                    const LeastSquaresResult& bySections);
 
 }  // namespace korvado

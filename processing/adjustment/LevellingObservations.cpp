@@ -89,7 +89,8 @@ Outcome AddPendentRuns(const TKorNet& net, int32_t s, LevellingNetworkBuilder& b
 
 Result<LevellingNetwork> NetObservations(const TKorNet& net) {
   LevellingNetworkBuilder builder;
-  for (int32_t p = 0; p < net.PointCount(); ++p) builder.Point(net.PointNames[p], RoleOfPointType(net.PointTypes.GetItem(p)));
+  for (int32_t p = 0; p < net.PointCount(); ++p)
+    builder.Point(net.PointNames[p], RoleOfPointType(net.PointTypes.GetItem(p)));
   for (int32_t s = 0; s < net.SectionCount(); ++s)
     if (Outcome refusal = AddSectionRuns(net, s, builder); refusal.Refused()) return refusal;
   // Pendent points hang off points of any section, so they come after all of them.

@@ -182,8 +182,8 @@ TEST_F(MainWindow, TheSettingsFileIsTheUsersWhereverTheProgramStarts) {
   const QString program = top.filePath("program"), config = top.filePath("config/Korvado");
   const QString working = folder.Path("");
   const auto locate = [](const QString& programFolder, const QString& configFolder, const QString& workingFolder) {
-    return QString::fromStdString(LocateSettingsFile(programFolder.toStdString(), configFolder.toStdString(),
-                                                     workingFolder.toStdString()));
+    return QString::fromStdString(
+        LocateSettingsFile(programFolder.toStdString(), configFolder.toStdString(), workingFolder.toStdString()));
   };
   ASSERT_TRUE(QDir().mkpath(program));
   const QString stored = QDir(config).filePath("Korvado.ini");
@@ -236,9 +236,9 @@ TEST_F(MainWindow, TheCommandLineReadsTheChoicesTheWindowsWrote) {
   EXPECT_FALSE(ReadBackupChoice(read));
 
   // Both readers give a hand-edited or damaged value the same meaning.
-  const std::pair<const char*, double> sigmas[] = {
-      {"0,25", 0.25}, {" 2 ", 2.0}, {"+0.3", 0.3}, {"0", 0.5}, {"-1", 0.5}, {"1e-320", 0.5},
-      {"nan", 0.5},   {"inf", 0.5}, {"0.5x", 0.5}, {"", 0.5},  {"2000", 0.5}};
+  const std::pair<const char*, double> sigmas[] = {{"0,25", 0.25}, {" 2 ", 2.0},    {"+0.3", 0.3}, {"0", 0.5},
+                                                   {"-1", 0.5},    {"1e-320", 0.5}, {"nan", 0.5},  {"inf", 0.5},
+                                                   {"0.5x", 0.5},  {"", 0.5},       {"2000", 0.5}};
   for (const auto& [text, sigma] : sigmas) {
     WriteText(Ini(), QString("[Adjustment]\nSigmaPerSetup=%1\n[Save]\nBackup=%2\n").arg(text, text).toUtf8());
     const SettingsFile reread(Ini());
