@@ -31,7 +31,12 @@ std::vector<fs::path> ModuleCandidates() {
 using ModuleHandle = HMODULE;
 ModuleHandle Load(const fs::path& module, std::string& reason) {
   const HMODULE library = LoadLibraryExW(module.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
-  if (!library) reason = "код ошибки " + std::to_string(GetLastError());
+  if (!library) {
+    const DWORD error = GetLastError();
+    // The module itself was found: what is missing is a library it needs (Qt's, the compiler's).
+    reason = std::string(error == ERROR_MOD_NOT_FOUND ? "нет библиотеки, нужной модулю; " : "") + "код ошибки " +
+             std::to_string(error);
+  }
   return library;
 }
 void* Symbol(ModuleHandle module, const char* name) { return reinterpret_cast<void*>(GetProcAddress(module, name)); }

@@ -5,9 +5,11 @@
 #      (${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}; about 35 minutes on two cores the first time);
 #   3. cross-builds the program, korvado-cli and the tests into build-windows/ with the cached Qt's qt-cmake;
 #   4. runs the tests under Wine (QT_QPA_PLATFORM=offscreen);
-#   5. writes build-windows/package/Korvado-VERSION-win64.zip and Korvado-VERSION-win64-setup.exe.
+#   5. writes build-windows/package/Korvado-VERSION-win64.zip and Korvado-VERSION-win64-setup.exe, and (with the
+#      tests) runs korvado-cli from the unpacked zip.
 # Options: --no-tests, --no-package, --with-charts (builds Qt Charts too, for a program that links it),
-#          --cached-only (fails instead of building Qt when the cache has none: for CI on a fresh machine).
+#          --cached-only (for CI on a fresh machine: instead of building Qt when the cache has none, and when a
+#          library's Debian source cannot be downloaded, says so and ends with status 3, "skipped").
 set -euo pipefail
 cd "$(dirname "$0")/.."
 here="$PWD/scripts/windows"
@@ -36,7 +38,13 @@ step "packages"
 bash "$here/install-packages.sh"
 
 step "third-party libraries (cache: $cache)"
-bash "$here/build-third-party.sh"
+status=0
+bash "$here/build-third-party.sh" || status=$?
+if [[ "$status" == 4 && "$cached_only" == 1 ]]; then
+  echo "A library's Debian source could not be downloaded (see above): the Windows build cannot be made here." >&2
+  exit 3
+fi
+[[ "$status" == 0 ]] || exit "$status"
 
 step "configure and build ($build)"
 export PKG_CONFIG_LIBDIR="$cache/deps/lib/pkgconfig"
@@ -67,4 +75,9 @@ fi
 if [[ "$package" == 1 ]]; then
   step "package"
   bash "$here/package.sh" "$build"
+  if [[ "$run_tests" == 1 ]]; then
+    step "the package under Wine"
+    version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+    bash "$here/check-package.sh" "$build/package/Korvado-$version-win64.zip"
+  fi
 fi

@@ -38,6 +38,8 @@ copy_with_dlls() {
 
 copy_with_dlls "$build/ui/korvado.exe" "$folder"
 copy_with_dlls "$build/cli/korvado-cli.exe" "$folder"
+# korvado-cli loads its writers of PDF, workbooks and diagrams from beside itself, and only when it writes one.
+copy_with_dlls "$build/cli/korvado-documents.dll" "$folder"
 # Plugins: the Windows platform, the native style, pictures and printing.
 for kind in platforms styles imageformats printsupport; do
   [[ -d "$cache/qt/plugins/$kind" ]] || continue
