@@ -7,7 +7,7 @@ apt-get install -y --no-install-recommends \
   cmake ninja-build g++ clang libclang-rt-14-dev \
   qt6-base-dev qt6-translations-l10n fonts-liberation fonts-dejavu-core \
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
-  libeigen3-dev libgraphviz-dev libxlsxwriter-dev libinih-dev libmimalloc-dev zlib1g-dev poppler-utils \
+  libeigen3-dev libgraphviz-dev libxlsxwriter-dev libmimalloc-dev zlib1g-dev poppler-utils \
   xvfb xauth xdotool imagemagick locales \
   survex  # only for scripts/peer-survex.sh, the least-squares comparison
 # A Russian locale, for the program's own number format and the locale tests.

@@ -1,8 +1,9 @@
 #pragma once
 // Korvado.ini read once, for reading only: what korvado-cli takes from the
 // file the windows keep, without Qt. The lines QSettings writes for plain
-// values, "key=value" under "[section]"; a file that is missing, unreadable
-// or damaged reads as holding nothing, so that every value is its default.
+// values, "key=value" under "[section]"; a line that is not one is passed
+// over, and a file that is missing or unreadable reads as holding nothing,
+// so that every value is its default.
 
 #include <map>
 #include <string>

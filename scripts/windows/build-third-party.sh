@@ -3,12 +3,11 @@
 # ${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}:
 #   qt/    Qt 6 (qtbase; qtcharts too with KORVADO_WINDOWS_WITH_CHARTS=1), with Qt's Russian strings
 #   deps/  Graphviz (static, with tre for its regular expressions), GoogleTest, Google Benchmark, libxlsxwriter,
-#          inih, and the host's header-only Eigen and nlohmann-json with their CMake package files
+#          and the host's header-only Eigen and nlohmann-json with their CMake package files
 # Each part is built once: a stamp names the source version and the recipe revision, a part whose stamp is present
 # is skipped, and a build stopped half way goes on from its build tree.
 # Usage: build-third-party.sh [part...]  (parts: qtbase qtcharts headers tre graphviz googletest benchmark
-# xlsxwriter inih; none = all the program needs). KORVADO_WINDOWS_JOBS sets the parallel jobs.
-# Ends with status 4 when the Debian mirror does not serve a source package a part needs.
+# xlsxwriter; none = all the program needs). KORVADO_WINDOWS_JOBS sets the parallel jobs.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 cache="${KORVADO_WINDOWS_CACHE:-/var/cache/korvado-windows}"
@@ -37,7 +36,7 @@ unpack_source() {
     if ! (cd "$cache/src" && apt-get source --download-only "$package" >&2); then
       rm -f "$dsc"
       echo "The source package $package could not be downloaded from the Debian mirror." >&2
-      return 4
+      return 1
     fi
   fi
   if [[ "$(cat "$folder/.korvado-unpacked" 2>/dev/null)" != "$version" ]]; then
@@ -226,40 +225,13 @@ build_xlsxwriter() {
   touch "$stamp"
 }
 
-# The Korvado.ini reader: one C file, built as a static library with the defaults Debian's own build keeps (so
-# that Korvado.ini reads the same on both systems), with a pkg-config file for the program's look-up.
-build_inih() {
-  local stamp; stamp="$(stamp_file inih libinih 1)"
-  [[ -f "$stamp" ]] && { log "inih present"; return; }
-  log "inih"
-  local src; src="$(unpack_source libinih)"
-  quiet_build "$triplet-gcc-posix" -O2 -c "$src/ini.c" -o "$src/ini.o"
-  mkdir -p "$deps_prefix/include" "$deps_prefix/lib/pkgconfig"
-  rm -f "$deps_prefix/lib/libinih.a"
-  "$triplet-ar" rcs "$deps_prefix/lib/libinih.a" "$src/ini.o"
-  cp "$src/ini.h" "$deps_prefix/include/"
-  local version; version="$(source_version libinih)"; version="${version%-*}"
-  cat > "$deps_prefix/lib/pkgconfig/inih.pc" <<PC
-prefix=$deps_prefix
-libdir=\${prefix}/lib
-includedir=\${prefix}/include
-Name: inih
-Description: simple .INI file parser (static)
-Version: ${version#*:}
-Libs: -L\${libdir} -linih
-Cflags: -I\${includedir}
-PC
-  rm -rf "$src"
-  touch "$stamp"
-}
-
 if [[ $# -eq 0 ]]; then
-  set -- qtbase headers graphviz googletest benchmark xlsxwriter inih
+  set -- qtbase headers graphviz googletest benchmark xlsxwriter
   [[ "${KORVADO_WINDOWS_WITH_CHARTS:-0}" == 1 ]] && set -- "$@" qtcharts
 fi
 for part in "$@"; do
   case "$part" in
-    qtbase|qtcharts|tre|graphviz|googletest|benchmark|xlsxwriter|headers|inih) "build_$part" ;;
+    qtbase|qtcharts|tre|graphviz|googletest|benchmark|xlsxwriter|headers) "build_$part" ;;
     *) echo "unknown part: $part" >&2; exit 2 ;;
   esac
 done

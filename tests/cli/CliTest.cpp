@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QGlyphRun>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -16,6 +18,8 @@
 #include "HeightCatalogue.h"
 #include "NumberText.h"
 #include "OffscreenGui.h"
+#include "PageFont.h"
+#include "PlainTextRuns.h"
 #include "ReportPages.h"
 #include "TempFolder.h"
 #include "Utf8Path.h"
@@ -435,6 +439,27 @@ TEST_F(KorvadoCli, NotesStayOnThePageOfTheirTablesLastRow) {
   EXPECT_EQ(pageCounts.size(), 2u) << "some tables fill one page, some run onto a second";
 }
 
+// The cells of a long table are laid glyph by glyph: as wide as Qt measures
+// them, and left to Qt wherever a character needs shaping or is not in the font.
+TEST_F(KorvadoCli, TableCellsLaidGlyphByGlyphMeasureAsQtDoes) {
+  const OffscreenGui gui;
+  const QFont font(PagePointFont(9.0, false));
+  const PlainTextRuns runs(font);
+  const QFontMetricsF metrics(font);
+  for (const QString& text : {QString("100151.57"), QString("-0.07"), QString("P17606 – P17607"), QString("Rp1")}) {
+    const std::optional<double> width = runs.Width(text);
+    ASSERT_TRUE(width) << text.toStdString();
+    EXPECT_NEAR(*width, metrics.horizontalAdvance(text), 0.02 * metrics.horizontalAdvance(text)) << text.toStdString();
+    const std::optional<QGlyphRun> run = runs.Run(text, QPointF(10, 20));
+    ASSERT_TRUE(run);
+    EXPECT_EQ(run->glyphIndexes().size(), text.size());
+    EXPECT_EQ(run->positions().front(), QPointF(10, 20));
+  }
+  for (const QString& text :
+       {QString::fromUtf8("مرحبا"), QString::fromUtf8("a\u0301"), QString::fromUtf8("\U0001F600")})
+    EXPECT_FALSE(runs.Width(text)) << text.toStdString();
+}
+
 TEST_F(KorvadoCli, AdjustRefusesBadInputWithoutWritingAnything) {
   const std::string file = WriteAdjustmentNet();
   const std::string saved = Path("adjusted.kor");
@@ -494,9 +519,8 @@ TEST_F(KorvadoCli, LsqPrintsHeightsWithTheirAccuracyAndSavesThem) {
   const auto json = nlohmann::ordered_json::parse(result.out);
   std::vector<std::string> keys;
   for (const auto& item : json.items()) keys.push_back(item.key());
-  EXPECT_EQ(keys,
-            (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections",
-                                      "allPoints"}));
+  EXPECT_EQ(keys, (std::vector<std::string>{"dof", "sigma0Apriori", "sigma0", "chi2", "criticalW", "points", "sections",
+                                            "allPoints"}));
   EXPECT_TRUE(json["dof"].is_number_float());
   EXPECT_EQ(json["dof"].get<double>(), 1.0);
   // Both sections take half the misclosure of 0.1; K is the weighted mean.

@@ -247,6 +247,12 @@ TEST_F(MainWindow, TheCommandLineReadsTheChoicesTheWindowsWrote) {
     EXPECT_EQ(ReadBackupChoice(IniSnapshot::Read(Ini().toStdString())), ReadBackupChoice(reread)) << text;
   }
   EXPECT_EQ(ReadSigmaPerSetup(IniSnapshot::Read(folder.Path("none.ini").toStdString())), 0.5) << "no file";
+
+  // Long lines the windows keep, a damaged section, a quoted value, Windows line ends.
+  WriteText(Ini(), "\xEF\xBB\xBF[WindowState]\r\nGeometry=@ByteArray(" + QByteArray(400, 'x') +
+                       ")\r\n[Broken\r\nSigmaPerSetup=0.9\r\n[Adjustment]\r\nSigmaPerSetup=\"0.6\"\r\n");
+  EXPECT_EQ(ReadSigmaPerSetup(IniSnapshot::Read(Ini().toStdString())), 0.6);
+  EXPECT_EQ(ReadSigmaPerSetup(SettingsFile(Ini())), 0.6);
 }
 
 // «Справка → Открыть пример» looks from the program's own folder: beside it
