@@ -12,12 +12,6 @@ namespace {
 // Settings are a few hundred bytes; a larger file is not ours to read whole.
 constexpr uint64_t kLargestSettingsFile = 1 << 20;
 
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
 // QSettings quotes a value with characters of its syntax in it; the plain
 // values the programs read come out of the quotes as they went in.
 std::string_view Unquoted(std::string_view value) {
@@ -45,18 +39,18 @@ IniSnapshot IniSnapshot::Parse(const std::string& text) {
   std::string section;
   while (!rest.empty()) {
     const size_t end = rest.find('\n');
-    const std::string_view line = Trimmed(rest.substr(0, end));
+    const std::string_view line = TrimmedSetting(rest.substr(0, end));
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
       // A damaged section header ("[Name" without its bracket) starts no section.
-      section = line.back() == ']' ? std::string(Trimmed(line.substr(1, line.size() - 2))) : std::string();
+      section = line.back() == ']' ? std::string(TrimmedSetting(line.substr(1, line.size() - 2))) : std::string();
       continue;
     }
     const size_t equals = line.find('=');
     if (equals == std::string_view::npos || section.empty()) continue;
-    snapshot.values_[{section, std::string(Trimmed(line.substr(0, equals)))}] =
-        std::string(Unquoted(Trimmed(line.substr(equals + 1))));
+    snapshot.values_[{section, std::string(TrimmedSetting(line.substr(0, equals)))}] =
+        std::string(Unquoted(TrimmedSetting(line.substr(equals + 1))));
   }
   return snapshot;
 }

@@ -1,38 +1,33 @@
 #include "SettingsValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
+#include "NumberText.h"
+
 namespace korvado {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-  const size_t first = text.find_first_not_of(" \t");
+std::string_view TrimmedSetting(std::string_view text) {
+  const size_t first = text.find_first_not_of(" \t\r");
   if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// The whole text as a number of type T, or nothing.
-template <typename T>
-std::optional<T> ParseWhole(std::string_view text) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  T value{};
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
+std::optional<int> ParseSettingInteger(std::string_view text) {
+  return TryParseInteger(std::string(TrimmedSetting(text)));
 }
-
-}  // namespace
-
-std::optional<int> ParseSettingInteger(std::string_view text) { return ParseWhole<int>(Trimmed(text)); }
 
 std::optional<double> ParsePositiveSetting(std::string_view text) {
-  std::string written(Trimmed(text));
-  for (char& c : written)
-    if (c == ',') c = '.';
-  const std::optional<double> value = ParseWhole<double>(written);
-  if (!value || !(*value > 0.0) || !std::isfinite(*value)) return std::nullopt;
+  // "." or "," whatever the user's separator: the file is the same on every machine.
+  std::string_view written = TrimmedSetting(text);
+  if (!written.empty() && written.front() == '+') written.remove_prefix(1);
+  std::string point(written);
+  std::replace(point.begin(), point.end(), ',', '.');
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(point.data(), point.data() + point.size(), value);
+  if (point.empty() || error != std::errc() || end != point.data() + point.size()) return std::nullopt;
+  if (!(value > 0.0) || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

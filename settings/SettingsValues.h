@@ -24,6 +24,9 @@ class SettingsWriter {
   virtual void WriteText(const std::string& section, const std::string& key, const std::string& value) = 0;
 };
 
+// The text without the blanks, tabs and carriage returns around it.
+std::string_view TrimmedSetting(std::string_view text);
+
 // An integer, blanks around it allowed.
 std::optional<int> ParseSettingInteger(std::string_view text);
 // A positive finite number written with "." or ",".

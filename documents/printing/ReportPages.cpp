@@ -212,11 +212,12 @@ class PageFlow {
     return advances;
   }
 
-  std::vector<double> ColumnWidths(const ReportTable& table, const std::vector<std::vector<double>>& advances) const {
+  std::vector<double> ColumnWidths(const ReportTable& table, const std::vector<std::vector<QString>>& rows,
+                                   const std::vector<std::vector<double>>& advances) const {
     const QFontMetricsF boldMetrics(bold_, &device_);
-    auto widestWord = [](const QFontMetricsF& metrics, const std::string& text) {
+    auto widestWord = [](const QFontMetricsF& metrics, const QString& text) {
       double widest = 0.0;
-      for (const QString& word : Text(text).split(QLatin1Char(' ')))
+      for (const QString& word : text.split(QLatin1Char(' ')))
         widest = std::max(widest, metrics.horizontalAdvance(word));
       return widest;
     };
@@ -225,12 +226,12 @@ class PageFlow {
     std::vector<double> cells(count, 0.0), titles, titleWords, cellWords(count, 0.0);
     for (const ReportColumn& column : table.columns) {
       titles.push_back(boldMetrics.horizontalAdvance(Text(column.title)));
-      titleWords.push_back(widestWord(boldMetrics, column.title));
+      titleWords.push_back(widestWord(boldMetrics, Text(column.title)));
     }
-    for (size_t r = 0; r < table.rows.size(); ++r)
-      for (size_t c = 0; c < table.rows[r].size() && c < count; ++c) {
+    for (size_t r = 0; r < rows.size(); ++r)
+      for (size_t c = 0; c < rows[r].size() && c < count; ++c) {
         cells[c] = std::max(cells[c], advances[r][c]);
-        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, table.rows[r][c]));
+        if (table.columns[c].wrap) cellWords[c] = std::max(cellWords[c], widestWord(metrics_, rows[r][c]));
       }
     // Room for the cell padding, plus slack so that rounding never elides a text that fits.
     const double slack = 3 * padding_;
@@ -319,7 +320,7 @@ class PageFlow {
       for (const std::string& cell : row) cells.push_back(Text(cell));
     }
     const std::vector<std::vector<double>> advances = CellAdvances(rows);
-    const std::vector<double> widths = ColumnWidths(table, advances);
+    const std::vector<double> widths = ColumnWidths(table, rows, advances);
     std::vector<bool> numeric, wrap;
     std::vector<QString> titles;
     for (const ReportColumn& column : table.columns) {

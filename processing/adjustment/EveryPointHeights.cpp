@@ -1,9 +1,8 @@
 #include "EveryPointHeights.h"
 
-#include <unordered_set>
-
 #include "LeastSquares.h"
 #include "LevellingSolution.h"
+#include "SweepPlan.h"
 
 namespace korvado {
 
@@ -17,21 +16,13 @@ bool SectionIsOneObservation(const TKorNet& net, int32_t s) {
                                    table.RunSetups.GetItem(0) == net.SectionSetups.GetItem(s));
 }
 
-bool EveryNameOnce(const TKorNet& net) {
-  std::unordered_set<std::string_view> names;
-  names.reserve(static_cast<size_t>(net.PointCount()));
-  for (int32_t p = 0; p < net.PointCount(); ++p)
-    if (!names.insert(net.PointNames[p]).second) return false;
-  return true;
-}
-
 }  // namespace
 
-std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net,
+std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net, const SweepPlan& plan,
                                                                     const LeastSquaresResult& bySections) {
+  if (!plan.namesUnique) return std::nullopt;
   for (int32_t s = 0; s < net.SectionCount(); ++s)
     if (!SectionIsOneObservation(net, s)) return std::nullopt;
-  if (!EveryNameOnce(net)) return std::nullopt;
   std::vector<PointHeight> points;
   for (int32_t p = 0; p < net.PointCount(); ++p)
     if (bySections.fixed[p] || bySections.unknown[p])

@@ -31,12 +31,14 @@ struct PointHeight {
 Result<std::vector<PointHeight>> EveryPointHeights(const TKorNet& net);
 
 struct LeastSquaresResult;
+struct SweepPlan;
 
 // The same taken from the adjustment by sections when that already is the
 // adjustment of every point: each section a single run (or none) observing
 // what the section does between two different points, no pendent runs, and a
 // point table naming each point once. Nothing otherwise: solve afresh then.
-std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net,
+// plan is the net's (PlanSweep).
+std::optional<std::vector<PointHeight>> EveryPointHeightsOfSections(const TKorNet& net, const SweepPlan& plan,
                                                                     const LeastSquaresResult& bySections);
 
 }  // namespace korvado

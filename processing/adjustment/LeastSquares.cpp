@@ -251,7 +251,7 @@ Result<LeastSquaresResult> Adjust(const TKorNet& net, double sigmaPerSetup, Leas
   // (a pendent point off the net) must not cost the adjustment by sections.
   std::string everyPointRefusal;
   if (scope == LeastSquaresScope::kWithAccuracy) {
-    if (std::optional<std::vector<PointHeight>> same = EveryPointHeightsOfSections(net, *result)) {
+    if (std::optional<std::vector<PointHeight>> same = EveryPointHeightsOfSections(net, shape, *result)) {
       result->everyPoint = std::move(*same);
     } else if (Result<std::vector<PointHeight>> everyPoint = EveryPointHeights(net); everyPoint.HasValue()) {
       result->everyPoint = std::move(*everyPoint);

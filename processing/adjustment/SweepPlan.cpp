@@ -39,6 +39,7 @@ SweepPlan PlanSweep(const TKorNet& net, bool forSweep) {
   plan.sections = net.SectionCount();
   plan.redundancy = NetRedundancy(net);
   const PointIndex index = BuildPointIndex(net.PointNames);
+  plan.namesUnique = index.size() == static_cast<size_t>(net.PointCount());
   SectionEndRows rows = FindSectionEndRows(net, index);
   const std::vector<int32_t>& starts = rows.starts;
   const std::vector<int32_t>& ends = rows.ends;

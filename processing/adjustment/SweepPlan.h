@@ -34,6 +34,7 @@ struct SweepPlan {
   std::vector<int32_t> misclosureStart;  // per section, the rows its misclosure is taken between
   std::vector<int32_t> misclosureEnd;
   int32_t redundancy = 0;
+  bool namesUnique = false;  // the point table names each point once
 
   bool Fits(const TKorNet& net) const;
 };

@@ -10,6 +10,7 @@
 #include "LeastSquares.h"
 #include "PointTable.h"
 #include "SectionElevationTable.h"
+#include "SweepPlan.h"
 
 namespace korvado {
 namespace {
@@ -128,7 +129,8 @@ TEST(EveryPointHeights, NetsOfSingleRunSectionsTakeThemFromTheAdjustmentBySectio
       const TKorNet net = GenerateNet(shape, 60, seed).net;
       const Result<LeastSquaresResult> sections = AdjustByLeastSquares(net, 0.5);
       ASSERT_TRUE(sections.HasValue()) << sections.RefusalText();
-      const std::optional<std::vector<PointHeight>> taken = EveryPointHeightsOfSections(net, *sections);
+      const std::optional<std::vector<PointHeight>> taken =
+          EveryPointHeightsOfSections(net, PlanSweep(net, false), *sections);
       const Result<std::vector<PointHeight>> solved = EveryPointHeights(net);
       ASSERT_TRUE(taken && solved.HasValue()) << NetShapeName(shape) << " " << seed;
       ASSERT_EQ(taken->size(), solved->size());
@@ -142,10 +144,10 @@ TEST(EveryPointHeights, NetsOfSingleRunSectionsTakeThemFromTheAdjustmentBySectio
     }
   // Several runs, a pendent point or a loop closed on one point: solved afresh.
   const TKorNet multiRun = MultiRunNet();
-  EXPECT_FALSE(EveryPointHeightsOfSections(multiRun, *AdjustByLeastSquares(multiRun, 0.5)));
+  EXPECT_FALSE(EveryPointHeightsOfSections(multiRun, PlanSweep(multiRun, false), *AdjustByLeastSquares(multiRun, 0.5)));
   TKorNet differs = GenerateNet(NetShape::Chain, 10).net;
   differs.SectionTables.TableAt(3).RunSetups.SetItem(0, differs.SectionSetups.GetItem(3) + 1.0);
-  EXPECT_FALSE(EveryPointHeightsOfSections(differs, *AdjustByLeastSquares(differs, 0.5)))
+  EXPECT_FALSE(EveryPointHeightsOfSections(differs, PlanSweep(differs, false), *AdjustByLeastSquares(differs, 0.5)))
       << "a run that does not observe what its section does";
 }
 
